@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Mirn (Release) and runs it: the desktop program when a
+# display is available; otherwise the batch tool.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+./scripts/build.sh release
+bin=build/release/bin
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec "$bin/mirn" "$@"
+fi
+"$bin/mirn-cli" --version
+echo "No display here: start the desktop program with $bin/mirn on a desktop (or under xvfb-run)."

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Configures and builds one flavour of the tree:
+#   scripts/build.sh debug|release|sanitize [cmake --build arguments...]
+# Build folders: build/debug, build/release, build/sanitize.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+flavour=${1:?usage: scripts/build.sh debug|release|sanitize}
+shift
+case "$flavour" in
+  debug) type=Debug; extra=() ;;
+  release) type=Release; extra=(-DMIRN_BUILD_TESTS=OFF) ;;
+  sanitize) type=Debug; extra=(-DMIRN_SANITIZE=ON -DMIRN_BUILD_BENCH=OFF) ;;
+  *) echo "unknown flavour $flavour" >&2; exit 2 ;;
+esac
+dir=build/$flavour
+if [ ! -f "$dir/build.ninja" ]; then
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "${extra[@]}" >/dev/null
+fi
+jobs=${MIRN_JOBS:-$(nproc)}
+cmake --build "$dir" -j"$jobs" "$@"

@@ -1,0 +1,68 @@
+#include "cli/CliApp.h"
+
+#include <exception>
+#include <ostream>
+
+#include "app/StringTable.h"
+#include "cli/CommandLine.h"
+#include "util/Text.h"
+
+namespace mirn::cli {
+namespace {
+
+void PrintHelp(const CommandTable& table, std::ostream& out) {
+  out << "mirn-cli: " << ToUtf8(LoadString(kStrAppTitle)) << ", batch tool\n\n"
+      << "usage: mirn-cli COMMAND [ARGUMENTS]\n"
+      << "       mirn-cli --help | --version\n\ncommands:\n";
+  for (const auto& c : table.All()) {
+    std::string line = "  " + c.name + (c.usage.empty() ? "" : " " + c.usage);
+    if (line.size() < 44) line.resize(44, ' ');
+    out << line << "  " << c.summary << '\n';
+  }
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, Context& context) {
+  CommandTable table;
+  RegisterAllCommands(table);
+  if (args.empty()) {
+    context.err << "usage: mirn-cli COMMAND [ARGUMENTS] (mirn-cli --help lists the commands)\n";
+    return kExitUsage;
+  }
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    PrintHelp(table, context.out);
+    return kExitOk;
+  }
+  if (args[0] == "--version") {
+    context.out << "mirn-cli " << MIRN_VERSION << '\n';
+    return kExitOk;
+  }
+  size_t consumed = 0;
+  const Command* command = table.Find(args, consumed);
+  if (command == nullptr) {
+    context.err << "mirn-cli: unknown command '" << args[0] << "'\n"
+                << "usage: mirn-cli COMMAND [ARGUMENTS] (mirn-cli --help lists the commands)\n";
+    return kExitUsage;
+  }
+  const std::vector<std::string> rest(args.begin() + static_cast<long>(consumed), args.end());
+  for (const auto& a : rest) {
+    if (a == "--help") {
+      context.out << "usage: mirn-cli " << command->name << ' ' << command->usage << '\n'
+                  << command->summary << '\n';
+      return kExitOk;
+    }
+  }
+  try {
+    return command->run(rest, context);
+  } catch (const UsageError& e) {
+    context.err << "mirn-cli " << command->name << ": " << e.what() << '\n'
+                << "usage: mirn-cli " << command->name << ' ' << command->usage << '\n';
+    return kExitUsage;
+  } catch (const std::exception& e) {
+    context.err << "mirn-cli " << command->name << ": " << e.what() << '\n';
+    return kExitFailed;
+  }
+}
+
+}  // namespace mirn::cli

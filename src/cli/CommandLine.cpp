@@ -1,0 +1,81 @@
+#include "cli/CommandLine.h"
+
+#include <charconv>
+
+namespace mirn::cli {
+
+std::optional<std::string> ParsedArgs::Value(const std::string& name) const {
+  const auto it = options_.find(name);
+  if (it == options_.end() || it->second.empty()) return std::nullopt;
+  return it->second.back();
+}
+
+std::vector<std::string> ParsedArgs::Values(const std::string& name) const {
+  const auto it = options_.find(name);
+  return it == options_.end() ? std::vector<std::string>{} : it->second;
+}
+
+std::optional<long long> ParsedArgs::IntValue(const std::string& name) const {
+  const auto v = Value(name);
+  if (!v) return std::nullopt;
+  long long n = 0;
+  const char* first = v->data();
+  const char* last = first + v->size();
+  auto [ptr, ec] = std::from_chars(first, last, n);
+  if (v->empty() || ec != std::errc() || ptr != last) {
+    throw UsageError("--" + name + " takes a whole number, not '" + *v + "'");
+  }
+  return n;
+}
+
+void ParsedArgs::ExpectPositional(size_t min, long max) const {
+  if (positional_.size() < min) throw UsageError("missing arguments");
+  if (max >= 0 && positional_.size() > static_cast<size_t>(max)) {
+    throw UsageError("unexpected argument '" + positional_[static_cast<size_t>(max)] + "'");
+  }
+}
+
+ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs) {
+  ParsedArgs parsed;
+  bool optionsEnded = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.size() < 3 || arg.compare(0, 2, "--") != 0) {
+      if (arg == "--" && !optionsEnded) {
+        optionsEnded = true;
+        continue;
+      }
+      parsed.positional_.push_back(arg);
+      continue;
+    }
+    std::string name = arg.substr(2);
+    std::optional<std::string> inlineValue;
+    if (const size_t eq = name.find('='); eq != std::string::npos) {
+      inlineValue = name.substr(eq + 1);
+      name.resize(eq);
+    }
+    const OptionSpec* spec = nullptr;
+    for (const auto& s : specs) {
+      if (s.name == name) spec = &s;
+    }
+    if (spec == nullptr) throw UsageError("unknown option --" + name);
+    if (!spec->repeatable && parsed.options_.count(name)) {
+      throw UsageError("--" + name + " given twice");
+    }
+    auto& values = parsed.options_[name];
+    if (spec->takesValue) {
+      if (inlineValue) {
+        values.push_back(*inlineValue);
+      } else if (i + 1 < args.size()) {
+        values.push_back(args[++i]);
+      } else {
+        throw UsageError("--" + name + " needs a value");
+      }
+    } else if (inlineValue) {
+      throw UsageError("--" + name + " takes no value");
+    }
+  }
+  return parsed;
+}
+
+}  // namespace mirn::cli

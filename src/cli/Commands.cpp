@@ -1,0 +1,10 @@
+#include "cli/Command.h"
+#include "cli/commands/CommandGroups.h"
+
+namespace mirn::cli {
+
+void RegisterAllCommands(CommandTable& table) {
+  RegisterGeneralCommands(table);
+}
+
+}  // namespace mirn::cli

@@ -1,0 +1,10 @@
+#pragma once
+// One Register function per group of commands; Commands.cpp calls them all.
+
+namespace mirn::cli {
+
+class CommandTable;
+
+void RegisterGeneralCommands(CommandTable& table);
+
+}  // namespace mirn::cli

@@ -1,0 +1,22 @@
+// mirn-cli: the batch tool. All work happens in the core; this only wires the real world in.
+
+#include <unistd.h>
+
+#include <iostream>
+
+#include "cli/CliApp.h"
+#include "platform/Clock.h"
+#include "platform/IniProfile.h"
+#include "platform/KnownFolders.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  mirn::XdgKnownFolders folders;
+  mirn::IniProfile profile(mirn::IniProfile::DefaultPath(folders));
+  mirn::SystemClock clock;
+  mirn::cli::Context context{profile, folders, clock, std::cin, std::cout, std::cerr,
+                             ::isatty(STDERR_FILENO) == 1};
+  const int status = mirn::cli::RunCli(std::vector<std::string>(argv + 1, argv + argc), context);
+  std::cout.flush();
+  return status;
+}

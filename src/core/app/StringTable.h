@@ -1,0 +1,28 @@
+#pragma once
+// The system's numbered strings. Messages that the program shows by number are looked up
+// here, so every text has one home and one spelling.
+
+#include <string>
+
+namespace mirn {
+
+enum StringId : int {
+  kStrAppTitle = 1,            // "Mirn Labeling System"
+  kStrCompany = 2049,          // "Mirn"
+  kStrUntitled = 2054,         // "Untitled"
+  kStrStyleBold = 2096,
+  kStrStyleItalic = 2097,
+  kStrStyleUnderline = 2098,
+  kStrStyleStrikeout = 2099,
+  kStrPointsSuffix = 2100,
+  kStrNoLayoutTemplates = 6144,
+};
+
+// The text of a numbered string; empty for a number the table does not hold.
+const std::wstring& LoadString(int id);
+
+// Replaces "%1" … "%9" with the arguments in order ("%%" stays "%"), as the message
+// formatting of the strings that take arguments expects.
+std::wstring FormatString(const std::wstring& pattern, std::initializer_list<std::wstring> args);
+
+}  // namespace mirn

@@ -1,0 +1,20 @@
+#pragma once
+// Whole-file replacement that never leaves a half-written file behind.
+
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace mirn {
+
+// Writes `bytes` to a new file beside `path`, flushes it to disk and renames it over `path`,
+// so that a reader sees the old content or the new, never a mix. Creates the parent folder
+// when it is missing. New files get mode `mode` (less the umask); a replaced file keeps its own.
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                         std::error_code* error = nullptr, unsigned mode = 0600);
+
+// Reads a whole file; false (and `error`) when it cannot.
+bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes,
+                   std::error_code* error = nullptr);
+
+}  // namespace mirn

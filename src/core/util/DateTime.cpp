@@ -1,0 +1,79 @@
+#include "util/DateTime.h"
+
+#include <cstdio>
+
+namespace mirn {
+namespace {
+
+bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+
+int DaysInMonth(int y, int m) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return (m == 2 && IsLeap(y)) ? 29 : kDays[m - 1];
+}
+
+// Reads `count` decimal digits at `pos`; false on anything else.
+bool Digits(std::wstring_view text, size_t pos, size_t count, int& out) {
+  if (pos + count > text.size()) return false;
+  int v = 0;
+  for (size_t i = pos; i < pos + count; ++i) {
+    if (text[i] < L'0' || text[i] > L'9') return false;
+    v = v * 10 + (text[i] - L'0');
+  }
+  out = v;
+  return true;
+}
+
+std::optional<LocalDateTime> Checked(const LocalDateTime& t) {
+  if (!t.IsValid()) return std::nullopt;
+  return t;
+}
+
+}  // namespace
+
+bool LocalDateTime::IsValid() const {
+  return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
+         day <= DaysInMonth(year, month) && hour >= 0 && hour <= 23 && minute >= 0 &&
+         minute <= 59 && second >= 0 && second <= 60;
+}
+
+std::wstring FormatIsoBasic(const LocalDateTime& t) {
+  wchar_t buf[32];
+  std::swprintf(buf, 32, L"%04d%02d%02dT%02d%02d%02d", t.year, t.month, t.day, t.hour, t.minute,
+                t.second);
+  return buf;
+}
+
+std::wstring FormatIsoExtended(const LocalDateTime& t) {
+  wchar_t buf[32];
+  std::swprintf(buf, 32, L"%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day, t.hour,
+                t.minute, t.second);
+  return buf;
+}
+
+std::optional<LocalDateTime> ParseIsoBasic(std::wstring_view text) {
+  LocalDateTime t;
+  if (text.size() != 15 || text[8] != L'T') return std::nullopt;
+  if (!Digits(text, 0, 4, t.year) || !Digits(text, 4, 2, t.month) || !Digits(text, 6, 2, t.day) ||
+      !Digits(text, 9, 2, t.hour) || !Digits(text, 11, 2, t.minute) ||
+      !Digits(text, 13, 2, t.second)) {
+    return std::nullopt;
+  }
+  return Checked(t);
+}
+
+std::optional<LocalDateTime> ParseIsoExtended(std::wstring_view text) {
+  LocalDateTime t;
+  if (text.size() != 19 || text[4] != L'-' || text[7] != L'-' || text[10] != L'T' ||
+      text[13] != L':' || text[16] != L':') {
+    return std::nullopt;
+  }
+  if (!Digits(text, 0, 4, t.year) || !Digits(text, 5, 2, t.month) || !Digits(text, 8, 2, t.day) ||
+      !Digits(text, 11, 2, t.hour) || !Digits(text, 14, 2, t.minute) ||
+      !Digits(text, 17, 2, t.second)) {
+    return std::nullopt;
+  }
+  return Checked(t);
+}
+
+}  // namespace mirn

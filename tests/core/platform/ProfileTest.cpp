@@ -1,0 +1,108 @@
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/FileLock.h"
+#include "platform/IniProfile.h"
+#include "platform/KnownFolders.h"
+#include "platform/LegacyIniFile.h"
+#include "platform/MemoryProfile.h"
+#include "support/TestSupport.h"
+
+namespace mirn {
+namespace {
+
+using test::TempDir;
+
+TEST(IniProfile, ReadsNameTheirOwnDefaultsUntilAValueIsWritten) {
+  TempDir dir;
+  IniProfile profile(dir / "Mirn" / "settings.conf");
+  EXPECT_EQ(profile.GetInt(L"Preferences", L"First Run", 0), 0);
+  EXPECT_EQ(profile.GetInt(L"Preferences", L"First Run", 1), 1);
+  EXPECT_EQ(profile.GetString(L"Preferences", L"Default Font", L"x"), L"x");
+  EXPECT_FALSE(std::filesystem::exists(dir / "Mirn"));  // nothing is made by reading
+
+  ASSERT_TRUE(profile.WriteInt(L"Preferences", L"Zoom Level", -3));
+  ASSERT_TRUE(profile.WriteString(L"Preferences", L"Default Font", L"Tahoma,12"));
+  EXPECT_EQ(profile.GetInt(L"Preferences", L"Zoom Level", 2), -3);
+  EXPECT_EQ(profile.GetInt(L"PREFERENCES", L"zoom level", 2), -3);  // names ignore case
+  EXPECT_EQ(profile.GetString(L"Preferences", L"Default Font", L""), L"Tahoma,12");
+  EXPECT_TRUE(profile.Has(L"Preferences", L"Zoom Level"));
+  EXPECT_FALSE(profile.Has(L"Zoom", L"Zoom Level"));
+}
+
+TEST(IniProfile, SurvivesAnyTextAndIsSeenByASecondReader) {
+  TempDir dir;
+  const auto file = dir / "settings.conf";
+  IniProfile writer(file);
+  const std::wstring awkward = L" lead [x]=y; #z \\ \u00E9\u20AC\nline two\r\tend ";
+  ASSERT_TRUE(writer.WriteString(L"Custom [Codes]", L"Code=0;#", awkward));
+  ASSERT_TRUE(writer.WriteString(L"", L"CustomBuildId", L"B-17"));
+  IniProfile reader(file);
+  EXPECT_EQ(reader.GetString(L"Custom [Codes]", L"Code=0;#", L""), awkward);
+  EXPECT_EQ(reader.GetString(L"", L"CustomBuildId", L""), L"B-17");
+  EXPECT_NE(test::ReadFile(file).find("[General]\nCustomBuildId=B-17\n"), std::string::npos);
+
+  ASSERT_TRUE(writer.WriteInt(L"Zoom", L"Factor", 150));
+  EXPECT_EQ(reader.GetInt(L"Zoom", L"Factor", 100), 150);  // the reader notices the change
+}
+
+TEST(IniProfile, TextThatIsNotANumberReadsAsTheDefault) {
+  TempDir dir;
+  IniProfile profile(dir / "s.conf");
+  ASSERT_TRUE(profile.WriteString(L"Zoom", L"Factor", L"wide"));
+  EXPECT_EQ(profile.GetInt(L"Zoom", L"Factor", 100), 100);
+  ASSERT_TRUE(profile.WriteString(L"Zoom", L"Factor", L"4294967295"));
+  EXPECT_EQ(profile.GetInt(L"Zoom", L"Factor", 100), -1);  // as a DWORD read back signed
+}
+
+TEST(IniProfile, WritesAreAtomicAndFailuresAreReported) {
+  TempDir dir;
+  const auto file = dir / "s.conf";
+  IniProfile profile(file);
+  ASSERT_TRUE(profile.WriteInt(L"A", L"B", 1));
+  std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read |
+                                               std::filesystem::perms::owner_exec);
+  if (::geteuid() != 0) {  // root writes anywhere; the refusal can only be seen as a user
+    EXPECT_FALSE(profile.WriteInt(L"A", L"B", 2));
+    EXPECT_EQ(profile.GetInt(L"A", L"B", 0), 1);
+  }
+  std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
+  int leftovers = 0;
+  for (const auto& e : std::filesystem::directory_iterator(dir.Path())) leftovers += e.path() != file;
+  EXPECT_EQ(leftovers, 0);
+  struct stat st {};
+  ASSERT_EQ(::stat(file.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST(IniProfile, DefaultPathIsUnderTheRoamingFolder) {
+  FakeKnownFolders folders("/r");
+  EXPECT_EQ(IniProfile::DefaultPath(folders), "/r/roaming/Mirn/Mirn Labeling System.conf");
+}
+
+TEST(MemoryProfile, ActsAsAStoreAndCanRefuseWrites) {
+  MemoryProfile profile;
+  EXPECT_TRUE(profile.WriteInt(L"S", L"K", 5));
+  EXPECT_EQ(profile.GetInt(L"s", L"k", 0), 5);
+  profile.SetFailWrites(true);
+  EXPECT_FALSE(profile.WriteInt(L"S", L"K", 6));
+  EXPECT_EQ(profile.GetInt(L"S", L"K", 0), 5);
+  EXPECT_EQ(profile.WriteCount(), 1);
+}
+
+TEST(LegacyIniFile, ReadsAsWindowsPrivateProfilesDo) {
+  const auto ini = LegacyIniFile::Parse(
+      "; comment\r\n[Custom Codes]\r\nCount = 2 \r\nCode0=\"Caf\xE9\"\r\nCode0=second\r\n"
+      "Style0=Arial,9\r\nbad line\r\n[Precise Printer Adjustment]\r\nHP=10,-5\r\nN=x7\r\n");
+  EXPECT_EQ(ini.GetInt(L"custom codes", L"COUNT", 0), 2);
+  EXPECT_EQ(ini.GetString(L"Custom Codes", L"Code0", L""), L"Caf\u00E9");  // first one wins
+  EXPECT_EQ(ini.GetString(L"Precise Printer Adjustment", L"HP", L""), L"10,-5");
+  EXPECT_EQ(ini.GetInt(L"Precise Printer Adjustment", L"N", 9), 0);
+  EXPECT_EQ(ini.GetInt(L"Precise Printer Adjustment", L"HP", 9), 10);
+  EXPECT_EQ(ini.GetInt(L"Custom Codes", L"Missing", 9), 9);
+  EXPECT_FALSE(LegacyIniFile::Load("/nonexistent/MIRN.INI").Has(L"Custom Codes", L"Count"));
+}
+
+}  // namespace
+}  // namespace mirn

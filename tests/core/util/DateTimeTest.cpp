@@ -1,0 +1,33 @@
+#include "util/DateTime.h"
+
+#include <gtest/gtest.h>
+
+namespace mirn {
+namespace {
+
+TEST(IsoDateTime, BothFormsWriteAndReadBack) {
+  const LocalDateTime t{2015, 3, 14, 9, 26, 53};
+  EXPECT_EQ(FormatIsoBasic(t), L"20150314T092653");
+  EXPECT_EQ(FormatIsoExtended(t), L"2015-03-14T09:26:53");
+  EXPECT_EQ(ParseIsoBasic(L"20150314T092653"), t);
+  EXPECT_EQ(ParseIsoExtended(L"2015-03-14T09:26:53"), t);
+}
+
+TEST(IsoDateTime, RefusesOtherFormsAndImpossibleDates) {
+  EXPECT_FALSE(ParseIsoBasic(L"2015-03-14T09:26:53"));
+  EXPECT_FALSE(ParseIsoExtended(L"20150314T092653"));
+  EXPECT_FALSE(ParseIsoBasic(L"20150230T000000"));
+  EXPECT_FALSE(ParseIsoBasic(L"20150314T246000"));
+  EXPECT_FALSE(ParseIsoBasic(L"2015031 T092653"));
+  EXPECT_FALSE(ParseIsoBasic(L""));
+  EXPECT_TRUE(ParseIsoBasic(L"20160229T235959"));
+  EXPECT_FALSE(ParseIsoBasic(L"21000229T000000"));
+}
+
+TEST(IsoDateTime, OrdersChronologically) {
+  EXPECT_LT((LocalDateTime{2015, 3, 14, 9, 26, 53}), (LocalDateTime{2015, 3, 14, 9, 27, 0}));
+  EXPECT_LT((LocalDateTime{2014, 12, 31, 23, 59, 59}), (LocalDateTime{2015, 1, 1, 0, 0, 0}));
+}
+
+}  // namespace
+}  // namespace mirn
