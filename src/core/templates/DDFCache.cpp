@@ -1,0 +1,110 @@
+#include "templates/DDFCache.h"
+
+#include <system_error>
+
+#include "util/Text.h"
+
+namespace mirn {
+namespace {
+
+constexpr long long kCacheVersion = 300;
+
+constexpr const char* kCreateMeta =
+    "CREATE TABLE meta (key TEXT NOT NULL PRIMARY KEY, value TEXT NOT NULL DEFAULT (''));"
+    "INSERT INTO meta (key, value) VALUES ('kind', 'ddfcache');"
+    "INSERT INTO meta (key, value) VALUES ('versions', '300');";
+constexpr const char* kCreateCache =
+    "CREATE TABLE cache (directory TEXT NOT NULL, fileName TEXT NOT NULL, mtime INTEGER NOT NULL, "
+    "typeCode TEXT NOT NULL, groupName TEXT NOT NULL, description TEXT NOT NULL, "
+    "PRIMARY KEY (directory, fileName));";
+
+}  // namespace
+
+DDFCache::DDFCache(const std::filesystem::path& file) : file_(file) {
+  std::error_code ec;
+  if (!std::filesystem::is_directory(file.parent_path(), ec)) std::filesystem::create_directories(file.parent_path(), ec);
+  const bool existed = std::filesystem::exists(file, ec);
+  if (!db_.Open(file, false, true)) return;
+  if (!existed && !CreateSchema()) {
+    db_.Close();
+    return;
+  }
+  if (VersionMatches()) return;
+  db_.Close();
+  std::filesystem::remove(file, ec);
+  if (!db_.Open(file, false, true) || !CreateSchema()) db_.Close();
+}
+
+bool DDFCache::CreateSchema() {
+  // Text order and storage follow the UTF-16 form of the program's other databases.
+  if (!db_.Execute("PRAGMA encoding = 'UTF-16le';")) return false;
+  if (!db_.Execute("BEGIN TRANSACTION;")) return false;
+  if (db_.Execute(kCreateMeta) && db_.Execute(kCreateCache) && db_.Execute("COMMIT;")) return true;
+  db_.Execute("ROLLBACK;");
+  return false;
+}
+
+bool DDFCache::VersionMatches() {
+  SqliteStatement query(db_, "SELECT value FROM meta WHERE key=:key;");
+  query.Bind(":key", std::wstring_view(L"versions"));
+  return query.Step() && ListsVersion(query.Text(0), kCacheVersion);
+}
+
+bool DDFCache::BeginScan() {
+  if (!db_.IsOpen() || db_.InTransaction()) return false;
+  return db_.Execute("BEGIN TRANSACTION;");
+}
+
+void DDFCache::CommitScan() {
+  if (db_.InTransaction()) db_.Execute("COMMIT;");
+}
+
+std::map<std::wstring, CDDFInfo> DDFCache::Read(const std::wstring& directory) {
+  std::map<std::wstring, CDDFInfo> rows;
+  SqliteStatement query(db_, "SELECT fileName, mtime, typeCode, groupName, description FROM cache "
+                             "WHERE directory=:directory;");
+  query.Bind(":directory", std::wstring_view(directory));
+  while (query.Step()) {
+    CDDFInfo info;
+    const std::wstring name = query.Text(0);
+    long long mtime = 0;
+    // A row whose time is not a number matches no file, so its directory is read again.
+    if (!ParseInt(query.Text(1), mtime)) mtime = -1;
+    info.path = FromPath(ToPath(directory) / ToPath(name));
+    info.mtime = mtime;
+    info.typeCode = ToUpper(query.Text(2));
+    info.groupName = query.Text(3);
+    info.description = query.Text(4);
+    rows.emplace(name, std::move(info));
+  }
+  // A failed query is as good as no rows: the directory is read from its files.
+  if (!query.Done()) rows.clear();
+  return rows;
+}
+
+void DDFCache::Forget(const std::wstring& directory) {
+  SqliteStatement remove(db_, "DELETE FROM cache WHERE directory=:directory;");
+  remove.Bind(":directory", std::wstring_view(directory));
+  remove.Run();
+}
+
+void DDFCache::Write(const std::wstring& directory,
+                     const std::vector<std::pair<std::wstring, CDDFInfo>>& entries) {
+  if (!db_.IsOpen()) return;
+  Forget(directory);
+  SqliteStatement insert(db_,
+                         "INSERT INTO cache (directory, fileName, mtime, typeCode, groupName, description) "
+                         "VALUES (:directory, :fileName, :mtime, :typeCode, :groupName, :description);");
+  for (const auto& [name, info] : entries) {
+    insert.Reset();
+    insert.Bind(":directory", std::wstring_view(directory));
+    insert.Bind(":fileName", std::wstring_view(name));
+    insert.Bind(":mtime", std::wstring_view(std::to_wstring(info.mtime)));
+    insert.Bind(":typeCode", std::wstring_view(info.typeCode));
+    insert.Bind(":groupName", std::wstring_view(info.groupName));
+    insert.Bind(":description", std::wstring_view(info.description));
+    insert.Run();
+  }
+}
+
+}  // namespace mirn
