@@ -1,0 +1,105 @@
+#include "print/PrintJob.h"
+
+#include <algorithm>
+
+#include "print/PrintTexts.h"
+
+namespace mirn {
+namespace {
+
+enum class RunEnd { Done, Cancelled, Stopped };
+
+class JobRunner {
+ public:
+  JobRunner(PrintDocument& document, PrintJobUi& ui, LabelRenderer& renderer, PrintJobResult& result)
+      : document_(document), ui_(ui), renderer_(renderer), result_(result) {}
+
+  RunEnd Run(const PrintRun& run, int copies) {
+    const std::optional<RunLayout> layout = renderer_.FindLayout(run.typeCode);
+    if (!layout) {
+      ui_.ShowMessage(MissingLayoutText(run.typeCode), MessageIcon::Stop);
+      return RunEnd::Done;
+    }
+    int startSlot = 0;
+    if (!ui_.ConfirmRun(run, *layout, copies, startSlot)) return RunEnd::Cancelled;
+
+    ui_.BeginProgress(static_cast<long long>(run.ids.size()) * copies * 100);
+    const RunEnd end = PrintLabels(run, *layout, copies, startSlot);
+    ui_.EndProgress();
+    return end;
+  }
+
+ private:
+  RunEnd PrintLabels(const PrintRun& run, const RunLayout& layout, int copies, int startSlot) {
+    const int slots = std::max(1, layout.slotsPerSheet);
+    bool pageOpen = false;
+    const std::wstring* lastId = nullptr;
+    for (const LabelPlacement& label : PlaceLabels(run.ids, copies, slots, startSlot)) {
+      if (lastId == nullptr || *lastId != label.id) ui_.ProgressLine(ProgressLine(label.id));
+      lastId = &label.id;
+      // Stop is looked at before a page is started, so that stopping never feeds a blank sheet.
+      if (ui_.StopRequested()) {
+        if (pageOpen) EndPage();
+        return RunEnd::Stopped;
+      }
+      if (!pageOpen) {
+        if (!document_.StartPage()) return RunEnd::Stopped;
+        pageOpen = true;
+      }
+      renderer_.DrawLabel(document_, run.typeCode, label.id, label.slot);
+      ++result_.labelsPrinted;
+      ui_.ProgressStep(100);
+      if (label.slot + 1 == slots) {
+        pageOpen = false;
+        if (!EndPage()) return RunEnd::Stopped;
+      }
+    }
+    if (pageOpen && !EndPage()) return RunEnd::Stopped;
+    return RunEnd::Done;
+  }
+
+  bool EndPage() {
+    if (!document_.EndPage()) return false;
+    ++result_.pagesPrinted;
+    return true;
+  }
+
+  PrintDocument& document_;
+  PrintJobUi& ui_;
+  LabelRenderer& renderer_;
+  PrintJobResult& result_;
+};
+
+}  // namespace
+
+PrintJobResult RunPrintJob(PrinterSystem& printers, const PrintJobRequest& request, PrintJobUi& ui,
+                           LabelRenderer& renderer) {
+  PrintJobResult result;
+  DeviceMode mode = request.mode;
+  // Labels are always printed one-sided.
+  if (mode.fields & kDmDuplex) mode.duplex = kDuplexSimplex;
+
+  std::unique_ptr<PrintDocument> document = printers.StartDocument(request.printer, mode, request.title);
+  if (!document) {
+    ui.ShowMessage(kPrintingError, MessageIcon::Stop);
+    result.outcome = PrintOutcome::DocumentFailed;
+    return result;
+  }
+  const int copies = std::clamp(request.copies, kMinCopies, kMaxCopies);
+  JobRunner runner(*document, ui, renderer, result);
+  for (const PrintRun& run : SplitIntoRuns(request.extensions)) {
+    const RunEnd end = runner.Run(run, copies);
+    if (end == RunEnd::Cancelled) {
+      result.outcome = PrintOutcome::Cancelled;
+      break;
+    }
+    if (end == RunEnd::Stopped) {
+      result.outcome = PrintOutcome::Stopped;
+      break;
+    }
+  }
+  result.documentEnded = document->End();
+  return result;
+}
+
+}  // namespace mirn

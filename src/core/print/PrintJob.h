@@ -1,0 +1,76 @@
+#pragma once
+// A print job: the chosen extensions split into one run per layout type, each run confirmed,
+// its labels laid into the sheet's slots and sent to the printer page by page, with a
+// progress window that can stop the job. Drawing one label is left to a LabelRenderer, so the
+// job's order, paging and failure handling stand on their own.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/PrinterSystem.h"
+#include "print/Pagination.h"
+
+namespace mirn {
+
+// What a run needs to know of its layout.
+struct RunLayout {
+  std::wstring groupName;
+  std::wstring description;
+  int slotsPerSheet = 1;
+};
+
+enum class MessageIcon { Information, Exclamation, Stop };
+
+// The person's side of the job: the ready question, messages and the progress window.
+class PrintJobUi {
+ public:
+  virtual ~PrintJobUi() = default;
+  // True to print the run. The answer may move `startSlot` (0-based) through the first-label
+  // chooser when the layout has more than one slot; see ReadyText for the text to show.
+  virtual bool ConfirmRun(const PrintRun& run, const RunLayout& layout, int copies, int& startSlot) = 0;
+  virtual void ShowMessage(const std::wstring& text, MessageIcon icon) = 0;
+  // The progress window: a bar from 0 to `range` that moves by `step`s, one line per item.
+  virtual void BeginProgress(long long range) = 0;
+  virtual void ProgressLine(const std::wstring& line) = 0;
+  virtual void ProgressStep(long long step) = 0;
+  virtual bool StopRequested() = 0;
+  virtual void EndProgress() = 0;
+};
+
+class LabelRenderer {
+ public:
+  virtual ~LabelRenderer() = default;
+  // The layout of a type code; empty when the library has none.
+  virtual std::optional<RunLayout> FindLayout(const std::wstring& typeCode) = 0;
+  // Draws one extension's label at slot `slot` of the document's open page.
+  virtual void DrawLabel(PrintDocument& document, const std::wstring& typeCode, const std::wstring& id,
+                         int slot) = 0;
+};
+
+struct PrintJobRequest {
+  std::wstring printer;
+  DeviceMode mode;
+  std::wstring title;  // the document name the spooler shows
+  std::vector<ExtensionToPrint> extensions;
+  int copies = 1;
+};
+
+enum class PrintOutcome {
+  Completed,       // every run printed or skipped for a missing layout
+  Cancelled,       // a run's question was answered Cancel
+  Stopped,         // Stop was pressed, or a page could not be started or ended
+  DocumentFailed,  // the document could not be started
+};
+
+struct PrintJobResult {
+  PrintOutcome outcome = PrintOutcome::Completed;
+  long long labelsPrinted = 0;
+  long long pagesPrinted = 0;
+  bool documentEnded = false;  // the spooler accepted the end of the document
+};
+
+PrintJobResult RunPrintJob(PrinterSystem& printers, const PrintJobRequest& request, PrintJobUi& ui,
+                           LabelRenderer& renderer);
+
+}  // namespace mirn

@@ -1,0 +1,39 @@
+#pragma once
+// The texts the print engine shows: the ready text of a run, the first-label chooser's texts,
+// and the messages of printing failures.
+
+#include <string>
+#include <string_view>
+
+namespace mirn {
+
+// "Ready to print 3 labels (2 of each label)\n\nLabel type: GROUP Description\nNumber of
+// Mirn sheets required: 2". `sheets` is the count to show (see SheetsRequired).
+std::wstring ReadyText(long long labels, int copies, std::wstring_view groupName,
+                       std::wstring_view description, long long sheets);
+
+// The ready dialog's note on layouts with more than one label per sheet.
+extern const wchar_t* const kMultipleLabelsNote;
+extern const wchar_t* const kChooseLabelButton;         // "&Choose Label..."
+extern const wchar_t* const kChooserTitle;              // "Select First Label"
+extern const wchar_t* const kChooserPrompt;
+extern const wchar_t* const kChooserDiagramCaption;
+// "Label 1", "Label 2", …: the chooser's list entry for a 0-based slot.
+std::wstring SlotName(int slot);
+
+extern const wchar_t* const kProgressTitle;             // "Printing"
+extern const wchar_t* const kProgressStop;              // "Stop"
+// "Printing 201..."
+std::wstring ProgressLine(std::wstring_view id);
+
+extern const wchar_t* const kNoPrintersAvailable;
+extern const wchar_t* const kNoPrinterInstalled;
+extern const wchar_t* const kPrintingError;
+// "%1\nCould not locate an Add-On file. …" with the type code.
+std::wstring MissingLayoutText(std::wstring_view typeCode);
+// The message when a printer chosen in the list cannot be selected.
+std::wstring CannotSelectPrinterText(std::wstring_view printer);
+// "1 extension selected", "3 extensions selected"
+std::wstring SelectedCountText(long long count);
+
+}  // namespace mirn

@@ -1,0 +1,131 @@
+#include "print/PrinterAdjustment.h"
+
+#include <pugixml.hpp>
+
+#include <sstream>
+
+#include "platform/AtomicWrite.h"
+#include "platform/KnownFolders.h"
+#include "platform/Profile.h"
+#include "print/AdjustmentUnits.h"
+#include "util/Text.h"
+
+namespace mirn {
+namespace {
+
+constexpr wchar_t kSection[] = L"Precise Printer Adjustment";
+constexpr const char* kValueNames[4] = {"portraitX", "portraitY", "landscapeX", "landscapeY"};
+
+std::int32_t* ValueSlot(PrinterAdjustment& a, int i) {
+  std::int32_t* slots[4] = {&a.portraitX, &a.portraitY, &a.landscapeX, &a.landscapeY};
+  return slots[i];
+}
+
+std::int32_t ParseInt32(std::wstring_view text) {
+  long long v = 0;
+  if (!ParseInt(text, v) || v < INT32_MIN || v > INT32_MAX) return 0;
+  return static_cast<std::int32_t>(v);
+}
+
+bool LoadDocument(const std::filesystem::path& file, pugi::xml_document& doc) {
+  std::string bytes;
+  if (!ReadWholeFile(file, bytes)) return false;
+  // Comments, processing instructions and the doctype are kept so that a rewrite keeps them.
+  const unsigned options =
+      pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi | pugi::parse_doctype;
+  return static_cast<bool>(doc.load_buffer(bytes.data(), bytes.size(), options));
+}
+
+pugi::xml_node FindPrinter(const pugi::xml_document& doc, const std::string& name) {
+  for (pugi::xml_node p : doc.child("printers").children("printer")) {
+    if (name == p.attribute("name").value()) return p;
+  }
+  return {};
+}
+
+// "x,y" split at the first comma; a part that is no integer reads 0, no comma reads 0,0.
+std::pair<std::int64_t, std::int64_t> ParsePair(const std::wstring& text) {
+  const size_t comma = text.find(L',');
+  if (comma == std::wstring::npos) return {0, 0};
+  long long x = 0;
+  long long y = 0;
+  if (!ParseInt(std::wstring_view(text).substr(0, comma), x)) x = 0;
+  if (!ParseInt(std::wstring_view(text).substr(comma + 1), y)) y = 0;
+  return {x, y};
+}
+
+}  // namespace
+
+std::wstring AdjustmentPrinterName(std::wstring_view deviceName) {
+  return deviceName.empty() ? std::wstring(L"None") : std::wstring(deviceName);
+}
+
+std::filesystem::path PrinterAdjustmentsPath(const KnownFolders& folders) {
+  return folders.Get(KnownFolder::LocalAppData) / "Mirn" / "Precise Printer Adjustments.xml";
+}
+
+PrinterAdjustment PrinterAdjustmentStore::Load(std::wstring_view printerName) {
+  PrinterAdjustment result;
+  result.name = AdjustmentPrinterName(printerName);
+  pugi::xml_document doc;
+  if (LoadDocument(file_, doc)) {
+    if (pugi::xml_node p = FindPrinter(doc, ToUtf8(result.name))) {
+      for (int i = 0; i < 4; ++i) {
+        *ValueSlot(result, i) = ParseInt32(FromUtf8(p.child(kValueNames[i]).attribute("value").value()));
+      }
+      return result;
+    }
+  }
+  const std::wstring migratedKey = result.name + L" Migrated to XML";
+  if (profile_.GetInt(kSection, migratedKey, 0) != 0) return result;
+
+  const std::wstring scale = profile_.GetString(kSection, result.name + L" Scale", L"doesn't exist");
+  if (scale != L"doesn't exist") {
+    const LegacyScale unit = LegacyScaleFromWord(scale);
+    const auto portrait = ParsePair(profile_.GetString(kSection, result.name, L"0,0"));
+    const auto landscape = ParsePair(profile_.GetString(kSection, result.name + L" Landscape", L"0,0"));
+    result.portraitX = LegacyToTwips(portrait.first, unit);
+    result.portraitY = LegacyToTwips(portrait.second, unit);
+    result.landscapeX = LegacyToTwips(landscape.first, unit);
+    result.landscapeY = LegacyToTwips(landscape.second, unit);
+  }
+  // The old entry counts as carried over only once the file holds it; otherwise the next
+  // load tries again rather than forgetting the user's shifts.
+  if (Save(result)) profile_.WriteInt(kSection, migratedKey, 1);
+  return result;
+}
+
+bool PrinterAdjustmentStore::Save(const PrinterAdjustment& adjustment) {
+  pugi::xml_document doc;
+  if (!LoadDocument(file_, doc)) doc.reset();
+  pugi::xml_node root = doc.child("printers");
+  if (!root) {
+    // Another root element would make a second top-level element: that is not XML any more.
+    if (doc.document_element()) return false;
+    root = doc.append_child("printers");
+  }
+  const std::string name = ToUtf8(AdjustmentPrinterName(adjustment.name));
+  pugi::xml_node printer = FindPrinter(doc, name);
+  if (!printer) {
+    printer = root.append_child("printer");
+    printer.append_attribute("name") = name.c_str();
+  }
+  PrinterAdjustment copy = adjustment;
+  for (int i = 0; i < 4; ++i) {
+    pugi::xml_node value = printer.child(kValueNames[i]);
+    if (!value) value = printer.append_child(kValueNames[i]);
+    pugi::xml_attribute attr = value.attribute("value");
+    if (!attr) attr = value.append_attribute("value");
+    attr = std::to_string(*ValueSlot(copy, i)).c_str();
+  }
+  if (!doc.first_child() || doc.first_child().type() != pugi::node_declaration) {
+    pugi::xml_node decl = doc.prepend_child(pugi::node_declaration);
+    decl.append_attribute("version") = "1.0";
+    decl.append_attribute("encoding") = "UTF-8";
+  }
+  std::ostringstream out;
+  doc.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
+  return WriteFileAtomically(file_, out.str());
+}
+
+}  // namespace mirn

@@ -1,0 +1,102 @@
+#include "print/PrinterStatus.h"
+
+#include <iterator>
+
+namespace mirn {
+namespace {
+
+struct StatusText {
+  std::uint32_t value;
+  const wchar_t* text;
+};
+
+constexpr StatusText kStatusTexts[] = {
+    {0x1, L"Paused"},
+    {0x2, L"Error"},
+    {0x4, L"The printer is being deleted"},
+    {0x8, L"Paper jam"},
+    {0x10, L"Out of paper"},
+    {0x20, L"Manual feed"},
+    {0x40, L"Paper problem"},
+    {0x80, L"Offline"},
+    {0x100, L"Active"},
+    {0x200, L"Busy"},
+    {0x400, L"Printing"},
+    {0x800, L"Output bin full"},
+    {0x1000, L"Not available"},
+    {0x2000, L"Waiting"},
+    {0x4000, L"Processing a print job"},
+    {0x8000, L"Initializing"},
+    {0x10000, L"Warming up"},
+    {0x20000, L"Low toner"},
+    {0x40000, L"Out of toner"},
+    {0x80000, L"Cannot print the current page"},
+    {0x100000, L"Printer error"},
+    {0x200000, L"Out of memory"},
+    {0x400000, L"Printer door open"},
+    {0x800000, L"Unknown"},
+    {0x1000000, L"Power save mode"},
+};
+
+// State reasons by seriousness: the first one a printer reports wins.
+struct ReasonBit {
+  std::string_view reason;
+  std::uint32_t bit;
+};
+constexpr ReasonBit kReasons[] = {
+    {"media-jam", 0x8},
+    {"door-open", 0x400000},
+    {"cover-open", 0x400000},
+    {"interlock-open", 0x400000},
+    {"toner-empty", 0x40000},
+    {"marker-supply-empty", 0x40000},
+    {"media-empty", 0x10},
+    {"media-needed", 0x10},
+    {"input-tray-missing", 0x40},
+    {"output-area-full", 0x800},
+    {"output-tray-missing", 0x800},
+    {"offline", 0x80},
+    {"shutdown", 0x80},
+    {"connecting-to-device", 0x8000},
+    {"paused", 0x1},
+    {"moving-to-paused", 0x1},
+    {"spool-area-full", 0x200000},
+    {"toner-low", 0x20000},
+    {"marker-supply-low", 0x20000},
+    {"media-low", 0x40},
+    {"other", 0x100000},
+};
+
+// "media-jam-error" → "media-jam": CUPS may add the severity to a reason.
+std::string_view WithoutSeverity(std::string_view reason) {
+  for (std::string_view suffix : {"-error", "-warning", "-report"}) {
+    if (reason.size() > suffix.size() && reason.substr(reason.size() - suffix.size()) == suffix) {
+      return reason.substr(0, reason.size() - suffix.size());
+    }
+  }
+  return reason;
+}
+
+}  // namespace
+
+std::wstring PrinterStatusText(std::uint32_t status, int queuedJobs) {
+  for (const StatusText& entry : kStatusTexts) {
+    if (entry.value == status) {
+      return std::wstring(entry.text) + L"; " + std::to_wstring(queuedJobs) + L" documents waiting";
+    }
+  }
+  return L"Ready";
+}
+
+std::uint32_t StatusFromCups(int state, const std::vector<std::string>& reasons) {
+  for (const ReasonBit& known : kReasons) {
+    for (const std::string& reason : reasons) {
+      if (WithoutSeverity(reason) == known.reason) return known.bit;
+    }
+  }
+  if (state == kCupsStopped) return 0x1;
+  if (state == kCupsProcessing) return 0x400;
+  return 0;
+}
+
+}  // namespace mirn
