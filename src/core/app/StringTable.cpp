@@ -15,7 +15,7 @@ struct Entry {
 // Sorted by number.
 constexpr Entry kStrings[] = {
     {1, L"Mirn Labeling System"},
-    {1039, L"A label for extension "},
+    {1039, L"A label for extension \"%s\" already exists in this database. Do you want to replace it with the one you're importing?"},
     {1052, L"There is already an extension with the name:\n\n%s\n\nDo you want to overwrite it with the new extension you are creating?"},
     {2049, L"Mirn"},
     {2054, L"Untitled"},

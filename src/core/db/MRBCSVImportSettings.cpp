@@ -1,0 +1,55 @@
+#include "db/MRBCSVImportSettings.h"
+
+#include "platform/Profile.h"
+
+namespace mirn {
+namespace {
+
+constexpr wchar_t kSection[] = L"CSV Import";
+constexpr wchar_t kFace[] = L"Font Face";
+constexpr wchar_t kSize[] = L"Font Size";
+constexpr wchar_t kBold[] = L"Font Bold";
+constexpr wchar_t kItalic[] = L"Font Italic";
+constexpr wchar_t kUnderline[] = L"Font Underline";
+constexpr wchar_t kStrikeOut[] = L"Font StrikeOut";
+constexpr wchar_t kColor[] = L"Font Color";
+constexpr wchar_t kAlign[] = L"Text Align";
+
+}  // namespace
+
+CsvImportSettings CsvImportSettings::Read(const Profile& profile) {
+  const CsvImportSettings d;
+  CsvImportSettings s;
+  s.face = profile.GetString(kSection, kFace, d.face).substr(0, kMaxFaceLength);
+  s.pointSize = profile.GetInt(kSection, kSize, d.pointSize);
+  s.bold = profile.GetInt(kSection, kBold, 0) != 0;
+  s.italic = profile.GetInt(kSection, kItalic, 0) != 0;
+  s.underline = profile.GetInt(kSection, kUnderline, 0) != 0;
+  s.strikeOut = profile.GetInt(kSection, kStrikeOut, 0) != 0;
+  s.color = static_cast<unsigned>(profile.GetInt(kSection, kColor, 0));
+  s.alignment = profile.GetInt(kSection, kAlign, d.alignment);
+  return s;
+}
+
+bool CsvImportSettings::Write(Profile& profile) const {
+  bool ok = profile.WriteString(kSection, kFace, face.substr(0, kMaxFaceLength));
+  ok = profile.WriteInt(kSection, kSize, pointSize) && ok;
+  ok = profile.WriteInt(kSection, kBold, bold ? 1 : 0) && ok;
+  ok = profile.WriteInt(kSection, kItalic, italic ? 1 : 0) && ok;
+  ok = profile.WriteInt(kSection, kUnderline, underline ? 1 : 0) && ok;
+  ok = profile.WriteInt(kSection, kStrikeOut, strikeOut ? 1 : 0) && ok;
+  ok = profile.WriteInt(kSection, kColor, static_cast<int>(color)) && ok;
+  ok = profile.WriteInt(kSection, kAlign, alignment) && ok;
+  return ok;
+}
+
+std::wstring CsvImportSettings::Describe() const {
+  std::wstring text = face + L" " + std::to_wstring(pointSize) + L" pt";
+  if (bold) text += L" Bold";
+  if (italic) text += L" Italic";
+  if (underline) text += L" Underline";
+  if (strikeOut) text += L" StrikeOut";
+  return text;
+}
+
+}  // namespace mirn
