@@ -6,5 +6,6 @@ namespace mirn::cli {
 class CommandTable;
 
 void RegisterGeneralCommands(CommandTable& table);
+void RegisterExchangeCommands(CommandTable& table);
 
 }  // namespace mirn::cli
