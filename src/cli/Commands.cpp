@@ -6,6 +6,7 @@ namespace mirn::cli {
 void RegisterAllCommands(CommandTable& table) {
   RegisterGeneralCommands(table);
   RegisterExchangeCommands(table);
+  RegisterTemplateCommands(table);
 }
 
 }  // namespace mirn::cli

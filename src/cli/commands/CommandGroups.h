@@ -7,5 +7,6 @@ class CommandTable;
 
 void RegisterGeneralCommands(CommandTable& table);
 void RegisterExchangeCommands(CommandTable& table);
+void RegisterTemplateCommands(CommandTable& table);
 
 }  // namespace mirn::cli
