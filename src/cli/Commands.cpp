@@ -5,6 +5,7 @@ namespace mirn::cli {
 
 void RegisterAllCommands(CommandTable& table) {
   RegisterGeneralCommands(table);
+  RegisterDatabaseCommands(table);
   RegisterTemplateCommands(table);
 }
 

@@ -6,6 +6,7 @@ namespace mirn::cli {
 class CommandTable;
 
 void RegisterGeneralCommands(CommandTable& table);
+void RegisterDatabaseCommands(CommandTable& table);
 void RegisterTemplateCommands(CommandTable& table);
 
 }  // namespace mirn::cli
