@@ -5,6 +5,7 @@ namespace mirn::cli {
 
 void RegisterAllCommands(CommandTable& table) {
   RegisterGeneralCommands(table);
+  RegisterTemplateCommands(table);
 }
 
 }  // namespace mirn::cli

@@ -6,5 +6,6 @@ namespace mirn::cli {
 class CommandTable;
 
 void RegisterGeneralCommands(CommandTable& table);
+void RegisterTemplateCommands(CommandTable& table);
 
 }  // namespace mirn::cli

@@ -40,8 +40,9 @@ std::size_t CDDFTemplate::FieldCount() const {
 }
 
 void CDDFTemplate::SortObjects() {
-  std::stable_sort(objects.begin(), objects.end(),
-                   [](const CDDFObject& a, const CDDFObject& b) { return a.id < b.id; });
+  const auto byId = [](const CDDFObject& a, const CDDFObject& b) { return a.id < b.id; };
+  // Layout files are nearly always written in id order; objects are large to move.
+  if (!std::is_sorted(objects.begin(), objects.end(), byId)) std::stable_sort(objects.begin(), objects.end(), byId);
 }
 
 }  // namespace mirn

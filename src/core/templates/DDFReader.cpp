@@ -33,7 +33,7 @@ struct ParsedHeader {
   bool valid = false;
 };
 
-ParsedHeader ReadHeader(const ByteSource& bytes, const std::wstring& path) {
+ParsedHeader ReadHeader(const ByteSource& bytes, const std::wstring& path, bool upCase = true) {
   std::array<char, kDDFHeaderReadSize> buffer{};
   if (bytes.ReadAt(0, buffer.data(), buffer.size()) != buffer.size())
     throw DDFException(L"Could not read DDF header: " + path);
@@ -47,7 +47,8 @@ ParsedHeader ReadHeader(const ByteSource& bytes, const std::wstring& path) {
   CDDFHeader& header = parsed.header;
   header.version = TextAt(h + 0, 3);
   header.groupName = TextAt(h + 67, 64);
-  header.typeCode = ToUpper(TextAt(h + 131, 8));
+  header.typeCode = TextAt(h + 131, 8);
+  if (upCase) header.typeCode = ToUpper(header.typeCode);
   header.description = TextAt(h + 139, 64);
   header.landscape = h[203] != 0;
   header.labelWidth = Int32At(h + 204);
@@ -100,7 +101,6 @@ void ReadObjects(const ByteSource& bytes, const ParsedHeader& parsed, CDDFTempla
     std::memcpy(object.text.data(), &raw[kDDFObjectFixedSize], textSize);  // rest stays zero
     out.objects.push_back(object);
   }
-  out.SortObjects();
 }
 
 }  // namespace
@@ -112,13 +112,26 @@ std::size_t DDFRecordSize(std::wstring_view version) {
 }
 
 CDDFTemplate CDDFTemplate::Load(const ByteSource& bytes, const std::wstring& path) {
-  const ParsedHeader parsed = ReadHeader(bytes, path);
+  CDDFTemplate result = LoadInFileOrder(bytes, path, true);
+  result.SortObjects();
+  return result;
+}
+
+CDDFTemplate LoadInFileOrder(const ByteSource& bytes, const std::wstring& path, bool upCaseTypeCode) {
+  const ParsedHeader parsed = ReadHeader(bytes, path, upCaseTypeCode);
   if (!parsed.valid) throw DDFException(L"DDF did not pass validation tests: " + path);
   CDDFTemplate result;
   result.path = path;
   result.header = parsed.header;
   ReadObjects(bytes, parsed, result);
   return result;
+}
+
+std::string ReadPreamble(const ByteSource& bytes) {
+  std::string head(kDDFPreambleLimit, '\0');
+  head.resize(bytes.ReadAt(0, head.data(), head.size()));
+  const std::size_t mark = head.find(kDDFPreambleEnd);
+  return mark == std::string::npos ? std::string() : head.substr(0, mark);
 }
 
 CDDFTemplate CDDFTemplate::Load(const std::filesystem::path& path) {

@@ -4,6 +4,7 @@
 // nothing after. CDDFTemplate::Load and ReadInfo read it; DDFWriter writes it.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "templates/ByteSource.h"
@@ -19,5 +20,12 @@ inline constexpr std::size_t kDDFSlotSize = 8;
 inline constexpr char kDDFPreambleEnd = 0x1A;
 // Record size of each format: 32 bytes of integers and the text block.
 std::size_t DDFRecordSize(std::wstring_view version);  // 0 for an unknown version
+
+// The template as Load reads it but with the objects in file order and, unless asked, the
+// type code as written: what the template compiler dumps, so that a dump builds back to the
+// same bytes. Throws DDFException as Load does.
+CDDFTemplate LoadInFileOrder(const ByteSource& bytes, const std::wstring& path, bool upCaseTypeCode = false);
+// The raw preamble bytes before the end mark (empty when there is none in the first 260).
+std::string ReadPreamble(const ByteSource& bytes);
 
 }  // namespace mirn

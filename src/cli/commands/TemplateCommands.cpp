@@ -1,0 +1,176 @@
+// Commands about layout templates: compile and decompile template sources, show one
+// template, list the library.
+
+#include <cstdio>
+#include <ostream>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/Command.h"
+#include "cli/CommandLine.h"
+#include "cli/commands/CommandGroups.h"
+#include "platform/AtomicWrite.h"
+#include "templates/ByteSource.h"
+#include "templates/DDFException.h"
+#include "templates/DDFLibrary.h"
+#include "templates/DDFReader.h"
+#include "templates/TemplateSource.h"
+#include "util/Text.h"
+
+namespace mirn::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string ReadWholeFile(const std::filesystem::path& path, bool& ok) {
+  std::string bytes;
+  ok = false;
+  FileByteSource file(path);
+  if (!file.IsOpen()) return bytes;
+  bytes.resize(file.Size());
+  ok = file.ReadAt(0, bytes.data(), bytes.size()) == bytes.size();
+  return bytes;
+}
+
+std::string FlagText(std::uint32_t flags) {
+  std::uint32_t unnamed = 0;
+  std::string text;
+  for (const auto& name : FlagNames(flags, unnamed)) text += (text.empty() ? "" : "|") + name;
+  if (unnamed != 0 || text.empty()) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%X", unnamed);
+    text += (text.empty() ? "" : "|") + std::string(hex);
+  }
+  return text;
+}
+
+Json InfoJson(const CDDFTemplate& t) {
+  Json info;
+  info["version"] = ToUtf8(t.GetVersion());
+  info["groupName"] = ToUtf8(t.GetGroupName());
+  info["typeCode"] = ToUtf8(t.GetTypeCode());
+  info["description"] = ToUtf8(t.GetDescription());
+  info["landscape"] = t.IsLandscape();
+  info["labelWidth"] = t.GetLabelWidth();
+  info["labelHeight"] = t.GetLabelHeight();
+  info["slots"] = Json::array();
+  for (const auto& s : t.GetSlots()) info["slots"].push_back({{"x", s.x}, {"y", s.y}});
+  info["objects"] = Json::array();
+  for (const auto& o : t.GetObjects())
+    info["objects"].push_back({{"id", o.id}, {"flags", o.flags}, {"color", o.color}, {"left", o.left},
+                               {"top", o.top}, {"right", o.right}, {"bottom", o.bottom},
+                               {"caption", ToUtf8(o.GetCaption())}});
+  return info;
+}
+
+void PrintInfo(const CDDFTemplate& t, std::ostream& out) {
+  out << "version\t" << ToUtf8(t.GetVersion()) << '\n'
+      << "groupName\t" << ToUtf8(t.GetGroupName()) << '\n'
+      << "typeCode\t" << ToUtf8(t.GetTypeCode()) << '\n'
+      << "description\t" << ToUtf8(t.GetDescription()) << '\n'
+      << "landscape\t" << (t.IsLandscape() ? "yes" : "no") << '\n'
+      << "label\t" << t.GetLabelWidth() << " x " << t.GetLabelHeight() << " twips\n"
+      << "slots\t" << t.GetSlots().size() << '\n';
+  for (std::size_t i = 0; i < t.GetSlots().size(); ++i)
+    out << "slot\t" << i + 1 << '\t' << t.GetSlots()[i].x << '\t' << t.GetSlots()[i].y << '\n';
+  out << "objects\t" << t.GetObjects().size() << '\n';
+  for (const auto& o : t.GetObjects()) {
+    char colour[16];
+    std::snprintf(colour, sizeof colour, "0x%06X", o.color);
+    out << "object\t" << o.id << '\t' << FlagText(o.flags) << '\t' << colour << '\t' << o.left << ','
+        << o.top << ',' << o.right << ',' << o.bottom << '\t' << ToUtf8(o.GetCaption()) << '\n';
+  }
+}
+
+int Build(const std::vector<std::string>& args, Context& c) {
+  const auto parsed = ParseArgs(args, {});
+  parsed.ExpectPositional(2, 2);
+  const std::filesystem::path source = parsed.Positional()[0], target = parsed.Positional()[1];
+  bool ok = false;
+  const std::string json = ReadWholeFile(source, ok);
+  if (!ok) {
+    c.err << "cannot read " << source.string() << '\n';
+    return kExitFailed;
+  }
+  std::vector<std::string> warnings;
+  std::string bytes;
+  try {
+    bytes = CompileTemplateSource(json, &warnings);
+  } catch (const TemplateSourceError& e) {
+    c.err << source.string() << ": " << e.what() << '\n';
+    return kExitFailed;
+  }
+  for (const auto& w : warnings) c.err << source.string() << ": warning: " << w << '\n';
+  std::error_code ec;
+  if (!WriteFileAtomically(target, bytes, &ec, 0644)) {
+    c.err << "cannot write " << target.string() << ": " << ec.message() << '\n';
+    return kExitFailed;
+  }
+  return kExitOk;
+}
+
+int Dump(const std::vector<std::string>& args, Context& c) {
+  const auto parsed = ParseArgs(args, {});
+  parsed.ExpectPositional(1, 1);
+  const std::filesystem::path path = parsed.Positional()[0];
+  const FileByteSource file(path);
+  try {
+    if (!file.IsOpen()) throw DDFException(L"Could not open DDF file: " + FromPath(path));
+    const CDDFTemplate layout = LoadInFileOrder(file, FromPath(path));
+    c.out << DumpTemplateSource(layout, ReadPreamble(file));
+  } catch (const DDFException& e) {
+    c.err << e.what() << '\n';
+    return kExitFailed;
+  }
+  return kExitOk;
+}
+
+int Info(const std::vector<std::string>& args, Context& c) {
+  const auto parsed = ParseArgs(args, {{"json"}});
+  parsed.ExpectPositional(1, 1);
+  try {
+    const CDDFTemplate t = CDDFTemplate::Load(std::filesystem::path(parsed.Positional()[0]));
+    if (parsed.Has("json"))
+      c.out << InfoJson(t).dump(2) << '\n';
+    else
+      PrintInfo(t, c.out);
+  } catch (const DDFException& e) {
+    c.err << e.what() << '\n';
+    return kExitFailed;
+  }
+  return kExitOk;
+}
+
+int List(const std::vector<std::string>& args, Context& c) {
+  const auto parsed = ParseArgs(args, {{"folder", true, true}, {"no-cache"}, {"json"}});
+  parsed.ExpectPositional(0, 0);
+  DDFLibrary library(c.folders, !parsed.Has("no-cache"));
+  std::vector<std::filesystem::path> folders;
+  for (const auto& f : parsed.Values("folder")) folders.emplace_back(f);
+  if (!parsed.Has("folder")) folders = library.GetFolders();
+  for (const auto& folder : folders) library.Scan(folder);
+  if (parsed.Has("json")) {
+    Json list = Json::array();
+    for (const auto& [code, info] : library.Entries())
+      list.push_back({{"typeCode", ToUtf8(info.typeCode)}, {"groupName", ToUtf8(info.groupName)},
+                      {"description", ToUtf8(info.description)}, {"path", ToUtf8(info.path)}});
+    c.out << list.dump(2) << '\n';
+  } else {
+    for (const auto& [code, info] : library.Entries())
+      c.out << ToUtf8(code) << '\t' << ToUtf8(info.groupName) << '\t' << ToUtf8(info.description) << '\t'
+            << ToUtf8(info.path) << '\n';
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+void RegisterTemplateCommands(CommandTable& table) {
+  table.Add({"template build", "SRC.json OUT.ddf", "compile a layout template source into a template file", Build});
+  table.Add({"template dump", "FILE.ddf", "write the source of a template file to standard output", Dump});
+  table.Add({"template info", "FILE.ddf [--json]", "show a template's header, slots and objects", Info});
+  table.Add({"templates", "[--folder DIR]... [--no-cache] [--json]",
+             "list the layout library by type code (or the templates in the folders given)", List});
+}
+
+}  // namespace mirn::cli
