@@ -6,6 +6,7 @@ namespace mirn::cli {
 void RegisterAllCommands(CommandTable& table) {
   RegisterGeneralCommands(table);
   RegisterTemplateCommands(table);
+  RegisterRenderCommands(table);
 }
 
 }  // namespace mirn::cli

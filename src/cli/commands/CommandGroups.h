@@ -7,5 +7,6 @@ class CommandTable;
 
 void RegisterGeneralCommands(CommandTable& table);
 void RegisterTemplateCommands(CommandTable& table);
+void RegisterRenderCommands(CommandTable& table);
 
 }  // namespace mirn::cli
