@@ -5,6 +5,7 @@ namespace mirn::cli {
 
 void RegisterAllCommands(CommandTable& table) {
   RegisterGeneralCommands(table);
+  RegisterExchangeCommands(table);
   RegisterTemplateCommands(table);
   RegisterRenderCommands(table);
 }
