@@ -8,6 +8,7 @@ void RegisterAllCommands(CommandTable& table) {
   RegisterExchangeCommands(table);
   RegisterTemplateCommands(table);
   RegisterLegacyCommands(table);
+  RegisterRenderCommands(table);
 }
 
 }  // namespace mirn::cli

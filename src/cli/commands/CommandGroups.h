@@ -9,5 +9,6 @@ void RegisterGeneralCommands(CommandTable& table);
 void RegisterExchangeCommands(CommandTable& table);
 void RegisterTemplateCommands(CommandTable& table);
 void RegisterLegacyCommands(CommandTable& table);
+void RegisterRenderCommands(CommandTable& table);
 
 }  // namespace mirn::cli
