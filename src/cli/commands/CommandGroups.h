@@ -7,6 +7,9 @@ class CommandTable;
 
 void RegisterGeneralCommands(CommandTable& table);
 void RegisterDatabaseCommands(CommandTable& table);
+void RegisterExchangeCommands(CommandTable& table);
 void RegisterTemplateCommands(CommandTable& table);
+void RegisterLegacyCommands(CommandTable& table);
+void RegisterRenderCommands(CommandTable& table);
 
 }  // namespace mirn::cli
