@@ -5,7 +5,11 @@ namespace mirn::cli {
 
 void RegisterAllCommands(CommandTable& table) {
   RegisterGeneralCommands(table);
+  RegisterDatabaseCommands(table);
+  RegisterExchangeCommands(table);
   RegisterTemplateCommands(table);
+  RegisterLegacyCommands(table);
+  RegisterRenderCommands(table);
   RegisterPrintCommands(table);
 }
 
