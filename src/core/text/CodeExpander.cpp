@@ -24,8 +24,7 @@ long long LeadingNumber(std::wstring_view text) {
   if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
   long long v = 0;
   for (; i < text.size() && IsDigit(text[i]); ++i) {
-    v = v * 10 + (text[i] - L'0');
-    if (v > kValueLimit) v = kValueLimit;
+    v = v < kValueLimit / 10 ? v * 10 + (text[i] - L'0') : kValueLimit;
   }
   return negative ? -v : v;
 }
