@@ -5,8 +5,10 @@ namespace mirn::cli {
 
 void RegisterAllCommands(CommandTable& table) {
   RegisterGeneralCommands(table);
+  RegisterDatabaseCommands(table);
   RegisterExchangeCommands(table);
   RegisterTemplateCommands(table);
+  RegisterLegacyCommands(table);
   RegisterRenderCommands(table);
 }
 
