@@ -6,17 +6,6 @@
 namespace mirn {
 namespace {
 
-struct QuietView : ExchangeProgressView {
-  long long position = 0;
-  void SetLine(const std::wstring&) override {}
-  void SetRange(long long) override {}
-  void Step() override { ++position; }
-  long long Position() const override { return position; }
-  void MoveToEnd() override {}
-  bool StopPressed() const override { return false; }
-  bool RunPendingMessages() override { return true; }
-};
-
 class LegacyMergeTest : public test::ExchangeTest {};
 
 // A file of the previous generation is converted on the fly, its extensions copied, and
@@ -27,7 +16,7 @@ TEST_F(LegacyMergeTest, LegacySourceIsConvertedAndCopied) {
       {{"100", "t3", "Reception", "1426325213"}, {"101", "T4", "Gone", "0", true}, {"102", "T4", "Caf\xE9", "0"}},
       {{"100", "10", "{\\rtf1 Hello}"}, {"102", "21", "\xE9t\xE9"}});
   test::WriteFile(path, bytes);
-  QuietView view;
+  test::QuietProgressView view;
   const ExchangeOutcome outcome = RunMerge(*db, path, Options(), view, nullptr);
   ASSERT_TRUE(outcome.ok) << outcome.message;
   EXPECT_EQ(outcome.count, 2);
