@@ -17,6 +17,7 @@ packages=(
   fonts-liberation2 fontconfig
   # tools the tests drive: headless display, PDF and spreadsheet readers, a private spooler
   xvfb xauth poppler-utils python3-openpyxl python3-xlrd
+  cups-daemon cups-client printer-driver-cups-pdf
 )
 
 missing=()

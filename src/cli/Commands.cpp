@@ -5,7 +5,9 @@ namespace mirn::cli {
 
 void RegisterAllCommands(CommandTable& table) {
   RegisterGeneralCommands(table);
+  RegisterExchangeCommands(table);
   RegisterTemplateCommands(table);
+  RegisterRenderCommands(table);
 }
 
 }  // namespace mirn::cli

@@ -6,6 +6,8 @@ namespace mirn::cli {
 class CommandTable;
 
 void RegisterGeneralCommands(CommandTable& table);
+void RegisterExchangeCommands(CommandTable& table);
 void RegisterTemplateCommands(CommandTable& table);
+void RegisterRenderCommands(CommandTable& table);
 
 }  // namespace mirn::cli

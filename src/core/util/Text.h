@@ -14,6 +14,12 @@ namespace mirn {
 std::string ToUtf8(std::wstring_view text);
 std::wstring FromUtf8(std::string_view bytes);
 
+// UTF-16 (native byte order, as SQLite's UTF-16 interfaces take it) ⇄ wide. Characters above
+// U+FFFF become surrogate pairs; unpaired surrogates decode to U+FFFD, and wide characters
+// that are not Unicode scalar values encode as U+FFFD.
+std::u16string ToUtf16(std::wstring_view text);
+std::wstring FromUtf16(std::u16string_view text);
+
 // Windows code page 1252 ⇄ wide, with the exact Windows table: 0x80–0x9F hold the
 // typographic characters, and the five bytes the code page leaves undefined (0x81, 0x8D,
 // 0x8F, 0x90, 0x9D) map to the control characters of the same value, as Windows maps them.

@@ -131,5 +131,15 @@ TEST(Paths, WideTextAndPathsConvertThroughUtf8) {
   EXPECT_EQ(FromPath(ToPath(name)), name);
 }
 
+TEST(Text, Utf16RoundTripsAndRepairsLoneSurrogates) {
+  const std::wstring text = L"a\u00e9\U0001F600z";
+  const std::u16string utf16 = ToUtf16(text);
+  EXPECT_EQ(utf16, u"a\u00e9\U0001F600z");
+  EXPECT_EQ(FromUtf16(utf16), text);
+  EXPECT_EQ(FromUtf16(std::u16string(1, char16_t(0xD800)) + u"x"), L"\uFFFDx");
+  EXPECT_EQ(FromUtf16(std::u16string(1, char16_t(0xDC00))), L"\uFFFD");
+  EXPECT_EQ(ToUtf16(std::wstring(1, wchar_t(0x110000))), u"\uFFFD");
+}
+
 }  // namespace
 }  // namespace mirn

@@ -1,0 +1,212 @@
+// Commands that move extensions in and out of a label database: CSV export and import,
+// spreadsheet export, and merging another database.
+
+#include <filesystem>
+#include <ostream>
+
+#include "cli/Command.h"
+#include "cli/CommandLine.h"
+#include "cli/commands/CommandGroups.h"
+#include "db/MRBBase.h"
+#include "db/MRBCSVImportSettings.h"
+#include "db/MRBExporterCommands.h"
+#include "db/OpenDatabase.h"
+#include "platform/MemoryProfile.h"
+#include "templates/DDFLibrary.h"
+#include "text/TextFormat.h"
+#include "util/Text.h"
+
+namespace mirn::cli {
+namespace {
+
+// The progress window on a terminal: one line, rewritten in place, every few extensions.
+class TerminalProgress final : public ExchangeProgressView {
+ public:
+  explicit TerminalProgress(Context& c) : out_(c.errIsTerminal ? &c.err : nullptr) {}
+  ~TerminalProgress() override {
+    if (out_ && shown_) *out_ << "\r\033[K" << std::flush;
+  }
+  void SetLine(const std::wstring& text) override { line_ = text; }
+  void SetRange(long long total) override { total_ = total; }
+  void Step() override {
+    ++position_;
+    if (out_ && (position_ % 97 == 1 || position_ == total_)) {
+      *out_ << "\r\033[K" << ToUtf8(line_) << "  " << position_ << '/' << total_ << std::flush;
+      shown_ = true;
+    }
+  }
+  long long Position() const override { return position_; }
+  void MoveToEnd() override { position_ = total_; }
+  bool StopPressed() const override { return false; }
+  bool RunPendingMessages() override { return true; }
+
+ private:
+  std::ostream* out_ = nullptr;
+  std::wstring line_;
+  long long total_ = 0;
+  long long position_ = 0;
+  bool shown_ = false;
+};
+
+// The replace question answered by --on-conflict; without it existing extensions are kept
+// and listed.
+class ConflictPolicy final : public ReplaceQuestion {
+ public:
+  ConflictPolicy(const ParsedArgs& args, Context& c) : out_(&c.out) {
+    const std::string policy = args.Value("on-conflict").value_or("skip");
+    if (policy == "replace") {
+      answer_ = ReplaceAnswer::Replace;
+    } else if (policy == "stop") {
+      answer_ = ReplaceAnswer::StopImporting;
+    } else if (policy != "skip") {
+      throw UsageError("--on-conflict takes replace, skip or stop");
+    }
+  }
+  ReplaceReply Ask(const std::wstring& id) override {
+    if (answer_ == ReplaceAnswer::DontReplace) {
+      *out_ << "Skipped existing extension " << ToUtf8(id) << '\n';
+      return {answer_, false};
+    }
+    if (answer_ == ReplaceAnswer::StopImporting)
+      *out_ << "Stopped at existing extension " << ToUtf8(id) << '\n';
+    return {answer_, answer_ == ReplaceAnswer::Replace};
+  }
+
+ private:
+  std::ostream* out_ = nullptr;
+  ReplaceAnswer answer_ = ReplaceAnswer::DontReplace;
+};
+
+std::filesystem::path PathArg(const std::string& arg) { return std::filesystem::path(arg); }
+
+// Opens FILE; for commands that write into it, a missing file is a new database.
+std::unique_ptr<MRBBase> OpenFile(const std::filesystem::path& path, bool createMissing, Context& c) {
+  int code = 0;
+  std::unique_ptr<MRBBase> db;
+  if (createMissing && !std::filesystem::exists(path)) {
+    db = OpenDatabase({}, code);
+  } else {
+    db = OpenDatabase(path, code);
+  }
+  if (!db) c.err << path.string() << ": cannot open (" << ToUtf8(DbResultText(code)) << ")\n";
+  return db;
+}
+
+std::unique_ptr<DDFLibrary> LoadLibrary(Context& c) {
+  auto library = std::make_unique<DDFLibrary>(c.folders);
+  library->ScanAll();
+  return library;
+}
+
+int Report(const ExchangeOutcome& outcome, Context& c) {
+  if (outcome.skipped) c.err << outcome.skipped << " lines skipped (no type code, or a layout not installed)\n";
+  if (outcome.incomplete) c.err << outcome.incomplete << " extensions could not be stored completely\n";
+  if (outcome.cutCells) c.err << outcome.cutCells << " cells were cut to 32767 characters\n";
+  if (outcome.picturesNotCopied) c.err << outcome.picturesNotCopied << " embedded pictures could not be copied\n";
+  if (!outcome.ok) {
+    c.err << ToUtf8(outcome.message) << '\n';
+    return kExitFailed;
+  }
+  c.out << ToUtf8(outcome.message) << '\n';
+  return kExitOk;
+}
+
+// Writes the imported changes back into FILE.
+int SaveInto(MRBBase& db, const std::filesystem::path& path, Context& c) {
+  const int code = db.Save(path);
+  if (code == db::kOk) return kExitOk;
+  c.err << path.string() << ": cannot save (" << ToUtf8(DbResultText(code)) << ")\n";
+  return kExitFailed;
+}
+
+int ExportCsv(const std::vector<std::string>& args, Context& c) {
+  const ParsedArgs parsed = ParseArgs(args, {});
+  parsed.ExpectPositional(2, 2);
+  auto db = OpenFile(PathArg(parsed.Positional()[0]), false, c);
+  if (!db) return kExitFailed;
+  auto library = LoadLibrary(c);
+  TerminalProgress progress(c);
+  return Report(RunCsvExport(*db, *library, PathArg(parsed.Positional()[1]), progress), c);
+}
+
+int ImportCsv(const std::vector<std::string>& args, Context& c) {
+  const ParsedArgs parsed = ParseArgs(args, {{"on-conflict", true}, {"style", true}});
+  parsed.ExpectPositional(2, 2);
+  ConflictPolicy policy(parsed, c);
+  const std::filesystem::path file = PathArg(parsed.Positional()[0]);
+  const std::filesystem::path csv = PathArg(parsed.Positional()[1]);
+  if (!std::filesystem::is_regular_file(csv)) {
+    c.err << csv.string() << ": no such file\n";
+    return kExitFailed;
+  }
+  // --style gives this run's import format as a style string; the settings stay untouched.
+  MemoryProfile styled;
+  const Profile* profile = &c.profile;
+  if (const auto style = parsed.Value("style")) {
+    const TextFormat f = ParseStyleString(FromUtf8(*style));
+    CsvImportSettings s;
+    s.face = f.face;
+    s.pointSize = f.size / 2;
+    s.bold = f.bold != 0;
+    s.italic = f.italic != 0;
+    s.underline = f.underline != 0;
+    s.strikeOut = f.strikeout != 0;
+    s.color = f.color;
+    s.alignment = static_cast<int>(f.alignment);
+    s.Write(styled);
+    profile = &styled;
+  }
+  auto db = OpenFile(file, true, c);
+  if (!db) return kExitFailed;
+  auto library = LoadLibrary(c);
+  TerminalProgress progress(c);
+  const ExchangeOutcome outcome = RunCsvImport(*db, *library, *profile, csv, progress, &policy);
+  const int status = Report(outcome, c);
+  if (status != kExitOk) return status;
+  return SaveInto(*db, file, c);
+}
+
+int ExportExcel(const std::vector<std::string>& args, Context& c) {
+  const ParsedArgs parsed =
+      ParseArgs(args, {{"no-headers"}, {"no-friendly-names"}, {"no-comments"}});
+  parsed.ExpectPositional(2, 2);
+  ExcelExportOptions options = ExcelExportOptions::Read(c.profile);
+  if (parsed.Has("no-headers")) options.includeHeaders = false;
+  if (parsed.Has("no-friendly-names")) options.useFriendlyNames = false;
+  if (parsed.Has("no-comments")) options.includeCommentField = false;
+  auto db = OpenFile(PathArg(parsed.Positional()[0]), false, c);
+  if (!db) return kExitFailed;
+  auto library = LoadLibrary(c);
+  TerminalProgress progress(c);
+  return Report(RunExcelExport(*db, *library, PathArg(parsed.Positional()[1]), options, progress), c);
+}
+
+int Merge(const std::vector<std::string>& args, Context& c) {
+  const ParsedArgs parsed = ParseArgs(args, {{"on-conflict", true}});
+  parsed.ExpectPositional(2, 2);
+  ConflictPolicy policy(parsed, c);
+  const std::filesystem::path file = PathArg(parsed.Positional()[0]);
+  auto db = OpenFile(file, true, c);
+  if (!db) return kExitFailed;
+  TerminalProgress progress(c);
+  const int status = Report(RunMerge(*db, PathArg(parsed.Positional()[1]), {}, progress, &policy), c);
+  if (status != kExitOk) return status;
+  return SaveInto(*db, file, c);
+}
+
+}  // namespace
+
+void RegisterExchangeCommands(CommandTable& table) {
+  table.Add({"export-csv", "FILE OUT.csv", "export every extension of a label database to a CSV file",
+             ExportCsv});
+  table.Add({"import-csv", "FILE IN.csv [--on-conflict replace|skip|stop] [--style STYLE]",
+             "import extensions from a CSV file (existing ones are skipped and listed unless told)",
+             ImportCsv});
+  table.Add({"export-excel", "FILE OUT.xlsx|OUT.xls [--no-headers] [--no-friendly-names] [--no-comments]",
+             "export the extensions to a spreadsheet (.xlsx, or binary .xls for any other name)",
+             ExportExcel});
+  table.Add({"merge", "FILE OTHER.mrb [--on-conflict replace|skip|stop]",
+             "copy the extensions of another label database into FILE", Merge});
+}
+
+}  // namespace mirn::cli

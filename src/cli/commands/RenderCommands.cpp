@@ -1,0 +1,87 @@
+// Drawing labels to images: `render` writes one extension's label as the label view shows it.
+
+#include <ostream>
+
+#include "cli/Command.h"
+#include "cli/CommandLine.h"
+#include "cli/commands/CommandGroups.h"
+#include "db/MRBBase.h"
+#include "db/OpenDatabase.h"
+#include "panel/LabelFieldTexts.h"
+#include "panel/LabelGraphics.h"
+#include "qt/LabelImage.h"
+#include "qt/QPainterCanvas.h"
+#include "qt/QtText.h"
+#include "templates/DDFLibrary.h"
+#include "text/MRBFieldTextSource.h"
+#include "util/Text.h"
+
+namespace mirn::cli {
+namespace {
+
+int RangeOption(const ParsedArgs& parsed, const std::string& name, long long low, long long high,
+                long long fallback) {
+  const long long value = parsed.IntValue(name).value_or(fallback);
+  if (value < low || value > high) {
+    throw UsageError("--" + name + " must be between " + std::to_string(low) + " and " +
+                     std::to_string(high));
+  }
+  return static_cast<int>(value);
+}
+
+int Render(const std::vector<std::string>& args, Context& c) {
+  const auto parsed =
+      ParseArgs(args, {{"zoom", true}, {"dpi", true}, {"folder", true, true}, {"no-cache"}});
+  parsed.ExpectPositional(3, 3);
+  const std::filesystem::path file = parsed.Positional()[0];
+  const std::wstring id = FromUtf8(parsed.Positional()[1]);
+  const std::filesystem::path out = parsed.Positional()[2];
+  // The label view's zoom range; the same resolutions a screen or a printer may have.
+  const int zoom = RangeOption(parsed, "zoom", 15, 1000, 100);
+  const int dpi = RangeOption(parsed, "dpi", 24, 2400, 96);
+
+  int code = 0;
+  std::unique_ptr<MRBBase> db = OpenDatabase(file, code);
+  if (!db) {
+    c.err << "cannot open " << file.string() << " (code " << code << ")\n";
+    return kExitFailed;
+  }
+  std::wstring typeCode, name;
+  if (db->GetExtension(id, typeCode, name) != db::kOk) {
+    c.err << "no extension " << ToUtf8(id) << " in " << file.string() << '\n';
+    return kExitFailed;
+  }
+  DDFLibrary library(c.folders, !parsed.Has("no-cache"));
+  if (parsed.Has("folder")) {
+    for (const auto& folder : parsed.Values("folder")) library.Scan(folder);
+  } else {
+    library.ScanAll();
+  }
+  const std::shared_ptr<const CDDFTemplate> layout = library.GetTemplate(typeCode);
+  if (!layout) {
+    c.err << "no layout template for type code " << ToUtf8(typeCode) << '\n';
+    return kExitFailed;
+  }
+
+  EnsureGuiApplication();
+  MRBFieldTextSource source(*db);
+  LabelFieldTexts texts(&source, id, name);
+  QtPictureLoader loader;
+  const std::vector<LabelGraphic> graphics =
+      LoadLabelGraphics(*db, id, std::filesystem::absolute(file).parent_path(), c.folders, loader);
+  const QImage image = RenderLabelImage(*layout, texts, graphics, zoom, dpi);
+  if (!image.save(PathToQString(out), "PNG")) {
+    c.err << "cannot write " << out.string() << '\n';
+    return kExitFailed;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+void RegisterRenderCommands(CommandTable& table) {
+  table.Add({"render", "FILE ID OUT.png [--zoom Z] [--dpi D] [--folder DIR]... [--no-cache]",
+             "draw one extension's label to a PNG image as the label view shows it", Render});
+}
+
+}  // namespace mirn::cli

@@ -1,0 +1,311 @@
+#include "db/MRBBase.h"
+
+#include "db/DbRanges.h"
+#include "db/SQLiteDB.h"
+#include "platform/Clock.h"
+#include "platform/KnownFolders.h"
+#include "util/Text.h"
+
+namespace mirn {
+namespace {
+
+const SystemClock& DefaultClock() {
+  static const SystemClock clock;
+  return clock;
+}
+
+// A stored "modified" stamp: the basic ISO form, perhaps with a fraction of a second.
+LocalDateTime ParseModified(const std::wstring& text) {
+  const auto point = text.find(L'.');
+  const auto parsed = ParseIsoBasic(point == std::wstring::npos ? text : text.substr(0, point));
+  return parsed.value_or(LocalDateTime{});
+}
+
+// Runs a change of one extension row: 2 when it fails, 12 when no row had that id.
+int StepRowChange(SQLiteDB& db, SQLiteCursorImpl& c) {
+  const bool done = c.StepDone();
+  c.Reset();
+  if (!done) return db::kSqlFailed;
+  return db.Changes() == 0 ? db::kNoSuchExtension : db::kOk;
+}
+
+}  // namespace
+
+MRBBase::MRBBase()
+    : db_(std::make_shared<SQLiteDB>()),
+      clock_(&DefaultClock()),
+      tempFolder_(XdgKnownFolders().Get(KnownFolder::Temp)) {}
+
+MRBBase::~MRBBase() {
+  for (const auto& path : temporaryFiles_) {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+  }
+}
+
+bool MRBBase::IsModified() const { return modified_; }
+void MRBBase::SetModified() { modified_ = true; }
+void MRBBase::ClearModified() { modified_ = false; }
+
+bool MRBBase::IsOpen() const { return db_ && db_->IsOpen(); }
+
+void MRBBase::AddTemporaryFile(const std::filesystem::path& path) {
+  for (const auto& known : temporaryFiles_) {
+    if (known == path) return;
+  }
+  temporaryFiles_.push_back(path);
+}
+
+std::wstring MRBBase::Now() const { return FormatIsoBasic(clock_->Now()); }
+
+// ---- extensions ---------------------------------------------------------------------------
+
+bool MRBBase::ExtensionExists(std::wstring_view id) {
+  if (!IsOpen()) return false;
+  auto c = db_->Prepare(L"SELECT 1 FROM extension WHERE id=:id;", true);
+  c->BindText(":id", id);
+  const bool found = c->Step();
+  c->Reset();
+  return found;
+}
+
+int MRBBase::AddExtension(std::wstring_view id, std::wstring_view typecode,
+                          std::wstring_view name) {
+  if (!IsOpen()) return db::kNotOpen;
+  // Emptiness and existence are judged on the id as it will be stored, so that " " is not
+  // stored as an empty id and " 42 " is reported as a duplicate of "42".
+  const std::wstring storedId = Trim(id);
+  if (storedId.empty()) return db::kEmptyId;
+  auto c = db_->Prepare(
+      L"INSERT INTO extension (id, typecode, name, modified) "
+      L"VALUES (:id, :typecode, :name, :modified);",
+      true);
+  c->BindText(":id", storedId);
+  c->BindText(":typecode", Trim(typecode));
+  c->BindText(":name", Trim(name));
+  c->BindText(":modified", Now());
+  if (c->StepDone()) {
+    c->Reset();
+    SetModified();
+    return db::kOk;
+  }
+  // The insert itself detects a duplicate id; asking first would cost a lookup per row.
+  const bool duplicate = c->LastStepViolatedConstraint();
+  c->Reset();
+  if (duplicate && ExtensionExists(storedId)) return db::kExtensionExists;
+  return db::kSqlFailed;
+}
+
+int MRBBase::DeleteExtension(std::wstring_view id) {
+  if (!IsOpen()) return db::kNotOpen;
+  auto c = db_->Prepare(L"DELETE FROM extension WHERE id=:id;", true);
+  c->BindText(":id", id);
+  const int rc = StepRowChange(*db_, *c);
+  if (rc == db::kOk) SetModified();
+  return rc;
+}
+
+int MRBBase::UpdateExtension(std::wstring_view oldId, std::optional<std::wstring> newId,
+                             std::optional<std::wstring> newName) {
+  if (!IsOpen()) return db::kNotOpen;
+  if (!ExtensionExists(oldId)) return db::kNoSuchExtension;
+  std::wstring sql = L"UPDATE extension SET ";
+  if (newId) {
+    newId = Trim(*newId);
+    if (newId->empty()) return db::kEmptyId;
+    if (ExtensionExists(*newId)) return db::kExtensionExists;
+    sql += L"id=:id, ";
+  }
+  if (newName) {
+    newName = Trim(*newName);
+    sql += L"name=:name, ";
+  }
+  if (!newId && !newName) return db::kOk;
+  sql += L"modified=:modified WHERE id=:old_id;";
+  auto c = db_->Prepare(sql, true);
+  c->BindText(":modified", Now());
+  c->BindText(":old_id", oldId);
+  if (newId) c->BindText(":id", *newId);
+  if (newName) c->BindText(":name", *newName);
+  const bool done = c->StepDone();
+  c->Reset();
+  if (!done) return db::kSqlFailed;
+  SetModified();
+  return db::kOk;
+}
+
+int MRBBase::GetExtension(std::wstring_view id, std::wstring& typecode, std::wstring& name,
+                          LocalDateTime* modified) {
+  if (!IsOpen()) return db::kNotOpen;
+  auto c = db_->Prepare(modified ? L"SELECT typecode, name, modified FROM extension WHERE id=:id;"
+                                 : L"SELECT typecode, name FROM extension WHERE id=:id;",
+                        true);
+  c->BindText(":id", id);
+  if (!c->Step()) {
+    c->Reset();
+    return ExtensionExists(id) ? db::kNoRow : db::kNoSuchExtension;
+  }
+  typecode = ToUpper(c->GetText(0));
+  name = c->GetText(1);
+  if (modified) *modified = ParseModified(c->GetText(2));
+  c->Reset();
+  return db::kOk;
+}
+
+std::wstring MRBBase::GetTypeCode(std::wstring_view id) {
+  std::wstring typecode, name;
+  return GetExtension(id, typecode, name) == db::kOk ? typecode : std::wstring();
+}
+
+std::wstring MRBBase::GetName(std::wstring_view id) {
+  std::wstring typecode, name;
+  return GetExtension(id, typecode, name) == db::kOk ? name : std::wstring();
+}
+
+bool MRBBase::GetNextExtension(std::wstring_view afterId, std::wstring& id) {
+  if (!IsOpen()) return false;
+  SQLiteCursor c;
+  if (afterId.empty()) {
+    c = db_->Prepare(L"SELECT id FROM extension ORDER BY id LIMIT 1;", true);
+  } else {
+    c = db_->Prepare(L"SELECT id FROM extension WHERE id > :id ORDER BY id LIMIT 1;", true);
+    c->BindText(":id", afterId);
+  }
+  const bool found = c->Step();
+  if (found) id = c->GetText(0);
+  c->Reset();
+  return found;
+}
+
+int MRBBase::GetExtensionCount() {
+  if (!IsOpen()) return 0;
+  auto c = db_->Prepare(L"SELECT COUNT(*) FROM extension;", false);
+  return c->Step() ? c->GetInt(0) : 0;
+}
+
+std::vector<std::wstring> MRBBase::GetExtensionsWithTypeCode(std::wstring_view typecode) {
+  std::vector<std::wstring> ids;
+  if (!IsOpen() || typecode.empty()) return ids;
+  auto c = db_->Prepare(L"SELECT id FROM extension WHERE typecode=:typecode ORDER BY id", true);
+  c->BindText(":typecode", typecode);
+  while (c->Step()) ids.push_back(c->GetText(0));
+  c->Reset();
+  return ids;
+}
+
+int MRBBase::ChangeTypeCode(std::wstring_view id, std::wstring_view typecode) {
+  if (!IsOpen()) return db::kNotOpen;
+  auto c = db_->Prepare(L"UPDATE extension SET typecode=:typecode WHERE id=:id", true);
+  c->BindText(":typecode", typecode);
+  c->BindText(":id", id);
+  const int rc = StepRowChange(*db_, *c);
+  if (rc == db::kOk) SetModified();
+  return rc;
+}
+
+std::set<std::wstring> MRBBase::GetTypeCodes() {
+  std::set<std::wstring> codes;
+  if (!IsOpen()) return codes;
+  EnsureVersion(303);  // the index makes the query cheap; without it the query still works
+  auto c = db_->Prepare(L"SELECT DISTINCT typecode FROM extension;", false);
+  while (c->Step()) codes.insert(c->GetText(0));
+  return codes;
+}
+
+ExtensionRange MRBBase::Extensions() { return ExtensionRange(this); }
+
+// ---- fields -------------------------------------------------------------------------------
+
+int MRBBase::SetField(std::wstring_view id, int fieldId, std::wstring_view content) {
+  if (!IsOpen()) return db::kNotOpen;
+  SQLiteCursor c;
+  if (content.empty()) {
+    c = db_->Prepare(L"DELETE FROM field WHERE extension_id=:extension_id AND field_id=:field_id;",
+                     true);
+  } else {
+    c = db_->Prepare(
+        L"INSERT OR REPLACE INTO field (extension_id, field_id, content) "
+        L"VALUES (:extension_id, :field_id, :content);",
+        true);
+    c->BindText(":content", content);
+  }
+  c->BindText(":extension_id", id);
+  c->BindInt(":field_id", fieldId);
+  const bool done = c->StepDone();
+  const bool constraint = c->LastStepViolatedConstraint();
+  c->Reset();
+  // A field of a missing extension fails the foreign key (insert) or deletes nothing
+  // (delete); only then is it worth asking whether the extension exists.
+  if (!done) return constraint && !ExtensionExists(id) ? db::kNoSuchExtension : db::kSqlFailed;
+  if (content.empty() && db_->Changes() == 0 && !ExtensionExists(id)) {
+    return db::kNoSuchExtension;
+  }
+  SetModified();
+  return db::kOk;
+}
+
+std::wstring MRBBase::GetField(std::wstring_view id, int fieldId) {
+  if (!IsOpen()) return {};
+  auto c = db_->Prepare(
+      L"SELECT content FROM field WHERE extension_id=:extension_id AND field_id=:field_id;", true);
+  c->BindText(":extension_id", id);
+  c->BindInt(":field_id", fieldId);
+  std::wstring content = c->Step() ? c->GetText(0) : std::wstring();
+  c->Reset();
+  return content;
+}
+
+bool MRBBase::FieldExists(std::wstring_view id, int fieldId) {
+  if (!IsOpen() || id.empty()) return false;
+  auto c = db_->Prepare(
+      L"SELECT COUNT(*) FROM field WHERE extension_id=:extension_id AND field_id=:field_id;",
+      true);
+  c->BindText(":extension_id", id);
+  c->BindInt(":field_id", fieldId);
+  const bool exists = c->Step() && c->GetInt(0) != 0;
+  c->Reset();
+  return exists;
+}
+
+int MRBBase::GetNextFieldId(std::wstring_view id, int afterFieldId) {
+  if (!IsOpen()) return 0;
+  auto c = db_->Prepare(
+      L"SELECT field_id FROM field WHERE extension_id=:extension_id AND field_id > :field_id "
+      L"ORDER BY field_id LIMIT 1;",
+      true);
+  c->BindText(":extension_id", id);
+  c->BindInt(":field_id", afterFieldId);
+  const int next = c->Step() ? c->GetInt(0) : 0;
+  c->Reset();
+  return next;
+}
+
+FieldIdRange MRBBase::FieldIds(std::wstring_view id) { return FieldIdRange(this, std::wstring(id)); }
+
+// ---- selections ---------------------------------------------------------------------------
+
+int MRBBase::SaveSelections(const std::vector<std::wstring>& ids) {
+  if (!IsOpen()) return db::kNotOpen;
+  if (const int rc = EnsureVersion(301); rc != db::kOk) return rc;
+  if (!db_->Prepare(L"DELETE FROM selections;", true)->StepDone()) return db::kSqlFailed;
+  for (const auto& id : ids) {
+    auto c = db_->Prepare(L"INSERT INTO selections (extension_id) VALUES (:extension_id);", true);
+    c->BindText(":extension_id", id);
+    const bool done = c->StepDone();
+    c->Reset();
+    if (!done) return db::kSqlFailed;
+  }
+  SetModified();
+  return db::kOk;
+}
+
+std::vector<std::wstring> MRBBase::LoadSelections() {
+  std::vector<std::wstring> ids;
+  if (!IsOpen() || !HasVersion(301)) return ids;
+  auto c = db_->Prepare(L"SELECT extension_id FROM selections;", true);
+  while (c->Step()) ids.push_back(c->GetText(0));
+  c->Reset();
+  return ids;
+}
+
+}  // namespace mirn

@@ -1,0 +1,145 @@
+#pragma once
+// The label database: extensions, their fields, the saved selection, embedded graphics and
+// the schema versions. The record operations work on the SQLite connection alone, so they
+// serve every file generation; the file operations (Open, Save, Close, GetPath) belong to
+// each generation's class. Operations return the codes of db/DbResult.h and never throw;
+// with no database open they answer kNotOpen, false, 0 or an empty result.
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "db/DbResult.h"
+#include "db/MRBGraphic.h"
+#include "util/DateTime.h"
+
+namespace mirn {
+
+class Clock;
+class SQLiteDB;
+class ExtensionRange;
+class FieldIdRange;
+
+// Statements of the schema, by the version that each creates. Version 300 is the three
+// batches of meta, extension and field.
+namespace schema {
+extern const wchar_t* const kMeta300;
+extern const wchar_t* const kExtension300;
+extern const wchar_t* const kField300;
+extern const wchar_t* const kSelections301;
+extern const wchar_t* const kGraphics302;
+extern const wchar_t* const kTypeCodeIndex303;
+}  // namespace schema
+
+class MRBBase {
+ public:
+  MRBBase();
+  virtual ~MRBBase();
+  MRBBase(const MRBBase&) = delete;
+  MRBBase& operator=(const MRBBase&) = delete;
+
+  // ---- file operations --------------------------------------------------------------------
+  // Writes the database to `path` (empty: the current file) and clears the modified flag.
+  virtual int Save(const std::filesystem::path& path) = 0;
+  // The user's file; empty for a database that was never saved.
+  virtual std::filesystem::path GetPath() const = 0;
+  virtual bool IsModified() const;
+  virtual void SetModified();
+  virtual void ClearModified();
+  // Opens `path` (empty: a new, untitled database).
+  virtual int Open(const std::filesystem::path& path) = 0;
+  // Closes without saving: unsaved changes vanish and temporary files go.
+  virtual void Close() = 0;
+
+  bool IsOpen() const;
+
+  // ---- extensions -------------------------------------------------------------------------
+  bool ExtensionExists(std::wstring_view id);
+  // Id, type code and name are trimmed of surrounding white space; `modified` = now.
+  int AddExtension(std::wstring_view id, std::wstring_view typecode, std::wstring_view name);
+  // Its fields and its selection row go with it.
+  int DeleteExtension(std::wstring_view id);
+  // Changes the id and/or the name (trimmed); a new id carries the fields and selection along.
+  int UpdateExtension(std::wstring_view oldId, std::optional<std::wstring> newId,
+                      std::optional<std::wstring> newName);
+  // The type code comes back in upper case.
+  int GetExtension(std::wstring_view id, std::wstring& typecode, std::wstring& name,
+                   LocalDateTime* modified = nullptr);
+  std::wstring GetTypeCode(std::wstring_view id);
+  std::wstring GetName(std::wstring_view id);
+  // The next id after `afterId` (empty: the first) in text order; false at the end.
+  bool GetNextExtension(std::wstring_view afterId, std::wstring& id);
+  int GetExtensionCount();
+  std::vector<std::wstring> GetExtensionsWithTypeCode(std::wstring_view typecode);
+  // The type code is stored as given; the row's modified time is not touched.
+  int ChangeTypeCode(std::wstring_view id, std::wstring_view typecode);
+  // The distinct stored type codes, sorted.
+  std::set<std::wstring> GetTypeCodes();
+  // Every extension id in text order.
+  ExtensionRange Extensions();
+
+  // ---- fields -----------------------------------------------------------------------------
+  // Empty content removes the field. The extension's modified time is not touched.
+  int SetField(std::wstring_view id, int fieldId, std::wstring_view content);
+  std::wstring GetField(std::wstring_view id, int fieldId);
+  bool FieldExists(std::wstring_view id, int fieldId);
+  // The next stored field id above `afterFieldId`, or 0 when there is none.
+  int GetNextFieldId(std::wstring_view id, int afterFieldId);
+  // The stored field ids of one extension in ascending order.
+  FieldIdRange FieldIds(std::wstring_view id);
+
+  // ---- selections -------------------------------------------------------------------------
+  int SaveSelections(const std::vector<std::wstring>& ids);
+  std::vector<std::wstring> LoadSelections();
+
+  // ---- schema versions --------------------------------------------------------------------
+  std::set<int> GetVersions();
+  // The versions list of any open connection (used before a file is taken into a database).
+  static std::set<int> ReadVersions(SQLiteDB& db);
+  bool HasVersion(int version);
+  int AddVersion(int version);
+  // Upgrades the schema step by step until `version` is present; kVersionMissing otherwise.
+  int EnsureVersion(int version);
+
+  // ---- graphics ---------------------------------------------------------------------------
+  // Stores the bytes of `graphic.fileName` (once per content) and turns the record into a
+  // loaded embedded graphic.
+  int EmbedGraphic(MRBGraphic& graphic);
+  // Writes the stored picture `hash` to a temporary file owned by this object.
+  int ExtractGraphic(std::wstring_view hash, std::filesystem::path& path,
+                     std::wstring& originalName);
+  // Writes a graphic slot; an embedded picture is stored and the slot names the placeholder.
+  int SetGraphicField(std::wstring_view id, int fieldId, const MRBGraphic& graphic);
+  // Reads a graphic slot; an embedded picture is extracted to a temporary file.
+  int GetGraphicField(std::wstring_view id, int fieldId, MRBGraphic& graphic);
+  // Drops stored pictures that no graphic slot references.
+  int DeleteUnreferencedGraphics();
+
+  // ---- environment ------------------------------------------------------------------------
+  // The clock for "modified" stamps (kept by the caller; the system clock by default).
+  void SetClock(const Clock& clock) { clock_ = &clock; }
+  // Where working copies and extracted pictures go (the user's temporary folder by default).
+  void SetTempFolder(std::filesystem::path folder) { tempFolder_ = std::move(folder); }
+  const std::filesystem::path& TempFolder() const { return tempFolder_; }
+
+  // The connection, shared with an inner database by the legacy generation's class.
+  const std::shared_ptr<SQLiteDB>& Connection() const { return db_; }
+
+ protected:
+  // Remembers a file to delete when this object goes.
+  void AddTemporaryFile(const std::filesystem::path& path);
+  std::wstring Now() const;
+
+  std::shared_ptr<SQLiteDB> db_;
+  std::vector<std::filesystem::path> temporaryFiles_;
+  bool modified_ = false;
+  const Clock* clock_ = nullptr;
+  std::filesystem::path tempFolder_;
+};
+
+}  // namespace mirn

@@ -1,0 +1,193 @@
+#include "db/MRBv3.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+#include "db/SQLiteDB.h"
+#include "platform/Guid.h"
+#include "platform/TempFile.h"
+#include "util/Text.h"
+
+namespace mirn {
+namespace {
+
+// Copies everything readable from `source` into the new file `target`, created exclusively
+// and readable by the user only (it holds the user's data).
+bool CopyIntoNewFile(int source, const std::filesystem::path& target) {
+  const int out = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+  if (out < 0) return false;
+  std::vector<char> buffer(1 << 20);
+  off_t offset = 0;
+  bool ok = true;
+  for (;;) {
+    const ssize_t got = ::pread(source, buffer.data(), buffer.size(), offset);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      ok = got == 0;
+      break;
+    }
+    for (ssize_t written = 0; written < got;) {
+      const ssize_t n = ::write(out, buffer.data() + written, static_cast<size_t>(got - written));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        ok = false;
+        break;
+      }
+      written += n;
+    }
+    if (!ok) break;
+    offset += got;
+  }
+  if (::close(out) != 0) ok = false;
+  return ok;
+}
+
+bool SyncPath(const std::filesystem::path& path, int flags) {
+  const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = ::fsync(fd) == 0;
+  ::close(fd);
+  return ok;
+}
+
+// The mode a newly saved file gets: what the user's umask allows of read and write for all.
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+MRBv3::~MRBv3() { Close(); }
+
+int MRBv3::Open(const std::filesystem::path& path) {
+  Close();
+  std::error_code ec;
+  std::filesystem::path folder = std::filesystem::absolute(tempFolder_, ec);
+  if (ec) folder = tempFolder_;
+  workingCopy_ = folder / ToPath(NewGuid());
+
+  const bool isNew = path.empty() || !std::filesystem::exists(path, ec) ||
+                     std::filesystem::file_size(path, ec) == 0;
+  if (!path.empty()) {
+    // Only regular files: opening a pipe or a device would wait or read endlessly.
+    if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec)) {
+      workingCopy_.clear();
+      return db::kCannotCopyOrLock;
+    }
+    // The lock comes first: on this platform a lock does not stop another process from
+    // reading, so a second instance must be refused before it copies anything.
+    lock_ = FileLock::TryLock(path);
+    if (!lock_ || !CopyIntoNewFile(lock_->Descriptor(), workingCopy_)) {
+      lock_.reset();
+      RemoveWorkingCopy();
+      return db::kCannotCopyOrLock;
+    }
+  } else if (!CreateFileExclusive(workingCopy_)) {
+    workingCopy_.clear();
+    return db::kCannotCopyOrLock;
+  }
+
+  if (!db_->Open(workingCopy_) || !db_->Begin()) {
+    Close();
+    return db::kSqlFailed;
+  }
+  if (isNew) {
+    for (const wchar_t* sql : {schema::kMeta300, schema::kExtension300, schema::kField300}) {
+      if (!db_->Execute(sql)) {
+        Close();
+        return db::kSqlFailed;
+      }
+    }
+  }
+  if (!HasVersion(300)) {
+    Close();
+    return db::kNotCurrentFormat;
+  }
+  path_ = path;
+  ClearModified();
+  return db::kOk;
+}
+
+int MRBv3::Save(const std::filesystem::path& path) {
+  if (!IsOpen()) return db::kNotOpen;
+  DeleteUnreferencedGraphics();
+  if (!db_->Commit()) {
+    db_->Begin();
+    return db::kSqlFailed;
+  }
+  db_->FinalizeAll();
+
+  std::filesystem::path target = path_;
+  if (!path.empty()) {
+    std::error_code ec;
+    const bool sameFile = !path_.empty() && std::filesystem::equivalent(path, path_, ec);
+    if (!sameFile) target = path;
+  }
+  bool written = true;
+  if (!target.empty()) {
+    written = WriteUserFile(target);
+    if (written) path_ = target;
+  }
+  db_->Begin();
+  if (!written) return db::kSaveFailed;
+  ClearModified();
+  return db::kOk;
+}
+
+bool MRBv3::WriteUserFile(const std::filesystem::path& requested) {
+  std::error_code ec;
+  // Saving through a symbolic link replaces the file it points to, not the link.
+  std::filesystem::path target = requested;
+  if (std::filesystem::is_symlink(target, ec)) {
+    target = std::filesystem::weakly_canonical(target, ec);
+    if (ec) return false;
+  }
+  std::filesystem::path folder = target.parent_path();
+  if (folder.empty()) folder = ".";
+  const std::filesystem::path temporary =
+      folder / ("." + target.filename().string() + "." + ToUtf8(NewGuid()) + ".saving");
+  if (!CreateFileExclusive(temporary)) return false;
+
+  bool ok = db_->VacuumInto(temporary);
+  struct stat existing {};
+  const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777)
+                                                             : NewFileMode();
+  ok = ok && ::chmod(temporary.c_str(), mode) == 0;
+  ok = ok && SyncPath(temporary, O_RDONLY);
+  // Locking the new file before it takes the user's name leaves no moment in which another
+  // instance could open it unlocked.
+  std::optional<FileLock> newLock = ok ? FileLock::TryLock(temporary) : std::nullopt;
+  ok = ok && newLock && ::rename(temporary.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    std::filesystem::remove(temporary, ec);
+    return false;
+  }
+  SyncPath(folder, O_RDONLY | O_DIRECTORY);
+  lock_ = std::move(newLock);
+  return true;
+}
+
+void MRBv3::RemoveWorkingCopy() {
+  if (workingCopy_.empty()) return;
+  std::error_code ignored;
+  std::filesystem::remove(workingCopy_, ignored);
+  std::filesystem::path journal = workingCopy_;
+  journal += "-journal";
+  std::filesystem::remove(journal, ignored);
+  workingCopy_.clear();
+}
+
+void MRBv3::Close() {
+  lock_.reset();
+  db_->Close();
+  RemoveWorkingCopy();
+  path_.clear();
+}
+
+}  // namespace mirn

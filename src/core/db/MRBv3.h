@@ -1,0 +1,41 @@
+#pragma once
+// The current generation of label databases: an SQLite file. The user's file is never
+// edited in place: Open copies it to a private working copy in the temporary folder and
+// locks it; every change goes into one transaction on the copy; Save commits and writes a
+// compacted copy over the user's file in one step (a new file renamed over the old), so the
+// file holds either its old or its new content whatever happens to the program.
+
+#include <filesystem>
+#include <optional>
+
+#include "db/MRBBase.h"
+#include "platform/FileLock.h"
+
+namespace mirn {
+
+class MRBv3 : public MRBBase {
+ public:
+  MRBv3() = default;
+  ~MRBv3() override;
+
+  int Open(const std::filesystem::path& path) override;
+  // kSaveFailed when the user's file could not be written: it keeps its previous content,
+  // the database stays modified and the working copy keeps every change.
+  int Save(const std::filesystem::path& path) override;
+  void Close() override;
+  std::filesystem::path GetPath() const override { return path_; }
+
+  const std::filesystem::path& WorkingCopyPath() const { return workingCopy_; }
+
+ private:
+  // Writes the committed database to `target` through a sibling file that is locked,
+  // flushed and renamed over `target`; on success the new lock replaces the old one.
+  bool WriteUserFile(const std::filesystem::path& target);
+  void RemoveWorkingCopy();
+
+  std::filesystem::path workingCopy_;
+  std::filesystem::path path_;
+  std::optional<FileLock> lock_;
+};
+
+}  // namespace mirn

@@ -1,0 +1,29 @@
+#pragma once
+// Finding out what kind of file a path holds, and opening it as the right database class.
+
+#include <filesystem>
+#include <memory>
+
+#include "db/MRBBase.h"
+
+namespace mirn {
+
+class Clock;
+
+// 0 not a label database (or unreadable), 2 the previous generation, 3 the current one,
+// 999 written by a newer generation. Never changes the file.
+int DetectFormat(const std::filesystem::path& path);
+
+// Where a database keeps its temporary files and which clock stamps its changes; defaults:
+// the user's temporary folder and the system clock.
+struct DatabaseOptions {
+  const Clock* clock = nullptr;
+  std::filesystem::path tempFolder;
+};
+
+// Opens `path` (empty: a new, untitled database). On failure answers null with `code` set to
+// the result of Open (or kLegacyFailed for a previous-generation file that cannot be read).
+std::unique_ptr<MRBBase> OpenDatabase(const std::filesystem::path& path, int& code,
+                                      const DatabaseOptions& options = {});
+
+}  // namespace mirn

@@ -1,0 +1,34 @@
+#pragma once
+// A PDF file as a printer: pages at true size on the sheet's paper, 1440 dots per inch so
+// that one device unit is one twip, text kept as text with its fonts embedded.
+
+#include <filesystem>
+
+#include "platform/PrinterSystem.h"
+#include "qt/PainterDocument.h"
+
+namespace mirn {
+
+class PdfPrinterSystem final : public PrinterSystem {
+ public:
+  static constexpr int kDpi = 1440;
+  static constexpr const wchar_t* kPrinterName = L"PDF";
+
+  PdfPrinterSystem(std::filesystem::path file, PainterCanvasFactory canvasFactory = {})
+      : file_(std::move(file)), canvasFactory_(std::move(canvasFactory)) {}
+
+  std::vector<std::wstring> ListPrinters() override { return {kPrinterName}; }
+  std::wstring DefaultPrinter() override { return kPrinterName; }
+  std::optional<PrinterInfo> Info(const std::wstring& name) override;
+  std::optional<DeviceMode> DefaultDeviceMode(const std::wstring& name) override;
+  std::optional<PrinterCapabilities> Capabilities(const std::wstring& name, const DeviceMode& mode) override;
+  // An existing file is replaced only when the document ends with pages in it.
+  std::unique_ptr<PrintDocument> StartDocument(const std::wstring& name, const DeviceMode& mode,
+                                               const std::wstring& title) override;
+
+ private:
+  std::filesystem::path file_;
+  PainterCanvasFactory canvasFactory_;
+};
+
+}  // namespace mirn

@@ -1,0 +1,77 @@
+#include "db/MRBCSVExporter.h"
+
+#include "ExchangeFixture.h"
+
+namespace mirn {
+namespace {
+
+using Cells = std::vector<std::wstring>;
+
+// Collects rows instead of writing a file.
+class RowRecorder final : public MRBExporter {
+ public:
+  using MRBExporter::MRBExporter;
+  bool Flush() override { return true; }
+  bool WriteRow(const std::vector<std::wstring>& cells) override {
+    rows.push_back(cells);
+    return true;
+  }
+  std::vector<Cells> rows;
+};
+
+class ExporterTest : public test::ExchangeTest {};
+
+TEST_F(ExporterTest, CsvHasTheColumnsImportReadsInIdOrder) {
+  Add(*db, L"9", L"T3", L"Nine", {{10, L"a \"quoted\" word"}, {12, L"two\nlines"}});
+  Add(*db, L"10", L"ZZ", L"Unknown layout", {{10, L"kept out"}});
+  Add(*db, L"100", L"t4", L"", {{20, L"{EXT}-{Name:9}"}, {23, L"C:\\dir"}});
+  const auto out = dir / "out.csv";
+  MRBCSVExporter exporter(*db, *library, out);
+  ASSERT_TRUE(exporter.IsOpen());
+  EXPECT_EQ(exporter.Export({}), 3);
+  ASSERT_TRUE(exporter.Finish());
+  EXPECT_EQ(test::ReadFile(out),
+            "\"10\",\"ZZ\",\"Unknown layout\"\r\n"
+            "\"100\",\"T4\",\"\",\"100-Nine\",\"\",\"\",\"C:\\\\dir\"\r\n"
+            "\"9\",\"T3\",\"Nine\",\"a \"\"quoted\"\" word\",\"\",\"two\\nlines\"\r\n");
+}
+
+TEST_F(ExporterTest, HeadersFriendlyNamesAndCommentField) {
+  Add(*db, L"1", L"T4", L"Desk", {{22, L"note line 1\nline 2"}, {20, L"key"}});
+  Add(*db, L"2", L"T3", L"No comment field");
+  Add(*db, L"3", L"XX", L"Unknown");
+  RowRecorder exporter(*db, *library, "unused");
+  exporter.IncludeHeaders = exporter.UseFriendlyNames = exporter.IncludeCommentField = true;
+  EXPECT_EQ(exporter.Export({}), 3);
+  ASSERT_EQ(exporter.rows.size(), 4u);
+  EXPECT_EQ(exporter.rows[0], (Cells{L"Extension ID", L"Group", L"Model", L"Name", L"Comments"}));
+  EXPECT_EQ(exporter.rows[1], (Cells{L"1", L"Acme", L"Acme Four", L"Desk", L"note line 1\r\nline 2"}));
+  EXPECT_EQ(exporter.rows[2], (Cells{L"2", L"Acme", L"Acme Three", L"No comment field", L""}));
+  EXPECT_EQ(exporter.rows[3], (Cells{L"3", L"XX", L"Unknown"}));
+
+  exporter.UseFriendlyNames = false;
+  exporter.IncludeCommentField = false;
+  exporter.IncludeKeys = true;
+  EXPECT_EQ(exporter.HeaderRow(), (Cells{L"Extension ID", L"TypeCode", L"Name", L"Keys"}));
+  EXPECT_EQ(exporter.RowOf(L"1"), (Cells{L"1", L"T4", L"Desk", L"key", L"", L"note line 1\r\nline 2", L""}));
+}
+
+TEST_F(ExporterTest, CancelledExportAnswersZero) {
+  for (int i = 0; i < 5; ++i) Add(*db, std::to_wstring(i), L"T3", L"");
+  RowRecorder exporter(*db, *library, "unused");
+  int calls = 0;
+  EXPECT_EQ(exporter.Export([&](const std::wstring&, const std::wstring&) { return ++calls < 3; }), 0);
+  EXPECT_EQ(exporter.rows.size(), 2u);
+}
+
+TEST_F(ExporterTest, UnwritableTargetIsReported) {
+  Add(*db, L"1", L"T3", L"");
+  MRBCSVExporter exporter(*db, *library, dir / "no" / "such" / "folder.csv");
+  EXPECT_FALSE(exporter.IsOpen());
+  EXPECT_EQ(exporter.Export({}), 0);
+  EXPECT_EQ(exporter.RowsNotWritten(), 1);
+  EXPECT_FALSE(exporter.Finish());
+}
+
+}  // namespace
+}  // namespace mirn
