@@ -75,10 +75,10 @@ class DDFLibrary {
 
  private:
   struct Listing;
-  void ScanDirectory(const std::filesystem::path& directory, const ScanCallback& callback,
+  void ScanDirectory(const std::string& directory, const ScanCallback& callback,
                      std::vector<std::pair<std::uint64_t, std::uint64_t>>& visited);
   bool TryCache(const std::wstring& directory, const Listing& listing);
-  bool Offer(const CDDFInfo& info);
+  bool Offer(CDDFInfo info);
 
   const KnownFolders& folders_;
   DDFCache cache_;
