@@ -1,8 +1,10 @@
 #include "templates/DDFConversions.h"
 
 #include "app/StringTable.h"
+#include "db/MRBBase.h"
 #include "platform/KnownFolders.h"
 #include "templates/DDFException.h"
+#include "templates/DDFLibrary.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -44,6 +46,22 @@ std::wstring DDFConversions::GetNewTypeCode(const std::wstring& oldTypeCode) con
   query.Bind(":oldTypeCode", std::wstring_view(oldTypeCode));
   if (!query.Step()) throw DDFConversionException(L"no new typeCode for DDF: " + oldTypeCode);
   return query.Text(0);
+}
+
+std::vector<TypeCodeChange> DDFConversions::ApplyConversions(MRBBase& database, const DDFLibrary& library) const {
+  std::vector<TypeCodeChange> changes;
+  if (!IsOpen()) return changes;
+  // The codes are gathered first: the changes below must not feed back into the walk.
+  std::vector<std::wstring> converted;
+  for (const auto& code : database.GetTypeCodes())
+    if (HasConversion(code)) converted.push_back(code);
+  for (const auto& oldCode : converted) {
+    const std::wstring newCode = GetNewTypeCode(oldCode);
+    const std::vector<std::wstring> ids = database.GetExtensionsWithTypeCode(oldCode);
+    if (!library.Contains(newCode)) continue;
+    for (const auto& id : ids) changes.push_back({id, oldCode, newCode, database.ChangeTypeCode(id, newCode)});
+  }
+  return changes;
 }
 
 }  // namespace mirn

@@ -15,6 +15,14 @@ class DDFLibrary;
 class KnownFolders;
 class MRBBase;
 
+// One extension moved (or, with a non-zero result, not moved) to a new type code.
+struct TypeCodeChange {
+  std::wstring extensionId;
+  std::wstring oldTypeCode;
+  std::wstring newTypeCode;
+  int result = 0;  // the database's result code of the change
+};
+
 class DDFConversions {
  public:
   static constexpr const char* kFileName = "conversions.db";
@@ -34,10 +42,10 @@ class DDFConversions {
   // Throws DDFConversionException "no new typeCode for DDF: " + the old code without a row.
   std::wstring GetNewTypeCode(const std::wstring& oldTypeCode) const;
 
-  // Moves every extension of `database` whose type code has a conversion to an installed
-  // layout onto the new type code; codes whose new layout `library` lacks stay. Field texts
-  // are not touched. Answers the old codes that moved, with their new codes.
-  std::vector<std::pair<std::wstring, std::wstring>> ApplyConversions(MRBBase& database, DDFLibrary& library) const;
+  // Moves every extension of `database` whose type code has a conversion to a layout the
+  // library holds onto the new type code; codes whose new layout is not installed stay.
+  // Field texts are not touched. Answers every change tried, in type-code order.
+  std::vector<TypeCodeChange> ApplyConversions(MRBBase& database, const DDFLibrary& library) const;
 
  private:
   SqliteConnection db_;

@@ -88,6 +88,14 @@ std::size_t DDFLibrary::ScanAll() {
   return fresh;
 }
 
+void DDFLibrary::ScanFolders(const std::vector<std::string>& folders) {
+  if (folders.empty()) {
+    ScanAll();
+    return;
+  }
+  for (const auto& folder : folders) Scan(folder);
+}
+
 void DDFLibrary::ScanDirectory(const std::string& directory, const ScanCallback& callback,
                                std::vector<std::pair<std::uint64_t, std::uint64_t>>& visited) {
   // Paths are handled as plain strings here: a scan touches thousands of names and most of

@@ -50,6 +50,8 @@ class DDFLibrary {
   void Scan(const std::filesystem::path& folder, const ScanCallback& callback = {});
   // Scans every folder of GetFolders in order; answers the number of new entries read.
   std::size_t ScanAll();
+  // Scans the folders given, in order, or with none given every folder of GetFolders.
+  void ScanFolders(const std::vector<std::string>& folders);
 
   bool Contains(const std::wstring& typeCode) const { return entries_.count(typeCode) != 0; }
   std::size_t Count() const { return entries_.size(); }

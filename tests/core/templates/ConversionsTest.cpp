@@ -2,7 +2,11 @@
 
 #include <filesystem>
 
+#include "core/templates/TemplateFixtures.h"
+#include "db/OpenDatabase.h"
+#include "platform/KnownFolders.h"
 #include "support/TestSupport.h"
+#include "templates/DDFLibrary.h"
 #include "templates/DDFConversions.h"
 #include "templates/DDFException.h"
 #include "templates/SqliteConnection.h"
@@ -70,6 +74,39 @@ TEST(Conversions, TheBundledTableIsReadable) {
   ASSERT_TRUE(conversions.OpenConversions(folder));
   EXPECT_EQ(conversions.GetNewTypeCode(L"CV200"), L"CV210");
   EXPECT_EQ(conversions.GetNewTypeCode(L"HD39"), L"HD40");
+}
+
+TEST(Conversions, ApplyMovesOnlyToInstalledLayoutsAndKeepsFields) {
+  test::TempDir dir;
+  MakeConversions(dir / "conv", "100", {{"A", "C"}, {"B", "D"}, {"X", "C"}});
+  DDFConversions conversions;
+  ASSERT_TRUE(conversions.OpenConversions(dir / "conv"));
+  FakeKnownFolders folders(dir.Path());
+  DDFLibrary library(folders, false);
+  test::WriteTemplateFile(dir / "lib" / "c.ddf", test::MakeTemplate(L"C"));
+  library.Scan(dir / "lib");
+
+  int code = 0;
+  auto db = OpenDatabase({}, code);
+  ASSERT_TRUE(db) << code;
+  db->SetTempFolder(dir.Path());
+  for (const auto& [id, type] : {std::pair{L"100", L"A"}, {L"101", L"A"}, {L"200", L"B"}, {L"300", L"C"}})
+    ASSERT_EQ(db->AddExtension(id, type, L"Name"), 0);
+  ASSERT_EQ(db->SetField(L"100", 1101, L"kept text"), 0);
+
+  const auto changes = conversions.ApplyConversions(*db, library);
+  ASSERT_EQ(changes.size(), 2u);
+  EXPECT_EQ(changes[0].extensionId, L"100");
+  EXPECT_EQ(changes[1].newTypeCode, L"C");
+  EXPECT_EQ(changes[1].result, 0);
+  EXPECT_EQ(db->GetTypeCode(L"100"), L"C");
+  EXPECT_EQ(db->GetTypeCode(L"101"), L"C");
+  EXPECT_EQ(db->GetTypeCode(L"200"), L"B");  // D is not installed
+  EXPECT_EQ(db->GetField(L"100", 1101), L"kept text");
+  // A second pass finds no old codes left to move.
+  EXPECT_TRUE(conversions.ApplyConversions(*db, library).empty());
+  // Without a usable table nothing happens.
+  EXPECT_TRUE(DDFConversions().ApplyConversions(*db, library).empty());
 }
 
 }  // namespace
