@@ -152,4 +152,32 @@ std::string WriteLegacyFile(const std::vector<std::string>& parts, const std::st
   return out;
 }
 
+std::vector<std::string> LegacyDatabaseParts(const std::vector<LegacyExtensionRow>& extensions,
+                                             const std::vector<LegacyFieldRow>& fields) {
+  DbfTable extensionTable;
+  extensionTable.tableFlags = 1;
+  extensionTable.columns = {
+      {"EXTENSION", 'C', 20}, {"TYPE", 'C', 8}, {"NAME", 'C', 40}, {"MODIFIED", 'N', 12}};
+  for (const auto& row : extensions) {
+    extensionTable.rows.push_back({row.deleted, {row.id, row.type, row.name, row.modified}});
+  }
+  DbfTable fieldTable;
+  fieldTable.signature = 0xF5;
+  fieldTable.tableFlags = 1;
+  fieldTable.columns = {{"EXTENSION", 'C', 20}, {"FIELD", 'N', 5}, {"CONTENT", 'M', 10}};
+  FptWriter memo(64);
+  for (const auto& row : fields) {
+    const std::string block = row.content.empty() ? "0" : std::to_string(memo.Add(row.content));
+    fieldTable.rows.push_back({row.deleted, {row.extension, row.field, block}});
+  }
+  const std::string index = "index pages are never read" + std::string(40, '\0');
+  return {WriteDbf(extensionTable), index, WriteDbf(fieldTable), memo.Bytes(), index};
+}
+
+std::string WriteLegacyDatabase(const std::vector<LegacyExtensionRow>& extensions,
+                                const std::vector<LegacyFieldRow>& fields,
+                                const std::string& header) {
+  return WriteLegacyFile(LegacyDatabaseParts(extensions, fields), header);
+}
+
 }  // namespace mirn::test

@@ -74,4 +74,26 @@ std::string LittleEndian32(std::uint32_t value);
 std::string WriteLegacyFile(const std::vector<std::string>& parts, const std::string& header = "",
                             std::uint8_t escape = 0xB7);
 
+// The rows of a legacy database as its two tables hold them.
+struct LegacyExtensionRow {
+  std::string id;
+  std::string type;
+  std::string name;
+  std::string modified;  // seconds since 1970 as decimal text
+  bool deleted = false;
+};
+struct LegacyFieldRow {
+  std::string extension;
+  std::string field;  // the field number as decimal text
+  std::string content;
+  bool deleted = false;
+};
+// The five parts of a legacy database: the extension table (FoxPro, with index), its index,
+// the field table (FoxPro with memo file and index), its memo file and its index.
+std::vector<std::string> LegacyDatabaseParts(const std::vector<LegacyExtensionRow>& extensions,
+                                             const std::vector<LegacyFieldRow>& fields);
+std::string WriteLegacyDatabase(const std::vector<LegacyExtensionRow>& extensions,
+                                const std::vector<LegacyFieldRow>& fields,
+                                const std::string& header = "");
+
 }  // namespace mirn::test

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "db/MRBv2.h"
 #include "db/MRBv3.h"
 #include "db/SQLiteDB.h"
 
@@ -66,13 +67,12 @@ int DetectFormat(const std::filesystem::path& path) {
 std::unique_ptr<MRBBase> OpenDatabase(const std::filesystem::path& path, int& code,
                                       const DatabaseOptions& options) {
   code = db::kNoRow;
+  std::unique_ptr<MRBBase> database;
   if (DetectFormat(path) == format::kLegacy) {
-    // The reader of the previous generation plugs in here; until then such files fail as
-    // an unreadable legacy file would.
-    code = db::kLegacyFailed;
-    return nullptr;
+    database = std::make_unique<MRBv2>();
+  } else {
+    database = std::make_unique<MRBv3>();
   }
-  std::unique_ptr<MRBBase> database = std::make_unique<MRBv3>();
   if (options.clock) database->SetClock(*options.clock);
   if (!options.tempFolder.empty()) database->SetTempFolder(options.tempFolder);
   code = database->Open(path);

@@ -42,7 +42,7 @@ void Decoder::Finish() const {
   if (state_ != State::Literal) throw Exception(kUnexpectedEnd);
 }
 
-std::uint64_t DecodePart(ByteSource& in, std::uint64_t offset, std::uint8_t escape,
+std::uint64_t DecodePart(const ByteSource& in, std::uint64_t offset, std::uint8_t escape,
                          std::ostream& out) {
   unsigned char countBytes[4] = {};
   if (!ReadExact(in, offset, countBytes, sizeof countBytes)) throw Exception(kUnexpectedEnd);

@@ -48,7 +48,7 @@ inline constexpr std::size_t kChunkSize = 1024;
 // Decodes one packed part starting at `offset` of `in`: a 32-bit little-endian count L,
 // then L coded bytes. Writes the decoded bytes to `out` and answers the offset after the
 // part. Throws Exception when the input ends early, the code is invalid or writing fails.
-std::uint64_t DecodePart(ByteSource& in, std::uint64_t offset, std::uint8_t escape,
+std::uint64_t DecodePart(const ByteSource& in, std::uint64_t offset, std::uint8_t escape,
                          std::ostream& out);
 
 }  // namespace mirn::rle
