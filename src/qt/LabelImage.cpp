@@ -33,10 +33,14 @@ void EnsureGuiApplication() {
   static int argc = 1;
   static char name[] = "mirn-cli";
   static char* argv[] = {name, nullptr};
-  // Kept for the life of the process: destroying it among static objects at exit would
-  // outlive the platform plug-in it uses.
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
-  (void)app;
+  // Deleted by a handler registered after it was made, so that it goes before the Qt objects
+  // made with it (and the platform plug-in it uses), and its fonts are released.
+  static QGuiApplication* app = nullptr;
+  app = new QGuiApplication(argc, argv);
+  std::atexit([] {
+    delete app;
+    app = nullptr;
+  });
 }
 
 }  // namespace mirn
