@@ -6,9 +6,11 @@ namespace mirn::cli {
 class CommandTable;
 
 void RegisterGeneralCommands(CommandTable& table);
+void RegisterDatabaseCommands(CommandTable& table);
 void RegisterExchangeCommands(CommandTable& table);
 void RegisterTemplateCommands(CommandTable& table);
 void RegisterLegacyCommands(CommandTable& table);
 void RegisterRenderCommands(CommandTable& table);
+void RegisterPrintCommands(CommandTable& table);
 
 }  // namespace mirn::cli

@@ -166,11 +166,36 @@ bool MRBv3::WriteUserFile(const std::filesystem::path& requested) {
   ok = ok && newLock && ::rename(temporary.c_str(), target.c_str()) == 0;
   if (!ok) {
     std::filesystem::remove(temporary, ec);
+    std::filesystem::remove(temporary.string() + "-journal", ec);
     return false;
   }
   SyncPath(folder, O_RDONLY | O_DIRECTORY);
   lock_ = std::move(newLock);
+  RemoveStaleSaves(folder, target.filename().string());
   return true;
+}
+
+void MRBv3::RemoveStaleSaves(const std::filesystem::path& folder, const std::string& name) {
+  // A save that was cut off (the program killed, the machine stopped) leaves its sibling
+  // file, and perhaps that file's journal, behind. Whoever holds the lock is the only one saving this file, so any such
+  // sibling is a leftover.
+  const std::string prefix = "." + name + ".";
+  const std::string suffix = ".saving";
+  constexpr size_t kGuidLength = 36;
+  std::error_code ec;
+  for (auto it = std::filesystem::directory_iterator(folder, ec);
+       !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+    const std::string entry = it->path().filename().string();
+    const bool stale = entry.starts_with(prefix) &&
+                       ((entry.size() == prefix.size() + kGuidLength + suffix.size() &&
+                         entry.ends_with(suffix)) ||
+                        (entry.size() == prefix.size() + kGuidLength + suffix.size() + 8 &&
+                         entry.ends_with(suffix + "-journal")));
+    if (stale) {
+      std::error_code ignored;
+      std::filesystem::remove(it->path(), ignored);
+    }
+  }
 }
 
 void MRBv3::RemoveWorkingCopy() {

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 #include "db/MRBBase.h"
 #include "platform/FileLock.h"
@@ -31,6 +32,7 @@ class MRBv3 : public MRBBase {
   // Writes the committed database to `target` through a sibling file that is locked,
   // flushed and renamed over `target`; on success the new lock replaces the old one.
   bool WriteUserFile(const std::filesystem::path& target);
+  static void RemoveStaleSaves(const std::filesystem::path& folder, const std::string& name);
   void RemoveWorkingCopy();
 
   std::filesystem::path workingCopy_;

@@ -16,7 +16,17 @@ void WriteString(std::string& out, const std::string& text) {
       case '\r': out += "\\r"; break;
       case '"': out += "\\\""; break;
       case '\\': out += "\\\\"; break;
-      default: out += ch; break;
+      default:
+        // Other control characters are not allowed raw in JSON text: written unchanged they
+        // would make a description that no reader (ours included) accepts.
+        if (static_cast<unsigned char>(ch) < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(ch));
+          out += escaped;
+        } else {
+          out += ch;
+        }
+        break;
     }
   }
   out += '"';

@@ -25,8 +25,9 @@ Value Parse(std::string_view text);
 // indented by one tab per level, written `"name" : value`, a comma at the end of every line
 // but the last of its container, the closing brace or bracket on its own line; "{}" and
 // "[]" for empty containers; whole numbers without a decimal point, others with up to 20
-// significant digits; in strings only \b \t \n \f \r \" and \\ are escaped, every other byte
-// is written as it is. Nothing follows the last closing brace.
+// significant digits; in strings \b \t \n \f \r \" and \\ are escaped, the other control
+// characters as \u00XX, every other byte (UTF-8 included) is written as it is. Nothing
+// follows the last closing brace.
 std::string Write(const Value& value);
 
 }  // namespace mirn::json
