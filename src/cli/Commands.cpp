@@ -10,6 +10,7 @@ void RegisterAllCommands(CommandTable& table) {
   RegisterTemplateCommands(table);
   RegisterLegacyCommands(table);
   RegisterRenderCommands(table);
+  RegisterPrintCommands(table);
 }
 
 }  // namespace mirn::cli

@@ -2,14 +2,22 @@
 
 #include <stdexcept>
 
+#include "qt/QPainterCanvas.h"
+
 namespace mirn {
+
+PainterCanvasFactory DefaultCanvasFactory() {
+  return [](QPainter& painter, QPagedPaintDevice& device) {
+    return std::make_shared<QPainterCanvas>(painter, device.logicalDpiX(), device.logicalDpiY());
+  };
+}
 
 PainterDocument::PainterDocument(std::unique_ptr<QPagedPaintDevice> device, std::unique_ptr<QPainter> painter,
                                  QPointF printableOffset, PainterCanvasFactory canvasFactory, Finisher finish)
     : device_(std::move(device)),
       painter_(std::move(painter)),
       offset_(printableOffset),
-      canvasFactory_(std::move(canvasFactory)),
+      canvasFactory_(canvasFactory ? std::move(canvasFactory) : DefaultCanvasFactory()),
       finish_(std::move(finish)) {}
 
 PainterDocument::~PainterDocument() { End(); }

@@ -15,6 +15,9 @@ namespace mirn {
 // Makes the canvas that draws with a document's painter.
 using PainterCanvasFactory = std::function<std::shared_ptr<Canvas>(QPainter& painter, QPagedPaintDevice& device)>;
 
+// The QPainterCanvas at the device's resolution; what documents draw with unless told otherwise.
+PainterCanvasFactory DefaultCanvasFactory();
+
 class PainterDocument final : public PrintDocument {
  public:
   // Finishes the document: ends the painter and hands the output on (submits the job,

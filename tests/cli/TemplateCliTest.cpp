@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
+#include "db/OpenDatabase.h"
 #include "support/TestSupport.h"
 
 namespace mirn::cli {
@@ -84,6 +85,36 @@ TEST(TemplateCli, ListsTheBundledLibraryAndGivenFolders) {
   fs::copy_file(kBundled / "nortessa-n3.ddf", env.dir / "mine" / "n3.ddf");
   const auto mine = RunProcess({MIRN_CLI_PATH, "templates", "--folder", (env.dir / "mine").string(), "--no-cache"});
   EXPECT_EQ(mine.out, "NT3\tNortessa\tNortessa N3, 8 line keys\t" + (env.dir / "mine" / "n3.ddf").string() + "\n");
+}
+
+TEST(TemplateCli, ConvertTypesMovesRetiredCodesAndSaves) {
+  IsolatedFolders env;
+  const fs::path file = env.dir / "phones.mrb";
+  {
+    int code = 0;
+    auto db = OpenDatabase({}, code);
+    ASSERT_TRUE(db);
+    db->SetTempFolder(env.dir.Path());
+    ASSERT_EQ(db->AddExtension(L"201", L"CV200", L"Reception"), 0);
+    ASSERT_EQ(db->AddExtension(L"202", L"HD40", L"Stores"), 0);
+    ASSERT_EQ(db->Save(file), 0);
+  }
+  // The bundled table (in the program folder) maps CV200 to the bundled CV210.
+  const auto run = RunProcess({MIRN_CLI_PATH, "convert-types", file.string()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "201\tCV200\tCV210\n");
+  EXPECT_EQ(RunProcess({MIRN_CLI_PATH, "convert-types", file.string()}).out, "");
+  int code = 0;
+  auto db = OpenDatabase(file, code);
+  ASSERT_TRUE(db) << code;
+  EXPECT_EQ(db->GetTypeCode(L"201"), L"CV210");
+  db.reset();
+
+  const auto none = RunProcess({MIRN_CLI_PATH, "convert-types", file.string(), "--conversions",
+                                (env.dir / "missing.db").string()});
+  EXPECT_EQ(none.exitCode, 0);
+  EXPECT_NE(none.err.find("nothing converted"), std::string::npos);
+  EXPECT_EQ(RunProcess({MIRN_CLI_PATH, "convert-types", (env.dir / "nope.mrb").string()}).exitCode, 1);
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 
 #include "qt/QPainterCanvas.h"
+#include "support/TestSupport.h"
 #include "text/CRTFText.h"
 
 namespace mirn {
@@ -126,6 +128,33 @@ TEST(QPainterCanvas, PicturesLoadFromBytesAndStretch) {
   }
   EXPECT_EQ(qRed(image.pixel(2, 10)), 255);
   EXPECT_EQ(qBlue(image.pixel(37, 10)), 255);
+}
+
+}  // namespace
+}  // namespace mirn
+
+namespace mirn {
+namespace {
+
+TEST(QPainterCanvas, DrawsOnAPdfAtItsResolution) {
+  test::TempDir dir;
+  const auto path = dir / "label.pdf";
+  {
+    QPdfWriter pdf(QString::fromStdString(path.string()));
+    pdf.setResolution(1440);  // one device unit is one twip
+    QPainter painter(&pdf);
+    QPainterCanvas canvas(painter);
+    EXPECT_EQ(canvas.DpiX(), 1440);
+    TextFormat f;
+    f.face = L"Arial";
+    CRTFText text(WriteRtf(f, L"Reception"));
+    EXPECT_EQ(CRTFText::FontFor(f, 100, canvas.DpiY()).height, -240);
+    text.Draw(canvas, {1440, 1440, 4320, 2160}, 100);
+  }
+  const std::string bytes = test::ReadFile(path);
+  EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+  // The text stays text: the font is embedded by name.
+  EXPECT_NE(bytes.find("LiberationSans"), std::string::npos);
 }
 
 }  // namespace

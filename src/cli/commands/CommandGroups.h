@@ -11,5 +11,6 @@ void RegisterExchangeCommands(CommandTable& table);
 void RegisterTemplateCommands(CommandTable& table);
 void RegisterLegacyCommands(CommandTable& table);
 void RegisterRenderCommands(CommandTable& table);
+void RegisterPrintCommands(CommandTable& table);
 
 }  // namespace mirn::cli

@@ -17,6 +17,8 @@
 #include "platform/AtomicWrite.h"
 #include "platform/FileLock.h"
 #include "platform/KnownFolders.h"
+#include "text/CRTFText.h"
+#include "text/MRBFieldTextSource.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -220,6 +222,20 @@ int RunList(const std::vector<std::string>& args, Context& c) {
   return kExitOk;
 }
 
+// The first format of a text field as "fields --json" shows it.
+json::Value FormatJson(const TextFormat& f) {
+  static const char* const kAlignments[] = {"left", "center", "right", "justify"};
+  const auto align = static_cast<unsigned>(f.alignment);
+  return json::Value{{"face", ToUtf8(f.face)},
+                     {"size", f.size},
+                     {"bold", f.bold != 0},
+                     {"italic", f.italic != 0},
+                     {"underline", f.underline != 0},
+                     {"strikeout", f.strikeout != 0},
+                     {"color", f.color},
+                     {"alignment", kAlignments[align < 4 ? align : 0]}};
+}
+
 int RunFields(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {{"json"}});
   parsed.ExpectPositional(2, 2);
@@ -231,6 +247,9 @@ int RunFields(const std::vector<std::string>& args, Context& c) {
     return kExitFailed;
   }
   json::Value fields = json::Value::array();
+  std::wstring typecode, name;
+  db->GetExtension(id, typecode, name);
+  const MRBFieldTextSource source(*db);
   for (const int fieldId : db->FieldIds(id)) {
     const std::wstring content = db->GetField(id, fieldId);
     if (!parsed.Has("json")) {
@@ -241,6 +260,10 @@ int RunFields(const std::vector<std::string>& args, Context& c) {
     if (IsGraphicSlot(fieldId)) {
       MRBGraphic graphic;
       field["graphic"] = graphic.FromJson(ToUtf8(content)) ? GraphicJson(graphic) : json::Value();
+    } else {
+      const CRTFText text(content, id, name, &source);
+      field["display"] = ToUtf8(text.GetDisplayText());
+      field["format"] = FormatJson(text.GetFirstFormat());
     }
     fields.push_back(std::move(field));
   }
@@ -288,13 +311,17 @@ int RunUpdate(const std::vector<std::string>& args, Context& c) {
 }
 
 int RunSetField(const std::vector<std::string>& args, Context& c) {
-  const auto parsed = ParseArgs(args, {{"file", true}});
+  const auto parsed = ParseArgs(args, {{"file", true}, {"plain", true}, {"style", true}});
   const auto fromFile = parsed.Value("file");
-  parsed.ExpectPositional(fromFile ? 3 : 4, fromFile ? 3 : 4);
+  const auto plain = parsed.Value("plain");
+  if (fromFile && plain) throw UsageError("give --file or --plain, not both");
+  if (parsed.Has("style") && !plain) throw UsageError("--style needs --plain");
+  const bool inOption = fromFile || plain;
+  parsed.ExpectPositional(inOption ? 3 : 4, inOption ? 3 : 4);
   const auto& p = parsed.Positional();
   const std::wstring id = FromUtf8(p[1]);
   const int fieldId = ParseFieldId(p[2], "FIELD");
-  std::string bytes = fromFile ? std::string() : p[3];
+  std::string bytes = inOption ? std::string() : p[3];
   if (fromFile) {
     std::error_code ec;
     if (!ReadWholeFile(*fromFile, bytes, &ec)) {
@@ -302,8 +329,15 @@ int RunSetField(const std::vector<std::string>& args, Context& c) {
       return kExitFailed;
     }
   }
+  std::wstring content = FromUtf8(bytes);
+  if (plain) {
+    // A plain text is stored in the style's format, or in the "Default Font" preference's.
+    const auto style = parsed.Value("style");
+    const TextFormat format = style ? ParseStyleString(FromUtf8(*style)) : GetDefaultFont(c.profile);
+    content = plain->empty() ? std::wstring() : WriteRtf(format, FromUtf8(*plain));
+  }
   return ChangeAndSave(p[0], c, [&](MRBBase& db, std::string& failure) {
-    const int code = db.SetField(id, fieldId, FromUtf8(bytes));
+    const int code = db.SetField(id, fieldId, content);
     failure = Describe(code, id);
     return code == db::kOk ? kExitOk : kExitFailed;
   });
@@ -388,7 +422,7 @@ void RegisterDatabaseCommands(CommandTable& table) {
   table.Add({"delete", "FILE ID", "delete an extension with its fields", RunDelete});
   table.Add({"update", "FILE ID [--id NEW] [--name NAME]", "change an extension's id or name",
              RunUpdate});
-  table.Add({"set-field", "FILE ID FIELD (TEXT | --file PATH)",
+  table.Add({"set-field", "FILE ID FIELD (TEXT | --file PATH | --plain TEXT [--style STYLE])",
              "set the stored text of a field (empty text removes it)", RunSetField});
   table.Add({"embed",
              "FILE ID SLOT PICTURE [--left N --top N --width N --height N --locked] [--link]",

@@ -52,11 +52,7 @@ int Render(const std::vector<std::string>& args, Context& c) {
     return kExitFailed;
   }
   DDFLibrary library(c.folders, !parsed.Has("no-cache"));
-  if (parsed.Has("folder")) {
-    for (const auto& folder : parsed.Values("folder")) library.Scan(folder);
-  } else {
-    library.ScanAll();
-  }
+  library.ScanFolders(parsed.Values("folder"));
   const std::shared_ptr<const CDDFTemplate> layout = library.GetTemplate(typeCode);
   if (!layout) {
     c.err << "no layout template for type code " << ToUtf8(typeCode) << '\n';

@@ -9,8 +9,12 @@
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/commands/CommandGroups.h"
+#include "db/DbResult.h"
+#include "db/OpenDatabase.h"
 #include "platform/AtomicWrite.h"
+#include "platform/KnownFolders.h"
 #include "templates/ByteSource.h"
+#include "templates/DDFConversions.h"
 #include "templates/DDFException.h"
 #include "templates/DDFLibrary.h"
 #include "templates/DDFReader.h"
@@ -145,10 +149,7 @@ int List(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {{"folder", true, true}, {"no-cache"}, {"json"}});
   parsed.ExpectPositional(0, 0);
   DDFLibrary library(c.folders, !parsed.Has("no-cache"));
-  std::vector<std::filesystem::path> folders;
-  for (const auto& f : parsed.Values("folder")) folders.emplace_back(f);
-  if (!parsed.Has("folder")) folders = library.GetFolders();
-  for (const auto& folder : folders) library.Scan(folder);
+  library.ScanFolders(parsed.Values("folder"));
   if (parsed.Has("json")) {
     Json list = Json::array();
     for (const auto& [code, info] : library.Entries())
@@ -163,6 +164,62 @@ int List(const std::vector<std::string>& args, Context& c) {
   return kExitOk;
 }
 
+// The conversion table: the one given (a file, or a folder holding "conversions.db"), else
+// the all-users one, else the copy in the program folder.
+bool OpenConversionTable(const ParsedArgs& parsed, DDFConversions& conversions, Context& c) {
+  if (const auto given = parsed.Value("conversions")) {
+    const std::filesystem::path path(*given);
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec) ? conversions.OpenConversions(path) : conversions.OpenFile(path);
+  }
+  return conversions.OpenConversions(DDFConversions::DefaultFolder(c.folders)) ||
+         conversions.OpenConversions(c.folders.Get(KnownFolder::Program));
+}
+
+int ConvertTypes(const std::vector<std::string>& args, Context& c) {
+  const auto parsed = ParseArgs(args, {{"conversions", true}, {"folder", true, true}, {"no-cache"}});
+  parsed.ExpectPositional(1, 1);
+  const std::filesystem::path file = parsed.Positional()[0];
+  DDFConversions conversions;
+  if (!OpenConversionTable(parsed, conversions, c)) {
+    // As when a database is opened: without a usable table nothing is converted.
+    c.err << "no usable conversion table; nothing converted\n";
+    return kExitOk;
+  }
+  int code = 0;
+  const std::unique_ptr<MRBBase> db = OpenDatabase(file, code);
+  if (!db) {
+    c.err << file.string() << ": cannot open (" << ToUtf8(DbResultText(code)) << ")\n";
+    return kExitFailed;
+  }
+  DDFLibrary library(c.folders, !parsed.Has("no-cache"));
+  library.ScanFolders(parsed.Values("folder"));
+  std::size_t moved = 0, failed = 0;
+  for (const auto& change : conversions.ApplyConversions(*db, library)) {
+    if (change.result == db::kOk) {
+      ++moved;
+      c.out << ToUtf8(change.extensionId) << '\t' << ToUtf8(change.oldTypeCode) << '\t' << ToUtf8(change.newTypeCode) << '\n';
+    } else {
+      ++failed;
+      c.err << ToUtf8(change.extensionId) << ": cannot change the type code to " << ToUtf8(change.newTypeCode) << " ("
+            << ToUtf8(DbResultText(change.result)) << ")\n";
+    }
+  }
+  if (failed != 0) {
+    c.err << "not saved: " << failed << " extensions could not be converted\n";
+    return kExitFailed;
+  }
+  if (moved != 0) {
+    code = db->Save({});
+    if (code != db::kOk) {
+      c.err << file.string() << ": cannot save (" << ToUtf8(DbResultText(code)) << ")\n";
+      return kExitFailed;
+    }
+  }
+  c.err << moved << " extensions moved to new type codes\n";
+  return kExitOk;
+}
+
 }  // namespace
 
 void RegisterTemplateCommands(CommandTable& table) {
@@ -171,6 +228,8 @@ void RegisterTemplateCommands(CommandTable& table) {
   table.Add({"template info", "FILE.ddf [--json]", "show a template's header, slots and objects", Info});
   table.Add({"templates", "[--folder DIR]... [--no-cache] [--json]",
              "list the layout library by type code (or the templates in the folders given)", List});
+  table.Add({"convert-types", "FILE [--conversions PATH] [--folder DIR]... [--no-cache]",
+             "move extensions of retired layouts to their replacements, save, and list them", ConvertTypes});
 }
 
 }  // namespace mirn::cli

@@ -66,6 +66,8 @@ long long MRBMRBImporter::Import(const ExtensionCallable& replace, const Extensi
 
     target.DeleteExtension(id);
     bool complete = target.AddExtension(id, typeCode, name) == db::kOk;
+    // The target trims the id it stores; the fields go under that id.
+    const std::wstring storedId = Trim(id);
     for (int fieldId = source_->GetNextFieldId(id, 0); fieldId != 0;
          fieldId = source_->GetNextFieldId(id, fieldId)) {
       const std::wstring content = source_->GetField(id, fieldId);
@@ -76,7 +78,7 @@ long long MRBMRBImporter::Import(const ExtensionCallable& replace, const Extensi
           ++picturesNotCopied_;
         }
       }
-      complete = target.SetField(id, fieldId, content) == db::kOk && complete;
+      complete = target.SetField(storedId, fieldId, content) == db::kOk && complete;
     }
     if (!complete) NoteIncomplete();
     ++count;

@@ -1,5 +1,6 @@
 #include "templates/DDFCache.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "util/Text.h"
@@ -29,6 +30,8 @@ DDFCache::DDFCache(const std::filesystem::path& file) : file_(file) {
     db_.Close();
     return;
   }
+  // The cache is read once at every start; mapping it spares a read call per page.
+  db_.Execute("PRAGMA mmap_size = 67108864;");
   if (VersionMatches()) return;
   db_.Close();
   std::filesystem::remove(file, ec);
@@ -59,26 +62,42 @@ void DDFCache::CommitScan() {
   if (db_.InTransaction()) db_.Execute("COMMIT;");
 }
 
-std::map<std::wstring, CDDFInfo> DDFCache::Read(const std::wstring& directory) {
-  std::map<std::wstring, CDDFInfo> rows;
-  SqliteStatement query(db_, "SELECT fileName, mtime, typeCode, groupName, description FROM cache "
-                             "WHERE directory=:directory;");
+DDFCache::Rows DDFCache::Read(const std::wstring& directory) {
+  Rows rows;
+  if (!db_.IsOpen()) return rows;
+  if (!select_)
+    select_ = std::make_unique<SqliteStatement>(
+        db_, "SELECT fileName, mtime, typeCode, groupName, description FROM cache WHERE directory=:directory;");
+  SqliteStatement& query = *select_;
+  query.Reset();
   query.Bind(":directory", std::wstring_view(directory));
+  rows.reserve(32);
   while (query.Step()) {
     CDDFInfo info;
-    const std::wstring name = query.Text(0);
-    long long mtime = 0;
-    // A row whose time is not a number matches no file, so its directory is read again.
-    if (!ParseInt(query.Text(1), mtime)) mtime = -1;
-    info.path = FromPath(ToPath(directory) / ToPath(name));
+    std::wstring name = query.Text(0);
+    // The decimal text is stored as an integer by the column's affinity; a row whose time is
+    // not a number matches no file, so its directory is read again.
+    long long mtime = -1;
+    if (query.IsInteger(1))
+      mtime = query.Int64(1);
+    else if (!ParseInt(query.Text(1), mtime))
+      mtime = -1;
+    info.path.reserve(directory.size() + 1 + name.size());
+    info.path = directory;
+    if (info.path.empty() || info.path.back() != L'/') info.path += L'/';
+    info.path += name;
     info.mtime = mtime;
-    info.typeCode = ToUpper(query.Text(2));
+    info.typeCode = query.Text(2);
+    for (auto& ch : info.typeCode) ch = ToUpperChar(ch);
     info.groupName = query.Text(3);
     info.description = query.Text(4);
-    rows.emplace(name, std::move(info));
+    rows.emplace_back(std::move(name), std::move(info));
   }
   // A failed query is as good as no rows: the directory is read from its files.
   if (!query.Done()) rows.clear();
+  query.Reset();  // ends the read, so that later writes are not held up
+  const auto byName = [](const auto& a, const auto& b) { return a.first < b.first; };
+  if (!std::is_sorted(rows.begin(), rows.end(), byName)) std::sort(rows.begin(), rows.end(), byName);
   return rows;
 }
 
@@ -88,8 +107,7 @@ void DDFCache::Forget(const std::wstring& directory) {
   remove.Run();
 }
 
-void DDFCache::Write(const std::wstring& directory,
-                     const std::vector<std::pair<std::wstring, CDDFInfo>>& entries) {
+void DDFCache::Write(const std::wstring& directory, const Rows& entries) {
   if (!db_.IsOpen()) return;
   Forget(directory);
   SqliteStatement insert(db_,

@@ -5,7 +5,7 @@
 // reads the template files themselves.
 
 #include <filesystem>
-#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,12 +29,13 @@ class DDFCache {
   bool BeginScan();
   void CommitScan();
 
-  // The rows of one directory, keyed by file name (case-sensitive), paths and type codes
-  // already formed.
-  std::map<std::wstring, CDDFInfo> Read(const std::wstring& directory);
+  // The rows of one directory as (file name, entry), sorted by file name (case-sensitive),
+  // paths and type codes already formed.
+  using Rows = std::vector<std::pair<std::wstring, CDDFInfo>>;
+  Rows Read(const std::wstring& directory);
   void Forget(const std::wstring& directory);
   // Replaces the directory's rows with `entries` (file name → entry).
-  void Write(const std::wstring& directory, const std::vector<std::pair<std::wstring, CDDFInfo>>& entries);
+  void Write(const std::wstring& directory, const Rows& entries);
 
  private:
   bool CreateSchema();
@@ -42,6 +43,8 @@ class DDFCache {
 
   std::filesystem::path file_;
   SqliteConnection db_;
+  // Prepared once: a scan asks once per directory.
+  std::unique_ptr<SqliteStatement> select_;
 };
 
 }  // namespace mirn

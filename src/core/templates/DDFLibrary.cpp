@@ -18,9 +18,17 @@ std::filesystem::path CompanyFolder(const KnownFolders& folders, KnownFolder whi
   return folders.Get(which) / ToPath(LoadString(kStrCompany));
 }
 
+// The extension ".ddf" in any case; the bytes are ASCII, whatever the rest of the name is.
 bool HasTemplateExtension(std::string_view name) {
-  return name.size() > 4 && EqualsNoCase(FromUtf8(name.substr(name.size() - 4)), L".ddf");
+  if (name.size() <= 4) return false;
+  const std::string_view ext = name.substr(name.size() - 4);
+  return ext[0] == '.' && (ext[1] | 0x20) == 'd' && (ext[2] | 0x20) == 'd' && (ext[3] | 0x20) == 'f';
 }
+
+struct DirCloser {
+  void operator()(DIR* dir) const { ::closedir(dir); }
+};
+using DirHandle = std::unique_ptr<DIR, DirCloser>;
 
 }  // namespace
 
@@ -35,10 +43,10 @@ std::optional<std::int64_t> FileJulianMicros(const std::filesystem::path& path) 
 struct DDFLibrary::Listing {
   struct File {
     std::wstring name;
-    std::filesystem::path path;
+    std::string path;
     std::optional<std::int64_t> mtime;
   };
-  std::vector<std::filesystem::path> directories;
+  std::vector<std::string> directories;
   std::vector<File> files;
 };
 
@@ -66,7 +74,7 @@ std::vector<std::filesystem::path> DDFLibrary::GetFolders() const {
 void DDFLibrary::Scan(const std::filesystem::path& folder, const ScanCallback& callback) {
   const bool began = cache_.BeginScan();
   std::vector<std::pair<std::uint64_t, std::uint64_t>> visited;
-  ScanDirectory(folder, callback, visited);
+  ScanDirectory(folder.native(), callback, visited);
   if (began) cache_.CommitScan();
 }
 
@@ -80,42 +88,63 @@ std::size_t DDFLibrary::ScanAll() {
   return fresh;
 }
 
-void DDFLibrary::ScanDirectory(const std::filesystem::path& directory, const ScanCallback& callback,
+void DDFLibrary::ScanFolders(const std::vector<std::string>& folders) {
+  if (folders.empty()) {
+    ScanAll();
+    return;
+  }
+  for (const auto& folder : folders) Scan(folder);
+}
+
+void DDFLibrary::ScanDirectory(const std::string& directory, const ScanCallback& callback,
                                std::vector<std::pair<std::uint64_t, std::uint64_t>>& visited) {
+  // Paths are handled as plain strings here: a scan touches thousands of names and most of
+  // them only need a stat.
+  const std::string& dirPath = directory;
+  DirHandle handle(::opendir(dirPath.c_str()));  // fails for anything but a readable directory
+  if (!handle) return;
+  DIR* dir = handle.get();
   struct stat st {};
-  if (::stat(directory.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return;
   // A link back to a folder above would otherwise make the walk endless.
-  const std::pair<std::uint64_t, std::uint64_t> identity{st.st_dev, st.st_ino};
-  if (std::find(visited.begin(), visited.end(), identity) != visited.end()) return;
-  visited.push_back(identity);
+  if (::fstat(::dirfd(dir), &st) != 0 ||
+      std::find(visited.begin(), visited.end(), std::pair<std::uint64_t, std::uint64_t>(st.st_dev, st.st_ino)) !=
+          visited.end())
+    return;
+  visited.emplace_back(st.st_dev, st.st_ino);
 
   Listing listing;
+  listing.files.reserve(32);
   {
-    DIR* dir = ::opendir(directory.c_str());
-    if (dir == nullptr) return;
+    const std::string prefix = dirPath.empty() || dirPath.back() == '/' ? dirPath : dirPath + '/';
     while (const dirent* entry = ::readdir(dir)) {
       const std::string_view name(entry->d_name);
       if (name == "." || name == "..") continue;
-      const std::filesystem::path path = directory / entry->d_name;
+      // Times are read relative to the open directory, which spares the kernel a walk of
+      // the whole path for every file.
+      struct stat target {};
+      bool statted = false;
       bool isDirectory = entry->d_type == DT_DIR;
       if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
-        struct stat target {};
-        isDirectory = ::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode);
+        statted = ::fstatat(::dirfd(dir), entry->d_name, &target, 0) == 0;
+        isDirectory = statted && S_ISDIR(target.st_mode);
       }
-      if (isDirectory)
-        listing.directories.push_back(path);
-      else if (HasTemplateExtension(name))
-        listing.files.push_back({FromUtf8(name), path, std::nullopt});
+      if (isDirectory) {
+        listing.directories.push_back(prefix + entry->d_name);
+      } else if (HasTemplateExtension(name)) {
+        Listing::File file{FromUtf8(name), prefix + entry->d_name, std::nullopt};
+        if (statted || ::fstatat(::dirfd(dir), entry->d_name, &target, 0) == 0)
+          file.mtime = JulianMicrosFromUnixSeconds(static_cast<std::int64_t>(target.st_mtim.tv_sec));
+        listing.files.push_back(std::move(file));
+      }
     }
-    ::closedir(dir);
+    handle.reset();
   }
   std::sort(listing.directories.begin(), listing.directories.end());
   std::sort(listing.files.begin(), listing.files.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
 
   for (const auto& sub : listing.directories) ScanDirectory(sub, callback, visited);
 
-  for (auto& file : listing.files) file.mtime = FileJulianMicros(file.path);
-  const std::wstring key = FromPath(directory);
+  const std::wstring key = FromUtf8(dirPath);
   if (TryCache(key, listing)) {
     ++statistics_.directoriesFromCache;
     return;
@@ -128,7 +157,7 @@ void DDFLibrary::ScanDirectory(const std::filesystem::path& directory, const Sca
     DDFHeaderInfo header;
     ++statistics_.headersRead;
     try {
-      if (!file.mtime || !CDDFTemplate::ReadInfo(file.path, header)) {
+      if (!file.mtime || !CDDFTemplate::ReadInfo(std::filesystem::path(file.path), header)) {
         ++statistics_.filesSkipped;
         continue;
       }
@@ -137,7 +166,7 @@ void DDFLibrary::ScanDirectory(const std::filesystem::path& directory, const Sca
       ++statistics_.filesSkipped;
       continue;
     }
-    CDDFInfo info{FromPath(file.path), *file.mtime, header.typeCode, header.groupName, header.description};
+    CDDFInfo info{FromUtf8(file.path), *file.mtime, header.typeCode, header.groupName, header.description};
     if (!Offer(info)) continue;
     accepted.emplace_back(file.name, info);
     if (callback && !callback(info.typeCode, info.description)) return;
@@ -147,30 +176,32 @@ void DDFLibrary::ScanDirectory(const std::filesystem::path& directory, const Sca
 
 bool DDFLibrary::TryCache(const std::wstring& directory, const Listing& listing) {
   if (!cache_.IsOpen()) return false;
-  std::map<std::wstring, CDDFInfo> rows = cache_.Read(directory);
+  DDFCache::Rows rows = cache_.Read(directory);
   if (rows.empty()) return false;
-  std::size_t matches = 0;
-  for (const auto& file : listing.files) {
-    const auto row = rows.find(file.name);
-    if (row == rows.end() || !file.mtime || row->second.mtime != *file.mtime) {
-      cache_.Forget(directory);
-      return false;
-    }
-    ++matches;
+  // Both lists are sorted by name and hold each name once, so they match when they have the
+  // same length and agree pair by pair. A file missing from the rows, a time that differs, or
+  // a cached file that is gone all make the directory stale.
+  bool valid = rows.size() == listing.files.size();
+  for (std::size_t i = 0; valid && i < rows.size(); ++i) {
+    const auto& file = listing.files[i];
+    valid = rows[i].first == file.name && file.mtime && rows[i].second.mtime == *file.mtime;
   }
-  if (matches != rows.size()) {  // a cached file is gone
+  if (!valid) {
     cache_.Forget(directory);
     return false;
   }
-  for (const auto& [name, info] : rows) Offer(info);
+  for (auto& [name, info] : rows) Offer(std::move(info));
   return true;
 }
 
-bool DDFLibrary::Offer(const CDDFInfo& info) {
+bool DDFLibrary::Offer(CDDFInfo info) {
   const auto existing = entries_.find(info.typeCode);
   if (existing != entries_.end() && existing->second.mtime > info.mtime) return false;
-  entries_[info.typeCode] = info;
   groups_[info.groupName].push_back(info.typeCode);
+  if (existing != entries_.end())
+    existing->second = std::move(info);
+  else
+    entries_.emplace(info.typeCode, std::move(info));
   return true;
 }
 

@@ -50,6 +50,8 @@ class DDFLibrary {
   void Scan(const std::filesystem::path& folder, const ScanCallback& callback = {});
   // Scans every folder of GetFolders in order; answers the number of new entries read.
   std::size_t ScanAll();
+  // Scans the folders given, in order, or with none given every folder of GetFolders.
+  void ScanFolders(const std::vector<std::string>& folders);
 
   bool Contains(const std::wstring& typeCode) const { return entries_.count(typeCode) != 0; }
   std::size_t Count() const { return entries_.size(); }
@@ -75,10 +77,10 @@ class DDFLibrary {
 
  private:
   struct Listing;
-  void ScanDirectory(const std::filesystem::path& directory, const ScanCallback& callback,
+  void ScanDirectory(const std::string& directory, const ScanCallback& callback,
                      std::vector<std::pair<std::uint64_t, std::uint64_t>>& visited);
   bool TryCache(const std::wstring& directory, const Listing& listing);
-  bool Offer(const CDDFInfo& info);
+  bool Offer(CDDFInfo info);
 
   const KnownFolders& folders_;
   DDFCache cache_;

@@ -43,9 +43,10 @@ SqliteStatement::~SqliteStatement() { sqlite3_finalize(statement_); }
 bool SqliteStatement::Bind(const char* name, std::wstring_view text) {
   const int index = statement_ ? sqlite3_bind_parameter_index(statement_, name) : 0;
   if (index == 0) return false;
-  const std::string utf8 = ToUtf8(text);
-  return sqlite3_bind_text(statement_, index, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT) ==
-         SQLITE_OK;
+  // UTF-16 is how the program's databases store text, so it crosses without re-encoding.
+  const std::u16string utf16 = ToUtf16(text);
+  return sqlite3_bind_text16(statement_, index, utf16.data(), static_cast<int>(utf16.size() * 2),
+                             SQLITE_TRANSIENT) == SQLITE_OK;
 }
 
 bool SqliteStatement::Bind(const char* name, std::int64_t value) {
@@ -75,14 +76,17 @@ void SqliteStatement::Reset() {
 }
 
 std::wstring SqliteStatement::Text(int column) const {
-  const auto* text = statement_ ? sqlite3_column_text(statement_, column) : nullptr;
+  const auto* text = statement_ ? static_cast<const char16_t*>(sqlite3_column_text16(statement_, column)) : nullptr;
   if (text == nullptr) return {};
-  return FromUtf8(std::string_view(reinterpret_cast<const char*>(text),
-                                   static_cast<std::size_t>(sqlite3_column_bytes(statement_, column))));
+  return FromUtf16(std::u16string_view(text, static_cast<std::size_t>(sqlite3_column_bytes16(statement_, column)) / 2));
 }
 
 std::int64_t SqliteStatement::Int64(int column) const {
   return statement_ ? sqlite3_column_int64(statement_, column) : 0;
+}
+
+bool SqliteStatement::IsInteger(int column) const {
+  return statement_ && sqlite3_column_type(statement_, column) == SQLITE_INTEGER;
 }
 
 bool ListsVersion(std::wstring_view versions, long long version) {

@@ -54,6 +54,7 @@ class SqliteStatement {
   void Reset();
   std::wstring Text(int column) const;
   std::int64_t Int64(int column) const;
+  bool IsInteger(int column) const;
 
  private:
   sqlite3_stmt* statement_ = nullptr;

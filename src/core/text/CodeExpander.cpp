@@ -24,8 +24,7 @@ long long LeadingNumber(std::wstring_view text) {
   if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
   long long v = 0;
   for (; i < text.size() && IsDigit(text[i]); ++i) {
-    v = v * 10 + (text[i] - L'0');
-    if (v > kValueLimit) v = kValueLimit;
+    v = v < kValueLimit / 10 ? v * 10 + (text[i] - L'0') : kValueLimit;
   }
   return negative ? -v : v;
 }
@@ -143,8 +142,9 @@ std::wstring CodeExpander::FieldInputCode(std::wstring_view body) const {
   std::size_t i = 0;
   long long field = 0;
   for (; i < body.size() && IsDigit(body[i]); ++i) {
+    if (field < 0) continue;  // no field has such a number
     field = field * 10 + (body[i] - L'0');
-    if (field > 0x7FFFFFFF) field = -1;  // no field has such a number
+    if (field > 0x7FFFFFFF) field = -1;
   }
   std::wstring operation;
   for (; i < body.size(); ++i) {

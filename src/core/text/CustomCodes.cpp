@@ -110,6 +110,11 @@ CustomCode MakeCustomCode(std::wstring text, const TextFormat& style) {
   return code;
 }
 
+std::wstring CustomCodesSaveFailedMessage(const std::filesystem::path& file) {
+  return L"The custom codes could not be saved. The file was supposed to be saved to:\n\n" +
+         FromPath(file);
+}
+
 std::filesystem::path CustomCodesPath(const KnownFolders& folders) {
   return folders.Get(KnownFolder::RoamingAppData) / "Mirn" / "Custom Codes.xml";
 }

@@ -25,6 +25,16 @@ struct CustomCode {
   bool operator==(const CustomCode&) const = default;
 };
 
+// What the custom codes dialog shows when a 129th code is asked for, and when the file
+// could not be written.
+inline constexpr std::wstring_view kCustomCodeLimitMessage =
+    L"There is a limit of 128 custom codes. You cannot add any more codes.";
+std::wstring CustomCodesSaveFailedMessage(const std::filesystem::path& file);
+// False when the list is full.
+inline bool CanAddCustomCode(const std::vector<CustomCode>& codes) {
+  return codes.size() < kMaxCustomCodes;
+}
+
 // A code with its label built from its text.
 CustomCode MakeCustomCode(std::wstring text, const TextFormat& style);
 // The text with each line break (CR LF, or a lone CR or LF) written as "<CR>".

@@ -122,7 +122,8 @@ void RtfParser::ControlWord() {
         }
         // The byte is a character of the Windows code page the RTF is written in; below
         // 0x80 and from 0xA0 that is the Unicode character of the same number.
-        if (code != 0) AppendChar(Cp1252ToWide(static_cast<unsigned char>(code)));
+        // Code 0 appends nothing, and a carriage return neither: line breaks are line feeds.
+        if (code != 0 && code != 0x0D) AppendChar(Cp1252ToWide(static_cast<unsigned char>(code)));
         return;
       }
       case L'*': {

@@ -117,6 +117,7 @@ TextBlockSize CRTFText::Measure(Canvas& canvas, int zoomPercent) const {
 }
 
 void CRTFText::Draw(Canvas& canvas, const DeviceRect& rect, int zoomPercent) const {
+  if (rect.IsEmpty()) return;  // a field too small to show anything at this zoom
   if (display_.empty()) {
     canvas.FillRect(rect, canvas.GetBackgroundColor());
     return;

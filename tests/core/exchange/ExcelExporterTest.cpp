@@ -9,17 +9,6 @@
 namespace mirn {
 namespace {
 
-struct CountingView : ExchangeProgressView {
-  long long position = 0;
-  void SetLine(const std::wstring&) override {}
-  void SetRange(long long) override {}
-  void Step() override { ++position; }
-  long long Position() const override { return position; }
-  void MoveToEnd() override {}
-  bool StopPressed() const override { return false; }
-  bool RunPendingMessages() override { return true; }
-};
-
 class ExcelExporterTest : public test::ExchangeTest {
  protected:
   void SetUp() override {
@@ -43,7 +32,7 @@ TEST_F(ExcelExporterTest, DefaultsGiveFiveBoldHeadersAndWrappedComments) {
               options.includeCommentField);
   for (const char* name : {"out.XLSX", "out.xls"}) {
     const auto path = dir / name;
-    CountingView view;
+    test::QuietProgressView view;
     const ExchangeOutcome outcome = RunExcelExport(*db, *library, path, options, view);
     ASSERT_TRUE(outcome.ok) << ToUtf8(outcome.message);
     EXPECT_EQ(outcome.message, L"Export complete.\n\n2 extensions were exported.");
@@ -80,7 +69,7 @@ TEST_F(ExcelExporterTest, WithoutHeadersRowsStartAtZero) {
   options.useFriendlyNames = false;
   options.includeCommentField = false;
   const auto path = dir / "plain";  // no extension: a binary workbook
-  CountingView view;
+  test::QuietProgressView view;
   ASSERT_TRUE(RunExcelExport(*db, *library, path, options, view).ok);
   EXPECT_EQ(test::ReadFile(path).substr(0, 2), "\xD0\xCF");
   auto doc = Read(path, "xls");

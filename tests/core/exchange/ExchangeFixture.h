@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "db/MRBBase.h"
+#include "db/MRBImporterSession.h"
 #include "db/OpenDatabase.h"
 #include "platform/KnownFolders.h"
 #include "platform/MemoryProfile.h"
@@ -17,6 +18,18 @@
 #include "text/TextFormat.h"
 
 namespace mirn::test {
+
+// A progress window nobody watches: it counts steps and never stops the loop.
+struct QuietProgressView : ExchangeProgressView {
+  long long position = 0;
+  void SetLine(const std::wstring&) override {}
+  void SetRange(long long) override {}
+  void Step() override { ++position; }
+  long long Position() const override { return position; }
+  void MoveToEnd() override {}
+  bool StopPressed() const override { return false; }
+  bool RunPendingMessages() override { return true; }
+};
 
 class ExchangeTest : public ::testing::Test {
  protected:

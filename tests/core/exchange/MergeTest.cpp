@@ -8,17 +8,6 @@
 namespace mirn {
 namespace {
 
-struct SilentView : ExchangeProgressView {
-  long long position = 0;
-  void SetLine(const std::wstring&) override {}
-  void SetRange(long long) override {}
-  void Step() override { ++position; }
-  long long Position() const override { return position; }
-  void MoveToEnd() override {}
-  bool StopPressed() const override { return false; }
-  bool RunPendingMessages() override { return true; }
-};
-
 struct FixedAnswer : ReplaceQuestion {
   explicit FixedAnswer(ReplaceAnswer a) : answer(a) {}
   ReplaceReply Ask(const std::wstring&) override { return {answer, true}; }
@@ -44,7 +33,7 @@ class MergeTest : public test::ExchangeTest {
   }
 
   ExchangeOutcome Merge(const std::filesystem::path& path, ReplaceQuestion* question) {
-    SilentView view;
+    test::QuietProgressView view;
     return RunMerge(*db, path, Options(), view, question);
   }
 

@@ -64,6 +64,7 @@ TEST(Codes, FieldInputCodes) {
   EXPECT_EQ(Expand(L"{INP:9}", L"100", &db), L"line1\nline2");
   EXPECT_EQ(Expand(L"[{INP:3}]", L"100", &db), L"[]");
   EXPECT_EQ(Expand(L"[{INP:3+1}]", L"100", &db), L"[1]");
+  EXPECT_EQ(Expand(L"[{INP:" + std::wstring(40, L'3') + L"}]", L"100", &db), L"[]");
 }
 
 TEST(Codes, LaterPassesSeeEarlierReplacements) {

@@ -107,7 +107,14 @@ TEST(CustomCodes, ReadsAtMostTheLimit) {
   MemoryProfile profile;
   std::vector<CustomCode> many(kMaxCustomCodes + 5, MakeCustomCode(L"x", DefaultStyleFormat()));
   ASSERT_TRUE(SaveCustomCodes(dir / "c.xml", many));
-  EXPECT_EQ(LoadCustomCodes(dir / "c.xml", profile, dir / "none.ini").size(), kMaxCustomCodes);
+  auto codes = LoadCustomCodes(dir / "c.xml", profile, dir / "none.ini");
+  EXPECT_EQ(codes.size(), kMaxCustomCodes);
+  EXPECT_FALSE(CanAddCustomCode(codes));
+  codes.pop_back();
+  EXPECT_TRUE(CanAddCustomCode(codes));
+  EXPECT_EQ(CustomCodesSaveFailedMessage("/x/Custom Codes.xml"),
+            L"The custom codes could not be saved. The file was supposed to be saved to:\n\n"
+            L"/x/Custom Codes.xml");
 }
 
 TEST(FieldClipboard, CopyAndPastePreferences) {

@@ -1,0 +1,372 @@
+// Commands about printing: print a database's labels (or a calibration sheet) to a printer
+// or a PDF file, list the printers, show and set a printer's adjustment.
+
+#include <algorithm>
+#include <iostream>
+#include <memory>
+#include <ostream>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/Command.h"
+#include "cli/CommandLine.h"
+#include "cli/commands/CommandGroups.h"
+#include "db/OpenDatabase.h"
+#include "platform/Clock.h"
+#include "platform/KnownFolders.h"
+#include "print/AdjustmentUnits.h"
+#include "print/CalibrationSheet.h"
+#include "print/CurrentPrinter.h"
+#include "print/PrintLabels.h"
+#include "print/PrintTexts.h"
+#include "print/PrinterSettings.h"
+#include "print/PrinterStatus.h"
+#include "qt/PrintTargets.h"
+#include "qt/QtApplication.h"
+#include "templates/DDFLibrary.h"
+#include "util/Text.h"
+
+namespace mirn::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::vector<std::wstring> SplitList(const std::string& text) {
+  std::vector<std::wstring> items;
+  size_t start = 0;
+  while (start <= text.size()) {
+    const size_t comma = std::min(text.find(',', start), text.size());
+    const std::wstring item = Trim(FromUtf8(text.substr(start, comma - start)));
+    if (!item.empty()) items.push_back(item);
+    start = comma + 1;
+  }
+  return items;
+}
+
+// The person's side of a print job on the command line: each run's ready text on standard
+// output and its answer from --yes or from standard input; messages and progress on
+// standard error.
+class CliPrintUi final : public PrintJobUi {
+ public:
+  CliPrintUi(Context& c, bool yes, int startLabel) : c_(c), yes_(yes), startLabel_(startLabel) {}
+
+  bool ConfirmRun(const PrintRun& run, const RunLayout& layout, int copies, int& startSlot) override {
+    const int slots = std::max(1, layout.slotsPerSheet);
+    startSlot = 0;
+    if (startLabel_ > slots) {
+      c_.err << "--start-slot " << startLabel_ << ": the layout " << ToUtf8(run.typeCode) << " has " << slots
+             << " label" << (slots == 1 ? "" : "s") << " per sheet; starting at label 1\n";
+    } else if (slots > 1) {
+      startSlot = startLabel_ - 1;
+    }
+    const long long labels = static_cast<long long>(run.ids.size());
+    c_.out << ToUtf8(ReadyText(labels, copies, layout.groupName, layout.description,
+                               SheetsRequired(labels, copies, slots, startSlot)))
+           << '\n';
+    if (slots > 1) c_.out << ToUtf8(kMultipleLabelsNote) << " First label: " << ToUtf8(SlotName(startSlot)) << '\n';
+    if (yes_) {
+      c_.out << "Print\n";
+      return true;
+    }
+    c_.out << "Print or Cancel? " << std::flush;
+    std::string answer;
+    if (!std::getline(c_.in, answer)) {
+      c_.out << "\n";
+      return false;
+    }
+    const std::wstring word = ToLower(Trim(FromUtf8(answer)));
+    return word == L"p" || word == L"print" || word == L"y" || word == L"yes";
+  }
+  void ShowMessage(const std::wstring& text, MessageIcon) override { c_.err << ToUtf8(text) << '\n'; }
+  void BeginProgress(long long range) override {
+    range_ = range;
+    done_ = 0;
+  }
+  void ProgressLine(const std::wstring& line) override {
+    if (c_.errIsTerminal) c_.err << '\r' << ToUtf8(line) << " (" << done_ * 100 / std::max(1LL, range_) << "%)\x1b[K";
+  }
+  void ProgressStep(long long step) override { done_ += step; }
+  bool StopRequested() override { return false; }
+  void EndProgress() override {
+    if (c_.errIsTerminal) c_.err << "\r\x1b[K";
+  }
+
+ private:
+  Context& c_;
+  bool yes_ = false;
+  int startLabel_ = 1;
+  long long range_ = 0;
+  long long done_ = 0;
+};
+
+// The target of a print command: a PDF file or a printer of the spooler, with the device
+// mode the job prints with.
+struct Target {
+  std::unique_ptr<PrinterSystem> system;
+  std::wstring printer;
+  DeviceMode mode;
+};
+
+std::optional<Target> OpenTarget(const ParsedArgs& parsed, Context& c) {
+  const bool pdf = parsed.Has("pdf");
+  if (pdf == parsed.Has("printer")) throw UsageError("give one of --pdf OUT.pdf and --printer NAME");
+  EnsureGuiApplication();
+  Target t;
+  if (pdf) {
+    t.system = MakePdfPrinterSystem(ToPath(FromUtf8(*parsed.Value("pdf"))));
+    t.printer = t.system->DefaultPrinter();
+    t.mode = *t.system->DefaultDeviceMode(t.printer);
+    return t;
+  }
+  t.system = MakeCupsPrinterSystem();
+  t.printer = FromUtf8(*parsed.Value("printer"));
+  const std::vector<std::wstring> names = t.system->ListPrinters();
+  if (names.empty()) {
+    c.err << ToUtf8(kNoPrintersAvailable) << '\n';
+    return std::nullopt;
+  }
+  // The printer becomes the program's printer, with the paper and quality the user last
+  // printed with on it.
+  PrinterSettingsStore store;
+  const auto file = PrinterSettingsPath(c.folders);
+  store.Load(file, c.clock.Now());
+  CurrentPrinter current(*t.system, store, c.clock);
+  if (std::find(names.begin(), names.end(), t.printer) == names.end() || !current.Select(t.printer)) {
+    c.err << ToUtf8(CannotSelectPrinterText(t.printer)) << '\n';
+    return std::nullopt;
+  }
+  t.mode = *current.GetPrinterDefaults();
+  store.Save(file, current.GetCurrentPrinterName());
+  return t;
+}
+
+int ReportOutcome(const PrintJobResult& result, const std::string& where, Context& c) {
+  switch (result.outcome) {
+    case PrintOutcome::Completed:
+      if (result.pagesPrinted == 0) {
+        c.err << "Nothing was printed.\n";
+        return kExitFailed;
+      }
+      if (!result.documentEnded) {
+        c.err << "The document could not be finished: " << where << " may be incomplete.\n";
+        return kExitFailed;
+      }
+      c.out << "Printed " << result.labelsPrinted << " label" << (result.labelsPrinted == 1 ? "" : "s") << " on "
+            << result.pagesPrinted << " page" << (result.pagesPrinted == 1 ? "" : "s") << " to " << where << '\n';
+      return kExitOk;
+    case PrintOutcome::Cancelled:
+      c.err << "Cancelled" << (result.pagesPrinted ? "; the runs before were printed" : "; nothing was printed")
+            << ".\n";
+      return kExitFailed;
+    case PrintOutcome::Stopped:
+      c.err << "Stopped after " << result.labelsPrinted << " labels.\n";
+      return kExitFailed;
+    case PrintOutcome::DocumentFailed:
+      return kExitFailed;
+  }
+  return kExitFailed;
+}
+
+std::string WhereText(const ParsedArgs& parsed) {
+  return parsed.Has("pdf") ? *parsed.Value("pdf") : "printer " + *parsed.Value("printer");
+}
+
+int PrintCalibration(const ParsedArgs& parsed, Context& c) {
+  parsed.ExpectPositional(0, 0);
+  std::optional<Target> target = OpenTarget(parsed, c);
+  if (!target) return kExitFailed;
+  const std::optional<PrinterCapabilities> caps = target->system->Capabilities(target->printer, target->mode);
+  if (!caps) {
+    c.err << ToUtf8(kNoPrinterInstalled) << '\n';
+    return kExitFailed;
+  }
+  const PrintContext context = MakePrintContext(target->mode, *caps);
+  PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
+  const PrinterAdjustment adjustment = adjustments.Load(target->printer);
+  std::unique_ptr<PrintDocument> doc =
+      target->system->StartDocument(target->printer, target->mode, L"Mirn calibration sheet");
+  if (!doc || !doc->StartPage()) {
+    c.err << ToUtf8(kPrintingError) << '\n';
+    return kExitFailed;
+  }
+  DrawCalibrationSheet(doc->PageCanvas(), context, adjustment);
+  const bool ok = doc->EndPage() && doc->End();
+  if (!ok) {
+    c.err << ToUtf8(kPrintingError) << '\n';
+    return kExitFailed;
+  }
+  c.out << "Printed a calibration sheet to " << WhereText(parsed) << '\n';
+  return kExitOk;
+}
+
+// Landscape when every chosen extension's layout is a landscape one.
+bool AllLandscape(const std::vector<std::wstring>& ids, MRBBase& db, DDFLibrary& library) {
+  bool any = false;
+  for (const std::wstring& id : ids) {
+    const std::wstring type = db.GetTypeCode(id);
+    if (!library.Contains(type)) continue;
+    try {
+      if (!library.GetTemplate(type)->IsLandscape()) return false;
+      any = true;
+    } catch (const std::exception&) {
+    }
+  }
+  return any;
+}
+
+int Print(const std::vector<std::string>& args, Context& c) {
+  const auto parsed = ParseArgs(args, {{"ids", true}, {"copies", true}, {"start-slot", true}, {"pdf", true},
+                                       {"printer", true}, {"yes"}, {"calibration"}});
+  if (parsed.Has("calibration")) return PrintCalibration(parsed, c);
+  parsed.ExpectPositional(1, 1);
+  const long long copies = parsed.IntValue("copies").value_or(1);
+  if (copies < kMinCopies || copies > kMaxCopies) throw UsageError("--copies takes 1 to 1000");
+  const long long startLabel = parsed.IntValue("start-slot").value_or(1);
+  if (startLabel < 1) throw UsageError("--start-slot counts labels from 1");
+  if (parsed.Has("pdf") == parsed.Has("printer")) throw UsageError("give one of --pdf OUT.pdf and --printer NAME");
+
+  const std::filesystem::path file = ToPath(FromUtf8(parsed.Positional()[0]));
+  int code = 0;
+  std::unique_ptr<MRBBase> db = OpenDatabase(file, code);
+  if (!db) {
+    c.err << "cannot open " << parsed.Positional()[0] << " (result " << code << ")\n";
+    return kExitFailed;
+  }
+  std::vector<std::wstring> ids;
+  if (const auto list = parsed.Value("ids")) {
+    ids = SplitList(*list);
+    for (const std::wstring& id : ids) {
+      if (!db->ExtensionExists(id)) c.err << "no extension " << ToUtf8(id) << " in " << parsed.Positional()[0] << '\n';
+    }
+  } else {
+    for (std::wstring id; db->GetNextExtension(id, id);) ids.push_back(id);
+  }
+  if (db->GetExtensionCount() == 0 || ids.empty()) {
+    c.err << "Nothing to print: no extensions chosen.\n";
+    return kExitFailed;
+  }
+
+  DDFLibrary library(c.folders);
+  library.ScanAll();
+  std::optional<Target> target = OpenTarget(parsed, c);
+  if (!target) return kExitFailed;
+  target->mode.orientation = AllLandscape(ids, *db, library) ? kOrientationLandscape : kOrientationPortrait;
+  target->mode.fields |= kDmOrientation;
+
+  PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
+  const PrinterAdjustment adjustment = adjustments.Load(target->printer);
+  PrintLabelsRequest request;
+  request.printer = target->printer;
+  request.mode = target->mode;
+  request.title = FromPath(file.filename());
+  request.ids = ids;
+  request.copies = static_cast<int>(copies);
+  CliPrintUi ui(c, parsed.Has("yes"), static_cast<int>(std::min<long long>(startLabel, 100000)));
+  const std::unique_ptr<PictureLoader> pictures = MakePictureLoader();
+  const PrintJobResult result = PrintLabels(*target->system, request, *db, library, adjustment, ui, pictures.get());
+  return ReportOutcome(result, WhereText(parsed), c);
+}
+
+int Printers(const std::vector<std::string>& args, Context& c) {
+  const auto parsed = ParseArgs(args, {{"json"}});
+  parsed.ExpectPositional(0, 0);
+  EnsureGuiApplication();
+  const std::unique_ptr<PrinterSystem> system = MakeCupsPrinterSystem();
+  PrinterSystem& printers = *system;
+  Json list = Json::array();
+  for (const std::wstring& name : printers.ListPrinters()) {
+    const std::optional<PrinterInfo> info = printers.Info(name);
+    if (!info) continue;
+    const std::wstring where = info->location.empty() ? info->port : info->location;
+    const std::wstring status = PrinterStatusText(info->status, info->queuedJobs);
+    if (parsed.Has("json")) {
+      list.push_back({{"name", ToUtf8(name)}, {"status", ToUtf8(status)}, {"driver", ToUtf8(info->driver)},
+                      {"where", ToUtf8(where)}, {"comment", ToUtf8(info->comment)}, {"shared", info->shared},
+                      {"jobs", info->queuedJobs}});
+    } else {
+      c.out << ToUtf8(name) << '\t' << ToUtf8(status) << '\t' << ToUtf8(info->driver) << '\t' << ToUtf8(where) << '\t'
+            << ToUtf8(info->comment) << '\n';
+    }
+  }
+  if (parsed.Has("json")) {
+    c.out << list.dump(2) << '\n';
+  } else if (list.empty() && printers.ListPrinters().empty()) {
+    c.err << ToUtf8(kNoPrintersAvailable) << '\n';
+  }
+  return kExitOk;
+}
+
+enum class AdjustUnit { Twips, Millimetres, Inches };
+
+AdjustUnit ParseUnit(const std::optional<std::string>& text) {
+  if (!text || *text == "twips") return AdjustUnit::Twips;
+  if (*text == "mm") return AdjustUnit::Millimetres;
+  if (*text == "in") return AdjustUnit::Inches;
+  throw UsageError("--unit takes twips, mm or in");
+}
+
+std::string Show(std::int32_t twips, AdjustUnit unit) {
+  if (unit == AdjustUnit::Twips) return std::to_string(twips);
+  return ToUtf8(FormatAdjustment(twips, unit == AdjustUnit::Millimetres ? MeasureUnit::Millimetres : MeasureUnit::Inches));
+}
+
+std::int32_t ParseValue(const std::wstring& text, AdjustUnit unit, const std::string& option) {
+  if (unit == AdjustUnit::Twips) {
+    long long v = 0;
+    // The pages allow up to 10 inches either way.
+    if (ParseInt(text, v) && v >= -14400 && v <= 14400) return static_cast<std::int32_t>(v);
+  } else {
+    const MeasureUnit m = unit == AdjustUnit::Millimetres ? MeasureUnit::Millimetres : MeasureUnit::Inches;
+    if (const auto twips = ParseAdjustment(text, m)) return *twips;
+  }
+  throw UsageError("--" + option + " takes X,Y within -200 to 200 mm or -10 to 10 inches, not '" + ToUtf8(text) + "'");
+}
+
+std::pair<std::int32_t, std::int32_t> ParsePairOption(const std::string& value, AdjustUnit unit, const std::string& option) {
+  const size_t comma = value.find(',');
+  if (comma == std::string::npos) throw UsageError("--" + option + " takes X,Y");
+  return {ParseValue(FromUtf8(value.substr(0, comma)), unit, option),
+          ParseValue(FromUtf8(value.substr(comma + 1)), unit, option)};
+}
+
+int Adjust(const std::vector<std::string>& args, Context& c) {
+  const auto parsed = ParseArgs(args, {{"portrait", true}, {"landscape", true}, {"unit", true}});
+  parsed.ExpectPositional(1, 1);
+  const AdjustUnit unit = ParseUnit(parsed.Value("unit"));
+  std::optional<std::pair<std::int32_t, std::int32_t>> portrait;
+  std::optional<std::pair<std::int32_t, std::int32_t>> landscape;
+  if (const auto v = parsed.Value("portrait")) portrait = ParsePairOption(*v, unit, "portrait");
+  if (const auto v = parsed.Value("landscape")) landscape = ParsePairOption(*v, unit, "landscape");
+
+  PrinterAdjustmentStore store(PrinterAdjustmentsPath(c.folders), c.profile);
+  PrinterAdjustment a = store.Load(FromUtf8(parsed.Positional()[0]));
+  if (portrait || landscape) {
+    // Each pair is read again from the file and replaced alone, as the adjustment pages do.
+    a = store.Load(a.name);
+    if (portrait) std::tie(a.portraitX, a.portraitY) = *portrait;
+    if (landscape) std::tie(a.landscapeX, a.landscapeY) = *landscape;
+    if (!store.Save(a)) {
+      c.err << "cannot write " << store.File().string() << '\n';
+      return kExitFailed;
+    }
+  }
+  const char* unitName = unit == AdjustUnit::Twips ? "twips" : unit == AdjustUnit::Millimetres ? "mm" : "in";
+  c.out << "printer\t" << ToUtf8(a.name) << '\n'
+        << "portrait\t" << Show(a.portraitX, unit) << ',' << Show(a.portraitY, unit) << '\t' << unitName << '\n'
+        << "landscape\t" << Show(a.landscapeX, unit) << ',' << Show(a.landscapeY, unit) << '\t' << unitName << '\n';
+  return kExitOk;
+}
+
+}  // namespace
+
+void RegisterPrintCommands(CommandTable& table) {
+  table.Add({"print",
+             "FILE [--ids A,B,...] [--copies N] [--start-slot S] (--pdf OUT.pdf | --printer NAME) [--yes]"
+             " | --calibration (--pdf OUT.pdf | --printer NAME)",
+             "print a database's labels (each layout asks Print or Cancel), or a calibration sheet", Print});
+  table.Add({"printers", "[--json]", "list the printers: name, status, driver, where, comment", Printers});
+  table.Add({"adjust", "PRINTER [--portrait X,Y] [--landscape X,Y] [--unit twips|mm|in]",
+             "show or set a printer's position adjustment", Adjust});
+}
+
+}  // namespace mirn::cli

@@ -1,0 +1,61 @@
+#pragma once
+// One extension's label printed at one slot of a sheet: the layout's printed objects with
+// the extension's field texts, then the extension's pictures, at the printer's resolution
+// and shifted by the printer's adjustment.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "panel/LabelPainter.h"
+#include "platform/Canvas.h"
+#include "print/PrintContext.h"
+#include "print/PrinterAdjustment.h"
+
+namespace mirn {
+
+class CDDFTemplate;
+class CDDFObject;
+class MRBBase;
+class FieldTextSource;
+class PictureLoader;
+
+class CPrintExtension {
+ public:
+  // Everything is borrowed and must outlive the object. `codes` is what the field texts'
+  // codes read (may be null); `pictures` loads the extension's pictures (null: none drawn).
+  CPrintExtension(const PrintContext& context, const CDDFTemplate& layout, MRBBase& database,
+                  std::wstring extensionId, int position, const PrinterAdjustment& adjustment,
+                  const FieldTextSource* codes = nullptr, const PictureLoader* pictures = nullptr);
+
+  void Print(Canvas& canvas);
+
+  // Device position of the label's top-left corner.
+  int OriginX() const { return originX_; }
+  int OriginY() const { return originY_; }
+  // Where an object (twips on the label) lands on the page, turned for rotation 270.
+  DeviceRect ObjectRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom) const;
+
+ private:
+  void DrawObject(Canvas& canvas, const CDDFObject& object, const std::wstring& name);
+  void DrawGraphics(Canvas& canvas);
+
+  const PrintContext& context_;
+  const CDDFTemplate& layout_;
+  MRBBase& database_;
+  std::wstring extensionId_;
+  int position_ = 0;
+  PrinterAdjustment adjustment_;
+  const FieldTextSource* codes_ = nullptr;
+  const PictureLoader* pictures_ = nullptr;
+  TwipsMapping mapping_{};
+  int originX_ = 0;
+  int originY_ = 0;
+};
+
+// The pen and brush of a printed shape: a thin solid pen, black or grey for light objects;
+// a hollow brush or one of the object's colour, lightened for light rectangles.
+Pen PrintedShapePen(const CDDFObject& object);
+Brush PrintedShapeBrush(const CDDFObject& object, bool lightenFill);
+
+}  // namespace mirn

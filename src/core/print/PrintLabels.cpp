@@ -1,0 +1,59 @@
+#include "print/PrintLabels.h"
+
+#include "db/MRBBase.h"
+#include "print/PrintTexts.h"
+#include "templates/DDFException.h"
+#include "templates/DDFLibrary.h"
+
+namespace mirn {
+
+std::optional<RunLayout> TemplateLabelRenderer::FindLayout(const std::wstring& typeCode) {
+  auto it = layouts_.find(typeCode);
+  if (it == layouts_.end()) {
+    std::shared_ptr<const CDDFTemplate> layout;
+    if (library_.Contains(typeCode)) {
+      try {
+        layout = library_.GetTemplate(typeCode);
+      } catch (const std::exception&) {
+        layout = nullptr;  // an unreadable file is a missing layout to the job
+      }
+    }
+    it = layouts_.emplace(typeCode, layout).first;
+  }
+  if (!it->second) return std::nullopt;
+  const CDDFTemplate& t = *it->second;
+  return RunLayout{t.GetGroupName(), t.GetDescription(), static_cast<int>(t.GetSlots().size())};
+}
+
+void TemplateLabelRenderer::DrawLabel(PrintDocument& document, const std::wstring& typeCode, const std::wstring& id,
+                                      int slot) {
+  const auto it = layouts_.find(typeCode);
+  if (it == layouts_.end() || !it->second) return;
+  CPrintExtension label(context_, *it->second, database_, id, slot, adjustment_, &codes_, pictures_);
+  label.Print(document.PageCanvas());
+}
+
+PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& request, MRBBase& database,
+                           DDFLibrary& library, const PrinterAdjustment& adjustment, PrintJobUi& ui,
+                           const PictureLoader* pictures) {
+  const std::optional<PrinterCapabilities> caps = printers.Capabilities(request.printer, request.mode);
+  if (!caps) {
+    ui.ShowMessage(kNoPrinterInstalled, MessageIcon::Exclamation);
+    return {PrintOutcome::DocumentFailed};
+  }
+  const PrintContext context = MakePrintContext(request.mode, *caps);
+  PrintJobRequest job;
+  job.printer = request.printer;
+  job.mode = request.mode;
+  job.title = request.title;
+  job.copies = request.copies;
+  for (const std::wstring& id : request.ids) {
+    std::wstring type;
+    std::wstring name;
+    if (database.GetExtension(id, type, name) == db::kOk) job.extensions.push_back({id, type});
+  }
+  TemplateLabelRenderer renderer(library, database, context, adjustment, pictures);
+  return RunPrintJob(printers, job, ui, renderer);
+}
+
+}  // namespace mirn

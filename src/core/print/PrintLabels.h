@@ -1,0 +1,54 @@
+#pragma once
+// The Print command's work once the person has chosen: the chosen extensions of the open
+// database printed through a printer with its settings, the template library's layouts and
+// the printer's adjustment.
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "print/CPrintExtension.h"
+#include "print/DatabaseTextSource.h"
+#include "print/PrintJob.h"
+
+namespace mirn {
+
+class DDFLibrary;
+
+// Draws labels with their layouts from the library (each parsed once per job).
+class TemplateLabelRenderer final : public LabelRenderer {
+ public:
+  TemplateLabelRenderer(DDFLibrary& library, MRBBase& database, const PrintContext& context,
+                        const PrinterAdjustment& adjustment, const PictureLoader* pictures)
+      : library_(library), database_(database), codes_(database), context_(context),
+        adjustment_(adjustment), pictures_(pictures) {}
+
+  std::optional<RunLayout> FindLayout(const std::wstring& typeCode) override;
+  void DrawLabel(PrintDocument& document, const std::wstring& typeCode, const std::wstring& id, int slot) override;
+
+ private:
+  DDFLibrary& library_;
+  MRBBase& database_;
+  DatabaseTextSource codes_;
+  const PrintContext& context_;
+  PrinterAdjustment adjustment_;
+  const PictureLoader* pictures_ = nullptr;
+  std::map<std::wstring, std::shared_ptr<const CDDFTemplate>> layouts_;
+};
+
+struct PrintLabelsRequest {
+  std::wstring printer;
+  DeviceMode mode;
+  std::wstring title;             // the document name: the database's title
+  std::vector<std::wstring> ids;  // the chosen extensions; IDs not in the database are left out
+  int copies = 1;
+};
+
+// Prints the chosen extensions. Answers the job's result; a printer that cannot be opened
+// is reported with the no-printer message and counts as a failed document.
+PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& request, MRBBase& database,
+                           DDFLibrary& library, const PrinterAdjustment& adjustment, PrintJobUi& ui,
+                           const PictureLoader* pictures);
+
+}  // namespace mirn

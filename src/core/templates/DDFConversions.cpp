@@ -1,0 +1,67 @@
+#include "templates/DDFConversions.h"
+
+#include "app/StringTable.h"
+#include "db/MRBBase.h"
+#include "platform/KnownFolders.h"
+#include "templates/DDFException.h"
+#include "templates/DDFLibrary.h"
+#include "util/Text.h"
+
+namespace mirn {
+namespace {
+
+constexpr long long kConversionsVersion = 100;
+constexpr const char* kLookup = "SELECT newTypeCode FROM typeCodeChanges WHERE oldTypeCode=:oldTypeCode;";
+
+}  // namespace
+
+std::filesystem::path DDFConversions::DefaultFolder(const KnownFolders& folders) {
+  return folders.Get(KnownFolder::ProgramData) / ToPath(LoadString(kStrCompany));
+}
+
+bool DDFConversions::OpenConversions(const std::filesystem::path& folder) { return OpenFile(folder / kFileName); }
+
+bool DDFConversions::OpenFile(const std::filesystem::path& file) {
+  db_.Close();
+  std::error_code ec;
+  // Opening read-only never creates the file, but a folder of that name must not count.
+  if (!std::filesystem::is_regular_file(file, ec) || !db_.Open(file, true, false)) return false;
+  SqliteStatement query(db_, "SELECT value FROM meta WHERE key=:key;");
+  query.Bind(":key", std::wstring_view(L"versions"));
+  if (!query.Step() || !ListsVersion(query.Text(0), kConversionsVersion)) {
+    db_.Close();
+    return false;
+  }
+  return true;
+}
+
+bool DDFConversions::HasConversion(const std::wstring& oldTypeCode) const {
+  SqliteStatement query(db_, kLookup);
+  query.Bind(":oldTypeCode", std::wstring_view(oldTypeCode));
+  return query.Step();
+}
+
+std::wstring DDFConversions::GetNewTypeCode(const std::wstring& oldTypeCode) const {
+  SqliteStatement query(db_, kLookup);
+  query.Bind(":oldTypeCode", std::wstring_view(oldTypeCode));
+  if (!query.Step()) throw DDFConversionException(L"no new typeCode for DDF: " + oldTypeCode);
+  return query.Text(0);
+}
+
+std::vector<TypeCodeChange> DDFConversions::ApplyConversions(MRBBase& database, const DDFLibrary& library) const {
+  std::vector<TypeCodeChange> changes;
+  if (!IsOpen()) return changes;
+  // The codes are gathered first: the changes below must not feed back into the walk.
+  std::vector<std::wstring> converted;
+  for (const auto& code : database.GetTypeCodes())
+    if (HasConversion(code)) converted.push_back(code);
+  for (const auto& oldCode : converted) {
+    const std::wstring newCode = GetNewTypeCode(oldCode);
+    const std::vector<std::wstring> ids = database.GetExtensionsWithTypeCode(oldCode);
+    if (!library.Contains(newCode)) continue;
+    for (const auto& id : ids) changes.push_back({id, oldCode, newCode, database.ChangeTypeCode(id, newCode)});
+  }
+  return changes;
+}
+
+}  // namespace mirn

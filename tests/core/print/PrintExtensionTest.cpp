@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include "db/OpenDatabase.h"
+#include "platform/RecordingCanvas.h"
+#include "print/CPrintExtension.h"
+#include "print/DatabaseTextSource.h"
+#include "support/TestSupport.h"
+#include "templates/CDDFTemplate.h"
+#include "text/TextFormat.h"
+
+namespace mirn {
+namespace {
+
+class FakePicture final : public Picture {
+ public:
+  int Width() const override { return 10; }
+  int Height() const override { return 20; }
+  PictureFormat Format() const override { return PictureFormat::Png; }
+};
+
+class FakeLoader final : public PictureLoader {
+ public:
+  std::shared_ptr<const Picture> LoadFile(const std::filesystem::path& path) const override {
+    if (path.filename() == "missing.png") return nullptr;
+    return std::make_shared<FakePicture>();
+  }
+  std::shared_ptr<const Picture> LoadBytes(std::string_view) const override { return nullptr; }
+};
+
+CDDFObject Object(std::uint32_t id, std::uint32_t flags, std::int32_t l, std::int32_t t, std::int32_t r,
+                  std::int32_t b, Color color = 0x00FF00, const wchar_t* caption = L"") {
+  CDDFObject o;
+  o.id = id;
+  o.flags = flags;
+  o.color = color;
+  o.left = l;
+  o.top = t;
+  o.right = r;
+  o.bottom = b;
+  o.SetCaption(caption);
+  return o;
+}
+
+class PrintExtensionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    int code = 0;
+    DatabaseOptions options;
+    options.tempFolder = dir.Path();
+    db = OpenDatabase({}, code, options);
+    ASSERT_TRUE(db) << code;
+    ASSERT_EQ(db->AddExtension(L"201", L"T", L"Reception"), 0);
+    layout.header.labelWidth = 2880;
+    layout.header.labelHeight = 1440;
+    layout.slots = {{0, 0}, {2880, 0}, {0, 1440}};
+    // 600 dpi, printable area 50 dots in from the left and 40 from the top.
+    context.dpiX = context.dpiY = 600;
+    context.horzRes = 5000;
+    context.vertRes = 6500;
+    context.offsetLeft = 50;
+    context.offsetTop = 40;
+    context.marginRight = 50;
+    context.marginBottom = 60;
+    adjustment = {L"P", 144, -72, 1440, 720};
+  }
+
+  test::TempDir dir;
+  std::unique_ptr<MRBBase> db;
+  CDDFTemplate layout;
+  PrintContext context;
+  PrinterAdjustment adjustment;
+  RecordingCanvas canvas{600, 600, 5100, 6600};
+};
+
+TEST_F(PrintExtensionTest, OriginFromSlotAdjustmentAndOffsetOrMargins) {
+  CPrintExtension portrait(context, layout, *db, L"201", 1, adjustment);
+  EXPECT_EQ(portrait.OriginX(), 1200 + 60 - 50);  // slot 2 inches, 0.1 inch right
+  EXPECT_EQ(portrait.OriginY(), 0 - 30 - 40);     // 0.05 inch up
+  context.rotation = 90;
+  CPrintExtension turned(context, layout, *db, L"201", 2, adjustment);
+  EXPECT_EQ(turned.OriginX(), 0 + 600 - 50);
+  EXPECT_EQ(turned.OriginY(), 600 + 300 - 40);
+  context.rotation = 270;
+  CPrintExtension upsideDown(context, layout, *db, L"201", 2, adjustment);
+  EXPECT_EQ(upsideDown.OriginX(), 600 - 50);
+  EXPECT_EQ(upsideDown.OriginY(), 900 - 60);
+  // Rectangles are turned half a turn within the printable area.
+  EXPECT_EQ(upsideDown.ObjectRect(0, 0, 1440, 720), (DeviceRect{5000 - 1150, 6500 - 1140, 5000 - 550, 6500 - 840}));
+}
+
+TEST_F(PrintExtensionTest, ObjectsDrawByTheirFirstKindOnlyWhenPrinted) {
+  const CDDFObject light = Object(1, DDF_PRINT | DDF_RECT | DDF_LIGHT, 0, 0, 1440, 720, 0x20FF7E);
+  layout.objects = {
+      Object(2001, DDF_RECT, 0, 0, 100, 100),                                  // screen only
+      Object(2002, DDF_PRINT | DDF_CAPTION | DDF_RECT, 144, 144, 1440, 720, 0x0000FF, L"Ext."),
+      light,
+      Object(2004, DDF_PRINT | DDF_ROUNDRECT | DDF_LIGHT, 0, 0, 1440, 720, 0x20FF7E),
+      Object(2005, DDF_PRINT | DDF_ELLIPSE | DDF_HOLLOW | DDF_DOTTED, 0, 0, 240, 240),
+      Object(2006, DDF_PRINT | DDF_DOTTED, 0, 0, 240, 240),
+      Object(1201, DDF_PRINT | DDF_TEXT, 0, 720, 1440, 1440),  // no stored text: nothing
+  };
+  adjustment = {};
+  context.offsetLeft = context.offsetTop = 0;
+  CPrintExtension label(context, layout, *db, L"201", 0, adjustment);
+  label.Print(canvas);
+
+  const auto texts = canvas.OpsOf(CanvasOpKind::Text);
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].text, L"Ext.");
+  EXPECT_EQ(texts[0].font.face, L"Arial");
+  EXPECT_EQ(texts[0].font.height, -MulDiv(8, 600, 72));
+  EXPECT_EQ(texts[0].color, 0x0000FFu);
+  EXPECT_EQ(texts[0].rect.top, 60);  // the caption's top at the rectangle's top
+  EXPECT_EQ(texts[0].x, 60);
+
+  const auto rects = canvas.OpsOf(CanvasOpKind::Rectangle);
+  ASSERT_EQ(rects.size(), 1u);  // the caption object's rectangle kind is not drawn
+  EXPECT_EQ(rects[0].rect, (DeviceRect{0, 0, 600, 300}));
+  EXPECT_EQ(rects[0].pen.color, 0x808080u);
+  EXPECT_EQ(rects[0].brush.color, MakeColor(0xFE, 0xFF, 0xA0));  // 0x7E+128, 255, 0x20+128
+  const auto round = canvas.OpsOf(CanvasOpKind::RoundRect);
+  ASSERT_EQ(round.size(), 1u);
+  EXPECT_EQ(round[0].ellipseWidth, 120);
+  EXPECT_EQ(round[0].ellipseHeight, 120);
+  EXPECT_EQ(round[0].brush.color, 0x20FF7Eu);  // rounded rectangles keep their colour
+  const auto ellipses = canvas.OpsOf(CanvasOpKind::Ellipse);
+  ASSERT_EQ(ellipses.size(), 1u);
+  EXPECT_TRUE(ellipses[0].brush.hollow);
+  EXPECT_EQ(ellipses[0].pen.color, kBlack);
+  EXPECT_EQ(canvas.OpsOf(CanvasOpKind::FocusRect).size(), 1u);
+}
+
+TEST_F(PrintExtensionTest, FieldTextAtTrueSizeShrunkByOneUnitAndBlackOnMonochrome) {
+  TextFormat red;
+  red.face = L"Arial";
+  red.size = 20;  // 10 pt
+  red.color = 0x0000FF;
+  ASSERT_EQ(db->SetField(L"201", 1201, WriteRtf(red, L"{EXT} {NAME}")), 0);
+  layout.objects = {Object(1201, DDF_PRINT | DDF_TEXT, 0, 720, 1440, 1440)};
+  DatabaseTextSource codes(*db);
+  CPrintExtension label(context, layout, *db, L"201", 0, adjustment, &codes);
+  label.Print(canvas);
+  const auto layers = canvas.OpsOf(CanvasOpKind::BeginLayer);
+  ASSERT_EQ(layers.size(), 1u);
+  const DeviceRect field = label.ObjectRect(0, 720, 1440, 1440);
+  EXPECT_EQ(layers[0].rect, field.Inflated(-1));
+  EXPECT_EQ(layers[0].background, kWhite);
+  const auto texts = canvas.OpsOf(CanvasOpKind::Text);
+  ASSERT_FALSE(texts.empty());
+  std::wstring all;
+  for (const auto& t : texts) all += t.text;
+  EXPECT_EQ(all, L"201 Reception");
+  EXPECT_EQ(texts[0].color, 0x0000FFu);
+  EXPECT_EQ(texts[0].font.height, -MulDiv(10, 600, 72));  // zoom 100 at the printer's resolution
+
+  canvas.Clear();
+  context.monochrome = true;
+  CPrintExtension mono(context, layout, *db, L"201", 0, adjustment, &codes);
+  mono.Print(canvas);
+  for (const auto& t : canvas.OpsOf(CanvasOpKind::Text)) EXPECT_EQ(t.color, kBlack);
+}
+
+TEST_F(PrintExtensionTest, PicturesAfterTheObjectsAndMissingOnesLeftOut) {
+  MRBGraphic sized;
+  sized.fileName = (dir / "logo.png").wstring();
+  sized.left = 1440;
+  sized.top = 0;
+  sized.width = 720;
+  sized.height = 360;
+  MRBGraphic natural = sized;
+  natural.width = natural.height = 0;
+  MRBGraphic missing = sized;
+  missing.fileName = (dir / "missing.png").wstring();
+  ASSERT_EQ(db->SetGraphicField(L"201", 1, sized), 0);
+  ASSERT_EQ(db->SetGraphicField(L"201", 2, missing), 0);
+  ASSERT_EQ(db->SetGraphicField(L"201", 3, natural), 0);
+  layout.objects = {Object(2001, DDF_PRINT | DDF_RECT, 0, 0, 100, 100)};
+  FakeLoader loader;
+  adjustment = {};
+  context.offsetLeft = context.offsetTop = 0;
+  CPrintExtension label(context, layout, *db, L"201", 0, adjustment, nullptr, &loader);
+  label.Print(canvas);
+  ASSERT_EQ(canvas.Ops().size(), 3u);
+  EXPECT_EQ(canvas.Ops()[0].kind, CanvasOpKind::Rectangle);
+  EXPECT_EQ(canvas.Ops()[1].rect, (DeviceRect{600, 0, 900, 150}));
+  // Without a size of its own a picture takes its pixels at 96 per inch: 10 × 20 pixels.
+  EXPECT_EQ(canvas.Ops()[2].rect, (DeviceRect{600, 0, 600 + 63, 125}));
+}
+
+}  // namespace
+}  // namespace mirn
