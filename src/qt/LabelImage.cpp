@@ -33,14 +33,10 @@ void EnsureGuiApplication() {
   static int argc = 1;
   static char name[] = "mirn-cli";
   static char* argv[] = {name, nullptr};
-  // Deleted by a handler registered after it was made, so that it goes before the Qt objects
-  // made with it (and the platform plug-in it uses), and its fonts are released.
-  static QGuiApplication* app = nullptr;
-  app = new QGuiApplication(argc, argv);
-  std::atexit([] {
-    delete app;
-    app = nullptr;
-  });
+  // Kept for the life of the process: destroying it among static objects at exit would
+  // outlive the platform plug-in it uses.
+  static QGuiApplication* app = new QGuiApplication(argc, argv);
+  (void)app;
 }
 
 }  // namespace mirn
