@@ -18,6 +18,8 @@ packages=(
   # tools the tests drive: headless display, PDF and spreadsheet readers, a private spooler
   xvfb xauth poppler-utils python3-openpyxl python3-xlrd
   cups-daemon cups-client printer-driver-cups-pdf
+  # the peer the print benchmark compares with (bench/bench_print.sh)
+  glabels dbus
 )
 
 missing=()

@@ -64,5 +64,22 @@ TEST_F(LegacyCli, ConvertSaysWhyItFailed) {
   EXPECT_EQ(Cli({"convert", "only-one"}).exitCode, 2);
 }
 
+TEST_F(LegacyCli, DatabaseCommandsReadLegacyFilesUnchanged) {
+  const std::string original = ReadFile(dir_ / "old.mrb");
+  const auto path = (dir_ / "old.mrb").string();
+  const auto info = Cli({"info", path});
+  EXPECT_EQ(info.exitCode, 0) << info.err;
+  EXPECT_NE(info.out.find("format\tlegacy\n"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("extensions\t1\n"), std::string::npos) << info.out;
+  const auto list = Cli({"list", path});
+  EXPECT_EQ(list.exitCode, 0) << list.err;
+  EXPECT_EQ(list.out, "100\tT1\tReception\t19700101T000000\n");
+  const auto fields = Cli({"fields", path, "100"});
+  EXPECT_EQ(fields.exitCode, 0) << fields.err;
+  EXPECT_EQ(fields.out, "1025\thi\n");
+  EXPECT_EQ(ReadFile(dir_ / "old.mrb"), original);
+  EXPECT_TRUE(std::filesystem::is_empty(temp_.Path()));
+}
+
 }  // namespace
 }  // namespace mirn::test

@@ -16,6 +16,7 @@
 #include "platform/KnownFolders.h"
 #include "print/AdjustmentUnits.h"
 #include "print/CalibrationSheet.h"
+#include "print/CurrentPrinter.h"
 #include "print/PrintLabels.h"
 #include "print/PrintTexts.h"
 #include "print/PrinterSettings.h"
@@ -114,33 +115,28 @@ std::optional<Target> OpenTarget(const ParsedArgs& parsed, Context& c) {
   if (pdf) {
     t.system = MakePdfPrinterSystem(ToPath(FromUtf8(*parsed.Value("pdf"))));
     t.printer = t.system->DefaultPrinter();
-  } else {
-    t.system = MakeCupsPrinterSystem();
-    t.printer = FromUtf8(*parsed.Value("printer"));
-    const std::vector<std::wstring> names = t.system->ListPrinters();
-    if (names.empty()) {
-      c.err << ToUtf8(kNoPrintersAvailable) << '\n';
-      return std::nullopt;
-    }
-    if (std::find(names.begin(), names.end(), t.printer) == names.end()) {
-      c.err << ToUtf8(CannotSelectPrinterText(t.printer)) << '\n';
-      return std::nullopt;
-    }
+    t.mode = *t.system->DefaultDeviceMode(t.printer);
+    return t;
   }
-  const std::optional<DeviceMode> mode = t.system->DefaultDeviceMode(t.printer);
-  if (!mode) {
-    c.err << ToUtf8(kNoPrinterInstalled) << '\n';
+  t.system = MakeCupsPrinterSystem();
+  t.printer = FromUtf8(*parsed.Value("printer"));
+  const std::vector<std::wstring> names = t.system->ListPrinters();
+  if (names.empty()) {
+    c.err << ToUtf8(kNoPrintersAvailable) << '\n';
     return std::nullopt;
   }
-  t.mode = *mode;
-  if (!pdf) {
-    // The paper and quality the user last printed with on this printer.
-    PrinterSettingsStore store;
-    const auto file = PrinterSettingsPath(c.folders);
-    store.Load(file, c.clock.Now());
-    t.mode = store.TakeDefaults(t.printer, t.mode, c.clock.Now());
-    store.Save(file, t.printer);
+  // The printer becomes the program's printer, with the paper and quality the user last
+  // printed with on it.
+  PrinterSettingsStore store;
+  const auto file = PrinterSettingsPath(c.folders);
+  store.Load(file, c.clock.Now());
+  CurrentPrinter current(*t.system, store, c.clock);
+  if (std::find(names.begin(), names.end(), t.printer) == names.end() || !current.Select(t.printer)) {
+    c.err << ToUtf8(CannotSelectPrinterText(t.printer)) << '\n';
+    return std::nullopt;
   }
+  t.mode = *current.GetPrinterDefaults();
+  store.Save(file, current.GetCurrentPrinterName());
   return t;
 }
 

@@ -1,5 +1,7 @@
 #include "db/MRBBase.h"
 
+#include <algorithm>
+
 #include "db/DbRanges.h"
 #include "db/SQLiteDB.h"
 #include "platform/Clock.h"
@@ -244,40 +246,43 @@ int MRBBase::SetField(std::wstring_view id, int fieldId, std::wstring_view conte
   return db::kOk;
 }
 
+const MRBBase::FieldCache& MRBBase::CachedFields(std::wstring_view id) {
+  const uint64_t stamp = db_->ChangeStamp();
+  if (fieldCache_.stamp == stamp && fieldCache_.id == id) return fieldCache_;
+  fieldCache_.id = id;
+  fieldCache_.fields.clear();
+  auto c = db_->Prepare(
+      L"SELECT field_id, content FROM field WHERE extension_id=:extension_id ORDER BY field_id;",
+      true);
+  c->BindText(":extension_id", id);
+  while (c->Step()) fieldCache_.fields.emplace_back(c->GetInt(0), c->GetText(1));
+  const bool complete = c->LastStepResult() == 101;  // SQLITE_DONE: every row was read
+  c->Reset();
+  fieldCache_.stamp = complete ? stamp : 0;
+  return fieldCache_;
+}
+
 std::wstring MRBBase::GetField(std::wstring_view id, int fieldId) {
   if (!IsOpen()) return {};
-  auto c = db_->Prepare(
-      L"SELECT content FROM field WHERE extension_id=:extension_id AND field_id=:field_id;", true);
-  c->BindText(":extension_id", id);
-  c->BindInt(":field_id", fieldId);
-  std::wstring content = c->Step() ? c->GetText(0) : std::wstring();
-  c->Reset();
-  return content;
+  const auto& fields = CachedFields(id).fields;
+  const auto it = std::lower_bound(fields.begin(), fields.end(), fieldId,
+                                   [](const auto& field, int wanted) { return field.first < wanted; });
+  return it != fields.end() && it->first == fieldId ? it->second : std::wstring();
 }
 
 bool MRBBase::FieldExists(std::wstring_view id, int fieldId) {
   if (!IsOpen() || id.empty()) return false;
-  auto c = db_->Prepare(
-      L"SELECT COUNT(*) FROM field WHERE extension_id=:extension_id AND field_id=:field_id;",
-      true);
-  c->BindText(":extension_id", id);
-  c->BindInt(":field_id", fieldId);
-  const bool exists = c->Step() && c->GetInt(0) != 0;
-  c->Reset();
-  return exists;
+  const auto& fields = CachedFields(id).fields;
+  return std::binary_search(fields.begin(), fields.end(), std::pair<int, std::wstring>(fieldId, {}),
+                            [](const auto& a, const auto& b) { return a.first < b.first; });
 }
 
 int MRBBase::GetNextFieldId(std::wstring_view id, int afterFieldId) {
   if (!IsOpen()) return 0;
-  auto c = db_->Prepare(
-      L"SELECT field_id FROM field WHERE extension_id=:extension_id AND field_id > :field_id "
-      L"ORDER BY field_id LIMIT 1;",
-      true);
-  c->BindText(":extension_id", id);
-  c->BindInt(":field_id", afterFieldId);
-  const int next = c->Step() ? c->GetInt(0) : 0;
-  c->Reset();
-  return next;
+  const auto& fields = CachedFields(id).fields;
+  const auto it = std::upper_bound(fields.begin(), fields.end(), afterFieldId,
+                                   [](int after, const auto& field) { return after < field.first; });
+  return it == fields.end() ? 0 : it->first;
 }
 
 FieldIdRange MRBBase::FieldIds(std::wstring_view id) { return FieldIdRange(this, std::wstring(id)); }

@@ -137,6 +137,21 @@ class MRBBase {
 
   std::shared_ptr<SQLiteDB> db_;
   std::vector<std::filesystem::path> temporaryFiles_;
+
+ private:
+  // The stored fields of the extension read last, in field-id order. Walks read every field
+  // of one extension in turn, so one query serves them all. The list holds while the
+  // connection's change count stands still (any write, through this object or straight
+  // through the connection, drops it).
+  struct FieldCache {
+    std::wstring id;
+    uint64_t stamp = 0;  // SQLiteDB::ChangeStamp() when read; 0: empty
+    std::vector<std::pair<int, std::wstring>> fields;
+  };
+  const FieldCache& CachedFields(std::wstring_view id);
+  FieldCache fieldCache_;
+
+ protected:
   bool modified_ = false;
   const Clock* clock_ = nullptr;
   std::filesystem::path tempFolder_;

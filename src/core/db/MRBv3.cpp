@@ -15,34 +15,53 @@
 namespace mirn {
 namespace {
 
+// Copies the whole of `in` (from its start, whatever its file position) to `out`. The
+// kernel copies where it can, as cp does; otherwise the bytes pass through a buffer.
+bool CopyContents(int in, int out) {
+  loff_t inOffset = 0;
+  for (;;) {
+    const ssize_t n = ::copy_file_range(in, &inOffset, out, nullptr, 1 << 30, 0);
+    if (n == 0) return true;
+    if (n > 0) continue;
+    if (errno == EINTR) continue;
+    if (inOffset == 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
+      break;  // not offered between these files: copy by hand
+    }
+    return false;
+  }
+  std::vector<char> buffer(1 << 20);
+  for (off_t offset = 0;;) {
+    const ssize_t got = ::pread(in, buffer.data(), buffer.size(), offset);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return got == 0;
+    for (ssize_t written = 0; written < got;) {
+      const ssize_t n = ::write(out, buffer.data() + written, static_cast<size_t>(got - written));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return false;
+      written += n;
+    }
+    offset += got;
+  }
+}
+
 // Copies everything readable from `source` into the new file `target`, created exclusively
 // and readable by the user only (it holds the user's data).
 bool CopyIntoNewFile(int source, const std::filesystem::path& target) {
   const int out = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
   if (out < 0) return false;
-  std::vector<char> buffer(1 << 20);
-  off_t offset = 0;
-  bool ok = true;
-  for (;;) {
-    const ssize_t got = ::pread(source, buffer.data(), buffer.size(), offset);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) {
-      ok = got == 0;
-      break;
-    }
-    for (ssize_t written = 0; written < got;) {
-      const ssize_t n = ::write(out, buffer.data() + written, static_cast<size_t>(got - written));
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) {
-        ok = false;
-        break;
-      }
-      written += n;
-    }
-    if (!ok) break;
-    offset += got;
-  }
+  bool ok = CopyContents(source, out);
   if (::close(out) != 0) ok = false;
+  return ok;
+}
+
+// Copies the committed working copy into the (empty) file `target` and flushes it to disk.
+bool CopyAndSync(const std::filesystem::path& source, const std::filesystem::path& target) {
+  const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) return false;
+  const int out = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+  bool ok = out >= 0 && CopyContents(in, out) && ::fsync(out) == 0;
+  if (out >= 0 && ::close(out) != 0) ok = false;
+  ::close(in);
   return ok;
 }
 
@@ -154,12 +173,15 @@ bool MRBv3::WriteUserFile(const std::filesystem::path& requested) {
       folder / ("." + target.filename().string() + "." + ToUtf8(NewGuid()) + ".saving");
   if (!CreateFileExclusive(temporary)) return false;
 
-  bool ok = db_->VacuumInto(temporary);
+  // Compacting rebuilds every table; without free pages it would give the same size, so then
+  // the committed working copy (complete on disk: nothing is pending after the commit) is
+  // copied as it is, several times faster.
+  bool ok = db_->FreePages() > 0 ? db_->VacuumInto(temporary) && SyncPath(temporary, O_RDONLY)
+                                 : CopyAndSync(workingCopy_, temporary);
   struct stat existing {};
   const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777)
                                                              : NewFileMode();
   ok = ok && ::chmod(temporary.c_str(), mode) == 0;
-  ok = ok && SyncPath(temporary, O_RDONLY);
   // Locking the new file before it takes the user's name leaves no moment in which another
   // instance could open it unlocked.
   std::optional<FileLock> newLock = ok ? FileLock::TryLock(temporary) : std::nullopt;

@@ -32,6 +32,7 @@ bool SQLiteDB::OpenWith(const std::filesystem::path& path, bool readOnly) {
     return false;
   }
   sqlite3_extended_result_codes(db_, 1);
+  ++openCount_;
   if (!ExecuteRaw("PRAGMA foreign_keys = ON;")) {
     Close();
     return false;
@@ -57,8 +58,13 @@ SQLiteCursor SQLiteDB::Prepare(std::wstring_view sql, bool cached) {
   if (!db_) return std::make_shared<SQLiteCursorImpl>();
   if (!inTransaction_) Begin();
   if (cached) {
-    const auto it = cache_.find(std::wstring(sql));
-    if (it != cache_.end()) {
+    if (const auto hit = byAddress_.find(sql.data());
+        hit != byAddress_.end() && hit->second.text == sql) {
+      hit->second.cursor->Reset();
+      return hit->second.cursor;
+    }
+    if (const auto it = cache_.find(sql); it != cache_.end()) {
+      byAddress_[sql.data()] = {it->first, it->second};
       it->second->Reset();
       return it->second;
     }
@@ -76,7 +82,10 @@ SQLiteCursor SQLiteDB::Prepare(std::wstring_view sql, bool cached) {
     pruneAt_ = std::max<size_t>(64, statements_.size() * 2);
   }
   statements_.push_back(cursor);
-  if (cached && statement) cache_.emplace(std::wstring(sql), cursor);
+  if (cached && statement) {
+    const auto [it, added] = cache_.emplace(std::wstring(sql), cursor);
+    byAddress_[sql.data()] = {it->first, cursor};
+  }
   return cursor;
 }
 
@@ -100,6 +109,7 @@ void SQLiteDB::FinalizeAll() {
   }
   statements_.clear();
   pruneAt_ = 64;
+  byAddress_.clear();
   cache_.clear();
 }
 
@@ -205,6 +215,24 @@ bool SQLiteDB::VacuumInto(const std::filesystem::path& path) {
   const bool ok = sqlite3_step(statement) == SQLITE_DONE;
   sqlite3_finalize(statement);
   return ok;
+}
+
+int64_t SQLiteDB::FreePages() const {
+  if (!db_) return 0;
+  sqlite3_stmt* statement = nullptr;
+  int64_t pages = 0;
+  if (sqlite3_prepare_v2(db_, "PRAGMA freelist_count;", -1, &statement, nullptr) == SQLITE_OK &&
+      sqlite3_step(statement) == SQLITE_ROW) {
+    pages = sqlite3_column_int64(statement, 0);
+  }
+  sqlite3_finalize(statement);
+  return pages;
+}
+
+uint64_t SQLiteDB::ChangeStamp() const {
+  if (!db_) return 0;
+  // Open count in the high bits, rows written since the open in the low ones.
+  return (openCount_ << 40) + static_cast<uint64_t>(sqlite3_total_changes64(db_)) + 1;
 }
 
 int64_t SQLiteDB::LastInsertRowId() const { return db_ ? sqlite3_last_insert_rowid(db_) : 0; }

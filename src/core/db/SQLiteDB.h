@@ -62,6 +62,11 @@ class SQLiteDB {
   // Needs no open transaction and no active statements.
   bool VacuumInto(const std::filesystem::path& path);
 
+  // Pages of the committed database that hold nothing (what a VACUUM would give back).
+  int64_t FreePages() const;
+  // Changes whenever a row of this connection is written or the connection is opened anew;
+  // never 0 while open. Readers compare it to know that what they remember still holds.
+  uint64_t ChangeStamp() const;
   int64_t LastInsertRowId() const;
   int Changes() const;
   std::string LastError() const;
@@ -73,11 +78,24 @@ class SQLiteDB {
 
   sqlite3* db_ = nullptr;
   bool inTransaction_ = false;
+  uint64_t openCount_ = 0;
   // Every statement prepared since the last FinalizeAll. Uncached statements are owned by
   // their callers and finalize themselves when dropped, so the list only watches them.
   std::vector<std::weak_ptr<SQLiteCursorImpl>> statements_;
   size_t pruneAt_ = 64;
-  std::unordered_map<std::wstring, SQLiteCursor> cache_;
+  struct TextHash {
+    using is_transparent = void;
+    size_t operator()(std::wstring_view text) const { return std::hash<std::wstring_view>()(text); }
+  };
+  std::unordered_map<std::wstring, SQLiteCursor, TextHash, std::equal_to<>> cache_;
+  // The same statements found by the address of their text, which per-record callers pass
+  // as string literals: a pointer lookup and a comparison instead of hashing the text. The
+  // text is compared, so a reused buffer with other text never matches.
+  struct ByAddress {
+    std::wstring_view text;  // points into the key of cache_
+    SQLiteCursor cursor;
+  };
+  std::unordered_map<const wchar_t*, ByAddress> byAddress_;
 };
 
 }  // namespace mirn

@@ -53,6 +53,27 @@ TEST_F(Fields, FieldIdsWalkInNumericOrderPerExtension) {
   EXPECT_EQ(db->FieldIds(L"3").begin(), db->FieldIds(L"3").end());
 }
 
+TEST_F(Fields, ReadsSeeEveryWriteWhateverPathItTook) {
+  auto db = NewDatabase();
+  ASSERT_EQ(db->AddExtension(L"1", L"T", L""), 0);
+  ASSERT_EQ(db->SetField(L"1", 1100, L"a"), 0);
+  EXPECT_EQ(db->GetField(L"1", 1100), L"a");
+  // Straight through the connection, as exchange code may write.
+  ASSERT_TRUE(db->Connection()->Execute(L"UPDATE field SET content='b' WHERE field_id=1100;"));
+  EXPECT_EQ(db->GetField(L"1", 1100), L"b");
+  ASSERT_TRUE(db->Connection()->Execute(
+      L"INSERT INTO field (extension_id, field_id, content) VALUES ('1', 1200, 'c');"));
+  EXPECT_TRUE(db->FieldExists(L"1", 1200));
+  EXPECT_EQ(db->GetNextFieldId(L"1", 1100), 1200);
+  ASSERT_EQ(db->UpdateExtension(L"1", L"2", std::nullopt), 0);
+  EXPECT_EQ(db->GetField(L"1", 1100), L"");
+  EXPECT_EQ(db->GetField(L"2", 1200), L"c");
+  // Another file opened in the same object shows its own fields.
+  const auto path = MakeFile("other.mrb", {{L"2", L"T"}});
+  ASSERT_EQ(db->Open(path), 0);
+  EXPECT_FALSE(db->FieldExists(L"2", 1200));
+}
+
 using Selections = DbTest;
 
 TEST_F(Selections, SavingUpgradesAVersion300FileAndReplacesTheSet) {

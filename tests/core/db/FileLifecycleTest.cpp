@@ -143,6 +143,27 @@ TEST_F(FileLifecycle, FailedSaveIsReportedAndLosesNothing) {
   EXPECT_TRUE(Open(folder / "x.mrb")->ExtensionExists(L"1"));
 }
 
+TEST_F(FileLifecycle, SaveCompactsWhatWasDeleted) {
+  auto db = NewDatabase();
+  for (int i = 0; i < 2000; ++i) {
+    ASSERT_EQ(db->AddExtension(std::to_wstring(i), L"T", L""), 0);
+    ASSERT_EQ(db->SetField(std::to_wstring(i), 1100, std::wstring(300, L'x')), 0);
+  }
+  const auto path = dir_ / "c.mrb";
+  ASSERT_EQ(db->Save(path), 0);
+  const auto full = std::filesystem::file_size(path);
+  for (int i = 1; i < 2000; ++i) ASSERT_EQ(db->DeleteExtension(std::to_wstring(i)), 0);
+  ASSERT_EQ(db->Save({}), 0);
+  EXPECT_LT(std::filesystem::file_size(path) * 10, full);
+  ASSERT_EQ(db->SetField(L"0", 1200, L"after"), 0);
+  ASSERT_EQ(db->Save({}), 0);
+  db.reset();
+  EXPECT_EQ(QueryText(path, L"PRAGMA integrity_check"), L"ok");
+  auto again = Open(path);
+  EXPECT_EQ(again->GetExtensionCount(), 1);
+  EXPECT_EQ(again->GetField(L"0", 1200), L"after");
+}
+
 TEST_F(FileLifecycle, ChangesSurviveSaveAndTheTransactionGoesOn) {
   const auto path = MakeFile("t.mrb");
   auto db = Open(path);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <stdexcept>
 
+#include "FakePrinters.h"
 #include "print/PrintJob.h"
 #include "print/PrintTexts.h"
 #include "print/SheetDiagram.h"
@@ -72,51 +72,6 @@ TEST(SheetDiagramTest, PageSlotsFitAndHits) {
   const SlotOrigin back = fit.ToPage(500, 50);
   EXPECT_EQ(HitSlot(portrait, back.x, back.y), 1);
 }
-
-// A printer document that records what the job did with it.
-class FakeDocument final : public PrintDocument {
- public:
-  explicit FakeDocument(std::vector<std::string>& log, int failPageStartAt) : log_(log), failAt_(failPageStartAt) {}
-  bool StartPage() override {
-    log_.push_back("start");
-    return ++pages_ != failAt_;
-  }
-  Canvas& PageCanvas() override { throw std::logic_error("the fake renderer draws nothing"); }
-  bool EndPage() override {
-    log_.push_back("end");
-    return true;
-  }
-  bool End() override {
-    log_.push_back("enddoc");
-    return true;
-  }
-
- private:
-  std::vector<std::string>& log_;
-  int failAt_ = 0;
-  int pages_ = 0;
-};
-
-class FakePrinters final : public PrinterSystem {
- public:
-  std::vector<std::string> log;
-  bool failDocument = false;
-  int failPageStartAt = 0;
-  DeviceMode lastMode;
-  std::vector<std::wstring> ListPrinters() override { return {L"P"}; }
-  std::wstring DefaultPrinter() override { return L"P"; }
-  std::optional<PrinterInfo> Info(const std::wstring&) override { return PrinterInfo{}; }
-  std::optional<DeviceMode> DefaultDeviceMode(const std::wstring&) override { return DeviceMode{}; }
-  std::optional<PrinterCapabilities> Capabilities(const std::wstring&, const DeviceMode&) override {
-    return PrinterCapabilities{};
-  }
-  std::unique_ptr<PrintDocument> StartDocument(const std::wstring&, const DeviceMode& mode,
-                                               const std::wstring&) override {
-    lastMode = mode;
-    if (failDocument) return nullptr;
-    return std::make_unique<FakeDocument>(log, failPageStartAt);
-  }
-};
 
 class ScriptedUi final : public PrintJobUi, public LabelRenderer {
  public:
