@@ -16,7 +16,7 @@
 #include "platform/KnownFolders.h"
 #include "print/PrintLabels.h"
 #include "qt/PrintTargets.h"
-#include "qt/QtApplication.h"
+#include "qt/LabelImage.h"
 #include "templates/DDFLibrary.h"
 #include "templates/DDFWriter.h"
 #include "text/TextFormat.h"
@@ -127,7 +127,7 @@ void BM_PrintPdf(benchmark::State& state) {
     request.title = L"bench.mrb";
     for (std::wstring id; db->GetNextExtension(id, id);) request.ids.push_back(id);
     Yes ui;
-    const PrintJobResult result = PrintLabels(*printer, request, *db, library, {L"PDF"}, ui, nullptr);
+    const PrintJobResult result = PrintLabels(*printer, request, *db, library, {L"PDF"}, ui, {});
     if (result.outcome != PrintOutcome::Completed) state.SkipWithError("the job did not complete");
     pages = result.pagesPrinted;
   }

@@ -89,7 +89,7 @@ class PrintJobPdfTest : public ::testing::Test {
     request.title = L"test.mrb";
     for (std::wstring id; db->GetNextExtension(id, id);) request.ids.push_back(id);
     const std::unique_ptr<PictureLoader> pictures = MakePictureLoader();
-    return PrintLabels(*pdf, request, *db, library, adjustment, ui, pictures.get());
+    return PrintLabels(*pdf, request, *db, library, adjustment, ui, {pictures.get(), dir.Path(), &folders});
   }
 
   test::TempDir dir;

@@ -22,7 +22,7 @@
 #include "print/PrinterSettings.h"
 #include "print/PrinterStatus.h"
 #include "qt/PrintTargets.h"
-#include "qt/QtApplication.h"
+#include "qt/LabelImage.h"
 #include "templates/DDFLibrary.h"
 #include "util/Text.h"
 
@@ -263,7 +263,8 @@ int Print(const std::vector<std::string>& args, Context& c) {
   request.copies = static_cast<int>(copies);
   CliPrintUi ui(c, parsed.Has("yes"), static_cast<int>(std::min<long long>(startLabel, 100000)));
   const std::unique_ptr<PictureLoader> pictures = MakePictureLoader();
-  const PrintJobResult result = PrintLabels(*target->system, request, *db, library, adjustment, ui, pictures.get());
+  const PictureSource source{pictures.get(), std::filesystem::absolute(file).parent_path(), &c.folders};
+  const PrintJobResult result = PrintLabels(*target->system, request, *db, library, adjustment, ui, source);
   return ReportOutcome(result, WhereText(parsed), c);
 }
 

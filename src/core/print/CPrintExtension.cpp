@@ -4,7 +4,6 @@
 #include "print/BlackTextCanvas.h"
 #include "templates/CDDFTemplate.h"
 #include "text/CRTFText.h"
-#include "util/Text.h"
 
 namespace mirn {
 namespace {
@@ -28,7 +27,7 @@ Brush PrintedShapeBrush(const CDDFObject& object, bool lightenFill) {
 
 CPrintExtension::CPrintExtension(const PrintContext& context, const CDDFTemplate& layout, MRBBase& database,
                                  std::wstring extensionId, int position, const PrinterAdjustment& adjustment,
-                                 const FieldTextSource* codes, const PictureLoader* pictures)
+                                 const FieldTextSource* codes, const std::vector<LabelGraphic>* graphics)
     : context_(context),
       layout_(layout),
       database_(database),
@@ -36,7 +35,7 @@ CPrintExtension::CPrintExtension(const PrintContext& context, const CDDFTemplate
       position_(position),
       adjustment_(adjustment),
       codes_(codes),
-      pictures_(pictures) {
+      graphics_(graphics) {
   const auto& slots = layout_.GetSlots();
   const LabelSlot slot = position_ >= 0 && static_cast<size_t>(position_) < slots.size() ? slots[position_] : LabelSlot{};
   const bool portrait = context_.rotation == 0;
@@ -106,16 +105,13 @@ void CPrintExtension::DrawObject(Canvas& canvas, const CDDFObject& object, const
 }
 
 void CPrintExtension::DrawGraphics(Canvas& canvas) {
-  if (!pictures_) return;
-  for (int field = database_.GetNextFieldId(extensionId_, kFirstGraphicSlot - 1);
-       field != 0 && IsGraphicSlot(field); field = database_.GetNextFieldId(extensionId_, field)) {
-    MRBGraphic graphic;
-    if (database_.GetGraphicField(extensionId_, field, graphic) != db::kOk) continue;
-    const std::shared_ptr<const Picture> picture = pictures_->LoadFile(ToPath(graphic.fileName));
-    if (!picture) continue;  // a missing picture leaves its place empty on paper
-    const int width = graphic.width != 0 ? graphic.width : picture->Width() * kPictureTwipsPerPixel;
-    const int height = graphic.height != 0 ? graphic.height : picture->Height() * kPictureTwipsPerPixel;
-    canvas.DrawPicture(*picture, ObjectRect(graphic.left, graphic.top, graphic.left + width, graphic.top + height));
+  if (!graphics_) return;
+  for (const LabelGraphic& graphic : *graphics_) {
+    if (!graphic.picture) continue;  // a picture that cannot be loaded leaves its place empty on paper
+    const int width = graphic.width != 0 ? graphic.width : graphic.picture->Width() * kPictureTwipsPerPixel;
+    const int height = graphic.height != 0 ? graphic.height : graphic.picture->Height() * kPictureTwipsPerPixel;
+    canvas.DrawPicture(*graphic.picture,
+                       ObjectRect(graphic.left, graphic.top, graphic.left + width, graphic.top + height));
   }
 }
 

@@ -18,15 +18,14 @@ class CDDFTemplate;
 class CDDFObject;
 class MRBBase;
 class FieldTextSource;
-class PictureLoader;
 
 class CPrintExtension {
  public:
   // Everything is borrowed and must outlive the object. `codes` is what the field texts'
-  // codes read (may be null); `pictures` loads the extension's pictures (null: none drawn).
+  // codes read (may be null); `graphics` are the extension's pictures (null: none drawn).
   CPrintExtension(const PrintContext& context, const CDDFTemplate& layout, MRBBase& database,
                   std::wstring extensionId, int position, const PrinterAdjustment& adjustment,
-                  const FieldTextSource* codes = nullptr, const PictureLoader* pictures = nullptr);
+                  const FieldTextSource* codes = nullptr, const std::vector<LabelGraphic>* graphics = nullptr);
 
   void Print(Canvas& canvas);
 
@@ -47,7 +46,7 @@ class CPrintExtension {
   int position_ = 0;
   PrinterAdjustment adjustment_;
   const FieldTextSource* codes_ = nullptr;
-  const PictureLoader* pictures_ = nullptr;
+  const std::vector<LabelGraphic>* graphics_ = nullptr;
   TwipsMapping mapping_{};
   int originX_ = 0;
   int originY_ = 0;

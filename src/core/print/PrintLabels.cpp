@@ -1,6 +1,7 @@
 #include "print/PrintLabels.h"
 
 #include "db/MRBBase.h"
+#include "panel/LabelGraphics.h"
 #include "print/PrintTexts.h"
 #include "templates/DDFException.h"
 #include "templates/DDFLibrary.h"
@@ -29,13 +30,17 @@ void TemplateLabelRenderer::DrawLabel(PrintDocument& document, const std::wstrin
                                       int slot) {
   const auto it = layouts_.find(typeCode);
   if (it == layouts_.end() || !it->second) return;
-  CPrintExtension label(context_, *it->second, database_, id, slot, adjustment_, &codes_, pictures_);
+  std::vector<LabelGraphic> graphics;
+  if (pictures_.loader && pictures_.folders) {
+    graphics = LoadLabelGraphics(database_, id, pictures_.baseFolder, *pictures_.folders, *pictures_.loader);
+  }
+  CPrintExtension label(context_, *it->second, database_, id, slot, adjustment_, &codes_, &graphics);
   label.Print(document.PageCanvas());
 }
 
 PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& request, MRBBase& database,
                            DDFLibrary& library, const PrinterAdjustment& adjustment, PrintJobUi& ui,
-                           const PictureLoader* pictures) {
+                           const PictureSource& pictures) {
   const std::optional<PrinterCapabilities> caps = printers.Capabilities(request.printer, request.mode);
   if (!caps) {
     ui.ShowMessage(kNoPrinterInstalled, MessageIcon::Exclamation);

@@ -3,26 +3,36 @@
 // database printed through a printer with its settings, the template library's layouts and
 // the printer's adjustment.
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "print/CPrintExtension.h"
-#include "print/DatabaseTextSource.h"
 #include "print/PrintJob.h"
+#include "text/MRBFieldTextSource.h"
 
 namespace mirn {
 
 class DDFLibrary;
+class KnownFolders;
+
+// Where the extensions' pictures come from: the loader, and where linked pictures are
+// looked for besides their stored paths (the database's folder, the user's folders).
+struct PictureSource {
+  const PictureLoader* loader = nullptr;  // null: no pictures are printed
+  std::filesystem::path baseFolder;
+  const KnownFolders* folders = nullptr;
+};
 
 // Draws labels with their layouts from the library (each parsed once per job).
 class TemplateLabelRenderer final : public LabelRenderer {
  public:
   TemplateLabelRenderer(DDFLibrary& library, MRBBase& database, const PrintContext& context,
-                        const PrinterAdjustment& adjustment, const PictureLoader* pictures)
+                        const PrinterAdjustment& adjustment, PictureSource pictures)
       : library_(library), database_(database), codes_(database), context_(context),
-        adjustment_(adjustment), pictures_(pictures) {}
+        adjustment_(adjustment), pictures_(std::move(pictures)) {}
 
   std::optional<RunLayout> FindLayout(const std::wstring& typeCode) override;
   void DrawLabel(PrintDocument& document, const std::wstring& typeCode, const std::wstring& id, int slot) override;
@@ -30,10 +40,10 @@ class TemplateLabelRenderer final : public LabelRenderer {
  private:
   DDFLibrary& library_;
   MRBBase& database_;
-  DatabaseTextSource codes_;
+  MRBFieldTextSource codes_;
   const PrintContext& context_;
   PrinterAdjustment adjustment_;
-  const PictureLoader* pictures_ = nullptr;
+  PictureSource pictures_;
   std::map<std::wstring, std::shared_ptr<const CDDFTemplate>> layouts_;
 };
 
@@ -49,6 +59,6 @@ struct PrintLabelsRequest {
 // is reported with the no-printer message and counts as a failed document.
 PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& request, MRBBase& database,
                            DDFLibrary& library, const PrinterAdjustment& adjustment, PrintJobUi& ui,
-                           const PictureLoader* pictures);
+                           const PictureSource& pictures);
 
 }  // namespace mirn

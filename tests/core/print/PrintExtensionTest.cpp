@@ -3,9 +3,9 @@
 #include "db/OpenDatabase.h"
 #include "platform/RecordingCanvas.h"
 #include "print/CPrintExtension.h"
-#include "print/DatabaseTextSource.h"
 #include "support/TestSupport.h"
 #include "templates/CDDFTemplate.h"
+#include "text/MRBFieldTextSource.h"
 #include "text/TextFormat.h"
 
 namespace mirn {
@@ -16,15 +16,6 @@ class FakePicture final : public Picture {
   int Width() const override { return 10; }
   int Height() const override { return 20; }
   PictureFormat Format() const override { return PictureFormat::Png; }
-};
-
-class FakeLoader final : public PictureLoader {
- public:
-  std::shared_ptr<const Picture> LoadFile(const std::filesystem::path& path) const override {
-    if (path.filename() == "missing.png") return nullptr;
-    return std::make_shared<FakePicture>();
-  }
-  std::shared_ptr<const Picture> LoadBytes(std::string_view) const override { return nullptr; }
 };
 
 CDDFObject Object(std::uint32_t id, std::uint32_t flags, std::int32_t l, std::int32_t t, std::int32_t r,
@@ -137,7 +128,7 @@ TEST_F(PrintExtensionTest, FieldTextAtTrueSizeShrunkByOneUnitAndBlackOnMonochrom
   red.color = 0x0000FF;
   ASSERT_EQ(db->SetField(L"201", 1201, WriteRtf(red, L"{EXT} {NAME}")), 0);
   layout.objects = {Object(1201, DDF_PRINT | DDF_TEXT, 0, 720, 1440, 1440)};
-  DatabaseTextSource codes(*db);
+  MRBFieldTextSource codes(*db);
   CPrintExtension label(context, layout, *db, L"201", 0, adjustment, &codes);
   label.Print(canvas);
   const auto layers = canvas.OpsOf(CanvasOpKind::BeginLayer);
@@ -161,24 +152,16 @@ TEST_F(PrintExtensionTest, FieldTextAtTrueSizeShrunkByOneUnitAndBlackOnMonochrom
 }
 
 TEST_F(PrintExtensionTest, PicturesAfterTheObjectsAndMissingOnesLeftOut) {
-  MRBGraphic sized;
-  sized.fileName = (dir / "logo.png").wstring();
-  sized.left = 1440;
-  sized.top = 0;
-  sized.width = 720;
-  sized.height = 360;
-  MRBGraphic natural = sized;
-  natural.width = natural.height = 0;
-  MRBGraphic missing = sized;
-  missing.fileName = (dir / "missing.png").wstring();
-  ASSERT_EQ(db->SetGraphicField(L"201", 1, sized), 0);
-  ASSERT_EQ(db->SetGraphicField(L"201", 2, missing), 0);
-  ASSERT_EQ(db->SetGraphicField(L"201", 3, natural), 0);
+  const auto picture = std::make_shared<FakePicture>();
+  const std::vector<LabelGraphic> graphics = {
+      {1440, 0, 720, 360, picture},
+      {0, 0, 720, 360, nullptr},  // not found: nothing on paper
+      {1440, 0, 0, 0, picture},
+  };
   layout.objects = {Object(2001, DDF_PRINT | DDF_RECT, 0, 0, 100, 100)};
-  FakeLoader loader;
   adjustment = {};
   context.offsetLeft = context.offsetTop = 0;
-  CPrintExtension label(context, layout, *db, L"201", 0, adjustment, nullptr, &loader);
+  CPrintExtension label(context, layout, *db, L"201", 0, adjustment, nullptr, &graphics);
   label.Print(canvas);
   ASSERT_EQ(canvas.Ops().size(), 3u);
   EXPECT_EQ(canvas.Ops()[0].kind, CanvasOpKind::Rectangle);
