@@ -89,7 +89,7 @@ void ReadObjects(const ByteSource& bytes, const ParsedHeader& parsed, CDDFTempla
     const std::size_t size = kDDFObjectFixedSize + textSize;
     if (bytes.ReadAt(at, raw.data(), size) != size) throw DDFException(truncated);
     at += size;
-    CDDFObject object;
+    CDDFObject& object = out.objects.emplace_back();
     object.id = UInt32At(&raw[0]);
     object.reserved = UInt32At(&raw[4]);
     object.flags = UInt32At(&raw[8]);
@@ -99,7 +99,6 @@ void ReadObjects(const ByteSource& bytes, const ParsedHeader& parsed, CDDFTempla
     object.right = Int32At(&raw[24]);
     object.bottom = Int32At(&raw[28]);
     std::memcpy(object.text.data(), &raw[kDDFObjectFixedSize], textSize);  // rest stays zero
-    out.objects.push_back(object);
   }
 }
 

@@ -69,7 +69,7 @@ std::int32_t Length(const Json& value, const std::string& where) {
 }
 
 std::wstring Text(const Json& object, const char* name, const std::string& where, std::size_t limit,
-                  bool required = true) {
+                  bool required = true, bool allowNul = false) {
   const auto it = object.find(name);
   if (it == object.end()) {
     if (required) Fail(where, std::string("\"") + name + "\" is missing");
@@ -77,9 +77,11 @@ std::wstring Text(const Json& object, const char* name, const std::string& where
   }
   if (!it->is_string()) Fail(where + "." + name, "must be text");
   const std::wstring text = FromUtf8(it->get<std::string>());
-  for (wchar_t ch : text)
-    if (WideToCp1252(ch) < 0)
-      Fail(where + "." + name, "holds a character that Windows-1252 cannot store");
+  for (wchar_t ch : text) {
+    if (WideToCp1252(ch) < 0) Fail(where + "." + name, "holds a character that Windows-1252 cannot store");
+    // A NUL would end the text early in the file's fixed field.
+    if (ch == 0 && !allowNul) Fail(where + "." + name, "must not contain the character U+0000");
+  }
   const std::size_t bytes = ToCp1252(text).size();
   if (bytes > limit)
     Fail(where + "." + name, std::to_string(bytes) + " characters do not fit its field of " + std::to_string(limit));
@@ -180,7 +182,7 @@ TemplateSource ParseTemplateSource(std::string_view json, std::vector<std::strin
   Json source;
   try {
     source = Json::parse(json);
-  } catch (const Json::parse_error& e) {
+  } catch (const Json::exception& e) {  // syntax errors, and numbers too large for any type
     throw TemplateSourceError(std::string("not valid JSON: ") + e.what());
   }
   if (!source.is_object()) Fail("source", "must be a JSON object");
@@ -190,7 +192,7 @@ TemplateSource ParseTemplateSource(std::string_view json, std::vector<std::strin
   const Json& format = Member(source, "format", "source");
   if (!format.is_string() || (format != "270" && format != "DDF")) Fail("format", "must be \"270\" or \"DDF\"");
   t.header.version = FromUtf8(format.get<std::string>());
-  result.preamble = ToCp1252(Text(source, "preamble", "source", 259, false));
+  result.preamble = ToCp1252(Text(source, "preamble", "source", 259, false, true));
   if (result.preamble.find('\x1A') != std::string::npos) Fail("preamble", "must not contain the character U+001A");
   t.header.groupName = Text(source, "groupName", "source", 64);
   t.header.typeCode = Text(source, "typeCode", "source", 8);

@@ -80,8 +80,10 @@ TEST(TemplateSource, RefusesWhatCannotBeRightWithClearMessages) {
   EXPECT_EQ(ErrorOf("\"typeCode\": \"AC100\",", ""), "source: \"typeCode\" is missing");
   EXPECT_EQ(ErrorOf("\"slotGrid\"", "\"slots\": [], \"slotGrid\""), "slots: give \"slots\" or \"slotGrid\", not both");
   EXPECT_EQ(ErrorOf("Layout", "a\\u001Ab"), "preamble: must not contain the character U+001A");
+  EXPECT_EQ(ErrorOf("{NAME}", "a\\u0000b"), "objects[0].caption: must not contain the character U+0000");
   EXPECT_EQ(ErrorOf("\"id\": 1025", "\"id\": 4294967296"), "objects[1].id: 4294967296 is out of range 0 to 4294967295");
   EXPECT_EQ(ErrorOf("{", "[").substr(0, 14), "not valid JSON");
+  EXPECT_EQ(ErrorOf("\"id\": 1025", "\"id\": 8e999").substr(0, 14), "not valid JSON");
 }
 
 TEST(TemplateSource, WarnsAboutGeometryThatLooksWrong) {
