@@ -1,7 +1,10 @@
 // Commands about printing: print a database's labels (or a calibration sheet) to a printer
 // or a PDF file, list the printers, show and set a printer's adjustment.
 
+#include <signal.h>
+
 #include <algorithm>
+#include <csignal>
 #include <iostream>
 #include <memory>
 #include <ostream>
@@ -28,6 +31,27 @@
 
 namespace mirn::cli {
 namespace {
+
+// Ctrl+C during a job is the progress window's Stop: the job ends after the label being
+// drawn and the document is still finished.
+volatile std::sig_atomic_t stopPressed = 0;
+
+class StopOnInterrupt {
+ public:
+  StopOnInterrupt() {
+    stopPressed = 0;
+    struct sigaction action {};
+    action.sa_handler = [](int) { stopPressed = 1; };
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &previous_);
+  }
+  ~StopOnInterrupt() { sigaction(SIGINT, &previous_, nullptr); }
+  StopOnInterrupt(const StopOnInterrupt&) = delete;
+  StopOnInterrupt& operator=(const StopOnInterrupt&) = delete;
+
+ private:
+  struct sigaction previous_ {};
+};
 
 using Json = nlohmann::ordered_json;
 
@@ -86,7 +110,7 @@ class CliPrintUi final : public PrintJobUi {
     if (c_.errIsTerminal) c_.err << '\r' << ToUtf8(line) << " (" << done_ * 100 / std::max(1LL, range_) << "%)\x1b[K";
   }
   void ProgressStep(long long step) override { done_ += step; }
-  bool StopRequested() override { return false; }
+  bool StopRequested() override { return stopPressed != 0; }
   void EndProgress() override {
     if (c_.errIsTerminal) c_.err << "\r\x1b[K";
   }
@@ -263,6 +287,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
   request.copies = static_cast<int>(copies);
   CliPrintUi ui(c, parsed.Has("yes"), static_cast<int>(std::min<long long>(startLabel, 100000)));
   const std::unique_ptr<PictureLoader> pictures = MakePictureLoader();
+  const StopOnInterrupt stopOnInterrupt;
   const PictureSource source{pictures.get(), std::filesystem::absolute(file).parent_path(), &c.folders};
   const PrintJobResult result = PrintLabels(*target->system, request, *db, library, adjustment, ui, source);
   return ReportOutcome(result, WhereText(parsed), c);
