@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "templates/ByteSource.h"
+#include "util/ByteSource.h"
 #include "templates/CDDFTemplate.h"
 #include "templates/DDFException.h"
 

@@ -6,7 +6,7 @@
 #include <streambuf>
 
 #include "db/RleDecoder.h"
-#include "templates/ByteSource.h"
+#include "util/ByteSource.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "templates/ByteSource.h"
+#include "util/ByteSource.h"
 #include "templates/CDDFTemplate.h"
 #include "templates/DDFReader.h"
 #include "templates/TemplateSource.h"

@@ -53,11 +53,12 @@ int Render(const std::vector<std::string>& args, Context& c) {
   }
   DDFLibrary library(c.folders, !parsed.Has("no-cache"));
   library.ScanFolders(parsed.Values("folder"));
-  const std::shared_ptr<const CDDFTemplate> layout = library.GetTemplate(typeCode);
-  if (!layout) {
+  // Asked first, because GetTemplate throws for a type code the library does not hold.
+  if (!library.Contains(typeCode)) {
     c.err << "no layout template for type code " << ToUtf8(typeCode) << '\n';
     return kExitFailed;
   }
+  const std::shared_ptr<const CDDFTemplate> layout = library.GetTemplate(typeCode);
 
   EnsureGuiApplication();
   MRBFieldTextSource source(*db);

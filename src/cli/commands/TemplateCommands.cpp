@@ -13,7 +13,7 @@
 #include "db/OpenDatabase.h"
 #include "platform/AtomicWrite.h"
 #include "platform/KnownFolders.h"
-#include "templates/ByteSource.h"
+#include "util/ByteSource.h"
 #include "templates/DDFConversions.h"
 #include "templates/DDFException.h"
 #include "templates/DDFLibrary.h"

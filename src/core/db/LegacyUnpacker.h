@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-#include "templates/ByteSource.h"
+#include "util/ByteSource.h"
 
 namespace mirn {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstring>
 
-#include "templates/ByteSource.h"
+#include "util/ByteSource.h"
 #include "templates/CDDFTemplate.h"
 #include "templates/DDFException.h"
 #include "util/Text.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "templates/ByteSource.h"
+#include "util/ByteSource.h"
 #include "templates/CDDFTemplate.h"
 
 namespace mirn {

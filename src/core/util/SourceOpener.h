@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "templates/ByteSource.h"
+#include "util/ByteSource.h"
 
 namespace mirn {
 

@@ -7,7 +7,7 @@
 
 #include "core/templates/TemplateFixtures.h"
 #include "support/TestSupport.h"
-#include "templates/ByteSource.h"
+#include "util/ByteSource.h"
 #include "templates/DDFException.h"
 
 namespace mirn {

@@ -2,7 +2,7 @@
 
 #include "core/templates/TemplateFixtures.h"
 #include "support/TestSupport.h"
-#include "templates/ByteSource.h"
+#include "util/ByteSource.h"
 #include "templates/DDFException.h"
 #include "templates/DDFReader.h"
 #include "templates/DDFWriter.h"

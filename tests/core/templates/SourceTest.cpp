@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/templates/TemplateFixtures.h"
-#include "templates/ByteSource.h"
+#include "util/ByteSource.h"
 #include "templates/DDFReader.h"
 #include "templates/DDFWriter.h"
 #include "templates/TemplateSource.h"

@@ -1,4 +1,4 @@
-#include "templates/ByteSource.h"
+#include "util/ByteSource.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
