@@ -68,40 +68,44 @@ TextFormat DefaultStyleFormat() {
 }
 
 std::wstring WriteRtf(const TextFormat& format, std::wstring_view text) {
-  std::wstring escaped;
-  escaped.reserve(text.size() + 16);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const wchar_t ch = text[i];
-    switch (ch) {
-      case L'\\': escaped += L"\\\\"; break;
-      case L'{': escaped += L"\\{"; break;
-      case L'}': escaped += L"\\}"; break;
-      case L'\r':
-        if (i + 1 < text.size() && text[i + 1] == L'\n') {
-          escaped += L"\\par ";
-          ++i;
-        } else {
-          escaped += ch;
-        }
-        break;
-      case L'\n': escaped += L"\\par "; break;
-      default: escaped += ch;
-    }
-  }
   static constexpr const wchar_t* kAlign[] = {L"\\ql", L"\\qc", L"\\qr", L"\\qj"};
   const auto align = static_cast<unsigned>(format.alignment);
-  std::wstring out = L"{\\rtf1\\ansi{\\fonttbl{\\f0\\ftnil ";
+  std::wstring out;
+  out.reserve(96 + format.face.size() + text.size() + text.size() / 8);
+  out += L"{\\rtf1\\ansi{\\fonttbl{\\f0\\ftnil ";
   out += format.face;
-  out += L";}}{\\colortbl\\red" + std::to_wstring(RedOf(format.color)) + L"\\green" +
-         std::to_wstring(GreenOf(format.color)) + L"\\blue" + std::to_wstring(BlueOf(format.color)) +
-         L";}\\f0\\cf0\\fs" + std::to_wstring(format.size);
+  out += L";}}{\\colortbl\\red";
+  AppendDecimal(out, RedOf(format.color));
+  out += L"\\green";
+  AppendDecimal(out, GreenOf(format.color));
+  out += L"\\blue";
+  AppendDecimal(out, BlueOf(format.color));
+  out += L";}\\f0\\cf0\\fs";
+  AppendDecimal(out, format.size);
   out += kAlign[align < 4 ? align : 0];
   if (format.bold) out += L"\\b";
   if (format.italic) out += L"\\i";
   if (format.underline) out += L"\\ul";
   if (format.strikeout) out += L"\\strike";
   out += L' ';
-  out += escaped;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const wchar_t ch = text[i];
+    switch (ch) {
+      case L'\\': out += L"\\\\"; break;
+      case L'{': out += L"\\{"; break;
+      case L'}': out += L"\\}"; break;
+      case L'\r':
+        if (i + 1 < text.size() && text[i + 1] == L'\n') {
+          out += L"\\par ";
+          ++i;
+        } else {
+          out += ch;
+        }
+        break;
+      case L'\n': out += L"\\par "; break;
+      default: out += ch;
+    }
+  }
   out += L'}';
   return out;
 }

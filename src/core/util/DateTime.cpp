@@ -24,6 +24,13 @@ bool Digits(std::wstring_view text, size_t pos, size_t count, int& out) {
   return true;
 }
 
+// Appends `value` as exactly `width` decimal digits; the caller has checked the range.
+void AppendDigits(std::wstring& out, int value, int width) {
+  wchar_t digits[4];
+  for (int i = width - 1; i >= 0; --i, value /= 10) digits[i] = static_cast<wchar_t>(L'0' + value % 10);
+  out.append(digits, static_cast<size_t>(width));
+}
+
 std::optional<LocalDateTime> Checked(const LocalDateTime& t) {
   if (!t.IsValid()) return std::nullopt;
   return t;
@@ -38,6 +45,22 @@ bool LocalDateTime::IsValid() const {
 }
 
 std::wstring FormatIsoBasic(const LocalDateTime& t) {
+  // Every stored record gets a stamp, so the common case skips the formatted-output
+  // machinery; values out of the fields' ranges keep printf's rendering.
+  if (t.year >= 0 && t.year <= 9999 && t.month >= 0 && t.month <= 99 && t.day >= 0 &&
+      t.day <= 99 && t.hour >= 0 && t.hour <= 99 && t.minute >= 0 && t.minute <= 99 &&
+      t.second >= 0 && t.second <= 99) {
+    std::wstring out;
+    out.reserve(15);
+    AppendDigits(out, t.year, 4);
+    AppendDigits(out, t.month, 2);
+    AppendDigits(out, t.day, 2);
+    out += L'T';
+    AppendDigits(out, t.hour, 2);
+    AppendDigits(out, t.minute, 2);
+    AppendDigits(out, t.second, 2);
+    return out;
+  }
   wchar_t buf[32];
   std::swprintf(buf, 32, L"%04d%02d%02dT%02d%02d%02d", t.year, t.month, t.day, t.hour, t.minute,
                 t.second);

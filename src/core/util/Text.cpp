@@ -135,10 +135,18 @@ std::wstring FromCp1252(std::string_view bytes) {
   return out;
 }
 
-std::u16string ToUtf16(std::wstring_view text) {
-  std::u16string out;
-  out.reserve(text.size());
-  for (wchar_t wc : text) {
+void AssignUtf16(std::wstring_view text, std::u16string& out) {
+  // Text without characters above U+FFFF maps one to one; only then is each unit checked.
+  out.resize(text.size());
+  size_t i = 0;
+  for (; i < text.size(); ++i) {
+    const auto cp = static_cast<char32_t>(text[i]);
+    if (cp >= 0xD800) break;
+    out[i] = static_cast<char16_t>(cp);
+  }
+  if (i == text.size()) return;
+  out.resize(i);
+  for (wchar_t wc : text.substr(i)) {
     auto cp = static_cast<char32_t>(wc);
     if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = kReplacement;
     if (cp >= 0x10000) {
@@ -149,6 +157,17 @@ std::u16string ToUtf16(std::wstring_view text) {
       out += static_cast<char16_t>(cp);
     }
   }
+}
+
+void AppendDecimal(std::wstring& out, long long value) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out.append(digits, end);
+}
+
+std::u16string ToUtf16(std::wstring_view text) {
+  std::u16string out;
+  AssignUtf16(text, out);
   return out;
 }
 

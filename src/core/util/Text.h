@@ -18,6 +18,12 @@ std::wstring FromUtf8(std::string_view bytes);
 // U+FFFF become surrogate pairs; unpaired surrogates decode to U+FFFD, and wide characters
 // that are not Unicode scalar values encode as U+FFFD.
 std::u16string ToUtf16(std::wstring_view text);
+// The same into `out`, replacing its content and reusing its storage.
+void AssignUtf16(std::wstring_view text, std::u16string& out);
+
+// Appends the decimal digits of `value` (with "-" when negative): std::to_wstring without
+// the locale-aware formatted output behind it, for texts built per stored record.
+void AppendDecimal(std::wstring& out, long long value);
 std::wstring FromUtf16(std::u16string_view text);
 
 // Windows code page 1252 ⇄ wide, with the exact Windows table: 0x80–0x9F hold the

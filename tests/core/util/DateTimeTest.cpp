@@ -9,6 +9,10 @@ TEST(IsoDateTime, BothFormsWriteAndReadBack) {
   const LocalDateTime t{2015, 3, 14, 9, 26, 53};
   EXPECT_EQ(FormatIsoBasic(t), L"20150314T092653");
   EXPECT_EQ(FormatIsoExtended(t), L"2015-03-14T09:26:53");
+  // Every field zero-padded to its width; values beyond the widths print in full.
+  EXPECT_EQ(FormatIsoBasic({5, 1, 2, 3, 4, 5}), L"00050102T030405");
+  EXPECT_EQ(FormatIsoBasic({12345, 1, 2, 3, 4, 5}), L"123450102T030405");
+  EXPECT_EQ(FormatIsoBasic({2015, 3, 14, 9, 26, -1}), L"20150314T0926-1");
   EXPECT_EQ(ParseIsoBasic(L"20150314T092653"), t);
   EXPECT_EQ(ParseIsoExtended(L"2015-03-14T09:26:53"), t);
 }
