@@ -13,6 +13,7 @@ void SQLiteCursorImpl::Finalize() {
     sqlite3_finalize(statement_);
     statement_ = nullptr;
   }
+  boundTexts_.clear();
   columns_.clear();
   columnsBuilt_ = false;
 }
@@ -32,9 +33,12 @@ int SQLiteCursorImpl::ParameterIndex(const char* name) const {
 void SQLiteCursorImpl::BindText(const char* name, std::wstring_view text) {
   const int index = ParameterIndex(name);
   if (index == 0) return;
-  const std::u16string utf16 = ToUtf16(text);
+  // Sized once: growing the vector later would move strings SQLite still points into.
+  if (boundTexts_.empty()) boundTexts_.resize(static_cast<size_t>(sqlite3_bind_parameter_count(statement_)));
+  std::u16string& utf16 = boundTexts_[static_cast<size_t>(index) - 1];
+  AssignUtf16(text, utf16);
   sqlite3_bind_text16(statement_, index, utf16.data(), static_cast<int>(utf16.size() * 2),
-                      SQLITE_TRANSIENT);
+                      SQLITE_STATIC);
 }
 
 void SQLiteCursorImpl::BindUtf8(const char* name, std::string_view text) {

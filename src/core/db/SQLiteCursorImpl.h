@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 struct sqlite3_stmt;
 
@@ -57,6 +58,9 @@ class SQLiteCursorImpl {
  private:
   sqlite3_stmt* statement_ = nullptr;
   int lastResult_ = 0;
+  // The UTF-16 text bound to each parameter (by index - 1). SQLite reads it in place, so
+  // it lives until the parameter is bound again or the statement is finalized.
+  std::vector<std::u16string> boundTexts_;
   std::unordered_map<std::string, int> columns_;
   bool columnsBuilt_ = false;
 };

@@ -35,6 +35,25 @@ TEST_F(SQLiteDBTest, NamedParametersColumnsAndUnknownNames) {
   EXPECT_FALSE(select->Step());
 }
 
+TEST_F(SQLiteDBTest, RebindingOneTextLeavesTheOthersIntact) {
+  // Bound texts are read in place: rebinding one parameter, short then long enough to move
+  // its storage, must not disturb what the other parameters point to.
+  auto insert = db_.Prepare(L"INSERT INTO t (a, b) VALUES (:a || :c, :b);", true);
+  insert->BindText(":a", L"x");
+  insert->BindText(":c", L"short");
+  insert->BindInt(":b", 1);
+  ASSERT_TRUE(insert->StepDone());
+  insert = db_.Prepare(L"INSERT INTO t (a, b) VALUES (:a || :c, :b);", true);
+  insert->BindText(":a", std::wstring(300, L'y'));
+  insert->BindInt(":b", 2);
+  ASSERT_TRUE(insert->StepDone()) << ":c keeps its earlier text";
+  auto select = db_.Prepare(L"SELECT a FROM t ORDER BY b;", false);
+  ASSERT_TRUE(select->Step());
+  EXPECT_EQ(select->GetText(0), L"xshort");
+  ASSERT_TRUE(select->Step());
+  EXPECT_EQ(select->GetText(0), std::wstring(300, L'y') + L"short");
+}
+
 TEST_F(SQLiteDBTest, CacheReusesStatementsAndFinalizeMakesThemInert) {
   auto first = db_.Prepare(L"SELECT 1;", true);
   auto second = db_.Prepare(L"SELECT 1;", true);
