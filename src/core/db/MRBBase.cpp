@@ -246,6 +246,27 @@ int MRBBase::SetField(std::wstring_view id, int fieldId, std::wstring_view conte
   return db::kOk;
 }
 
+int MRBBase::InsertField(std::wstring_view id, int fieldId, std::wstring_view content) {
+  if (!IsOpen()) return db::kNotOpen;
+  if (content.empty()) return SetField(id, fieldId, content);
+  auto c = db_->Prepare(
+      L"INSERT INTO field (extension_id, field_id, content) "
+      L"VALUES (:extension_id, :field_id, :content);",
+      true);
+  c->BindText(":extension_id", id);
+  c->BindInt(":field_id", fieldId);
+  c->BindText(":content", content);
+  const bool done = c->StepDone();
+  const bool constraint = c->LastStepViolatedConstraint();
+  c->Reset();
+  if (done) {
+    SetModified();
+    return db::kOk;
+  }
+  // The key was taken or the extension is missing: SetField tells them apart.
+  return constraint ? SetField(id, fieldId, content) : db::kSqlFailed;
+}
+
 const MRBBase::FieldCache& MRBBase::CachedFields(std::wstring_view id) {
   const uint64_t stamp = db_->ChangeStamp();
   if (fieldCache_.stamp == stamp && fieldCache_.id == id) return fieldCache_;

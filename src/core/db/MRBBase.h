@@ -86,6 +86,10 @@ class MRBBase {
   // ---- fields -----------------------------------------------------------------------------
   // Empty content removes the field. The extension's modified time is not touched.
   int SetField(std::wstring_view id, int fieldId, std::wstring_view content);
+  // SetField for a field the extension does not hold yet, as in one just added: a plain
+  // insert, which spares the replace's search for an old row. Still correct when the row
+  // exists (it then replaces it).
+  int InsertField(std::wstring_view id, int fieldId, std::wstring_view content);
   std::wstring GetField(std::wstring_view id, int fieldId);
   bool FieldExists(std::wstring_view id, int fieldId);
   // The next stored field id above `afterFieldId`, or 0 when there is none.

@@ -76,12 +76,11 @@ long long MRBCSVImporter::Import(const ExtensionCallable& replace, const Extensi
       fields = fieldsOf.emplace(typeCode, std::move(ids)).first;
     }
 
-    db.DeleteExtension(id);
-    bool complete = db.AddExtension(id, typeCode, name) == db::kOk;
+    bool complete = PutExtension(id, typeCode, name);
     // The database trims the id; fields go under the id as stored.
     const std::wstring storedId = Trim(id);
     for (size_t k = 0; k < fields->second.size() && 3 + k < tokens.size(); ++k) {
-      complete = db.SetField(storedId, static_cast<int>(fields->second[k]), WriteRtf(format, tokens[3 + k])) ==
+      complete = db.InsertField(storedId, static_cast<int>(fields->second[k]), WriteRtf(format, tokens[3 + k])) ==
                      db::kOk &&
                  complete;
     }

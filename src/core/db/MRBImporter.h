@@ -4,6 +4,8 @@
 // (asked before an extension is written; false skips it) and a progress callable (false
 // stops the import before the next extension).
 
+#include <string_view>
+
 #include "db/MRBImporterSession.h"
 
 namespace mirn {
@@ -30,6 +32,10 @@ class MRBImporter {
   MRBBase& Database() { return *db_; }
   void NoteIncomplete() { ++incomplete_; }
   void ResetIncomplete() { incomplete_ = 0; }
+  // Stores a new, empty extension in place of any of the same id (which goes with its
+  // fields and selection). True when the record was stored; its fields then go in with
+  // InsertField, under the id trimmed as the database stores it.
+  bool PutExtension(std::wstring_view id, std::wstring_view typeCode, std::wstring_view name);
 
  private:
   MRBBase* db_ = nullptr;

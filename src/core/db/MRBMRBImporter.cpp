@@ -64,8 +64,7 @@ long long MRBMRBImporter::Import(const ExtensionCallable& replace, const Extensi
     if (progress && !progress(id, name)) return count;
     if (replace && !replace(id, name)) continue;
 
-    target.DeleteExtension(id);
-    bool complete = target.AddExtension(id, typeCode, name) == db::kOk;
+    bool complete = PutExtension(id, typeCode, name);
     // The target trims the id it stores; the fields go under that id.
     const std::wstring storedId = Trim(id);
     for (int fieldId = source_->GetNextFieldId(id, 0); fieldId != 0;
@@ -78,7 +77,7 @@ long long MRBMRBImporter::Import(const ExtensionCallable& replace, const Extensi
           ++picturesNotCopied_;
         }
       }
-      complete = target.SetField(storedId, fieldId, content) == db::kOk && complete;
+      complete = target.InsertField(storedId, fieldId, content) == db::kOk && complete;
     }
     if (!complete) NoteIncomplete();
     ++count;

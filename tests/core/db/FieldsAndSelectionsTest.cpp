@@ -23,10 +23,21 @@ TEST_F(Fields, SetReplaceAndEmptyContentDeletes) {
   EXPECT_EQ(db->SetField(L"1", 1100, L""), db::kOk);
 }
 
+TEST_F(Fields, InsertFieldActsAsSetFieldWhateverIsStored) {
+  auto db = NewDatabase();
+  ASSERT_EQ(db->AddExtension(L"1", L"T", L""), 0);
+  EXPECT_EQ(db->InsertField(L"1", 1100, L"new"), db::kOk);
+  EXPECT_EQ(db->InsertField(L"1", 1100, L"replaced"), db::kOk) << "a taken key is replaced";
+  EXPECT_EQ(db->GetField(L"1", 1100), L"replaced");
+  EXPECT_EQ(db->InsertField(L"1", 1100, L""), db::kOk);
+  EXPECT_FALSE(db->FieldExists(L"1", 1100));
+}
+
 TEST_F(Fields, FieldsOfMissingExtensionsAreRefused) {
   auto db = NewDatabase();
   EXPECT_EQ(db->SetField(L"nope", 1100, L"x"), db::kNoSuchExtension);
   EXPECT_EQ(db->SetField(L"nope", 1100, L""), db::kNoSuchExtension);
+  EXPECT_EQ(db->InsertField(L"nope", 1100, L"x"), db::kNoSuchExtension);
   EXPECT_FALSE(db->IsModified());
 }
 
