@@ -18,7 +18,6 @@ class IniDocument {
   const std::wstring* Find(std::wstring_view section, std::wstring_view key) const;
   void Set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
   bool Erase(std::wstring_view section, std::wstring_view key);
-  const std::map<std::wstring, Section, LessNoCase>& Sections() const { return sections_; }
 
   // The settings file's own format (UTF-8): "[Section]" lines and "key=value" lines.
   // Backslash escapes keep any text intact: "\\", "\n", "\r", "\t", and in names also
