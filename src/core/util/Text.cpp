@@ -36,6 +36,13 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
+// The character itself when it is a Unicode scalar value (no surrogate, at most U+10FFFF),
+// else the replacement character: what every encoder writes for a character it cannot encode.
+char32_t ScalarOrReplacement(wchar_t wc) {
+  const auto cp = static_cast<char32_t>(wc);
+  return (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) ? kReplacement : cp;
+}
+
 // The C.UTF-8 locale carries the full Unicode case tables; using it explicitly keeps case
 // mapping independent of whatever locale the process runs in.
 locale_t Utf8Locale() {
@@ -54,11 +61,7 @@ locale_t Utf8Locale() {
 std::string ToUtf8(std::wstring_view text) {
   std::string out;
   out.reserve(text.size());
-  for (wchar_t wc : text) {
-    auto cp = static_cast<char32_t>(wc);
-    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = kReplacement;
-    AppendUtf8(out, cp);
-  }
+  for (wchar_t wc : text) AppendUtf8(out, ScalarOrReplacement(wc));
   return out;
 }
 
@@ -147,8 +150,7 @@ void AssignUtf16(std::wstring_view text, std::u16string& out) {
   if (i == text.size()) return;
   out.resize(i);
   for (wchar_t wc : text.substr(i)) {
-    auto cp = static_cast<char32_t>(wc);
-    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = kReplacement;
+    char32_t cp = ScalarOrReplacement(wc);
     if (cp >= 0x10000) {
       cp -= 0x10000;
       out += static_cast<char16_t>(0xD800 + (cp >> 10));
