@@ -26,9 +26,7 @@ bool DDFConversions::OpenFile(const std::filesystem::path& file) {
   std::error_code ec;
   // Opening read-only never creates the file, but a folder of that name must not count.
   if (!std::filesystem::is_regular_file(file, ec) || !db_.Open(file, true, false)) return false;
-  SqliteStatement query(db_, "SELECT value FROM meta WHERE key=:key;");
-  query.Bind(":key", std::wstring_view(L"versions"));
-  if (!query.Step() || !ListsVersion(query.Text(0), kConversionsVersion)) {
+  if (!MetaListsVersion(db_, kConversionsVersion)) {
     db_.Close();
     return false;
   }
