@@ -33,28 +33,32 @@ bool DDFConversions::OpenFile(const std::filesystem::path& file) {
   return true;
 }
 
-bool DDFConversions::HasConversion(const std::wstring& oldTypeCode) const {
+std::optional<std::wstring> DDFConversions::Lookup(const std::wstring& oldTypeCode) const {
   SqliteStatement query(db_, kLookup);
   query.Bind(":oldTypeCode", std::wstring_view(oldTypeCode));
-  return query.Step();
+  if (!query.Step()) return std::nullopt;
+  return query.Text(0);
+}
+
+bool DDFConversions::HasConversion(const std::wstring& oldTypeCode) const {
+  return Lookup(oldTypeCode).has_value();
 }
 
 std::wstring DDFConversions::GetNewTypeCode(const std::wstring& oldTypeCode) const {
-  SqliteStatement query(db_, kLookup);
-  query.Bind(":oldTypeCode", std::wstring_view(oldTypeCode));
-  if (!query.Step()) throw DDFConversionException(L"no new typeCode for DDF: " + oldTypeCode);
-  return query.Text(0);
+  std::optional<std::wstring> newCode = Lookup(oldTypeCode);
+  if (!newCode) throw DDFConversionException(L"no new typeCode for DDF: " + oldTypeCode);
+  return std::move(*newCode);
 }
 
 std::vector<TypeCodeChange> DDFConversions::ApplyConversions(MRBBase& database, const DDFLibrary& library) const {
   std::vector<TypeCodeChange> changes;
   if (!IsOpen()) return changes;
-  // The codes are gathered first: the changes below must not feed back into the walk.
-  std::vector<std::wstring> converted;
+  // The codes are gathered first, each with its new code from a single lookup: the changes
+  // below must not feed back into the walk.
+  std::vector<std::pair<std::wstring, std::wstring>> converted;
   for (const auto& code : database.GetTypeCodes())
-    if (HasConversion(code)) converted.push_back(code);
-  for (const auto& oldCode : converted) {
-    const std::wstring newCode = GetNewTypeCode(oldCode);
+    if (std::optional<std::wstring> newCode = Lookup(code)) converted.emplace_back(code, std::move(*newCode));
+  for (const auto& [oldCode, newCode] : converted) {
     const std::vector<std::wstring> ids = database.GetExtensionsWithTypeCode(oldCode);
     if (!library.Contains(newCode)) continue;
     for (const auto& id : ids) changes.push_back({id, oldCode, newCode, database.ChangeTypeCode(id, newCode)});
