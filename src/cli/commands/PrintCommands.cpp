@@ -223,21 +223,6 @@ int PrintCalibration(const ParsedArgs& parsed, Context& c) {
   return kExitOk;
 }
 
-// Landscape when every chosen extension's layout is a landscape one.
-bool AllLandscape(const std::vector<std::wstring>& ids, MRBBase& db, DDFLibrary& library) {
-  bool any = false;
-  for (const std::wstring& id : ids) {
-    const std::wstring type = db.GetTypeCode(id);
-    if (!library.Contains(type)) continue;
-    try {
-      if (!library.GetTemplate(type)->IsLandscape()) return false;
-      any = true;
-    } catch (const std::exception&) {
-    }
-  }
-  return any;
-}
-
 int Print(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {{"ids", true}, {"copies", true}, {"start-slot", true}, {"pdf", true},
                                        {"printer", true}, {"yes"}, {"calibration"}});
@@ -274,7 +259,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
   library.ScanAll();
   std::optional<Target> target = OpenTarget(parsed, c);
   if (!target) return kExitFailed;
-  target->mode.orientation = AllLandscape(ids, *db, library) ? kOrientationLandscape : kOrientationPortrait;
+  target->mode.orientation = JobOrientation(ids, *db, library);
   target->mode.fields |= kDmOrientation;
 
   PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
