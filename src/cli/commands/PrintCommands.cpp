@@ -352,8 +352,7 @@ int Adjust(const std::vector<std::string>& args, Context& c) {
   PrinterAdjustmentStore store(PrinterAdjustmentsPath(c.folders), c.profile);
   PrinterAdjustment a = store.Load(FromUtf8(parsed.Positional()[0]));
   if (portrait || landscape) {
-    // Each pair is read again from the file and replaced alone, as the adjustment pages do.
-    a = store.Load(a.name);
+    // Each pair given replaces its own values alone, as the adjustment pages do.
     if (portrait) std::tie(a.portraitX, a.portraitY) = *portrait;
     if (landscape) std::tie(a.landscapeX, a.landscapeY) = *landscape;
     if (!store.Save(a)) {
