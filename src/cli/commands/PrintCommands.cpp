@@ -284,8 +284,9 @@ int Printers(const std::vector<std::string>& args, Context& c) {
   EnsureGuiApplication();
   const std::unique_ptr<PrinterSystem> system = MakeCupsPrinterSystem();
   PrinterSystem& printers = *system;
+  const std::vector<std::wstring> names = printers.ListPrinters();
   Json list = Json::array();
-  for (const std::wstring& name : printers.ListPrinters()) {
+  for (const std::wstring& name : names) {
     const std::optional<PrinterInfo> info = printers.Info(name);
     if (!info) continue;
     const std::wstring where = info->location.empty() ? info->port : info->location;
@@ -301,7 +302,7 @@ int Printers(const std::vector<std::string>& args, Context& c) {
   }
   if (parsed.Has("json")) {
     c.out << list.dump(2) << '\n';
-  } else if (list.empty() && printers.ListPrinters().empty()) {
+  } else if (names.empty()) {
     c.err << ToUtf8(kNoPrintersAvailable) << '\n';
   }
   return kExitOk;
