@@ -1,5 +1,6 @@
 #include "db/MRBExporter.h"
 
+#include "db/DbRanges.h"
 #include "db/MRBBase.h"
 #include "db/MRBExporterTextSource.h"
 #include "templates/DDFException.h"
@@ -33,10 +34,7 @@ long long MRBExporter::Export(const ExtensionCallable& progress) {
   rowsNotWritten_ = 0;
   if (IncludeHeaders && !WriteRow(HeaderRow())) ++rowsNotWritten_;
   long long count = 0;
-  std::wstring id;
-  std::wstring after;
-  while (db_->GetNextExtension(after, id)) {
-    after = id;
+  for (const std::wstring& id : ExtensionRange(db_)) {
     // One read of the record serves the progress line and the row.
     std::wstring typeCode;
     std::wstring name;
