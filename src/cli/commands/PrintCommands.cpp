@@ -199,25 +199,16 @@ int PrintCalibration(const ParsedArgs& parsed, Context& c) {
   parsed.ExpectPositional(0, 0);
   std::optional<Target> target = OpenTarget(parsed, c);
   if (!target) return kExitFailed;
-  const std::optional<PrinterCapabilities> caps = target->system->Capabilities(target->printer, target->mode);
-  if (!caps) {
-    c.err << ToUtf8(kNoPrinterInstalled) << '\n';
-    return kExitFailed;
-  }
-  const PrintContext context = MakePrintContext(target->mode, *caps);
   PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
-  const PrinterAdjustment adjustment = adjustments.Load(target->printer);
-  std::unique_ptr<PrintDocument> doc =
-      target->system->StartDocument(target->printer, target->mode, L"Mirn calibration sheet");
-  if (!doc || !doc->StartPage()) {
-    c.err << ToUtf8(kPrintingError) << '\n';
-    return kExitFailed;
-  }
-  DrawCalibrationSheet(doc->PageCanvas(), context, adjustment);
-  const bool ok = doc->EndPage() && doc->End();
-  if (!ok) {
-    c.err << ToUtf8(kPrintingError) << '\n';
-    return kExitFailed;
+  switch (PrintCalibrationSheet(*target->system, target->printer, target->mode, adjustments)) {
+    case CalibrationOutcome::Printed:
+      break;
+    case CalibrationOutcome::NoPrinter:
+      c.err << ToUtf8(kNoPrinterInstalled) << '\n';
+      return kExitFailed;
+    case CalibrationOutcome::PrintingError:
+      c.err << ToUtf8(kPrintingError) << '\n';
+      return kExitFailed;
   }
   c.out << "Printed a calibration sheet to " << WhereText(parsed) << '\n';
   return kExitOk;
