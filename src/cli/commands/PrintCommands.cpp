@@ -223,21 +223,6 @@ int PrintCalibration(const ParsedArgs& parsed, Context& c) {
   return kExitOk;
 }
 
-// Landscape when every chosen extension's layout is a landscape one.
-bool AllLandscape(const std::vector<std::wstring>& ids, MRBBase& db, DDFLibrary& library) {
-  bool any = false;
-  for (const std::wstring& id : ids) {
-    const std::wstring type = db.GetTypeCode(id);
-    if (!library.Contains(type)) continue;
-    try {
-      if (!library.GetTemplate(type)->IsLandscape()) return false;
-      any = true;
-    } catch (const std::exception&) {
-    }
-  }
-  return any;
-}
-
 int Print(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {{"ids", true}, {"copies", true}, {"start-slot", true}, {"pdf", true},
                                        {"printer", true}, {"yes"}, {"calibration"}});
@@ -274,7 +259,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
   library.ScanAll();
   std::optional<Target> target = OpenTarget(parsed, c);
   if (!target) return kExitFailed;
-  target->mode.orientation = AllLandscape(ids, *db, library) ? kOrientationLandscape : kOrientationPortrait;
+  target->mode.orientation = JobOrientation(ids, *db, library);
   target->mode.fields |= kDmOrientation;
 
   PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
@@ -299,8 +284,9 @@ int Printers(const std::vector<std::string>& args, Context& c) {
   EnsureGuiApplication();
   const std::unique_ptr<PrinterSystem> system = MakeCupsPrinterSystem();
   PrinterSystem& printers = *system;
+  const std::vector<std::wstring> names = printers.ListPrinters();
   Json list = Json::array();
-  for (const std::wstring& name : printers.ListPrinters()) {
+  for (const std::wstring& name : names) {
     const std::optional<PrinterInfo> info = printers.Info(name);
     if (!info) continue;
     const std::wstring where = info->location.empty() ? info->port : info->location;
@@ -316,7 +302,7 @@ int Printers(const std::vector<std::string>& args, Context& c) {
   }
   if (parsed.Has("json")) {
     c.out << list.dump(2) << '\n';
-  } else if (list.empty() && printers.ListPrinters().empty()) {
+  } else if (names.empty()) {
     c.err << ToUtf8(kNoPrintersAvailable) << '\n';
   }
   return kExitOk;
@@ -367,8 +353,7 @@ int Adjust(const std::vector<std::string>& args, Context& c) {
   PrinterAdjustmentStore store(PrinterAdjustmentsPath(c.folders), c.profile);
   PrinterAdjustment a = store.Load(FromUtf8(parsed.Positional()[0]));
   if (portrait || landscape) {
-    // Each pair is read again from the file and replaced alone, as the adjustment pages do.
-    a = store.Load(a.name);
+    // Each pair given replaces its own values alone, as the adjustment pages do.
     if (portrait) std::tie(a.portraitX, a.portraitY) = *portrait;
     if (landscape) std::tie(a.landscapeX, a.landscapeY) = *landscape;
     if (!store.Save(a)) {

@@ -55,6 +55,11 @@ struct PrintLabelsRequest {
   int copies = 1;
 };
 
+// The orientation a job of the chosen extensions prints in: landscape when every one whose
+// layout the library has (and can read) is a landscape layout and there is at least one,
+// else portrait. Each layout type is looked at once.
+std::int16_t JobOrientation(const std::vector<std::wstring>& ids, MRBBase& database, DDFLibrary& library);
+
 // Prints the chosen extensions. Answers the job's result; a printer that cannot be opened
 // is reported with the no-printer message and counts as a failed document.
 PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& request, MRBBase& database,

@@ -2,9 +2,13 @@
 
 #include "db/OpenDatabase.h"
 #include "platform/RecordingCanvas.h"
+#include "platform/KnownFolders.h"
 #include "print/CPrintExtension.h"
+#include "print/PrintLabels.h"
 #include "support/TestSupport.h"
 #include "templates/CDDFTemplate.h"
+#include "templates/DDFLibrary.h"
+#include "templates/DDFWriter.h"
 #include "text/MRBFieldTextSource.h"
 #include "text/TextFormat.h"
 
@@ -168,6 +172,39 @@ TEST_F(PrintExtensionTest, PicturesAfterTheObjectsAndMissingOnesLeftOut) {
   EXPECT_EQ(canvas.Ops()[1].rect, (DeviceRect{600, 0, 900, 150}));
   // Without a size of its own a picture takes its pixels at 96 per inch: 10 × 20 pixels.
   EXPECT_EQ(canvas.Ops()[2].rect, (DeviceRect{600, 0, 600 + 63, 125}));
+}
+
+// A job prints landscape only when every chosen extension with a known layout has a
+// landscape one; extensions whose layout is missing do not count.
+TEST_F(PrintExtensionTest, JobOrientationFromTheChosenLayouts) {
+  std::filesystem::create_directories(dir / "ddf");
+  for (const auto& [type, landscape] : {std::pair{L"LAND", true}, std::pair{L"PORT", false}}) {
+    CDDFTemplate t;
+    t.header.version = L"270";
+    t.header.groupName = L"G";
+    t.header.typeCode = type;
+    t.header.labelWidth = 1440;
+    t.header.labelHeight = 720;
+    t.header.landscape = landscape;
+    t.slots = {{0, 0}};
+    t.header.slotCount = 1;
+    test::WriteFile(dir / "ddf" / (std::wstring(type) + L".ddf"), WriteDDF(t, "G\r\n"));
+  }
+  FakeKnownFolders folders(dir.Path());
+  folders.Set(KnownFolder::Program, dir.Path());
+  DDFLibrary library(folders, false);
+  library.ScanAll();
+  ASSERT_TRUE(library.Contains(L"LAND"));
+  ASSERT_TRUE(library.Contains(L"PORT"));
+  ASSERT_EQ(db->AddExtension(L"301", L"LAND", L"A"), 0);
+  ASSERT_EQ(db->AddExtension(L"302", L"LAND", L"B"), 0);
+  ASSERT_EQ(db->AddExtension(L"303", L"PORT", L"C"), 0);
+  ASSERT_EQ(db->AddExtension(L"304", L"GONE", L"D"), 0);
+
+  EXPECT_EQ(JobOrientation({L"301", L"302", L"304"}, *db, library), kOrientationLandscape);
+  EXPECT_EQ(JobOrientation({L"301", L"303"}, *db, library), kOrientationPortrait);
+  EXPECT_EQ(JobOrientation({L"304"}, *db, library), kOrientationPortrait);
+  EXPECT_EQ(JobOrientation({}, *db, library), kOrientationPortrait);
 }
 
 }  // namespace
