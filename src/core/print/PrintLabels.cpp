@@ -32,11 +32,14 @@ void TemplateLabelRenderer::DrawLabel(PrintDocument& document, const std::wstrin
                                       int slot) {
   const auto it = layouts_.find(typeCode);
   if (it == layouts_.end() || !it->second) return;
-  std::vector<LabelGraphic> graphics;
-  if (pictures_.loader && pictures_.folders) {
-    graphics = LoadLabelGraphics(database_, id, pictures_.baseFolder, *pictures_.folders, *pictures_.loader);
+  if (graphicsId_ != id) {
+    graphics_.clear();
+    if (pictures_.loader && pictures_.folders) {
+      graphics_ = LoadLabelGraphics(database_, id, pictures_.baseFolder, *pictures_.folders, *pictures_.loader);
+    }
+    graphicsId_ = id;
   }
-  CPrintExtension label(context_, *it->second, database_, id, slot, adjustment_, &codes_, &graphics);
+  CPrintExtension label(context_, *it->second, database_, id, slot, adjustment_, &codes_, &graphics_);
   label.Print(document.PageCanvas());
 }
 

@@ -45,6 +45,10 @@ class TemplateLabelRenderer final : public LabelRenderer {
   PrinterAdjustment adjustment_;
   PictureSource pictures_;
   std::map<std::wstring, std::shared_ptr<const CDDFTemplate>> layouts_;
+  // The pictures of the extension drawn last: its copies follow one another, so each
+  // extension's pictures are read and decoded once, not once per copy.
+  std::optional<std::wstring> graphicsId_;
+  std::vector<LabelGraphic> graphics_;
 };
 
 struct PrintLabelsRequest {
