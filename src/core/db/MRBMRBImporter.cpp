@@ -12,8 +12,6 @@
 namespace mirn {
 namespace {
 
-constexpr int kGraphicsVersion = 302;
-
 // The last part of a stored file name, split at both kinds of separator; never a path.
 std::wstring SafeFileName(const std::wstring& name) {
   const size_t slash = name.find_last_of(L"\\/");
@@ -84,10 +82,7 @@ long long MRBMRBImporter::Import(const ExtensionCallable& replace, const Extensi
 
 bool MRBMRBImporter::CopyPicture(const std::wstring& hash) {
   MRBBase& target = Database();
-  std::filesystem::path existing;
-  std::wstring existingName;
-  if (target.HasVersion(kGraphicsVersion) && target.ExtractGraphic(hash, existing, existingName) == db::kOk)
-    return true;
+  if (target.HasGraphic(hash)) return true;
 
   std::filesystem::path extracted;
   std::wstring originalName;
