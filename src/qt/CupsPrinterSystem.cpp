@@ -119,12 +119,9 @@ std::optional<DeviceMode> CupsPrinterSystem::DefaultDeviceMode(const std::wstrin
   const QPrinterInfo info = FindPrinter(name);
   if (info.isNull()) return std::nullopt;
   DeviceMode mode;
-  mode.fields = kDmOrientation | kDmPaperSize | kDmPaperWidth | kDmPaperLength | kDmDefaultSource | kDmPrintQuality;
+  mode.fields = kDmOrientation | kDmDefaultSource | kDmPrintQuality;
   mode.orientation = kOrientationPortrait;
-  const QPageSize page = info.defaultPageSize().isValid() ? info.defaultPageSize() : QPageSize(QPageSize::Letter);
-  mode.paperSize = PaperCodeOf(page);
-  if (mode.paperSize == 0) mode.fields &= ~kDmPaperSize;
-  PaperTenthsOf(page, mode.paperWidth, mode.paperLength);
+  SetPaperOf(info.defaultPageSize().isValid() ? info.defaultPageSize() : QPageSize(QPageSize::Letter), mode);
   QPrinter printer(info, QPrinter::HighResolution);
   mode.defaultSource = SourceCodeOf(printer.paperSource());
   mode.printQuality = static_cast<std::int16_t>(printer.resolution());

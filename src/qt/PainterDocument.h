@@ -36,7 +36,6 @@ class PainterDocument final : public PrintDocument {
   bool End() override;
 
   QPainter& Painter() { return *painter_; }
-  int PagesStarted() const { return pages_; }
 
  private:
   std::unique_ptr<QPagedPaintDevice> device_;

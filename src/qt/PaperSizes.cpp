@@ -61,6 +61,16 @@ void PaperTenthsOf(const QPageSize& size, std::int16_t& width, std::int16_t& len
   length = static_cast<std::int16_t>(std::lround(mm.height() * 10));
 }
 
+void SetPaperOf(const QPageSize& size, DeviceMode& mode) {
+  mode.fields |= kDmPaperSize | kDmPaperWidth | kDmPaperLength;
+  mode.paperSize = PaperCodeOf(size);
+  if (mode.paperSize == 0) {
+    mode.paperSize = kPaperUser;
+    mode.fields &= ~kDmPaperSize;
+  }
+  PaperTenthsOf(size, mode.paperWidth, mode.paperLength);
+}
+
 std::int16_t SourceCodeOf(QPrinter::PaperSource source) {
   for (const SourceCode& s : kSources) {
     if (s.source == source) return s.code;

@@ -15,6 +15,10 @@ QPageSize PageSizeFor(const DeviceMode& mode);
 std::int16_t PaperCodeOf(const QPageSize& size);
 // Width and length of a page size in tenths of a millimetre (portrait).
 void PaperTenthsOf(const QPageSize& size, std::int16_t& width, std::int16_t& length);
+// Puts `size` into `mode`: its width and length, and its paper code; a size without a code
+// gets the user-defined code with the paper-size bit clear, so that readers of the mode
+// take the width and length instead of looking up a code.
+void SetPaperOf(const QPageSize& size, DeviceMode& mode);
 
 std::int16_t SourceCodeOf(QPrinter::PaperSource source);
 QPrinter::PaperSource PaperSourceFor(std::int16_t code);

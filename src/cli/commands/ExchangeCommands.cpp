@@ -143,16 +143,7 @@ int ImportCsv(const std::vector<std::string>& args, Context& c) {
   MemoryProfile styled;
   const Profile* profile = &c.profile;
   if (const auto style = parsed.Value("style")) {
-    const TextFormat f = ParseStyleString(FromUtf8(*style));
-    CsvImportSettings s;
-    s.face = f.face;
-    s.pointSize = f.size / 2;
-    s.bold = f.bold != 0;
-    s.italic = f.italic != 0;
-    s.underline = f.underline != 0;
-    s.strikeOut = f.strikeout != 0;
-    s.color = f.color;
-    s.alignment = static_cast<int>(f.alignment);
+    const CsvImportSettings s = CsvImportSettings::FromTextFormat(ParseStyleString(FromUtf8(*style)));
     s.Write(styled);
     profile = &styled;
   }

@@ -199,43 +199,19 @@ int PrintCalibration(const ParsedArgs& parsed, Context& c) {
   parsed.ExpectPositional(0, 0);
   std::optional<Target> target = OpenTarget(parsed, c);
   if (!target) return kExitFailed;
-  const std::optional<PrinterCapabilities> caps = target->system->Capabilities(target->printer, target->mode);
-  if (!caps) {
-    c.err << ToUtf8(kNoPrinterInstalled) << '\n';
-    return kExitFailed;
-  }
-  const PrintContext context = MakePrintContext(target->mode, *caps);
   PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
-  const PrinterAdjustment adjustment = adjustments.Load(target->printer);
-  std::unique_ptr<PrintDocument> doc =
-      target->system->StartDocument(target->printer, target->mode, L"Mirn calibration sheet");
-  if (!doc || !doc->StartPage()) {
-    c.err << ToUtf8(kPrintingError) << '\n';
-    return kExitFailed;
-  }
-  DrawCalibrationSheet(doc->PageCanvas(), context, adjustment);
-  const bool ok = doc->EndPage() && doc->End();
-  if (!ok) {
-    c.err << ToUtf8(kPrintingError) << '\n';
-    return kExitFailed;
+  switch (PrintCalibrationSheet(*target->system, target->printer, target->mode, adjustments)) {
+    case CalibrationOutcome::Printed:
+      break;
+    case CalibrationOutcome::NoPrinter:
+      c.err << ToUtf8(kNoPrinterInstalled) << '\n';
+      return kExitFailed;
+    case CalibrationOutcome::PrintingError:
+      c.err << ToUtf8(kPrintingError) << '\n';
+      return kExitFailed;
   }
   c.out << "Printed a calibration sheet to " << WhereText(parsed) << '\n';
   return kExitOk;
-}
-
-// Landscape when every chosen extension's layout is a landscape one.
-bool AllLandscape(const std::vector<std::wstring>& ids, MRBBase& db, DDFLibrary& library) {
-  bool any = false;
-  for (const std::wstring& id : ids) {
-    const std::wstring type = db.GetTypeCode(id);
-    if (!library.Contains(type)) continue;
-    try {
-      if (!library.GetTemplate(type)->IsLandscape()) return false;
-      any = true;
-    } catch (const std::exception&) {
-    }
-  }
-  return any;
 }
 
 int Print(const std::vector<std::string>& args, Context& c) {
@@ -274,7 +250,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
   library.ScanAll();
   std::optional<Target> target = OpenTarget(parsed, c);
   if (!target) return kExitFailed;
-  target->mode.orientation = AllLandscape(ids, *db, library) ? kOrientationLandscape : kOrientationPortrait;
+  target->mode.orientation = JobOrientation(ids, *db, library);
   target->mode.fields |= kDmOrientation;
 
   PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
@@ -299,8 +275,9 @@ int Printers(const std::vector<std::string>& args, Context& c) {
   EnsureGuiApplication();
   const std::unique_ptr<PrinterSystem> system = MakeCupsPrinterSystem();
   PrinterSystem& printers = *system;
+  const std::vector<std::wstring> names = printers.ListPrinters();
   Json list = Json::array();
-  for (const std::wstring& name : printers.ListPrinters()) {
+  for (const std::wstring& name : names) {
     const std::optional<PrinterInfo> info = printers.Info(name);
     if (!info) continue;
     const std::wstring where = info->location.empty() ? info->port : info->location;
@@ -316,7 +293,7 @@ int Printers(const std::vector<std::string>& args, Context& c) {
   }
   if (parsed.Has("json")) {
     c.out << list.dump(2) << '\n';
-  } else if (list.empty() && printers.ListPrinters().empty()) {
+  } else if (names.empty()) {
     c.err << ToUtf8(kNoPrintersAvailable) << '\n';
   }
   return kExitOk;
@@ -367,8 +344,7 @@ int Adjust(const std::vector<std::string>& args, Context& c) {
   PrinterAdjustmentStore store(PrinterAdjustmentsPath(c.folders), c.profile);
   PrinterAdjustment a = store.Load(FromUtf8(parsed.Positional()[0]));
   if (portrait || landscape) {
-    // Each pair is read again from the file and replaced alone, as the adjustment pages do.
-    a = store.Load(a.name);
+    // Each pair given replaces its own values alone, as the adjustment pages do.
     if (portrait) std::tie(a.portraitX, a.portraitY) = *portrait;
     if (landscape) std::tie(a.landscapeX, a.landscapeY) = *landscape;
     if (!store.Save(a)) {

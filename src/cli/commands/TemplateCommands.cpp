@@ -26,16 +26,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::string ReadWholeFile(const std::filesystem::path& path, bool& ok) {
-  std::string bytes;
-  ok = false;
-  FileByteSource file(path);
-  if (!file.IsOpen()) return bytes;
-  bytes.resize(file.Size());
-  ok = file.ReadAt(0, bytes.data(), bytes.size()) == bytes.size();
-  return bytes;
-}
-
 std::string FlagText(std::uint32_t flags) {
   std::uint32_t unnamed = 0;
   std::string text;
@@ -90,9 +80,8 @@ int Build(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {});
   parsed.ExpectPositional(2, 2);
   const std::filesystem::path source = parsed.Positional()[0], target = parsed.Positional()[1];
-  bool ok = false;
-  const std::string json = ReadWholeFile(source, ok);
-  if (!ok) {
+  std::string json;
+  if (!ReadWholeFile(source, json)) {
     c.err << "cannot read " << source.string() << '\n';
     return kExitFailed;
   }

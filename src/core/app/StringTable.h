@@ -16,6 +16,7 @@ enum StringId : int {
   kStrStyleStrikeout = 2099,
   kStrPointsSuffix = 2100,
   kStrNoLayoutTemplates = 6144,
+  kStrMissingAddOn = 6149,     // "%1\nCould not locate an Add-On file. …"
 };
 
 // The text of a numbered string; empty for a number the table does not hold.

@@ -51,31 +51,6 @@ bool TruncateInto(double value, Integer low, Integer high, Integer& out) {
   return true;
 }
 
-// Seconds after 1970-01-01 00:00 as a calendar date and time, with no time zone applied:
-// the stamp is carried over as the legacy file wrote it.
-LocalDateTime FromEpochSeconds(std::int64_t seconds) {
-  std::int64_t days = seconds / 86400;
-  std::int64_t rest = seconds % 86400;
-  if (rest < 0) {
-    rest += 86400;
-    --days;
-  }
-  days += 719468;
-  const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-  const auto dayOfEra = static_cast<unsigned>(days - era * 146097);
-  const unsigned yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const unsigned monthIndex = (5 * dayOfYear + 2) / 153;
-  LocalDateTime time;
-  time.day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
-  time.month = static_cast<int>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
-  time.year = static_cast<int>(yearOfEra + era * 400 + (time.month <= 2 ? 1 : 0));
-  time.hour = static_cast<int>(rest / 3600);
-  time.minute = static_cast<int>(rest / 60 % 60);
-  time.second = static_cast<int>(rest % 60);
-  return time;
-}
-
 std::wstring ModifiedStamp(double seconds) {
   // Stamps outside the years 1 to 9999 have no four-digit form; they become the nearest end.
   constexpr std::int64_t kFirst = -62135596800;  // 0001-01-01 00:00

@@ -114,6 +114,8 @@ class MRBBase {
   // Stores the bytes of `graphic.fileName` (once per content) and turns the record into a
   // loaded embedded graphic.
   int EmbedGraphic(MRBGraphic& graphic);
+  // True when the database stores the picture `hash`.
+  bool HasGraphic(std::wstring_view hash);
   // Writes the stored picture `hash` to a temporary file owned by this object.
   int ExtractGraphic(std::wstring_view hash, std::filesystem::path& path,
                      std::wstring& originalName);

@@ -52,4 +52,30 @@ std::wstring CsvImportSettings::Describe() const {
   return text;
 }
 
+TextFormat CsvImportSettings::ToTextFormat() const {
+  TextFormat f;
+  f.face = ClampFace(face);
+  f.size = pointSize * 2;
+  f.bold = bold ? 1 : 0;
+  f.italic = italic ? 1 : 0;
+  f.underline = underline ? 1 : 0;
+  f.strikeout = strikeOut ? 1 : 0;
+  f.color = color;
+  f.alignment = (alignment >= 0 && alignment <= 3) ? static_cast<Alignment>(alignment) : Alignment::Center;
+  return f;
+}
+
+CsvImportSettings CsvImportSettings::FromTextFormat(const TextFormat& format) {
+  CsvImportSettings s;
+  s.face = format.face;
+  s.pointSize = format.size / 2;
+  s.bold = format.bold != 0;
+  s.italic = format.italic != 0;
+  s.underline = format.underline != 0;
+  s.strikeOut = format.strikeout != 0;
+  s.color = format.color;
+  s.alignment = static_cast<int>(format.alignment);
+  return s;
+}
+
 }  // namespace mirn

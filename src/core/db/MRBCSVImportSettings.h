@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "text/TextFormat.h"
+
 namespace mirn {
 
 class Profile;
@@ -28,6 +30,13 @@ struct CsvImportSettings {
   // What the settings dialog shows: face, a blank, the size and " pt", then " Bold",
   // " Italic", " Underline", " StrikeOut" for the flags that are set.
   std::wstring Describe() const;
+
+  // The character format every imported field is written in: the face cut to the
+  // format's limit, the size in half-points, an alignment outside 0-3 centred.
+  TextFormat ToTextFormat() const;
+  // The settings of a character format (a style string given for one run): the size in
+  // whole points, half-points dropped.
+  static CsvImportSettings FromTextFormat(const TextFormat& format);
 
   bool operator==(const CsvImportSettings&) const = default;
 };

@@ -13,23 +13,6 @@
 #include "util/Text.h"
 
 namespace mirn {
-namespace {
-
-TextFormat ToTextFormat(const CsvImportSettings& s) {
-  TextFormat f;
-  f.face = ClampFace(s.face);
-  f.size = s.pointSize * 2;
-  f.bold = s.bold ? 1 : 0;
-  f.italic = s.italic ? 1 : 0;
-  f.underline = s.underline ? 1 : 0;
-  f.strikeout = s.strikeOut ? 1 : 0;
-  f.color = s.color;
-  f.alignment = (s.alignment >= 0 && s.alignment <= 3) ? static_cast<Alignment>(s.alignment) : Alignment::Center;
-  return f;
-}
-
-}  // namespace
-
 MRBCSVImporter::MRBCSVImporter(MRBBase& database, DDFLibrary& library, const Profile& profile,
                                std::istream& in)
     : MRBImporter(database), library_(&library), profile_(&profile), in_(&in) {}
@@ -39,7 +22,7 @@ long long MRBCSVImporter::CountRecords() { return CountCsvDataLines(*in_); }
 long long MRBCSVImporter::Import(const ExtensionCallable& replace, const ExtensionCallable& progress) {
   ResetIncomplete();
   skipped_ = 0;
-  const TextFormat format = ToTextFormat(CsvImportSettings::Read(*profile_));
+  const TextFormat format = CsvImportSettings::Read(*profile_).ToTextFormat();
   // The selectable field ids of each layout, in ascending id order; empty when the layout
   // file cannot be read.
   std::map<std::wstring, std::vector<unsigned>> fieldsOf;

@@ -1,5 +1,6 @@
 #include "db/MRBExporter.h"
 
+#include "db/DbRanges.h"
 #include "db/MRBBase.h"
 #include "db/MRBExporterTextSource.h"
 #include "templates/DDFException.h"
@@ -33,12 +34,13 @@ long long MRBExporter::Export(const ExtensionCallable& progress) {
   rowsNotWritten_ = 0;
   if (IncludeHeaders && !WriteRow(HeaderRow())) ++rowsNotWritten_;
   long long count = 0;
-  std::wstring id;
-  std::wstring after;
-  while (db_->GetNextExtension(after, id)) {
-    after = id;
-    if (progress && !progress(id, db_->GetName(id))) return 0;
-    if (WriteRow(RowOf(id))) {
+  for (const std::wstring& id : ExtensionRange(db_)) {
+    // One read of the record serves the progress line and the row.
+    std::wstring typeCode;
+    std::wstring name;
+    db_->GetExtension(id, typeCode, name);
+    if (progress && !progress(id, name)) return 0;
+    if (WriteRow(RowOf(id, typeCode, name))) {
       ++count;
     } else {
       ++rowsNotWritten_;
@@ -51,6 +53,11 @@ std::vector<std::wstring> MRBExporter::RowOf(const std::wstring& id) {
   std::wstring typeCode;
   std::wstring name;
   db_->GetExtension(id, typeCode, name);
+  return RowOf(id, typeCode, name);
+}
+
+std::vector<std::wstring> MRBExporter::RowOf(const std::wstring& id, const std::wstring& typeCode,
+                                             const std::wstring& name) {
   std::vector<std::wstring> cells = {id};
   const bool known = library_->Contains(typeCode);
   if (UseFriendlyNames && known) {

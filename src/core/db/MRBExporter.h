@@ -54,6 +54,9 @@ class MRBExporter {
   const std::filesystem::path& Path() const { return path_; }
 
  private:
+  // The row of an extension whose record has been read already.
+  std::vector<std::wstring> RowOf(const std::wstring& id, const std::wstring& typeCode,
+                                  const std::wstring& name);
   // The layout of a type code, kept for the run; null when the library does not know it
   // or its file cannot be read.
   const CDDFTemplate* LayoutOf(const std::wstring& typeCode);

@@ -38,6 +38,13 @@ ExchangeOutcome RunExport(MRBBase& database, MRBExporter& exporter, bool opened,
   return outcome;
 }
 
+// Whether an imported id names an extension of `database`. The id is judged as the
+// database will store it, trimmed: a source id " 7 " is asked about when 7 exists, instead
+// of replacing 7 unasked when it is written.
+ImportSession::ExistsFunction ExistsIn(MRBBase& database) {
+  return [&database](const std::wstring& id) { return database.ExtensionExists(Trim(id)); };
+}
+
 ExchangeOutcome RunImport(MRBImporter& importer, ExchangeProgressView& view, ImportSession& session) {
   ExchangeOutcome outcome;
   view.SetRange(importer.CountRecords());
@@ -84,7 +91,7 @@ ExchangeOutcome RunCsvImport(MRBBase& database, DDFLibrary& library, const Profi
     return outcome;
   }
   MRBCSVImporter importer(database, library, profile, in);
-  ImportSession session(view, question, [&](const std::wstring& id) { return database.ExtensionExists(id); });
+  ImportSession session(view, question, ExistsIn(database));
   ExchangeOutcome outcome = RunImport(importer, view, session);
   outcome.skipped = importer.SkippedLines();
   return outcome;
@@ -100,7 +107,7 @@ ExchangeOutcome RunMerge(MRBBase& database, const std::filesystem::path& path, c
     return outcome;
   }
   MRBMRBImporter importer(database, *source);
-  ImportSession session(view, question, [&](const std::wstring& id) { return database.ExtensionExists(id); });
+  ImportSession session(view, question, ExistsIn(database));
   ExchangeOutcome outcome = RunImport(importer, view, session);
   outcome.picturesNotCopied = importer.PicturesNotCopied();
   return outcome;

@@ -30,6 +30,13 @@ bool IsReusableExtraction(const std::filesystem::path& path, int64_t size) {
 
 }  // namespace
 
+bool MRBBase::HasGraphic(std::wstring_view hash) {
+  if (!IsOpen() || !HasVersion(302)) return false;
+  auto c = db_->Prepare(L"SELECT 1 FROM graphics WHERE hash=:hash;", false);
+  c->BindText(":hash", hash);
+  return c->Step();
+}
+
 int MRBBase::ExtractGraphic(std::wstring_view hash, std::filesystem::path& path,
                             std::wstring& originalName) {
   if (!IsOpen()) return db::kNotOpen;

@@ -3,6 +3,7 @@
 #include <set>
 #include <system_error>
 
+#include "db/DbRanges.h"
 #include "db/MRBBase.h"
 #include "db/MRBGraphic.h"
 #include "platform/Guid.h"
@@ -10,8 +11,6 @@
 
 namespace mirn {
 namespace {
-
-constexpr int kGraphicsVersion = 302;
 
 // The last part of a stored file name, split at both kinds of separator; never a path.
 std::wstring SafeFileName(const std::wstring& name) {
@@ -54,10 +53,7 @@ long long MRBMRBImporter::Import(const ExtensionCallable& replace, const Extensi
   MRBBase& target = Database();
   std::set<std::wstring> copiedPictures;
   long long count = 0;
-  std::wstring id;
-  std::wstring after;
-  while (source_->GetNextExtension(after, id)) {
-    after = id;
+  for (const std::wstring& id : ExtensionRange(source_)) {
     std::wstring typeCode;
     std::wstring name;
     source_->GetExtension(id, typeCode, name);
@@ -67,8 +63,7 @@ long long MRBMRBImporter::Import(const ExtensionCallable& replace, const Extensi
     bool complete = PutExtension(id, typeCode, name);
     // The target trims the id it stores; the fields go under that id.
     const std::wstring storedId = Trim(id);
-    for (int fieldId = source_->GetNextFieldId(id, 0); fieldId != 0;
-         fieldId = source_->GetNextFieldId(id, fieldId)) {
+    for (const int fieldId : FieldIdRange(source_, id)) {
       const std::wstring content = source_->GetField(id, fieldId);
       if (IsGraphicSlot(fieldId)) {
         MRBGraphic graphic;
@@ -87,10 +82,7 @@ long long MRBMRBImporter::Import(const ExtensionCallable& replace, const Extensi
 
 bool MRBMRBImporter::CopyPicture(const std::wstring& hash) {
   MRBBase& target = Database();
-  std::filesystem::path existing;
-  std::wstring existingName;
-  if (target.HasVersion(kGraphicsVersion) && target.ExtractGraphic(hash, existing, existingName) == db::kOk)
-    return true;
+  if (target.HasGraphic(hash)) return true;
 
   std::filesystem::path extracted;
   std::wstring originalName;

@@ -32,6 +32,8 @@ inline constexpr std::int16_t kDuplexSimplex = 1;
 inline constexpr std::int16_t kPaperLetter = 1;
 inline constexpr std::int16_t kPaperLegal = 5;
 inline constexpr std::int16_t kPaperA4 = 9;
+// A size of its own, given by the width and length (the paper-size bit then stays clear).
+inline constexpr std::int16_t kPaperUser = 256;
 
 // The settings a document is printed with. Lengths in tenths of a millimetre; the print
 // quality is in dots per inch when positive.

@@ -1,5 +1,8 @@
 #include "print/CalibrationSheet.h"
 
+#include <memory>
+#include <optional>
+
 #include "print/AdjustmentUnits.h"
 
 namespace mirn {
@@ -55,6 +58,19 @@ std::vector<CalibrationMark> CalibrationMarks(int paperWidthTwips, int paperHeig
 
 std::wstring CalibrationDistance(int twips) {
   return FormatAdjustment(twips, MeasureUnit::Inches) + L" in (" + Millimetres(twips) + L" mm)";
+}
+
+CalibrationOutcome PrintCalibrationSheet(PrinterSystem& printers, const std::wstring& printer, const DeviceMode& mode,
+                                         PrinterAdjustmentStore& adjustments) {
+  const std::optional<PrinterCapabilities> caps = printers.Capabilities(printer, mode);
+  if (!caps) return CalibrationOutcome::NoPrinter;
+  const PrintContext context = MakePrintContext(mode, *caps);
+  const PrinterAdjustment adjustment = adjustments.Load(printer);
+  std::unique_ptr<PrintDocument> doc = printers.StartDocument(printer, mode, L"Mirn calibration sheet");
+  if (!doc || !doc->StartPage()) return CalibrationOutcome::PrintingError;
+  DrawCalibrationSheet(doc->PageCanvas(), context, adjustment);
+  const bool ok = doc->EndPage() && doc->End();
+  return ok ? CalibrationOutcome::Printed : CalibrationOutcome::PrintingError;
 }
 
 void DrawCalibrationSheet(Canvas& canvas, const PrintContext& context, const PrinterAdjustment& adjustment) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Canvas.h"
+#include "platform/PrinterSystem.h"
 #include "print/PrintContext.h"
 #include "print/PrinterAdjustment.h"
 
@@ -28,5 +29,16 @@ std::wstring CalibrationDistance(int twips);
 
 // Draws the sheet on one page. `printerName` and the adjustment are written on the sheet.
 void DrawCalibrationSheet(Canvas& canvas, const PrintContext& context, const PrinterAdjustment& adjustment);
+
+enum class CalibrationOutcome {
+  Printed,
+  NoPrinter,      // the printer's page geometry could not be asked for
+  PrintingError,  // the document or its page could not be started or finished
+};
+
+// Prints the sheet as a one-page document "Mirn calibration sheet", with the printer's
+// adjustment from the store.
+CalibrationOutcome PrintCalibrationSheet(PrinterSystem& printers, const std::wstring& printer, const DeviceMode& mode,
+                                         PrinterAdjustmentStore& adjustments);
 
 }  // namespace mirn

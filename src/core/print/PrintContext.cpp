@@ -48,12 +48,4 @@ PrintContext MakePrintContext(const DeviceMode& mode, const PrinterCapabilities&
   return c;
 }
 
-int TwipsToDeviceX(const PrintContext& context, long long twips) {
-  return static_cast<int>(RoundDivide(twips * context.dpiX, 1440));
-}
-
-int TwipsToDeviceY(const PrintContext& context, long long twips) {
-  return static_cast<int>(RoundDivide(twips * context.dpiY, 1440));
-}
-
 }  // namespace mirn

@@ -25,8 +25,4 @@ struct PrintContext {
 // Builds the context from the device mode and what the printer reports for it.
 PrintContext MakePrintContext(const DeviceMode& mode, const PrinterCapabilities& caps);
 
-// Twips to device units along x or y (1440 twips per inch), rounded to nearest.
-int TwipsToDeviceX(const PrintContext& context, long long twips);
-int TwipsToDeviceY(const PrintContext& context, long long twips);
-
 }  // namespace mirn

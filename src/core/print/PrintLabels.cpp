@@ -1,5 +1,7 @@
 #include "print/PrintLabels.h"
 
+#include <set>
+
 #include "db/MRBBase.h"
 #include "panel/LabelGraphics.h"
 #include "print/PrintTexts.h"
@@ -30,12 +32,30 @@ void TemplateLabelRenderer::DrawLabel(PrintDocument& document, const std::wstrin
                                       int slot) {
   const auto it = layouts_.find(typeCode);
   if (it == layouts_.end() || !it->second) return;
-  std::vector<LabelGraphic> graphics;
-  if (pictures_.loader && pictures_.folders) {
-    graphics = LoadLabelGraphics(database_, id, pictures_.baseFolder, *pictures_.folders, *pictures_.loader);
+  if (graphicsId_ != id) {
+    graphics_.clear();
+    if (pictures_.loader && pictures_.folders) {
+      graphics_ = LoadLabelGraphics(database_, id, pictures_.baseFolder, *pictures_.folders, *pictures_.loader);
+    }
+    graphicsId_ = id;
   }
-  CPrintExtension label(context_, *it->second, database_, id, slot, adjustment_, &codes_, &graphics);
+  CPrintExtension label(context_, *it->second, database_, id, slot, adjustment_, &codes_, &graphics_);
   label.Print(document.PageCanvas());
+}
+
+std::int16_t JobOrientation(const std::vector<std::wstring>& ids, MRBBase& database, DDFLibrary& library) {
+  std::set<std::wstring> types;
+  for (const std::wstring& id : ids) types.insert(database.GetTypeCode(id));
+  bool any = false;
+  for (const std::wstring& type : types) {
+    if (!library.Contains(type)) continue;
+    try {
+      if (!library.GetTemplate(type)->IsLandscape()) return kOrientationPortrait;
+      any = true;
+    } catch (const std::exception&) {
+    }
+  }
+  return any ? kOrientationLandscape : kOrientationPortrait;
 }
 
 PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& request, MRBBase& database,

@@ -45,6 +45,10 @@ class TemplateLabelRenderer final : public LabelRenderer {
   PrinterAdjustment adjustment_;
   PictureSource pictures_;
   std::map<std::wstring, std::shared_ptr<const CDDFTemplate>> layouts_;
+  // The pictures of the extension drawn last: its copies follow one another, so each
+  // extension's pictures are read and decoded once, not once per copy.
+  std::optional<std::wstring> graphicsId_;
+  std::vector<LabelGraphic> graphics_;
 };
 
 struct PrintLabelsRequest {
@@ -54,6 +58,11 @@ struct PrintLabelsRequest {
   std::vector<std::wstring> ids;  // the chosen extensions; IDs not in the database are left out
   int copies = 1;
 };
+
+// The orientation a job of the chosen extensions prints in: landscape when every one whose
+// layout the library has (and can read) is a landscape layout and there is at least one,
+// else portrait. Each layout type is looked at once.
+std::int16_t JobOrientation(const std::vector<std::wstring>& ids, MRBBase& database, DDFLibrary& library);
 
 // Prints the chosen extensions. Answers the job's result; a printer that cannot be opened
 // is reported with the no-printer message and counts as a failed document.

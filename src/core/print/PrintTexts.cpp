@@ -1,5 +1,7 @@
 #include "print/PrintTexts.h"
 
+#include "app/StringTable.h"
+
 namespace mirn {
 
 std::wstring ReadyText(long long labels, int copies, std::wstring_view groupName,
@@ -37,9 +39,7 @@ const wchar_t* const kNoPrinterInstalled =
 const wchar_t* const kPrintingError = L"Unable to print because a printing error has occurred.";
 
 std::wstring MissingLayoutText(std::wstring_view typeCode) {
-  return std::wstring(typeCode) +
-         L"\nCould not locate an Add-On file. You will not be able to edit this extension until "
-         L"the file is installed.";
+  return FormatString(LoadString(kStrMissingAddOn), {std::wstring(typeCode)});
 }
 
 std::wstring CannotSelectPrinterText(std::wstring_view printer) {

@@ -11,19 +11,6 @@
 namespace mirn {
 namespace {
 
-long long DaysFromCivil(int y, int m, int d) {
-  y -= m <= 2;
-  const long long era = (y >= 0 ? y : y - 399) / 400;
-  const long long yoe = y - era * 400;
-  const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
-}
-
-long long ToSeconds(const LocalDateTime& t) {
-  return DaysFromCivil(t.year, t.month, t.day) * 86400LL + t.hour * 3600LL + t.minute * 60LL + t.second;
-}
-
 std::int16_t ReadInt16(const pugi::xml_node& printer, const char* name) {
   long long v = 0;
   if (!ParseInt(FromUtf8(printer.child(name).attribute("value").value()), v)) return 0;
@@ -62,7 +49,7 @@ void AddValue(pugi::xml_node printer, const char* name, long long value) {
 
 }  // namespace
 
-long long SecondsBetween(const LocalDateTime& a, const LocalDateTime& b) { return ToSeconds(b) - ToSeconds(a); }
+long long SecondsBetween(const LocalDateTime& a, const LocalDateTime& b) { return ToEpochSeconds(b) - ToEpochSeconds(a); }
 
 PrinterSettings PrinterSettings::Record(const DeviceMode& mode, const LocalDateTime& now) {
   PrinterSettings s;

@@ -32,7 +32,7 @@ DDFCache::DDFCache(const std::filesystem::path& file) : file_(file) {
   }
   // The cache is read once at every start; mapping it spares a read call per page.
   db_.Execute("PRAGMA mmap_size = 67108864;");
-  if (VersionMatches()) return;
+  if (MetaListsVersion(db_, kCacheVersion)) return;
   db_.Close();
   std::filesystem::remove(file, ec);
   if (!db_.Open(file, false, true) || !CreateSchema()) db_.Close();
@@ -45,12 +45,6 @@ bool DDFCache::CreateSchema() {
   if (db_.Execute(kCreateMeta) && db_.Execute(kCreateCache) && db_.Execute("COMMIT;")) return true;
   db_.Execute("ROLLBACK;");
   return false;
-}
-
-bool DDFCache::VersionMatches() {
-  SqliteStatement query(db_, "SELECT value FROM meta WHERE key=:key;");
-  query.Bind(":key", std::wstring_view(L"versions"));
-  return query.Step() && ListsVersion(query.Text(0), kCacheVersion);
 }
 
 bool DDFCache::BeginScan() {

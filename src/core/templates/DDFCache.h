@@ -39,7 +39,6 @@ class DDFCache {
 
  private:
   bool CreateSchema();
-  bool VersionMatches();
 
   std::filesystem::path file_;
   SqliteConnection db_;

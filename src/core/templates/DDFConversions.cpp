@@ -26,37 +26,39 @@ bool DDFConversions::OpenFile(const std::filesystem::path& file) {
   std::error_code ec;
   // Opening read-only never creates the file, but a folder of that name must not count.
   if (!std::filesystem::is_regular_file(file, ec) || !db_.Open(file, true, false)) return false;
-  SqliteStatement query(db_, "SELECT value FROM meta WHERE key=:key;");
-  query.Bind(":key", std::wstring_view(L"versions"));
-  if (!query.Step() || !ListsVersion(query.Text(0), kConversionsVersion)) {
+  if (!MetaListsVersion(db_, kConversionsVersion)) {
     db_.Close();
     return false;
   }
   return true;
 }
 
-bool DDFConversions::HasConversion(const std::wstring& oldTypeCode) const {
+std::optional<std::wstring> DDFConversions::Lookup(const std::wstring& oldTypeCode) const {
   SqliteStatement query(db_, kLookup);
   query.Bind(":oldTypeCode", std::wstring_view(oldTypeCode));
-  return query.Step();
+  if (!query.Step()) return std::nullopt;
+  return query.Text(0);
+}
+
+bool DDFConversions::HasConversion(const std::wstring& oldTypeCode) const {
+  return Lookup(oldTypeCode).has_value();
 }
 
 std::wstring DDFConversions::GetNewTypeCode(const std::wstring& oldTypeCode) const {
-  SqliteStatement query(db_, kLookup);
-  query.Bind(":oldTypeCode", std::wstring_view(oldTypeCode));
-  if (!query.Step()) throw DDFConversionException(L"no new typeCode for DDF: " + oldTypeCode);
-  return query.Text(0);
+  std::optional<std::wstring> newCode = Lookup(oldTypeCode);
+  if (!newCode) throw DDFConversionException(L"no new typeCode for DDF: " + oldTypeCode);
+  return std::move(*newCode);
 }
 
 std::vector<TypeCodeChange> DDFConversions::ApplyConversions(MRBBase& database, const DDFLibrary& library) const {
   std::vector<TypeCodeChange> changes;
   if (!IsOpen()) return changes;
-  // The codes are gathered first: the changes below must not feed back into the walk.
-  std::vector<std::wstring> converted;
+  // The codes are gathered first, each with its new code from a single lookup: the changes
+  // below must not feed back into the walk.
+  std::vector<std::pair<std::wstring, std::wstring>> converted;
   for (const auto& code : database.GetTypeCodes())
-    if (HasConversion(code)) converted.push_back(code);
-  for (const auto& oldCode : converted) {
-    const std::wstring newCode = GetNewTypeCode(oldCode);
+    if (std::optional<std::wstring> newCode = Lookup(code)) converted.emplace_back(code, std::move(*newCode));
+  for (const auto& [oldCode, newCode] : converted) {
     const std::vector<std::wstring> ids = database.GetExtensionsWithTypeCode(oldCode);
     if (!library.Contains(newCode)) continue;
     for (const auto& id : ids) changes.push_back({id, oldCode, newCode, database.ChangeTypeCode(id, newCode)});

@@ -4,6 +4,7 @@
 // the file is missing or of another version every lookup finds nothing.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ class DDFConversions {
   std::vector<TypeCodeChange> ApplyConversions(MRBBase& database, const DDFLibrary& library) const;
 
  private:
+  // The new type code of an old one; nothing when the table has no row for it.
+  std::optional<std::wstring> Lookup(const std::wstring& oldTypeCode) const;
+
   SqliteConnection db_;
 };
 

@@ -100,4 +100,10 @@ bool ListsVersion(std::wstring_view versions, long long version) {
   return false;
 }
 
+bool MetaListsVersion(const SqliteConnection& db, long long version) {
+  SqliteStatement query(db, "SELECT value FROM meta WHERE key=:key;");
+  query.Bind(":key", std::wstring_view(L"versions"));
+  return query.Step() && ListsVersion(query.Text(0), version);
+}
+
 }  // namespace mirn

@@ -64,5 +64,7 @@ class SqliteStatement {
 // Whether a "versions" meta value (integers separated by spaces and commas) lists `version`;
 // tokens that are not integers are ignored.
 bool ListsVersion(std::wstring_view versions, long long version);
+// Whether the database's meta table has a "versions" row that lists `version`.
+bool MetaListsVersion(const SqliteConnection& db, long long version);
 
 }  // namespace mirn

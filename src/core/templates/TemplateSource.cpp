@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "db/MRBGraphic.h"
 #include "templates/DDFWriter.h"
 #include "util/Text.h"
 
@@ -29,7 +30,6 @@ constexpr FlagName kFlagNames[] = {
 // Sheet sizes in twips, for the warning about labels that run off the sheet.
 constexpr std::int32_t kSheetShort = 12240;  // 8.5 in
 constexpr std::int32_t kSheetLong = 15840;   // 11 in
-constexpr std::uint32_t kLastPictureSlot = 1024;
 
 [[noreturn]] void Fail(const std::string& where, const std::string& what) {
   throw TemplateSourceError(where + ": " + what);
@@ -219,7 +219,7 @@ TemplateSource ParseTemplateSource(std::string_view json, std::vector<std::strin
     object.id = static_cast<std::uint32_t>(Integer(Member(o, "id", where), where + ".id", 0, UINT32_MAX));
     if (!ids.insert(object.id).second) Fail(where + ".id", std::to_string(object.id) + " is used twice");
     object.flags = Flags(Member(o, "flags", where), where + ".flags");
-    if (object.IsTextField() && object.id >= 1 && object.id <= kLastPictureSlot)
+    if (object.IsTextField() && object.id <= kLastGraphicSlot && IsGraphicSlot(static_cast<int>(object.id)))
       Fail(where + ".id", "text field ids 1 to 1024 are taken by pictures; use 0 or 1025 and above");
     if (const auto c = o.find("color"); c != o.end()) object.color = Colour(*c, where + ".color");
     if (const auto r = o.find("reserved"); r != o.end())

@@ -99,4 +99,41 @@ std::optional<LocalDateTime> ParseIsoExtended(std::wstring_view text) {
   return Checked(t);
 }
 
+std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day) {
+  year -= month <= 2 ? 1 : 0;
+  const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
+  const auto yearOfEra = static_cast<unsigned>(year - era * 400);
+  const unsigned dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  return era * 146097 + static_cast<std::int64_t>(dayOfEra) - 719468;
+}
+
+LocalDateTime FromEpochSeconds(std::int64_t seconds) {
+  std::int64_t days = seconds / 86400;
+  std::int64_t rest = seconds % 86400;
+  if (rest < 0) {
+    rest += 86400;
+    --days;
+  }
+  days += 719468;
+  const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+  const auto dayOfEra = static_cast<unsigned>(days - era * 146097);
+  const unsigned yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const unsigned monthIndex = (5 * dayOfYear + 2) / 153;
+  LocalDateTime time;
+  time.day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
+  time.month = static_cast<int>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
+  time.year = static_cast<int>(yearOfEra + era * 400 + (time.month <= 2 ? 1 : 0));
+  time.hour = static_cast<int>(rest / 3600);
+  time.minute = static_cast<int>(rest / 60 % 60);
+  time.second = static_cast<int>(rest % 60);
+  return time;
+}
+
+std::int64_t ToEpochSeconds(const LocalDateTime& t) {
+  return DaysFromCivil(t.year, static_cast<unsigned>(t.month), static_cast<unsigned>(t.day)) * 86400 +
+         t.hour * 3600LL + t.minute * 60LL + t.second;
+}
+
 }  // namespace mirn

@@ -2,6 +2,7 @@
 // Local calendar time and its ISO 8601 text forms.
 
 #include <compare>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,5 +30,13 @@ std::wstring FormatIsoExtended(const LocalDateTime& t);
 // including dates that do not exist (20150230T000000).
 std::optional<LocalDateTime> ParseIsoBasic(std::wstring_view text);
 std::optional<LocalDateTime> ParseIsoExtended(std::wstring_view text);
+
+// Days from 1970-01-01 to a date of the proleptic Gregorian calendar (negative before it).
+// A day past the month's end counts on into the next month.
+std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day);
+// Seconds after 1970-01-01 00:00 as a calendar date and time and back, with no time zone
+// applied.
+LocalDateTime FromEpochSeconds(std::int64_t seconds);
+std::int64_t ToEpochSeconds(const LocalDateTime& t);
 
 }  // namespace mirn

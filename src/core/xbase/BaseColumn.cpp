@@ -4,6 +4,8 @@
 #include <cstring>
 #include <limits>
 
+#include "util/DateTime.h"
+#include "util/SourceOpener.h"
 #include "xbase/Exception.h"
 
 namespace mirn::xbase {
@@ -12,16 +14,6 @@ namespace {
 
 bool IsCSpace(char ch) {
   return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r';
-}
-
-// Days from 1970-01-01 to the given civil date (proleptic Gregorian).
-std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day) {
-  year -= month <= 2 ? 1 : 0;
-  const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
-  const auto yearOfEra = static_cast<unsigned>(year - era * 400);
-  const unsigned dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + static_cast<std::int64_t>(dayOfEra) - 719468;
 }
 
 }  // namespace
@@ -99,12 +91,6 @@ Value DateColumn::Read(const char* bytes, std::size_t length) const {
       DaysFromCivil(year, static_cast<unsigned>(month), 1) + (day - 1);
   return Time{days * 86400};
 }
-
-}  // namespace mirn::xbase
-
-#include "util/SourceOpener.h"
-
-namespace mirn::xbase {
 
 MemoColumn::MemoColumn(std::string name, char type, std::uint8_t length, std::uint8_t decimals,
                        std::shared_ptr<ByteSource> memo)

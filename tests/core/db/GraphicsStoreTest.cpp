@@ -52,6 +52,7 @@ TEST_F(Graphics, EmbeddingStoresOneRowPerContentAndTheSlotNamesThePlaceholder) {
             L"C:\\embedded graphic\\upgrade-to-mirn-3_point_2-or-higher-to-see-it.PNG");
   EXPECT_EQ(stored.relativeName, stored.fileName);
   EXPECT_EQ(stored.embeddedHash, Sha1OfFile(picture));
+  EXPECT_TRUE(db->HasGraphic(stored.embeddedHash));
 
   MRBGraphic loaded;
   EXPECT_EQ(db->GetGraphicField(L"2", 7, loaded), db::kOk);
@@ -108,6 +109,7 @@ TEST_F(Graphics, MissingPicturesSlotsAndVersionsGiveTheirCodes) {
   std::filesystem::path path;
   std::wstring name;
   EXPECT_EQ(db->ExtractGraphic(std::wstring(40, L'0'), path, name), db::kVersionMissing);
+  EXPECT_FALSE(db->HasGraphic(std::wstring(40, L'0')));
   MRBGraphic missing = Embedded(dir_ / "nothing.png");
   EXPECT_EQ(db->EmbedGraphic(missing), db::kGraphicIo);
   EXPECT_FALSE(db->HasVersion(302));
@@ -115,6 +117,7 @@ TEST_F(Graphics, MissingPicturesSlotsAndVersionsGiveTheirCodes) {
   EXPECT_EQ(db->EmbedGraphic(folder), db::kGraphicIo);
   ASSERT_EQ(db->EnsureVersion(302), 0);
   EXPECT_EQ(db->ExtractGraphic(std::wstring(40, L'0'), path, name), db::kGraphicIo);
+  EXPECT_FALSE(db->HasGraphic(std::wstring(40, L'0')));
   // A hash is part of a file name: nothing but 40 hex digits is ever looked up.
   auto c = db->Connection()->Prepare(
       L"INSERT INTO graphics VALUES ('../../escape', 1, 'x.png', x'00')", false);

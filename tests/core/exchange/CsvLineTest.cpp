@@ -109,5 +109,26 @@ TEST(CsvImportSettings, DefaultsRoundTripAndDescription) {
   EXPECT_FALSE(s.Write(profile));
 }
 
+// A style given for one import run travels through the settings: whole points survive,
+// half-points are dropped, and an alignment out of range is centred.
+TEST(CsvImportSettings, CharacterFormatsTravelThroughTheSettings) {
+  TextFormat f;
+  f.face = L"Courier New";
+  f.size = 23;
+  f.bold = 1;
+  f.underline = 1;
+  f.color = 0x123456;
+  f.alignment = Alignment::Right;
+  const CsvImportSettings s = CsvImportSettings::FromTextFormat(f);
+  EXPECT_EQ(s.pointSize, 11);
+  TextFormat expected = f;
+  expected.size = 22;
+  EXPECT_EQ(s.ToTextFormat(), expected);
+
+  CsvImportSettings odd;
+  odd.alignment = 7;
+  EXPECT_EQ(odd.ToTextFormat().alignment, Alignment::Center);
+}
+
 }  // namespace
 }  // namespace mirn

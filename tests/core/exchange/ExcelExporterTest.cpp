@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "ExchangeFixture.h"
+#include "WorkbookReader.h"
 #include "db/MRBExporterCommands.h"
 #include "util/Text.h"
 
@@ -14,15 +15,6 @@ class ExcelExporterTest : public test::ExchangeTest {
   void SetUp() override {
     Add(*db, L"100", L"T4", L"Desk", {{22, L"note\nsecond line"}});
     Add(*db, L"200", L"T3", L"Hall");
-  }
-  // Cells as the independent reader sees them: row, column, text, bold, wrap.
-  std::optional<nlohmann::json> Read(const std::filesystem::path& path, const char* kind) {
-    const auto r = test::RunProcess({"/usr/bin/python3",
-                                     std::string(MIRN_SOURCE_DIR) + "/tests/core/exchange/read_workbook.py",
-                                     kind, path.string()});
-    if (r.exitCode == 3) return std::nullopt;
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    return nlohmann::json::parse(r.exitCode == 0 ? r.out : "{\"cells\":[]}");
   }
 };
 
@@ -38,7 +30,8 @@ TEST_F(ExcelExporterTest, DefaultsGiveFiveBoldHeadersAndWrappedComments) {
     EXPECT_EQ(outcome.message, L"Export complete.\n\n2 extensions were exported.");
     const bool xml = std::string(name) == "out.XLSX";
     EXPECT_EQ(test::ReadFile(path).substr(0, 2), xml ? "PK" : "\xD0\xCF");
-    auto doc = Read(path, xml ? "xlsx" : "xls");
+    // Cells as the independent reader sees them: row, column, text, bold, wrap.
+    auto doc = test::ReadWorkbook({xml ? "xlsx" : "xls", path.string()});
     if (!doc) GTEST_SKIP() << "spreadsheet reader missing";
     std::vector<std::wstring> header;
     bool allBold = true;
@@ -72,7 +65,7 @@ TEST_F(ExcelExporterTest, WithoutHeadersRowsStartAtZero) {
   test::QuietProgressView view;
   ASSERT_TRUE(RunExcelExport(*db, *library, path, options, view).ok);
   EXPECT_EQ(test::ReadFile(path).substr(0, 2), "\xD0\xCF");
-  auto doc = Read(path, "xls");
+  auto doc = test::ReadWorkbook({"xls", path.string()});
   if (!doc) GTEST_SKIP() << "spreadsheet reader missing";
   const auto& cells = (*doc)["cells"];
   ASSERT_EQ(cells.size(), 6u);

@@ -9,13 +9,12 @@
 #include <random>
 
 #include "db/xls/XlsCompoundFile.h"
+#include "WorkbookReader.h"
 #include "support/TestSupport.h"
 #include "util/Text.h"
 
 namespace mirn {
 namespace {
-
-constexpr int kReaderMissing = 3;
 
 std::string Sha1Hex(const std::vector<uint8_t>& bytes) {
   unsigned char digest[SHA_DIGEST_LENGTH];
@@ -28,20 +27,8 @@ std::string Sha1Hex(const std::vector<uint8_t>& bytes) {
   return hex;
 }
 
-// Runs the independent reader (xlrd for .xls and compound files, openpyxl for .xlsx).
-std::optional<nlohmann::json> ReadBack(const std::vector<std::string>& args) {
-  std::vector<std::string> argv = {"/usr/bin/python3",
-                                   std::string(MIRN_SOURCE_DIR) + "/tests/core/exchange/read_workbook.py"};
-  argv.insert(argv.end(), args.begin(), args.end());
-  const test::ProcessResult r = test::RunProcess(argv);
-  if (r.exitCode == kReaderMissing) return std::nullopt;
-  EXPECT_EQ(r.exitCode, 0) << r.err;
-  if (r.exitCode != 0) return nlohmann::json::object();
-  return nlohmann::json::parse(r.out);
-}
-
 #define READ_OR_SKIP(var, ...)                                                     \
-  auto var##Opt = ReadBack(__VA_ARGS__);                                           \
+  auto var##Opt = test::ReadWorkbook(__VA_ARGS__);                                 \
   if (!var##Opt) GTEST_SKIP() << "spreadsheet reader (python3-xlrd/openpyxl) missing"; \
   const nlohmann::json& var = *var##Opt
 

@@ -4,6 +4,7 @@
 #include "app/StringTable.h"
 #include "db/MRBExporterCommands.h"
 #include "db/MRBGraphic.h"
+#include "db/SQLiteDB.h"
 
 namespace mirn {
 namespace {
@@ -77,6 +78,27 @@ TEST_F(MergeTest, DontReplaceKeepsTheTargetAndReplaceRecreates) {
 
   FixedAnswer stop(ReplaceAnswer::StopImporting);
   EXPECT_EQ(Merge(path, &stop).count, 0);
+}
+
+// A source written elsewhere may hold an id with blanks around it; it is the same
+// extension as the trimmed id of the target, so it is asked about, never replaced unasked.
+TEST_F(MergeTest, PaddedSourceIdMeetsItsTrimmedNamesake) {
+  Add(*db, L"7", L"T3", L"Target", {{11, L"target only"}});
+  const auto path = MakeSource();
+  {
+    SQLiteDB raw;
+    ASSERT_TRUE(raw.Open(path));
+    ASSERT_TRUE(raw.Execute(L"INSERT INTO extension (id, typecode, name, modified) "
+                            L"SELECT ' 7 ', typecode, 'Padded', modified FROM extension WHERE id='1';"));
+    ASSERT_TRUE(raw.Commit());
+  }
+  EXPECT_EQ(Merge(path, nullptr).count, 2);
+  EXPECT_EQ(db->GetName(L"7"), L"Target");
+  EXPECT_TRUE(db->FieldExists(L"7", 11));
+
+  FixedAnswer replace(ReplaceAnswer::Replace);
+  EXPECT_EQ(Merge(path, &replace).count, 3);
+  EXPECT_EQ(db->GetName(L"7"), L"Padded");
 }
 
 TEST_F(MergeTest, OpenFileAndMissingFileCannotBeMerged) {

@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
+#include "db/MRBGraphic.h"
 #include "db/OpenDatabase.h"
 #include "platform/RecordingCanvas.h"
+#include "platform/KnownFolders.h"
 #include "print/CPrintExtension.h"
+#include "print/PrintLabels.h"
 #include "support/TestSupport.h"
 #include "templates/CDDFTemplate.h"
+#include "templates/DDFLibrary.h"
+#include "templates/DDFWriter.h"
 #include "text/MRBFieldTextSource.h"
 #include "text/TextFormat.h"
+#include "util/Text.h"
 
 namespace mirn {
 namespace {
@@ -168,6 +174,94 @@ TEST_F(PrintExtensionTest, PicturesAfterTheObjectsAndMissingOnesLeftOut) {
   EXPECT_EQ(canvas.Ops()[1].rect, (DeviceRect{600, 0, 900, 150}));
   // Without a size of its own a picture takes its pixels at 96 per inch: 10 × 20 pixels.
   EXPECT_EQ(canvas.Ops()[2].rect, (DeviceRect{600, 0, 600 + 63, 125}));
+}
+
+// A library of two layouts of two slots in the test folder: LAND (landscape) and PORT.
+class PrintLabelsTest : public PrintExtensionTest {
+ protected:
+  void SetUp() override {
+    PrintExtensionTest::SetUp();
+    std::filesystem::create_directories(dir / "ddf");
+    for (const auto& [type, landscape] : {std::pair{L"LAND", true}, std::pair{L"PORT", false}}) {
+      CDDFTemplate t;
+      t.header.version = L"270";
+      t.header.groupName = L"G";
+      t.header.typeCode = type;
+      t.header.labelWidth = 1440;
+      t.header.labelHeight = 720;
+      t.header.landscape = landscape;
+      t.slots = {{0, 0}, {0, 720}};
+      t.header.slotCount = 2;
+      test::WriteFile(dir / "ddf" / (std::wstring(type) + L".ddf"), WriteDDF(t, "G\r\n"));
+    }
+    folders.Set(KnownFolder::Program, dir.Path());
+    library.ScanAll();
+  }
+
+  FakeKnownFolders folders{dir.Path()};
+  DDFLibrary library{folders, false};
+};
+
+// A job prints landscape only when every chosen extension with a known layout has a
+// landscape one; extensions whose layout is missing do not count.
+TEST_F(PrintLabelsTest, JobOrientationFromTheChosenLayouts) {
+  ASSERT_TRUE(library.Contains(L"LAND"));
+  ASSERT_TRUE(library.Contains(L"PORT"));
+  ASSERT_EQ(db->AddExtension(L"301", L"LAND", L"A"), 0);
+  ASSERT_EQ(db->AddExtension(L"302", L"LAND", L"B"), 0);
+  ASSERT_EQ(db->AddExtension(L"303", L"PORT", L"C"), 0);
+  ASSERT_EQ(db->AddExtension(L"304", L"GONE", L"D"), 0);
+
+  EXPECT_EQ(JobOrientation({L"301", L"302", L"304"}, *db, library), kOrientationLandscape);
+  EXPECT_EQ(JobOrientation({L"301", L"303"}, *db, library), kOrientationPortrait);
+  EXPECT_EQ(JobOrientation({L"304"}, *db, library), kOrientationPortrait);
+  EXPECT_EQ(JobOrientation({}, *db, library), kOrientationPortrait);
+}
+
+class CountingLoader final : public PictureLoader {
+ public:
+  mutable int loads = 0;
+  std::shared_ptr<const Picture> LoadFile(const std::filesystem::path&) const override {
+    ++loads;
+    return std::make_shared<FakePicture>();
+  }
+  std::shared_ptr<const Picture> LoadBytes(std::string_view) const override { return LoadFile({}); }
+};
+
+class CanvasDocument final : public PrintDocument {
+ public:
+  explicit CanvasDocument(Canvas& canvas) : canvas_(canvas) {}
+  bool StartPage() override { return true; }
+  Canvas& PageCanvas() override { return canvas_; }
+  bool EndPage() override { return true; }
+  bool End() override { return true; }
+
+ private:
+  Canvas& canvas_;
+};
+
+// Copies of one extension follow one another: its pictures are read once for all of them,
+// and again for the next extension.
+TEST_F(PrintLabelsTest, PicturesAreLoadedOncePerExtensionNotPerCopy) {
+  test::WriteFile(dir / "logo.png", "not read by the counting loader");
+  MRBGraphic graphic;
+  graphic.fileName = FromPath(dir / "logo.png");
+  graphic.width = 720;
+  graphic.height = 360;
+  for (const wchar_t* id : {L"401", L"402"}) {
+    ASSERT_EQ(db->AddExtension(id, L"PORT", L"P"), 0);
+    ASSERT_EQ(db->SetGraphicField(id, 1, graphic), 0);
+  }
+  CountingLoader loader;
+  TemplateLabelRenderer renderer(library, *db, context, adjustment, {&loader, dir.Path(), &folders});
+  ASSERT_TRUE(renderer.FindLayout(L"PORT"));
+  CanvasDocument document(canvas);
+  renderer.DrawLabel(document, L"PORT", L"401", 0);
+  renderer.DrawLabel(document, L"PORT", L"401", 1);
+  EXPECT_EQ(loader.loads, 1);
+  renderer.DrawLabel(document, L"PORT", L"402", 0);
+  EXPECT_EQ(loader.loads, 2);
+  EXPECT_EQ(canvas.OpsOf(CanvasOpKind::Picture).size(), 3u);
 }
 
 }  // namespace

@@ -50,6 +50,8 @@ TEST(PrintTextsTest, ReadyTextSingularPluralAndCopies) {
   EXPECT_EQ(CannotSelectPrinterText(L"HP"),
             L"Printer \"HP\" could not be selected. Please update or re-install the printer driver.\n\n"
             L"Reverting to previously-selected printer.");
+  EXPECT_EQ(MissingLayoutText(L"HD40"), L"HD40\nCould not locate an Add-On file. You will not be able to edit "
+                                        L"this extension until the file is installed.");
 }
 
 TEST(SheetDiagramTest, PageSlotsFitAndHits) {

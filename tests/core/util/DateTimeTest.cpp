@@ -33,5 +33,18 @@ TEST(IsoDateTime, OrdersChronologically) {
   EXPECT_LT((LocalDateTime{2014, 12, 31, 23, 59, 59}), (LocalDateTime{2015, 1, 1, 0, 0, 0}));
 }
 
+TEST(EpochSeconds, CalendarDatesBothWays) {
+  EXPECT_EQ(DaysFromCivil(1970, 1, 1), 0);
+  EXPECT_EQ(DaysFromCivil(2000, 3, 1), 11017);
+  EXPECT_EQ(DaysFromCivil(1969, 12, 31), -1);
+  EXPECT_EQ(DaysFromCivil(2015, 2, 31), DaysFromCivil(2015, 3, 3)) << "days past the month's end run on";
+  EXPECT_EQ(FromEpochSeconds(-1), (LocalDateTime{1969, 12, 31, 23, 59, 59}));
+  for (const LocalDateTime t : {LocalDateTime{1, 1, 1, 0, 0, 0}, LocalDateTime{2024, 2, 29, 12, 30, 5},
+                                LocalDateTime{9999, 12, 31, 23, 59, 59}}) {
+    EXPECT_EQ(FromEpochSeconds(ToEpochSeconds(t)), t) << ToEpochSeconds(t);
+  }
+  EXPECT_EQ(ToEpochSeconds({9999, 12, 31, 23, 59, 59}), 253402300799);
+}
+
 }  // namespace
 }  // namespace mirn

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "db/xls/XlsCompoundFile.h"
+#include "util/Text.h"
 
 namespace mirn::xls {
 namespace {
@@ -67,21 +68,6 @@ class Writer {
 
 bool FitsOneByte(std::u16string_view s) {
   return std::all_of(s.begin(), s.end(), [](char16_t c) { return c < 0x100; });
-}
-
-std::u16string ToUtf16(std::wstring_view text) {
-  std::u16string out;
-  out.reserve(text.size());
-  for (wchar_t wc : text) {
-    const auto cp = static_cast<uint32_t>(wc);
-    if (cp >= 0x10000 && cp <= 0x10FFFF) {
-      out.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
-    } else {
-      out.push_back(cp > 0x10FFFF ? u'\uFFFD' : static_cast<char16_t>(cp));
-    }
-  }
-  return out;
 }
 
 void WriteBof(Writer& w, uint16_t kind) {
