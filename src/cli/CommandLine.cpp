@@ -28,6 +28,15 @@ std::optional<long long> ParsedArgs::IntValue(const std::string& name) const {
   return n;
 }
 
+long long ParsedArgs::IntInRange(const std::string& name, long long low, long long high,
+                                 long long fallback) const {
+  const long long value = IntValue(name).value_or(fallback);
+  if (value < low || value > high) {
+    throw UsageError("--" + name + " must be between " + std::to_string(low) + " and " + std::to_string(high));
+  }
+  return value;
+}
+
 void ParsedArgs::ExpectPositional(size_t min, long max) const {
   if (positional_.size() < min) throw UsageError("missing arguments");
   if (max >= 0 && positional_.size() > static_cast<size_t>(max)) {

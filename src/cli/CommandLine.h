@@ -31,6 +31,8 @@ class ParsedArgs {
   std::vector<std::string> Values(const std::string& name) const;
   // The value read as an integer; a UsageError names the option when it is not one.
   std::optional<long long> IntValue(const std::string& name) const;
+  // IntValue or `fallback`, refused as a usage error outside [low, high].
+  long long IntInRange(const std::string& name, long long low, long long high, long long fallback) const;
 
   // Requires between min and max positional words (max < 0: no upper limit).
   void ExpectPositional(size_t min, long max) const;

@@ -160,6 +160,8 @@ TEST_F(DatabaseCommands, EmbedFieldsAndExtractPictures) {
   Ok({"delete", file(), "2"});
   EXPECT_EQ(Cli({"extract", file(), hash.substr(0, 40), (dir_ / "out").string(), "--force"}).exitCode, 1);
   EXPECT_EQ(Cli({"embed", file(), "1", "0", (dir_ / "logo.PNG").string()}).exitCode, 2);
+  // Geometry beyond 32 bits is refused, not wrapped into another number.
+  EXPECT_EQ(Cli({"embed", file(), "1", "3", (dir_ / "logo.PNG").string(), "--width", "4294967297"}).exitCode, 2);
   EXPECT_EQ(TempFiles(), 0u);
 }
 

@@ -3,6 +3,7 @@
 // by a complete save.
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -362,10 +363,10 @@ int RunEmbed(const std::vector<std::string>& args, Context& c) {
   // The relative name lets the picture be found beside a database that moved with it.
   const std::filesystem::path base = std::filesystem::absolute(p[0], ec).parent_path();
   graphic.relativeName = FromPath(picture.lexically_relative(base));
-  graphic.left = static_cast<int32_t>(parsed.IntValue("left").value_or(0));
-  graphic.top = static_cast<int32_t>(parsed.IntValue("top").value_or(0));
-  graphic.width = static_cast<int32_t>(parsed.IntValue("width").value_or(0));
-  graphic.height = static_cast<int32_t>(parsed.IntValue("height").value_or(0));
+  graphic.left = static_cast<int32_t>(parsed.IntInRange("left", INT32_MIN, INT32_MAX, 0));
+  graphic.top = static_cast<int32_t>(parsed.IntInRange("top", INT32_MIN, INT32_MAX, 0));
+  graphic.width = static_cast<int32_t>(parsed.IntInRange("width", INT32_MIN, INT32_MAX, 0));
+  graphic.height = static_cast<int32_t>(parsed.IntInRange("height", INT32_MIN, INT32_MAX, 0));
   graphic.locked = parsed.Has("locked");
   graphic.embedded = !parsed.Has("link");
   const int status = ChangeAndSave(p[0], c, [&](MRBBase& db, std::string& failure) {

@@ -19,16 +19,6 @@
 namespace mirn::cli {
 namespace {
 
-int RangeOption(const ParsedArgs& parsed, const std::string& name, long long low, long long high,
-                long long fallback) {
-  const long long value = parsed.IntValue(name).value_or(fallback);
-  if (value < low || value > high) {
-    throw UsageError("--" + name + " must be between " + std::to_string(low) + " and " +
-                     std::to_string(high));
-  }
-  return static_cast<int>(value);
-}
-
 int Render(const std::vector<std::string>& args, Context& c) {
   const auto parsed =
       ParseArgs(args, {{"zoom", true}, {"dpi", true}, {"folder", true, true}, {"no-cache"}});
@@ -37,8 +27,8 @@ int Render(const std::vector<std::string>& args, Context& c) {
   const std::wstring id = FromUtf8(parsed.Positional()[1]);
   const std::filesystem::path out = parsed.Positional()[2];
   // The label view's zoom range; the same resolutions a screen or a printer may have.
-  const int zoom = RangeOption(parsed, "zoom", 15, 1000, 100);
-  const int dpi = RangeOption(parsed, "dpi", 24, 2400, 96);
+  const int zoom = static_cast<int>(parsed.IntInRange("zoom", 15, 1000, 100));
+  const int dpi = static_cast<int>(parsed.IntInRange("dpi", 24, 2400, 96));
 
   int code = 0;
   std::unique_ptr<MRBBase> db = OpenDatabase(file, code);
