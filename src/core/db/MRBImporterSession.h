@@ -7,26 +7,16 @@
 #include <optional>
 #include <string>
 
+#include "platform/UserInterface.h"
+
 namespace mirn {
 
 // Called per extension with its id and name; false ends the loop (progress) or skips the
 // extension (replace). An empty callable is never called.
 using ExtensionCallable = std::function<bool(const std::wstring& id, const std::wstring& name)>;
 
-// The progress window: a line of text, a bar, and a Stop (or Cancel) button.
-class ExchangeProgressView {
- public:
-  virtual ~ExchangeProgressView() = default;
-  virtual void SetLine(const std::wstring& text) = 0;
-  virtual void SetRange(long long total) = 0;
-  virtual void Step() = 0;
-  virtual long long Position() const = 0;
-  virtual void MoveToEnd() = 0;
-  virtual bool StopPressed() const = 0;
-  // Lets pending window messages run. False when the application is quitting (the view
-  // has then posted the quit request again).
-  virtual bool RunPendingMessages() = 0;
-};
+// The progress window of import, export and merge is the shared one of the user interface.
+using ExchangeProgressView = ProgressWindow;
 
 enum class ReplaceAnswer { Replace, DontReplace, StopImporting };
 
