@@ -2,10 +2,9 @@
 // clipboard and a real (untitled) database.
 #include <gtest/gtest.h>
 
-#include "LayoutObject.h"
+#include "support/LayoutObject.h"
 
 #include "app/StringTable.h"
-#include "db/OpenDatabase.h"
 #include "panel/CodeInsertion.h"
 #include "panel/FieldOverflow.h"
 #include "panel/LabelViewController.h"
@@ -13,7 +12,7 @@
 #include "platform/MemoryProfile.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/ScriptedUserInterface.h"
-#include "support/TestSupport.h"
+#include "support/TestDatabase.h"
 #include "templates/CDDFTemplate.h"
 #include "text/CRTFText.h"
 #include "text/TextFormat.h"
@@ -68,11 +67,8 @@ std::wstring Rtf(std::wstring_view text, bool bold = false) {
 class LabelViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    int code = 0;
-    DatabaseOptions options;
-    options.tempFolder = dir.Path();
-    db = OpenDatabase({}, code, options);
-    ASSERT_TRUE(db) << code;
+    db = test::NewTestDatabase(dir);
+    ASSERT_TRUE(db);
     ASSERT_EQ(db->AddExtension(L"100", L"PHONE", L"Reception"), 0);
     ASSERT_EQ(db->AddExtension(L"200", L"PHONE", L"Sales"), 0);
     ASSERT_EQ(db->AddExtension(L"300", L"NOFIELDS", L"Lobby"), 0);
