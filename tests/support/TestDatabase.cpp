@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "db/OpenDatabase.h"
+#include "store/OpenDatabase.h"
 
 namespace mirn::test {
 
