@@ -12,7 +12,9 @@
 #include "gui/CMirnNamePanel.h"
 #include "gui/CMirnWnd.h"
 #include "panel/CodeInsertion.h"
+#include "panel/FieldOverflow.h"
 #include "platform/Profile.h"
+#include "qt/QPainterCanvas.h"
 #include "qt/QtText.h"
 
 namespace mirn {
@@ -27,6 +29,13 @@ CMirnPanel::CMirnPanel(UserInterface& ui, Profile& profile, Clipboard& clipboard
   namePanel_ = new CMirnNamePanel();
   host_ = new CMirnWnd(*view_, this);
   view_->SetScreen(logicalDpiX(), logicalDpiY());
+  measureImage_ = QImage(8, 8, QImage::Format_RGB32);
+  const int dotsPerMeter = MulDiv(kOverflowMeasureDpi, 10000, 254);
+  measureImage_.setDotsPerMeterX(dotsPerMeter);
+  measureImage_.setDotsPerMeterY(dotsPerMeter);
+  measurePainter_ = std::make_unique<QPainter>(&measureImage_);
+  measureCanvas_ = std::make_unique<QPainterCanvas>(*measurePainter_, kOverflowMeasureDpi, kOverflowMeasureDpi);
+  view_->SetMeasureCanvas(measureCanvas_.get());
   view_->onStateChanged = [this] { Q_EMIT StateChanged(); };
   ReloadCustomCodes();
 }

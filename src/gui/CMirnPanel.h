@@ -2,6 +2,8 @@
 // The right-hand pane of the main window: the scroll host with the label window, the caption
 // bar shown above it, the field editor, and the label view's controller they all serve.
 
+#include <QImage>
+#include <QPainter>
 #include <QPointer>
 #include <QWidget>
 #include <filesystem>
@@ -20,6 +22,7 @@ class CMirnImage;
 class CMirnNamePanel;
 class CMirnWnd;
 class Clipboard;
+class QPainterCanvas;
 class Profile;
 class UserInterface;
 
@@ -84,6 +87,10 @@ class CMirnPanel : public QWidget, private LabelViewHost {
   Profile& profile_;
   std::filesystem::path codesFile_;
   std::vector<CustomCode> codes_;
+  // The canvas on which field texts are measured at print resolution for the overflow marks.
+  QImage measureImage_;
+  std::unique_ptr<QPainter> measurePainter_;
+  std::unique_ptr<QPainterCanvas> measureCanvas_;
   std::unique_ptr<LabelViewController> view_;
   CMirnWnd* host_ = nullptr;
   QPointer<CMirnNamePanel> namePanel_;

@@ -132,17 +132,15 @@ TEST_F(LabelViewTest, ShowingAnExtensionSelectsItsFirstFieldAndNamesIt) {
   EXPECT_EQ(ui.messages[0].style & mb::kIconMask, mb::kIconError);
 }
 
-TEST_F(LabelViewTest, ZoomIsClampedKeptInTheProfileAndFitFollowsTheHost) {
+TEST_F(LabelViewTest, ZoomIsClampedAndFitFollowsTheHost) {
   view.SetExtension(L"100");
   view.SetZoom(10);
   EXPECT_EQ(view.Zoom(), 15);
   view.SetZoom(2000);
   EXPECT_EQ(view.Zoom(), 1000);
-  EXPECT_EQ(profile.GetInt(L"Zoom", L"Factor", 0), 1000);
   view.SetZoom(kZoomFitWidth);
   EXPECT_EQ(view.Fit(), FitMode::Width);
   EXPECT_EQ(view.Zoom(), 800 * 100 / 192);  // 96 high × 4.16 = 400 ≤ 600
-  EXPECT_EQ(profile.GetInt(L"Zoom", L"Mode", 0), 1);
   view.SetHostSize(400, 600, 17);
   EXPECT_EQ(view.Zoom(), 400 * 100 / 192);
   EXPECT_EQ(view.LabelSize().width, TwipsMapping::ForZoom(208, 96, 96).ToDeviceWidth(2880));
