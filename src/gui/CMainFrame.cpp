@@ -25,6 +25,7 @@
 #include "gui/CColorButton.h"
 #include "gui/CFrameArea.h"
 #include "gui/MainActions.h"
+#include "gui/Widgets.h"
 #include "platform/Profile.h"
 #include "qt/QtText.h"
 #include "templates/DDFLibrary.h"

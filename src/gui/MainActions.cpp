@@ -123,20 +123,4 @@ const ActionSpec* FindActionSpec(int id) {
   return it == table.end() ? nullptr : &*it;
 }
 
-QString PlainText(const QString& menuText) {
-  QString text = menuText.section(QLatin1Char('\t'), 0, 0);
-  QString out;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (text[i] == QLatin1Char('&')) {
-      if (i + 1 < text.size() && text[i + 1] == QLatin1Char('&')) {
-        out += QLatin1Char('&');
-        ++i;
-      }
-      continue;
-    }
-    out += text[i];
-  }
-  return out;
-}
-
 }  // namespace mirn

@@ -24,8 +24,4 @@ struct ActionSpec {
 const std::vector<ActionSpec>& MainActionSpecs();
 const ActionSpec* FindActionSpec(int id);
 
-// A menu text without its mnemonic "&" and without a trailing tab part: the object and
-// accessible names of controls.
-QString PlainText(const QString& menuText);
-
 }  // namespace mirn

@@ -4,11 +4,12 @@
 #include "app/RecentFiles.h"
 #include "app/ZoomState.h"
 #include "gui/CMainFrame.h"
-#include "gui/FallbackUserInterface.h"
+#include "gui/QtUserInterface.h"
 #include "platform/Clock.h"
 #include "platform/IniProfile.h"
 #include "platform/KnownFolders.h"
 #include "templates/DDFLibrary.h"
+#include "qt/QtText.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -30,7 +31,7 @@ MirnApplication::~MirnApplication() { delete frame_.data(); }
 void MirnApplication::Build() {
   clock_ = std::make_unique<SystemClock>();
   library_ = std::make_unique<DDFLibrary>(*folders_);
-  ui_ = std::make_unique<FallbackUserInterface>();
+  ui_ = std::make_unique<QtUserInterface>();
   recentFiles_ = std::make_unique<RecentFiles>();
   recentFiles_->Load(*profile_);
   zoom_ = std::make_unique<ZoomModel>();
@@ -45,9 +46,9 @@ void MirnApplication::Build() {
 bool MirnApplication::Start(const std::wstring& commandLine) {
   frame_ = new CMainFrame(*services_);
   frame_->setAttribute(Qt::WA_DeleteOnClose);
-  ui_->SetOwner(frame_);
-  ui_->SetStatusSink([f = frame_](const std::wstring& text) {
-    if (f) f->SetStatusText(text);
+  ui_->SetMainWindow(frame_);
+  ui_->SetStatusHandler([f = frame_](const QString& text) {
+    if (f) f->SetStatusText(FromQString(text));
   });
   frame_->show();
   library_->ScanAll();

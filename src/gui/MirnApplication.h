@@ -13,7 +13,7 @@
 namespace mirn {
 
 class Clock;
-class FallbackUserInterface;
+class QtUserInterface;
 class Profile;
 class KnownFolders;
 class RecentFiles;
@@ -45,7 +45,7 @@ class MirnApplication {
   std::unique_ptr<KnownFolders> folders_;
   std::unique_ptr<Clock> clock_;
   std::unique_ptr<DDFLibrary> library_;
-  std::unique_ptr<FallbackUserInterface> ui_;
+  std::unique_ptr<QtUserInterface> ui_;
   std::unique_ptr<RecentFiles> recentFiles_;
   std::unique_ptr<ZoomModel> zoom_;
   std::unique_ptr<DocumentController> document_;
