@@ -19,7 +19,7 @@
 #include "app/DocumentController.h"
 #include "app/RecentFiles.h"
 #include "app/ZoomState.h"
-#include "db/OpenDatabase.h"
+#include "store/OpenDatabase.h"
 #include "gui/CFrameArea.h"
 #include "gui/CMainFrame.h"
 #include "platform/Clock.h"

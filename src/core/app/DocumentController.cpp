@@ -11,7 +11,7 @@
 #include "app/StatusText.h"
 #include "app/StringTable.h"
 #include "app/ZoomState.h"
-#include "db/MRBv2.h"
+#include "legacy/MRBv2.h"
 #include "platform/Guid.h"
 #include "platform/Profile.h"
 #include "platform/UserInterface.h"

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "db/MRBBase.h"
-#include "db/OpenDatabase.h"
+#include "store/OpenDatabase.h"
 
 namespace mirn {
 

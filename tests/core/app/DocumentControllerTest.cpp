@@ -6,7 +6,7 @@
 
 #include "app/RecentFiles.h"
 #include "app/ZoomState.h"
-#include "db/OpenDatabase.h"
+#include "store/OpenDatabase.h"
 #include "platform/MemoryProfile.h"
 #include "platform/ScriptedUserInterface.h"
 #include "support/TestSupport.h"
