@@ -4,7 +4,6 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFontDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/FontChoice.h"
 #include "gui/Widgets.h"
 #include "platform/UserInterface.h"
 #include "qt/QtText.h"
@@ -87,22 +87,10 @@ void CCustomCodeDlg::UpdateControls() {
 }
 
 void CCustomCodeDlg::ChooseFont() {
-  QFont font(ToQString(style_.face));
-  font.setPointSizeF(style_.size / 2.0);
-  font.setBold(style_.bold != 0);
-  font.setItalic(style_.italic != 0);
-  font.setUnderline(style_.underline != 0);
-  font.setStrikeOut(style_.strikeout != 0);
-  bool ok = false;
-  const QFont chosen = QFontDialog::getFont(&ok, font, this, tr("Font"));
-  if (!ok) return;
-  style_.face = ClampFace(FromQString(chosen.family()));
-  style_.size = std::max(2, static_cast<int>(chosen.pointSizeF() * 2 + 0.5));
-  style_.bold = chosen.bold() ? 1 : 0;
-  style_.italic = chosen.italic() ? 1 : 0;
-  style_.underline = chosen.underline() ? 1 : 0;
-  style_.strikeout = chosen.strikeOut() ? 1 : 0;
-  UpdateControls();
+  if (const auto format = mirn::ChooseFont(style_, this)) {
+    style_ = *format;
+    UpdateControls();
+  }
 }
 
 void CCustomCodeDlg::ChooseColor() {

@@ -27,6 +27,7 @@
 #include "gui/MainActions.h"
 #include "gui/Widgets.h"
 #include "platform/Profile.h"
+#include "gui/LabelCommands.h"
 #include "qt/QtText.h"
 #include "templates/DDFLibrary.h"
 
@@ -68,6 +69,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   CreateToolBar();
   InstallFrameCommands();
   InstallDocumentCommands(*this);
+  InstallLabelCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();

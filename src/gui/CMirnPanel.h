@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+#include "gui/CEditorDlg.h"
+#include "gui/CMirnNamePanel.h"
 #include "panel/LabelViewController.h"
 #include "text/CustomCodes.h"
 
@@ -17,9 +19,7 @@ class QMenu;
 
 namespace mirn {
 
-class CEditorDlg;
 class CMirnImage;
-class CMirnNamePanel;
 class CMirnWnd;
 class Clipboard;
 class QPainterCanvas;
