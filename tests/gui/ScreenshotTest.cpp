@@ -10,7 +10,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "gui/CAboutBox.h"
+#include "gui/CPrefsDlg.h"
 #include "gui/CProgressDlg.h"
+#include "gui/CTipDlg.h"
+#include "gui/CZoomDialog.h"
+#include "platform/MemoryProfile.h"
+#include "platform/OsRelease.h"
 #include "gui/CXMessageBox.h"
 
 namespace mirn {
@@ -47,6 +55,23 @@ TEST(Screenshot, ProgressWindow) {
   for (int i = 0; i < 4; ++i) progress.Step();
   progress.SetLine(L"Exporting 204 Sales Office");
   Save(&progress, "progress");
+}
+
+TEST(Screenshot, SmallDialogs) {
+  MIRN_NEED_SHOT_DIR();
+  MemoryProfile profile;
+  const auto tips = TipsFile::FromBytes(
+      "Press Ctrl+E to widen the extension list.<br>Press it again to narrow it.\n"
+      "Type {EXT} in a field and Mirn prints each extension's own number there; {NAME} prints its name.\n");
+  CTipDlg tip(tips, profile);
+  Save(&tip, "tip-of-the-day");
+  CPrefsDlg options(profile, {}, {});
+  Save(&options, "options");
+  CZoomDialog zoom(120);
+  Save(&zoom, "custom-zoom");
+  CAboutBox about(MakeAboutTexts(profile, L"0.1.0", L"Copyright \u00A9 2026 The Mirn developers",
+                                 OperatingSystemCaption()));
+  Save(&about, "about");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "app/AboutInfo.h"
 
+#include "app/StringTable.h"
 #include "platform/Profile.h"
 
 namespace mirn {
@@ -25,5 +26,11 @@ std::wstring ReadBuildId(const Profile& profile) {
 }
 
 std::wstring SystemType() { return sizeof(void*) == 8 ? L"64-bit" : L"32-bit"; }
+
+AboutTexts MakeAboutTexts(const Profile& profile, std::wstring_view productVersion, std::wstring legalNotice,
+                          std::wstring osCaption) {
+  return {LoadString(kStrAppTitle), VersionLine(productVersion, ReadBuildId(profile)), std::move(legalNotice),
+          std::move(osCaption), SystemType()};
+}
 
 }  // namespace mirn

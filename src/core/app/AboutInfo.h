@@ -25,4 +25,16 @@ std::wstring ReadBuildId(const Profile& profile);
 // "64-bit" or "32-bit", the width of this build.
 std::wstring SystemType();
 
+// Everything the About box shows, line by line.
+struct AboutTexts {
+  std::wstring title;        // the application title
+  std::wstring versionLine;  // VersionLine of the product version and the build ID
+  std::wstring legalNotice;
+  std::wstring osCaption;
+  std::wstring systemType;
+};
+
+AboutTexts MakeAboutTexts(const Profile& profile, std::wstring_view productVersion, std::wstring legalNotice,
+                          std::wstring osCaption);
+
 }  // namespace mirn

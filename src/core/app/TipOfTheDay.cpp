@@ -37,6 +37,13 @@ std::wstring ReplaceBreaks(std::wstring line) {
 
 }  // namespace
 
+std::filesystem::path TipsPath(const Profile& profile, const std::filesystem::path& programFolder) {
+  const std::filesystem::path path =
+      ToPath(profile.GetString(L"File Locations", L"Tips", FromPath(programFolder / "tips.tip")));
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error) ? path : std::filesystem::path();
+}
+
 std::optional<TipsFile> TipsFile::Load(const std::filesystem::path& path) {
   std::error_code error;
   if (path.empty() || !std::filesystem::is_regular_file(path, error)) return std::nullopt;

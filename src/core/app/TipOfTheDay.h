@@ -54,6 +54,10 @@ class TipOfTheDay {
   std::size_t current_ = 0;
 };
 
+// The tips file to use: "File Locations"/"Tips" (default `programFolder`/tips.tip) when it
+// names an existing file that is not a folder; else empty (no Tip of the Day).
+std::filesystem::path TipsPath(const Profile& profile, const std::filesystem::path& programFolder);
+
 // The check box's text.
 inline constexpr std::wstring_view kShowTipsLabel = L"&Show the Tip of the Day each time you start Mirn";
 

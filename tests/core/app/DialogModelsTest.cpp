@@ -96,6 +96,11 @@ TEST(AboutInfo, VersionLineAndBuildId) {
   EXPECT_EQ(ReadBuildId(profile), L"B-12");
   profile.WriteString(L"", L"CustomBuildId", std::wstring(200, L'x'));
   EXPECT_EQ(ReadBuildId(profile), std::wstring(kMaxBuildIdLength, L'x'));
+  profile.WriteString(L"", L"CustomBuildId", L"QA");
+  const auto texts = MakeAboutTexts(profile, L"3.5.1.200", L"Copyright", L"Debian GNU/Linux 12 (bookworm)");
+  EXPECT_EQ(texts.title, L"Mirn Labeling System");
+  EXPECT_EQ(texts.versionLine, L"Print Engine 3.5 (64-bit), Build ID: QA");
+  EXPECT_EQ(texts.systemType, L"64-bit");
 }
 
 }  // namespace

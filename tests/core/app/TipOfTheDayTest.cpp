@@ -41,6 +41,18 @@ TEST(TipsFile, MissingEmptyOrFolderGivesNoTips) {
   EXPECT_EQ(TipsFile::Load(dir / "tips.tip")->Count(), 10u);
 }
 
+TEST(TipOfTheDay, TipsPathMustNameAFile) {
+  test::TempDir dir;
+  MemoryProfile profile;
+  EXPECT_EQ(TipsPath(profile, dir.Path()), std::filesystem::path());
+  { std::ofstream(dir / "tips.tip") << "A tip\n"; }
+  EXPECT_EQ(TipsPath(profile, dir.Path()), dir / "tips.tip");
+  profile.WriteString(L"File Locations", L"Tips", dir.Path().wstring());
+  EXPECT_EQ(TipsPath(profile, dir.Path()), std::filesystem::path());  // a folder
+  profile.WriteString(L"File Locations", L"Tips", (dir / "other.tip").wstring());
+  EXPECT_EQ(TipsPath(profile, dir.Path()), std::filesystem::path());
+}
+
 TEST(TipOfTheDay, StartsAfterTheLastTipAndWraps) {
   MemoryProfile profile;
   EXPECT_EQ(TipOfTheDay(TipsFile::FromBytes(TenTips()), profile).Current(), 0u);  // no "Last Tip"
