@@ -11,7 +11,7 @@
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/commands/CommandGroups.h"
-#include "db/OpenDatabase.h"
+#include "store/OpenDatabase.h"
 #include "panel/FieldOverflow.h"
 #include "print/PrintOverflow.h"
 #include "qt/LabelImage.h"

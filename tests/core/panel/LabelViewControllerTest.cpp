@@ -5,7 +5,6 @@
 #include "LayoutObject.h"
 
 #include "app/StringTable.h"
-#include "db/OpenDatabase.h"
 #include "panel/CodeInsertion.h"
 #include "panel/FieldOverflow.h"
 #include "panel/LabelViewController.h"
@@ -13,6 +12,7 @@
 #include "platform/MemoryProfile.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/ScriptedUserInterface.h"
+#include "store/OpenDatabase.h"
 #include "support/TestSupport.h"
 #include "templates/CDDFTemplate.h"
 #include "text/CRTFText.h"
