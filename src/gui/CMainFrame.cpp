@@ -32,7 +32,9 @@
 
 namespace mirn {
 
+class Notifier;
 void InstallDocumentCommands(CMainFrame& frame);
+void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
 
 // Keeps the title and the commands in step with the document.
 class CMainFrame::DocumentEvents : public DocumentListener {
@@ -68,6 +70,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   CreateToolBar();
   InstallFrameCommands();
   InstallDocumentCommands(*this);
+  InstallExchangeCommands(*this, nullptr);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();
