@@ -24,6 +24,7 @@
 #include "app/ZoomState.h"
 #include "gui/CColorButton.h"
 #include "gui/CFrameArea.h"
+#include "gui/DialogCommands.h"
 #include "gui/MainActions.h"
 #include "gui/Widgets.h"
 #include "platform/Profile.h"
@@ -70,6 +71,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   CreateToolBar();
   InstallFrameCommands();
   InstallDocumentCommands(*this);
+  InstallDialogCommands(*this);
   InstallExchangeCommands(*this, nullptr);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
