@@ -34,7 +34,9 @@
 
 namespace mirn {
 
+class Notifier;
 void InstallDocumentCommands(CMainFrame& frame);
+void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
 
 // Keeps the title and the commands in step with the document.
 class CMainFrame::DocumentEvents : public DocumentListener {
@@ -71,6 +73,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallFrameCommands();
   InstallDocumentCommands(*this);
   InstallDialogCommands(*this);
+  InstallExchangeCommands(*this, nullptr);
   InstallLabelCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
