@@ -83,6 +83,7 @@ AddExtensionsOutcome CreateExtensions(MRBBase& db, DDFLibrary& library, UserInte
   }
   if (!layout) {
     ui.Message(FormatString(LoadString(kStrCannotOpenAddOn), {request.typeCode}));
+    outcome.unknownTypeCode = true;
     return outcome;
   }
   const std::vector<FieldDefault> defaults = copyFrom.empty() ? TemplateDefaults(*layout)
@@ -110,6 +111,7 @@ AddExtensionsOutcome CreateExtensions(MRBBase& db, DDFLibrary& library, UserInte
         if (answer == mb::kIdYesToAll) {
           replaceAll = true;
         } else if (answer != mb::kIdYes) {
+          outcome.failedId = id;
           return outcome;
         }
       }

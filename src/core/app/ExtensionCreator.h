@@ -26,7 +26,8 @@ struct AddExtensionsOutcome {
   std::vector<std::wstring> created;  // IDs written, in order (replaced ones included)
   std::vector<std::wstring> skipped;  // existing IDs answered with No
   int failureCode = 0;                // a database code when a write failed, else 0
-  std::wstring failedId;
+  std::wstring failedId;              // the ID of that write, or the one answered with Cancel
+  bool unknownTypeCode = false;       // the library lacks the layout (message shown)
 };
 
 // Runs the creation step. `commitEdits` runs before anything is written (the label panel
