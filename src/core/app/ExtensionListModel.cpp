@@ -213,6 +213,10 @@ int ExtensionListModel::FocusedRow() const {
   return focusedKey_ == UINT32_MAX ? -1 : PositionOfKey(focusedKey_);
 }
 
+void ExtensionListModel::SetFocusedRow(int row) {
+  focusedKey_ = row >= 0 && row < RowCount() ? order_[static_cast<std::size_t>(row)] : UINT32_MAX;
+}
+
 void ExtensionListModel::SetSelectedFlag(Row& row, bool selected) {
   if (row.selected == selected) return;
   row.selected = selected;

@@ -45,6 +45,7 @@ class ExtensionListModel {
   // The database the rows come from (null: none; the list is then empty).
   void SetDatabase(MRBBase* db) { db_ = db; }
   MRBBase* Database() const { return db_; }
+  DDFLibrary& Library() const { return library_; }
   void SetObserver(ExtensionListObserver* observer) { observer_ = observer; }
 
   // The column titles, in order: "Extension", "Model", "Name".
@@ -81,6 +82,7 @@ class ExtensionListModel {
   bool IsSelected(int row) const { return RowAt(row).selected; }
   int SelectedCount() const { return selectedCount_; }
   int FocusedRow() const;
+  void SetFocusedRow(int row);
   // Selects exactly these display rows (a view reports its selection this way).
   void SetSelectedRows(const std::vector<int>& rows);
   void SetRowSelected(int row, bool selected);

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "db/MRBBase.h"
-#include "db/OpenDatabase.h"
+#include "store/OpenDatabase.h"
 #include "platform/MemoryProfile.h"
 #include "platform/ScriptedUserInterface.h"
 #include "support/ListLayouts.h"
