@@ -33,6 +33,7 @@
 namespace mirn {
 
 void InstallDocumentCommands(CMainFrame& frame);
+void InstallListCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
 class CMainFrame::DocumentEvents : public DocumentListener {
@@ -68,6 +69,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   CreateToolBar();
   InstallFrameCommands();
   InstallDocumentCommands(*this);
+  InstallListCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace mirn {
 
+class CMainFrame;
 class DDFLibrary;
 class ListPanel;
 class MRBBase;
@@ -21,6 +22,11 @@ class UserInterface;
 // anything is written. Answers true when extensions were created.
 bool RunNewExtension(QWidget* parent, MRBBase& db, DDFLibrary& library, Profile& profile, UserInterface& ui,
                      ListPanel& list, const std::function<void()>& commitEdits = {});
+
+// Puts the extension list into the main window, keeps it in step with the document (filled
+// on open, emptied on close, the saved selection restored) and installs its commands: New
+// Extension, Delete, Properties, Select All, Unselect All and Refresh.
+void InstallListCommands(CMainFrame& frame);
 
 // Runs Insert Extension Name; answers the code text to insert, or nothing when cancelled.
 std::optional<std::wstring> RunInsertExtensionName(QWidget* parent, MRBBase& db, Profile& profile);
