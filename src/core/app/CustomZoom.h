@@ -5,13 +5,15 @@
 #include <array>
 #include <string_view>
 
+#include "app/ZoomState.h"
+
 namespace mirn {
 
 struct CustomZoom {
   static constexpr std::array<int, 5> kChoices = {50, 75, 100, 150, 200};
   static constexpr int kOther = static_cast<int>(kChoices.size());  // index of "Other"
-  static constexpr int kMinPercent = 15;
-  static constexpr int kMaxPercent = 1000;
+  static constexpr int kMinPercent = zoom::kMinPercent;
+  static constexpr int kMaxPercent = zoom::kMaxPercent;
 
   // The choice that shows `percent` when the dialog opens: its index, else kOther.
   static int ChoiceFor(int percent);
