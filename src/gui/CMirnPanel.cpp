@@ -7,7 +7,7 @@
 #include "app/StringTable.h"
 #include "gui/CCustomCodesDlg.h"
 #include "gui/CEditorDlg.h"
-#include "gui/CInsertNameDlg.h"
+#include "gui/ListCommands.h"
 #include "gui/CMirnImage.h"
 #include "gui/CMirnNamePanel.h"
 #include "gui/CMirnWnd.h"
@@ -156,9 +156,7 @@ void CMirnPanel::RunCodeCommand(int command) {
 std::optional<std::wstring> CMirnPanel::AskOtherNameCode() {
   MRBBase* db = view_->Database();
   if (!db) return std::nullopt;
-  CInsertNameDlg dialog(*db, profile_, ui_, window());
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.Code();
+  return RunInsertExtensionName(window(), *db, profile_);
 }
 
 bool CMirnPanel::EditCustomCodes() {

@@ -16,6 +16,7 @@
 #include "gui/CMirnNamePanel.h"
 #include "gui/CMirnPanel.h"
 #include "gui/FontChoice.h"
+#include "gui/ListPanel.h"
 #include "gui/Widgets.h"
 #include "panel/CodeInsertion.h"
 #include "platform/KnownFolders.h"
@@ -116,9 +117,30 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
   frame.SetCommandHandler(kEditCopy, [&view] { view.Copy(); }, hasSelection);
   frame.SetCommandHandler(kEditCut, [&view] { view.Cut(); }, hasSelection);
   frame.SetCommandHandler(kEditPaste, [&view] { view.Paste(); }, hasSelection);
-  // Clear and Select All act on the label while it has the focus.
+  // Clear and Select All act on the label while it has the focus, Select All on the list's
+  // rows otherwise.
   frame.SetCommandHandler(kEditClear, [&view] { view.Clear(); }, onPanel);
-  frame.SetCommandHandler(kEditSelectAll, [&view] { view.SelectAll(); }, onPanel);
+  ListPanel* list = frame.findChild<ListPanel*>();
+  frame.SetCommandHandler(kEditSelectAll, [&view, onPanel, list] {
+    if (onPanel()) view.SelectAll();
+    else if (list) list->SelectAllRows();
+  }, [onPanel, list] { return onPanel() || list != nullptr; });
+  // The label shows the list's current row when it is selected, else its first selected row.
+  if (list) {
+    DocumentController& document = services.document;
+    QObject::connect(list, &ListPanel::selectedIdsChanged, panel, [list, &view, &document] {
+      // The list may hear of a new document before the label does.
+      if (view.Database() != document.Database()) view.SetDatabase(document.Database());
+      const std::vector<std::wstring> ids = list->SelectedIds();
+      std::wstring shown = ids.empty() ? std::wstring() : ids.front();
+      const QModelIndex current = list->currentIndex();
+      if (current.isValid() && current.row() < list->List().RowCount()) {
+        const std::wstring& id = list->List().Id(current.row());
+        if (std::find(ids.begin(), ids.end(), id) != ids.end()) shown = id;
+      }
+      view.SetExtension(shown);
+    });
+  }
 
   frame.SetCommandHandler(kBold, [&view] { view.ToggleBold(); }, hasSelection);
   frame.SetCommandHandler(kItalic, [&view] { view.ToggleItalic(); }, hasSelection);
