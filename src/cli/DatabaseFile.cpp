@@ -3,7 +3,7 @@
 #include <ostream>
 #include <system_error>
 
-#include "db/OpenDatabase.h"
+#include "store/OpenDatabase.h"
 #include "platform/FileLock.h"
 #include "platform/KnownFolders.h"
 #include "util/Text.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "db/MRBBase.h"
-#include "db/OpenDatabase.h"
+#include "store/OpenDatabase.h"
 #include "platform/KnownFolders.h"
 #include "platform/MemoryProfile.h"
 #include "platform/ScriptedUserInterface.h"
