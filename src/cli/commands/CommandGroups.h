@@ -12,6 +12,7 @@ void RegisterTemplateCommands(CommandTable& table);
 void RegisterLegacyCommands(CommandTable& table);
 void RegisterRenderCommands(CommandTable& table);
 void RegisterPrintCommands(CommandTable& table);
+void RegisterCheckCommands(CommandTable& table);
 void RegisterStyleCommands(CommandTable& table);
 
 }  // namespace mirn::cli
