@@ -10,7 +10,7 @@ packages=(
   # libraries
   libsqlite3-dev sqlite3 libboost-dev libpugixml-dev nlohmann-json3-dev libssl-dev
   libxlsxwriter-dev libgsf-1-dev libcurl4-openssl-dev libcups2-dev
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # fonts: Liberation Sans is metric-compatible with Arial

@@ -24,6 +24,7 @@
 #include "app/ZoomState.h"
 #include "gui/CColorButton.h"
 #include "gui/CFrameArea.h"
+#include "gui/DialogCommands.h"
 #include "gui/MainActions.h"
 #include "gui/Widgets.h"
 #include "platform/Profile.h"
@@ -68,6 +69,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   CreateToolBar();
   InstallFrameCommands();
   InstallDocumentCommands(*this);
+  InstallDialogCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();
