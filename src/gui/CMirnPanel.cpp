@@ -28,6 +28,8 @@ CMirnPanel::CMirnPanel(UserInterface& ui, Profile& profile, Clipboard& clipboard
   view_ = std::make_unique<LabelViewController>(static_cast<LabelViewHost&>(*this), ui, profile, clipboard, std::move(templates));
   namePanel_ = new CMirnNamePanel();
   host_ = new CMirnWnd(*view_, this);
+  // Focus given to the pane (the toolbar hands it back after a choice) goes to the label.
+  setFocusProxy(host_->Image());
   view_->SetScreen(logicalDpiX(), logicalDpiY());
   measureImage_ = QImage(8, 8, QImage::Format_RGB32);
   const int dotsPerMeter = MulDiv(kOverflowMeasureDpi, 10000, 254);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QMenu>
 #include <QPointer>
 #include <array>
@@ -223,8 +224,16 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
   view.onZoomChanged = [&zoom, &view] { zoom.ReportPercent(view.Zoom()); };
   view.SetZoom(zoom.State().Factor());
 
-  QObject::connect(panel, &CMirnPanel::StateChanged, &frame, [&frame, updateUndo] {
+  // The toolbar's boxes show the current field's face and size.
+  const auto showFormat = [&frame, &view] {
+    const auto format = view.CurrentFormat();
+    if (!format) return;
+    if (QComboBox* face = frame.FontNameBox()) face->setCurrentText(ToQString(format->face));
+    if (QComboBox* size = frame.FontSizeBox()) size->setCurrentText(QString::number(format->size / 2));
+  };
+  QObject::connect(panel, &CMirnPanel::StateChanged, &frame, [&frame, updateUndo, showFormat] {
     updateUndo();
+    showFormat();
     frame.UpdateCommandStates();
   });
   return panel;
