@@ -16,7 +16,7 @@ packages=(
   # fonts: Liberation Sans is metric-compatible with Arial
   fonts-liberation2 fontconfig
   # tools the tests drive: headless display, PDF and spreadsheet readers, a private spooler
-  xvfb xauth poppler-utils python3-openpyxl python3-xlrd
+  xvfb xauth x11-utils poppler-utils python3-openpyxl python3-xlrd
   cups-daemon cups-client printer-driver-cups-pdf
   # the peer the print benchmark compares with (bench/bench_print.sh)
   glabels dbus
