@@ -15,6 +15,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # fonts: Liberation Sans is metric-compatible with Arial
   fonts-liberation2 fontconfig
+  # the user guide is rendered to HTML at build time
+  python3-markdown
   # tools the tests drive: headless display, PDF and spreadsheet readers, a private spooler
   xvfb xauth x11-utils poppler-utils python3-openpyxl python3-xlrd
   cups-daemon cups-client printer-driver-cups-pdf

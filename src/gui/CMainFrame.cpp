@@ -33,7 +33,10 @@
 
 namespace mirn {
 
+class Notifier;
 void InstallDocumentCommands(CMainFrame& frame);
+void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
+void InstallListCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
 class CMainFrame::DocumentEvents : public DocumentListener {
@@ -70,6 +73,8 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallFrameCommands();
   InstallDocumentCommands(*this);
   InstallDialogCommands(*this);
+  InstallExchangeCommands(*this, nullptr);
+  InstallListCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();
