@@ -29,6 +29,7 @@
 #include "gui/MainActions.h"
 #include "gui/Widgets.h"
 #include "platform/Profile.h"
+#include "gui/LabelCommands.h"
 #include "qt/QtText.h"
 #include "templates/DDFLibrary.h"
 
@@ -78,6 +79,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallExchangeCommands(*this, ApplicationNotifier(services_.profile));
   InstallFilterCommands(*this);
   InstallListCommands(*this);
+  InstallLabelCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();
