@@ -7,9 +7,12 @@
 #include "app/DocumentController.h"
 #include "db/MRBBase.h"
 #include "gui/CCopyStylesWizard.h"
+#include "gui/CEditorDlg.h"
 #include "gui/CFREditorDlg.h"
 #include "gui/CFindDlg.h"
 #include "gui/CFrameArea.h"
+#include "gui/CMirnImage.h"
+#include "gui/CMirnPanel.h"
 #include "gui/CMainFrame.h"
 #include "gui/ListPanel.h"
 
@@ -17,6 +20,13 @@ namespace mirn {
 namespace {
 
 ListPanel* ListOf(CMainFrame& frame) { return qobject_cast<ListPanel*>(frame.Area()->ListPanel()); }
+CMirnPanel* LabelOf(CMainFrame& frame) { return qobject_cast<CMirnPanel*>(frame.Area()->LabelPanel()); }
+
+// The label shows what the database now holds for the extension.
+void ReloadLabel(CMainFrame& frame, const std::wstring& id) {
+  CMirnPanel* label = LabelOf(frame);
+  if (label && (id.empty() || label->View().ExtensionId() == id)) label->View().Reload();
+}
 
 bool HasExtensions(const AppServices& services) {
   MRBBase* db = services.document.Database();
@@ -36,6 +46,8 @@ void FindSession::Run(FindMode mode) {
 
 void FindSession::Start(const FindRequest& request) {
   if (editor_) return;
+  // A field edit in progress ends first, so that the search sees its text.
+  if (CMirnPanel* label = LabelOf(frame_); label && label->Editor()) label->Editor()->CloseAccepted(EditorDirection::Stop);
   std::vector<std::wstring> ids;
   if (ListPanel* list = ListOf(frame_)) ids = list->AllIds();
   controller_.Start(request, std::move(ids));
@@ -58,9 +70,18 @@ void FindSession::Step() {
                                 s.matchCase, s.mode);
   editor_ = new CFREditorDlg(rules, &frame_);
   connect(editor_, &CFREditorDlg::Closed, this, &FindSession::OnEditorClosed);
-  // Over the label: the label panel's corner moved in by (10, 10), as the field editor is.
-  QWidget* anchor = frame_.Area()->LabelPanel() ? frame_.Area()->LabelPanel() : &frame_;
-  editor_->PlaceAt(anchor->mapToGlobal(QPoint(10, 10)));
+  // Over the field, moved in by (10, 10) as the field editor is; without the field's label
+  // in view, over the label panel's corner.
+  QPoint at = frame_.mapToGlobal(QPoint(10, 10));
+  if (CMirnPanel* label = LabelOf(frame_); label && label->View().ExtensionId() == current_->id) {
+    const auto field = static_cast<std::uint32_t>(current_->fieldId);
+    label->View().Select({field});
+    const DeviceRect rect = label->View().FieldRect(field);
+    at = label->Image()->mapToGlobal(QPoint(rect.left + 10, rect.top + 10));
+  } else if (QWidget* panel = frame_.Area()->LabelPanel()) {
+    at = panel->mapToGlobal(QPoint(10, 10));
+  }
+  editor_->PlaceAt(at);
   editor_->show();
   editor_->activateWindow();
 }
@@ -77,6 +98,7 @@ void FindSession::OnEditorClosed(const FindReplaceEditor& editor) {
   const bool goOn = controller_.EditorClosed(*db, frame_.Services().profile, *current_, editor, &stored);
   if (stored) {
     if (ListPanel* list = ListOf(frame_)) list->RefreshRow(current_->id);
+    ReloadLabel(frame_, current_->id);
     Q_EMIT FieldChanged(current_->id, current_->fieldId);
     frame_.UpdateCommandStates();
   }
@@ -95,6 +117,7 @@ FindSession& InstallFindCommands(CMainFrame& frame) {
     if (!db) return;
     CCopyStylesWizard wizard(*db, services.library, services.ui, &frame);
     wizard.exec();
+    if (wizard.Outcome().copied > 0) ReloadLabel(frame, {});
     frame.UpdateCommandStates();
   }, enabled);
   frame.UpdateCommandStates();
