@@ -26,6 +26,7 @@
 #include "gui/CFrameArea.h"
 #include "gui/DesktopNotifications.h"
 #include "gui/DialogCommands.h"
+#include "gui/FindCommands.h"
 #include "gui/MainActions.h"
 #include "gui/Widgets.h"
 #include "platform/Profile.h"
@@ -80,6 +81,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallFilterCommands(*this);
   InstallListCommands(*this);
   InstallLabelCommands(*this);
+  InstallFindCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();
