@@ -41,6 +41,8 @@ void InstallDocumentCommands(CMainFrame& frame);
 void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
 void InstallFilterCommands(CMainFrame& frame);
 void InstallListCommands(CMainFrame& frame);
+class PictureLayer;
+PictureLayer* InstallPictureCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
 class CMainFrame::DocumentEvents : public DocumentListener {
@@ -81,6 +83,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallFilterCommands(*this);
   InstallListCommands(*this);
   InstallLabelCommands(*this);
+  InstallPictureCommands(*this);
   InstallFindCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
