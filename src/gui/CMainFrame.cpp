@@ -24,6 +24,7 @@
 #include "app/ZoomState.h"
 #include "gui/CColorButton.h"
 #include "gui/CFrameArea.h"
+#include "gui/DialogCommands.h"
 #include "gui/MainActions.h"
 #include "gui/Widgets.h"
 #include "platform/Profile.h"
@@ -32,7 +33,9 @@
 
 namespace mirn {
 
+class Notifier;
 void InstallDocumentCommands(CMainFrame& frame);
+void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
 
 // Keeps the title and the commands in step with the document.
 class CMainFrame::DocumentEvents : public DocumentListener {
@@ -68,6 +71,8 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   CreateToolBar();
   InstallFrameCommands();
   InstallDocumentCommands(*this);
+  InstallDialogCommands(*this);
+  InstallExchangeCommands(*this, nullptr);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();

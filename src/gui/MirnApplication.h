@@ -4,6 +4,7 @@
 // every feature as AppServices.
 
 #include <QPointer>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -31,9 +32,11 @@ class MirnApplication {
   MirnApplication(const MirnApplication&) = delete;
   MirnApplication& operator=(const MirnApplication&) = delete;
 
-  // Creates and shows the main window, then runs the command line (the text after the
-  // program name). False when the window could not be made.
+  // Creates and shows the main window, loads the layouts and runs the command line (the text
+  // after the program name). False when the program has nothing left to do (an automatic
+  // print closed the window).
   bool Start(const std::wstring& commandLine);
+  const std::filesystem::path& TipsFile() const { return tipsFile_; }
 
   AppServices& Services() { return *services_; }
   CMainFrame* Frame() const { return frame_.data(); }
@@ -50,7 +53,8 @@ class MirnApplication {
   std::unique_ptr<ZoomModel> zoom_;
   std::unique_ptr<DocumentController> document_;
   std::unique_ptr<AppServices> services_;
-  QPointer<CMainFrame> frame_;  // deletes itself when closed
+  QPointer<CMainFrame> frame_;
+  std::filesystem::path tipsFile_;  // deletes itself when closed
 };
 
 }  // namespace mirn

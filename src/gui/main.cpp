@@ -28,6 +28,6 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(mirn::ToQString(mirn::LoadString(mirn::kStrAppTitle)));
   QApplication::setApplicationVersion(MIRN_VERSION);
   mirn::MirnApplication mirnApp;
-  if (!mirnApp.Start(CommandLineText(argc, argv))) return 1;
+  if (!mirnApp.Start(CommandLineText(argc, argv))) return 0;
   return QApplication::exec();
 }

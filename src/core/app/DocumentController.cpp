@@ -100,6 +100,12 @@ void DocumentController::RefreshStatusText() {
   ui_.SetStatusText(DocumentStatusText(database_ != nullptr, extensions, selected, LegalNotice()));
 }
 
+void DocumentController::ContentChanged() {
+  if (!database_) return;
+  Notify([](DocumentListener& l) { l.DocumentOpened({}); });
+  RefreshStatusText();
+}
+
 bool DocumentController::AskSaveChanges() {
   if (!database_ || !database_->IsModified()) return true;
   const int answer = ui_.MessageBox({FormatString(LoadString(kStrSaveChanges), {documentName_}),

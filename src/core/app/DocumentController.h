@@ -83,6 +83,9 @@ class DocumentController {
   bool QueryClose();
   // Destroys the current database without a question (after a print or import run).
   void CloseDatabase();
+  // The current database's content was replaced by other means (an import into it): the
+  // windows show it afresh.
+  void ContentChanged();
   // Shows the document summary in the status bar.
   void RefreshStatusText();
   // The IDs of the selected list rows, from the selection source.
