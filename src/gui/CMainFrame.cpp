@@ -36,6 +36,7 @@ namespace mirn {
 class Notifier;
 void InstallDocumentCommands(CMainFrame& frame);
 void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
+void InstallListCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
 class CMainFrame::DocumentEvents : public DocumentListener {
@@ -73,6 +74,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallDocumentCommands(*this);
   InstallDialogCommands(*this);
   InstallExchangeCommands(*this, nullptr);
+  InstallListCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();
