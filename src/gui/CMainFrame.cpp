@@ -38,6 +38,7 @@ class Notifier;
 void InstallDocumentCommands(CMainFrame& frame);
 void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
 void InstallListCommands(CMainFrame& frame);
+void InstallPrintCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
 class CMainFrame::DocumentEvents : public DocumentListener {
@@ -76,6 +77,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallDialogCommands(*this);
   InstallExchangeCommands(*this, ApplicationNotifier(services_.profile));
   InstallListCommands(*this);
+  InstallPrintCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();
