@@ -29,6 +29,7 @@
 #include "gui/MainActions.h"
 #include "gui/Widgets.h"
 #include "platform/Profile.h"
+#include "gui/LabelCommands.h"
 #include "qt/QtText.h"
 #include "templates/DDFLibrary.h"
 
@@ -77,6 +78,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallDialogCommands(*this);
   InstallExchangeCommands(*this, ApplicationNotifier(services_.profile));
   InstallListCommands(*this);
+  InstallLabelCommands(*this);
   InstallPrintCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
