@@ -20,6 +20,7 @@
 #include "gui/CPrinterAdjustmentDlg.h"
 #include "gui/ListPanel.h"
 #include "gui/PrintPreviewJob.h"
+#include "gui/Widgets.h"
 #include "platform/Clock.h"
 #include "platform/KnownFolders.h"
 #include "platform/UserInterface.h"
@@ -329,7 +330,8 @@ void InstallPrintCommands(CMainFrame& frame) {
   if (QAction* print = frame.Action(cmd::kFilePrint)) {
     if (QMenu* file = frame.Menu("File")) {
       auto* preview = new QAction("Print Pre&view...", &frame);
-      preview->setObjectName("Print Preview");
+      preview->setObjectName(PlainText(preview->text()));
+      preview->setStatusTip("Show the sheets as they will print");
       const QList<QAction*> actions = file->actions();
       const qsizetype at = actions.indexOf(print);
       file->insertAction(at >= 0 && at + 1 < actions.size() ? actions[at + 1] : nullptr, preview);
