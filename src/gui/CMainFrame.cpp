@@ -43,6 +43,7 @@ void InstallFilterCommands(CMainFrame& frame);
 void InstallListCommands(CMainFrame& frame);
 class PictureLayer;
 PictureLayer* InstallPictureCommands(CMainFrame& frame);
+void InstallPrintCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
 class CMainFrame::DocumentEvents : public DocumentListener {
@@ -85,6 +86,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallLabelCommands(*this);
   InstallPictureCommands(*this);
   InstallFindCommands(*this);
+  InstallPrintCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();
