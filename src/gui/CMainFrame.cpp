@@ -24,6 +24,7 @@
 #include "app/ZoomState.h"
 #include "gui/CColorButton.h"
 #include "gui/CFrameArea.h"
+#include "gui/DesktopNotifications.h"
 #include "gui/DialogCommands.h"
 #include "gui/MainActions.h"
 #include "gui/Widgets.h"
@@ -73,7 +74,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallFrameCommands();
   InstallDocumentCommands(*this);
   InstallDialogCommands(*this);
-  InstallExchangeCommands(*this, nullptr);
+  InstallExchangeCommands(*this, ApplicationNotifier(services_.profile));
   InstallListCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());

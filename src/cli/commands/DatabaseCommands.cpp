@@ -13,6 +13,7 @@
 #include "app/ExtensionListModel.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
+#include "cli/DatabaseFile.h"
 #include "cli/commands/CommandGroups.h"
 #include "db/DbRanges.h"
 #include "db/GraphicFiles.h"
@@ -30,62 +31,6 @@
 namespace mirn::cli {
 namespace {
 
-std::string Quoted(std::wstring_view id) { return "'" + ToUtf8(id) + "'"; }
-
-// A failed operation in words, naming the extension where the code is about one.
-std::string Describe(int code, std::wstring_view id = {}) {
-  std::string text;
-  switch (code) {
-    case db::kExtensionExists: text = "extension " + Quoted(id) + " already exists"; break;
-    case db::kNoSuchExtension: text = "there is no extension " + Quoted(id); break;
-    default: text = ToUtf8(DbResultText(code)); break;
-  }
-  return text + " (code " + std::to_string(code) + ")";
-}
-
-// Why a file did not open: another holder of the lock is named as such.
-std::string DescribeOpenFailure(const std::filesystem::path& path, int code) {
-  if (code == db::kCannotCopyOrLock) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) return "the file does not exist (code 10)";
-    std::error_code lockError;
-    if (std::filesystem::is_regular_file(path, ec) && !FileLock::TryLock(path, &lockError) &&
-        lockError == std::errc::resource_unavailable_try_again) {
-      return "the file is already open in another program (code 10)";
-    }
-    return "the file cannot be read (code 10)";
-  }
-  return Describe(code);
-}
-
-std::unique_ptr<MRBBase> OpenOrReport(const std::string& file, Context& c) {
-  int code = 0;
-  const std::filesystem::path path(file);
-  auto db = OpenDatabase(path, code, {&c.clock, c.folders.Get(KnownFolder::Temp)});
-  if (!db) c.err << "mirn-cli: cannot open " << file << ": " << DescribeOpenFailure(path, code) << '\n';
-  return db;
-}
-
-int SaveOrReport(MRBBase& db, const std::string& file, Context& c) {
-  const int code = db.Save({});
-  if (code == db::kOk) return kExitOk;
-  c.err << "mirn-cli: cannot save " << file << ": " << Describe(code) << '\n';
-  return kExitFailed;
-}
-
-// Runs one change on an opened database and saves it; a failing change leaves the file alone.
-int ChangeAndSave(const std::string& file, Context& c,
-                  const std::function<int(MRBBase&, std::string& failure)>& change) {
-  auto db = OpenOrReport(file, c);
-  if (!db) return kExitFailed;
-  std::string failure;
-  if (change(*db, failure) != kExitOk) {
-    c.err << "mirn-cli: " << failure << '\n';
-    return kExitFailed;
-  }
-  return SaveOrReport(*db, file, c);
-}
-
 int ParseFieldId(const std::string& text, const char* what) {
   long long value = 0;
   if (!ParseInt(FromUtf8(text), value) || value < INT32_MIN || value > INT32_MAX) {
@@ -101,21 +46,6 @@ std::string FormatName(int format) {
     case format::kNewer: return "newer";
     default: return "none";
   }
-}
-
-// Text output keeps one record per line: backslashes, tabs and line breaks are escaped.
-std::string OneLine(std::wstring_view text) {
-  std::string out;
-  for (const char ch : ToUtf8(text)) {
-    switch (ch) {
-      case '\\': out += "\\\\"; break;
-      case '\t': out += "\\t"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      default: out += ch; break;
-    }
-  }
-  return out;
 }
 
 json::Value GraphicJson(const MRBGraphic& g) {
