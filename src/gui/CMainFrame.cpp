@@ -26,9 +26,11 @@
 #include "gui/CFrameArea.h"
 #include "gui/DesktopNotifications.h"
 #include "gui/DialogCommands.h"
+#include "gui/FindCommands.h"
 #include "gui/MainActions.h"
 #include "gui/Widgets.h"
 #include "platform/Profile.h"
+#include "gui/LabelCommands.h"
 #include "qt/QtText.h"
 #include "templates/DDFLibrary.h"
 
@@ -76,6 +78,8 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallDialogCommands(*this);
   InstallExchangeCommands(*this, ApplicationNotifier(services_.profile));
   InstallListCommands(*this);
+  InstallLabelCommands(*this);
+  InstallFindCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();
