@@ -39,6 +39,7 @@ namespace mirn {
 class Notifier;
 void InstallDocumentCommands(CMainFrame& frame);
 void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
+void InstallFilterCommands(CMainFrame& frame);
 void InstallListCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
@@ -77,6 +78,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallDocumentCommands(*this);
   InstallDialogCommands(*this);
   InstallExchangeCommands(*this, ApplicationNotifier(services_.profile));
+  InstallFilterCommands(*this);
   InstallListCommands(*this);
   InstallLabelCommands(*this);
   InstallFindCommands(*this);
