@@ -25,7 +25,12 @@
 namespace mirn::cli {
 namespace {
 
-std::string Quoted(std::wstring_view id) { return "'" + ToUtf8(id) + "'"; }
+std::string Quoted(std::wstring_view id) {
+  std::string quoted(1, '\'');
+  quoted += ToUtf8(id);
+  quoted += '\'';
+  return quoted;
+}
 
 // A failed operation in words, naming the extension where the code is about one.
 std::string Describe(int code, std::wstring_view id = {}) {
