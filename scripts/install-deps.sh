@@ -22,7 +22,7 @@ packages=(
   # fonts: Liberation Sans is metric-compatible with Arial
   fonts-liberation2 fontconfig
   # tools the tests drive: headless display, PDF and spreadsheet readers, a private spooler
-  xvfb xauth poppler-utils python3-openpyxl python3-xlrd
+  xvfb xauth x11-utils poppler-utils python3-openpyxl python3-xlrd
   cups-daemon cups-client printer-driver-cups-pdf
 )
 packages+=("$@")

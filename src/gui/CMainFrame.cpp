@@ -24,16 +24,21 @@
 #include "app/ZoomState.h"
 #include "gui/CColorButton.h"
 #include "gui/CFrameArea.h"
+#include "gui/DesktopNotifications.h"
 #include "gui/DialogCommands.h"
 #include "gui/MainActions.h"
 #include "gui/Widgets.h"
 #include "platform/Profile.h"
+#include "gui/LabelCommands.h"
 #include "qt/QtText.h"
 #include "templates/DDFLibrary.h"
 
 namespace mirn {
 
+class Notifier;
 void InstallDocumentCommands(CMainFrame& frame);
+void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
+void InstallListCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
 class CMainFrame::DocumentEvents : public DocumentListener {
@@ -70,6 +75,9 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallFrameCommands();
   InstallDocumentCommands(*this);
   InstallDialogCommands(*this);
+  InstallExchangeCommands(*this, ApplicationNotifier(services_.profile));
+  InstallListCommands(*this);
+  InstallLabelCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();

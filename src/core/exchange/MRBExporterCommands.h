@@ -4,7 +4,10 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "exchange/MRBCSVImporter.h"
+#include "exchange/MRBCSVLine.h"
 #include "exchange/MRBExcelExporter.h"
 #include "exchange/MRBImporterSession.h"
 
@@ -24,22 +27,37 @@ struct ExchangeOutcome {
   long long notWritten = 0; // export: rows the file could not take
   long long cutCells = 0;   // spreadsheet cells cut to the 32767 characters a cell holds
   long long picturesNotCopied = 0;  // merge: embedded pictures that could not be copied
+  long long replaced = 0;   // import: of `count`, those that took the place of an existing one
+  long long kept = 0;       // import: existing extensions kept (not replaced)
+  std::vector<CsvLineNote> lineNotes;  // CSV import: the skipped and incomplete lines
 };
+
+// "1 added, 2 replaced, 3 kept": what an import did, each part only when not zero;
+// "nothing added" when all are zero.
+std::wstring ImportCountsText(const ExchangeOutcome& outcome);
+// One line per note: "line 4: layout XYZ is not installed". At most `limit` lines, then
+// "... and N more lines".
+std::wstring CsvLineNotesText(const std::vector<CsvLineNote>& notes, size_t limit);
+// Why an import stored nothing although the file had data lines: the count of skipped
+// lines, and a hint when they look separated by semicolons or tabs.
+std::wstring NothingImportedText(long long skipped, CsvSeparatorHint hint);
 
 // "Export complete.\n\n" + count + " extensions were exported."
 std::wstring ExportCompleteText(long long count);
 // "Imported " + count + " extensions"
 std::wstring ImportCompleteText(long long count);
 
-// CSV export: no header, type codes, every field, no comment column.
+// CSV export: no header, type codes, every field, no comment column. UTF-8 files start
+// with a byte-order mark so that spreadsheets and the import read them as UTF-8.
 ExchangeOutcome RunCsvExport(MRBBase& database, DDFLibrary& library, const std::filesystem::path& path,
-                             ExchangeProgressView& view);
+                             ExchangeProgressView& view, CsvEncoding encoding = CsvEncoding::kWindows1252);
 // Spreadsheet export; the kind follows the file's extension (".xlsx" in any case: XML).
 ExchangeOutcome RunExcelExport(MRBBase& database, DDFLibrary& library, const std::filesystem::path& path,
                                const ExcelExportOptions& options, ExchangeProgressView& view);
 
 // CSV import with the import format of `profile`. `question` may be null (existing
-// extensions are kept).
+// extensions are kept). An import that stores nothing while data lines were skipped is a
+// failure whose message says why.
 ExchangeOutcome RunCsvImport(MRBBase& database, DDFLibrary& library, const Profile& profile,
                              const std::filesystem::path& path, ExchangeProgressView& view,
                              ReplaceQuestion* question);

@@ -10,6 +10,7 @@ bool MRBImporter::PutExtension(std::wstring_view id, std::wstring_view typeCode,
   // Most imported ids are new: adding first spares them a delete that finds nothing.
   const int added = db_->AddExtension(id, typeCode, name);
   if (added != db::kExtensionExists) return added == db::kOk;
+  ++replaced_;
   db_->DeleteExtension(Trim(id));
   return db_->AddExtension(id, typeCode, name) == db::kOk;
 }

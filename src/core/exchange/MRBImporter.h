@@ -27,11 +27,15 @@ class MRBImporter {
   // Extensions of the last Import whose record or one of whose fields could not be
   // written (they are counted as imported, as the import goes on past them).
   long long IncompleteExtensions() const { return incomplete_; }
+  // Extensions of the last Import that took the place of one of the same id (the rest of
+  // the imported ones were new).
+  long long ReplacedExtensions() const { return replaced_; }
 
  protected:
   MRBBase& Database() { return *db_; }
   void NoteIncomplete() { ++incomplete_; }
-  void ResetIncomplete() { incomplete_ = 0; }
+  // Clears the counts of the last Import.
+  void ResetIncomplete() { incomplete_ = replaced_ = 0; }
   // Stores a new, empty extension in place of any of the same id (which goes with its
   // fields and selection). True when the record was stored; its fields then go in with
   // InsertField, under the id trimmed as the database stores it.
@@ -40,6 +44,7 @@ class MRBImporter {
  private:
   MRBBase* db_ = nullptr;
   long long incomplete_ = 0;
+  long long replaced_ = 0;
 };
 
 }  // namespace mirn
