@@ -9,12 +9,12 @@
 #include "util/Text.h"
 
 namespace mirn::cli {
-// Built by appending: GCC 12 misreads "'" + a string temporary as an overlapping copy at -O3.
 std::string Quoted(std::wstring_view id) {
-  std::string quoted(1, '\'');
-  quoted += ToUtf8(id);
-  quoted += '\'';
-  return quoted;
+  // Appended in place: "'" + temporary + "'" trips GCC 12's -Wrestrict in optimised builds.
+  std::string out = "'";
+  out += ToUtf8(id);
+  out += '\'';
+  return out;
 }
 
 std::string Describe(int code, std::wstring_view id) {
