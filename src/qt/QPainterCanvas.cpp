@@ -1,6 +1,7 @@
 #include "qt/QPainterCanvas.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <algorithm>
 #include <QImageReader>
 #include <QPaintDevice>
@@ -20,6 +21,19 @@ PictureFormat FormatOf(const QByteArray& name) {
   return PictureFormat::Unknown;
 }
 
+// True for SVG documents (plain or gzip-compressed), which are drawn as vectors instead of
+// going through an image reader that would turn them into pixels.
+bool LooksLikeSvg(const QByteArray& head, const QString& fileName) {
+  if (fileName.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) ||
+      fileName.endsWith(QStringLiteral(".svgz"), Qt::CaseInsensitive))
+    return true;
+  if (head.startsWith("\x1f\x8b")) return fileName.isEmpty();  // compressed: only bytes without a name
+  return head.contains("<svg");
+}
+
+// Pictures larger than this are not read as SVG documents (they would be held in memory whole).
+constexpr qint64 kMaxSvgBytes = 64 * 1024 * 1024;
+
 std::shared_ptr<const Picture> Read(QImageReader& reader) {
   const PictureFormat format = FormatOf(reader.format());
   QImage image = reader.read();
@@ -34,7 +48,26 @@ QRect OutlineRect(const DeviceRect& r) { return QRect(r.left, r.top, r.Width() -
 
 }  // namespace
 
+QtSvgPicture::QtSvgPicture(std::shared_ptr<QSvgRenderer> renderer)
+    : renderer_(std::move(renderer)), size_(renderer_->defaultSize()) {}
+
+std::shared_ptr<const QtSvgPicture> QtSvgPicture::FromBytes(const QByteArray& bytes) {
+  auto renderer = std::make_shared<QSvgRenderer>();
+  if (!renderer->load(bytes) || !renderer->isValid() || renderer->defaultSize().isEmpty()) return nullptr;
+  return std::shared_ptr<const QtSvgPicture>(new QtSvgPicture(std::move(renderer)));
+}
+
+void QtSvgPicture::Render(QPainter& painter, const QRectF& target) const { renderer_->render(&painter, target); }
+
 std::shared_ptr<const Picture> QtPictureLoader::LoadFile(const std::filesystem::path& path) const {
+  QFile file(PathToQString(path));
+  if (file.open(QIODevice::ReadOnly) && file.size() <= kMaxSvgBytes) {
+    const QByteArray head = file.peek(4096);
+    if (LooksLikeSvg(head, file.fileName())) {
+      if (auto svg = QtSvgPicture::FromBytes(file.readAll())) return svg;
+      return nullptr;
+    }
+  }
   QImageReader reader(PathToQString(path));
   reader.setAutoTransform(true);
   return Read(reader);
@@ -42,6 +75,9 @@ std::shared_ptr<const Picture> QtPictureLoader::LoadFile(const std::filesystem::
 
 std::shared_ptr<const Picture> QtPictureLoader::LoadBytes(std::string_view bytes) const {
   QByteArray data(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  if (LooksLikeSvg(data.left(4096), QString())) {
+    if (auto svg = QtSvgPicture::FromBytes(data)) return svg;
+  }
   QBuffer buffer(&data);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);
@@ -250,6 +286,14 @@ void QPainterCanvas::DrawFocusRect(const DeviceRect& rect) {
 }
 
 void QPainterCanvas::DrawPicture(const Picture& picture, const DeviceRect& rect) {
+  if (const auto* svg = dynamic_cast<const QtSvgPicture*>(&picture)) {
+    if (rect.IsEmpty()) return;
+    WillPaint(ToQRect(rect));
+    painter_.save();
+    svg->Render(painter_, QRectF(ToQRect(rect)));
+    painter_.restore();
+    return;
+  }
   const auto* qt = dynamic_cast<const QtPicture*>(&picture);
   if (!qt || rect.IsEmpty()) return;
   WillPaint(ToQRect(rect));

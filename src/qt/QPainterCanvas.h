@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -28,6 +29,23 @@ class QtPicture final : public Picture {
  private:
   QImage image_;
   PictureFormat format_ = PictureFormat::Unknown;
+};
+
+// A vector picture (SVG), drawn as paths and text on every device, so that printers and PDF
+// get vectors rather than a bitmap.
+class QtSvgPicture final : public Picture {
+ public:
+  // Null when `bytes` is not an SVG document Qt can draw.
+  static std::shared_ptr<const QtSvgPicture> FromBytes(const QByteArray& bytes);
+  int Width() const override { return size_.width(); }
+  int Height() const override { return size_.height(); }
+  PictureFormat Format() const override { return PictureFormat::Svg; }
+  void Render(QPainter& painter, const QRectF& target) const;
+
+ private:
+  explicit QtSvgPicture(std::shared_ptr<QSvgRenderer> renderer);
+  std::shared_ptr<QSvgRenderer> renderer_;  // rendering is not const in Qt's interface
+  QSize size_;
 };
 
 class QtPictureLoader final : public PictureLoader {

@@ -51,7 +51,7 @@ constexpr Entry kStrings[] = {
     {5120, L"Mirn Database (*.mrb)|*.mrb||"},
     {5122, L"Save changes to %1?"},
     {5123, L"Saving..."},
-    {5136, L"Supported Graphics|*.bmp;*.gif;*.jpg;*.jpeg;*.png;*.tif;*.tiff;*.wmf;*.emf|All Files (*.*)|*.*||"},
+    {5136, L"Supported Graphics|*.bmp;*.gif;*.jpg;*.jpeg;*.png;*.tif;*.tiff;*.wmf;*.emf;*.svg|All Files (*.*)|*.*||"},
     {5137, L"Insert Picture"},
     {5138, L"Could not insert the picture.\nYou have reached the maximum number of pictures that can be inserted into a single extension."},
     {5139, L"%1\nThe picture could not be opened.\nIt may have been saved in a format that this program does not recognize, or it may be a damaged file."},

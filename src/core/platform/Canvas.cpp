@@ -49,6 +49,7 @@ std::wstring PictureFormatName(PictureFormat format) {
     case PictureFormat::Png: return L"Portable Network Graphics (PNG)";
     case PictureFormat::Tiff: return L"Tagged Image File Format (TIFF)";
     case PictureFormat::Wmf: return L"Windows Metafile (WMF)";
+    case PictureFormat::Svg: return L"Scalable Vector Graphics (SVG)";
     case PictureFormat::Unknown: break;
   }
   return L"Unknown";

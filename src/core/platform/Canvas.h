@@ -131,7 +131,7 @@ struct Brush {
   bool operator==(const Brush&) const = default;
 };
 
-enum class PictureFormat { Unknown, Bmp, Emf, Gif, Jpeg, Png, Tiff, Wmf };
+enum class PictureFormat { Unknown, Bmp, Emf, Gif, Jpeg, Png, Tiff, Wmf, Svg };
 
 // A loaded picture, ready to be drawn on any canvas of the same platform layer.
 class Picture {
