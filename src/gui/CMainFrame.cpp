@@ -26,6 +26,7 @@
 #include "gui/CFrameArea.h"
 #include "gui/DesktopNotifications.h"
 #include "gui/DialogCommands.h"
+#include "gui/FindCommands.h"
 #include "gui/MainActions.h"
 #include "gui/Widgets.h"
 #include "platform/Profile.h"
@@ -38,7 +39,9 @@ namespace mirn {
 class Notifier;
 void InstallDocumentCommands(CMainFrame& frame);
 void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
+void InstallFilterCommands(CMainFrame& frame);
 void InstallListCommands(CMainFrame& frame);
+void InstallPrintCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
 class CMainFrame::DocumentEvents : public DocumentListener {
@@ -76,8 +79,11 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallDocumentCommands(*this);
   InstallDialogCommands(*this);
   InstallExchangeCommands(*this, ApplicationNotifier(services_.profile));
+  InstallFilterCommands(*this);
   InstallListCommands(*this);
   InstallLabelCommands(*this);
+  InstallFindCommands(*this);
+  InstallPrintCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();

@@ -1,9 +1,12 @@
 #include "qt/PdfPrinterSystem.h"
 
 #include <QPdfWriter>
+#include <fstream>
 #include <system_error>
 
+#include "platform/AtomicWrite.h"
 #include "qt/PaperSizes.h"
+#include "print/PdfCompactor.h"
 #include "qt/QtText.h"
 #include "util/Text.h"
 
@@ -85,6 +88,21 @@ std::unique_ptr<PrintDocument> PdfPrinterSystem::StartDocument(const std::wstrin
         if (!painted || pages == 0) {
           std::filesystem::remove(part, error);
           return pages == 0 && painted;
+        }
+        // Qt places every glyph on its own; the file is rewritten with whole runs.
+        std::string bytes;
+        if (ReadWholeFile(part, bytes)) {
+          const std::string compact = CompactPdf(bytes);
+          if (compact.size() < bytes.size()) {
+            // The file is still the job's own: rewritten in place, moved into view below.
+            std::ofstream out(part, std::ios::binary | std::ios::trunc);
+            out.write(compact.data(), static_cast<std::streamsize>(compact.size()));
+            out.close();
+            if (!out) {
+              std::filesystem::remove(part, error);
+              return false;
+            }
+          }
         }
         std::filesystem::rename(part, target, error);
         return !error;
