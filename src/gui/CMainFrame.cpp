@@ -41,6 +41,8 @@ void InstallDocumentCommands(CMainFrame& frame);
 void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
 void InstallFilterCommands(CMainFrame& frame);
 void InstallListCommands(CMainFrame& frame);
+class PictureLayer;
+PictureLayer* InstallPictureCommands(CMainFrame& frame);
 void InstallPrintCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
@@ -82,6 +84,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallFilterCommands(*this);
   InstallListCommands(*this);
   InstallLabelCommands(*this);
+  InstallPictureCommands(*this);
   InstallFindCommands(*this);
   InstallPrintCommands(*this);
   services_.document.AddListener(*events_);
