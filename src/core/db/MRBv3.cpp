@@ -169,8 +169,12 @@ bool MRBv3::WriteUserFile(const std::filesystem::path& requested) {
   }
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
-  const std::filesystem::path temporary =
-      folder / ("." + target.filename().string() + "." + ToUtf8(NewGuid()) + ".saving");
+  std::string name = ".";
+  name += target.filename().string();
+  name += '.';
+  name += ToUtf8(NewGuid());
+  name += ".saving";
+  const std::filesystem::path temporary = folder / name;
   if (!CreateFileExclusive(temporary)) return false;
 
   // Compacting rebuilds every table; without free pages it would give the same size, so then
