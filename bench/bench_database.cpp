@@ -18,9 +18,9 @@
 
 #include "db/DbRanges.h"
 #include "db/MRBv3.h"
-#include "db/OpenDatabase.h"
 #include "db/SQLiteDB.h"
 #include "platform/Guid.h"
+#include "store/OpenDatabase.h"
 #include "util/Text.h"
 
 extern char** environ;

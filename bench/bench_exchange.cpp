@@ -18,17 +18,17 @@
 #include <string>
 
 #include "db/MRBBase.h"
-#include "db/MRBCSVImporter.h"
-#include "db/MRBCSVLine.h"
-#include "db/MRBExcelExporter.h"
-#include "db/MRBCSVExporter.h"
-#include "db/OpenDatabase.h"
 #include "db/SQLiteDB.h"
-#include "text/TextFormat.h"
-#include "util/Text.h"
+#include "exchange/MRBCSVExporter.h"
+#include "exchange/MRBCSVImporter.h"
+#include "exchange/MRBCSVLine.h"
+#include "exchange/MRBExcelExporter.h"
 #include "platform/KnownFolders.h"
 #include "platform/MemoryProfile.h"
+#include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
+#include "text/TextFormat.h"
+#include "util/Text.h"
 
 namespace fs = std::filesystem;
 using namespace mirn;

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "db/MRBGraphic.h"
-#include "db/MRBv2.h"
 #include "db/MRBv3.h"
+#include "legacy/MRBv2.h"
 #include "support/XbaseWriter.h"
 #include "util/Text.h"
 

@@ -11,12 +11,12 @@
 #include <fstream>
 #include <string>
 
-#include "db/OpenDatabase.h"
 #include "platform/Guid.h"
 #include "platform/KnownFolders.h"
 #include "print/PrintLabels.h"
-#include "qt/PrintTargets.h"
 #include "qt/LabelImage.h"
+#include "qt/PrintTargets.h"
+#include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
 #include "templates/DDFWriter.h"
 #include "text/TextFormat.h"

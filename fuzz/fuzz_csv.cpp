@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "db/MRBCSVLine.h"
+#include "exchange/MRBCSVLine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "db/MRBv2.h"
+#include "legacy/MRBv2.h"
 
 namespace {
 

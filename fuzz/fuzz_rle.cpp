@@ -5,7 +5,7 @@
 #include <ostream>
 #include <streambuf>
 
-#include "db/RleDecoder.h"
+#include "legacy/RleDecoder.h"
 #include "util/ByteSource.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include <nlohmann/json.hpp>
 
 #include "db/MRBBase.h"
-#include "db/OpenDatabase.h"
+#include "store/OpenDatabase.h"
 #include "text/TextFormat.h"
 #include "util/Text.h"
 

@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-#include "db/OpenDatabase.h"
+#include "store/OpenDatabase.h"
 #include "support/TestSupport.h"
 
 namespace mirn::test {

@@ -1,7 +1,7 @@
 // mirn-cli convert on databases of both generations.
 #include <gtest/gtest.h>
 
-#include "db/OpenDatabase.h"
+#include "store/OpenDatabase.h"
 #include "support/TestSupport.h"
 #include "support/XbaseWriter.h"
 

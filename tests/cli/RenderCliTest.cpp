@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "db/MRBBase.h"
-#include "db/OpenDatabase.h"
 #include "panel/LabelPainter.h"
+#include "store/OpenDatabase.h"
 #include "support/TestSupport.h"
 #include "templates/CDDFTemplate.h"
 #include "text/TextFormat.h"

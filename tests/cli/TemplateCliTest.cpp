@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
-#include "db/OpenDatabase.h"
+#include "store/OpenDatabase.h"
 #include "support/TestSupport.h"
 
 namespace mirn::cli {

@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include "db/OpenDatabase.h"
 #include "platform/KnownFolders.h"
 #include "print/PrintLabels.h"
 #include "qt/PrintTargets.h"
+#include "store/OpenDatabase.h"
 #include "support/TestSupport.h"
 #include "templates/DDFLibrary.h"
 #include "text/TextFormat.h"

@@ -6,10 +6,10 @@
 #include "cli/CommandLine.h"
 #include "cli/commands/CommandGroups.h"
 #include "db/DbResult.h"
-#include "db/MRBv2.h"
 #include "db/MRBv3.h"
-#include "db/OpenDatabase.h"
+#include "legacy/MRBv2.h"
 #include "platform/KnownFolders.h"
+#include "store/OpenDatabase.h"
 #include "util/Text.h"
 
 namespace mirn::cli {

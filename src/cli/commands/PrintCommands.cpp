@@ -14,7 +14,6 @@
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/commands/CommandGroups.h"
-#include "db/OpenDatabase.h"
 #include "platform/Clock.h"
 #include "platform/KnownFolders.h"
 #include "print/AdjustmentUnits.h"
@@ -24,8 +23,9 @@
 #include "print/PrintTexts.h"
 #include "print/PrinterSettings.h"
 #include "print/PrinterStatus.h"
-#include "qt/PrintTargets.h"
 #include "qt/LabelImage.h"
+#include "qt/PrintTargets.h"
+#include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
 #include "util/Text.h"
 

@@ -10,15 +10,15 @@
 #include "cli/CommandLine.h"
 #include "cli/commands/CommandGroups.h"
 #include "db/DbResult.h"
-#include "db/OpenDatabase.h"
 #include "platform/AtomicWrite.h"
 #include "platform/KnownFolders.h"
-#include "util/ByteSource.h"
+#include "store/OpenDatabase.h"
 #include "templates/DDFConversions.h"
 #include "templates/DDFException.h"
 #include "templates/DDFLibrary.h"
 #include "templates/DDFReader.h"
 #include "templates/TemplateSource.h"
+#include "util/ByteSource.h"
 #include "util/Text.h"
 
 namespace mirn::cli {

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "db/MRBv3.h"
-#include "db/OpenDatabase.h"
 #include "db/SQLiteDB.h"
 #include "platform/Clock.h"
+#include "store/OpenDatabase.h"
 #include "support/TestSupport.h"
 
 namespace mirn::test {

@@ -1,10 +1,10 @@
-#include "db/MRBCSVLine.h"
+#include "exchange/MRBCSVLine.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "db/MRBCSVImportSettings.h"
+#include "exchange/MRBCSVImportSettings.h"
 #include "platform/MemoryProfile.h"
 
 namespace mirn {

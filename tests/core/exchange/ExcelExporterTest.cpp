@@ -1,10 +1,10 @@
-#include "db/MRBExcelExporter.h"
+#include "exchange/MRBExcelExporter.h"
 
 #include <nlohmann/json.hpp>
 
 #include "ExchangeFixture.h"
 #include "WorkbookReader.h"
-#include "db/MRBExporterCommands.h"
+#include "exchange/MRBExporterCommands.h"
 #include "util/Text.h"
 
 namespace mirn {

@@ -1,4 +1,4 @@
-#include "db/MRBExcelWorkbook.h"
+#include "exchange/MRBExcelWorkbook.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 
 #include <random>
 
-#include "db/xls/XlsCompoundFile.h"
 #include "WorkbookReader.h"
+#include "exchange/xls/XlsCompoundFile.h"
 #include "support/TestSupport.h"
 #include "util/Text.h"
 

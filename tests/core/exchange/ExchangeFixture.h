@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "db/MRBBase.h"
-#include "db/MRBImporterSession.h"
-#include "db/OpenDatabase.h"
+#include "exchange/MRBImporterSession.h"
 #include "platform/KnownFolders.h"
 #include "platform/MemoryProfile.h"
+#include "store/OpenDatabase.h"
 #include "support/ExchangeLayouts.h"
 #include "support/TestSupport.h"
 #include "templates/DDFLibrary.h"

@@ -1,4 +1,4 @@
-#include "db/MRBCSVExporter.h"
+#include "exchange/MRBCSVExporter.h"
 
 #include "ExchangeFixture.h"
 

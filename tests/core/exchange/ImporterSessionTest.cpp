@@ -1,4 +1,4 @@
-#include "db/MRBImporterSession.h"
+#include "exchange/MRBImporterSession.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "db/MRBCSVImporter.h"
+#include "exchange/MRBCSVImporter.h"
 
 #include <sstream>
 
 #include "ExchangeFixture.h"
-#include "db/MRBCSVExporter.h"
-#include "db/MRBCSVImportSettings.h"
-#include "db/MRBCSVLine.h"
+#include "exchange/MRBCSVExporter.h"
+#include "exchange/MRBCSVImportSettings.h"
+#include "exchange/MRBCSVLine.h"
 #include "text/CRTFText.h"
 
 namespace mirn {

@@ -1,5 +1,5 @@
 #include "ExchangeFixture.h"
-#include "db/MRBExporterCommands.h"
+#include "exchange/MRBExporterCommands.h"
 #include "support/XbaseWriter.h"
 #include "text/CRTFText.h"
 

@@ -1,10 +1,10 @@
-#include "db/MRBMRBImporter.h"
+#include "exchange/MRBMRBImporter.h"
 
 #include "ExchangeFixture.h"
 #include "app/StringTable.h"
-#include "db/MRBExporterCommands.h"
 #include "db/MRBGraphic.h"
 #include "db/SQLiteDB.h"
+#include "exchange/MRBExporterCommands.h"
 
 namespace mirn {
 namespace {

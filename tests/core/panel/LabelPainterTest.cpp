@@ -1,6 +1,8 @@
 // Painting a label on the recording canvas: order, flags, colours, field texts, pictures.
 #include <gtest/gtest.h>
 
+#include "LayoutObject.h"
+
 #include "panel/LabelFieldTexts.h"
 #include "panel/LabelPainter.h"
 #include "platform/RecordingCanvas.h"
@@ -10,18 +12,7 @@
 namespace mirn {
 namespace {
 
-CDDFObject Object(std::uint32_t id, std::uint32_t flags, int left, int top, int right, int bottom,
-                  Color color = 0xFFFFFF) {
-  CDDFObject o;
-  o.id = id;
-  o.flags = flags;
-  o.left = left;
-  o.top = top;
-  o.right = right;
-  o.bottom = bottom;
-  o.color = color;
-  return o;
-}
+using test::LayoutObject;
 
 CDDFTemplate Layout(std::vector<CDDFObject> objects) {
   CDDFTemplate t;
@@ -51,10 +42,10 @@ TEST(LabelPainter, MappingAndWindowSizeFollowTheZoom) {
 TEST(LabelPainter, ObjectsInIdOrderWithEveryFlaggedStep) {
   MemoryFieldTextSource db;
   CDDFTemplate t = Layout({
-      Object(9, DDF_ELLIPSE | DDF_LIGHT, 0, 0, 720, 720, MakeColor(10, 200, 0)),
-      Object(2, DDF_RECT | DDF_ROUNDRECT | DDF_LIGHT, 0, 0, 1440, 720, MakeColor(0, 0, 0)),
-      Object(5, DDF_RECT | DDF_HOLLOW | DDF_DOTTED, 1440, 0, 2880, 720),
-      Object(7, DDF_HIDDEN | DDF_RECT, 0, 0, 100, 100),
+      LayoutObject(9, DDF_ELLIPSE | DDF_LIGHT, 0, 0, 720, 720, MakeColor(10, 200, 0)),
+      LayoutObject(2, DDF_RECT | DDF_ROUNDRECT | DDF_LIGHT, 0, 0, 1440, 720, MakeColor(0, 0, 0)),
+      LayoutObject(5, DDF_RECT | DDF_HOLLOW | DDF_DOTTED, 1440, 0, 2880, 720),
+      LayoutObject(7, DDF_HIDDEN | DDF_RECT, 0, 0, 100, 100),
   });
   LabelFieldTexts texts(&db, L"100", L"");
   RecordingCanvas canvas;
@@ -78,8 +69,8 @@ TEST(LabelPainter, TextFieldsWithAndWithoutText) {
   MemoryFieldTextSource db;
   db.SetField(L"100", 2000, WriteRtf(TextFormat{L"Arial"}, L"Ext {EXT}"));
   CDDFTemplate t = Layout({
-      Object(2000, DDF_TEXT | DDF_SELECT, 0, 0, 1440, 720, MakeColor(255, 255, 0)),
-      Object(2001, DDF_TEXT2 | DDF_SELECT, 1440, 0, 2880, 720, MakeColor(0, 255, 255)),
+      LayoutObject(2000, DDF_TEXT | DDF_SELECT, 0, 0, 1440, 720, MakeColor(255, 255, 0)),
+      LayoutObject(2001, DDF_TEXT2 | DDF_SELECT, 1440, 0, 2880, 720, MakeColor(0, 255, 255)),
   });
   LabelFieldTexts texts(&db, L"100", L"");
   RecordingCanvas canvas;
@@ -111,9 +102,9 @@ TEST(LabelPainter, TextFieldsWithAndWithoutText) {
 TEST(LabelPainter, OnlyObjectsMeetingTheUpdateAreDrawnCaptionsAlways) {
   MemoryFieldTextSource db;
   CDDFTemplate t = Layout({
-      Object(1, DDF_RECT, 0, 0, 720, 720),
-      Object(2, DDF_RECT, 2160, 720, 2880, 1440),
-      Object(3, DDF_CAPTION, 2160, 720, 2880, 1440, MakeColor(0, 0, 255)),
+      LayoutObject(1, DDF_RECT, 0, 0, 720, 720),
+      LayoutObject(2, DDF_RECT, 2160, 720, 2880, 1440),
+      LayoutObject(3, DDF_CAPTION, 2160, 720, 2880, 1440, MakeColor(0, 0, 255)),
   });
   std::snprintf(t.objects[2].text.data(), t.objects[2].text.size(), "  Caption \r\n");
   LabelFieldTexts texts(&db, L"1", L"");

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "db/MRBGraphic.h"
-#include "db/OpenDatabase.h"
-#include "platform/RecordingCanvas.h"
 #include "platform/KnownFolders.h"
+#include "platform/RecordingCanvas.h"
 #include "print/CPrintExtension.h"
 #include "print/PrintLabels.h"
+#include "store/OpenDatabase.h"
 #include "support/TestSupport.h"
 #include "templates/CDDFTemplate.h"
 #include "templates/DDFLibrary.h"

@@ -3,12 +3,12 @@
 #include <filesystem>
 
 #include "core/templates/TemplateFixtures.h"
-#include "db/OpenDatabase.h"
 #include "platform/KnownFolders.h"
+#include "store/OpenDatabase.h"
 #include "support/TestSupport.h"
-#include "templates/DDFLibrary.h"
 #include "templates/DDFConversions.h"
 #include "templates/DDFException.h"
+#include "templates/DDFLibrary.h"
 #include "templates/SqliteConnection.h"
 
 namespace mirn {

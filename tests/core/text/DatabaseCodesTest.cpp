@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "db/MRBBase.h"
-#include "db/OpenDatabase.h"
+#include "store/OpenDatabase.h"
 #include "support/TestSupport.h"
 #include "text/CRTFText.h"
 #include "text/MRBFieldTextSource.h"

@@ -1,0 +1,76 @@
+#include "exchange/MRBCSVImporter.h"
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "db/MRBBase.h"
+#include "exchange/MRBCSVImportSettings.h"
+#include "exchange/MRBCSVLine.h"
+#include "templates/DDFException.h"
+#include "templates/DDFLibrary.h"
+#include "text/TextFormat.h"
+#include "util/Text.h"
+
+namespace mirn {
+MRBCSVImporter::MRBCSVImporter(MRBBase& database, DDFLibrary& library, const Profile& profile,
+                               std::istream& in)
+    : MRBImporter(database), library_(&library), profile_(&profile), in_(&in) {}
+
+long long MRBCSVImporter::CountRecords() { return CountCsvDataLines(*in_); }
+
+long long MRBCSVImporter::Import(const ExtensionCallable& replace, const ExtensionCallable& progress) {
+  ResetIncomplete();
+  skipped_ = 0;
+  const TextFormat format = CsvImportSettings::Read(*profile_).ToTextFormat();
+  // The selectable field ids of each layout, in ascending id order; empty when the layout
+  // file cannot be read.
+  std::map<std::wstring, std::vector<unsigned>> fieldsOf;
+  MRBBase& db = Database();
+  long long count = 0;
+  std::string line;
+  while (std::getline(*in_, line)) {
+    if (!IsCsvDataLine(line)) continue;
+    std::vector<std::wstring> tokens = SplitCsvLine(TrimCsvLine(line));
+    if (tokens.size() < 2) {
+      ++skipped_;
+      continue;
+    }
+    const std::wstring& id = tokens[0];
+    // Trimmed as the database trims it, so that " abc" finds layout ABC.
+    const std::wstring typeCode = ToUpper(Trim(tokens[1]));
+    const std::wstring name = tokens.size() > 2 ? tokens[2] : std::wstring();
+    if (!library_->Contains(typeCode)) {
+      ++skipped_;
+      continue;
+    }
+    if (progress && !progress(id, name)) return count;
+    if (replace && !replace(id, name)) continue;
+
+    auto fields = fieldsOf.find(typeCode);
+    if (fields == fieldsOf.end()) {
+      std::vector<unsigned> ids;
+      try {
+        for (const CDDFObject& o : library_->GetTemplate(typeCode)->GetObjects())
+          if (o.IsSelectable()) ids.push_back(o.id);
+      } catch (const TemplateError&) {
+        // The extension is still created; its fields have nowhere to go.
+      }
+      fields = fieldsOf.emplace(typeCode, std::move(ids)).first;
+    }
+
+    bool complete = PutExtension(id, typeCode, name);
+    // The database trims the id; fields go under the id as stored.
+    const std::wstring storedId = Trim(id);
+    for (size_t k = 0; k < fields->second.size() && 3 + k < tokens.size(); ++k) {
+      complete = db.InsertField(storedId, static_cast<int>(fields->second[k]), WriteRtf(format, tokens[3 + k])) ==
+                     db::kOk &&
+                 complete;
+    }
+    if (!complete) NoteIncomplete();
+    ++count;
+  }
+  return count;
+}
+
+}  // namespace mirn

@@ -1,0 +1,53 @@
+#pragma once
+// The export and import commands as the GUI and mirn-cli both run them: the exporter or
+// importer under the progress window, and the outcome to report.
+
+#include <filesystem>
+#include <string>
+
+#include "exchange/MRBExcelExporter.h"
+#include "exchange/MRBImporterSession.h"
+
+namespace mirn {
+
+class MRBBase;
+class DDFLibrary;
+class Profile;
+struct DatabaseOptions;
+
+struct ExchangeOutcome {
+  bool ok = false;          // false: the file could not be opened, read or written
+  long long count = 0;      // extensions exported or imported
+  std::wstring message;     // what to report: the result text, or why it failed
+  long long skipped = 0;    // import: data lines without a known layout or without a type code
+  long long incomplete = 0; // import: extensions whose record or a field could not be stored
+  long long notWritten = 0; // export: rows the file could not take
+  long long cutCells = 0;   // spreadsheet cells cut to the 32767 characters a cell holds
+  long long picturesNotCopied = 0;  // merge: embedded pictures that could not be copied
+};
+
+// "Export complete.\n\n" + count + " extensions were exported."
+std::wstring ExportCompleteText(long long count);
+// "Imported " + count + " extensions"
+std::wstring ImportCompleteText(long long count);
+
+// CSV export: no header, type codes, every field, no comment column.
+ExchangeOutcome RunCsvExport(MRBBase& database, DDFLibrary& library, const std::filesystem::path& path,
+                             ExchangeProgressView& view);
+// Spreadsheet export; the kind follows the file's extension (".xlsx" in any case: XML).
+ExchangeOutcome RunExcelExport(MRBBase& database, DDFLibrary& library, const std::filesystem::path& path,
+                               const ExcelExportOptions& options, ExchangeProgressView& view);
+
+// CSV import with the import format of `profile`. `question` may be null (existing
+// extensions are kept).
+ExchangeOutcome RunCsvImport(MRBBase& database, DDFLibrary& library, const Profile& profile,
+                             const std::filesystem::path& path, ExchangeProgressView& view,
+                             ReplaceQuestion* question);
+// Merges the database file `path` into `database`. The file is opened through its own
+// working copy and never written; when it cannot be opened (for example because it is the
+// open database itself) the message is string 4100 with the path.
+ExchangeOutcome RunMerge(MRBBase& database, const std::filesystem::path& path,
+                         const DatabaseOptions& options, ExchangeProgressView& view,
+                         ReplaceQuestion* question);
+
+}  // namespace mirn

@@ -1,0 +1,86 @@
+#include "exchange/MRBImporterSession.h"
+
+#include "app/StringTable.h"
+
+namespace mirn {
+namespace {
+
+constexpr int kReplaceQuestionString = 1039;
+constexpr long long kMessageInterval = 100;
+
+std::wstring LineFor(const wchar_t* verb, const std::wstring& id, const std::wstring& name) {
+  std::wstring line = verb + id;
+  if (!name.empty()) line += L" (" + name + L")";
+  return line;
+}
+
+// Steps the bar and, every kMessageInterval positions, lets window messages run. False
+// when the loop must end (Stop pressed, or the application quitting).
+bool StepAndPoll(ExchangeProgressView& view) {
+  view.Step();
+  if (view.Position() % kMessageInterval == 0 && !view.RunPendingMessages()) return false;
+  return !view.StopPressed();
+}
+
+}  // namespace
+
+std::wstring ReplaceQuestionText(const std::wstring& id) {
+  std::wstring text = LoadString(kReplaceQuestionString);
+  const size_t at = text.find(L"%s");
+  if (at != std::wstring::npos) text.replace(at, 2, id);
+  return text;
+}
+
+std::wstring ImportingLine(const std::wstring& id, const std::wstring& name) {
+  return LineFor(L"Importing extension ", id, name);
+}
+
+std::wstring ExportingLine(const std::wstring& id, const std::wstring& name) {
+  return LineFor(L"Exporting extension ", id, name);
+}
+
+ImportSession::ImportSession(ExchangeProgressView& view, ReplaceQuestion* question,
+                             ExistsFunction exists)
+    : view_(&view), question_(question), exists_(std::move(exists)) {}
+
+bool ImportSession::Progress(const std::wstring& id, const std::wstring& name) {
+  if (stop_) return false;
+  view_->SetLine(ImportingLine(id, name));
+  if (!StepAndPoll(*view_)) stop_ = true;
+  return !stop_;
+}
+
+bool ImportSession::Replace(const std::wstring& id, const std::wstring& name) {
+  if (!exists_ || !exists_(id)) return true;
+  if (rememberedReplace_) return *rememberedReplace_;
+  if (!question_) return false;
+  const ReplaceReply reply = question_->Ask(id);
+  if (reply.answer == ReplaceAnswer::StopImporting) {
+    stop_ = true;
+    return false;
+  }
+  const bool replace = reply.answer == ReplaceAnswer::Replace;
+  if (reply.dontAskAgain) rememberedReplace_ = replace;
+  return replace;
+}
+
+ExtensionCallable ImportSession::ProgressCallable() {
+  return [this](const std::wstring& id, const std::wstring& name) { return Progress(id, name); };
+}
+
+ExtensionCallable ImportSession::ReplaceCallable() {
+  return [this](const std::wstring& id, const std::wstring& name) { return Replace(id, name); };
+}
+
+bool ExportSession::Progress(const std::wstring& id, const std::wstring& name) {
+  if (cancelled_) return false;
+  view_->SetLine(ExportingLine(id, name));
+  if (!StepAndPoll(*view_)) cancelled_ = true;
+  return !cancelled_;
+}
+
+ExtensionCallable ExportSession::ProgressCallable() {
+  return [this](const std::wstring& id, const std::wstring& name) { return Progress(id, name); };
+}
+
+}  // namespace mirn

@@ -1,0 +1,142 @@
+#include "legacy/LegacyConverter.h"
+
+#include <cmath>
+#include <limits>
+
+#include "db/MRBBase.h"
+#include "db/MRBGraphic.h"
+#include "db/SQLiteDB.h"
+#include "legacy/LegacyError.h"
+#include "legacy/LegacyGraphic.h"
+#include "util/DateTime.h"
+#include "util/Text.h"
+#include "xbase/BaseDbf.h"
+
+namespace mirn {
+
+namespace {
+
+const std::string& TextOf(const xbase::Record& record, const char* column) {
+  const auto found = record.find(column);
+  const auto* text = found == record.end() ? nullptr : std::get_if<std::string>(&found->second);
+  if (!text) throw LegacyError(std::string("the column ") + column + " is missing or not text");
+  return *text;
+}
+
+double NumberOf(const xbase::Record& record, const char* column) {
+  const auto found = record.find(column);
+  const auto* number = found == record.end() ? nullptr : std::get_if<double>(&found->second);
+  if (!number) throw LegacyError(std::string("the column ") + column + " is missing or not a number");
+  return *number;
+}
+
+// Calls `convert` with each record that is not deleted, reading one record at a time.
+template <typename Convert>
+void ForEachLiveRecord(xbase::BaseDbf& table, Convert convert) {
+  for (std::uint32_t row = 1; row <= table.GetRecordCount(); ++row) {
+    const xbase::Record record = table.ReadRecord(row);
+    const auto deleted = record.find(xbase::kDeletedKey);
+    if (deleted != record.end() && std::get<bool>(deleted->second)) continue;
+    convert(row, record);
+  }
+}
+
+// A number truncated toward zero into [low, high]; false when it is not finite or outside.
+template <typename Integer>
+bool TruncateInto(double value, Integer low, Integer high, Integer& out) {
+  if (!std::isfinite(value)) return false;
+  const double truncated = std::trunc(value);
+  if (truncated < static_cast<double>(low) || truncated > static_cast<double>(high)) return false;
+  out = static_cast<Integer>(truncated);
+  return true;
+}
+
+std::wstring ModifiedStamp(double seconds) {
+  // Stamps outside the years 1 to 9999 have no four-digit form; they become the nearest end.
+  constexpr std::int64_t kFirst = -62135596800;  // 0001-01-01 00:00
+  constexpr std::int64_t kLast = 253402300799;   // 9999-12-31 23:59:59
+  std::int64_t whole = 0;
+  if (!TruncateInto<std::int64_t>(seconds, kFirst, kLast, whole)) {
+    whole = std::isfinite(seconds) && seconds > 0 ? kLast : (std::isnan(seconds) ? 0 : kFirst);
+  }
+  return FormatIsoBasic(FromEpochSeconds(whole));
+}
+
+std::string GraphicDescription(std::string_view content) {
+  const LegacyGraphic legacy = ParseLegacyGraphic(content);
+  MRBGraphic graphic;
+  graphic.fileName = legacy.fileName;
+  graphic.relativeName = legacy.relativeName;
+  graphic.left = legacy.left;
+  graphic.top = legacy.top;
+  graphic.width = legacy.width;
+  graphic.height = legacy.height;
+  return graphic.ToJson();
+}
+
+void Run(SQLiteDB& db, const wchar_t* sql) {
+  if (!db.Execute(sql)) throw LegacyError("could not create the database schema: " + db.LastError());
+}
+
+void Step(SQLiteDB& db, SQLiteCursorImpl& insert, const std::string& what) {
+  if (!insert.StepDone()) throw LegacyError("could not add " + what + ": " + db.LastError());
+  insert.Reset();
+}
+
+void ConvertExtensions(xbase::BaseDbf& table, SQLiteDB& db) {
+  const SQLiteCursor insert = db.Prepare(
+      L"INSERT INTO extension (id, typecode, name, modified) VALUES (:id, :typecode, :name, "
+      L":modified);",
+      false);
+  ForEachLiveRecord(table, [&](std::uint32_t, const xbase::Record& record) {
+    const std::string& id = TextOf(record, "EXTENSION");
+    insert->BindText(":id", FromCp1252(id));
+    insert->BindText(":typecode", FromCp1252(TextOf(record, "TYPE")));
+    insert->BindText(":name", FromCp1252(TextOf(record, "NAME")));
+    insert->BindText(":modified", ModifiedStamp(NumberOf(record, "MODIFIED")));
+    Step(db, *insert, "extension " + ToUtf8(FromCp1252(id)));
+  });
+}
+
+void ConvertFields(xbase::BaseDbf& table, SQLiteDB& db) {
+  const SQLiteCursor insert = db.Prepare(
+      L"INSERT INTO field (extension_id, field_id, content) VALUES (:extension_id, :field_id, "
+      L":content);",
+      false);
+  ForEachLiveRecord(table, [&](std::uint32_t row, const xbase::Record& record) {
+    const std::wstring extension = FromCp1252(TextOf(record, "EXTENSION"));
+    int fieldId = 0;
+    if (!TruncateInto<int>(NumberOf(record, "FIELD"), std::numeric_limits<int>::min(),
+                           std::numeric_limits<int>::max(), fieldId)) {
+      throw LegacyError("the field number of row " + std::to_string(row) + " is out of range");
+    }
+    const std::string& content = TextOf(record, "CONTENT");
+    insert->BindText(":extension_id", extension);
+    insert->BindInt(":field_id", fieldId);
+    if (IsLegacyGraphic(content)) {
+      insert->BindUtf8(":content", GraphicDescription(content));
+    } else {
+      insert->BindText(":content", FromCp1252(content));
+    }
+    Step(db, *insert, "field " + std::to_string(fieldId) + " of extension " + ToUtf8(extension));
+  });
+}
+
+}  // namespace
+
+void ConvertLegacyTables(const LegacyParts& parts, const std::filesystem::path& target) {
+  const auto extensions = xbase::OpenTable(parts.extensionTable);
+  const auto fields = xbase::OpenTable(parts.fieldTable);
+  // Closing the connection without a commit (any throw below) rolls everything back.
+  SQLiteDB db;
+  if (!db.Open(target)) throw LegacyError("could not create the converted database");
+  Run(db, schema::kMeta300);
+  Run(db, schema::kExtension300);
+  Run(db, schema::kField300);
+  ConvertExtensions(*extensions, db);
+  ConvertFields(*fields, db);
+  if (!db.Commit()) throw LegacyError("could not commit the converted database: " + db.LastError());
+  db.Close();
+}
+
+}  // namespace mirn

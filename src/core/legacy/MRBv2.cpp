@@ -1,0 +1,169 @@
+#include "legacy/MRBv2.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+
+#include <cerrno>
+
+#include "db/MRBv3.h"
+#include "db/SQLiteDB.h"
+#include "legacy/LegacyConverter.h"
+#include "legacy/LegacyError.h"
+#include "platform/Guid.h"
+#include "platform/TempFile.h"
+#include "util/SourceOpener.h"
+#include "util/Text.h"
+
+namespace mirn {
+
+namespace {
+
+bool Exists(const std::filesystem::path& path) {
+  std::error_code ignored;
+  return std::filesystem::exists(std::filesystem::symlink_status(path, ignored));
+}
+
+std::filesystem::path WithSuffix(const std::filesystem::path& path, const std::string& suffix) {
+  std::filesystem::path named = path;
+  named += suffix;
+  return named;
+}
+
+// Renames without ever replacing an existing file; answers the errno of a failure.
+int RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return errno;
+  // File systems without the no-replace flag: the name was free a moment ago.
+  if (Exists(to)) return EEXIST;
+  return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+}  // namespace
+
+std::filesystem::path FreeBackupName(const std::filesystem::path& path) {
+  std::filesystem::path candidate = WithSuffix(path, ".backup");
+  for (unsigned long long n = 1; Exists(candidate); ++n) {
+    candidate = WithSuffix(path, ".backup" + std::to_string(n));
+  }
+  return candidate;
+}
+
+MRBv2::~MRBv2() { Close(); }
+
+int MRBv2::Open(const std::filesystem::path& path) {
+  Close();
+  legacyPath_ = path;
+  std::error_code ec;
+  std::filesystem::path folder = std::filesystem::absolute(TempFolder(), ec);
+  if (ec) folder = TempFolder();
+  try {
+    const auto file = std::make_unique<FileByteSource>(path);
+    if (!file->IsOpen()) throw LegacyError("could not open " + path.string());
+    const LegacyParts parts = UnpackLegacyFile(
+        *file, folder, [this](const std::filesystem::path& made) { legacyTemporaries_.insert(made); });
+    extensionTable_ = parts.extensionTable;
+    fieldTable_ = parts.fieldTable;
+    converted_ = folder / ToPath(NewGuid());
+    if (!CreateFileExclusive(converted_)) {
+      converted_.clear();
+      throw LegacyError("could not create the converted database file");
+    }
+    legacyTemporaries_.insert(converted_);
+    ConvertLegacyTables(parts, converted_);
+  } catch (const std::exception& error) {
+    // A file that does not convert leaves nothing behind.
+    conversionError_ = error.what();
+    RemoveTemporaryFiles();
+    return db::kLegacyFailed;
+  }
+
+  inner_ = std::make_shared<MRBv3>();
+  if (clock_) inner_->SetClock(*clock_);
+  inner_->SetTempFolder(TempFolder());
+  const int code = inner_->Open(converted_);
+  if (code != db::kOk) {
+    conversionError_ = "could not open the converted database: " + ToUtf8(DbResultText(code));
+    Close();
+    return code;
+  }
+  db_ = inner_->Connection();
+  modified_ = false;
+  return db::kOk;
+}
+
+int MRBv2::Save(const std::filesystem::path& path) {
+  if (!inner_ || !IsOpen()) return db::kNotOpen;
+  std::filesystem::path renamedTo;
+  std::error_code ec;
+  // Also after a save elsewhere: whichever save first lands on the legacy file moves it aside.
+  if (backupPath_.empty() && !path.empty() && std::filesystem::equivalent(path, legacyPath_, ec)) {
+    // The original is moved aside before anything is written under its name, and only
+    // to a name that holds nothing yet.
+    for (;;) {
+      const std::filesystem::path backup = FreeBackupName(path);
+      const int error = RenameNoReplace(legacyPath_, backup);
+      if (error == 0) {
+        renamedTo = backup;
+        break;
+      }
+      if (error != EEXIST) return db::kSaveFailed;
+    }
+  }
+  const bool wasSaved = saved_;
+  saved_ = true;
+  const int code = inner_->Save(path);
+  if (code != db::kOk) {
+    // Nothing was written: the original goes back under its own name.
+    saved_ = wasSaved;
+    if (!renamedTo.empty()) RenameNoReplace(renamedTo, legacyPath_);
+    return code;
+  }
+  if (!renamedTo.empty()) backupPath_ = renamedTo;
+  modified_ = false;
+  return code;
+}
+
+void MRBv2::Close() {
+  if (inner_) {
+    inner_->Close();
+    inner_.reset();
+  }
+  RemoveTemporaryFiles();
+  saved_ = false;
+  modified_ = false;
+  backupPath_.clear();
+}
+
+void MRBv2::RemoveTemporaryFiles() {
+  for (const auto& path : legacyTemporaries_) {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+  }
+  legacyTemporaries_.clear();
+  extensionTable_.clear();
+  fieldTable_.clear();
+  converted_.clear();
+}
+
+std::filesystem::path MRBv2::GetPath() const {
+  return inner_ ? inner_->GetPath() : std::filesystem::path();
+}
+
+// Before the first save the flag is this object's own. After it the inner database's flag
+// counts too, and changes made through this object keep counting: a change after a save
+// must never look saved.
+bool MRBv2::IsModified() const {
+  return modified_ || (saved_ && inner_ && inner_->IsModified());
+}
+
+void MRBv2::SetModified() {
+  modified_ = true;
+  if (saved_ && inner_) inner_->SetModified();
+}
+
+void MRBv2::ClearModified() {
+  modified_ = false;
+  if (saved_ && inner_) inner_->ClearModified();
+}
+
+}  // namespace mirn

@@ -1,0 +1,83 @@
+#include "store/OpenDatabase.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <fstream>
+
+#include "db/MRBv3.h"
+#include "db/SQLiteDB.h"
+#include "legacy/MRBv2.h"
+
+namespace mirn {
+namespace {
+
+constexpr char kSqliteHeader[16] = "SQLite format 3";  // with its terminating zero byte
+constexpr std::array<unsigned char, 5> kLegacyMarker = {0x1A, 0x4D, 0x52, 0x42, 0xB7};
+
+int DetectSqliteFormat(const std::filesystem::path& path) {
+  SQLiteDB db;
+  if (!db.OpenReadOnly(path)) return format::kNone;
+  auto c = db.Prepare(L"SELECT value FROM meta WHERE key=:key;", false);
+  c->BindText(":key", L"kind");
+  const bool isLabelDatabase = c->Step() && c->GetText(0) == L"mrb";
+  c.reset();
+  int result = format::kNone;
+  if (isLabelDatabase) {
+    const std::set<int> versions = MRBBase::ReadVersions(db);
+    if (versions.count(300)) {
+      result = format::kCurrent;
+    } else if (!versions.empty() && *versions.rbegin() > 300) {
+      result = format::kNewer;
+    }
+  }
+  db.Close();
+  return result;
+}
+
+}  // namespace
+
+int DetectFormat(const std::filesystem::path& path) {
+  if (path.empty()) return format::kNone;
+  // Only regular files: a folder reads nothing, and a pipe would wait for ever.
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return format::kNone;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return format::kNone;
+  char header[16] = {};
+  in.read(header, sizeof header);
+  if (in.gcount() == sizeof header && std::memcmp(header, kSqliteHeader, sizeof header) == 0) {
+    in.close();
+    return DetectSqliteFormat(path);
+  }
+  in.clear();
+  in.seekg(0);
+  std::array<char, 264> start{};
+  in.read(start.data(), start.size());
+  if (in.gcount() != static_cast<std::streamsize>(start.size())) return format::kNone;
+  const auto limit = start.begin() + 260;
+  const auto marker = std::find(start.begin(), limit, static_cast<char>(kLegacyMarker[0]));
+  if (marker == limit) return format::kNone;
+  return std::equal(kLegacyMarker.begin(), kLegacyMarker.end(), marker,
+                    [](unsigned char a, char b) { return a == static_cast<unsigned char>(b); })
+             ? format::kLegacy
+             : format::kNone;
+}
+
+std::unique_ptr<MRBBase> OpenDatabase(const std::filesystem::path& path, int& code,
+                                      const DatabaseOptions& options) {
+  code = db::kNoRow;
+  std::unique_ptr<MRBBase> database;
+  if (DetectFormat(path) == format::kLegacy) {
+    database = std::make_unique<MRBv2>();
+  } else {
+    database = std::make_unique<MRBv3>();
+  }
+  if (options.clock) database->SetClock(*options.clock);
+  if (!options.tempFolder.empty()) database->SetTempFolder(options.tempFolder);
+  code = database->Open(path);
+  if (code != db::kOk) return nullptr;
+  return database;
+}
+
+}  // namespace mirn

@@ -1,0 +1,30 @@
+#include "gui/UserGuide.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "gui/CXMessageBox.h"
+#include "platform/KnownFolders.h"
+#include "qt/QtText.h"
+
+namespace mirn {
+
+std::filesystem::path UserGuidePath() { return XdgKnownFolders().Get(KnownFolder::Program) / "user-guide.html"; }
+
+bool OpenUserGuide(QWidget* parent) {
+  const auto path = UserGuidePath();
+  std::error_code error;
+  std::wstring problem;
+  if (!std::filesystem::is_regular_file(path, error)) {
+    problem = L"The user guide was not found.\n\nIt should be at: " + path.wstring();
+  } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(path)))) {
+    problem = L"No program to show the user guide was found.\n\nYou can open it in a web browser: " + path.wstring();
+  } else {
+    return true;
+  }
+  CXMessageBox box({problem, L"Mirn", mb::kOk | mb::kIconWarning, {}}, parent);
+  box.Run();
+  return false;
+}
+
+}  // namespace mirn

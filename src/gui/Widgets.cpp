@@ -1,0 +1,18 @@
+#include "gui/Widgets.h"
+
+#include <QWidget>
+
+#include "app/Mnemonics.h"
+#include "qt/QtText.h"
+
+namespace mirn {
+
+QString PlainText(const QString& label) { return ToQString(WithoutMnemonics(FromQString(label))); }
+
+void NameControl(QWidget* widget, const QString& label) {
+  const QString name = PlainText(label);
+  widget->setObjectName(name);
+  widget->setAccessibleName(name);
+}
+
+}  // namespace mirn
