@@ -18,7 +18,10 @@ const fs::path kSample = fs::path(MIRN_BINARY_DIR) / "bin" / "samples" / "sample
 
 class PrintCliTest : public ::testing::Test {
  protected:
-  void SetUp() override { folders.Set(KnownFolder::Program, fs::path(MIRN_BINARY_DIR) / "bin"); }
+  void SetUp() override {
+    folders.Set(KnownFolder::Program, fs::path(MIRN_BINARY_DIR) / "bin");
+    fs::create_directories(folders.Get(KnownFolder::Temp));
+  }
   int Run(const std::vector<std::string>& args, const std::string& input = {}) {
     in.str(input);
     in.clear();

@@ -61,6 +61,9 @@ class MRBBase {
   // Why the last Open or Save that failed on a file failed, as the system said it (empty
   // when it was no file error): the cause a message names.
   std::error_code LastFileError() const { return fileError_; }
+  // The file or folder that error is about: the user's file, or the temporary folder when
+  // the working copy could not be made.
+  const std::filesystem::path& LastFileErrorPath() const { return fileErrorPath_; }
 
   // ---- extensions -------------------------------------------------------------------------
   bool ExtensionExists(std::wstring_view id);
@@ -172,6 +175,7 @@ class MRBBase {
   const Clock* clock_ = nullptr;
   std::filesystem::path tempFolder_;
   std::error_code fileError_;
+  std::filesystem::path fileErrorPath_;
 };
 
 }  // namespace mirn

@@ -86,6 +86,7 @@ int MRBv3::Open(const std::filesystem::path& path) {
   const bool isNew = path.empty() || !std::filesystem::exists(path, ec) ||
                      std::filesystem::file_size(path, ec) == 0;
   fileError_.clear();
+  fileErrorPath_ = path;
   if (!path.empty()) {
     // The lock comes first: on this platform a lock does not stop another process from
     // reading, so a second instance must be refused before it copies anything. Only regular
@@ -100,6 +101,7 @@ int MRBv3::Open(const std::filesystem::path& path) {
   // The working copy is locked for as long as it is in use, so that a later run can tell the
   // copy of a killed process (unlocked) from one in use.
   workingCopy_ = folder / WorkFileName(NewGuid());
+  fileErrorPath_ = folder;
   workLock_ = FileLock::CreateLocked(workingCopy_, &fileError_);
   if (workLock_ && lock_ && !CopyContents(lock_->Descriptor(), workLock_->Descriptor())) {
     fileError_ = std::error_code(errno, std::generic_category());
@@ -111,6 +113,7 @@ int MRBv3::Open(const std::filesystem::path& path) {
     return db::kCannotCopyOrLock;
   }
 
+  fileErrorPath_ = path;
   if (!db_->Open(workingCopy_) || !db_->Begin()) {
     const int code = SqlFailure();
     Close();
@@ -141,6 +144,7 @@ int MRBv3::Save(const std::filesystem::path& path) {
     if (const int refused = CheckWritable(requested); refused != db::kOk) return refused;
   }
   fileError_.clear();
+  fileErrorPath_ = requested;
   DeleteUnreferencedGraphics();
   if (!db_->Commit()) {
     const int code = SqlFailure();

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "exchange/MRBExcelExporter.h"
 #include "exchange/MRBImporterSession.h"
@@ -24,6 +25,8 @@ struct ExchangeOutcome {
   long long notWritten = 0; // export: rows the file could not take
   long long cutCells = 0;   // spreadsheet cells cut to the 32767 characters a cell holds
   long long picturesNotCopied = 0;  // merge: embedded pictures that could not be copied
+  std::filesystem::path failedFile;  // the file a failure is about, when it is a file's
+  std::error_code cause;             // and the system's reason
 };
 
 // "Export complete.\n\n" + count + " extensions were exported."
@@ -31,6 +34,8 @@ std::wstring ExportCompleteText(long long count);
 // "Imported " + count + " extensions"
 std::wstring ImportCompleteText(long long count);
 
+// The exports write beside the file and replace it only when complete; an open database
+// (the one exported too), a read-only file, a folder or a device is refused before any work.
 // CSV export: no header, type codes, every field, no comment column.
 ExchangeOutcome RunCsvExport(MRBBase& database, DDFLibrary& library, const std::filesystem::path& path,
                              ExchangeProgressView& view);

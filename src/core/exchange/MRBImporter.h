@@ -4,6 +4,7 @@
 // (asked before an extension is written; false skips it) and a progress callable (false
 // stops the import before the next extension).
 
+#include <filesystem>
 #include <string_view>
 
 #include "exchange/MRBImporterSession.h"
@@ -27,11 +28,21 @@ class MRBImporter {
   // Extensions of the last Import whose record or one of whose fields could not be
   // written (they are counted as imported, as the import goes on past them).
   long long IncompleteExtensions() const { return incomplete_; }
+  // True when the last Import stopped because the database's device was full: the writes
+  // after the first that failed so would all fail, and the file is not to be saved.
+  bool StoppedOnFullDisk() const { return diskFull_; }
+  // Where the database keeps its working copy (named when it cannot grow).
+  const std::filesystem::path& TempFolder() const;
 
  protected:
   MRBBase& Database() { return *db_; }
   void NoteIncomplete() { ++incomplete_; }
-  void ResetIncomplete() { incomplete_ = 0; }
+  void ResetIncomplete() {
+    incomplete_ = 0;
+    diskFull_ = false;
+  }
+  // True when a write's result is success; remembers a full device.
+  bool Written(int code);
   // Stores a new, empty extension in place of any of the same id (which goes with its
   // fields and selection). True when the record was stored; its fields then go in with
   // InsertField, under the id trimmed as the database stores it.
@@ -40,6 +51,7 @@ class MRBImporter {
  private:
   MRBBase* db_ = nullptr;
   long long incomplete_ = 0;
+  bool diskFull_ = false;
 };
 
 }  // namespace mirn

@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <stdio.h>
 
+#include <unistd.h>
+
 #include <cerrno>
 
 #include "db/MRBv3.h"
@@ -38,6 +40,20 @@ int RenameNoReplace(const std::filesystem::path& from, const std::filesystem::pa
   return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
+// Gives `from` the further name `to`, never replacing a file (EEXIST); file systems
+// without hard links get a copy, made under a hidden name and then renamed into place.
+int LinkNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (::link(from.c_str(), to.c_str()) == 0) return 0;
+  if (errno == EEXIST) return EEXIST;
+  std::filesystem::path copy = to.parent_path() / ("." + to.filename().string() + ".copying");
+  std::error_code ec;
+  std::filesystem::remove(copy, ec);
+  if (!std::filesystem::copy_file(from, copy, ec)) return ec.value() ? ec.value() : EIO;
+  const int error = RenameNoReplace(copy, to);
+  if (error != 0) std::filesystem::remove(copy, ec);
+  return error;
+}
+
 }  // namespace
 
 std::filesystem::path FreeBackupName(const std::filesystem::path& path) {
@@ -69,7 +85,7 @@ int MRBv2::Open(const std::filesystem::path& path) {
       throw LegacyError("could not create the converted database file");
     }
     legacyTemporaries_.insert(converted_);
-    ConvertLegacyTables(parts, converted_);
+    blankIdsSkipped_ = ConvertLegacyTables(parts, converted_);
   } catch (const std::exception& error) {
     // A file that does not convert leaves nothing behind.
     conversionError_ = error.what();
@@ -93,17 +109,18 @@ int MRBv2::Open(const std::filesystem::path& path) {
 
 int MRBv2::Save(const std::filesystem::path& path) {
   if (!inner_ || !IsOpen()) return db::kNotOpen;
-  std::filesystem::path renamedTo;
+  std::filesystem::path linkedTo;
   std::error_code ec;
   // Also after a save elsewhere: whichever save first lands on the legacy file moves it aside.
   if (backupPath_.empty() && !path.empty() && std::filesystem::equivalent(path, legacyPath_, ec)) {
-    // The original is moved aside before anything is written under its name, and only
-    // to a name that holds nothing yet.
+    // The original gets a second name (only one that holds nothing yet) before the new
+    // file is renamed over its own: the user's name holds the complete original until the
+    // complete new file replaces it, whenever the program may be stopped.
     for (;;) {
       const std::filesystem::path backup = FreeBackupName(path);
-      const int error = RenameNoReplace(legacyPath_, backup);
+      const int error = LinkNoReplace(legacyPath_, backup);
       if (error == 0) {
-        renamedTo = backup;
+        linkedTo = backup;
         break;
       }
       if (error != EEXIST) return db::kSaveFailed;
@@ -113,12 +130,12 @@ int MRBv2::Save(const std::filesystem::path& path) {
   saved_ = true;
   const int code = inner_->Save(path);
   if (code != db::kOk) {
-    // Nothing was written: the original goes back under its own name.
     saved_ = wasSaved;
-    if (!renamedTo.empty()) RenameNoReplace(renamedTo, legacyPath_);
+    // Nothing was written: the original still holds its name; the second name goes.
+    if (!linkedTo.empty()) ::unlink(linkedTo.c_str());
     return code;
   }
-  if (!renamedTo.empty()) backupPath_ = renamedTo;
+  if (!linkedTo.empty()) backupPath_ = linkedTo;
   modified_ = false;
   return code;
 }

@@ -75,6 +75,20 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
   return true;
 }
 
+bool WriteAll(int fd, std::string_view bytes, std::error_code* error) {
+  const char* p = bytes.data();
+  size_t left = bytes.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return Fail(error, n < 0 ? errno : EIO);
+    p += n;
+    left -= static_cast<size_t>(n);
+  }
+  if (error) error->clear();
+  return true;
+}
+
 bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::error_code* error,
                    std::uintmax_t limit) {
   const int fd = OpenRegularFile(path, error);

@@ -14,6 +14,9 @@ namespace mirn {
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::error_code* error = nullptr, unsigned mode = 0600);
 
+// Writes all of `bytes` to the descriptor; false and the system's cause when it cannot.
+bool WriteAll(int fd, std::string_view bytes, std::error_code* error = nullptr);
+
 // The size ReadWholeFile accepts unless told otherwise.
 inline constexpr std::uintmax_t kReadWholeFileLimit = 64u << 20;
 

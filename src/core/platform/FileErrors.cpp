@@ -17,6 +17,7 @@ class FileErrorCategoryImpl final : public std::error_category {
     switch (static_cast<FileErrc>(code)) {
       case FileErrc::kNotRegularFile: return "not a regular file (a pipe, a device or a socket)";
       case FileErrc::kTooLarge: return "the file is too large";
+      case FileErrc::kOpenDatabase: return "the file is a database that is open; it is not overwritten";
     }
     return "unknown file error";
   }

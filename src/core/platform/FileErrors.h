@@ -11,6 +11,7 @@ namespace mirn {
 enum class FileErrc {
   kNotRegularFile = 1,  // a pipe, a device or a socket: reading would wait or never end
   kTooLarge,            // larger than the reader accepts
+  kOpenDatabase,        // a database open in a program: writing there would destroy it
 };
 
 const std::error_category& FileErrorCategory();
