@@ -1,5 +1,5 @@
-// Arbitrary bytes as the two printer settings files: reading never fails, and a printer's
-// adjustment saved into whatever the file held reads back as saved.
+// Arbitrary bytes as the printer settings files: reading never fails, and a printer's
+// adjustment or a layout's partial sheet saved into whatever the file held reads back as saved.
 #include <stdlib.h>
 
 #include <cstddef>
@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "platform/MemoryProfile.h"
+#include "print/PartialSheets.h"
 #include "print/PrinterAdjustment.h"
 #include "print/PrinterSettings.h"
 
@@ -28,5 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   (void)store.Load(L"P");
   const mirn::PrinterAdjustment a{L"P", 1, -2, 3, -4};
   if (store.Save(a) && !(store.Load(L"P") == a)) __builtin_trap();
+
+  std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
+                                                                 static_cast<std::streamsize>(size));
+  mirn::PartialSheetStore sheets(file);
+  (void)sheets.NextSlot(L"L", L"P", 30);
+  if (sheets.Record(L"L", L"P", 7) && sheets.NextSlot(L"L", L"P", 30) != 7) __builtin_trap();
   return 0;
 }

@@ -10,11 +10,13 @@ packages=(
   # libraries
   libsqlite3-dev sqlite3 libboost-dev libpugixml-dev nlohmann-json3-dev libssl-dev
   libxlsxwriter-dev libgsf-1-dev libcurl4-openssl-dev libcups2-dev
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # fonts: Liberation Sans is metric-compatible with Arial
   fonts-liberation2 fontconfig
+  # the user guide is rendered to HTML at build time
+  python3-markdown
   # tools the tests drive: headless display, PDF and spreadsheet readers, a private spooler
   xvfb xauth poppler-utils python3-openpyxl python3-xlrd
   cups-daemon cups-client printer-driver-cups-pdf

@@ -1,6 +1,9 @@
 #include "cli/CommandLine.h"
 
+#include <algorithm>
 #include <charconv>
+
+#include "util/Text.h"
 
 namespace mirn::cli {
 
@@ -85,6 +88,18 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Opt
     }
   }
   return parsed;
+}
+
+std::vector<std::wstring> SplitCommaList(const std::string& text) {
+  std::vector<std::wstring> items;
+  size_t start = 0;
+  while (start <= text.size()) {
+    const size_t comma = std::min(text.find(',', start), text.size());
+    const std::wstring item = Trim(FromUtf8(text.substr(start, comma - start)));
+    if (!item.empty()) items.push_back(item);
+    start = comma + 1;
+  }
+  return items;
 }
 
 }  // namespace mirn::cli

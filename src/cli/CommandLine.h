@@ -45,4 +45,8 @@ class ParsedArgs {
 
 ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs);
 
+// "A, B,,C" -> {"A", "B", "C"}: an option's comma-separated list, items trimmed, empty ones
+// left out.
+std::vector<std::wstring> SplitCommaList(const std::string& text);
+
 }  // namespace mirn::cli

@@ -11,6 +11,7 @@ void RegisterAllCommands(CommandTable& table) {
   RegisterLegacyCommands(table);
   RegisterRenderCommands(table);
   RegisterPrintCommands(table);
+  RegisterCheckCommands(table);
 }
 
 }  // namespace mirn::cli

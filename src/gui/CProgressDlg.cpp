@@ -77,13 +77,23 @@ CProgressDlg::~CProgressDlg() {
 }
 
 void CProgressDlg::SetLine(const std::wstring& text) {
-  const QString full = ToQString(text);
-  line_->setText(line_->fontMetrics().elidedText(full, Qt::ElideMiddle, line_->width()));
-  line_->setToolTip(full);
-  line_->setAccessibleName(full);
+  lineText_ = ToQString(text);
+  if (PaintDue()) Paint();
 }
 
-QString CProgressDlg::Line() const { return line_->accessibleName(); }
+QString CProgressDlg::Line() const { return lineText_; }
+
+bool CProgressDlg::PaintDue() const { return !painted_.isValid() || painted_.elapsed() >= kPaintIntervalMs; }
+
+void CProgressDlg::Paint() {
+  painted_.start();
+  if (line_->accessibleName() != lineText_) {
+    line_->setText(line_->fontMetrics().elidedText(lineText_, Qt::ElideMiddle, line_->width()));
+    line_->setToolTip(lineText_);
+    line_->setAccessibleName(lineText_);
+  }
+  ShowPosition();
+}
 
 void CProgressDlg::SetRange(long long total) {
   total_ = total < 0 ? 0 : total;
@@ -94,12 +104,15 @@ void CProgressDlg::SetRange(long long total) {
 
 void CProgressDlg::Step() {
   if (position_ < total_) ++position_;
-  ShowPosition();
+  if (!PaintDue()) return;
+  Paint();
+  // However long each step takes, Stop and repainting are answered every interval.
+  QApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void CProgressDlg::MoveToEnd() {
   position_ = total_;
-  ShowPosition();
+  Paint();
 }
 
 void CProgressDlg::ShowPosition() {
@@ -110,9 +123,13 @@ void CProgressDlg::ShowPosition() {
   }
 }
 
-int CProgressDlg::BarValue() const { return bar_->value(); }
+int CProgressDlg::BarValue() const {
+  if (total_ <= std::numeric_limits<int>::max()) return static_cast<int>(position_);
+  return static_cast<int>(position_ * kBarSteps / total_);
+}
 
 bool CProgressDlg::RunPendingMessages() {
+  Paint();
   QApplication::processEvents(QEventLoop::AllEvents);
   return !quitRequested_;
 }

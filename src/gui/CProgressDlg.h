@@ -5,6 +5,8 @@
 // and the Stop button is seen at once.
 
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QString>
 
 #include "platform/UserInterface.h"
 
@@ -43,6 +45,12 @@ class CProgressDlg final : public QDialog, public ProgressWindow {
  private:
   void PressStop();
   void ShowPosition();
+  // Puts the latest line and position on the screen; the loop's calls only record them, at
+  // most every kPaintInterval, so that painting never slows a long loop down.
+  void Paint();
+  bool PaintDue() const;
+
+  static constexpr qint64 kPaintIntervalMs = 50;
 
   QWidget* owner_ = nullptr;
   bool ownerWasEnabled_ = false;
@@ -53,6 +61,9 @@ class CProgressDlg final : public QDialog, public ProgressWindow {
   long long position_ = 0;
   bool stopPressed_ = false;
   bool quitRequested_ = false;
+  QString lineText_;      // the latest line, shown at the next paint
+  QElapsedTimer painted_;  // since the window was last brought up to date
+
 };
 
 }  // namespace mirn

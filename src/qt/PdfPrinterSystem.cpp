@@ -35,7 +35,7 @@ std::optional<DeviceMode> PdfPrinterSystem::DefaultDeviceMode(const std::wstring
   if (name != kPrinterName) return std::nullopt;
   DeviceMode mode;
   mode.fields = kDmOrientation | kDmPaperSize | kDmPrintQuality;
-  mode.paperSize = kPaperLetter;
+  mode.paperSize = paper_;
   mode.printQuality = kDpi;
   return mode;
 }

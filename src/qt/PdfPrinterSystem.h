@@ -16,8 +16,10 @@ class PdfPrinterSystem final : public PrinterSystem {
   static constexpr int kDpi = 1440;
   static constexpr const wchar_t* kPrinterName = L"PDF";
 
-  PdfPrinterSystem(std::filesystem::path file, PainterCanvasFactory canvasFactory = {})
-      : file_(std::move(file)), canvasFactory_(std::move(canvasFactory)) {}
+  // `paper` is the device-mode paper code of the default device mode.
+  PdfPrinterSystem(std::filesystem::path file, PainterCanvasFactory canvasFactory = {},
+                   std::int16_t paper = kPaperLetter)
+      : file_(std::move(file)), canvasFactory_(std::move(canvasFactory)), paper_(paper) {}
 
   std::vector<std::wstring> ListPrinters() override { return {kPrinterName}; }
   std::wstring DefaultPrinter() override { return kPrinterName; }
@@ -36,6 +38,7 @@ class PdfPrinterSystem final : public PrinterSystem {
   std::shared_ptr<std::error_code> lastError_ = std::make_shared<std::error_code>();
   std::filesystem::path file_;
   PainterCanvasFactory canvasFactory_;
+  std::int16_t paper_ = kPaperLetter;
 };
 
 }  // namespace mirn

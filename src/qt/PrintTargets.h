@@ -12,7 +12,12 @@
 namespace mirn {
 
 std::unique_ptr<PrinterSystem> MakeCupsPrinterSystem();
-std::unique_ptr<PrinterSystem> MakePdfPrinterSystem(const std::filesystem::path& file);
+// A PDF file written on `paper` (a device-mode paper code: US Letter, A4, ...).
+std::unique_ptr<PrinterSystem> MakePdfPrinterSystem(const std::filesystem::path& file,
+                                                    std::int16_t paper = kPaperLetter);
 std::unique_ptr<PictureLoader> MakePictureLoader();
+// A canvas for measuring text at a resolution (a printer's): fonts and metrics as a page of
+// that resolution has them. What is drawn on it goes nowhere.
+std::unique_ptr<Canvas> MakeMeasuringCanvas(int dpiX, int dpiY);
 
 }  // namespace mirn

@@ -60,7 +60,7 @@ TEST_F(FaultCli, EmptyAndBlobIdsEndEveryWalk) {
   EXPECT_EQ(csv.exitCode, 0) << csv.err;
   EXPECT_LT(fs::file_size(dir_ / "e.csv"), 1u << 20);
   EXPECT_EQ(Cli({"export-excel", db, (dir_ / "e.xlsx").string()}).exitCode, 0);
-  EXPECT_EQ(Cli({"merge", (dir_ / "m.mrb").string(), db}).exitCode, 0);
+  EXPECT_EQ(Cli({"merge", (dir_ / "m.mrb").string(), db, "--create"}).exitCode, 0);
   const auto pdf = Cli({"print", db, "--pdf", (dir_ / "e.pdf").string(), "--yes"});
   EXPECT_EQ(pdf.exitCode, 0) << pdf.err;
 }

@@ -14,13 +14,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kSample = fs::path(MIRN_BINARY_DIR) / "bin" / "samples" / "sample-labels.mrb";
+const fs::path kSampleSource = fs::path(MIRN_BINARY_DIR) / "bin" / "samples" / "sample-labels.mrb";
 
 class PrintCliTest : public ::testing::Test {
  protected:
+  // Each test opens its own copy: an open database locks its file, so tests running side by
+  // side on one file would find it taken.
   void SetUp() override {
     folders.Set(KnownFolder::Program, fs::path(MIRN_BINARY_DIR) / "bin");
     fs::create_directories(folders.Get(KnownFolder::Temp));
+    fs::copy_file(kSampleSource, sample);
   }
   int Run(const std::vector<std::string>& args, const std::string& input = {}) {
     in.str(input);
@@ -33,6 +36,7 @@ class PrintCliTest : public ::testing::Test {
   std::string Text(const fs::path& pdf) { return test::RunProcess({"/usr/bin/pdftotext", pdf.string(), "-"}).out; }
 
   test::TempDir dir;
+  const fs::path sample = dir / "sample-labels.mrb";
   MemoryProfile profile;
   FakeKnownFolders folders{dir.Path()};
   SystemClock clock;
@@ -42,7 +46,7 @@ class PrintCliTest : public ::testing::Test {
 
 TEST_F(PrintCliTest, PrintsTheSampleAfterEachRunIsAnswered) {
   const fs::path pdf = dir / "labels.pdf";
-  ASSERT_EQ(Run({"print", kSample.string(), "--pdf", pdf.string(), "--ids", "300,201,202", "--copies", "2",
+  ASSERT_EQ(Run({"print", sample.string(), "--pdf", pdf.string(), "--ids", "300,201,202", "--copies", "2",
                  "--start-slot", "3", "--yes"}),
             0)
       << err.str();
@@ -59,15 +63,15 @@ TEST_F(PrintCliTest, PrintsTheSampleAfterEachRunIsAnswered) {
 
   // Without an answer nothing is printed and no file is made.
   const fs::path none = dir / "none.pdf";
-  EXPECT_EQ(Run({"print", kSample.string(), "--pdf", none.string()}), 1);
+  EXPECT_EQ(Run({"print", sample.string(), "--pdf", none.string()}), 1);
   EXPECT_NE(out.str().find("Print or Cancel? "), std::string::npos);
   EXPECT_FALSE(fs::exists(none));
   // Print to the first run, Cancel to the second: the first is kept.
-  EXPECT_EQ(Run({"print", kSample.string(), "--pdf", none.string(), "--ids", "201,300"}, "print\ncancel\n"), 1);
+  EXPECT_EQ(Run({"print", sample.string(), "--pdf", none.string(), "--ids", "201,300"}, "print\ncancel\n"), 1);
   EXPECT_NE(Text(none).find("Reception"), std::string::npos);
 
-  EXPECT_EQ(Run({"print", kSample.string(), "--pdf", pdf.string(), "--printer", "X"}), 2);
-  EXPECT_EQ(Run({"print", kSample.string(), "--pdf", pdf.string(), "--copies", "1001"}), 2);
+  EXPECT_EQ(Run({"print", sample.string(), "--pdf", pdf.string(), "--printer", "X"}), 2);
+  EXPECT_EQ(Run({"print", sample.string(), "--pdf", pdf.string(), "--copies", "1001"}), 2);
   EXPECT_EQ(Run({"print", (dir / "absent.mrb").string(), "--pdf", pdf.string(), "--yes"}), 1);
 }
 
@@ -85,11 +89,81 @@ TEST_F(PrintCliTest, AdjustShowsAndSetsOnePairInTheUnitAsked) {
 TEST_F(PrintCliTest, CalibrationSheetLabelsItsMarks) {
   const fs::path pdf = dir / "calibration.pdf";
   ASSERT_EQ(Run({"adjust", "PDF", "--portrait", "144,0"}), 0);
-  ASSERT_EQ(Run({"print", "--calibration", "--pdf", pdf.string()}), 0) << err.str();
+  ASSERT_EQ(Run({"print", "--calibration", "--pdf", pdf.string(), "--paper", "letter"}), 0) << err.str();
   const std::string text = Text(pdf);
   EXPECT_NE(text.find("from left 1.00 in (25.4 mm)"), std::string::npos) << text;
   EXPECT_NE(text.find("from top 10.00 in (254.0 mm)"), std::string::npos) << text;
   EXPECT_NE(text.find("Adjustment applied: portrait 2.5, 0.0 mm"), std::string::npos) << text;
+}
+
+// Each layout's first label can be named; one beyond the sheet, or a layout the job does not
+// print, is refused before anything is printed.
+TEST_F(PrintCliTest, StartSlotPerLayoutAndRefusedBeyondTheSheet) {
+  const fs::path pdf = dir / "slots.pdf";
+  ASSERT_EQ(Run({"print", sample.string(), "--pdf", pdf.string(), "--ids", "201,601", "--start-slot", "HD40=2",
+                 "--start-slot", "nt3=8", "--yes"}),
+            0)
+      << err.str();
+  EXPECT_NE(out.str().find("give --start-slot HD40=N (N from 1 to"), std::string::npos) << out.str();
+  EXPECT_EQ(out.str().find("click"), std::string::npos);
+  EXPECT_NE(out.str().find("First label: Label 2\n"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find("First label: Label 8\n"), std::string::npos) << out.str();
+
+  for (const std::vector<std::string>& slots :
+       {std::vector<std::string>{"--start-slot", "9"}, {"--start-slot", "NT3=9"}, {"--start-slot", "CV210=1"},
+        {"--start-slot", "0"}, {"--start-slot", "HD40=x"}, {"--start-slot", "2", "--start-slot", "3"}}) {
+    std::vector<std::string> args = {"print", sample.string(), "--pdf", (dir / "refused.pdf").string(), "--ids",
+                                     "201,601", "--yes"};
+    args.insert(args.end(), slots.begin(), slots.end());
+    EXPECT_EQ(Run(args), 2) << slots.back();
+  }
+  EXPECT_FALSE(fs::exists(dir / "refused.pdf"));
+}
+
+TEST_F(PrintCliTest, MissingOutputFolderIsNamed) {
+  const fs::path pdf = dir / "no such folder" / "labels.pdf";
+  EXPECT_EQ(Run({"print", sample.string(), "--pdf", pdf.string(), "--yes"}), 1);
+  EXPECT_NE(err.str().find((dir / "no such folder").string() + " does not exist"), std::string::npos) << err.str();
+}
+
+// A4 is taller and narrower than Letter; labels stay where they were from the top-left corner.
+TEST_F(PrintCliTest, PaperOfThePdfAndLabelsFromTheTopLeft) {
+  const fs::path a4 = dir / "a4.pdf";
+  const fs::path letter = dir / "letter.pdf";
+  ASSERT_EQ(Run({"print", sample.string(), "--pdf", a4.string(), "--ids", "201", "--paper", "A4", "--yes"}), 0)
+      << err.str();
+  ASSERT_EQ(Run({"print", sample.string(), "--pdf", letter.string(), "--ids", "201", "--paper", "letter", "--yes"}),
+            0);
+  EXPECT_NE(test::RunProcess({"/usr/bin/pdfinfo", a4.string()}).out.find("pts (A4)"),
+            std::string::npos);
+  EXPECT_NE(test::RunProcess({"/usr/bin/pdfinfo", letter.string()}).out.find("612 x 792 pts (letter)"),
+            std::string::npos);
+  auto word = [](const fs::path& pdf) {
+    const std::string box = test::RunProcess({"/usr/bin/pdftotext", "-bbox", pdf.string(), "-"}).out;
+    const size_t at = box.find(">Reception<");
+    return at == std::string::npos ? std::string() : box.substr(box.rfind("<word", at), at - box.rfind("<word", at));
+  };
+  EXPECT_FALSE(word(a4).empty());
+  EXPECT_EQ(word(a4), word(letter));
+  EXPECT_EQ(Run({"print", sample.string(), "--pdf", a4.string(), "--paper", "b5", "--yes"}), 2);
+  EXPECT_EQ(Run({"print", sample.string(), "--printer", "X", "--paper", "a4", "--yes"}), 2);
+}
+
+// Fields whose text is too long are listed with how much, exit 1; print warns in one line.
+TEST_F(PrintCliTest, CheckListsOverflowingFieldsAndPrintWarns) {
+  EXPECT_EQ(Run({"check", sample.string()}), 1);
+  EXPECT_NE(out.str().find("601\tNT3\tfield 1101\tWarehouse Office\t1.9 mm too wide\n"), std::string::npos)
+      << out.str();
+  EXPECT_NE(err.str().find("2 fields have more text than fits."), std::string::npos);
+  EXPECT_EQ(Run({"check", sample.string(), "--json", "--ids", "602"}), 1);
+  EXPECT_NE(out.str().find("\"extension\": \"602\""), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find("\"too_wide_mm\": 0.1"), std::string::npos) << out.str();
+  EXPECT_EQ(Run({"check", sample.string(), "--ids", "201,202"}), 0);
+  EXPECT_EQ(out.str(), "");
+
+  ASSERT_EQ(Run({"print", sample.string(), "--pdf", (dir / "w.pdf").string(), "--ids", "601,201", "--yes"}), 0);
+  EXPECT_NE(err.str().find("Warning: 1 field has more text than fits; 'mirn-cli check "), std::string::npos)
+      << err.str();
 }
 
 }  // namespace

@@ -1,28 +1,259 @@
+// The main window over scripted answers: the document commands from its menus, the title,
+// the recent files menu, the list width cycle and the names of its controls.
+
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include "app/AppServices.h"
+#include "app/CommandIds.h"
+#include "app/DocumentController.h"
+#include "app/RecentFiles.h"
+#include "app/ZoomState.h"
+#include "store/OpenDatabase.h"
+#include "gui/CFrameArea.h"
 #include "gui/CMainFrame.h"
+#include "platform/Clock.h"
+#include "platform/KnownFolders.h"
+#include "platform/MemoryProfile.h"
+#include "platform/ScriptedUserInterface.h"
+#include "support/TestSupport.h"
+#include "templates/DDFLibrary.h"
 
 namespace mirn {
 namespace {
 
-TEST(MainFrame, OpensWithTheUntitledTitleAndClosesCleanly) {
-  auto* frame = new CMainFrame;
-  frame->setAttribute(Qt::WA_DeleteOnClose);
-  QSignalSpy destroyed(frame, &QObject::destroyed);
-  frame->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-  EXPECT_EQ(frame->windowTitle(), QString("Mirn Labeling System - Untitled"));
-  frame->SetDocumentName(L"Office.mrb");
-  EXPECT_EQ(frame->windowTitle(), QString("Mirn Labeling System - Office.mrb"));
-  EXPECT_TRUE(frame->close());
-  QApplication::processEvents();
-  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_EQ(destroyed.count(), 1);
+namespace fs = std::filesystem;
+
+class MainFrameTest : public ::testing::Test {
+ protected:
+  MainFrameTest()
+      : folders_(root_.Path()), library_(folders_, fs::path()),
+        document_(ui_, profile_, recent_, zoom_, Options()),
+        services_{profile_, folders_, library_, ui_, document_, recent_, zoom_, clock_} {
+    document_.New();
+    frame_ = new CMainFrame(services_);
+    frame_->setAttribute(Qt::WA_DeleteOnClose);
+    frame_->resize(900, 600);
+    frame_->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(frame_));
+  }
+  ~MainFrameTest() override {
+    if (frame_) {
+      ui_.messageAnswers = {mb::kIdNo};
+      frame_->close();
+    }
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  DatabaseOptions Options() {
+    DatabaseOptions options;
+    options.tempFolder = temp_.Path();
+    return options;
+  }
+  fs::path MakeDatabase(const std::string& name, int extensions) {
+    int code = 0;
+    auto db = OpenDatabase({}, code, Options());
+    for (int i = 0; i < extensions; ++i) db->AddExtension(std::to_wstring(100 + i), L"T", L"");
+    const fs::path path = files_ / name;
+    EXPECT_EQ(db->Save(path), 0);
+    return path;
+  }
+
+  test::TempDir root_;
+  test::TempDir files_;
+  test::TempDir temp_;
+  FakeKnownFolders folders_;
+  MemoryProfile profile_;
+  SystemClock clock_;
+  DDFLibrary library_;
+  ScriptedUserInterface ui_;
+  RecentFiles recent_;
+  ZoomModel zoom_;
+  DocumentController document_;
+  AppServices services_;
+  QPointer<CMainFrame> frame_;
+};
+
+TEST_F(MainFrameTest, OpenSaveAndSaveAsFromTheMenus) {
+  EXPECT_EQ(frame_->windowTitle(), "Mirn Labeling System - Untitled");
+  EXPECT_FALSE(frame_->Action(cmd::kFileSave)->isEnabled());
+  EXPECT_TRUE(frame_->Action(cmd::kFileSaveAs)->isEnabled());
+
+  const fs::path path = MakeDatabase("office.mrb", 3);
+  ui_.openAnswers = {path};
+  frame_->Action(cmd::kFileOpen)->trigger();
+  EXPECT_EQ(frame_->windowTitle(), "Mirn Labeling System - office.mrb");
+  EXPECT_EQ(ui_.LastStatus(), L"3 extensions in database");
+
+  document_.Database()->AddExtension(L"200", L"T", L"");
+  frame_->UpdateCommandStates();
+  ASSERT_TRUE(frame_->Action(cmd::kFileSave)->isEnabled());
+  frame_->Action(cmd::kFileSave)->trigger();
+  EXPECT_FALSE(document_.IsModified());
+  EXPECT_FALSE(frame_->Action(cmd::kFileSave)->isEnabled());
+
+  const fs::path copy = files_ / "copy.mrb";
+  ui_.saveAnswers = {copy};
+  frame_->Action(cmd::kFileSaveAs)->trigger();
+  EXPECT_EQ(frame_->windowTitle(), "Mirn Labeling System - copy.mrb");
+  EXPECT_TRUE(fs::exists(copy));
+  EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(MainFrameTest, ClosingAsksAboutUnsavedChangesAndHonoursEachAnswer) {
+  document_.Database()->AddExtension(L"1", L"T", L"");
+  ui_.messageAnswers = {mb::kIdCancel};
+  EXPECT_FALSE(frame_->close());
+  EXPECT_TRUE(frame_->isVisible());
+  EXPECT_EQ(ui_.LastMessage(), L"Save changes to Untitled?");
+
+  // Yes with a cancelled Save As keeps the window too.
+  ui_.messageAnswers = {mb::kIdYes};
+  ui_.saveAnswers = {std::nullopt};
+  EXPECT_FALSE(frame_->close());
+  EXPECT_TRUE(frame_->isVisible());
+
+  // Yes with a file chosen saves and closes.
+  const fs::path target = files_ / "closing.mrb";
+  ui_.messageAnswers = {mb::kIdYes};
+  ui_.saveAnswers = {target};
+  zoom_.Set({zoom::kModeFitLabel, 90});
+  EXPECT_TRUE(frame_->close());
+  EXPECT_TRUE(fs::exists(target));
+  EXPECT_EQ(LastZoom(profile_).mode, zoom::kModeFitLabel);
+  EXPECT_EQ(profile_.GetString(L"Recent Files", L"file1", L""), target.wstring());
+}
+
+TEST_F(MainFrameTest, ClosingWithNoDiscardsTheChanges) {
+  const fs::path path = MakeDatabase("keep.mrb", 1);
+  ASSERT_TRUE(document_.Open(path.wstring()));
+  document_.Database()->AddExtension(L"9", L"T", L"");
+  ui_.messageAnswers = {mb::kIdNo};
+  EXPECT_TRUE(frame_->close());
+  document_.CloseDatabase();
+  int code = 0;
+  EXPECT_EQ(OpenDatabase(path, code, Options())->GetExtensionCount(), 1);
+}
+
+TEST_F(MainFrameTest, RecentFilesMenuListsAndOpensTheNewestFirst) {
+  const fs::path a = MakeDatabase("a.mrb", 1);
+  const fs::path b = MakeDatabase("b.mrb", 2);
+  ASSERT_TRUE(document_.Open(a.wstring()));
+  ASSERT_TRUE(document_.Open(b.wstring()));
+  QMenu* file = frame_->Menu("File");
+  ASSERT_NE(file, nullptr);
+  Q_EMIT file->aboutToShow();
+  QAction* first = frame_->Action(cmd::kRecentFileFirst);
+  QAction* second = frame_->Action(cmd::kRecentFileFirst + 1);
+  EXPECT_TRUE(first->isVisible());
+  EXPECT_TRUE(first->text().startsWith("&1 "));
+  EXPECT_TRUE(first->text().endsWith("b.mrb"));
+  EXPECT_TRUE(second->text().endsWith("a.mrb"));
+  EXPECT_FALSE(frame_->Action(cmd::kRecentFileFirst + 2)->isVisible());
+  EXPECT_TRUE(file->actions().contains(first));
+
+  second->trigger();
+  EXPECT_EQ(frame_->windowTitle(), "Mirn Labeling System - a.mrb");
+  Q_EMIT file->aboutToShow();
+  EXPECT_TRUE(first->text().endsWith("a.mrb"));
+
+  // A file that went away is dropped from the list when chosen.
+  fs::remove(b);
+  Q_EMIT file->aboutToShow();
+  second->trigger();
+  EXPECT_EQ(ui_.LastMessage(), L"b.mrb\nMirn cannot find this file.");
+  Q_EMIT file->aboutToShow();
+  EXPECT_FALSE(second->isVisible());
+  EXPECT_EQ(frame_->windowTitle(), "Mirn Labeling System - Untitled");
+}
+
+TEST_F(MainFrameTest, ExtensionListCommandCyclesTheListWidth) {
+  CFrameArea* area = frame_->Area();
+  const int client = area->width();
+  const int widest = client - area->SplitterWidth() - 150;
+  EXPECT_EQ(area->ListWidth(), 150);
+  frame_->Action(cmd::kExtensionList)->trigger();
+  EXPECT_EQ(area->ListWidth(), std::max(150, client / 3));
+  EXPECT_EQ(area->ListPanel()->width(), area->ListWidth());
+  frame_->Action(cmd::kExtensionList)->trigger();
+  EXPECT_EQ(area->ListWidth(), widest);
+  frame_->Action(cmd::kExtensionList)->trigger();
+  EXPECT_EQ(area->ListWidth(), 150);
+  EXPECT_EQ(area->LabelPanel()->x(), 150 + area->SplitterWidth());
+
+  // Escape during a drag of the splitter gives the width back.
+  QWidget* bar = area->SplitterBar();
+  QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(1, 10));
+  QMouseEvent move(QEvent::MouseMove, QPointF(101, 10), bar->mapToGlobal(QPointF(101, 10)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(bar, &move);
+  EXPECT_EQ(area->ListWidth(), 250);
+  QTest::keyClick(bar, Qt::Key_Escape);
+  EXPECT_EQ(area->ListWidth(), 150);
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(1, 10));
+}
+
+TEST_F(MainFrameTest, CommandsWithoutAFeatureStayDisabledAndHandlersPlugIn) {
+  QAction* find = frame_->Action(cmd::kEditFind);
+  ASSERT_NE(find, nullptr);
+  EXPECT_FALSE(find->isEnabled());
+  int runs = 0;
+  bool allowed = false;
+  frame_->SetCommandHandler(cmd::kEditFind, [&] { ++runs; }, [&] { return allowed; });
+  EXPECT_FALSE(find->isEnabled());
+  allowed = true;
+  frame_->UpdateCommandStates();
+  EXPECT_TRUE(find->isEnabled());
+  find->trigger();
+  EXPECT_EQ(runs, 1);
+  // The core's rule applies on top: Copy Styles needs more than one extension.
+  frame_->SetCommandHandler(cmd::kCopyStyles, [] {});
+  EXPECT_FALSE(frame_->Action(cmd::kCopyStyles)->isEnabled());
+}
+
+TEST_F(MainFrameTest, ControlsAreNamedAfterTheirLabelsAndPromptsShowInTheStatusBar) {
+  for (QAction* action : frame_->findChildren<QAction*>()) {
+    if (action->isSeparator() || action->text().isEmpty() || action->menu()) continue;
+    QString plain = action->text();
+    plain.remove('&');
+    EXPECT_EQ(action->objectName(), plain) << plain.toStdString();
+  }
+  for (const char* name : {"Font Name", "Font Size", "Color", "Open Database", "Align", "Codes"}) {
+    QWidget* w = frame_->ToolBar()->findChild<QWidget*>(name);
+    ASSERT_NE(w, nullptr) << name;
+    EXPECT_EQ(w->accessibleName(), QString(name));
+  }
+  QWidget* palette = frame_->findChild<QWidget*>("Palette");
+  ASSERT_NE(palette, nullptr);
+  EXPECT_NE(palette->findChild<QWidget*>("Light Green "), nullptr);
+  EXPECT_EQ(palette->findChildren<QToolButton*>().size(), 39);
+
+  frame_->SetStatusText(L"3 extensions in database");
+  QAction* open = frame_->Action(cmd::kFileOpen);
+  open->showStatusText(frame_);
+  EXPECT_EQ(frame_->statusBar()->currentMessage(), "Opens an existing label database");
+  QStatusTipEvent leave{QString()};
+  QApplication::sendEvent(frame_, &leave);
+  EXPECT_TRUE(frame_->statusBar()->currentMessage().isEmpty());
+  EXPECT_EQ(frame_->StatusText(), "3 extensions in database");
+}
+
+TEST_F(MainFrameTest, ZoomCommandsSetTheModelAndShowTheirCheckMarks) {
+  frame_->Action(cmd::kZoom150)->trigger();
+  EXPECT_EQ(zoom_.State(), (ZoomState{zoom::kModeFixed, 150}));
+  EXPECT_TRUE(frame_->Action(cmd::kZoom150)->isChecked());
+  frame_->Action(cmd::kZoomFitLabel)->trigger();
+  EXPECT_TRUE(frame_->Action(cmd::kZoomFitLabel)->isChecked());
+  EXPECT_FALSE(frame_->Action(cmd::kZoom150)->isChecked());
 }
 
 }  // namespace

@@ -12,5 +12,6 @@ void RegisterTemplateCommands(CommandTable& table);
 void RegisterLegacyCommands(CommandTable& table);
 void RegisterRenderCommands(CommandTable& table);
 void RegisterPrintCommands(CommandTable& table);
+void RegisterCheckCommands(CommandTable& table);
 
 }  // namespace mirn::cli

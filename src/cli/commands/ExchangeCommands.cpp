@@ -82,13 +82,21 @@ class ConflictPolicy final : public ReplaceQuestion {
 
 std::filesystem::path PathArg(const std::string& arg) { return std::filesystem::path(arg); }
 
-// Opens FILE; for commands that write into it, a missing file is a new database, and a file
-// the user may not write is refused before any work.
-std::unique_ptr<MRBBase> OpenFile(const std::filesystem::path& path, bool createMissing, Context& c) {
+// Opens FILE. For commands that write into it (`writes`), a missing file is a new database
+// only when --create asks for one (`createMissing`), so that a misspelt name is not taken for
+// a new database, and a file the user may not write is refused before any work.
+std::unique_ptr<MRBBase> OpenFile(const std::filesystem::path& path, bool createMissing, Context& c,
+                                  bool writes = false) {
   std::error_code ec;
-  if (createMissing && !std::filesystem::exists(std::filesystem::symlink_status(path, ec))) return OpenOrReport({}, c);
+  if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
+    if (!createMissing) {
+      ReportFile(c.err, path.string(), "no such database (give --create to make a new one)", ENOENT);
+      return nullptr;
+    }
+    return OpenOrReport({}, c);
+  }
   auto db = OpenOrReport(path.string(), c);
-  if (db && createMissing && !CheckWritableOrReport(path.string(), c)) return nullptr;
+  if (db && writes && !CheckWritableOrReport(path.string(), c)) return nullptr;
   return db;
 }
 
@@ -98,7 +106,8 @@ std::unique_ptr<DDFLibrary> LoadLibrary(Context& c) {
   return library;
 }
 
-int Report(const ExchangeOutcome& outcome, Context& c) {
+int Report(const ExchangeOutcome& outcome, Context& c, bool import = false) {
+  c.err << ToUtf8(CsvLineNotesText(outcome.lineNotes, outcome.lineNotes.size()));
   if (outcome.skipped) c.err << outcome.skipped << " lines skipped (no type code, or a layout not installed)\n";
   if (outcome.incomplete) c.err << outcome.incomplete << " extensions could not be stored completely\n";
   if (outcome.cutCells) c.err << outcome.cutCells << " cells were cut to 32767 characters\n";
@@ -115,8 +124,17 @@ int Report(const ExchangeOutcome& outcome, Context& c) {
     }
     return kExitFailed;
   }
-  c.out << ToUtf8(outcome.message) << '\n';
+  c.out << ToUtf8(outcome.message);
+  if (import) c.out << " (" << ToUtf8(ImportCountsText(outcome)) << ')';
+  c.out << '\n';
   return kExitOk;
+}
+
+CsvEncoding EncodingArg(const ParsedArgs& args) {
+  const std::string name = args.Value("encoding").value_or("windows-1252");
+  if (name == "utf-8" || name == "UTF-8") return CsvEncoding::kUtf8;
+  if (name == "windows-1252") return CsvEncoding::kWindows1252;
+  throw UsageError("--encoding takes windows-1252 or utf-8");
 }
 
 // Writes the imported changes back into FILE.
@@ -125,18 +143,19 @@ int SaveInto(MRBBase& db, const std::filesystem::path& path, Context& c) {
 }
 
 int ExportCsv(const std::vector<std::string>& args, Context& c) {
-  const ParsedArgs parsed = ParseArgs(args, {});
+  const ParsedArgs parsed = ParseArgs(args, {{"encoding", true}});
   parsed.ExpectPositional(2, 2);
+  const CsvEncoding encoding = EncodingArg(parsed);
   auto db = OpenFile(PathArg(parsed.Positional()[0]), false, c);
   if (!db) return kExitFailed;
   ReportUnwalkable(*db, parsed.Positional()[0], c);
   auto library = LoadLibrary(c);
   TerminalProgress progress(c);
-  return Report(RunCsvExport(*db, *library, PathArg(parsed.Positional()[1]), progress), c);
+  return Report(RunCsvExport(*db, *library, PathArg(parsed.Positional()[1]), progress, encoding), c);
 }
 
 int ImportCsv(const std::vector<std::string>& args, Context& c) {
-  const ParsedArgs parsed = ParseArgs(args, {{"on-conflict", true}, {"style", true}});
+  const ParsedArgs parsed = ParseArgs(args, {{"on-conflict", true}, {"style", true}, {"create"}});
   parsed.ExpectPositional(2, 2);
   ConflictPolicy policy(parsed, c);
   const std::filesystem::path file = PathArg(parsed.Positional()[0]);
@@ -150,12 +169,12 @@ int ImportCsv(const std::vector<std::string>& args, Context& c) {
     s.Write(styled);
     profile = &styled;
   }
-  auto db = OpenFile(file, true, c);
+  auto db = OpenFile(file, parsed.Has("create"), c, true);
   if (!db) return kExitFailed;
   auto library = LoadLibrary(c);
   TerminalProgress progress(c);
   const ExchangeOutcome outcome = RunCsvImport(*db, *library, *profile, csv, progress, &policy);
-  const int status = Report(outcome, c);
+  const int status = Report(outcome, c, true);
   if (status != kExitOk) return status;
   return SaveInto(*db, file, c);
 }
@@ -177,7 +196,7 @@ int ExportExcel(const std::vector<std::string>& args, Context& c) {
 }
 
 int Merge(const std::vector<std::string>& args, Context& c) {
-  const ParsedArgs parsed = ParseArgs(args, {{"on-conflict", true}});
+  const ParsedArgs parsed = ParseArgs(args, {{"on-conflict", true}, {"create"}});
   parsed.ExpectPositional(2, 2);
   ConflictPolicy policy(parsed, c);
   const std::filesystem::path file = PathArg(parsed.Positional()[0]);
@@ -188,10 +207,10 @@ int Merge(const std::vector<std::string>& args, Context& c) {
     return kExitFailed;
   }
   if (!CheckReadableOrReport(other, c)) return kExitFailed;
-  auto db = OpenFile(file, true, c);
+  auto db = OpenFile(file, parsed.Has("create"), c, true);
   if (!db) return kExitFailed;
   TerminalProgress progress(c);
-  const int status = Report(RunMerge(*db, PathArg(parsed.Positional()[1]), {}, progress, &policy), c);
+  const int status = Report(RunMerge(*db, PathArg(parsed.Positional()[1]), {}, progress, &policy), c, true);
   if (status != kExitOk) return status;
   return SaveInto(*db, file, c);
 }
@@ -199,15 +218,16 @@ int Merge(const std::vector<std::string>& args, Context& c) {
 }  // namespace
 
 void RegisterExchangeCommands(CommandTable& table) {
-  table.Add({"export-csv", "FILE OUT.csv", "export every extension of a label database to a CSV file",
+  table.Add({"export-csv", "FILE OUT.csv [--encoding windows-1252|utf-8]",
+             "export every extension of a label database to a CSV file (Windows-1252 unless --encoding utf-8)",
              ExportCsv});
-  table.Add({"import-csv", "FILE IN.csv [--on-conflict replace|skip|stop] [--style STYLE]",
+  table.Add({"import-csv", "FILE IN.csv [--create] [--on-conflict replace|skip|stop] [--style STYLE]",
              "import extensions from a CSV file (existing ones are skipped and listed unless told)",
              ImportCsv});
   table.Add({"export-excel", "FILE OUT.xlsx|OUT.xls [--no-headers] [--no-friendly-names] [--no-comments]",
              "export the extensions to a spreadsheet (.xlsx, or binary .xls for any other name)",
              ExportExcel});
-  table.Add({"merge", "FILE OTHER.mrb [--on-conflict replace|skip|stop]",
+  table.Add({"merge", "FILE OTHER.mrb [--create] [--on-conflict replace|skip|stop]",
              "copy the extensions of another label database into FILE", Merge});
 }
 

@@ -2,15 +2,20 @@
 // or a PDF file, list the printers, show and set a printer's adjustment.
 
 #include <signal.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <map>
 #include <iostream>
 #include <memory>
 #include <ostream>
 
 #include <nlohmann/json.hpp>
 
+#include "cli/ChosenExtensions.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/DatabaseAccess.h"
@@ -21,6 +26,9 @@
 #include "print/AdjustmentUnits.h"
 #include "print/CalibrationSheet.h"
 #include "print/CurrentPrinter.h"
+#include "print/PrintOverflow.h"
+#include "print/PaperChoice.h"
+#include "print/PartialSheets.h"
 #include "print/PrintLabels.h"
 #include "print/PrintTexts.h"
 #include "print/PrinterSettings.h"
@@ -58,39 +66,26 @@ class StopOnInterrupt {
 
 using Json = nlohmann::ordered_json;
 
-std::vector<std::wstring> SplitList(const std::string& text) {
-  std::vector<std::wstring> items;
-  size_t start = 0;
-  while (start <= text.size()) {
-    const size_t comma = std::min(text.find(',', start), text.size());
-    const std::wstring item = Trim(FromUtf8(text.substr(start, comma - start)));
-    if (!item.empty()) items.push_back(item);
-    start = comma + 1;
-  }
-  return items;
-}
-
 // The person's side of a print job on the command line: each run's ready text on standard
 // output and its answer from --yes or from standard input; messages and progress on
-// standard error.
+// standard error. The start slot of each run is chosen before the job (--start-slot, or
+// where the layout's last sheet on the printer ended).
 class CliPrintUi final : public PrintJobUi {
  public:
-  CliPrintUi(Context& c, bool yes, int startLabel) : c_(c), yes_(yes), startLabel_(startLabel) {}
+  CliPrintUi(Context& c, bool yes) : c_(c), yes_(yes) {}
 
   bool ConfirmRun(const PrintRun& run, const RunLayout& layout, int copies, int& startSlot) override {
     const int slots = std::max(1, layout.slotsPerSheet);
-    startSlot = 0;
-    if (startLabel_ > slots) {
-      c_.err << "--start-slot " << startLabel_ << ": the layout " << ToUtf8(run.typeCode) << " has " << slots
-             << " label" << (slots == 1 ? "" : "s") << " per sheet; starting at label 1\n";
-    } else if (slots > 1) {
-      startSlot = startLabel_ - 1;
-    }
     const long long labels = static_cast<long long>(run.ids.size());
     c_.out << ToUtf8(ReadyText(labels, copies, layout.groupName, layout.description,
                                SheetsRequired(labels, copies, slots, startSlot)))
            << '\n';
-    if (slots > 1) c_.out << ToUtf8(kMultipleLabelsNote) << " First label: " << ToUtf8(SlotName(startSlot)) << '\n';
+    if (slots > 1) {
+      // The window's note tells to click a button; here the first label is an option.
+      c_.out << "This layout has more than one label per page. To start printing on another label, give --start-slot "
+             << ToUtf8(run.typeCode) << "=N (N from 1 to " << slots << "). First label: "
+             << ToUtf8(SlotName(startSlot)) << '\n';
+    }
     if (yes_) {
       c_.out << "Print\n";
       return true;
@@ -121,10 +116,108 @@ class CliPrintUi final : public PrintJobUi {
  private:
   Context& c_;
   bool yes_ = false;
-  int startLabel_ = 1;
   long long range_ = 0;
   long long done_ = 0;
 };
+
+// --start-slot values: "N" for every layout of the job, "TYPE=N" for one layout (may be
+// repeated). Labels count from 1 here.
+struct StartSlotOptions {
+  std::optional<long long> all;
+  std::map<std::wstring, long long> byType;
+};
+
+StartSlotOptions ParseStartSlots(const ParsedArgs& parsed) {
+  StartSlotOptions options;
+  for (const std::string& value : parsed.Values("start-slot")) {
+    const size_t equals = value.find('=');
+    const std::wstring type = equals == std::string::npos ? L"" : ToUpper(Trim(FromUtf8(value.substr(0, equals))));
+    long long label = 0;
+    if (!ParseInt(Trim(FromUtf8(equals == std::string::npos ? value : value.substr(equals + 1))), label) || label < 1) {
+      throw UsageError("--start-slot takes N or TYPE=N, labels counted from 1, not '" + value + "'");
+    }
+    if (equals != std::string::npos && type.empty()) throw UsageError("--start-slot " + value + ": no layout type");
+    if (type.empty()) {
+      if (options.all) throw UsageError("--start-slot N is given twice; name the layout: --start-slot TYPE=N");
+      options.all = label;
+    } else if (!options.byType.emplace(type, label).second) {
+      throw UsageError("--start-slot " + ToUtf8(type) + "= is given twice");
+    }
+  }
+  return options;
+}
+
+// The chosen start slots (0-based) of the job's layouts. A slot beyond a layout's sheet, or a
+// layout that none of the chosen extensions has, is a usage error: printing from another
+// label than the one asked for would spend the wrong labels.
+std::map<std::wstring, int> ChosenStartSlots(const StartSlotOptions& options, const std::vector<std::wstring>& ids,
+                                             MRBBase& db, DDFLibrary& library) {
+  std::map<std::wstring, int> slotsOf;  // slots per sheet of each layout of the job
+  for (const std::wstring& id : ids) {
+    const std::wstring type = db.GetTypeCode(id);
+    if (type.empty() || slotsOf.count(type)) continue;
+    int slots = 0;
+    if (library.Contains(type)) {
+      try {
+        slots = static_cast<int>(library.GetTemplate(type)->GetSlots().size());
+      } catch (const std::exception&) {
+        slots = 0;  // the job reports the unreadable layout
+      }
+    }
+    slotsOf[type] = slots;
+  }
+  std::map<std::wstring, int> chosen;
+  auto choose = [&](const std::wstring& type, int slots, long long label, const std::string& option) {
+    if (slots == 0) return;  // no layout: the run is skipped with its own message
+    if (label > slots) {
+      throw UsageError("--start-slot " + option + ": the layout " + ToUtf8(type) + " has " + std::to_string(slots) +
+                       " label" + (slots == 1 ? "" : "s") + " per sheet");
+    }
+    chosen[type] = static_cast<int>(label - 1);
+  };
+  for (const auto& [type, label] : options.byType) {
+    const auto found = slotsOf.find(type);
+    if (found == slotsOf.end()) {
+      throw UsageError("--start-slot " + ToUtf8(type) + "=" + std::to_string(label) +
+                       ": none of the chosen extensions has the layout " + ToUtf8(type));
+    }
+    choose(type, found->second, label, ToUtf8(type) + "=" + std::to_string(label));
+  }
+  if (options.all) {
+    for (const auto& [type, slots] : slotsOf) {
+      if (!options.byType.count(type)) choose(type, slots, *options.all, std::to_string(*options.all));
+    }
+  }
+  return chosen;
+}
+
+// The paper of a PDF: --paper, else the one the system prefers.
+std::int16_t PdfPaper(const ParsedArgs& parsed) {
+  const std::optional<std::string> name = parsed.Value("paper");
+  if (!name) return PreferredPaper(SystemPaperSources());
+  const std::optional<std::int16_t> paper = PaperFromName(*name);
+  if (!paper) throw UsageError("--paper takes a4 or letter, not '" + *name + "'");
+  return *paper;
+}
+
+// Why a PDF cannot be written at `file`: its folder is missing, not a folder, or not
+// writable. Empty when it can be tried.
+std::optional<std::string> OutputFolderProblem(const std::filesystem::path& file) {
+  std::filesystem::path folder = file.parent_path();
+  if (folder.empty()) folder = ".";
+  std::error_code error;
+  const auto status = std::filesystem::status(folder, error);
+  if (error || !std::filesystem::exists(status)) {
+    return "cannot write " + file.string() + ": the folder " + folder.string() + " does not exist";
+  }
+  if (!std::filesystem::is_directory(status)) {
+    return "cannot write " + file.string() + ": " + folder.string() + " is not a folder";
+  }
+  if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+    return "cannot write " + file.string() + ": " + std::strerror(errno);
+  }
+  return std::nullopt;
+}
 
 // The target of a print command: a PDF file or a printer of the spooler, with the device
 // mode the job prints with.
@@ -140,7 +233,12 @@ std::optional<Target> OpenTarget(const ParsedArgs& parsed, Context& c) {
   EnsureGuiApplication();
   Target t;
   if (pdf) {
-    t.system = MakePdfPrinterSystem(ToPath(FromUtf8(*parsed.Value("pdf"))));
+    const std::filesystem::path file = ToPath(FromUtf8(*parsed.Value("pdf")));
+    if (const auto problem = OutputFolderProblem(file)) {
+      c.err << *problem << '\n';
+      return std::nullopt;
+    }
+    t.system = MakePdfPrinterSystem(file, PdfPaper(parsed));
     t.printer = t.system->DefaultPrinter();
     t.mode = *t.system->DefaultDeviceMode(t.printer);
     return t;
@@ -218,14 +316,14 @@ int PrintCalibration(const ParsedArgs& parsed, Context& c) {
 }
 
 int Print(const std::vector<std::string>& args, Context& c) {
-  const auto parsed = ParseArgs(args, {{"ids", true}, {"copies", true}, {"start-slot", true}, {"pdf", true},
-                                       {"printer", true}, {"yes"}, {"calibration"}});
+  const auto parsed = ParseArgs(args, {{"ids", true}, {"copies", true}, {"start-slot", true, true}, {"pdf", true},
+                                       {"printer", true}, {"paper", true}, {"yes"}, {"calibration"}});
+  if (parsed.Has("paper") && !parsed.Has("pdf")) throw UsageError("--paper is for --pdf; a printer prints on its own paper");
   if (parsed.Has("calibration")) return PrintCalibration(parsed, c);
   parsed.ExpectPositional(1, 1);
   const long long copies = parsed.IntValue("copies").value_or(1);
   if (copies < kMinCopies || copies > kMaxCopies) throw UsageError("--copies takes 1 to 1000");
-  const long long startLabel = parsed.IntValue("start-slot").value_or(1);
-  if (startLabel < 1) throw UsageError("--start-slot counts labels from 1");
+  const StartSlotOptions startSlots = ParseStartSlots(parsed);
   if (parsed.Has("pdf") == parsed.Has("printer")) throw UsageError("give one of --pdf OUT.pdf and --printer NAME");
 
   const std::filesystem::path file = ToPath(FromUtf8(parsed.Positional()[0]));
@@ -238,15 +336,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
     return kExitFailed;
   }
   ReportUnwalkable(*db, parsed.Positional()[0], c);
-  std::vector<std::wstring> ids;
-  if (const auto list = parsed.Value("ids")) {
-    ids = SplitList(*list);
-    for (const std::wstring& id : ids) {
-      if (!db->ExtensionExists(id)) c.err << "no extension " << ToUtf8(id) << " in " << parsed.Positional()[0] << '\n';
-    }
-  } else {
-    for (std::wstring id; db->GetNextExtension(id, id);) ids.push_back(id);
-  }
+  const std::vector<std::wstring> ids = ChosenExtensions(parsed, *db, parsed.Positional()[0], c.err);
   if (db->GetExtensionCount() == 0 || ids.empty()) {
     c.err << "Nothing to print: no extensions chosen.\n";
     return kExitFailed;
@@ -254,6 +344,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
 
   DDFLibrary library(c.folders);
   library.ScanAll();
+  std::map<std::wstring, int> chosenSlots = ChosenStartSlots(startSlots, ids, *db, library);
   std::optional<Target> target = OpenTarget(parsed, c);
   if (!target) return kExitFailed;
   target->mode.orientation = JobOrientation(ids, *db, library);
@@ -261,16 +352,32 @@ int Print(const std::vector<std::string>& args, Context& c) {
 
   PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
   const PrinterAdjustment adjustment = adjustments.Load(target->printer);
+  const std::unique_ptr<PictureLoader> pictures = MakePictureLoader();
+  const PictureSource source{pictures.get(), std::filesystem::absolute(file).parent_path(), &c.folders};
+
+  // Text that will not fit is worth a warning before paper is spent; `check` lists it.
+  const std::optional<PrinterCapabilities> caps = target->system->Capabilities(target->printer, target->mode);
+  if (caps) {
+    const std::unique_ptr<Canvas> measuring = MakeMeasuringCanvas(caps->dpiX, caps->dpiY);
+    const size_t overflowing = FindOverflowingFields(ids, *db, library, *measuring).size();
+    if (overflowing > 0) {
+      c.err << "Warning: " << overflowing << (overflowing == 1 ? " field has" : " fields have")
+            << " more text than fits; 'mirn-cli check " << parsed.Positional()[0] << "' lists them.\n";
+    }
+  }
+
+  // A printer's half-used sheets are continued; each PDF is new paper.
+  PartialSheetStore partialSheets(PartialSheetsPath(c.folders));
   PrintLabelsRequest request;
   request.printer = target->printer;
   request.mode = target->mode;
   request.title = FromPath(file.filename());
   request.ids = ids;
   request.copies = static_cast<int>(copies);
-  CliPrintUi ui(c, parsed.Has("yes"), static_cast<int>(std::min<long long>(startLabel, 100000)));
-  const std::unique_ptr<PictureLoader> pictures = MakePictureLoader();
+  request.startSlots = std::move(chosenSlots);
+  if (parsed.Has("printer")) request.partialSheets = &partialSheets;
+  CliPrintUi ui(c, parsed.Has("yes"));
   const StopOnInterrupt stopOnInterrupt;
-  const PictureSource source{pictures.get(), std::filesystem::absolute(file).parent_path(), &c.folders};
   const PrintJobResult result = PrintLabels(*target->system, request, *db, library, adjustment, ui, source);
   if (const auto* pdf = dynamic_cast<const PdfPrinterSystem*>(target->system.get()); pdf && pdf->LastError()) {
     const bool kept = std::filesystem::exists(pdf->File());
@@ -375,8 +482,9 @@ int Adjust(const std::vector<std::string>& args, Context& c) {
 
 void RegisterPrintCommands(CommandTable& table) {
   table.Add({"print",
-             "FILE [--ids A,B,...] [--copies N] [--start-slot S] (--pdf OUT.pdf | --printer NAME) [--yes]"
-             " | --calibration (--pdf OUT.pdf | --printer NAME)",
+             "FILE [--ids A,B,...] [--copies N] [--start-slot N | --start-slot TYPE=N ...]"
+             " (--pdf OUT.pdf [--paper a4|letter] | --printer NAME) [--yes]"
+             " | --calibration (--pdf OUT.pdf [--paper a4|letter] | --printer NAME)",
              "print a database's labels (each layout asks Print or Cancel), or a calibration sheet", Print});
   table.Add({"printers", "[--json]", "list the printers: name, status, driver, where, comment", Printers});
   table.Add({"adjust", "PRINTER [--portrait X,Y] [--landscape X,Y] [--unit twips|mm|in]",

@@ -15,7 +15,16 @@ enum StringId : int {
   kStrStyleUnderline = 2098,
   kStrStyleStrikeout = 2099,
   kStrPointsSuffix = 2100,
+  kStrOpenFilter = 4096,       // "Mirn Database (*.mrb)|*.mrb|All Files (*.*)|*.*||"
+  kStrOpening = 4097,          // "Opening %1..."
+  kStrCannotFind = 4098,       // "%1\nMirn cannot find this file."
+  kStrCannotOpen = 4100,       // "%1\n\nMirn cannot open this file. …"
+  kStrSaveFilter = 5120,       // "Mirn Database (*.mrb)|*.mrb||"
+  kStrSaveChanges = 5122,      // "Save changes to %1?"
+  kStrSaving = 5123,           // "Saving..."
   kStrNoLayoutTemplates = 6144,
+  kStrCannotCreate = 6146,     // "Mirn could not create a new file. …"
+
   kStrMissingAddOn = 6149,     // "%1\nCould not locate an Add-On file. …"
 };
 

@@ -15,25 +15,43 @@
 namespace mirn {
 MRBCSVImporter::MRBCSVImporter(MRBBase& database, DDFLibrary& library, const Profile& profile,
                                std::istream& in)
-    : MRBImporter(database), library_(&library), profile_(&profile), in_(&in) {}
+    : MRBImporter(database), library_(&library), profile_(&profile), in_(&in), encoding_(ReadCsvEncoding(in)) {}
 
 long long MRBCSVImporter::CountRecords() { return CountCsvDataLines(*in_); }
+
+void MRBCSVImporter::NoteSkipped(const CsvRecord& record, CsvLineNote::Kind kind, std::wstring detail) {
+  ++skipped_;
+  notes_.push_back({record.line, kind, std::move(detail)});
+  const std::string_view text = record.text;
+  if (text.find(',') != std::string_view::npos) ++skippedWithComma_;
+  if (text.find(';') != std::string_view::npos) ++skippedWithSemicolon_;
+  if (text.find('\t') != std::string_view::npos) ++skippedWithTab_;
+}
+
+CsvSeparatorHint MRBCSVImporter::SeparatorHint() const {
+  if (skipped_ == 0 || skippedWithComma_ != 0) return CsvSeparatorHint::kNone;
+  if (skippedWithSemicolon_ == skipped_) return CsvSeparatorHint::kSemicolons;
+  if (skippedWithTab_ == skipped_) return CsvSeparatorHint::kTabs;
+  return CsvSeparatorHint::kNone;
+}
 
 long long MRBCSVImporter::Import(const ExtensionCallable& replace, const ExtensionCallable& progress) {
   ResetIncomplete();
   skipped_ = 0;
+  skippedWithComma_ = skippedWithSemicolon_ = skippedWithTab_ = 0;
+  notes_.clear();
   const TextFormat format = CsvImportSettings::Read(*profile_).ToTextFormat();
   // The selectable field ids of each layout, in ascending id order; empty when the layout
   // file cannot be read.
   std::map<std::wstring, std::vector<unsigned>> fieldsOf;
   MRBBase& db = Database();
   long long count = 0;
-  std::string line;
-  while (std::getline(*in_, line)) {
-    if (!IsCsvDataLine(line)) continue;
-    std::vector<std::wstring> tokens = SplitCsvLine(TrimCsvLine(line));
-    if (tokens.size() < 2) {
-      ++skipped_;
+  CsvRecordReader reader(*in_);
+  CsvRecord record;
+  while (reader.Next(record)) {
+    std::vector<std::wstring> tokens = SplitCsvLine(record.text, encoding_);
+    if (tokens.size() < 2) {  // a line without a comma
+      NoteSkipped(record, CsvLineNote::Kind::kNoTypeCode, {});
       continue;
     }
     const std::wstring& id = tokens[0];
@@ -41,7 +59,8 @@ long long MRBCSVImporter::Import(const ExtensionCallable& replace, const Extensi
     const std::wstring typeCode = ToUpper(Trim(tokens[1]));
     const std::wstring name = tokens.size() > 2 ? tokens[2] : std::wstring();
     if (!library_->Contains(typeCode)) {
-      ++skipped_;
+      NoteSkipped(record, typeCode.empty() ? CsvLineNote::Kind::kNoTypeCode : CsvLineNote::Kind::kUnknownLayout,
+                  typeCode);
       continue;
     }
     if (progress && !progress(id, name)) return count;
@@ -66,7 +85,10 @@ long long MRBCSVImporter::Import(const ExtensionCallable& replace, const Extensi
       complete = Written(db.InsertField(storedId, static_cast<int>(fields->second[k]), WriteRtf(format, tokens[3 + k]))) &&
                  complete;
     }
-    if (!complete) NoteIncomplete();
+    if (!complete) {
+      NoteIncomplete();
+      notes_.push_back({record.line, CsvLineNote::Kind::kIncomplete, storedId});
+    }
     ++count;
     if (StoppedOnFullDisk()) return count;
   }

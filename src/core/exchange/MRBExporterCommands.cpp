@@ -82,6 +82,8 @@ ExchangeOutcome RunImport(MRBImporter& importer, ExchangeProgressView& view, Imp
   outcome.count = importer.Import(session.ReplaceCallable(), session.ProgressCallable());
   view.MoveToEnd();
   outcome.incomplete = importer.IncompleteExtensions();
+  outcome.replaced = importer.ReplacedExtensions();
+  outcome.kept = session.Kept();
   if (importer.StoppedOnFullDisk()) {
     // The working copy cannot grow: stopped at the first write that failed so.
     outcome.failedFile = importer.TempFolder();
@@ -105,14 +107,56 @@ std::wstring ImportCompleteText(long long count) {
   return L"Imported " + std::to_wstring(count) + L" extensions";
 }
 
+std::wstring ImportCountsText(const ExchangeOutcome& outcome) {
+  std::wstring text;
+  const auto add = [&text](long long n, const wchar_t* what) {
+    if (n == 0) return;
+    if (!text.empty()) text += L", ";
+    text += std::to_wstring(n) + L" " + what;
+  };
+  add(outcome.count - outcome.replaced, L"added");
+  add(outcome.replaced, L"replaced");
+  add(outcome.kept, L"kept");
+  return text.empty() ? L"nothing added" : text;
+}
+
+std::wstring CsvLineNotesText(const std::vector<CsvLineNote>& notes, size_t limit) {
+  std::wstring text;
+  for (size_t i = 0; i < notes.size() && i < limit; ++i) {
+    const CsvLineNote& note = notes[i];
+    text += L"line " + std::to_wstring(note.line) + L": ";
+    switch (note.kind) {
+      case CsvLineNote::Kind::kNoTypeCode: text += L"skipped, no type code"; break;
+      case CsvLineNote::Kind::kUnknownLayout: text += L"skipped, layout " + note.detail + L" is not installed"; break;
+      case CsvLineNote::Kind::kIncomplete: text += L"extension " + note.detail + L" was not stored completely"; break;
+    }
+    text += L"\n";
+  }
+  if (notes.size() > limit) text += L"... and " + std::to_wstring(notes.size() - limit) + L" more lines\n";
+  return text;
+}
+
+std::wstring NothingImportedText(long long skipped, CsvSeparatorHint hint) {
+  std::wstring text = L"Nothing was imported: " + std::to_wstring(skipped) +
+                      (skipped == 1 ? L" line was" : L" lines were") + L" skipped.";
+  if (hint == CsvSeparatorHint::kSemicolons) {
+    text += L"\n\nThe file looks semicolon-separated. Mirn reads comma-separated files: save it as "
+            L"CSV with commas between the cells.";
+  } else if (hint == CsvSeparatorHint::kTabs) {
+    text += L"\n\nThe file looks tab-separated. Mirn reads comma-separated files: save it as "
+            L"CSV with commas between the cells.";
+  }
+  return text;
+}
+
 ExchangeOutcome RunCsvExport(MRBBase& database, DDFLibrary& library, const std::filesystem::path& path,
-                             ExchangeProgressView& view) {
+                             ExchangeProgressView& view, CsvEncoding encoding) {
   ExchangeOutcome refused;
   auto out = BeginExport(path, refused);
   if (!out) return refused;
   ExchangeOutcome outcome;
   {
-    MRBCSVExporter exporter(database, library, out->TempPath());
+    MRBCSVExporter exporter(database, library, out->TempPath(), encoding);
     outcome = RunExport(database, exporter, exporter.IsOpen(), *out, view);
   }
   return outcome;
@@ -143,6 +187,11 @@ ExchangeOutcome RunCsvImport(MRBBase& database, DDFLibrary& library, const Profi
   ImportSession session(view, question, ExistsIn(database));
   ExchangeOutcome outcome = RunImport(importer, view, session);
   outcome.skipped = importer.SkippedLines();
+  outcome.lineNotes = importer.Notes();
+  if (outcome.count == 0 && outcome.skipped != 0 && !session.Stopped()) {
+    outcome.ok = false;
+    outcome.message = NothingImportedText(outcome.skipped, importer.SeparatorHint());
+  }
   return outcome;
 }
 

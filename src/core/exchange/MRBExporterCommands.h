@@ -5,7 +5,10 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <vector>
 
+#include "exchange/MRBCSVImporter.h"
+#include "exchange/MRBCSVLine.h"
 #include "exchange/MRBExcelExporter.h"
 #include "exchange/MRBImporterSession.h"
 
@@ -27,7 +30,20 @@ struct ExchangeOutcome {
   long long picturesNotCopied = 0;  // merge: embedded pictures that could not be copied
   std::filesystem::path failedFile;  // the file a failure is about, when it is a file's
   std::error_code cause;             // and the system's reason
+  long long replaced = 0;   // import: of `count`, those that took the place of an existing one
+  long long kept = 0;       // import: existing extensions kept (not replaced)
+  std::vector<CsvLineNote> lineNotes;  // CSV import: the skipped and incomplete lines
 };
+
+// "1 added, 2 replaced, 3 kept": what an import did, each part only when not zero;
+// "nothing added" when all are zero.
+std::wstring ImportCountsText(const ExchangeOutcome& outcome);
+// One line per note: "line 4: layout XYZ is not installed". At most `limit` lines, then
+// "... and N more lines".
+std::wstring CsvLineNotesText(const std::vector<CsvLineNote>& notes, size_t limit);
+// Why an import stored nothing although the file had data lines: the count of skipped
+// lines, and a hint when they look separated by semicolons or tabs.
+std::wstring NothingImportedText(long long skipped, CsvSeparatorHint hint);
 
 // "Export complete.\n\n" + count + " extensions were exported."
 std::wstring ExportCompleteText(long long count);
@@ -36,15 +52,17 @@ std::wstring ImportCompleteText(long long count);
 
 // The exports write beside the file and replace it only when complete; an open database
 // (the one exported too), a read-only file, a folder or a device is refused before any work.
-// CSV export: no header, type codes, every field, no comment column.
+// CSV export: no header, type codes, every field, no comment column. UTF-8 files start
+// with a byte-order mark so that spreadsheets and the import read them as UTF-8.
 ExchangeOutcome RunCsvExport(MRBBase& database, DDFLibrary& library, const std::filesystem::path& path,
-                             ExchangeProgressView& view);
+                             ExchangeProgressView& view, CsvEncoding encoding = CsvEncoding::kWindows1252);
 // Spreadsheet export; the kind follows the file's extension (".xlsx" in any case: XML).
 ExchangeOutcome RunExcelExport(MRBBase& database, DDFLibrary& library, const std::filesystem::path& path,
                                const ExcelExportOptions& options, ExchangeProgressView& view);
 
 // CSV import with the import format of `profile`. `question` may be null (existing
-// extensions are kept).
+// extensions are kept). An import that stores nothing while data lines were skipped is a
+// failure whose message says why.
 ExchangeOutcome RunCsvImport(MRBBase& database, DDFLibrary& library, const Profile& profile,
                              const std::filesystem::path& path, ExchangeProgressView& view,
                              ReplaceQuestion* question);

@@ -17,6 +17,7 @@ bool MRBImporter::PutExtension(std::wstring_view id, std::wstring_view typeCode,
   // Most imported ids are new: adding first spares them a delete that finds nothing.
   const int added = db_->AddExtension(id, typeCode, name);
   if (added != db::kExtensionExists) return Written(added);
+  ++replaced_;
   db_->DeleteExtension(Trim(id));
   return Written(db_->AddExtension(id, typeCode, name));
 }

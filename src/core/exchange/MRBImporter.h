@@ -33,12 +33,16 @@ class MRBImporter {
   bool StoppedOnFullDisk() const { return diskFull_; }
   // Where the database keeps its working copy (named when it cannot grow).
   const std::filesystem::path& TempFolder() const;
+  // Extensions of the last Import that took the place of one of the same id (the rest of
+  // the imported ones were new).
+  long long ReplacedExtensions() const { return replaced_; }
 
  protected:
   MRBBase& Database() { return *db_; }
   void NoteIncomplete() { ++incomplete_; }
+  // Clears the counts of the last Import.
   void ResetIncomplete() {
-    incomplete_ = 0;
+    incomplete_ = replaced_ = 0;
     diskFull_ = false;
   }
   // True when a write's result is success; remembers a full device.
@@ -52,6 +56,7 @@ class MRBImporter {
   MRBBase* db_ = nullptr;
   long long incomplete_ = 0;
   bool diskFull_ = false;
+  long long replaced_ = 0;
 };
 
 }  // namespace mirn

@@ -52,8 +52,8 @@ bool ImportSession::Progress(const std::wstring& id, const std::wstring& name) {
 
 bool ImportSession::Replace(const std::wstring& id, const std::wstring& name) {
   if (!exists_ || !exists_(id)) return true;
-  if (rememberedReplace_) return *rememberedReplace_;
-  if (!question_) return false;
+  if (rememberedReplace_) return *rememberedReplace_ || Keep();
+  if (!question_) return Keep();
   const ReplaceReply reply = question_->Ask(id);
   if (reply.answer == ReplaceAnswer::StopImporting) {
     stop_ = true;
@@ -61,7 +61,7 @@ bool ImportSession::Replace(const std::wstring& id, const std::wstring& name) {
   }
   const bool replace = reply.answer == ReplaceAnswer::Replace;
   if (reply.dontAskAgain) rememberedReplace_ = replace;
-  return replace;
+  return replace || Keep();
 }
 
 ExtensionCallable ImportSession::ProgressCallable() {

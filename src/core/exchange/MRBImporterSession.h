@@ -53,12 +53,20 @@ class ImportSession {
   ExtensionCallable ReplaceCallable();
 
   bool Stopped() const { return stop_; }
+  // Existing extensions kept because the answer was not to replace them.
+  long long Kept() const { return kept_; }
 
  private:
+  bool Keep() {
+    ++kept_;
+    return false;
+  }
+
   ExchangeProgressView* view_ = nullptr;
   ReplaceQuestion* question_ = nullptr;
   ExistsFunction exists_;
   bool stop_ = false;
+  long long kept_ = 0;
   std::optional<bool> rememberedReplace_;
 };
 

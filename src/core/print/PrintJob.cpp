@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "print/PartialSheets.h"
 #include "print/PrintTexts.h"
 
 namespace mirn {
@@ -14,18 +15,23 @@ class JobRunner {
   JobRunner(PrintDocument& document, PrintJobUi& ui, LabelRenderer& renderer, PrintJobResult& result)
       : document_(document), ui_(ui), renderer_(renderer), result_(result) {}
 
-  RunEnd Run(const PrintRun& run, int copies) {
+  RunEnd Run(const PrintRun& run, int copies, int offeredSlot) {
     const std::optional<RunLayout> layout = renderer_.FindLayout(run.typeCode);
     if (!layout) {
       ui_.ShowMessage(MissingLayoutText(run.typeCode), MessageIcon::Stop);
       return RunEnd::Done;
     }
-    int startSlot = 0;
+    const int slots = std::max(1, layout->slotsPerSheet);
+    int startSlot = offeredSlot >= 0 && offeredSlot < slots ? offeredSlot : 0;
     if (!ui_.ConfirmRun(run, *layout, copies, startSlot)) return RunEnd::Cancelled;
+    if (startSlot < 0 || startSlot >= slots) startSlot = 0;
 
+    const long long before = result_.labelsPrinted;
     ui_.BeginProgress(static_cast<long long>(run.ids.size()) * copies * 100);
     const RunEnd end = PrintLabels(run, *layout, copies, startSlot);
     ui_.EndProgress();
+    const long long printed = result_.labelsPrinted - before;
+    result_.runs.push_back({run.typeCode, slots, startSlot, printed, SlotAfterRun(printed, slots, startSlot)});
     return end;
   }
 
@@ -88,7 +94,8 @@ PrintJobResult RunPrintJob(PrinterSystem& printers, const PrintJobRequest& reque
   const int copies = std::clamp(request.copies, kMinCopies, kMaxCopies);
   JobRunner runner(*document, ui, renderer, result);
   for (const PrintRun& run : SplitIntoRuns(request.extensions)) {
-    const RunEnd end = runner.Run(run, copies);
+    const auto offered = request.startSlots.find(run.typeCode);
+    const RunEnd end = runner.Run(run, copies, offered == request.startSlots.end() ? 0 : offered->second);
     if (end == RunEnd::Cancelled) {
       result.outcome = PrintOutcome::Cancelled;
       break;

@@ -4,6 +4,7 @@
 // progress window that can stop the job. Drawing one label is left to a LabelRenderer, so the
 // job's order, paging and failure handling stand on their own.
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,6 +55,9 @@ struct PrintJobRequest {
   std::wstring title;  // the document name the spooler shows
   std::vector<ExtensionToPrint> extensions;
   int copies = 1;
+  // The start slot (0-based) each layout's run is offered with, by type code: where a
+  // half-used sheet continues, or what the caller chose. Missing or off the sheet: slot 0.
+  std::map<std::wstring, int> startSlots;
 };
 
 enum class PrintOutcome {
@@ -63,8 +67,18 @@ enum class PrintOutcome {
   DocumentFailed,  // the document could not be started
 };
 
+// What one layout's run put on paper, for remembering where its last sheet ended.
+struct RunRecord {
+  std::wstring typeCode;
+  int slotsPerSheet = 1;
+  int startSlot = 0;           // as confirmed
+  long long labelsPrinted = 0;
+  int nextSlot = 0;            // the first unused slot of the last sheet; 0 when it was filled
+};
+
 struct PrintJobResult {
   PrintOutcome outcome = PrintOutcome::Completed;
+  std::vector<RunRecord> runs;  // the runs that were confirmed, in order
   long long labelsPrinted = 0;
   long long pagesPrinted = 0;
   bool documentEnded = false;  // the spooler accepted the end of the document

@@ -4,6 +4,7 @@
 
 #include "db/MRBBase.h"
 #include "panel/LabelGraphics.h"
+#include "print/PartialSheets.h"
 #include "print/PrintTexts.h"
 #include "templates/DDFException.h"
 #include "templates/DDFLibrary.h"
@@ -64,7 +65,9 @@ PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& re
   const std::optional<PrinterCapabilities> caps = printers.Capabilities(request.printer, request.mode);
   if (!caps) {
     ui.ShowMessage(kNoPrinterInstalled, MessageIcon::Exclamation);
-    return {PrintOutcome::DocumentFailed};
+    PrintJobResult failed;
+    failed.outcome = PrintOutcome::DocumentFailed;
+    return failed;
   }
   const PrintContext context = MakePrintContext(request.mode, *caps);
   PrintJobRequest job;
@@ -78,7 +81,29 @@ PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& re
     if (database.GetExtension(id, type, name) == db::kOk) job.extensions.push_back({id, type});
   }
   TemplateLabelRenderer renderer(library, database, context, adjustment, pictures);
-  return RunPrintJob(printers, job, ui, renderer);
+  job.startSlots = OfferedStartSlots(request, database, renderer);
+  PrintJobResult result = RunPrintJob(printers, job, ui, renderer);
+  if (request.partialSheets) {
+    for (const RunRecord& run : result.runs) {
+      if (run.labelsPrinted > 0) request.partialSheets->Record(run.typeCode, request.printer, run.nextSlot);
+    }
+  }
+  return result;
+}
+
+std::map<std::wstring, int> OfferedStartSlots(const PrintLabelsRequest& request, MRBBase& database,
+                                              LabelRenderer& renderer) {
+  std::map<std::wstring, int> slots = request.startSlots;
+  if (!request.partialSheets) return slots;
+  std::set<std::wstring> types;
+  for (const std::wstring& id : request.ids) types.insert(database.GetTypeCode(id));
+  for (const std::wstring& type : types) {
+    if (slots.count(type)) continue;
+    if (const std::optional<RunLayout> layout = renderer.FindLayout(type)) {
+      slots[type] = request.partialSheets->NextSlot(type, request.printer, layout->slotsPerSheet);
+    }
+  }
+  return slots;
 }
 
 }  // namespace mirn

@@ -17,6 +17,7 @@ namespace mirn {
 
 class DDFLibrary;
 class KnownFolders;
+class PartialSheetStore;
 
 // Where the extensions' pictures come from: the loader, and where linked pictures are
 // looked for besides their stored paths (the database's folder, the user's folders).
@@ -57,7 +58,17 @@ struct PrintLabelsRequest {
   std::wstring title;             // the document name: the database's title
   std::vector<std::wstring> ids;  // the chosen extensions; IDs not in the database are left out
   int copies = 1;
+  // Start slots (0-based) chosen by the caller, by type code; they win over remembered ones.
+  std::map<std::wstring, int> startSlots;
+  // Where each layout's last sheet on this printer ended: offered as the start slot of its
+  // run and updated after it. Null: runs start at slot 0 unless chosen.
+  PartialSheetStore* partialSheets = nullptr;
 };
+
+// The start slot each layout's run of the request is offered with: the caller's choice, else
+// the slot where the layout's last sheet on the printer ended.
+std::map<std::wstring, int> OfferedStartSlots(const PrintLabelsRequest& request, MRBBase& database,
+                                              LabelRenderer& renderer);
 
 // The orientation a job of the chosen extensions prints in: landscape when every one whose
 // layout the library has (and can read) is a landscape layout and there is at least one,

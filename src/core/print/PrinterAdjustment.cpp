@@ -2,13 +2,11 @@
 
 #include <pugixml.hpp>
 
-#include <sstream>
-
-#include "platform/AtomicWrite.h"
 #include "platform/KnownFolders.h"
 #include "platform/Profile.h"
 #include "print/AdjustmentUnits.h"
 #include "util/Text.h"
+#include "util/XmlFile.h"
 
 namespace mirn {
 namespace {
@@ -25,15 +23,6 @@ std::int32_t ParseInt32(std::wstring_view text) {
   long long v = 0;
   if (!ParseInt(text, v) || v < INT32_MIN || v > INT32_MAX) return 0;
   return static_cast<std::int32_t>(v);
-}
-
-bool LoadDocument(const std::filesystem::path& file, pugi::xml_document& doc) {
-  std::string bytes;
-  if (!ReadWholeFile(file, bytes)) return false;
-  // Comments, processing instructions and the doctype are kept so that a rewrite keeps them.
-  const unsigned options =
-      pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi | pugi::parse_doctype;
-  return static_cast<bool>(doc.load_buffer(bytes.data(), bytes.size(), options));
 }
 
 pugi::xml_node FindPrinter(const pugi::xml_document& doc, const std::string& name) {
@@ -68,7 +57,7 @@ PrinterAdjustment PrinterAdjustmentStore::Load(std::wstring_view printerName) {
   PrinterAdjustment result;
   result.name = AdjustmentPrinterName(printerName);
   pugi::xml_document doc;
-  if (LoadDocument(file_, doc)) {
+  if (LoadXmlFile(file_, doc)) {
     if (pugi::xml_node p = FindPrinter(doc, ToUtf8(result.name))) {
       for (int i = 0; i < 4; ++i) {
         *ValueSlot(result, i) = ParseInt32(FromUtf8(p.child(kValueNames[i]).attribute("value").value()));
@@ -97,7 +86,7 @@ PrinterAdjustment PrinterAdjustmentStore::Load(std::wstring_view printerName) {
 
 bool PrinterAdjustmentStore::Save(const PrinterAdjustment& adjustment) {
   pugi::xml_document doc;
-  if (!LoadDocument(file_, doc)) doc.reset();
+  if (!LoadXmlFile(file_, doc)) doc.reset();
   pugi::xml_node root = doc.child("printers");
   if (!root) {
     // Another root element would make a second top-level element: that is not XML any more.
@@ -118,14 +107,7 @@ bool PrinterAdjustmentStore::Save(const PrinterAdjustment& adjustment) {
     if (!attr) attr = value.append_attribute("value");
     attr = std::to_string(*ValueSlot(copy, i)).c_str();
   }
-  if (!doc.first_child() || doc.first_child().type() != pugi::node_declaration) {
-    pugi::xml_node decl = doc.prepend_child(pugi::node_declaration);
-    decl.append_attribute("version") = "1.0";
-    decl.append_attribute("encoding") = "UTF-8";
-  }
-  std::ostringstream out;
-  doc.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
-  return WriteFileAtomically(file_, out.str());
+  return SaveXmlFile(file_, doc);
 }
 
 }  // namespace mirn

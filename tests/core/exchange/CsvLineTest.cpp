@@ -130,5 +130,55 @@ TEST(CsvImportSettings, CharacterFormatsTravelThroughTheSettings) {
   EXPECT_EQ(odd.ToTextFormat().alignment, Alignment::Center);
 }
 
+// Records as a spreadsheet saves them: a quoted cell may run over several lines.
+std::vector<std::pair<long long, std::string>> Records(const std::string& bytes) {
+  std::istringstream in(bytes);
+  CsvRecordReader reader(in);
+  std::vector<std::pair<long long, std::string>> out;
+  CsvRecord record;
+  while (reader.Next(record)) out.emplace_back(record.line, record.text);
+  return out;
+}
+
+TEST(CsvRecords, QuotedLineBreaksJoinAndLineNumbersCount) {
+  using R = std::vector<std::pair<long long, std::string>>;
+  EXPECT_EQ(Records("; comment\r\n1,T3,\"two\r\nlines\",x\r\n\r\n2,T3,b\r\n"),
+            (R{{2, "1,T3,\"two\nlines\",x"}, {5, "2,T3,b"}}));
+  // LF alone, a comment-looking line inside the cell, a doubled quote before the break.
+  EXPECT_EQ(Records("1,\"a\"\"\n;b\n\",c\n"), (R{{1, "1,\"a\"\"\n;b\n\",c"}}));
+  // A quote never closed leaves its line alone; the lines after it read on their own.
+  EXPECT_EQ(Records("1,T3,\"open\n2,T3,b\n3,T3,c\n"), (R{{1, "1,T3,\"open"}, {2, "2,T3,b"}, {3, "3,T3,c"}}));
+  // An escaped quote does not open a cell.
+  EXPECT_EQ(Records("1,a\\\"b\n2,c\n"), (R{{1, "1,a\\\"b"}, {2, "2,c"}}));
+
+  std::string many = "1,\"";
+  for (int i = 0; i < CsvRecordReader::kMaxJoinedLines + 5; ++i) many += "x\n";
+  many += "\"\n";
+  EXPECT_EQ(Records(many).front(), (std::pair<long long, std::string>{1, "1,\"x"}));
+
+  std::istringstream in("a,\"b\nc\"\nd,e\n");
+  EXPECT_EQ(CountCsvDataLines(in), 2);
+  EXPECT_EQ(SplitCsvLine(Records("1,T3,\"l1\r\nl2\"\n")[0].second), (Tokens{L"1", L"T3", L"l1\nl2"}));
+}
+
+TEST(CsvEncodings, ByteOrderMarkMeansUtf8BothWays) {
+  std::istringstream bom("\xEF\xBB\xBF" "1,T3\n");
+  EXPECT_EQ(ReadCsvEncoding(bom), CsvEncoding::kUtf8);
+  EXPECT_EQ(bom.get(), '1');
+  std::istringstream plain("\xEF\xBB" "1\n");
+  EXPECT_EQ(ReadCsvEncoding(plain), CsvEncoding::kWindows1252);
+  EXPECT_EQ(plain.get(), 0xEF);
+  std::istringstream tiny("a");
+  EXPECT_EQ(ReadCsvEncoding(tiny), CsvEncoding::kWindows1252);
+  EXPECT_EQ(tiny.get(), 'a');
+
+  const Tokens cells{L"\u0141\u00f3d\u017a \u20ac", L"a\"b\nc\\n"};
+  const std::string utf8 = FormatCsvRow(cells, CsvEncoding::kUtf8);
+  EXPECT_EQ(utf8.substr(0, 12), "\"\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x82\xAC");
+  EXPECT_EQ(SplitCsvLine(TrimCsvLine(utf8), CsvEncoding::kUtf8), cells);
+  // The same bytes without the mark are Windows-1252, as files have always been read.
+  EXPECT_EQ(SplitCsvLine("\xC5\x81"), (Tokens{L"\u00c5\u0081"}));
+}
+
 }  // namespace
 }  // namespace mirn

@@ -50,7 +50,9 @@ TEST_F(ExcelExporterTest, DefaultsGiveFiveBoldHeadersAndWrappedComments) {
         EXPECT_TRUE(c[4].get<bool>());
         EXPECT_FALSE(c[3].get<bool>());
       }
-      if (c[0] == 1 && c[1] == 0) EXPECT_EQ(c[2], "100");
+      if (c[0] == 1 && c[1] == 0) {
+        EXPECT_EQ(c[2], "100");
+      }
     }
     EXPECT_TRUE(sawComment);
   }

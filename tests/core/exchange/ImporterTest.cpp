@@ -6,7 +6,9 @@
 #include "exchange/MRBCSVExporter.h"
 #include "exchange/MRBCSVImportSettings.h"
 #include "exchange/MRBCSVLine.h"
+#include "exchange/MRBExporterCommands.h"
 #include "text/CRTFText.h"
+#include "util/Text.h"
 
 namespace mirn {
 namespace {
@@ -112,6 +114,78 @@ TEST_F(ImporterTest, BadInputImportsWhatItCan) {
   EXPECT_EQ(db->GetName(L"3"), L"unterminated, quote");
   EXPECT_EQ(db->GetName(L"4"), L"\u0081\u008d\u009d\u00ff\u00fe");
   EXPECT_EQ(Import(""), 0);
+}
+
+TEST_F(ImporterTest, SpreadsheetFilesUtf8AndMultiLineCells) {
+  const std::string csv = "\xEF\xBB\xBF" "1,T3,\xC5\x81ukasz,\"first\r\nsecond\",b\r\n2,T3,Two\r\n";
+  EXPECT_EQ(Import(csv), 2);
+  EXPECT_EQ(db->GetName(L"1"), L"\u0141ukasz");
+  EXPECT_EQ(Text(L"1", 10), L"first\nsecond");
+  EXPECT_EQ(Text(L"1", 11), L"b");
+  EXPECT_EQ(db->GetName(L"2"), L"Two");
+}
+
+TEST_F(ImporterTest, SkippedAndIncompleteLinesAreNamedByLineNumber) {
+  const std::string csv = "; header\r\n1,T3,One\r\nlonely\r\n2,NOPE,Two\r\n3,T3,\"multi\nline\"\r\n,\r\n";
+  std::istringstream in(csv);
+  MRBCSVImporter importer(*db, *library, profile, in);
+  EXPECT_EQ(importer.CountRecords(), 5);
+  EXPECT_EQ(importer.Import({}, {}), 2);
+  ASSERT_EQ(importer.Notes().size(), 3u);
+  EXPECT_EQ(importer.Notes()[0].line, 3);
+  EXPECT_EQ(importer.Notes()[0].kind, CsvLineNote::Kind::kNoTypeCode);
+  EXPECT_EQ(importer.Notes()[1].line, 4);
+  EXPECT_EQ(importer.Notes()[1].kind, CsvLineNote::Kind::kUnknownLayout);
+  EXPECT_EQ(importer.Notes()[1].detail, L"NOPE");
+  // The line ",": two empty tokens, the type code empty; its number counts both lines of
+  // the multi-line cell before it.
+  EXPECT_EQ(importer.Notes()[2].line, 7);
+  EXPECT_EQ(importer.Notes()[2].kind, CsvLineNote::Kind::kNoTypeCode);
+  EXPECT_EQ(importer.SkippedLines(), 3);
+  EXPECT_EQ(importer.SeparatorHint(), CsvSeparatorHint::kNone);
+}
+
+TEST_F(ImporterTest, SeparatorHintNeedsEverySkippedLineWithoutCommas) {
+  const auto hint = [&](const std::string& csv) {
+    std::istringstream in(csv);
+    MRBCSVImporter importer(*db, *library, profile, in);
+    importer.Import({}, {});
+    return importer.SeparatorHint();
+  };
+  EXPECT_EQ(hint("1;T3;One\r\n2;T3;Two\r\n"), CsvSeparatorHint::kSemicolons);
+  EXPECT_EQ(hint("1\tT3\tOne\r\n"), CsvSeparatorHint::kTabs);
+  EXPECT_EQ(hint("1;T3;One\r\n2,NOPE\r\n"), CsvSeparatorHint::kNone);
+  EXPECT_EQ(hint("1;T3;One\r\nplain\r\n"), CsvSeparatorHint::kNone);
+}
+
+struct AlwaysReplace : ReplaceQuestion {
+  ReplaceReply Ask(const std::wstring&) override { return {ReplaceAnswer::Replace, false}; }
+};
+
+TEST_F(ImporterTest, CommandCountsExactlyAndFailsAnImportThatStoredNothing) {
+  Add(*db, L"1", L"T3", L"Old");
+  test::WriteFile(dir / "in.csv", "1,T3,New\r\n3,T3,Three\r\n");
+  test::QuietProgressView view;
+  ExchangeOutcome kept = RunCsvImport(*db, *library, profile, dir / "in.csv", view, nullptr);
+  EXPECT_TRUE(kept.ok);
+  EXPECT_EQ(kept.count, 1);
+  EXPECT_EQ(ImportCountsText(kept), L"1 added, 1 kept");
+  AlwaysReplace replace;
+  ExchangeOutcome replaced = RunCsvImport(*db, *library, profile, dir / "in.csv", view, &replace);
+  EXPECT_EQ(replaced.count, 2);
+  EXPECT_EQ(ImportCountsText(replaced), L"2 replaced");
+
+  test::WriteFile(dir / "semi.csv", "5;T3;Five\r\n6;T3;Six\r\n");
+  ExchangeOutcome semi = RunCsvImport(*db, *library, profile, dir / "semi.csv", view, nullptr);
+  EXPECT_FALSE(semi.ok);
+  EXPECT_EQ(semi.message.rfind(L"Nothing was imported: 2 lines were skipped.", 0), 0u) << ToUtf8(semi.message);
+  EXPECT_NE(semi.message.find(L"semicolon-separated"), std::wstring::npos);
+  EXPECT_EQ(CsvLineNotesText(semi.lineNotes, 1), L"line 1: skipped, no type code\n... and 1 more lines\n");
+
+  test::WriteFile(dir / "empty.csv", "; nothing here\r\n");
+  ExchangeOutcome empty = RunCsvImport(*db, *library, profile, dir / "empty.csv", view, nullptr);
+  EXPECT_TRUE(empty.ok) << "a file without data lines imports nothing and says so";
+  EXPECT_EQ(empty.message, L"Imported 0 extensions");
 }
 
 // CSV written by the exporter imports into a new database and exports again byte for

@@ -4,7 +4,9 @@
 #include "platform/KnownFolders.h"
 #include "platform/RecordingCanvas.h"
 #include "print/CPrintExtension.h"
+#include "print/PartialSheets.h"
 #include "print/PrintLabels.h"
+#include "print/PrintOverflow.h"
 #include "store/OpenDatabase.h"
 #include "support/TestSupport.h"
 #include "templates/CDDFTemplate.h"
@@ -262,6 +264,119 @@ TEST_F(PrintLabelsTest, PicturesAreLoadedOncePerExtensionNotPerCopy) {
   renderer.DrawLabel(document, L"PORT", L"402", 0);
   EXPECT_EQ(loader.loads, 2);
   EXPECT_EQ(canvas.OpsOf(CanvasOpKind::Picture).size(), 3u);
+}
+
+// A layout "TXT" of four slots with a printed text field 1440 twips wide and a field that
+// is shown but not printed; the recording canvas's 12 pt characters advance 120 units at
+// 1440 dpi.
+class PrintTextLayoutTest : public PrintLabelsTest {
+ protected:
+  void SetUp() override {
+    PrintLabelsTest::SetUp();
+    CDDFTemplate t;
+    t.header.version = L"270";
+    t.header.groupName = L"G";
+    t.header.typeCode = L"TXT";
+    t.header.labelWidth = 2000;
+    t.header.labelHeight = 1000;
+    t.slots = {{0, 0}, {0, 1000}, {0, 2000}, {0, 3000}};
+    t.header.slotCount = 4;
+    t.objects = {Object(1, DDF_PRINT | DDF_TEXT, 0, 0, 1440, 400), Object(2, DDF_TEXT, 0, 500, 240, 900)};
+    test::WriteFile(dir / "ddf" / "TXT.ddf", WriteDDF(t, "G\r\n"));
+    library.ScanAll();
+    ASSERT_TRUE(library.Contains(L"TXT"));
+  }
+  void AddText(const wchar_t* id, std::wstring_view first, std::wstring_view second = L"WIDE TEXT") {
+    ASSERT_EQ(db->AddExtension(id, L"TXT", L"N"), 0);
+    ASSERT_EQ(db->SetField(id, 1, WriteRtf(EmptyTextFormat(), first)), 0);
+    ASSERT_EQ(db->SetField(id, 2, WriteRtf(EmptyTextFormat(), second)), 0);
+  }
+};
+
+TEST_F(PrintTextLayoutTest, OverflowingPrintedFieldsWithHowMuch) {
+  AddText(L"501", L"ABCDEFGHIJKL");     // 1440 units in 1438
+  AddText(L"502", L"ABCDEFGHIJK");      // 1320: fits; field 2 overflows but is not printed
+  AddText(L"503", L"A\nB");             // two lines of 330 in 398
+  AddText(L"504", L"{EXT}{EXT}{EXT}{EXT}");  // codes expanded: 12 characters
+  ASSERT_EQ(db->AddExtension(L"505", L"GONE", L"N"), 0);
+  RecordingCanvas measuring(1440, 1440);
+  const auto found =
+      FindOverflowingFields({L"504", L"501", L"502", L"503", L"505", L"501", L"999"}, *db, library, measuring);
+  ASSERT_EQ(found.size(), 3u);
+  EXPECT_EQ(found[0].id, L"504");
+  EXPECT_EQ(found[0].text, L"504504504504");
+  EXPECT_EQ(found[1].id, L"501");
+  EXPECT_EQ(found[1].typeCode, L"TXT");
+  EXPECT_EQ(found[1].field, 1u);
+  EXPECT_EQ(found[1].tooWide, 2);
+  EXPECT_EQ(found[1].tooTall, 0);
+  EXPECT_EQ(found[2].id, L"503");
+  EXPECT_EQ(found[2].tooWide, 0);
+  EXPECT_EQ(found[2].tooTall, 660 - 398);
+}
+
+// A fake printer whose pages are the test's recording canvas.
+class CanvasPrinters final : public PrinterSystem {
+ public:
+  explicit CanvasPrinters(Canvas& canvas) : canvas_(canvas) {}
+  std::vector<std::wstring> ListPrinters() override { return {L"P"}; }
+  std::wstring DefaultPrinter() override { return L"P"; }
+  std::optional<PrinterInfo> Info(const std::wstring&) override { return PrinterInfo{}; }
+  std::optional<DeviceMode> DefaultDeviceMode(const std::wstring&) override { return DeviceMode{}; }
+  std::optional<PrinterCapabilities> Capabilities(const std::wstring&, const DeviceMode&) override {
+    PrinterCapabilities caps;
+    caps.dpiX = caps.dpiY = 600;
+    caps.horzRes = 5000;
+    caps.vertRes = 6500;
+    return caps;
+  }
+  std::unique_ptr<PrintDocument> StartDocument(const std::wstring&, const DeviceMode&, const std::wstring&) override {
+    return std::make_unique<CanvasDocument>(canvas_);
+  }
+
+ private:
+  Canvas& canvas_;
+};
+
+class YesUi final : public PrintJobUi {
+ public:
+  std::vector<int> offered;
+  bool ConfirmRun(const PrintRun&, const RunLayout&, int, int& startSlot) override {
+    offered.push_back(startSlot);
+    return true;
+  }
+  void ShowMessage(const std::wstring&, MessageIcon) override {}
+  void BeginProgress(long long) override {}
+  void ProgressLine(const std::wstring&) override {}
+  void ProgressStep(long long) override {}
+  bool StopRequested() override { return false; }
+  void EndProgress() override {}
+};
+
+// A job that leaves a sheet half used offers its first free slot to the next job of that
+// layout on that printer; a choice of the caller wins; a used-up sheet is forgotten.
+TEST_F(PrintTextLayoutTest, HalfUsedSheetIsContinuedOnTheSamePrinter) {
+  AddText(L"601", L"A");
+  AddText(L"602", L"B");
+  CanvasPrinters printers(canvas);
+  PartialSheetStore sheets(dir / "Partial Sheets.xml");
+  PrintLabelsRequest request;
+  request.printer = L"P";
+  request.ids = {L"601", L"602", L"604"};
+  request.partialSheets = &sheets;
+  YesUi ui;
+  const PictureSource none;
+  ASSERT_EQ(PrintLabels(printers, request, *db, library, adjustment, ui, none).labelsPrinted, 2);
+  EXPECT_EQ(sheets.NextSlot(L"TXT", L"P", 4), 2);
+
+  request.ids = {L"601"};
+  PrintLabels(printers, request, *db, library, adjustment, ui, none);
+  EXPECT_EQ(sheets.NextSlot(L"TXT", L"P", 4), 3);
+  request.startSlots = {{L"TXT", 3}};
+  PrintLabels(printers, request, *db, library, adjustment, ui, none);
+  EXPECT_EQ(ui.offered, (std::vector<int>{0, 2, 3}));
+  EXPECT_EQ(sheets.NextSlot(L"TXT", L"P", 4), 0);  // the last slot was used
+  EXPECT_EQ(sheets.NextSlot(L"TXT", L"Q", 4), 0);
 }
 
 }  // namespace

@@ -197,5 +197,49 @@ TEST_F(PrintJobTest, PageAndDocumentFailures) {
   EXPECT_EQ(ui.messages.back(), L"Unable to print because a printing error has occurred.");
 }
 
+// The offered start slot reaches the question, and each run tells where its last sheet ended,
+// also when it was stopped part way.
+TEST_F(PrintJobTest, OfferedStartSlotsAndWhereEachRunEnded) {
+  request.extensions = {{L"1", L"FOUR"}, {L"2", L"FOUR"}, {L"3", L"ONE"}};
+  request.startSlots = {{L"FOUR", 3}, {L"ONE", 5}};  // off a one-slot sheet: slot 0
+  int offeredFour = -1;
+  struct Recorder final : public PrintJobUi {
+    ScriptedUi& inner;
+    std::vector<int> offered;
+    explicit Recorder(ScriptedUi& i) : inner(i) {}
+    bool ConfirmRun(const PrintRun& run, const RunLayout& layout, int copies, int& startSlot) override {
+      offered.push_back(startSlot);
+      return inner.ConfirmRun(run, layout, copies, startSlot);
+    }
+    void ShowMessage(const std::wstring& t, MessageIcon i) override { inner.ShowMessage(t, i); }
+    void BeginProgress(long long r) override { inner.BeginProgress(r); }
+    void ProgressLine(const std::wstring& l) override { inner.ProgressLine(l); }
+    void ProgressStep(long long s) override { inner.ProgressStep(s); }
+    bool StopRequested() override { return inner.StopRequested(); }
+    void EndProgress() override {}
+  } recorder(ui);
+  const PrintJobResult r = RunPrintJob(printers, request, recorder, ui);
+  ASSERT_EQ(recorder.offered.size(), 2u);
+  offeredFour = recorder.offered[0];
+  EXPECT_EQ(offeredFour, 3);
+  EXPECT_EQ(recorder.offered[1], 0);
+  ASSERT_EQ(r.runs.size(), 2u);
+  EXPECT_EQ(r.runs[0].typeCode, L"FOUR");
+  EXPECT_EQ(r.runs[0].startSlot, 3);
+  EXPECT_EQ(r.runs[0].labelsPrinted, 2);
+  EXPECT_EQ(r.runs[0].nextSlot, 1);  // slot 3, then slot 0 of a new sheet
+  EXPECT_EQ(r.runs[1].nextSlot, 0);
+
+  // Stopped after three labels from slot 0: the fourth slot is still free.
+  request.extensions = {{L"1", L"FOUR"}, {L"2", L"FOUR"}, {L"3", L"FOUR"}, {L"4", L"FOUR"}};
+  request.startSlots.clear();
+  ui.stopAfterLabels = 3;
+  ui.drawn = 0;
+  const PrintJobResult stopped = Run();
+  ASSERT_EQ(stopped.runs.size(), 1u);
+  EXPECT_EQ(stopped.runs[0].labelsPrinted, 3);
+  EXPECT_EQ(stopped.runs[0].nextSlot, 3);
+}
+
 }  // namespace
 }  // namespace mirn

@@ -1,0 +1,22 @@
+#include "cli/ChosenExtensions.h"
+
+#include "db/MRBBase.h"
+#include "util/Text.h"
+
+namespace mirn::cli {
+
+std::vector<std::wstring> ChosenExtensions(const ParsedArgs& parsed, MRBBase& db, const std::string& fileName,
+                                           std::ostream& err) {
+  std::vector<std::wstring> ids;
+  if (const auto list = parsed.Value("ids")) {
+    for (const std::wstring& id : SplitCommaList(*list)) {
+      if (db.ExtensionExists(id)) ids.push_back(id);
+      else err << "no extension " << ToUtf8(id) << " in " << fileName << '\n';
+    }
+  } else {
+    for (std::wstring id; db.GetNextExtension(id, id);) ids.push_back(id);
+  }
+  return ids;
+}
+
+}  // namespace mirn::cli

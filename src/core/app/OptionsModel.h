@@ -1,0 +1,46 @@
+#pragma once
+// The Options dialog's state: the default text style for new field text, its alignment
+// (the justification list), the default zoom level for new databases and whether the Tip
+// of the Day shows at start-up. Nothing is written until Save.
+
+#include "text/TextFormat.h"
+
+namespace mirn {
+
+class Profile;
+
+class OptionsModel {
+ public:
+  // Entries of the zoom list: 50, 75, 100, 150, 200 %, fit width, fit entire label.
+  static constexpr int kZoomLevels = 7;
+  // Entries of the justification list: left, centre, right, full (the alignment values).
+  static constexpr int kJustifications = 4;
+
+  explicit OptionsModel(const Profile& profile);
+
+  const TextFormat& Font() const { return font_; }
+  int Justification() const { return static_cast<int>(font_.alignment); }
+  int ZoomLevel() const { return zoomLevel_; }
+  bool ShowTips() const { return showTips_; }
+  // The font description: face, styles that are on, whole points and "pt".
+  std::wstring Description() const { return DescribeFormat(font_); }
+
+  // A font chosen in the font dialog; the alignment stays the list's.
+  void SetFont(const TextFormat& chosen);
+  void SetJustification(int index);
+  void SetZoomLevel(int index);
+  void SetShowTips(bool show) { showTips_ = show; }
+  // Arial 9 points, black, no styles, centred; 100 %; tips shown.
+  void Reset();
+
+  // Writes "Justification", "Zoom Level", "Show Tip of the Day" and "Default Font", then
+  // refreshes the cached default font. False when the settings could not be written.
+  bool Save(Profile& profile) const;
+
+ private:
+  TextFormat font_;
+  int zoomLevel_ = 2;
+  bool showTips_ = true;
+};
+
+}  // namespace mirn

@@ -1,0 +1,14 @@
+#include "app/ProgramInfo.h"
+
+#include "util/Text.h"
+
+namespace mirn {
+
+std::wstring ProductVersion() { return FromUtf8(MIRN_VERSION); }
+
+const std::wstring& LegalNotice() {
+  static const std::wstring notice = L"Copyright \u00A9 2026 The Mirn developers";
+  return notice;
+}
+
+}  // namespace mirn

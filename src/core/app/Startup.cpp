@@ -1,0 +1,144 @@
+#include "app/Startup.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "app/CommandLine.h"
+#include "app/DocumentController.h"
+#include "app/StringTable.h"
+#include "exchange/MRBExporterCommands.h"
+#include "platform/Profile.h"
+#include "platform/UserInterface.h"
+#include "templates/DDFLibrary.h"
+#include "util/Text.h"
+
+namespace mirn {
+
+const std::map<std::wstring, std::wstring>& NotificationNames() {
+  static const std::map<std::wstring, std::wstring> names = {
+      {L"new_templates", L"Found new layouts"},
+      {L"import_complete", L"Import complete"},
+      {L"export_complete", L"Export complete"},
+      {L"feedback_sent", L"Feedback sent"},
+  };
+  return names;
+}
+
+Startup::Startup(UserInterface& ui, Profile& profile, DDFLibrary& library, DocumentController& document,
+                 StartupHooks hooks)
+    : ui_(ui), profile_(profile), library_(library), document_(document), hooks_(std::move(hooks)) {}
+
+long long Startup::LoadLibrary() {
+  long long found = 0;
+  {
+    std::unique_ptr<ProgressWindow> progress = ui_.OpenProgress(L"Reading Layouts");
+    progress->SetLine(L"Loading\u2026");
+    const DDFLibrary::ScanCallback counter = [&](const std::wstring&, const std::wstring&) {
+      ++found;
+      progress->SetLine(L"Found " + std::to_wstring(found) + L" new layouts");
+      return true;
+    };
+    auto scan = [&] {
+      for (const auto& folder : library_.GetFolders()) library_.Scan(folder, counter);
+    };
+    scan();
+    if (found > 0 && hooks_.notify) {
+      hooks_.notify(L"new_templates", L"Registered " + std::to_wstring(found) + L" new layouts", L"");
+    }
+    if (library_.Count() == 0) {
+      library_.Repair();
+      scan();
+    }
+  }
+  if (library_.Count() == 0) {
+    ui_.Message(LoadString(kStrNoLayoutTemplates), mb::kIconWarning, LoadString(kStrAppTitle));
+  }
+  return found;
+}
+
+std::filesystem::path Startup::FindTipsFile(const std::filesystem::path& programFolder) const {
+  const std::wstring fallback = FromUtf8((programFolder / "tips.tip").string());
+  const std::filesystem::path path = ToUtf8(profile_.GetString(L"File Locations", L"Tips", fallback));
+  std::error_code ec;
+  return std::filesystem::is_regular_file(path, ec) ? path : std::filesystem::path();
+}
+
+bool Startup::PrintAll() {
+  MRBBase* database = document_.Database();
+  if (!database || database->GetExtensionCount() < 1 || !hooks_.printExtensions) return false;
+  std::vector<std::wstring> ids;
+  for (std::wstring id; database->GetNextExtension(id, id);) ids.push_back(id);
+  return hooks_.printExtensions(ids);
+}
+
+bool Startup::HandleCommandLine(const CommandLine& commandLine) {
+  const bool print = commandLine.Has(L"P");
+  if (commandLine.Has(L"I")) return Import(commandLine);
+  if (!print) {
+    if (!commandLine.Text().empty()) {
+      document_.Open(commandLine.Text());
+    } else {
+      document_.New();
+    }
+    return true;
+  }
+  document_.Open(commandLine.PrintPath());
+  if (hooks_.runPendingEvents && !hooks_.runPendingEvents()) return false;
+  PrintAll();
+  if (hooks_.closeMainWindow) hooks_.closeMainWindow();
+  return false;
+}
+
+bool Startup::Import(const CommandLine& commandLine) {
+  if (!document_.New()) return true;
+  const bool print = commandLine.Has(L"P");
+  const std::wstring file = commandLine.ValueOrNext(L"I").value_or(L"");
+  const std::filesystem::path path = ToUtf8(file);
+  std::ifstream probe(path, std::ios::binary);
+  std::error_code ec;
+  if (file.empty() || !probe || std::filesystem::is_directory(path, ec)) {
+    ui_.Message(L"Another app requested that Mirn automatically import "
+                L"data, but Mirn was unable to open the requested "
+                L"import file.\n\n"
+                L"The import file path was:\n\n" + file + L"\n\nNo data has been imported.",
+                mb::kIconWarning, LoadString(kStrAppTitle));
+    return true;
+  }
+  probe.close();
+  ExchangeOutcome outcome;
+  {
+    std::unique_ptr<ProgressWindow> progress = ui_.OpenProgress(L"Importing");
+    outcome = RunCsvImport(*document_.Database(), library_, profile_, path, *progress, nullptr);
+  }
+  document_.ContentChanged();
+  if (!outcome.ok) {
+    ui_.Message(outcome.message, mb::kIconWarning, LoadString(kStrAppTitle));
+    return true;
+  }
+  if (!commandLine.Has(L"NODELETE")) std::filesystem::remove(path, ec);
+  if (!print) return true;
+  PrintAll();
+  document_.Database()->ClearModified();
+  if (hooks_.closeMainWindow) hooks_.closeMainWindow();
+  return false;
+}
+
+void Startup::Greet(const CommandLine& commandLine, bool hasTipsFile) {
+  if (commandLine.Has(L"I") || commandLine.Has(L"P")) return;
+  if (profile_.GetInt(L"Preferences", L"First Run", 0) != 0) {
+    profile_.WriteInt(L"Preferences", L"First Run", 0);
+    const int answer = ui_.MessageBox({L"Welcome to Mirn!\n\nWould you like to view a short \"Getting Started\" video?",
+                                       LoadString(kStrAppTitle), mb::kYesNo | mb::kIconInformation, {}});
+    if ((answer & mb::kButtonMask) == mb::kIdYes) {
+      if (hooks_.openGettingStarted) hooks_.openGettingStarted();
+    } else {
+      ui_.Message(L"If you want to watch the video later, it's in the \"Help\" menu.", mb::kIconInformation,
+                  LoadString(kStrAppTitle));
+    }
+  }
+  if (hasTipsFile && profile_.GetInt(L"Preferences", L"Show Tip of the Day", 0) != 0 && hooks_.showTipOfTheDay) {
+    hooks_.showTipOfTheDay();
+  }
+}
+
+}  // namespace mirn

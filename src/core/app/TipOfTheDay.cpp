@@ -1,0 +1,100 @@
+#include "app/TipOfTheDay.h"
+
+#include "platform/AtomicWrite.h"
+#include "platform/Profile.h"
+#include "util/Text.h"
+
+namespace mirn {
+namespace {
+
+constexpr std::wstring_view kPreferences = L"Preferences";
+constexpr std::wstring_view kLastTip = L"Last Tip";
+constexpr std::wstring_view kShowTips = L"Show Tip of the Day";
+
+std::wstring Decode(std::string_view bytes) {
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  std::wstring text = FromUtf8(bytes);
+  // U+FFFD that the bytes do not spell out means they were not UTF-8.
+  if (text.find(L'\uFFFD') != std::wstring::npos && bytes.find("\xEF\xBF\xBD") == std::string_view::npos) {
+    return FromCp1252(bytes);
+  }
+  return text;
+}
+
+std::wstring ReplaceBreaks(std::wstring line) {
+  static constexpr std::wstring_view kBreak = L"<br>";
+  std::wstring out;
+  for (std::size_t i = 0; i < line.size();) {
+    if (i + kBreak.size() <= line.size() && EqualsNoCase(std::wstring_view(line).substr(i, kBreak.size()), kBreak)) {
+      out.push_back(L'\n');
+      i += kBreak.size();
+    } else {
+      out.push_back(line[i++]);
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::filesystem::path TipsPath(const Profile& profile, const std::filesystem::path& programFolder) {
+  const std::filesystem::path path =
+      ToPath(profile.GetString(L"File Locations", L"Tips", FromPath(programFolder / "tips.tip")));
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error) ? path : std::filesystem::path();
+}
+
+std::optional<TipsFile> TipsFile::Load(const std::filesystem::path& path) {
+  std::error_code error;
+  if (path.empty() || !std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) return std::nullopt;
+  TipsFile tips = FromBytes(bytes);
+  if (tips.Count() == 0) return std::nullopt;
+  return tips;
+}
+
+TipsFile TipsFile::FromBytes(std::string_view bytes) {
+  TipsFile tips;
+  const std::wstring text = Decode(bytes);
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(L'\n', start);
+    const bool last = end == std::wstring::npos;
+    if (last) end = text.size();
+    std::wstring line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == L'\r') line.pop_back();
+    if (line.size() > kMaxTipLength) line.resize(kMaxTipLength);
+    tips.lines_.push_back(std::move(line));
+    start = end + 1;
+  }
+  return tips;
+}
+
+std::wstring TipsFile::Tip(std::size_t index) const {
+  return index < lines_.size() ? ReplaceBreaks(lines_[index]) : std::wstring();
+}
+
+TipOfTheDay::TipOfTheDay(TipsFile tips, const Profile& profile) : tips_(std::move(tips)) {
+  const long long count = static_cast<long long>(tips_.Count());
+  if (count == 0) return;
+  const long long next = static_cast<long long>(profile.GetInt(kPreferences, kLastTip, -1)) + 1;
+  current_ = static_cast<std::size_t>(((next % count) + count) % count);
+}
+
+void TipOfTheDay::Next() {
+  if (Count() > 0) current_ = (current_ + 1) % Count();
+}
+
+void TipOfTheDay::Previous() {
+  if (Count() > 0) current_ = current_ == 0 ? Count() - 1 : current_ - 1;
+}
+
+bool TipOfTheDay::ShowAtStartup(const Profile& profile) { return profile.GetInt(kPreferences, kShowTips, 1) != 0; }
+
+void TipOfTheDay::Close(Profile& profile, std::optional<bool> showAtStartup) const {
+  profile.WriteInt(kPreferences, kLastTip, static_cast<int>(current_));
+  if (showAtStartup) profile.WriteInt(kPreferences, kShowTips, *showAtStartup ? 1 : 0);
+}
+
+}  // namespace mirn

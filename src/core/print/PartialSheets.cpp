@@ -1,0 +1,71 @@
+#include "print/PartialSheets.h"
+
+#include <pugixml.hpp>
+
+#include <algorithm>
+
+#include "platform/KnownFolders.h"
+#include "util/Text.h"
+#include "util/XmlFile.h"
+
+namespace mirn {
+namespace {
+
+pugi::xml_node FindSheet(const pugi::xml_document& doc, const std::string& layout, const std::string& printer) {
+  for (pugi::xml_node s : doc.child("sheets").children("sheet")) {
+    if (layout == s.attribute("layout").value() && printer == s.attribute("printer").value()) return s;
+  }
+  return {};
+}
+
+}  // namespace
+
+std::filesystem::path PartialSheetsPath(const KnownFolders& folders) {
+  return folders.Get(KnownFolder::LocalAppData) / "Mirn" / "Partial Sheets.xml";
+}
+
+int SlotAfterRun(long long labels, int slotsPerSheet, int startSlot) {
+  const long long slots = std::max(1, slotsPerSheet);
+  const long long start = startSlot >= 0 && startSlot < slots ? startSlot : 0;
+  return static_cast<int>((start + std::max(0LL, labels)) % slots);
+}
+
+int PartialSheetStore::NextSlot(std::wstring_view layout, std::wstring_view printer, int slotsPerSheet) const {
+  pugi::xml_document doc;
+  if (!LoadXmlFile(file_, doc)) return 0;
+  const pugi::xml_node sheet = FindSheet(doc, ToUtf8(layout), ToUtf8(printer));
+  if (!sheet) return 0;
+  long long next = 0;
+  if (!ParseInt(FromUtf8(sheet.attribute("next").value()), next)) return 0;
+  return next > 0 && next < slotsPerSheet ? static_cast<int>(next) : 0;
+}
+
+bool PartialSheetStore::Record(std::wstring_view layout, std::wstring_view printer, int nextSlot) {
+  pugi::xml_document doc;
+  if (!LoadXmlFile(file_, doc)) doc.reset();
+  pugi::xml_node root = doc.child("sheets");
+  if (!root) {
+    // A file with another root is not ours to rewrite.
+    if (doc.document_element()) return false;
+    root = doc.append_child("sheets");
+  }
+  const std::string layoutName = ToUtf8(layout);
+  const std::string printerName = ToUtf8(printer);
+  pugi::xml_node sheet = FindSheet(doc, layoutName, printerName);
+  if (nextSlot <= 0) {
+    if (!sheet) return true;
+    root.remove_child(sheet);
+  } else {
+    if (!sheet) {
+      sheet = root.append_child("sheet");
+      sheet.append_attribute("layout") = layoutName.c_str();
+      sheet.append_attribute("printer") = printerName.c_str();
+    }
+    pugi::xml_attribute next = sheet.attribute("next");
+    if (!next) next = sheet.append_attribute("next");
+    next = nextSlot;
+  }
+  return SaveXmlFile(file_, doc);
+}
+
+}  // namespace mirn

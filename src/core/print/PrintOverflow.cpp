@@ -1,0 +1,59 @@
+#include "print/PrintOverflow.h"
+
+#include <map>
+#include <memory>
+#include <set>
+
+#include "db/MRBBase.h"
+#include "panel/FieldOverflow.h"
+#include "templates/CDDFTemplate.h"
+#include "templates/DDFLibrary.h"
+#include "text/CRTFText.h"
+#include "text/MRBFieldTextSource.h"
+
+namespace mirn {
+
+std::vector<OverflowingField> FindOverflowingFields(const std::vector<std::wstring>& ids, MRBBase& database,
+                                                    DDFLibrary& library, Canvas& canvas) {
+  std::vector<OverflowingField> found;
+  const MRBFieldTextSource codes(database);
+  const TwipsMapping mapping = TwipsMapping::ForDevice(canvas.DpiX(), canvas.DpiY());
+  std::map<std::wstring, std::shared_ptr<const CDDFTemplate>> layouts;
+  std::set<std::wstring> seen;
+  for (const std::wstring& id : ids) {
+    if (!seen.insert(id).second) continue;
+    std::wstring type;
+    std::wstring name;
+    if (database.GetExtension(id, type, name) != db::kOk) continue;
+    auto layout = layouts.find(type);
+    if (layout == layouts.end()) {
+      std::shared_ptr<const CDDFTemplate> t;
+      try {
+        if (library.Contains(type)) t = library.GetTemplate(type);
+      } catch (const std::exception&) {
+        t = nullptr;  // an unreadable layout is reported when printing
+      }
+      layout = layouts.emplace(type, t).first;
+    }
+    if (!layout->second) continue;
+    for (const CDDFObject& object : layout->second->GetObjects()) {
+      if (!object.Has(DDF_PRINT) || !object.IsTextField()) continue;
+      std::wstring stored = database.GetField(id, static_cast<int>(object.id));
+      if (stored.empty()) continue;
+      const CRTFText text(std::move(stored), id, name, &codes);
+      const FieldFit fit = MeasureFieldFit(text, object, canvas);
+      if (!fit.Overflows()) continue;
+      OverflowingField field;
+      field.id = id;
+      field.typeCode = type;
+      field.field = object.id;
+      field.text = text.GetDisplayText();
+      if (fit.tooWide) field.tooWide = mapping.ToTwipsWidth(fit.textWidth - fit.fieldWidth);
+      if (fit.tooTall) field.tooTall = mapping.ToTwipsHeight(fit.textHeight - fit.fieldHeight);
+      found.push_back(std::move(field));
+    }
+  }
+  return found;
+}
+
+}  // namespace mirn

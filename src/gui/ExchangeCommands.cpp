@@ -1,0 +1,118 @@
+#include "gui/ExchangeCommands.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QMenu>
+#include <QUrl>
+#include <memory>
+
+#include "app/AppServices.h"
+#include "app/CommandIds.h"
+#include "app/DocumentController.h"
+#include "app/ExchangeController.h"
+#include "gui/CCsvImportSettingsDlg.h"
+#include "gui/CExportExcelDlg.h"
+#include "gui/CMainFrame.h"
+#include "gui/Widgets.h"
+#include "qt/QtText.h"
+
+namespace mirn {
+namespace {
+
+// Owns the controller for the life of the frame and builds the two submenus.
+class ExchangeCommands final : public QObject {
+ public:
+  ExchangeCommands(CMainFrame& frame, Notifier* notifier) : QObject(&frame), frame_(frame) {
+    setObjectName(QStringLiteral("ExchangeCommands"));
+    ExchangeHooks hooks;
+    hooks.editExcelOptions = [this](ExcelExportOptions& o) { return CExportExcelDlg::Edit(o, &frame_); };
+    hooks.editCsvSettings = [this](CsvImportSettings& s) { return CCsvImportSettingsDlg::Edit(s, &frame_); };
+    hooks.openFile = [](const std::filesystem::path& path) {
+      QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(path)));
+    };
+    hooks.refreshList = [this] {
+      frame_.Services().document.RefreshStatusText();
+      frame_.UpdateCommandStates();
+    };
+    controller_ = std::make_unique<ExchangeController>(frame.Services(), notifier, std::move(hooks));
+  }
+
+  ExchangeController& Controller() { return *controller_; }
+  std::function<void(QMenu*, QMenu*)> extender;
+
+  // Turns the "Import Data" and "Configure Data Import" items into submenus whose entries
+  // are rebuilt each time they open.
+  void BuildSubmenus() {
+    importMenu_ = MakeSubmenu(cmd::kImportData);
+    configureMenu_ = MakeSubmenu(cmd::kConfigureImport);
+    connect(importMenu_, &QMenu::aboutToShow, this, &ExchangeCommands::Rebuild);
+    connect(configureMenu_, &QMenu::aboutToShow, this, &ExchangeCommands::Rebuild);
+    Rebuild();
+  }
+
+  void Rebuild() {
+    importMenu_->clear();
+    const bool open = controller_->DatabaseOpen();
+    Entry(importMenu_, tr("From &CSV File"), cmd::kImportCsv, open);
+    Entry(importMenu_, tr("From &MRB File (Merge Databases)"), cmd::kImportMerge, open);
+    configureMenu_->clear();
+    Entry(configureMenu_, tr("&CSV File"), cmd::kConfigureCsvImport, true);
+    if (extender) extender(importMenu_, configureMenu_);
+  }
+
+ private:
+  QMenu* MakeSubmenu(int id) {
+    QAction* item = frame_.Action(id);
+    auto* menu = new QMenu(item != nullptr ? item->text() : QString(), &frame_);
+    menu->setObjectName(item != nullptr ? PlainText(item->text()) : QString());
+    if (item != nullptr) item->setMenu(menu);
+    return menu;
+  }
+
+  void Entry(QMenu* menu, const QString& text, int id, bool enabled) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(PlainText(text));
+    action->setEnabled(enabled);
+    connect(action, &QAction::triggered, this, [this, id] { frame_.RunCommand(id); });
+  }
+
+  CMainFrame& frame_;
+  std::unique_ptr<ExchangeController> controller_;
+  QMenu* importMenu_ = nullptr;
+  QMenu* configureMenu_ = nullptr;
+};
+
+ExchangeCommands* Find(const CMainFrame& frame) {
+  return frame.findChild<ExchangeCommands*>(QStringLiteral("ExchangeCommands"), Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
+void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier) {
+  auto* commands = new ExchangeCommands(frame, notifier);
+  ExchangeController& c = commands->Controller();
+  const auto open = [&c] { return c.DatabaseOpen(); };
+  frame.SetCommandHandler(cmd::kExportCsv, [&c] { c.ExportCsv(); }, open);
+  frame.SetCommandHandler(cmd::kExportExcel, [&c] { c.ExportExcel(); }, open);
+  frame.SetCommandHandler(cmd::kImportCsv, [&c] { c.ImportCsv(); }, open);
+  frame.SetCommandHandler(cmd::kImportMerge, [&c] { c.Merge(); }, open);
+  frame.SetCommandHandler(cmd::kConfigureCsvImport, [&c] { c.ConfigureCsvImport(); });
+  // The two submenu items run nothing themselves; they are enabled so that they open.
+  frame.SetCommandHandler(cmd::kImportData, [] {}, open);
+  frame.SetCommandHandler(cmd::kConfigureImport, [] {});
+  commands->BuildSubmenus();
+}
+
+ExchangeController* FrameExchangeController(const CMainFrame& frame) {
+  ExchangeCommands* commands = Find(frame);
+  return commands != nullptr ? &commands->Controller() : nullptr;
+}
+
+void SetImportMenuExtender(CMainFrame& frame, std::function<void(QMenu*, QMenu*)> extend) {
+  if (ExchangeCommands* commands = Find(frame)) {
+    commands->extender = std::move(extend);
+    commands->Rebuild();
+  }
+}
+
+}  // namespace mirn

@@ -1,0 +1,96 @@
+#include "gui/MirnApplication.h"
+
+#include <QApplication>
+
+#include "app/CommandIds.h"
+#include "app/CommandLine.h"
+#include "app/DocumentController.h"
+#include "app/Startup.h"
+#include "app/StringTable.h"
+#include "app/RecentFiles.h"
+#include "app/ZoomState.h"
+#include "gui/CMainFrame.h"
+#include "gui/PrintAllLabels.h"
+#include "gui/QtUserInterface.h"
+#include "gui/UserGuide.h"
+#include "platform/Clock.h"
+#include "platform/IniProfile.h"
+#include "platform/KnownFolders.h"
+#include "platform/UserInterface.h"
+#include "templates/DDFLibrary.h"
+#include "qt/QtText.h"
+#include "util/Text.h"
+
+namespace mirn {
+
+MirnApplication::MirnApplication() {
+  auto folders = std::make_unique<XdgKnownFolders>();
+  profile_ = std::make_unique<IniProfile>(IniProfile::DefaultPath(*folders));
+  folders_ = std::move(folders);
+  Build();
+}
+
+MirnApplication::MirnApplication(std::unique_ptr<Profile> profile, std::unique_ptr<KnownFolders> folders)
+    : profile_(std::move(profile)), folders_(std::move(folders)) {
+  Build();
+}
+
+MirnApplication::~MirnApplication() { delete frame_.data(); }
+
+void MirnApplication::Build() {
+  clock_ = std::make_unique<SystemClock>();
+  library_ = std::make_unique<DDFLibrary>(*folders_);
+  ui_ = std::make_unique<QtUserInterface>();
+  recentFiles_ = std::make_unique<RecentFiles>();
+  recentFiles_->Load(*profile_);
+  zoom_ = std::make_unique<ZoomModel>();
+  DatabaseOptions options;
+  options.clock = clock_.get();
+  options.tempFolder = folders_->Get(KnownFolder::Temp);
+  document_ = std::make_unique<DocumentController>(*ui_, *profile_, *recentFiles_, *zoom_, options);
+  // The first Open dialog offers the sample databases that come with the program.
+  document_->SetSampleFolder(folders_->Get(KnownFolder::Program) / "samples");
+  services_ = std::make_unique<AppServices>(AppServices{*profile_, *folders_, *library_, *ui_,
+                                                        *document_, *recentFiles_, *zoom_, *clock_});
+}
+
+bool MirnApplication::Start(const std::wstring& commandLineText) {
+  const CommandLine commandLine(commandLineText);
+  frame_ = new CMainFrame(*services_);
+  frame_->setAttribute(Qt::WA_DeleteOnClose);
+  if (commandLineText.empty()) frame_->SetDocumentName(LoadString(kStrUntitled));
+  ui_->SetMainWindow(frame_);
+  ui_->SetStatusHandler([f = frame_](const QString& text) {
+    if (f) f->SetStatusText(FromQString(text));
+  });
+  frame_->show();
+  frame_->RunCommand(cmd::kExtensionList);
+  frame_->repaint();
+
+  // The wait cursor stays from the window's creation until the command line is handled.
+  bool keepRunning = true;
+  StartupHooks hooks;
+  hooks.printExtensions = [this](const std::vector<std::wstring>& ids) { return PrintAllLabels(*services_, ids); };
+  hooks.closeMainWindow = [this] {
+    if (frame_) frame_->close();
+  };
+  hooks.runPendingEvents = [] {
+    QApplication::processEvents();
+    return true;
+  };
+  hooks.openGettingStarted = [this] { OpenUserGuide(frame_); };
+  Startup startup(*ui_, *profile_, *library_, *document_, hooks);
+  {
+    WaitCursor wait(*ui_);
+    startup.LoadLibrary();
+    tipsFile_ = startup.FindTipsFile(folders_->Get(KnownFolder::Program));
+    frame_->SetTipsAvailable(!tipsFile_.empty());
+    keepRunning = startup.HandleCommandLine(commandLine);
+    if (keepRunning && frame_) frame_->UpdateCommandStates();
+  }
+  if (!keepRunning || !frame_) return false;
+  startup.Greet(commandLine, !tipsFile_.empty());
+  return frame_ != nullptr;
+}
+
+}  // namespace mirn

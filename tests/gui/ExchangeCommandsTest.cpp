@@ -1,0 +1,209 @@
+// Import and export from the main window's menus, with the program's real message boxes,
+// progress window and option dialogs; only the file dialogs are scripted.
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <deque>
+
+#include <gtest/gtest.h>
+
+#include "app/AppServices.h"
+#include "app/CommandIds.h"
+#include "app/DocumentController.h"
+#include "app/ExchangeController.h"
+#include "app/RecentFiles.h"
+#include "app/ZoomState.h"
+#include "db/MRBBase.h"
+#include "exchange/MRBCSVImportSettings.h"
+#include "gui/CCsvImportSettingsDlg.h"
+#include "gui/CExportExcelDlg.h"
+#include "gui/CMainFrame.h"
+#include "gui/CXMessageBox.h"
+#include "gui/ExchangeCommands.h"
+#include "gui/ModalDriver.h"
+#include "gui/QtUserInterface.h"
+#include "platform/Clock.h"
+#include "platform/KnownFolders.h"
+#include "platform/MemoryProfile.h"
+#include "store/OpenDatabase.h"
+#include "support/ExchangeLayouts.h"
+#include "support/TestSupport.h"
+#include "templates/DDFLibrary.h"
+
+namespace mirn {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The program's user interface with the file dialogs answered by the test.
+class FileScriptedUserInterface : public QtUserInterface {
+ public:
+  std::deque<fs::path> files;
+  std::optional<fs::path> OpenFileName(const FileDialogRequest&) override { return Next(); }
+  std::optional<fs::path> SaveFileName(const FileDialogRequest&) override { return Next(); }
+
+ private:
+  std::optional<fs::path> Next() {
+    if (files.empty()) return std::nullopt;
+    fs::path p = files.front();
+    files.pop_front();
+    return p;
+  }
+};
+
+class ExchangeCommandsTest : public ::testing::Test {
+ protected:
+  ExchangeCommandsTest()
+      : folders_(root_.Path()), library_(folders_, fs::path()),
+        document_(ui_, profile_, recent_, zoom_, {nullptr, temp_.Path()}),
+        services_{profile_, folders_, library_, ui_, document_, recent_, zoom_, clock_} {
+    test::WriteExchangeLayouts(root_ / "ddf");
+    library_.Scan(root_ / "ddf");
+    document_.New();
+    frame_ = new CMainFrame(services_);
+    ui_.SetMainWindow(frame_);
+    frame_->resize(900, 600);
+    frame_->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(frame_));
+  }
+  ~ExchangeCommandsTest() override {
+    document_.Database()->ClearModified();
+    delete frame_;
+  }
+  MRBBase& Db() { return *document_.Database(); }
+  QAction* SubmenuEntry(int submenuId, const QString& name) {
+    QMenu* menu = frame_->Action(submenuId)->menu();
+    EXPECT_NE(menu, nullptr);
+    Q_EMIT menu->aboutToShow();
+    return menu->findChild<QAction*>(name);
+  }
+  // Presses `button` of the next message box, ticking its check box first when asked.
+  static void Answer(int button, bool tick = false) {
+    test::WhenModal<CXMessageBox>([button, tick](CXMessageBox* box) {
+      if (tick) box->CheckBox()->click();
+      box->Button(button)->click();
+    });
+  }
+
+  test::TempDir root_;
+  test::TempDir temp_;
+  FakeKnownFolders folders_;
+  MemoryProfile profile_;
+  SystemClock clock_;
+  DDFLibrary library_;
+  FileScriptedUserInterface ui_;
+  RecentFiles recent_;
+  ZoomModel zoom_;
+  DocumentController document_;
+  AppServices services_;
+  CMainFrame* frame_ = nullptr;
+};
+
+TEST_F(ExchangeCommandsTest, SubmenusHoldTheBuiltInEntries) {
+  QMenu* import = frame_->Action(cmd::kImportData)->menu();
+  ASSERT_NE(import, nullptr);
+  Q_EMIT import->aboutToShow();
+  QStringList texts;
+  for (QAction* a : import->actions()) texts << a->text();
+  EXPECT_EQ(texts, (QStringList{"From &CSV File", "From &MRB File (Merge Databases)"}));
+  QMenu* configure = frame_->Action(cmd::kConfigureImport)->menu();
+  ASSERT_NE(configure, nullptr);
+  Q_EMIT configure->aboutToShow();
+  ASSERT_EQ(configure->actions().size(), 1);
+  EXPECT_EQ(configure->actions()[0]->text(), QString("&CSV File"));
+  EXPECT_TRUE(frame_->Action(cmd::kExportCsv)->isEnabled());
+  EXPECT_TRUE(frame_->Action(cmd::kExportExcel)->isEnabled());
+}
+
+TEST_F(ExchangeCommandsTest, CsvImportWithDontAskMeAgainThenExportFromTheMenu) {
+  ASSERT_EQ(Db().AddExtension(L"1", L"T3", L"Old one"), 0);
+  ASSERT_EQ(Db().AddExtension(L"2", L"T3", L"Old two"), 0);
+  test::WriteFile(root_ / "in.csv", "1,T3,New one\r\n2,T3,New two\r\n3,T3,Three,a,b\r\n");
+  ui_.files = {root_ / "in.csv"};
+  // One question, answered Replace with the box ticked; then the completion message.
+  Answer(mb::kIdYes, true);
+  QAction* fromCsv = SubmenuEntry(cmd::kImportData, "From CSV File");
+  ASSERT_NE(fromCsv, nullptr);
+  QString report;
+  test::WhenModal<CXMessageBox>(
+      [&report](CXMessageBox* box) {
+        report = box->findChild<QLabel*>("Message")->text();
+        box->Button(mb::kIdOk)->click();
+      },
+      nullptr);
+  fromCsv->trigger();
+  EXPECT_EQ(Db().GetName(L"1"), L"New one");
+  EXPECT_EQ(Db().GetName(L"2"), L"New two") << "the remembered answer replaced it unasked";
+  EXPECT_EQ(Db().GetName(L"3"), L"Three");
+  EXPECT_EQ(report, QString("Imported 3 extensions"));
+  EXPECT_TRUE(frame_->isEnabled());
+
+  ui_.files = {root_ / "out.csv"};
+  Answer(mb::kIdOk);
+  frame_->Action(cmd::kExportCsv)->trigger();
+  EXPECT_EQ(test::ReadFile(root_ / "out.csv").substr(0, 29), "\"1\",\"T3\",\"New one\",\"\",\"\",\"\"\r\n");
+}
+
+TEST_F(ExchangeCommandsTest, ExcelExportThroughItsOptionsDialog) {
+  ASSERT_EQ(Db().AddExtension(L"1", L"T3", L"One"), 0);
+  ui_.files = {root_ / "book.xls"};
+  test::WhenModal<CExportExcelDlg>([](CExportExcelDlg* dialog) {
+    EXPECT_EQ(dialog->objectName(), QString("ExportToExcelDialog"));
+    auto* open = dialog->findChild<QCheckBox*>("Open the spreadsheet after exporting");
+    ASSERT_NE(open, nullptr);
+    open->setChecked(false);
+    dialog->findChild<QPushButton*>(QString::fromUtf8("Export\u2026"))->click();
+  });
+  Answer(mb::kIdOk);
+  frame_->Action(cmd::kExportExcel)->trigger();
+  EXPECT_EQ(test::ReadFile(root_ / "book.xls").substr(0, 4), "\xD0\xCF\x11\xE0");
+  EXPECT_FALSE(ExcelExportOptions::Read(profile_).openAfterExport);
+  EXPECT_TRUE(ExcelExportOptions::Read(profile_).includeHeaders);
+}
+
+TEST_F(ExchangeCommandsTest, MergeFromTheSubmenuKeepsTheTargetWhenToldNotToReplace) {
+  int code = 0;
+  auto other = OpenDatabase({}, code, {nullptr, temp_.Path()});
+  ASSERT_EQ(other->AddExtension(L"1", L"T3", L"Theirs"), 0);
+  ASSERT_EQ(other->AddExtension(L"9", L"T4", L"Nine"), 0);
+  ASSERT_EQ(other->Save(root_ / "other.mrb"), 0);
+  other.reset();
+  ASSERT_EQ(Db().AddExtension(L"1", L"T3", L"Ours"), 0);
+
+  ui_.files = {root_ / "other.mrb"};
+  Answer(mb::kIdNo);
+  Answer(mb::kIdOk);
+  QAction* merge = SubmenuEntry(cmd::kImportData, "From MRB File (Merge Databases)");
+  ASSERT_NE(merge, nullptr);
+  merge->trigger();
+  EXPECT_EQ(Db().GetName(L"1"), L"Ours");
+  EXPECT_EQ(Db().GetName(L"9"), L"Nine");
+}
+
+TEST_F(ExchangeCommandsTest, CsvImportSettingsDialogWritesTheFormat) {
+  CCsvImportSettingsDlg dialog(CsvImportSettings{}, frame_);
+  EXPECT_EQ(dialog.findChild<QLabel*>("Font Description")->text(), QString("Arial 8 pt"));
+  dialog.SetFontChooser([](const QFont& current, QColor& color) -> std::optional<QFont> {
+    EXPECT_EQ(current.family(), QString("Arial"));
+    QFont chosen("Courier New");
+    chosen.setPointSize(12);
+    chosen.setWeight(QFont::Bold);
+    chosen.setUnderline(true);
+    color = QColor(0x10, 0x20, 0x30);
+    return chosen;
+  });
+  dialog.ChooseFont();
+  EXPECT_EQ(dialog.findChild<QLabel*>("Font Description")->text(), QString("Courier New 12 pt Bold Underline"));
+  EXPECT_EQ(dialog.Settings().color, 0x302010u);
+  dialog.findChild<QComboBox*>("Align Text:")->setCurrentIndex(3);
+  EXPECT_EQ(dialog.Settings().alignment, 3);
+}
+
+}  // namespace
+}  // namespace mirn

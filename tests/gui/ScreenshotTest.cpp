@@ -1,0 +1,78 @@
+// Pictures of the dialogs for a person to look at: with MIRN_SCREENSHOT_DIR set (run under
+// xvfb-run with QT_QPA_PLATFORM=xcb for real fonts and window frames), each dialog is
+// shown and saved there as a PNG. Without it the tests are skipped.
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "gui/CAboutBox.h"
+#include "gui/CPrefsDlg.h"
+#include "gui/CProgressDlg.h"
+#include "gui/CTipDlg.h"
+#include "gui/CZoomDialog.h"
+#include "platform/MemoryProfile.h"
+#include "platform/OsRelease.h"
+#include "gui/CXMessageBox.h"
+
+namespace mirn {
+namespace {
+
+QString ShotDir() { return qEnvironmentVariable("MIRN_SCREENSHOT_DIR"); }
+
+void Save(QWidget* widget, const QString& name) {
+  widget->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
+  QTest::qWait(150);
+  const QString path = QDir(ShotDir()).filePath(name + ".png");
+  EXPECT_TRUE(widget->grab().save(path)) << path.toStdString();
+}
+
+#define MIRN_NEED_SHOT_DIR() \
+  if (ShotDir().isEmpty()) GTEST_SKIP() << "MIRN_SCREENSHOT_DIR not set"
+
+TEST(Screenshot, MessageBoxes) {
+  MIRN_NEED_SHOT_DIR();
+  CXMessageBox importing({L"Extension 201 already exists in this database.\n\nReplace it with the imported one?",
+                          L"Importing", mb::kYesNoCancel | mb::kIconWarning | mb::kDontAskAgain | mb::kNoSound,
+                          {{mb::kIdYes, L"&Replace"}, {mb::kIdNo, L"&Don't Replace"}, {mb::kIdCancel, L"&Stop Importing"}}});
+  Save(&importing, "messagebox-importing");
+  CXMessageBox replace({L"Extension 201 already exists.\nDo you want to replace it?", L"Replace Extension",
+                        mb::kYesNoCancel | mb::kYesToAll | mb::kIconWarning | mb::kNoSound, {}});
+  Save(&replace, "messagebox-replace");
+}
+
+TEST(Screenshot, ProgressWindow) {
+  MIRN_NEED_SHOT_DIR();
+  CProgressDlg progress("Exporting", nullptr);
+  progress.SetRange(10);
+  for (int i = 0; i < 4; ++i) progress.Step();
+  progress.SetLine(L"Exporting 204 Sales Office");
+  Save(&progress, "progress");
+}
+
+TEST(Screenshot, SmallDialogs) {
+  MIRN_NEED_SHOT_DIR();
+  MemoryProfile profile;
+  const auto tips = TipsFile::FromBytes(
+      "Press Ctrl+E to widen the extension list.<br>Press it again to narrow it.\n"
+      "Type {EXT} in a field and Mirn prints each extension's own number there; {NAME} prints its name.\n");
+  CTipDlg tip(tips, profile);
+  Save(&tip, "tip-of-the-day");
+  CPrefsDlg options(profile, {}, {});
+  Save(&options, "options");
+  CZoomDialog zoom(120);
+  Save(&zoom, "custom-zoom");
+  CAboutBox about(MakeAboutTexts(profile, L"0.1.0", L"Copyright \u00A9 2026 The Mirn developers",
+                                 OperatingSystemCaption()));
+  Save(&about, "about");
+}
+
+}  // namespace
+}  // namespace mirn
