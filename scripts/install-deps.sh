@@ -18,7 +18,7 @@ packages=(
   # the user guide is rendered to HTML at build time
   python3-markdown
   # tools the tests drive: headless display, PDF and spreadsheet readers, a private spooler
-  xvfb xauth poppler-utils python3-openpyxl python3-xlrd
+  xvfb xauth x11-utils poppler-utils python3-openpyxl python3-xlrd
   cups-daemon cups-client printer-driver-cups-pdf
   # the peer the print benchmark compares with (bench/bench_print.sh)
   glabels dbus

@@ -12,6 +12,7 @@ void RegisterAllCommands(CommandTable& table) {
   RegisterRenderCommands(table);
   RegisterPrintCommands(table);
   RegisterCheckCommands(table);
+  RegisterStyleCommands(table);
 }
 
 }  // namespace mirn::cli

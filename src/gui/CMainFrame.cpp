@@ -24,6 +24,7 @@
 #include "app/ZoomState.h"
 #include "gui/CColorButton.h"
 #include "gui/CFrameArea.h"
+#include "gui/DesktopNotifications.h"
 #include "gui/DialogCommands.h"
 #include "gui/MainActions.h"
 #include "gui/Widgets.h"
@@ -36,6 +37,7 @@ namespace mirn {
 class Notifier;
 void InstallDocumentCommands(CMainFrame& frame);
 void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
+void InstallListCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
 class CMainFrame::DocumentEvents : public DocumentListener {
@@ -72,7 +74,8 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallFrameCommands();
   InstallDocumentCommands(*this);
   InstallDialogCommands(*this);
-  InstallExchangeCommands(*this, nullptr);
+  InstallExchangeCommands(*this, ApplicationNotifier(services_.profile));
+  InstallListCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();

@@ -6,10 +6,12 @@
 #include "app/CommandLine.h"
 #include "app/DocumentController.h"
 #include "app/Startup.h"
+#include "app/TipOfTheDay.h"
 #include "app/StringTable.h"
 #include "app/RecentFiles.h"
 #include "app/ZoomState.h"
 #include "gui/CMainFrame.h"
+#include "gui/CTipDlg.h"
 #include "gui/PrintAllLabels.h"
 #include "gui/QtUserInterface.h"
 #include "gui/UserGuide.h"
@@ -63,6 +65,10 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
   ui_->SetStatusHandler([f = frame_](const QString& text) {
     if (f) f->SetStatusText(FromQString(text));
   });
+  // The newer-file question's "Check for an Update" runs the Help menu's command.
+  document_->SetCheckForUpdates([f = frame_] {
+    if (f) f->RunCommand(cmd::kCheckForUpdates);
+  });
   frame_->show();
   frame_->RunCommand(cmd::kExtensionList);
   frame_->repaint();
@@ -79,12 +85,12 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
     return true;
   };
   hooks.openGettingStarted = [this] { OpenUserGuide(frame_); };
+  hooks.showTipOfTheDay = [this] { ShowTipOfTheDay(frame_, *profile_, tipsFile_); };
   Startup startup(*ui_, *profile_, *library_, *document_, hooks);
   {
     WaitCursor wait(*ui_);
     startup.LoadLibrary();
-    tipsFile_ = startup.FindTipsFile(folders_->Get(KnownFolder::Program));
-    frame_->SetTipsAvailable(!tipsFile_.empty());
+    tipsFile_ = TipsPath(*profile_, folders_->Get(KnownFolder::Program));
     keepRunning = startup.HandleCommandLine(commandLine);
     if (keepRunning && frame_) frame_->UpdateCommandStates();
   }

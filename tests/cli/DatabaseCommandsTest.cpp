@@ -14,7 +14,8 @@ namespace {
 
 class DatabaseCommands : public ::testing::Test {
  protected:
-  DatabaseCommands() : tmp_("TMPDIR", (dir_ / "tmp").string()) {
+  DatabaseCommands()
+      : tmp_("TMPDIR", (dir_ / "tmp").string()), cache_("XDG_CACHE_HOME", (dir_ / "cache").string()) {
     std::filesystem::create_directories(dir_ / "tmp");
   }
   ProcessResult Cli(std::vector<std::string> args) {
@@ -36,6 +37,7 @@ class DatabaseCommands : public ::testing::Test {
 
   TempDir dir_;
   ScopedEnv tmp_;
+  ScopedEnv cache_;
 };
 
 TEST_F(DatabaseCommands, CreateAddListInfoAndRefuseToOverwrite) {
@@ -45,17 +47,17 @@ TEST_F(DatabaseCommands, CreateAddListInfoAndRefuseToOverwrite) {
   EXPECT_EQ(again.exitCode, 1);
   EXPECT_NE(again.err.find("--force"), std::string::npos);
 
-  Ok({"add", file(), "9", "abc", "Nine"});
-  Ok({"add", file(), "10", "XYZ"});
-  Ok({"add", file(), "100", "abc", " Reception "});
-  const auto duplicate = Cli({"add", file(), " 10 ", "X"});
+  Ok({"add", file(), "9", "hd60", "Nine"});
+  Ok({"add", file(), "10", "CV210"});
+  Ok({"add", file(), "100", "HD60", " Reception "});
+  const auto duplicate = Cli({"add", file(), " 10 ", "HD60"});
   EXPECT_EQ(duplicate.exitCode, 1);
   EXPECT_NE(duplicate.err.find("extension '10' already exists (code 11)"), std::string::npos)
       << duplicate.err;
 
   // Text order of ids; type codes read upper-case; names trimmed; an ISO basic stamp.
   std::istringstream lines(Ok({"list", file()}));
-  const char* expected[] = {"10\tXYZ\t\t", "100\tABC\tReception\t", "9\tABC\tNine\t"};
+  const char* expected[] = {"10\tCV210\t\t", "100\tHD60\tReception\t", "9\tHD60\tNine\t"};
   for (const char* prefix : expected) {
     std::string line;
     ASSERT_TRUE(std::getline(lines, line));
@@ -72,7 +74,7 @@ TEST_F(DatabaseCommands, CreateAddListInfoAndRefuseToOverwrite) {
   const auto info = nlohmann::json::parse(Ok({"info", file(), "--json"}));
   EXPECT_EQ(info["format"], "current");
   EXPECT_EQ(info["extensions"], 3);
-  EXPECT_EQ(info["type-codes"], nlohmann::json({"XYZ", "abc"}));
+  EXPECT_EQ(info["type-codes"], nlohmann::json({"CV210", "HD60"}));
   EXPECT_EQ(info["versions"], nlohmann::json({300}));
   EXPECT_NE(Ok({"info", file()}).find("format\tcurrent\n"), std::string::npos);
   Ok({"new", file(), "--force"});
@@ -82,7 +84,7 @@ TEST_F(DatabaseCommands, CreateAddListInfoAndRefuseToOverwrite) {
 
 TEST_F(DatabaseCommands, FieldsUpdateDeleteAndFailuresInWords) {
   Ok({"new", file()});
-  Ok({"add", file(), "42", "T", "Desk"});
+  Ok({"add", file(), "42", "HD60", "Desk"});
   Ok({"set-field", file(), "42", "1100", "line one\nline\ttwo"});
   WriteFile(dir_ / "text.rtf", "{\\rtf1 \xC3\xA9}");
   Ok({"set-field", file(), "42", "1200", "--file", (dir_ / "text.rtf").string()});
@@ -92,7 +94,7 @@ TEST_F(DatabaseCommands, FieldsUpdateDeleteAndFailuresInWords) {
 
   Ok({"update", file(), "42", "--id", "43", "--name", "Front desk"});
   EXPECT_EQ(Ok({"fields", file(), "43"}), "1200\t{\\\\rtf1 \xC3\xA9}\n");
-  EXPECT_NE(Ok({"list", file()}).find("43\tT\tFront desk\t"), std::string::npos);
+  EXPECT_NE(Ok({"list", file()}).find("43\tHD60\tFront desk\t"), std::string::npos);
 
   const auto missing = Cli({"delete", file(), "42"});
   EXPECT_EQ(missing.exitCode, 1);
@@ -112,17 +114,17 @@ TEST_F(DatabaseCommands, FieldsUpdateDeleteAndFailuresInWords) {
 
 TEST_F(DatabaseCommands, FailedChangeLeavesTheFileUntouched) {
   Ok({"new", file()});
-  Ok({"add", file(), "1", "T"});
+  Ok({"add", file(), "1", "HD60"});
   const std::string before = ReadFile(file());
-  EXPECT_EQ(Cli({"add", file(), "1", "T"}).exitCode, 1);
-  EXPECT_EQ(Cli({"add", file(), " ", "T"}).exitCode, 1);
+  EXPECT_EQ(Cli({"add", file(), "1", "HD60"}).exitCode, 1);
+  EXPECT_EQ(Cli({"add", file(), " ", "HD60"}).exitCode, 1);
   EXPECT_EQ(ReadFile(file()), before);
 }
 
 TEST_F(DatabaseCommands, EmbedFieldsAndExtractPictures) {
   Ok({"new", file()});
-  Ok({"add", file(), "1", "T"});
-  Ok({"add", file(), "2", "T"});
+  Ok({"add", file(), "1", "HD60"});
+  Ok({"add", file(), "2", "HD60"});
   std::string bytes(70000, '\0');
   for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i % 251);
   WriteFile(dir_ / "logo.PNG", bytes);
@@ -172,7 +174,7 @@ TEST_F(DatabaseCommands, FileOpenElsewhereIsReportedAsAlreadyOpen) {
   ASSERT_TRUE(holder);
   const std::string before = ReadFile(file());
   for (const auto& args : std::vector<std::vector<std::string>>{
-           {"add", file(), "1", "T"}, {"list", file()}, {"new", file(), "--force"}}) {
+           {"add", file(), "1", "HD60"}, {"list", file()}, {"new", file(), "--force"}}) {
     const auto r = Cli(args);
     EXPECT_EQ(r.exitCode, 1) << args[0];
     EXPECT_NE(r.err.find("already open"), std::string::npos) << r.err;

@@ -67,6 +67,8 @@ class ExchangeCommandsTest : public ::testing::Test {
     library_.Scan(root_ / "ddf");
     document_.New();
     frame_ = new CMainFrame(services_);
+    // Reports as message boxes, whatever notification service the test machine has.
+    FrameExchangeController(*frame_)->SetNotifier(nullptr);
     ui_.SetMainWindow(frame_);
     frame_->resize(900, 600);
     frame_->show();

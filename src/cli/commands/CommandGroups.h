@@ -13,5 +13,6 @@ void RegisterLegacyCommands(CommandTable& table);
 void RegisterRenderCommands(CommandTable& table);
 void RegisterPrintCommands(CommandTable& table);
 void RegisterCheckCommands(CommandTable& table);
+void RegisterStyleCommands(CommandTable& table);
 
 }  // namespace mirn::cli

@@ -8,10 +8,14 @@
 #include <ostream>
 #include <sstream>
 
+#include "app/ExtensionCreator.h"
+#include "app/ExtensionIdList.h"
+#include "app/ExtensionListModel.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/DatabaseAccess.h"
 #include "cli/Messages.h"
+#include "cli/DatabaseFile.h"
 #include "cli/commands/CommandGroups.h"
 #include "db/DbRanges.h"
 #include "db/GraphicFiles.h"
@@ -20,7 +24,9 @@
 #include "platform/FileErrors.h"
 #include "platform/FileLock.h"
 #include "platform/KnownFolders.h"
+#include "platform/ScriptedUserInterface.h"
 #include "store/OpenDatabase.h"
+#include "templates/DDFLibrary.h"
 #include "text/CRTFText.h"
 #include "text/MRBFieldTextSource.h"
 #include "util/Text.h"
@@ -30,32 +36,6 @@ namespace {
 
 // A field's text read from a file: far more than any label holds, yet never all of memory.
 constexpr std::uintmax_t kFieldFileLimit = 16u << 20;
-
-std::string Quoted(std::wstring_view id) { return "'" + ToUtf8(id) + "'"; }
-
-// A failed operation in words, naming the extension where the code is about one.
-std::string Describe(int code, std::wstring_view id = {}) {
-  std::string text;
-  switch (code) {
-    case db::kExtensionExists: text = "extension " + Quoted(id) + " already exists"; break;
-    case db::kNoSuchExtension: text = "there is no extension " + Quoted(id); break;
-    default: text = ToUtf8(DbResultText(code)); break;
-  }
-  return text + " (code " + std::to_string(code) + ")";
-}
-
-// Runs one change on an opened database and saves it; a failing change leaves the file alone.
-int ChangeAndSave(const std::string& file, Context& c,
-                  const std::function<int(MRBBase&, std::string& failure)>& change) {
-  auto db = OpenOrReport(file, c);
-  if (!db || !CheckWritableOrReport(file, c)) return kExitFailed;
-  std::string failure;
-  if (change(*db, failure) != kExitOk) {
-    c.err << "mirn-cli: " << file << ": " << failure << '\n';
-    return kExitFailed;
-  }
-  return SaveOrReport(*db, file, c);
-}
 
 int ParseFieldId(const std::string& text, const char* what) {
   long long value = 0;
@@ -72,21 +52,6 @@ std::string FormatName(int format) {
     case format::kNewer: return "newer";
     default: return "none";
   }
-}
-
-// Text output keeps one record per line: backslashes, tabs and line breaks are escaped.
-std::string OneLine(std::wstring_view text) {
-  std::string out;
-  for (const char ch : ToUtf8(text)) {
-    switch (ch) {
-      case '\\': out += "\\\\"; break;
-      case '\t': out += "\\t"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      default: out += ch; break;
-    }
-  }
-  return out;
 }
 
 json::Value GraphicJson(const MRBGraphic& g) {
@@ -165,13 +130,39 @@ int RunInfo(const std::vector<std::string>& args, Context& c) {
   return kExitOk;
 }
 
+// The extension IDs in the order of `--sort`: the list's natural order on the ID, the model
+// text or the name; without it, text order.
+std::vector<std::wstring> ListOrder(MRBBase& db, const std::optional<std::string>& sort, Context& c) {
+  std::vector<std::wstring> ids;
+  if (!sort) {
+    for (const auto& id : db.Extensions()) ids.push_back(id);
+    return ids;
+  }
+  const int column = *sort == "extension" ? ExtensionListModel::kExtension
+                     : *sort == "model"   ? ExtensionListModel::kModel
+                     : *sort == "name"    ? ExtensionListModel::kName
+                                          : -1;
+  if (column < 0) throw UsageError("--sort must be extension, model or name");
+  DDFLibrary library(c.folders);
+  if (column == ExtensionListModel::kModel) library.ScanAll();
+  ExtensionListModel list(library);
+  list.SetDatabase(&db);
+  list.Rebuild();
+  list.Sort(column, true);
+  return list.AllIds();
+}
+
 int RunList(const std::vector<std::string>& args, Context& c) {
-  const auto parsed = ParseArgs(args, {{"json"}});
+  const auto parsed = ParseArgs(args, {{"json"}, {"sort", true}});
   parsed.ExpectPositional(1, 1);
+  const auto sort = parsed.Value("sort");
+  if (sort && *sort != "extension" && *sort != "model" && *sort != "name") {
+    throw UsageError("--sort must be extension, model or name");
+  }
   auto db = OpenOrReport(parsed.Positional()[0], c);
   if (!db) return kExitFailed;
   json::Value list = json::Value::array();
-  for (const auto& id : db->Extensions()) {
+  for (const auto& id : ListOrder(*db, sort, c)) {
     std::wstring typecode, name;
     LocalDateTime modified;
     db->GetExtension(id, typecode, name, &modified);
@@ -237,17 +228,107 @@ int RunFields(const std::vector<std::string>& args, Context& c) {
   return kExitOk;
 }
 
+// The names for `count` IDs: one --name for all, one line each from --names-file, or the
+// optional positional NAME. Names are trimmed and cut to the dialog's 64 characters.
+std::vector<std::wstring> AddNames(const ParsedArgs& parsed, size_t count, Context& c, bool& ok) {
+  ok = true;
+  const auto& p = parsed.Positional();
+  const auto nameOption = parsed.Value("name");
+  const auto namesFile = parsed.Value("names-file");
+  if ((nameOption ? 1 : 0) + (namesFile ? 1 : 0) + (p.size() > 3 ? 1 : 0) > 1) {
+    throw UsageError("give one of NAME, --name and --names-file");
+  }
+  const auto clean = [](std::wstring_view text) { return Trim(text).substr(0, kMaxExtensionNameLength); };
+  if (!namesFile) {
+    const std::wstring name = nameOption ? FromUtf8(*nameOption) : p.size() > 3 ? FromUtf8(p[3]) : std::wstring();
+    return std::vector<std::wstring>(count, clean(name));
+  }
+  std::string bytes;
+  std::error_code ec;
+  if (!ReadWholeFile(*namesFile, bytes, &ec)) {
+    c.err << "mirn-cli: cannot read " << *namesFile << ": " << ec.message() << '\n';
+    ok = false;
+    return {};
+  }
+  std::vector<std::wstring> names;
+  std::istringstream lines(bytes);
+  for (std::string line; std::getline(lines, line);) names.push_back(clean(FromUtf8(line)));
+  if (names.size() != count) {
+    c.err << "mirn-cli: " << *namesFile << " holds " << names.size() << " names for " << count
+          << " extensions (one line per extension)\n";
+    ok = false;
+  }
+  return names;
+}
+
+// A message box text on one line, for the error stream.
+std::string Flattened(const std::wstring& text) {
+  std::string out = ToUtf8(text);
+  std::replace(out.begin(), out.end(), '\n', ' ');
+  return out;
+}
+
 int RunAdd(const std::vector<std::string>& args, Context& c) {
-  const auto parsed = ParseArgs(args, {});
+  const auto parsed = ParseArgs(args, {{"name", true}, {"names-file", true}, {"copy-from", true},
+                                       {"on-conflict", true}, {"yes"}});
   parsed.ExpectPositional(3, 4);
   const auto& p = parsed.Positional();
-  const std::wstring id = FromUtf8(p[1]);
-  const std::wstring name = p.size() > 3 ? FromUtf8(p[3]) : std::wstring();
-  return ChangeAndSave(p[0], c, [&](MRBBase& db, std::string& failure) {
-    const int code = db.AddExtension(id, FromUtf8(p[2]), name);
-    failure = Describe(code, Trim(id));
-    return code == db::kOk ? kExitOk : kExitFailed;
+  const std::string conflict = parsed.Value("on-conflict").value_or("stop");
+  if (conflict != "replace" && conflict != "skip" && conflict != "stop") {
+    throw UsageError("--on-conflict must be replace, skip or stop");
+  }
+  // The same two passes as the Add Extensions dialog; --yes answers the large-range warning
+  // with "create all".
+  std::string refusedRange;
+  const auto ids = ParseExtensionIds(FromUtf8(p[1]), [&](const std::wstring& item, long long count) {
+    if (parsed.Has("yes")) return RangeChoice::kCreateAll;
+    refusedRange = "the range " + ToUtf8(item) + " holds " + std::to_string(count) +
+                   " extensions; give --yes to create them all";
+    return RangeChoice::kCancel;
   });
+  if (!ids) {
+    c.err << "mirn-cli: " << refusedRange << '\n';
+    return kExitFailed;
+  }
+  if (ids->empty()) {
+    c.err << "mirn-cli: no extension ID in '" << p[1] << "'\n";
+    return kExitFailed;
+  }
+  bool namesOk = true;
+  AddExtensionsRequest request{*ids, AddNames(parsed, ids->size(), c, namesOk), FromUtf8(p[2]),
+                               FromUtf8(parsed.Value("copy-from").value_or(""))};
+  if (!namesOk) return kExitFailed;
+
+  auto db = OpenOrReport(p[0], c);
+  if (!db) return kExitFailed;
+  if (!request.copyFromId.empty() && !db->ExtensionExists(Trim(request.copyFromId))) {
+    c.err << "mirn-cli: " << Describe(db::kNoSuchExtension, Trim(request.copyFromId)) << '\n';
+    return kExitFailed;
+  }
+  DDFLibrary library(c.folders);
+  library.ScanAll();
+  // The replace question is answered by --on-conflict: Yes to All, No each time, or Cancel.
+  ScriptedUserInterface ui;
+  if (conflict == "replace") ui.messageAnswers.push_back(mb::kIdYesToAll);
+  if (conflict == "skip") ui.messageAnswers.assign(ids->size(), mb::kIdNo);
+  const AddExtensionsOutcome outcome = CreateExtensions(*db, library, ui, request);
+  if (!outcome.ok) {
+    if (outcome.unknownTypeCode) {
+      c.err << "mirn-cli: " << Flattened(ui.LastMessage()) << '\n';
+    } else if (outcome.failureCode != 0) {
+      c.err << "mirn-cli: " << Describe(outcome.failureCode, outcome.failedId) << '\n';
+    } else {
+      c.err << "mirn-cli: " << Describe(db::kExtensionExists, outcome.failedId)
+            << " (--on-conflict replace or skip goes on)\n";
+    }
+    return kExitFailed;  // nothing is saved: the file stays as it was
+  }
+  for (const auto& id : outcome.skipped) c.err << "mirn-cli: skipped " << Quoted(id) << '\n';
+  const int status = SaveOrReport(*db, p[0], c);
+  if (status == kExitOk) {
+    for (const auto& id : outcome.created) c.out << OneLine(id) << '\n';
+  }
+  return status;
 }
 
 int RunDelete(const std::vector<std::string>& args, Context& c) {
@@ -391,9 +472,14 @@ void RegisterDatabaseCommands(CommandTable& table) {
   table.Add({"new", "FILE [--force]", "create an empty label database", RunNew});
   table.Add({"info", "FILE [--json]", "show the format, versions, counts and type codes of a database",
              RunInfo});
-  table.Add({"list", "FILE [--json]", "list the extensions: id, type code, name, modified", RunList});
+  table.Add({"list", "FILE [--sort extension|model|name] [--json]",
+             "list the extensions: id, type code, name, modified", RunList});
   table.Add({"fields", "FILE ID [--json]", "show the stored fields of one extension", RunFields});
-  table.Add({"add", "FILE ID TYPECODE [NAME]", "add an extension", RunAdd});
+  table.Add({"add",
+             "FILE IDS TYPECODE [NAME | --name NAME | --names-file FILE] [--copy-from ID] "
+             "[--on-conflict replace|skip|stop] [--yes]",
+             "add extensions: IDs and ranges as typed in the dialog, with the layout's default texts",
+             RunAdd});
   table.Add({"delete", "FILE ID", "delete an extension with its fields", RunDelete});
   table.Add({"update", "FILE ID [--id NEW] [--name NAME]", "change an extension's id or name",
              RunUpdate});

@@ -8,6 +8,7 @@
 #include "cli/CommandLine.h"
 #include "cli/DatabaseAccess.h"
 #include "cli/Messages.h"
+#include "cli/TerminalProgress.h"
 #include "cli/commands/CommandGroups.h"
 #include "db/MRBBase.h"
 #include "exchange/MRBCSVImportSettings.h"
@@ -21,35 +22,6 @@
 
 namespace mirn::cli {
 namespace {
-
-// The progress window on a terminal: one line, rewritten in place, every few extensions.
-class TerminalProgress final : public ExchangeProgressView {
- public:
-  explicit TerminalProgress(Context& c) : out_(c.errIsTerminal ? &c.err : nullptr) {}
-  ~TerminalProgress() override {
-    if (out_ && shown_) *out_ << "\r\033[K" << std::flush;
-  }
-  void SetLine(const std::wstring& text) override { line_ = text; }
-  void SetRange(long long total) override { total_ = total; }
-  void Step() override {
-    ++position_;
-    if (out_ && (position_ % 97 == 1 || position_ == total_)) {
-      *out_ << "\r\033[K" << ToUtf8(line_) << "  " << position_ << '/' << total_ << std::flush;
-      shown_ = true;
-    }
-  }
-  long long Position() const override { return position_; }
-  void MoveToEnd() override { position_ = total_; }
-  bool StopPressed() const override { return false; }
-  bool RunPendingMessages() override { return true; }
-
- private:
-  std::ostream* out_ = nullptr;
-  std::wstring line_;
-  long long total_ = 0;
-  long long position_ = 0;
-  bool shown_ = false;
-};
 
 // The replace question answered by --on-conflict; without it existing extensions are kept
 // and listed.

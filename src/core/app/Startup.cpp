@@ -56,13 +56,6 @@ long long Startup::LoadLibrary() {
   return found;
 }
 
-std::filesystem::path Startup::FindTipsFile(const std::filesystem::path& programFolder) const {
-  const std::wstring fallback = FromUtf8((programFolder / "tips.tip").string());
-  const std::filesystem::path path = ToUtf8(profile_.GetString(L"File Locations", L"Tips", fallback));
-  std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec) ? path : std::filesystem::path();
-}
-
 bool Startup::PrintAll() {
   MRBBase* database = document_.Database();
   if (!database || database->GetExtensionCount() < 1 || !hooks_.printExtensions) return false;

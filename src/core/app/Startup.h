@@ -44,9 +44,6 @@ class Startup {
   // Scans the library under the "Reading Layouts" window; answers the number of new layouts.
   // An empty library after a repair and a second scan gets the missing-layouts warning.
   long long LoadLibrary();
-  // The tips file: "File Locations"/"Tips", by default "tips.tip" in `programFolder`; empty
-  // unless it names an existing file.
-  std::filesystem::path FindTipsFile(const std::filesystem::path& programFolder) const;
   // Opens, prints or imports as the command line asks. True when the program goes on
   // running with its window (false after an automatic print, which closes it).
   bool HandleCommandLine(const CommandLine& commandLine);

@@ -8,8 +8,16 @@ namespace mirn {
 
 enum StringId : int {
   kStrAppTitle = 1,            // "Mirn Labeling System"
+  kStrReplaceExtension = 1052, // "There is already an extension with the name: …"
   kStrCompany = 2049,          // "Mirn"
   kStrUntitled = 2054,         // "Untitled"
+  kStrNoTemplate = 2055,       // "No Template"
+  kStrWizardNext = 2056,       // "&Next >"
+  kStrWizardFinish = 2057,     // "Fi&nish"
+  kStrCreateAllExtensions = 2058,
+  kStrNameExtensionsTitle = 2059,
+  kStrDeleteSelected = 2060,   // "Delete the selected extensions?"
+  kStrCreateOneExtension = 2089,
   kStrStyleBold = 2096,
   kStrStyleItalic = 2097,
   kStrStyleUnderline = 2098,
@@ -24,7 +32,8 @@ enum StringId : int {
   kStrSaving = 5123,           // "Saving..."
   kStrNoLayoutTemplates = 6144,
   kStrCannotCreate = 6146,     // "Mirn could not create a new file. …"
-
+  kStrCannotOpenAddOn = 6147,  // "%1\nMirn could not open an Add-On file. …"
+  kStrIdTaken = 6148,          // "Cannot change '%1' to '%2' because …"
   kStrMissingAddOn = 6149,     // "%1\nCould not locate an Add-On file. …"
 };
 

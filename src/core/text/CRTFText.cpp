@@ -2,6 +2,7 @@
 
 #include "text/CodeExpander.h"
 #include "text/RtfParser.h"
+#include "util/Text.h"
 
 namespace mirn {
 
@@ -58,15 +59,7 @@ TextFormat CRTFText::GetFirstFormat() const {
   return EmptyTextFormat();
 }
 
-std::wstring CRTFText::GetDisplayTextCrLf() const {
-  std::wstring out;
-  out.reserve(display_.size() + 8);
-  for (wchar_t ch : display_) {
-    if (ch == L'\n') out += L'\r';
-    out += ch;
-  }
-  return out;
-}
+std::wstring CRTFText::GetDisplayTextCrLf() const { return LineFeedsToCrLf(display_); }
 
 std::wstring CRTFText::ToRtf() const { return WriteRtf(GetFirstFormat(), unexpanded_); }
 

@@ -219,6 +219,16 @@ std::wstring Trim(std::wstring_view text) {
   return std::wstring(text.substr(b, e - b));
 }
 
+std::wstring LineFeedsToCrLf(std::wstring_view text) {
+  std::wstring out;
+  out.reserve(text.size() + 8);
+  for (const wchar_t ch : text) {
+    if (ch == L'\n') out += L'\r';
+    out += ch;
+  }
+  return out;
+}
+
 wchar_t ToUpperChar(wchar_t ch) {
   if (ch < 0x80) return (ch >= L'a' && ch <= L'z') ? static_cast<wchar_t>(ch - 32) : ch;
   const locale_t l = Utf8Locale();

@@ -46,6 +46,10 @@ std::wstring Trim(std::wstring_view text);
 std::wstring TrimLeft(std::wstring_view text);
 std::wstring TrimRight(std::wstring_view text);
 
+// Each line feed written as carriage return plus line feed (what edit controls and the
+// search of field texts use).
+std::wstring LineFeedsToCrLf(std::wstring_view text);
+
 // Case mapping by the Unicode tables (é ⇄ É), independent of the process locale.
 wchar_t ToUpperChar(wchar_t ch);
 wchar_t ToLowerChar(wchar_t ch);

@@ -110,17 +110,6 @@ TEST_F(StartupTest, AnEmptyLibraryIsReportedAndStartUpGoesOn) {
   EXPECT_TRUE(notices_.empty());
 }
 
-TEST_F(StartupTest, TipsFileComesFromTheSettingsOrTheProgramFolder) {
-  Startup startup = Make();
-  const fs::path program = folders_.Get(KnownFolder::Program);
-  EXPECT_EQ(startup.FindTipsFile(program), fs::path());
-  fs::create_directories(program);
-  test::WriteFile(program / "tips.tip", "A tip\n");
-  EXPECT_EQ(startup.FindTipsFile(program), program / "tips.tip");
-  profile_.WriteString(L"File Locations", L"Tips", files_.Path().wstring());  // a folder
-  EXPECT_EQ(startup.FindTipsFile(program), fs::path());
-}
-
 TEST_F(StartupTest, PlainCommandLinesOpenOrCreate) {
   Startup startup = Make();
   EXPECT_TRUE(startup.HandleCommandLine(CommandLine(L"")));

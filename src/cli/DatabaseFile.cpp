@@ -1,0 +1,51 @@
+#include "cli/DatabaseFile.h"
+
+#include <ostream>
+
+#include "db/DbResult.h"
+#include "util/Text.h"
+
+namespace mirn::cli {
+namespace {
+
+std::string Quoted(std::wstring_view id) { return "'" + ToUtf8(id) + "'"; }
+
+}  // namespace
+
+std::string Describe(int code, std::wstring_view id) {
+  std::string text;
+  switch (code) {
+    case db::kExtensionExists: text = "extension " + Quoted(id) + " already exists"; break;
+    case db::kNoSuchExtension: text = "there is no extension " + Quoted(id); break;
+    default: text = ToUtf8(DbResultText(code)); break;
+  }
+  return text + " (code " + std::to_string(code) + ")";
+}
+
+int ChangeAndSave(const std::string& file, Context& c,
+                  const std::function<int(MRBBase&, std::string& failure)>& change) {
+  auto db = OpenOrReport(file, c);
+  if (!db || !CheckWritableOrReport(file, c)) return kExitFailed;
+  std::string failure;
+  if (change(*db, failure) != kExitOk) {
+    c.err << "mirn-cli: " << file << ": " << failure << '\n';
+    return kExitFailed;
+  }
+  return SaveOrReport(*db, file, c);
+}
+
+std::string OneLine(std::wstring_view text) {
+  std::string out;
+  for (const char ch : ToUtf8(text)) {
+    switch (ch) {
+      case '\\': out += "\\\\"; break;
+      case '\t': out += "\\t"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      default: out += ch; break;
+    }
+  }
+  return out;
+}
+
+}  // namespace mirn::cli

@@ -1,0 +1,159 @@
+#pragma once
+// The main extension list without its window: one cached row per extension (ID, type code,
+// model text, name, modification time) under a numeric key, the display order sorted in
+// natural order by one column, and the selection. The list view reads the cells from here,
+// so sorting and repainting never touch the database.
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace mirn {
+
+class MRBBase;
+class DDFLibrary;
+class UserInterface;
+
+// Told about changes so a view can follow them. Row numbers are display positions.
+class ExtensionListObserver {
+ public:
+  virtual ~ExtensionListObserver() = default;
+  virtual void BeginReset() {}
+  virtual void EndReset() {}
+  virtual void BeginInsertRow(int /*row*/) {}
+  virtual void EndInsertRow() {}
+  virtual void BeginRemoveRow(int /*row*/) {}
+  virtual void EndRemoveRow() {}
+  virtual void RowChanged(int /*row*/) {}
+  // The selection or the focused row changed.
+  virtual void SelectionChanged() {}
+  // Bulk changes turn redrawing off and on again once at the end.
+  virtual void SetRedraw(bool /*on*/) {}
+  // The focused row should be scrolled into view.
+  virtual void ScrollTo(int /*row*/) {}
+};
+
+class ExtensionListModel {
+ public:
+  enum Column { kExtension = 0, kModel = 1, kName = 2, kColumnCount = 3 };
+
+  explicit ExtensionListModel(DDFLibrary& library);
+
+  // The database the rows come from (null: none; the list is then empty).
+  void SetDatabase(MRBBase* db) { db_ = db; }
+  MRBBase* Database() const { return db_; }
+  DDFLibrary& Library() const { return library_; }
+  void SetObserver(ExtensionListObserver* observer) { observer_ = observer; }
+
+  // The column titles, in order: "Extension", "Model", "Name".
+  static const wchar_t* ColumnTitle(int column);
+
+  // ---- contents -------------------------------------------------------------------------
+  int RowCount() const { return static_cast<int>(order_.size()); }
+  const std::wstring& Text(int row, int column) const;
+  const std::wstring& Id(int row) const { return RowAt(row).id; }
+  const std::wstring& TypeCode(int row) const;
+  // The display row of an ID, or -1.
+  int FindRow(std::wstring_view id) const;
+  // Every row's ID in display order.
+  std::vector<std::wstring> AllIds() const;
+
+  // Empties the list and walks the database for one row per extension, sorted by
+  // "Extension" ascending. The selection is cleared.
+  void Rebuild();
+  // Empty ID: Rebuild. Otherwise drops the row of a vanished extension, or reads the
+  // extension again and updates its row or appends one (not sorted until the next Sort).
+  void RefreshRow(std::wstring_view id);
+  void Clear();
+
+  // ---- sorting ----------------------------------------------------------------------------
+  void Sort(int column, bool ascending);
+  // Sorts again by the current column and direction.
+  void Resort() { Sort(sortColumn_, sortAscending_); }
+  // A header click: the same column flips its direction, another column sorts ascending.
+  void SortByHeader(int column);
+  int SortColumn() const { return sortColumn_; }
+  bool SortAscending() const { return sortAscending_; }
+
+  // ---- selection --------------------------------------------------------------------------
+  bool IsSelected(int row) const { return RowAt(row).selected; }
+  int SelectedCount() const { return selectedCount_; }
+  int FocusedRow() const;
+  void SetFocusedRow(int row);
+  // Selects exactly these display rows (a view reports its selection this way).
+  void SetSelectedRows(const std::vector<int>& rows);
+  void SetRowSelected(int row, bool selected);
+  void SelectAll();
+  void ClearSelection();
+  // Selects the extension's row and focuses it; answers false when it has no row (and
+  // could not be added with `refresh`). `refresh` also adds a missing row and re-sorts.
+  bool Select(std::wstring_view id, bool keepOthers, bool scrollIntoView, bool refresh);
+  // The IDs of the selected rows, top to bottom.
+  std::vector<std::wstring> SelectedIds() const;
+  // "1 extension selected (12 total)", "0 extensions selected (12 total)".
+  std::wstring SelectionStatusText() const;
+
+  // ---- commands ---------------------------------------------------------------------------
+  // Asks "Delete the selected extensions?"; on Yes deletes them and rebuilds. Answers true
+  // when it deleted.
+  bool DeleteSelected(UserInterface& ui);
+  // After the Properties dialog changed an extension: rebuild when the ID changed, else
+  // refresh the row; then select the (new) ID alone and show it.
+  void AfterPropertiesChanged(const std::wstring& oldId, const std::wstring& newId);
+  // Selects and focuses the rows of the IDs that exist, adding missing rows (the rows of an
+  // add), with redrawing off for the whole step.
+  void SelectAdded(const std::vector<std::wstring>& ids);
+
+  // Approximate bytes held by the cache, for measurements.
+  std::size_t MemoryUsage() const;
+
+ private:
+  struct Row {
+    std::wstring id;
+    std::wstring name;
+    std::uint32_t model = 0;  // index into models_
+    std::int64_t modified = 0;  // yyyymmddhhmmss
+    bool live = false;
+    bool selected = false;
+  };
+  struct ModelText {
+    std::wstring typeCode;
+    std::wstring text;
+  };
+
+  const Row& RowAt(int row) const { return rows_[order_[static_cast<std::size_t>(row)] - firstKey_]; }
+  Row& RowAt(int row) { return rows_[order_[static_cast<std::size_t>(row)] - firstKey_]; }
+  std::uint32_t ModelIndex(const std::wstring& typeCode);
+  bool ReadRow(std::wstring_view id, Row& row);
+  void AppendRow(Row row);
+  void RemoveRowAt(int row);
+  void SetSelectedFlag(Row& row, bool selected);
+  void Notify(void (ExtensionListObserver::*what)());
+  int PositionOfKey(std::uint32_t key) const;
+
+  DDFLibrary& library_;
+  MRBBase* db_ = nullptr;
+  ExtensionListObserver* observer_ = nullptr;
+
+  // Rows by key: key k lives at rows_[k - firstKey_]; a removed row stays as a dead entry
+  // until the next rebuild, so keys never move.
+  std::deque<Row> rows_;
+  std::uint32_t firstKey_ = 0;
+  std::uint32_t nextKey_ = 0;
+  std::unordered_map<std::wstring_view, std::uint32_t> keyOfId_;
+  std::vector<std::uint32_t> order_;  // keys in display order
+  // Display position by key (key - firstKey_), rebuilt on demand after sorts and removals.
+  mutable std::vector<int> positionOfKey_;
+  mutable bool positionsValid_ = false;
+  std::vector<ModelText> models_;
+  std::unordered_map<std::wstring, std::uint32_t> modelOfCode_;
+  int sortColumn_ = kExtension;
+  bool sortAscending_ = true;
+  int selectedCount_ = 0;
+  std::uint32_t focusedKey_ = UINT32_MAX;
+};
+
+}  // namespace mirn

@@ -1,0 +1,34 @@
+#pragma once
+// The list's commands as the main window runs them: New Extension (the Add Extensions
+// dialog, the creation step, then the new rows selected and shown) and Insert Extension
+// Name.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace mirn {
+
+class CMainFrame;
+class DDFLibrary;
+class ListPanel;
+class MRBBase;
+class Profile;
+class UserInterface;
+
+// Runs New Extension over `db`. `commitEdits` finishes a field edit in progress before
+// anything is written. Answers true when extensions were created.
+bool RunNewExtension(QWidget* parent, MRBBase& db, DDFLibrary& library, Profile& profile, UserInterface& ui,
+                     ListPanel& list, const std::function<void()>& commitEdits = {});
+
+// Puts the extension list into the main window, keeps it in step with the document (filled
+// on open, emptied on close, the saved selection restored) and installs its commands: New
+// Extension, Delete, Properties, Select All, Unselect All and Refresh.
+void InstallListCommands(CMainFrame& frame);
+
+// Runs Insert Extension Name; answers the code text to insert, or nothing when cancelled.
+std::optional<std::wstring> RunInsertExtensionName(QWidget* parent, MRBBase& db, Profile& profile);
+
+}  // namespace mirn

@@ -1,0 +1,204 @@
+#include "gui/ListPanel.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include "app/ExtensionProperties.h"
+#include "gui/ExtensionPropertiesDialog.h"
+#include "gui/ExtensionTableModel.h"
+#include "gui/Widgets.h"
+#include "platform/UserInterface.h"
+#include "qt/QtText.h"
+
+namespace mirn {
+
+ListPanel::ListPanel(DDFLibrary& library, UserInterface& ui, QWidget* parent)
+    : QTableView(parent), list_(library), ui_(ui) {
+  NameControl(this, QStringLiteral("Extensions"));
+  model_ = new ExtensionTableModel(list_, this);
+  setModel(model_);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setShowGrid(false);
+  setWordWrap(false);
+  setTabKeyNavigation(false);
+  verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setSortIndicatorShown(true);
+  horizontalHeader()->setSortIndicator(ExtensionListModel::kExtension, Qt::AscendingOrder);
+  horizontalHeader()->setSectionsClickable(true);
+  setColumnWidth(ExtensionListModel::kExtension, 100);
+  setColumnWidth(ExtensionListModel::kModel, 150);
+  setColumnWidth(ExtensionListModel::kName, 100);
+
+  connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+    list_.SortByHeader(column);
+    horizontalHeader()->setSortIndicator(column, list_.SortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+  });
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &ListPanel::OnViewSelectionChanged);
+  connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+    if (!syncing_) OnViewSelectionChanged();
+  });
+  connect(model_, &ExtensionTableModel::coreSelectionChanged, this, &ListPanel::OnCoreSelectionChanged);
+  connect(model_, &ExtensionTableModel::redrawChanged, this, [this](bool on) { setUpdatesEnabled(on); });
+  connect(model_, &ExtensionTableModel::scrollRequested, this,
+          [this](int row) { scrollTo(model_->index(row, 0)); });
+  connect(this, &QAbstractItemView::doubleClicked, this, [this] { ShowProperties(); });
+}
+
+ListPanel::~ListPanel() = default;
+
+void ListPanel::SetDatabase(MRBBase* db) {
+  list_.SetDatabase(db);
+  Rebuild();
+}
+
+void ListPanel::Rebuild() {
+  WaitCursor wait(ui_);
+  list_.Rebuild();
+  horizontalHeader()->setSortIndicator(list_.SortColumn(), list_.SortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+  FitLastColumn();
+}
+
+void ListPanel::RefreshRow(const std::wstring& id) { list_.RefreshRow(id); }
+
+bool ListPanel::Select(const std::wstring& id, bool keepOthers, bool scrollIntoView, bool refresh) {
+  return list_.Select(id, keepOthers, scrollIntoView, refresh);
+}
+
+void ListPanel::SelectAdded(const std::vector<std::wstring>& ids) {
+  list_.SelectAdded(ids);
+  setFocus();
+}
+
+void ListPanel::SelectAllRows() { list_.SelectAll(); }
+void ListPanel::UnselectAll() { list_.ClearSelection(); }
+
+// The view reports the rows a person selected; the core keeps the selection.
+void ListPanel::OnViewSelectionChanged() {
+  if (syncing_) return;
+  std::vector<int> rows;
+  for (const QModelIndex& index : selectionModel()->selectedRows()) rows.push_back(index.row());
+  syncing_ = true;
+  list_.SetFocusedRow(currentIndex().isValid() ? currentIndex().row() : -1);
+  list_.SetSelectedRows(rows);  // announces the change through OnCoreSelectionChanged
+  syncing_ = false;
+}
+
+// The core's selection is shown by the view, then announced.
+void ListPanel::OnCoreSelectionChanged() {
+  if (!syncing_) {
+    syncing_ = true;
+    QItemSelection selection;
+    int start = -1;
+    const int last = ExtensionListModel::kColumnCount - 1;
+    for (int row = 0; row <= list_.RowCount(); ++row) {
+      const bool selected = row < list_.RowCount() && list_.IsSelected(row);
+      if (selected && start < 0) start = row;
+      if (!selected && start >= 0) {
+        selection.select(model_->index(start, 0), model_->index(row - 1, last));
+        start = -1;
+      }
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    const int focused = list_.FocusedRow();
+    if (focused >= 0) selectionModel()->setCurrentIndex(model_->index(focused, 0), QItemSelectionModel::NoUpdate);
+    syncing_ = false;
+  }
+  ui_.SetStatusText(list_.SelectionStatusText());
+  Q_EMIT selectedIdsChanged();
+}
+
+void ListPanel::DeleteSelected() {
+  if (list_.SelectedCount() == 0) return;
+  list_.DeleteSelected(ui_);
+  setFocus();
+}
+
+void ListPanel::ShowProperties() {
+  if (!CanShowProperties()) {
+    QApplication::beep();
+    return;
+  }
+  MRBBase* db = list_.Database();
+  const std::wstring oldId = list_.SelectedIds().front();
+  ExtensionProperties props;
+  if (db == nullptr || !LoadExtensionProperties(*db, list_.Library(), oldId, props)) return;
+  ExtensionPropertiesDialog dialog(*db, ui_, props, window());
+  if (dialog.exec() != QDialog::Accepted) return;
+  list_.AfterPropertiesChanged(oldId, dialog.Properties().id);
+}
+
+QMenu* ListPanel::BuildContextMenu() {
+  auto* menu = new QMenu(this);
+  NameControl(menu, QStringLiteral("Extension list menu"));
+  if (runCommand_) menu->addAction(QStringLiteral("&New Extension..."), this, [this] { runCommand_(kNewExtension); });
+  menu->addAction(QStringLiteral("Select &All"), this, [this] { SelectAllRows(); });
+  menu->addAction(QStringLiteral("&Unselect All"), this, [this] { UnselectAll(); });
+  menu->addSeparator();
+  QAction* del = menu->addAction(QStringLiteral("&Delete"), this, [this] { DeleteSelected(); });
+  del->setEnabled(list_.SelectedCount() > 0);
+  if (runCommand_) {
+    QAction* print = menu->addAction(QStringLiteral("&Print..."), this, [this] { runCommand_(kPrint); });
+    print->setEnabled(list_.SelectedCount() > 0);
+  }
+  menu->addSeparator();
+  QAction* properties = menu->addAction(QStringLiteral("P&roperties"), this, [this] { ShowProperties(); });
+  properties->setEnabled(CanShowProperties());
+  for (QAction* action : menu->actions()) action->setObjectName(PlainText(action->text()));
+  return menu;
+}
+
+void ListPanel::ShowContextMenu(const QPoint& globalPos) {
+  QMenu* menu = BuildContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(globalPos);
+}
+
+void ListPanel::contextMenuEvent(QContextMenuEvent* event) {
+  if (event->reason() != QContextMenuEvent::Keyboard) {
+    ShowContextMenu(event->globalPos());
+    return;
+  }
+  // From the keyboard: at the focused selected row, or the list's centre.
+  QPoint at = viewport()->rect().center();
+  const int focused = list_.FocusedRow();
+  if (focused >= 0 && list_.IsSelected(focused)) {
+    const QRect cell = visualRect(model_->index(focused, 0));
+    if (cell.isValid()) at = cell.center();
+  }
+  ShowContextMenu(viewport()->mapToGlobal(at));
+}
+
+void ListPanel::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+    DeleteSelected();
+    return;
+  }
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::AltModifier) {
+    ShowProperties();
+    return;
+  }
+  QTableView::keyPressEvent(event);
+}
+
+void ListPanel::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  FitLastColumn();
+}
+
+// The last column fills what the first two leave, never narrower than its title.
+void ListPanel::FitLastColumn() {
+  const int used = columnWidth(ExtensionListModel::kExtension) + columnWidth(ExtensionListModel::kModel);
+  const int title = horizontalHeader()->sectionSizeHint(ExtensionListModel::kName);
+  setColumnWidth(ExtensionListModel::kName, std::max(title, viewport()->width() - used));
+}
+
+}  // namespace mirn

@@ -1,0 +1,79 @@
+#pragma once
+// The extension list of the main window: a sortable table over the core list, several rows
+// selectable, with Delete, Properties (double-click), the context menu and the selection
+// status text. Other parts read the selected IDs and follow selectedIdsChanged.
+
+#include <QTableView>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/ExtensionListModel.h"
+
+class QMenu;
+
+namespace mirn {
+
+class DDFLibrary;
+class MRBBase;
+class UserInterface;
+class ExtensionTableModel;
+
+class ListPanel final : public QTableView {
+  Q_OBJECT
+
+ public:
+  // Command ids of the context menu that the main window runs (New Extension, Print).
+  static constexpr int kNewExtension = 40000;
+  static constexpr int kPrint = 57607;
+
+  ListPanel(DDFLibrary& library, UserInterface& ui, QWidget* parent = nullptr);
+  ~ListPanel() override;
+
+  ExtensionListModel& List() { return list_; }
+  // Clears the list and fills it from `db` (null: empty).
+  void SetDatabase(MRBBase* db);
+  void Rebuild();
+  void RefreshRow(const std::wstring& id);
+
+  std::vector<std::wstring> SelectedIds() const { return list_.SelectedIds(); }
+  std::vector<std::wstring> AllIds() const { return list_.AllIds(); }
+  bool Select(const std::wstring& id, bool keepOthers, bool scrollIntoView, bool refresh);
+  // Selects and shows the rows of a completed add and takes the focus.
+  void SelectAdded(const std::vector<std::wstring>& ids);
+  void SelectAllRows();
+  void UnselectAll();
+
+  // Delete with its question; Properties for exactly one selected row (a beep otherwise).
+  void DeleteSelected();
+  void ShowProperties();
+  bool CanShowProperties() const { return list_.SelectedCount() == 1; }
+
+  // Runs a main-window command from the context menu (New Extension, Print); without it
+  // those entries are left out.
+  void SetCommandRunner(std::function<void(int)> run) { runCommand_ = std::move(run); }
+  // The context menu as built for the current selection (for tests and the keyboard).
+  QMenu* BuildContextMenu();
+
+ Q_SIGNALS:
+  void selectedIdsChanged();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void OnViewSelectionChanged();
+  void OnCoreSelectionChanged();
+  void ShowContextMenu(const QPoint& globalPos);
+  void FitLastColumn();
+
+  ExtensionListModel list_;
+  UserInterface& ui_;
+  ExtensionTableModel* model_ = nullptr;
+  std::function<void(int)> runCommand_;
+  bool syncing_ = false;
+};
+
+}  // namespace mirn

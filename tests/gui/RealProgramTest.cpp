@@ -1,0 +1,74 @@
+// The real program under a virtual display: started with a database on its command line, its
+// main window's title names the file. A second start on the same file is refused with the
+// already-open message instead of opening a second writer.
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "support/TestSupport.h"
+
+namespace mirn {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs `mirn` with `arguments` under xvfb-run in a private home (twice, two seconds apart,
+// when `twice`), waits up to 20 seconds until `expected` stands in at least `count` lines of
+// the window tree, and answers the tree it last saw.
+std::string WindowsWhileRunning(const fs::path& home, const std::string& arguments, const std::string& expected,
+                                bool twice = false, int count = 1) {
+  const std::string script =
+      "unset QT_QPA_PLATFORM\n"
+      "export HOME='" + home.string() + "' XDG_CONFIG_HOME='" + home.string() + "/config' XDG_DATA_HOME='" +
+      home.string() + "/data' XDG_CACHE_HOME='" + home.string() + "/cache' TMPDIR='" + home.string() + "'\n"
+      "'" MIRN_BINARY_DIR "/bin/mirn' " + arguments + " >/dev/null 2>&1 &\n"
+      "pids=$!\n"
+      "if [ " + std::string(twice ? "1" : "0") + " = 1 ]; then sleep 2; '" MIRN_BINARY_DIR "/bin/mirn' " + arguments +
+      " >/dev/null 2>&1 & pids=\"$pids $!\"; fi\n"
+      "for i in $(seq 1 80); do\n"
+      "  tree=$(xwininfo -root -tree)\n"
+      "  [ \"$(printf '%s\\n' \"$tree\" | grep -cF -- '" + expected + "')\" -ge " + std::to_string(count) +
+      " ] && break\n"
+      "  sleep 0.25\n"
+      "done\n"
+      "printf '%s\\n' \"$tree\"\n"
+      "kill $pids; wait\n";
+  const test::ProcessResult result =
+      test::RunProcess({"/usr/bin/xvfb-run", "-a", "-s", "-screen 0 1024x768x24", "sh", "-c", script});
+  return result.out;
+}
+
+bool HaveDisplayTools() {
+  return ::access("/usr/bin/xvfb-run", X_OK) == 0 && ::access("/usr/bin/xwininfo", X_OK) == 0;
+}
+
+TEST(RealProgram, OpensTheDatabaseNamedOnItsCommandLine) {
+  if (!HaveDisplayTools()) GTEST_SKIP() << "xvfb-run and xwininfo are needed";
+  test::TempDir home;
+  fs::copy_file(fs::path(MIRN_BINARY_DIR) / "bin/samples/sample-labels.mrb", home / "office.mrb");
+  const std::string tree =
+      WindowsWhileRunning(home.Path(), "'" + (home / "office.mrb").string() + "'", "Mirn Labeling System - office.mrb");
+  EXPECT_NE(tree.find("\"Mirn Labeling System - office.mrb\""), std::string::npos) << tree;
+}
+
+TEST(RealProgram, ASecondStartOnTheSameFileIsRefused) {
+  if (!HaveDisplayTools()) GTEST_SKIP() << "xvfb-run and xwininfo are needed";
+  test::TempDir home;
+  fs::copy_file(fs::path(MIRN_BINARY_DIR) / "bin/samples/sample-labels.mrb", home / "office.mrb");
+  // The second program closes its document before it opens the file, so while its message
+  // box is up both its window and the box carry the program's name alone; the file's name
+  // stays on the first program's window only.
+  const std::string bare = "\"Mirn Labeling System\": (\"mirn\"";
+  const std::string tree =
+      WindowsWhileRunning(home.Path(), "'" + (home / "office.mrb").string() + "'", bare, true, 2);
+  size_t bareCount = 0;
+  for (size_t at = tree.find(bare); at != std::string::npos; at = tree.find(bare, at + 1)) ++bareCount;
+  EXPECT_EQ(bareCount, 2u) << tree;
+  const std::string titled = "\"Mirn Labeling System - office.mrb\"";
+  EXPECT_NE(tree.find(titled), std::string::npos) << tree;
+  EXPECT_EQ(tree.find(titled, tree.find(titled) + 1), std::string::npos) << tree;
+}
+
+}  // namespace
+}  // namespace mirn
