@@ -6,11 +6,7 @@
 #include "util/Text.h"
 
 namespace mirn::cli {
-namespace {
-
 std::string Quoted(std::wstring_view id) { return "'" + ToUtf8(id) + "'"; }
-
-}  // namespace
 
 std::string Describe(int code, std::wstring_view id) {
   std::string text;

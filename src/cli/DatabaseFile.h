@@ -18,6 +18,8 @@ class MRBBase;
 
 namespace mirn::cli {
 
+// An id in single quotes, as messages name extensions.
+std::string Quoted(std::wstring_view id);
 // A failed operation in words, naming the extension where the code is about one.
 std::string Describe(int code, std::wstring_view id = {});
 
