@@ -2,10 +2,11 @@
 
 #include <fcntl.h>
 #include <stdio.h>
-
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
+#include <utility>
 
 #include "db/MRBv3.h"
 #include "db/SQLiteDB.h"
@@ -72,11 +73,13 @@ int MRBv2::Open(const std::filesystem::path& path) {
   std::error_code ec;
   std::filesystem::path folder = std::filesystem::absolute(TempFolder(), ec);
   if (ec) folder = TempFolder();
+  std::optional<LegacyParts> unpacked;
   try {
     const auto file = std::make_unique<FileByteSource>(path);
     if (!file->IsOpen()) throw LegacyError("could not open " + path.string());
     const LegacyParts parts = UnpackLegacyFile(
         *file, folder, [this](const std::filesystem::path& made) { legacyTemporaries_.insert(made); });
+    unpacked = parts;
     extensionTable_ = parts.extensionTable;
     fieldTable_ = parts.fieldTable;
     converted_ = folder / ToPath(NewGuid());
@@ -89,6 +92,21 @@ int MRBv2::Open(const std::filesystem::path& path) {
   } catch (const std::exception& error) {
     // A file that does not convert leaves nothing behind.
     conversionError_ = error.what();
+    // The table readers name the unpacked files, which go now: the message names the part of
+    // the user's file instead.
+    if (unpacked) {
+      const std::pair<std::filesystem::path, const char*> names[] = {
+          {unpacked->ExtensionIndex(), "the extension index inside the file"},
+          {unpacked->FieldMemo(), "the field memo inside the file"},
+          {unpacked->FieldIndex(), "the field index inside the file"},
+          {unpacked->extensionTable, "the extension table inside the file"},
+          {unpacked->fieldTable, "the field table inside the file"}};
+      for (const auto& [temporary, name] : names) {
+        for (size_t at; (at = conversionError_.find(temporary.string())) != std::string::npos;) {
+          conversionError_.replace(at, temporary.string().size(), name);
+        }
+      }
+    }
     RemoveTemporaryFiles();
     return db::kLegacyFailed;
   }

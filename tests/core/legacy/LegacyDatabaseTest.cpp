@@ -179,6 +179,13 @@ TEST_F(LegacyDatabaseTest, FailedBackupRenameWritesNothing) {
   EXPECT_EQ(db->GetName(L"200"), L"New");
 }
 
+TEST_F(LegacyDatabaseTest, AFileShorterThanItsHeaderIsCalledThat) {
+  const auto path = WriteLegacy(extensions_, fields_);
+  std::filesystem::resize_file(path, 100);
+  auto db = OpenLegacy(path, 5);
+  EXPECT_NE(db->ConversionError().find("too short (100 bytes)"), std::string::npos) << db->ConversionError();
+}
+
 TEST_F(LegacyDatabaseTest, BlankIdsAreLeftOutAndCounted) {
   const auto path = WriteLegacy({{"100", "T1", "Reception", "0"}, {"   ", "T1", "Blank", "0"}},
                                 {{"100", "1025", "kept"}, {"   ", "1025", "orphan"}});
