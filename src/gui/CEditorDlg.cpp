@@ -41,14 +41,14 @@ CEditorDlg::CEditorDlg(const EditorText& text, bool selectAll, const QString& ti
   adjustSize();
 }
 
-void CEditorDlg::PlaceAt(QPoint wanted) {
+void CEditorDlg::PlaceOnScreen(QWidget& window, QPoint wanted) {
   const QScreen* screen = QGuiApplication::screenAt(wanted);
   if (!screen) screen = QGuiApplication::primaryScreen();
   const QRect virt = screen ? screen->virtualGeometry() : QRect(0, 0, 1024, 768);
-  const QSize size = frameGeometry().size().expandedTo(sizeHint());
+  const QSize size = window.frameGeometry().size().expandedTo(window.sizeHint());
   const ScreenPoint p = PlaceEditorOnScreen({wanted.x() - virt.left(), wanted.y() - virt.top()}, size.width(),
                                             size.height(), virt.width(), virt.height());
-  move(p.x + virt.left(), p.y + virt.top());
+  window.move(p.x + virt.left(), p.y + virt.top());
 }
 
 void CEditorDlg::showEvent(QShowEvent* event) {

@@ -25,7 +25,9 @@ class CEditorDlg : public QDialog {
   CEditorDlg(const EditorText& text, bool selectAll, const QString& title, QWidget* parent = nullptr);
 
   // Moves the window to `wanted` (screen pixels), kept inside the virtual screen.
-  void PlaceAt(QPoint wanted);
+  void PlaceAt(QPoint wanted) { PlaceOnScreen(*this, wanted); }
+  // The same for any editor window laid over a field (the find/replace editor too).
+  static void PlaceOnScreen(QWidget& window, QPoint wanted);
   // Fills the codes menu each time it opens; the actions' data are command ids.
   void SetCodesMenuBuilder(std::function<void(QMenu&)> builder) { buildMenu_ = std::move(builder); }
   // Text at the caret, replacing the selection.

@@ -26,9 +26,11 @@
 #include "gui/CFrameArea.h"
 #include "gui/DesktopNotifications.h"
 #include "gui/DialogCommands.h"
+#include "gui/FindCommands.h"
 #include "gui/MainActions.h"
 #include "gui/Widgets.h"
 #include "platform/Profile.h"
+#include "gui/LabelCommands.h"
 #include "qt/QtText.h"
 #include "templates/DDFLibrary.h"
 
@@ -37,6 +39,7 @@ namespace mirn {
 class Notifier;
 void InstallDocumentCommands(CMainFrame& frame);
 void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
+void InstallFilterCommands(CMainFrame& frame);
 void InstallListCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
@@ -75,7 +78,10 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallDocumentCommands(*this);
   InstallDialogCommands(*this);
   InstallExchangeCommands(*this, ApplicationNotifier(services_.profile));
+  InstallFilterCommands(*this);
   InstallListCommands(*this);
+  InstallLabelCommands(*this);
+  InstallFindCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();

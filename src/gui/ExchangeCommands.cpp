@@ -13,6 +13,7 @@
 #include "gui/CCsvImportSettingsDlg.h"
 #include "gui/CExportExcelDlg.h"
 #include "gui/CMainFrame.h"
+#include "gui/ListPanel.h"
 #include "gui/Widgets.h"
 #include "qt/QtText.h"
 
@@ -31,6 +32,7 @@ class ExchangeCommands final : public QObject {
       QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(path)));
     };
     hooks.refreshList = [this] {
+      if (auto* list = frame_.findChild<ListPanel*>()) list->Rebuild();
       frame_.Services().document.RefreshStatusText();
       frame_.UpdateCommandStates();
     };

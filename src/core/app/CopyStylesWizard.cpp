@@ -33,6 +33,8 @@ std::wstring CopyStylesWizard::Instructions(int page) const {
     case kStylesPage:
       return L"Select the styles to be copied. When you are finished selecting styles, click "
              L"the 'Finish' button.";
+    case kReadyPage:
+      return L"The styles below will be copied. Press 'Copy' to start, or 'Back' to change your choices.";
     default:
       return {};
   }

@@ -29,6 +29,7 @@ constexpr Entry kStrings[] = {
     {2075, L"in"},
     {2076, L"mm"},
     {2089, L"&No, just create one extension with ID: \"%1\""},
+    {2090, L"Link to Graphic"},
     {2096, L"Bold"},
     {2097, L"Italic"},
     {2098, L"Underline"},

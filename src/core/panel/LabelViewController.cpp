@@ -161,8 +161,6 @@ void LabelViewController::SetZoom(int value) {
   fit_ = request.fit;
   if (fit_ == FitMode::None) zoom_ = request.zoom;
   ApplyFit();
-  profile_.WriteInt(kZoomSection, L"Mode", static_cast<int>(fit_));
-  if (fit_ == FitMode::None) profile_.WriteInt(kZoomSection, L"Factor", zoom_);
   overflow_.clear();
   host_.LabelGeometryChanged();
   InvalidateAll();

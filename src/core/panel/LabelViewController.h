@@ -74,7 +74,7 @@ class LabelViewController {
   using TemplateLookup = std::function<std::shared_ptr<const CDDFTemplate>(const std::wstring& typeCode)>;
 
   // Everything is borrowed and must outlive the controller. The zoom starts from the
-  // profile's [Zoom] "Mode" and "Factor".
+  // profile's [Zoom] "Mode" and "Factor" (the main window keeps them up to date).
   LabelViewController(LabelViewHost& host, UserInterface& ui, Profile& profile, Clipboard& clipboard,
                       TemplateLookup templates);
   ~LabelViewController();

@@ -1,7 +1,7 @@
 // Hit testing and the selection rules of clicks and rubber bands.
 #include <gtest/gtest.h>
 
-#include "LayoutObject.h"
+#include "support/LayoutObject.h"
 
 #include "panel/FieldSelection.h"
 #include "templates/CDDFTemplate.h"

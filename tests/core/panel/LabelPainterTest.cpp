@@ -1,7 +1,7 @@
 // Painting a label on the recording canvas: order, flags, colours, field texts, pictures.
 #include <gtest/gtest.h>
 
-#include "LayoutObject.h"
+#include "support/LayoutObject.h"
 
 #include "panel/LabelFieldTexts.h"
 #include "panel/LabelPainter.h"

@@ -2,7 +2,7 @@
 // clipboard and a real (untitled) database.
 #include <gtest/gtest.h>
 
-#include "LayoutObject.h"
+#include "support/LayoutObject.h"
 
 #include "app/StringTable.h"
 #include "panel/CodeInsertion.h"
@@ -12,8 +12,7 @@
 #include "platform/MemoryProfile.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/ScriptedUserInterface.h"
-#include "store/OpenDatabase.h"
-#include "support/TestSupport.h"
+#include "support/TestDatabase.h"
 #include "templates/CDDFTemplate.h"
 #include "text/CRTFText.h"
 #include "text/TextFormat.h"
@@ -68,11 +67,8 @@ std::wstring Rtf(std::wstring_view text, bool bold = false) {
 class LabelViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    int code = 0;
-    DatabaseOptions options;
-    options.tempFolder = dir.Path();
-    db = OpenDatabase({}, code, options);
-    ASSERT_TRUE(db) << code;
+    db = test::NewTestDatabase(dir);
+    ASSERT_TRUE(db);
     ASSERT_EQ(db->AddExtension(L"100", L"PHONE", L"Reception"), 0);
     ASSERT_EQ(db->AddExtension(L"200", L"PHONE", L"Sales"), 0);
     ASSERT_EQ(db->AddExtension(L"300", L"NOFIELDS", L"Lobby"), 0);
@@ -136,17 +132,15 @@ TEST_F(LabelViewTest, ShowingAnExtensionSelectsItsFirstFieldAndNamesIt) {
   EXPECT_EQ(ui.messages[0].style & mb::kIconMask, mb::kIconError);
 }
 
-TEST_F(LabelViewTest, ZoomIsClampedKeptInTheProfileAndFitFollowsTheHost) {
+TEST_F(LabelViewTest, ZoomIsClampedAndFitFollowsTheHost) {
   view.SetExtension(L"100");
   view.SetZoom(10);
   EXPECT_EQ(view.Zoom(), 15);
   view.SetZoom(2000);
   EXPECT_EQ(view.Zoom(), 1000);
-  EXPECT_EQ(profile.GetInt(L"Zoom", L"Factor", 0), 1000);
   view.SetZoom(kZoomFitWidth);
   EXPECT_EQ(view.Fit(), FitMode::Width);
   EXPECT_EQ(view.Zoom(), 800 * 100 / 192);  // 96 high × 4.16 = 400 ≤ 600
-  EXPECT_EQ(profile.GetInt(L"Zoom", L"Mode", 0), 1);
   view.SetHostSize(400, 600, 17);
   EXPECT_EQ(view.Zoom(), 400 * 100 / 192);
   EXPECT_EQ(view.LabelSize().width, TwipsMapping::ForZoom(208, 96, 96).ToDeviceWidth(2880));

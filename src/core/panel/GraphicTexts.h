@@ -1,0 +1,26 @@
+#pragma once
+// The texts the picture properties dialogs show: sizes in the user's units, where a linked
+// picture was found, and the filter of the dialog that saves a copy of an embedded picture.
+
+#include <string>
+
+namespace mirn {
+
+// True when the user's locale measures in the metric system (LC_MEASUREMENT, from the
+// environment as the C library reads it); false for the U.S. system.
+bool LocaleUsesMetric();
+
+// "25.4 x 12.7 mm" (twips ÷ 1440 × 25.4, one decimal) or "1.00 x 0.50 in" (two decimals).
+std::wstring GraphicSizeText(int widthTwips, int heightTwips, bool metric);
+
+// A pixel size taken to twips at the screen's pixels per inch.
+int PixelsToTwips(int pixels, int pixelsPerInch);
+
+// What the linked-picture dialog says of where the picture was found: the path it was
+// found under, "(same)" when that is the stored name, "(not found)" when it is nowhere.
+std::wstring FoundPathText(const std::wstring& storedName, const std::wstring& foundPath);
+
+// The filter of the save-copy dialog: "Portable Network Graphics (PNG)|*.png|All Files (*.*)|*.*||".
+std::wstring SaveCopyFilter(const std::wstring& formatName, const std::wstring& extension);
+
+}  // namespace mirn

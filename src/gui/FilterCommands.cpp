@@ -1,0 +1,154 @@
+#include "gui/FilterCommands.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QMenu>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include "app/AppServices.h"
+#include "app/CommandIds.h"
+#include "app/DocumentController.h"
+#include "app/ImportFilters.h"
+#include "gui/CMainFrame.h"
+#include "gui/ExchangeCommands.h"
+#include "gui/Widgets.h"
+#include "platform/Launcher.h"
+#include "qt/QtText.h"
+
+namespace mirn {
+namespace {
+
+// Starts filter programs as their own processes (never through a shell), tells them the
+// filter socket in MIRN_FILTER_SOCKET, and reports when one ends.
+class FilterRunner final : public QObject, public Launcher {
+ public:
+  FilterRunner(QObject* parent, std::function<void()> ended, std::function<void(const FilterMessage&)> message)
+      : QObject(parent), ended_(std::move(ended)), message_(std::move(message)) {
+    server_ = new QLocalServer(this);
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    const QString name = QStringLiteral("mirn-filters-%1-%2")
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(reinterpret_cast<quintptr>(this), 0, 16);
+    if (server_->listen(name)) {
+      connect(server_, &QLocalServer::newConnection, this, &FilterRunner::Accept);
+    }
+  }
+
+  bool Start(const std::filesystem::path& program, const std::vector<std::string>& arguments) override {
+    auto* process = new QProcess(this);
+    QStringList args;
+    for (const std::string& a : arguments) args << QString::fromStdString(a);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (server_->isListening()) environment.insert(QStringLiteral("MIRN_FILTER_SOCKET"), server_->fullServerName());
+    process->setProcessEnvironment(environment);
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setProgram(PathToQString(program));
+    process->setArguments(args);
+    connect(process, &QProcess::finished, this, [this, process] {
+      process->deleteLater();
+      ended_();
+    });
+    process->start();
+    if (!process->waitForStarted(5000)) {
+      delete process;
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  void Accept() {
+    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+      connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+      connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+        while (socket->canReadLine()) {
+          if (auto m = ParseFilterMessage(socket->readLine(256).toStdString())) message_(*m);
+        }
+      });
+    }
+  }
+
+  QLocalServer* server_ = nullptr;
+  std::function<void()> ended_;
+  std::function<void(const FilterMessage&)> message_;
+};
+
+class FilterCommands final : public QObject {
+ public:
+  FilterCommands(CMainFrame& frame, std::vector<ImportFilter> filters) : QObject(&frame), frame_(frame) {
+    setObjectName(QStringLiteral("FilterCommands"));
+    runner_ = new FilterRunner(
+        this, [this] { Done(); },
+        [this](const FilterMessage& m) {
+          if (m.kind == FilterMessage::Kind::kFilterDone) {
+            Done();
+          } else {
+            controller_->ConversionDone(m.code);
+          }
+        });
+    AppServices& s = frame.Services();
+    controller_ = std::make_unique<ImportFilterController>(s.ui, *runner_, std::move(filters),
+                                                           [&s] { s.document.RefreshStatusText(); });
+  }
+
+  ImportFilterController& Controller() { return *controller_; }
+
+  void Configure(size_t index) {
+    controller_->SetWindowId(static_cast<unsigned long long>(frame_.winId()));
+    controller_->Configure(index);
+  }
+
+  void Done() {
+    controller_->FilterDone();
+    frame_.UpdateCommandStates();
+  }
+
+ private:
+  CMainFrame& frame_;
+  FilterRunner* runner_ = nullptr;
+  std::unique_ptr<ImportFilterController> controller_;
+};
+
+FilterCommands* Find(const CMainFrame& frame) {
+  return frame.findChild<FilterCommands*>(QStringLiteral("FilterCommands"), Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
+void InstallFilterCommands(CMainFrame& frame) {
+  InstallFilterCommands(frame, ScanImportFilters(ImportFilterFolders(frame.Services().folders)));
+}
+
+void InstallFilterCommands(CMainFrame& frame, std::vector<ImportFilter> filters) {
+  auto* commands = new FilterCommands(frame, std::move(filters));
+  const std::vector<ImportFilter>& list = commands->Controller().Filters();
+  for (size_t i = 0; i < list.size(); ++i) {
+    const int n = static_cast<int>(i);
+    frame.SetCommandHandler(cmd::kConfigureFilterFirst + n, [commands, i] { commands->Configure(i); });
+  }
+  SetImportMenuExtender(frame, [commands, &frame](QMenu* import, QMenu* configure) {
+    const std::vector<ImportFilter>& filters = commands->Controller().Filters();
+    for (size_t i = 0; i < filters.size(); ++i) {
+      const QString text = ToQString(filters[i].description);
+      // Importing through a filter is the filter program's own business: the entry is shown
+      // and disabled.
+      QAction* importEntry = import->addAction(text);
+      importEntry->setObjectName(text);
+      importEntry->setEnabled(false);
+      QAction* configureEntry = configure->addAction(text);
+      configureEntry->setObjectName(text);
+      const int id = cmd::kConfigureFilterFirst + static_cast<int>(i);
+      QObject::connect(configureEntry, &QAction::triggered, &frame, [&frame, id] { frame.RunCommand(id); });
+    }
+  });
+}
+
+ImportFilterController* FrameFilterController(const CMainFrame& frame) {
+  FilterCommands* commands = Find(frame);
+  return commands != nullptr ? &commands->Controller() : nullptr;
+}
+
+}  // namespace mirn

@@ -1,0 +1,124 @@
+// Import filters from the main window: listed in both submenus, configured by starting the
+// filter program with the window waiting, and the window back when the program ends or
+// reports that it is done.
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "app/AppServices.h"
+#include "app/CommandIds.h"
+#include "app/DocumentController.h"
+#include "app/ImportFilters.h"
+#include "app/RecentFiles.h"
+#include "app/ZoomState.h"
+#include "gui/CMainFrame.h"
+#include "gui/FilterCommands.h"
+#include "gui/QtUserInterface.h"
+#include "platform/Clock.h"
+#include "platform/KnownFolders.h"
+#include "platform/MemoryProfile.h"
+#include "support/TestSupport.h"
+#include "templates/DDFLibrary.h"
+
+namespace mirn {
+namespace {
+
+namespace fs = std::filesystem;
+
+void WriteProgram(const fs::path& path, const std::string& text) {
+  test::WriteFile(path, text);
+  fs::permissions(path, fs::perms::owner_all);
+}
+
+class FilterCommandsTest : public ::testing::Test {
+ protected:
+  FilterCommandsTest()
+      : folders_(root_.Path()), library_(folders_, fs::path()),
+        document_(ui_, profile_, recent_, zoom_, {nullptr, root_ / "tmp"}),
+        services_{profile_, folders_, library_, ui_, document_, recent_, zoom_, clock_},
+        config_("XDG_CONFIG_HOME", (root_ / "config").string()) {
+    fs::create_directories(root_ / "tmp");
+    const fs::path filters = folders_.Get(KnownFolder::Program) / "filters";
+    // A filter that notes its arguments and ends; the shipped vCard filter, which reports
+    // over the filter socket; a filter without a configuration mode.
+    WriteProgram(filters / "notes", "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/args.txt\"\n");
+    test::WriteFile(filters / "notes.inf", "[Filter]\nAPIVersion=3\nDescription=Notes Filter\nConfigInterface=1\n");
+    fs::copy_file(fs::path(MIRN_SOURCE_DIR) / "data" / "filters" / "vcard2csv", filters / "vcard2csv");
+    fs::copy_file(fs::path(MIRN_SOURCE_DIR) / "data" / "filters" / "vcard2csv.inf", filters / "vcard2csv.inf");
+    test::WriteFile(filters / "plain.inf", "[Filter]\nAPIVersion=3\nDescription=Plain Filter\n");
+    document_.New();
+    frame_ = new CMainFrame(services_);
+    ui_.SetMainWindow(frame_);
+    frame_->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(frame_));
+  }
+  ~FilterCommandsTest() override { delete frame_; }
+
+  QStringList Entries(int submenuId) {
+    QMenu* menu = frame_->Action(submenuId)->menu();
+    Q_EMIT menu->aboutToShow();
+    QStringList texts;
+    for (QAction* a : menu->actions()) texts << a->text() + (a->isEnabled() ? "" : " (disabled)");
+    return texts;
+  }
+
+  test::TempDir root_;
+  FakeKnownFolders folders_;
+  MemoryProfile profile_;
+  SystemClock clock_;
+  DDFLibrary library_;
+  QtUserInterface ui_;
+  RecentFiles recent_;
+  ZoomModel zoom_;
+  DocumentController document_;
+  AppServices services_;
+  test::ScopedEnv config_;
+  CMainFrame* frame_ = nullptr;
+};
+
+TEST_F(FilterCommandsTest, FiltersAreListedAndTheWindowWaitsForTheProgram) {
+  EXPECT_EQ(Entries(cmd::kImportData),
+            (QStringList{"From &CSV File", "From &MRB File (Merge Databases)", "Notes Filter (disabled)",
+                         "Plain Filter (disabled)", "Company Directory (vCard) (disabled)"}));
+  EXPECT_EQ(Entries(cmd::kConfigureImport),
+            (QStringList{"&CSV File", "Notes Filter", "Plain Filter", "Company Directory (vCard)"}));
+
+  ImportFilterController* filters = FrameFilterController(*frame_);
+  ASSERT_NE(filters, nullptr);
+  ASSERT_TRUE(frame_->RunCommand(cmd::kConfigureFilterFirst + 0));
+  EXPECT_FALSE(frame_->isEnabled());
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  QTRY_VERIFY_WITH_TIMEOUT(frame_->isEnabled(), 10000);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  const fs::path args = folders_.Get(KnownFolder::Program) / "filters" / "args.txt";
+  EXPECT_EQ(test::ReadFile(args), "/CONFIG /HWND:" + std::to_string(frame_->winId()) + "\n");
+
+  frame_->RunCommand(cmd::kConfigureFilterFirst + 1);  // no configuration mode
+  EXPECT_TRUE(frame_->isEnabled());
+  EXPECT_FALSE(filters->Waiting());
+}
+
+TEST_F(FilterCommandsTest, TheVcardFilterConvertsAndReportsOverTheFilterSocket) {
+  test::WriteFile(root_ / "directory.vcf",
+                  "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Reception\r\nTEL;TYPE=WORK:201\r\nEND:VCARD\r\n"
+                  "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:No Number\r\nEND:VCARD\r\n");
+  test::WriteFile(root_ / "config" / "Mirn" / "filters" / "vcard2csv.ini",
+                  "[vCard]\nSource=" + (root_ / "directory.vcf").string() +
+                      "\nTarget=" + (root_ / "directory.csv").string() + "\nTypeCode=T3\n");
+  ImportFilterController* filters = FrameFilterController(*frame_);
+  ASSERT_TRUE(frame_->RunCommand(cmd::kConfigureFilterFirst + 2));
+  EXPECT_TRUE(filters->Waiting());
+  QTRY_VERIFY_WITH_TIMEOUT(!filters->Waiting(), 10000);
+  EXPECT_TRUE(frame_->isEnabled());
+  EXPECT_EQ(filters->LastConversionResult(), 1);
+  EXPECT_EQ(test::ReadFile(root_ / "directory.csv"),
+            "\xEF\xBB\xBF; written by the vcard2csv import filter\r\n\"201\",\"T3\",\"Reception\"\r\n");
+}
+
+}  // namespace
+}  // namespace mirn
