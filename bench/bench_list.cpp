@@ -148,7 +148,7 @@ void BM_Add_Creation(benchmark::State& state) {
     auto db = NewDatabase();
     ScriptedUserInterface ui;
     state.ResumeTiming();
-    const auto outcome = CreateExtensions(*db, Library(), ui, {*ids, {}, kAddTypeCode, {}});
+    const auto outcome = CreateExtensions(*db, Library(), ui, {*ids, {}, kAddTypeCode, {}, TextFormat{}});
     if (!outcome.ok) state.SkipWithError("creation failed");
   }
 }
@@ -158,7 +158,9 @@ void BM_Add_Reference(benchmark::State& state) {
   std::vector<std::pair<int, std::wstring>> defaults;
   for (const CDDFObject& object : Library().GetTemplate(kAddTypeCode)->GetObjects()) {
     const std::wstring text = DefaultFieldText(object.flags, object.GetCaption());
-    if (object.IsTextField() && !text.empty()) defaults.emplace_back(static_cast<int>(object.id), text);
+    if (object.IsTextField() && !text.empty()) {
+      defaults.emplace_back(static_cast<int>(object.id), StoredDefaultText(text, TextFormat{}));
+    }
   }
   for (auto _ : state) {
     state.PauseTiming();

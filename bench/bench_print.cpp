@@ -90,17 +90,6 @@ std::unique_ptr<MRBBase> MakeDatabase(int labels) {
   return db;
 }
 
-class Yes final : public PrintJobUi {
- public:
-  bool ConfirmRun(const PrintRun&, const RunLayout&, int, int&) override { return true; }
-  void ShowMessage(const std::wstring&, MessageIcon) override {}
-  void BeginProgress(long long) override {}
-  void ProgressLine(const std::wstring&) override {}
-  void ProgressStep(long long) override {}
-  bool StopRequested() override { return false; }
-  void EndProgress() override {}
-};
-
 double PeakResidentMiB() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
@@ -126,7 +115,7 @@ void BM_PrintPdf(benchmark::State& state) {
     request.mode = *printer->DefaultDeviceMode(request.printer);
     request.title = L"bench.mrb";
     for (std::wstring id; db->GetNextExtension(id, id);) request.ids.push_back(id);
-    Yes ui;
+    QuietPrintJobUi ui;
     const PrintJobResult result = PrintLabels(*printer, request, *db, library, {L"PDF"}, ui, {});
     if (result.outcome != PrintOutcome::Completed) state.SkipWithError("the job did not complete");
     pages = result.pagesPrinted;

@@ -9,7 +9,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config clang libclang-rt-14-dev
   # libraries
   libsqlite3-dev sqlite3 libboost-dev libpugixml-dev nlohmann-json3-dev libssl-dev
-  libxlsxwriter-dev libgsf-1-dev libcurl4-openssl-dev libcups2-dev
+  libxlsxwriter-dev libgsf-1-dev libcurl4-openssl-dev libcups2-dev zlib1g-dev
   qt6-base-dev qt6-svg-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -6,7 +6,13 @@
 #include "util/Text.h"
 
 namespace mirn::cli {
-std::string Quoted(std::wstring_view id) { return "'" + ToUtf8(id) + "'"; }
+std::string Quoted(std::wstring_view id) {
+  // Appended in place: "'" + temporary + "'" trips GCC 12's -Wrestrict in optimised builds.
+  std::string out = "'";
+  out += ToUtf8(id);
+  out += '\'';
+  return out;
+}
 
 std::string Describe(int code, std::wstring_view id) {
   std::string text;

@@ -41,6 +41,7 @@ void InstallDocumentCommands(CMainFrame& frame);
 void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
 void InstallFilterCommands(CMainFrame& frame);
 void InstallListCommands(CMainFrame& frame);
+void InstallPrintCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
 class CMainFrame::DocumentEvents : public DocumentListener {
@@ -82,6 +83,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallListCommands(*this);
   InstallLabelCommands(*this);
   InstallFindCommands(*this);
+  InstallPrintCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();

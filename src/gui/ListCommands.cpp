@@ -7,6 +7,7 @@
 #include "app/DocumentController.h"
 #include "app/ExtensionCreator.h"
 #include "gui/CAddExtDialog.h"
+#include "text/TextFormat.h"
 #include "gui/CExtNameDlg.h"
 #include "gui/CMainFrame.h"
 #include "gui/ListPanel.h"
@@ -77,7 +78,9 @@ bool RunNewExtension(QWidget* parent, MRBBase& db, DDFLibrary& library, Profile&
   const std::wstring selectedType = selected.empty() ? std::wstring() : list.List().TypeCode(list.List().FindRow(selected.front()));
   CAddExtDialog dialog(db, library, profile, selectedType, parent);
   if (dialog.exec() != QDialog::Accepted) return false;
-  const AddExtensionsOutcome outcome = CreateExtensions(db, library, ui, dialog.Request(), commitEdits);
+  AddExtensionsRequest request = dialog.Request();
+  request.plainTextFormat = GetDefaultFont(profile);
+  const AddExtensionsOutcome outcome = CreateExtensions(db, library, ui, request, commitEdits);
   // Rows written before a Cancel in the replace question stay, so the list shows them too.
   if (outcome.ok) {
     list.SelectAdded(dialog.Request().ids);

@@ -34,6 +34,8 @@ ListPanel::ListPanel(DDFLibrary& library, UserInterface& ui, QWidget* parent)
   horizontalHeader()->setSortIndicatorShown(true);
   horizontalHeader()->setSortIndicator(ExtensionListModel::kExtension, Qt::AscendingOrder);
   horizontalHeader()->setSectionsClickable(true);
+  // The last column fills the width the first two leave.
+  horizontalHeader()->setStretchLastSection(true);
   setColumnWidth(ExtensionListModel::kExtension, 100);
   setColumnWidth(ExtensionListModel::kModel, 150);
   setColumnWidth(ExtensionListModel::kName, 100);
@@ -64,7 +66,6 @@ void ListPanel::Rebuild() {
   WaitCursor wait(ui_);
   list_.Rebuild();
   horizontalHeader()->setSortIndicator(list_.SortColumn(), list_.SortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
-  FitLastColumn();
 }
 
 void ListPanel::RefreshRow(const std::wstring& id) { list_.RefreshRow(id); }
@@ -187,18 +188,6 @@ void ListPanel::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QTableView::keyPressEvent(event);
-}
-
-void ListPanel::resizeEvent(QResizeEvent* event) {
-  QTableView::resizeEvent(event);
-  FitLastColumn();
-}
-
-// The last column fills what the first two leave, never narrower than its title.
-void ListPanel::FitLastColumn() {
-  const int used = columnWidth(ExtensionListModel::kExtension) + columnWidth(ExtensionListModel::kModel);
-  const int title = horizontalHeader()->sectionSizeHint(ExtensionListModel::kName);
-  setColumnWidth(ExtensionListModel::kName, std::max(title, viewport()->width() - used));
 }
 
 }  // namespace mirn

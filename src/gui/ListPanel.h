@@ -61,13 +61,11 @@ class ListPanel final : public QTableView {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void OnViewSelectionChanged();
   void OnCoreSelectionChanged();
   void ShowContextMenu(const QPoint& globalPos);
-  void FitLastColumn();
 
   ExtensionListModel list_;
   UserInterface& ui_;

@@ -8,7 +8,7 @@ namespace mirn {
 
 PainterCanvasFactory DefaultCanvasFactory() {
   return [](QPainter& painter, QPagedPaintDevice& device) {
-    return std::make_shared<QPainterCanvas>(painter, device.logicalDpiX(), device.logicalDpiY());
+    return std::make_shared<QPainterCanvas>(painter, device.logicalDpiX(), device.logicalDpiY(), true);
   };
 }
 
@@ -29,6 +29,7 @@ bool PainterDocument::StartPage() {
   ++pages_;
   painter_->resetTransform();
   painter_->translate(offset_);
+  if (auto* canvas = dynamic_cast<QPainterCanvas*>(canvas_.get())) canvas->NewPage();
   return true;
 }
 

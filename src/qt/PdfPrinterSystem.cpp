@@ -7,6 +7,7 @@
 #include "platform/AtomicWrite.h"
 #include "platform/OutputFile.h"
 #include "qt/PaperSizes.h"
+#include "print/PdfCompactor.h"
 #include "qt/QtText.h"
 #include "util/Text.h"
 
@@ -82,12 +83,14 @@ std::unique_ptr<PrintDocument> PdfPrinterSystem::StartDocument(const std::wstrin
         const bool painted = p.end();
         device.reset();  // the writer finishes the document into the buffer
         if (!painted || pages == 0) return pages == 0 && painted;
+        // Qt places every glyph on its own; the file is written with whole runs.
+        const QByteArray& made = buffer->data();
+        std::string bytes(made.constData(), static_cast<size_t>(made.size()));
+        std::string compact = CompactPdf(bytes);
+        if (compact.size() < bytes.size()) bytes = std::move(compact);
         auto out = OutputFile::Begin(target, lastError.get());
         if (!out) return false;
-        const QByteArray& bytes = buffer->data();
-        return WriteAll(out->Descriptor(), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
-                        lastError.get()) &&
-               out->Commit(lastError.get());
+        return WriteAll(out->Descriptor(), bytes, lastError.get()) && out->Commit(lastError.get());
       });
 }
 

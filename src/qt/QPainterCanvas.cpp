@@ -48,7 +48,7 @@ std::shared_ptr<const Picture> QtPictureLoader::LoadBytes(std::string_view bytes
   return Read(reader);
 }
 
-QPainterCanvas::QPainterCanvas(QPainter& painter, int dpiX, int dpiY) : painter_(painter) {
+QPainterCanvas::QPainterCanvas(QPainter& painter, int dpiX, int dpiY, bool paper) : painter_(painter), paper_(paper) {
   QPaintDevice* device = painter.device();
   dpiX_ = dpiX > 0 ? dpiX : (device ? device->logicalDpiX() : 96);
   dpiY_ = dpiY > 0 ? dpiY : (device ? device->logicalDpiY() : 96);
@@ -141,6 +141,18 @@ std::vector<int> QPainterCanvas::GetCharWidths(std::wstring_view text) const {
 void QPainterCanvas::DrawText(int x, int baselineY, std::wstring_view text,
                               const std::vector<int>* advances) {
   if (text.empty()) return;
+  if (paper_ && current_) {
+    int width = 0;
+    if (advances) {
+      for (int a : *advances) width += a;
+    } else {
+      width = current_->metrics.horizontalAdvance(ToQString(text));
+    }
+    const QFontMetrics& q = current_->metrics;
+    // Italic and overhanging glyphs may reach a little past their advances.
+    const int overhang = q.averageCharWidth() / 2;
+    WillPaint(QRect(x - overhang, baselineY - q.ascent(), width + 2 * overhang, q.ascent() + q.descent()));
+  }
   painter_.setPen(ToQColor(textColor_));
   if (!advances) {
     painter_.drawText(x, baselineY, ToQString(text));
@@ -171,11 +183,13 @@ QBrush QPainterCanvas::ToQBrush(const Brush& brush) const {
 
 void QPainterCanvas::FillRect(const DeviceRect& rect, Color color) {
   if (rect.IsEmpty()) return;
+  WillPaint(ToQRect(rect));
   painter_.fillRect(ToQRect(rect), ToQColor(color));
 }
 
 void QPainterCanvas::FrameRect(const DeviceRect& rect, Color color) {
   if (rect.IsEmpty()) return;
+  WillPaint(ToQRect(rect));
   painter_.setPen(QPen(ToQColor(color), 0));
   painter_.setBrush(Qt::NoBrush);
   painter_.drawRect(OutlineRect(rect));
@@ -183,6 +197,7 @@ void QPainterCanvas::FrameRect(const DeviceRect& rect, Color color) {
 
 void QPainterCanvas::DrawRectangle(const DeviceRect& rect, const Pen& pen, const Brush& brush) {
   if (rect.IsEmpty()) return;
+  WillPaint(ToQRect(rect));
   if (pen.style == PenStyle::Null) {
     if (!brush.hollow) FillRect(rect, brush.color);
     return;
@@ -195,6 +210,7 @@ void QPainterCanvas::DrawRectangle(const DeviceRect& rect, const Pen& pen, const
 void QPainterCanvas::DrawRoundRect(const DeviceRect& rect, int ellipseWidth, int ellipseHeight,
                                    const Pen& pen, const Brush& brush) {
   if (rect.IsEmpty()) return;
+  WillPaint(ToQRect(rect));
   painter_.save();
   painter_.setRenderHint(QPainter::Antialiasing, true);
   painter_.setPen(ToQPen(pen));
@@ -206,6 +222,7 @@ void QPainterCanvas::DrawRoundRect(const DeviceRect& rect, int ellipseWidth, int
 
 void QPainterCanvas::DrawEllipse(const DeviceRect& rect, const Pen& pen, const Brush& brush) {
   if (rect.IsEmpty()) return;
+  WillPaint(ToQRect(rect));
   painter_.save();
   painter_.setRenderHint(QPainter::Antialiasing, true);
   painter_.setPen(ToQPen(pen));
@@ -215,12 +232,15 @@ void QPainterCanvas::DrawEllipse(const DeviceRect& rect, const Pen& pen, const B
 }
 
 void QPainterCanvas::DrawLine(int x1, int y1, int x2, int y2, const Pen& pen) {
+  WillPaint(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)))
+                .adjusted(-pen.width, -pen.width, pen.width + 1, pen.width + 1));
   painter_.setPen(ToQPen(pen));
   painter_.drawLine(x1, y1, x2, y2);
 }
 
 void QPainterCanvas::DrawFocusRect(const DeviceRect& rect) {
   if (rect.IsEmpty()) return;
+  WillPaint(ToQRect(rect));
   QPen pen(Qt::black, 0);
   pen.setCosmetic(true);
   pen.setDashPattern({1, 1});
@@ -232,6 +252,7 @@ void QPainterCanvas::DrawFocusRect(const DeviceRect& rect) {
 void QPainterCanvas::DrawPicture(const Picture& picture, const DeviceRect& rect) {
   const auto* qt = dynamic_cast<const QtPicture*>(&picture);
   if (!qt || rect.IsEmpty()) return;
+  WillPaint(ToQRect(rect));
   painter_.save();
   painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
   painter_.drawImage(ToQRect(rect), qt->Image());
@@ -244,10 +265,26 @@ void QPainterCanvas::ResetClip() { painter_.setClipping(false); }
 // The off-screen layer is opaque (filled with the background first) and clipped to its
 // rectangle, so drawing it in place under a clip and a translation gives the same picture as
 // a bitmap copied there, without the copy, and keeps text as text on printers and in PDF.
+// On paper a white fill over nothing changes nothing and a clip that nothing reaches cuts
+// nothing: both are left out until they would make a difference.
 void QPainterCanvas::BeginLayer(const DeviceRect& rect) {
   painter_.save();
-  painter_.setClipRect(ToQRect(rect), Qt::IntersectClip);
-  painter_.fillRect(ToQRect(rect), ToQColor(background_));
+  if (!paper_) {
+    painter_.setClipRect(ToQRect(rect), Qt::IntersectClip);
+    painter_.fillRect(ToQRect(rect), ToQColor(background_));
+  } else {
+    const QRect page = painter_.transform().mapRect(ToQRect(rect));
+    const bool covers = background_ != kWhite ||
+                        std::any_of(marks_.begin(), marks_.end(), [&](const QRect& m) { return m.intersects(page); });
+    Layer layer{page, QSize(rect.Width(), rect.Height()), false};
+    if (covers) {
+      painter_.setClipRect(ToQRect(rect), Qt::IntersectClip);
+      painter_.fillRect(ToQRect(rect), ToQColor(background_));
+      layer.clipped = true;
+      marks_.push_back(page);
+    }
+    open_.push_back(layer);
+  }
   painter_.translate(rect.left, rect.top);
   ++layers_;
 }
@@ -255,8 +292,23 @@ void QPainterCanvas::BeginLayer(const DeviceRect& rect) {
 void QPainterCanvas::EndLayer() {
   if (layers_ == 0) return;
   --layers_;
+  if (paper_ && !open_.empty()) open_.pop_back();
   painter_.restore();
   if (current_) painter_.setFont(current_->font);
+}
+
+void QPainterCanvas::WillPaint(const QRect& rect) {
+  if (!paper_) return;
+  const QRect page = painter_.transform().mapRect(rect);
+  if (!open_.empty()) {
+    Layer& layer = open_.back();
+    if (!layer.clipped && !layer.page.contains(page)) {
+      // Current coordinates are the layer's own, its corner at (0, 0).
+      painter_.setClipRect(QRect(QPoint(0, 0), layer.size), Qt::IntersectClip);
+      layer.clipped = true;
+    }
+  }
+  marks_.push_back(page.intersected(open_.empty() ? page : open_.back().page));
 }
 
 }  // namespace mirn

@@ -39,8 +39,14 @@ class QtPictureLoader final : public PictureLoader {
 class QPainterCanvas final : public Canvas {
  public:
   // Draws with an active painter, which must outlive the canvas. The resolution is the
-  // device's logical resolution unless given.
-  explicit QPainterCanvas(QPainter& painter, int dpiX = 0, int dpiY = 0);
+  // device's logical resolution unless given. On paper (a printer or a PDF page, which
+  // starts white) an off-screen layer is filled only where something was drawn beneath it,
+  // and clipped only once something drawn in it reaches beyond it: the page looks the same,
+  // and a PDF does not carry a clip path and a white fill for every field.
+  explicit QPainterCanvas(QPainter& painter, int dpiX = 0, int dpiY = 0, bool paper = false);
+
+  // A new page on paper: nothing is drawn on it yet.
+  void NewPage() { marks_.clear(); }
 
   int DpiX() const override { return dpiX_; }
   int DpiY() const override { return dpiY_; }
@@ -83,6 +89,14 @@ class QPainterCanvas final : public Canvas {
   };
   const ResolvedFont& Resolve(const FontSpec& spec);
   QPen ToQPen(const Pen& pen) const;
+  // Before anything is painted at `rect` (current coordinates): on paper, remembers the
+  // place and clips the open layer when the drawing reaches beyond it.
+  void WillPaint(const QRect& rect);
+  struct Layer {
+    QRect page;            // the layer's rectangle in page coordinates
+    QSize size;
+    bool clipped = false;
+  };
   QBrush ToQBrush(const Brush& brush) const;
 
   QPainter& painter_;
@@ -94,6 +108,9 @@ class QPainterCanvas final : public Canvas {
   // Fonts are resolved once per request; labels ask for the same few again and again.
   std::map<std::tuple<std::wstring, int, int, bool, bool, bool>, std::unique_ptr<ResolvedFont>> fonts_;
   int layers_ = 0;
+  bool paper_ = false;
+  std::vector<Layer> open_;    // the open layers on paper, innermost last
+  std::vector<QRect> marks_;   // what was drawn on this page, page coordinates
 };
 
 }  // namespace mirn

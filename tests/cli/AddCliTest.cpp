@@ -1,6 +1,8 @@
 // mirn-cli add with ID texts as the dialog takes them, and list --sort.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <sstream>
 
 #include "support/TestSupport.h"
@@ -43,8 +45,11 @@ TEST_F(AddCli, RangesLiteralsAndDefaultTexts) {
   EXPECT_EQ(Ok({"add", file(), "110-100", "HD40", "--name", " Desk "}), "100\n101\n102\n103\n104\n105\n106\n107\n108\n109\n110\n");
   Ok({"add", file(), "\"5-7\", a-b; 01-3", "hd60"});
   EXPECT_EQ(Ids({"--sort", "extension"}), "1 2 3 5-7 100 101 102 103 104 105 106 107 108 109 110 a-b");
-  // Default texts of the layout are stored; the name is trimmed.
-  EXPECT_EQ(Ok({"fields", file(), "105"}), "1201\t{EXT}\n1202\t{NAME}\n");
+  // Default texts of the layout are stored with their codes; the name is trimmed.
+  const auto fields = nlohmann::json::parse(Ok({"fields", file(), "105", "--json"}));
+  ASSERT_EQ(fields.size(), 2u);
+  EXPECT_EQ(fields[0]["display"], "105");
+  EXPECT_EQ(fields[1]["display"], "Desk");
   EXPECT_NE(Ok({"list", file()}).find("105\tHD40\tDesk\t"), std::string::npos);
 
   const auto big = Cli({"add", file(), "200-230", "HD60"});
@@ -80,7 +85,9 @@ TEST_F(AddCli, UnknownLayoutConflictsAndNames) {
 
   Ok({"set-field", file(), "4", "1201", "own text"});
   Ok({"add", file(), "9", "HD40", "--copy-from", "4"});
-  EXPECT_EQ(Ok({"fields", file(), "9"}), "1201\town text\n1202\t{NAME}\n");
+  const std::string copied = Ok({"fields", file(), "9"});
+  EXPECT_EQ(copied.substr(0, 14), "1201\town text\n");
+  EXPECT_EQ(copied, Ok({"fields", file(), "4"}));
   EXPECT_EQ(Cli({"add", file(), "10", "HD40", "--copy-from", "404"}).exitCode, 1);
 }
 

@@ -2,6 +2,8 @@
 // replace through three fields in the main window with the find/replace editor.
 
 #include <QCheckBox>
+#include <QDir>
+#include <QScreen>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -195,6 +197,59 @@ TEST_F(FindAndCopyStylesTest, AReplaceRunsThroughThreeFieldsInTheEditor) {
   EXPECT_EQ(session->Editor(), nullptr);
   EXPECT_FALSE(session->Controller().CanContinue());
 
+  ui_.messageAnswers = {mb::kIdNo};
+  frame->close();
+  delete frame;
+}
+
+// Pictures for a person to look at: with MIRN_SCREENSHOT_DIR set (under xvfb-run with
+// QT_QPA_PLATFORM=xcb), the wizard's pages, the dialogs and the main window with the
+// find/replace editor over a field are saved there. Skipped otherwise.
+TEST_F(FindAndCopyStylesTest, Screenshots) {
+  const QString dir = qEnvironmentVariable("MIRN_SCREENSHOT_DIR");
+  if (dir.isEmpty()) GTEST_SKIP() << "MIRN_SCREENSHOT_DIR not set";
+  const auto save = [&](QWidget* w, const char* name) {
+    QTest::qWait(200);
+    EXPECT_TRUE(w->grab().save(QDir(dir).filePath(QString(name) + ".png")));
+  };
+  Set(L"1", 1210, Format(L"Liberation Sans", 28, true), L"Reception {EXT}");
+  Set(L"1", 1212, Format(L"Liberation Sans", 20), L"red line\nsecond red");
+  CCopyStylesWizard wizard(*db_, *layouts_.library, ui_);
+  wizard.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&wizard));
+  save(&wizard, "copystyles-1");
+  wizard.GoNext();
+  SelectRows(wizard.SourceList(), {0});
+  save(&wizard, "copystyles-2");
+  wizard.GoNext();
+  SelectRows(wizard.DestinationList(), {0, 1});
+  save(&wizard, "copystyles-3");
+  wizard.GoNext();
+  wizard.StyleList()->item(2)->setCheckState(Qt::Checked);
+  wizard.StyleList()->item(6)->setCheckState(Qt::Checked);
+  save(&wizard, "copystyles-4");
+  wizard.GoNext();
+  save(&wizard, "copystyles-5");
+  wizard.hide();
+
+  SearchState last;
+  last.findText = L"red";
+  last.replaceText = L"blue";
+  CFindDlg replace(FindMode::Replace, last, true);
+  replace.show();
+  save(&replace, "replace-dialog");
+  replace.hide();
+
+  auto* frame = new CMainFrame(services_);
+  frame->resize(1000, 640);
+  frame->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+  auto* session = frame->findChild<FindSession*>();
+  session->Start({L"red", L"blue", false, FindMode::Replace, true});
+  QTRY_VERIFY(session->Editor() != nullptr);
+  QTest::qWait(400);
+  EXPECT_TRUE(frame->screen()->grabWindow(0).save(QDir(dir).filePath("replace-editor.png")));
+  session->Editor()->Cancel();
   ui_.messageAnswers = {mb::kIdNo};
   frame->close();
   delete frame;

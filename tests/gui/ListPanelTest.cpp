@@ -28,6 +28,7 @@
 #include "store/OpenDatabase.h"
 #include "support/ListLayouts.h"
 #include "support/TestSupport.h"
+#include "text/TextFormat.h"
 
 namespace mirn::test {
 namespace {
@@ -185,7 +186,7 @@ TEST_F(ListPanelTest, AddDialogCreatesARangeNamedByTheWizard) {
   ASSERT_TRUE(RunNewExtension(nullptr, *db, *layouts.library, profile, ui, *panel));
   EXPECT_EQ(db->GetName(L"22"), L"Bert");
   EXPECT_EQ(db->GetTypeCode(L"23"), L"HX60");
-  EXPECT_EQ(db->GetField(L"21", 1220), L"Line");
+  EXPECT_EQ(db->GetField(L"21", 1220), WriteRtf(GetDefaultFont(profile), L"Line"));
   EXPECT_EQ(panel->SelectedIds(), (Ids{L"21", L"22", L"23"}));
   EXPECT_EQ(Column(0), QStringList({"1", "2", "10", "21", "22", "23"}));
   EXPECT_EQ(profile.GetString(L"Preferences", L"Default Manufacturer", L""), L"Halden");

@@ -20,22 +20,10 @@
 #include "platform/MemoryProfile.h"
 #include "platform/OsRelease.h"
 #include "gui/CXMessageBox.h"
+#include "gui/ScreenshotSupport.h"
 
 namespace mirn {
 namespace {
-
-QString ShotDir() { return qEnvironmentVariable("MIRN_SCREENSHOT_DIR"); }
-
-void Save(QWidget* widget, const QString& name) {
-  widget->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
-  QTest::qWait(150);
-  const QString path = QDir(ShotDir()).filePath(name + ".png");
-  EXPECT_TRUE(widget->grab().save(path)) << path.toStdString();
-}
-
-#define MIRN_NEED_SHOT_DIR() \
-  if (ShotDir().isEmpty()) GTEST_SKIP() << "MIRN_SCREENSHOT_DIR not set"
 
 TEST(Screenshot, MessageBoxes) {
   MIRN_NEED_SHOT_DIR();

@@ -18,7 +18,12 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/KnownFolders.h"
+#include "print/PartialSheets.h"
+#include "print/PrintLabels.h"
 #include "print/PrinterStatus.h"
+#include "store/OpenDatabase.h"
+#include "templates/DDFLibrary.h"
 #include "qt/CupsPrinterSystem.h"
 #include "qt/PainterDocument.h"
 #include "support/TestSupport.h"
@@ -182,6 +187,59 @@ TEST(PrintSpooler, PrintsAJobThroughARealCupsQueue) {
   EXPECT_EQ(words, 3u) << text.out;
   // Device units start at the printable area, which begins `offsetLeft` from the edge.
   EXPECT_NEAR(secondX, 72.0 * (caps->dpiX + caps->offsetLeft + firstWordAdvance) / caps->dpiX, 0.5) << text.out;
+}
+
+// Labels of the sample printed through the queue as the Print command prints them: the job
+// reaches the spooler, comes out, and the half-used sheet is remembered for the queue.
+TEST(PrintSpooler, LabelsPrintThroughTheQueueAndTheSheetIsRemembered) {
+  const std::string why = WhyNoSpooler();
+  if (!why.empty()) GTEST_SKIP() << why;
+  test::TempDir dir;
+  PrivateSpooler spooler(dir.Path());
+  if (!spooler.WaitReady()) GTEST_SKIP() << "cupsd could not start here: " << spooler.ErrorLog();
+  test::ScopedEnv server("CUPS_SERVER", spooler.Socket().string());
+  ASSERT_EQ(test::RunProcess({kLpadmin, "-h", spooler.Socket().string(), "-p", kQueue, "-E", "-v", "cups-pdf:/", "-P",
+                              kCupsPdfPpd})
+                .exitCode,
+            0);
+
+  FakeKnownFolders folders(dir.Path());
+  folders.Set(KnownFolder::Program, fs::path(MIRN_BINARY_DIR) / "bin");
+  DDFLibrary library(folders, false);
+  library.ScanAll();
+  fs::copy_file(fs::path(MIRN_BINARY_DIR) / "bin" / "samples" / "sample-labels.mrb", dir / "labels.mrb");
+  int code = 0;
+  std::unique_ptr<MRBBase> db = OpenDatabase(dir / "labels.mrb", code);
+  ASSERT_TRUE(db) << code;
+
+  CupsPrinterSystem printers;
+  PartialSheetStore sheets(dir / "Partial Sheets.xml");
+  PrintLabelsRequest request;
+  request.printer = FromUtf8(kQueue);
+  request.mode = *printers.DefaultDeviceMode(request.printer);
+  request.title = L"mirn-spooler-labels-" + std::to_wstring(getpid());
+  request.ids = {L"201", L"202", L"203"};
+  request.partialSheets = &sheets;
+  QuietPrintJobUi ui;
+  const PrintJobResult result = PrintLabels(printers, request, *db, library, {request.printer}, ui, {});
+  EXPECT_EQ(result.outcome, PrintOutcome::Completed);
+  EXPECT_TRUE(result.documentEnded);
+  EXPECT_EQ(result.labelsPrinted, 3);
+  EXPECT_EQ(sheets.NextSlot(L"HD40", request.printer, 30), 3);
+
+  const fs::path out = fs::path(getpwuid(geteuid())->pw_dir) / "PDF";
+  fs::path written;
+  for (int i = 0; i < 300 && written.empty(); ++i) {
+    std::this_thread::sleep_for(100ms);
+    if (printers.Info(request.printer)->queuedJobs != 0 || !fs::exists(out)) continue;
+    for (const auto& entry : fs::directory_iterator(out)) {
+      if (entry.path().filename().string().find(ToUtf8(request.title)) != std::string::npos) written = entry.path();
+    }
+  }
+  ASSERT_FALSE(written.empty()) << "no output in " << out << "\n" << spooler.ErrorLog();
+  EXPECT_NE(test::RunProcess({"/usr/bin/pdfinfo", written.string()}).out.find("Pages:           1\n"),
+            std::string::npos);
+  fs::remove(written);
 }
 
 }  // namespace

@@ -296,7 +296,7 @@ int RunAdd(const std::vector<std::string>& args, Context& c) {
   }
   bool namesOk = true;
   AddExtensionsRequest request{*ids, AddNames(parsed, ids->size(), c, namesOk), FromUtf8(p[2]),
-                               FromUtf8(parsed.Value("copy-from").value_or(""))};
+                               FromUtf8(parsed.Value("copy-from").value_or("")), GetDefaultFont(c.profile)};
   if (!namesOk) return kExitFailed;
 
   auto db = OpenOrReport(p[0], c);

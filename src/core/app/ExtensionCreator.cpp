@@ -22,12 +22,12 @@ struct FieldDefault {
   std::wstring text;
 };
 
-std::vector<FieldDefault> TemplateDefaults(const CDDFTemplate& layout) {
+std::vector<FieldDefault> TemplateDefaults(const CDDFTemplate& layout, const std::optional<TextFormat>& format) {
   std::vector<FieldDefault> defaults;
   for (const CDDFObject& object : layout.GetObjects()) {
     if (!object.IsTextField()) continue;
-    std::wstring text = DefaultFieldText(object.flags, object.GetCaption());
-    if (!text.empty()) defaults.push_back({static_cast<int>(object.id), std::move(text)});
+    const std::wstring text = DefaultFieldText(object.flags, object.GetCaption());
+    if (!text.empty()) defaults.push_back({static_cast<int>(object.id), StoredDefaultText(text, format)});
   }
   return defaults;
 }
@@ -64,6 +64,11 @@ std::wstring DefaultFieldText(std::uint32_t flags, const std::wstring& caption) 
   return Trim(caption);
 }
 
+std::wstring StoredDefaultText(const std::wstring& text, const std::optional<TextFormat>& format) {
+  const bool rtf = text.rfind(L"{\\rtf", 0) == 0;
+  return rtf || !format ? text : WriteRtf(*format, text);
+}
+
 AddExtensionsOutcome CreateExtensions(MRBBase& db, DDFLibrary& library, UserInterface& ui,
                                       const AddExtensionsRequest& request,
                                       const std::function<void()>& commitEdits) {
@@ -86,7 +91,7 @@ AddExtensionsOutcome CreateExtensions(MRBBase& db, DDFLibrary& library, UserInte
     outcome.unknownTypeCode = true;
     return outcome;
   }
-  const std::vector<FieldDefault> defaults = copyFrom.empty() ? TemplateDefaults(*layout)
+  const std::vector<FieldDefault> defaults = copyFrom.empty() ? TemplateDefaults(*layout, request.plainTextFormat)
                                                               : std::vector<FieldDefault>();
 
   bool replaceAll = false;

@@ -4,9 +4,13 @@
 // extension from the layout's default texts or copying another extension's fields and
 // pictures. An ID that exists is replaced only after the "Replace Extension" question.
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "text/TextFormat.h"
 
 namespace mirn {
 
@@ -19,6 +23,10 @@ struct AddExtensionsRequest {
   std::vector<std::wstring> names;  // one per ID; missing entries count as empty
   std::wstring typeCode;
   std::wstring copyFromId;  // empty: fill from the layout's default texts
+  // The format a default text that is plain text (not RTF) is stored in, so that its braces
+  // stay code braces ({EXT} shows the extension's ID) instead of reading as RTF groups.
+  // Nothing: default texts are stored as the layout holds them.
+  std::optional<TextFormat> plainTextFormat;
 };
 
 struct AddExtensionsOutcome {
@@ -39,5 +47,7 @@ AddExtensionsOutcome CreateExtensions(MRBBase& db, DDFLibrary& library, UserInte
 // The default text of a text object as a new extension stores it: trimmed, and empty for a
 // second-kind text field whose default is the comment placeholder.
 std::wstring DefaultFieldText(std::uint32_t flags, const std::wstring& caption);
+// The stored form of a default text: RTF as it is, plain text written in `format`.
+std::wstring StoredDefaultText(const std::wstring& text, const std::optional<TextFormat>& format);
 
 }  // namespace mirn

@@ -187,18 +187,26 @@ void ExtensionListModel::Sort(int column, bool ascending) {
     });
     std::vector<std::uint32_t> rank(models_.size());
     for (std::uint32_t i = 0; i < byText.size(); ++i) rank[byText[i]] = i;
-    std::stable_sort(order_.begin(), order_.end(), [&](std::uint32_t a, std::uint32_t b) {
-      const std::uint32_t ra = rank[rows_[a - firstKey_].model];
-      const std::uint32_t rb = rank[rows_[b - firstKey_].model];
-      return ascending ? ra < rb : ra > rb;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> ranked;  // (rank, key)
+    ranked.reserve(order_.size());
+    for (const std::uint32_t key : order_) ranked.emplace_back(rank[rows_[key - firstKey_].model], key);
+    std::stable_sort(ranked.begin(), ranked.end(), [ascending](const auto& a, const auto& b) {
+      return ascending ? a.first < b.first : a.first > b.first;
     });
+    for (std::size_t i = 0; i < ranked.size(); ++i) order_[i] = ranked[i].second;
   } else {
+    // Sort (text, key) pairs held contiguously, so comparisons do not chase the row store.
     const bool byName = column == kName;
-    std::stable_sort(order_.begin(), order_.end(), [&](std::uint32_t a, std::uint32_t b) {
-      const Row& ra = rows_[a - firstKey_];
-      const Row& rb = rows_[b - firstKey_];
-      return less(byName ? CompareLogical(ra.name, rb.name) : CompareLogical(ra.id, rb.id));
+    std::vector<std::pair<const std::wstring*, std::uint32_t>> keyed;
+    keyed.reserve(order_.size());
+    for (const std::uint32_t key : order_) {
+      const Row& r = rows_[key - firstKey_];
+      keyed.emplace_back(byName ? &r.name : &r.id, key);
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [&](const auto& a, const auto& b) {
+      return less(CompareLogical(*a.first, *b.first));
     });
+    for (std::size_t i = 0; i < keyed.size(); ++i) order_[i] = keyed[i].second;
   }
   positionsValid_ = false;
   Notify(&ExtensionListObserver::EndReset);

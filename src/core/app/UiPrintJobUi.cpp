@@ -9,16 +9,33 @@
 namespace mirn {
 
 bool UiPrintJobUi::ConfirmRun(const PrintRun& run, const RunLayout& layout, int copies, int& startSlot) {
-  startSlot = 0;
   const int slots = std::max(1, layout.slotsPerSheet);
+  if (startSlot < 0 || startSlot >= slots) startSlot = 0;
   const long long labels = static_cast<long long>(run.ids.size());
-  MessageBoxRequest request;
-  request.text = ReadyText(labels, copies, layout.groupName, layout.description,
-                           SheetsRequired(labels, copies, slots, startSlot));
-  request.caption = LoadString(kStrAppTitle);
-  request.style = mb::kOkCancel | mb::kIconInformation;
-  request.labels = {{mb::kIdOk, L"&Print"}};
-  return (ui_.MessageBox(request) & mb::kButtonMask) == mb::kIdOk;
+  const bool canChoose = slots > 1 && chooseFirstLabel;
+  for (;;) {
+    MessageBoxRequest request;
+    request.text = ReadyText(labels, copies, layout.groupName, layout.description,
+                             SheetsRequired(labels, copies, slots, startSlot));
+    const auto overflow = overflowingFields.find(run.typeCode);
+    if (overflow != overflowingFields.end() && overflow->second > 0) {
+      request.text += L"\n\n" + OverflowReadyNote(overflow->second);
+    }
+    if (canChoose) request.text += std::wstring(L"\n\n") + kMultipleLabelsNote;
+    request.caption = LoadString(kStrAppTitle);
+    request.style = (canChoose ? mb::kYesNoCancel : mb::kOkCancel) | mb::kIconInformation;
+    if (canChoose) {
+      request.labels = {{mb::kIdYes, L"&Print"}, {mb::kIdNo, kChooseLabelButton}, {mb::kIdCancel, L"Cancel"}};
+    } else {
+      request.labels = {{mb::kIdOk, L"&Print"}};
+    }
+    const int answer = ui_.MessageBox(request) & mb::kButtonMask;
+    if (answer == mb::kIdOk || answer == mb::kIdYes) return true;
+    if (answer != mb::kIdNo || !canChoose) return false;
+    if (const std::optional<int> chosen = chooseFirstLabel(run.typeCode, startSlot)) {
+      if (*chosen >= 0 && *chosen < slots) startSlot = *chosen;
+    }
+  }
 }
 
 void UiPrintJobUi::ShowMessage(const std::wstring& text, MessageIcon icon) {

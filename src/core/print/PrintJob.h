@@ -39,6 +39,19 @@ class PrintJobUi {
   virtual void EndProgress() = 0;
 };
 
+// Prints every run from the slot it is offered, without questions, messages or progress:
+// previews, batch runs and benchmarks.
+class QuietPrintJobUi final : public PrintJobUi {
+ public:
+  bool ConfirmRun(const PrintRun&, const RunLayout&, int, int&) override { return true; }
+  void ShowMessage(const std::wstring&, MessageIcon) override {}
+  void BeginProgress(long long) override {}
+  void ProgressLine(const std::wstring&) override {}
+  void ProgressStep(long long) override {}
+  bool StopRequested() override { return false; }
+  void EndProgress() override {}
+};
+
 class LabelRenderer {
  public:
   virtual ~LabelRenderer() = default;

@@ -70,16 +70,7 @@ PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& re
     return failed;
   }
   const PrintContext context = MakePrintContext(request.mode, *caps);
-  PrintJobRequest job;
-  job.printer = request.printer;
-  job.mode = request.mode;
-  job.title = request.title;
-  job.copies = request.copies;
-  for (const std::wstring& id : request.ids) {
-    std::wstring type;
-    std::wstring name;
-    if (database.GetExtension(id, type, name) == db::kOk) job.extensions.push_back({id, type});
-  }
+  PrintJobRequest job = MakeJobRequest(request, database);
   TemplateLabelRenderer renderer(library, database, context, adjustment, pictures);
   job.startSlots = OfferedStartSlots(request, database, renderer);
   PrintJobResult result = RunPrintJob(printers, job, ui, renderer);
@@ -89,6 +80,21 @@ PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& re
     }
   }
   return result;
+}
+
+PrintJobRequest MakeJobRequest(const PrintLabelsRequest& request, MRBBase& database) {
+  PrintJobRequest job;
+  job.printer = request.printer;
+  job.mode = request.mode;
+  job.title = request.title;
+  job.copies = request.copies;
+  job.startSlots = request.startSlots;
+  for (const std::wstring& id : request.ids) {
+    std::wstring type;
+    std::wstring name;
+    if (database.GetExtension(id, type, name) == db::kOk) job.extensions.push_back({id, type});
+  }
+  return job;
 }
 
 std::map<std::wstring, int> OfferedStartSlots(const PrintLabelsRequest& request, MRBBase& database,

@@ -65,6 +65,10 @@ struct PrintLabelsRequest {
   PartialSheetStore* partialSheets = nullptr;
 };
 
+// The job of a request: its extensions with their type codes (IDs not in the database left
+// out), the copies and the caller's start slots.
+PrintJobRequest MakeJobRequest(const PrintLabelsRequest& request, MRBBase& database);
+
 // The start slot each layout's run of the request is offered with: the caller's choice, else
 // the slot where the layout's last sheet on the printer ended.
 std::map<std::wstring, int> OfferedStartSlots(const PrintLabelsRequest& request, MRBBase& database,

@@ -52,4 +52,9 @@ std::wstring SelectedCountText(long long count) {
   return std::to_wstring(count) + (count == 1 ? L" extension" : L" extensions") + L" selected";
 }
 
+std::wstring OverflowReadyNote(long long fields) {
+  return fields == 1 ? L"1 field has more text than fits in it; it will print cut off."
+                     : std::to_wstring(fields) + L" fields have more text than fits in them; they will print cut off.";
+}
+
 }  // namespace mirn

@@ -33,6 +33,8 @@ extern const wchar_t* const kPrintingError;
 std::wstring MissingLayoutText(std::wstring_view typeCode);
 // The message when a printer chosen in the list cannot be selected.
 std::wstring CannotSelectPrinterText(std::wstring_view printer);
+// "1 field has more text than fits in it; it will print cut off." and the plural.
+std::wstring OverflowReadyNote(long long fields);
 // "1 extension selected", "3 extensions selected"
 std::wstring SelectedCountText(long long count);
 

@@ -3,6 +3,8 @@
 #include "AppFixture.h"
 #include "db/DbRanges.h"
 #include "support/TestSupport.h"
+#include "text/CRTFText.h"
+#include "text/MRBFieldTextSource.h"
 
 namespace mirn::test {
 namespace {
@@ -13,7 +15,7 @@ class ExtensionCreatorTest : public AppFixture {
  protected:
   AddExtensionsOutcome Create(Ids ids, const std::wstring& typeCode, const std::wstring& copyFrom = {},
                               Ids names = {}) {
-    return CreateExtensions(*db, library(), ui, {std::move(ids), std::move(names), typeCode, copyFrom});
+    return CreateExtensions(*db, library(), ui, {std::move(ids), std::move(names), typeCode, copyFrom, std::nullopt});
   }
   Ids AllIds() {
     Ids ids;
@@ -24,7 +26,7 @@ class ExtensionCreatorTest : public AppFixture {
 
 TEST_F(ExtensionCreatorTest, FillsDefaultTextsOfTheLayout) {
   bool committed = false;
-  const auto outcome = CreateExtensions(*db, library(), ui, {{L"100", L" 101 "}, {L"Reception"}, L"hx40", {}},
+  const auto outcome = CreateExtensions(*db, library(), ui, {{L"100", L" 101 "}, {L"Reception"}, L"hx40", {}, std::nullopt},
                                         [&] { committed = true; });
   ASSERT_TRUE(outcome.ok);
   EXPECT_TRUE(committed);
@@ -39,6 +41,19 @@ TEST_F(ExtensionCreatorTest, FillsDefaultTextsOfTheLayout) {
   EXPECT_FALSE(db->FieldExists(L"100", 1205));
   EXPECT_EQ(ui.maxWaitDepth, 1);
   EXPECT_EQ(ui.waitDepth, 0);
+}
+
+TEST_F(ExtensionCreatorTest, PlainDefaultTextsKeepTheirCodesWhenAFormatIsGiven) {
+  TextFormat format;
+  format.face = L"Arial";
+  format.size = 18;
+  AddExtensionsRequest request{{L"205"}, {L"Desk"}, L"HX40", {}, format};
+  ASSERT_TRUE(CreateExtensions(*db, library(), ui, request).ok);
+  const std::wstring stored = db->GetField(L"205", 1210);
+  EXPECT_EQ(stored, WriteRtf(format, L"Ext {Ext}"));
+  const MRBFieldTextSource source(*db);
+  EXPECT_EQ(CRTFText(stored, L"205", L"Desk", &source).GetDisplayText(), L"Ext 205");
+  EXPECT_EQ(StoredDefaultText(L"{\\rtf1 x}", format), L"{\\rtf1 x}");
 }
 
 TEST_F(ExtensionCreatorTest, CommentPlaceholderRuleNeedsTheSecondKindAlone) {

@@ -1,0 +1,199 @@
+#include "gui/CPrintDlg.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "db/MRBBase.h"
+#include "gui/Widgets.h"
+#include "print/Pagination.h"
+#include "print/PrintDialogRules.h"
+#include "print/PrintTexts.h"
+#include "qt/QtText.h"
+
+namespace mirn {
+namespace {
+
+QLabel* Value(QWidget* parent, const QString& name) {
+  auto* label = new QLabel(parent);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  NameControl(label, name);
+  return label;
+}
+
+}  // namespace
+
+CPrintDlg::CPrintDlg(MRBBase& db, DDFLibrary& library, const std::vector<std::wstring>& selected, Printers printers,
+                     QWidget* parent)
+    : QDialog(parent), rows_(db, library), printers_(std::move(printers)) {
+  setWindowTitle("Print");
+  NameControl(this, "Print");
+  auto* box = new QVBoxLayout(this);
+
+  list_ = new QTreeWidget(this);
+  NameControl(list_, "Extensions");
+  list_->setRootIsDecorated(false);
+  list_->setColumnCount(ExtensionListCtrl::kColumnCount);
+  QStringList titles;
+  for (int c = 0; c < ExtensionListCtrl::kColumnCount; ++c) titles << ToQString(ExtensionListCtrl::ColumnTitle(c));
+  list_->setHeaderLabels(titles);
+  for (std::wstring id; db.GetNextExtension(id, id);) rows_.AddRow(id, true);
+  rows_.TickIds(std::set<std::wstring>(selected.begin(), selected.end()));
+  for (int r = 0; r < rows_.RowCount(); ++r) {
+    auto* item = new QTreeWidgetItem(list_);
+    for (int c = 0; c < ExtensionListCtrl::kColumnCount; ++c) item->setText(c, ToQString(rows_.Text(r, c)));
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(0, rows_.IsTicked(r) ? Qt::Checked : Qt::Unchecked);
+  }
+  list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  connect(list_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {
+    rows_.SetTicked(list_->indexOfTopLevelItem(item), item->checkState(0) == Qt::Checked);
+    UpdateCounter();
+  });
+  box->addWidget(list_, 1);
+
+  auto* listButtons = new QHBoxLayout;
+  auto* all = new QPushButton("Select &All", this);
+  NameControl(all, all->text());
+  auto* clear = new QPushButton("Clear", this);
+  NameControl(clear, clear->text());
+  counter_ = Value(this, "Extensions selected");
+  listButtons->addWidget(all);
+  listButtons->addWidget(clear);
+  listButtons->addStretch();
+  listButtons->addWidget(counter_);
+  box->addLayout(listButtons);
+  auto tickAll = [this](bool ticked) {
+    for (int r = 0; r < list_->topLevelItemCount(); ++r) {
+      list_->topLevelItem(r)->setCheckState(0, ticked ? Qt::Checked : Qt::Unchecked);
+    }
+  };
+  connect(all, &QPushButton::clicked, this, [tickAll] { tickAll(true); });
+  connect(clear, &QPushButton::clicked, this, [tickAll] { tickAll(false); });
+
+  auto* printerGroup = new QGroupBox("Printer", this);
+  NameControl(printerGroup, "Printer");
+  auto* form = new QFormLayout(printerGroup);
+  auto* printerRow = new QHBoxLayout;
+  printerBox_ = new QComboBox(printerGroup);
+  NameControl(printerBox_, "Name");
+  for (const std::wstring& name : printers_.names) printerBox_->addItem(ToQString(name));
+  auto* properties = new QPushButton("&Properties...", printerGroup);
+  NameControl(properties, properties->text());
+  properties->setEnabled(static_cast<bool>(printers_.properties));
+  printerRow->addWidget(printerBox_, 1);
+  printerRow->addWidget(properties);
+  form->addRow("Name:", printerRow);
+  status_ = Value(printerGroup, "Status");
+  type_ = Value(printerGroup, "Type");
+  where_ = Value(printerGroup, "Where");
+  comment_ = Value(printerGroup, "Comment");
+  form->addRow("Status:", status_);
+  form->addRow("Type:", type_);
+  form->addRow("Where:", where_);
+  form->addRow("Comment:", comment_);
+  box->addWidget(printerGroup);
+  connect(properties, &QPushButton::clicked, this, [this] {
+    if (printers_.properties) printers_.properties(printer_, this);
+    ShowPrinter(printer_);
+  });
+
+  auto* copies = new QGroupBox("Number of copies", this);
+  NameControl(copies, "Number of copies");
+  auto* copiesBox = new QVBoxLayout(copies);
+  one_ = new QRadioButton("One copy of each extension", copies);
+  NameControl(one_, one_->text());
+  auto* multiRow = new QHBoxLayout;
+  multiples_ = new QRadioButton("Multiples:", copies);
+  NameControl(multiples_, multiples_->text());
+  number_ = new QSpinBox(copies);
+  NameControl(number_, "Copies");
+  number_->setRange(kMinMultiples, kMaxCopies);
+  number_->setValue(kDefaultMultiples);
+  number_->setEnabled(false);
+  auto* each = new QLabel("copies of each extension", copies);
+  multiRow->addWidget(multiples_);
+  multiRow->addWidget(number_);
+  multiRow->addWidget(each);
+  multiRow->addStretch();
+  copiesBox->addWidget(one_);
+  copiesBox->addLayout(multiRow);
+  one_->setChecked(true);
+  connect(multiples_, &QRadioButton::toggled, number_, &QSpinBox::setEnabled);
+  box->addWidget(copies);
+
+  auto* buttons = new QHBoxLayout;
+  preview_ = new QPushButton("Pre&view", this);
+  NameControl(preview_, preview_->text());
+  print_ = new QPushButton("&Print", this);
+  NameControl(print_, print_->text());
+  print_->setDefault(true);
+  auto* cancel = new QPushButton("Cancel", this);
+  NameControl(cancel, cancel->text());
+  buttons->addWidget(preview_);
+  buttons->addStretch();
+  buttons->addWidget(print_);
+  buttons->addWidget(cancel);
+  box->addLayout(buttons);
+  connect(print_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(preview_, &QPushButton::clicked, this, [this] { done(kPreview); });
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  const int current = std::max(0, printerBox_->findText(ToQString(printers_.current)));
+  printerBox_->setCurrentIndex(current);
+  printer_ = current < printerBox_->count() ? FromQString(printerBox_->itemText(current)) : std::wstring();
+  ShowPrinter(printer_);
+  connect(printerBox_, &QComboBox::currentIndexChanged, this, &CPrintDlg::PrinterChosen);
+  UpdateCounter();
+  resize(560, 560);
+}
+
+void CPrintDlg::UpdateCounter() {
+  const long long count = static_cast<long long>(rows_.TickedIds().size());
+  counter_->setText(ToQString(SelectedCountText(count)));
+  print_->setEnabled(count > 0 && !printer_.empty());
+  preview_->setEnabled(print_->isEnabled());
+}
+
+void CPrintDlg::ShowPrinter(const std::wstring& name) {
+  const std::optional<PrinterInfo> info = printers_.info ? printers_.info(name) : std::nullopt;
+  const PrinterFields fields = info ? DescribePrinter(*info) : PrinterFields{};
+  status_->setText(ToQString(fields.status));
+  type_->setText(ToQString(fields.type));
+  where_->setText(ToQString(fields.where));
+  comment_->setText(ToQString(fields.comment));
+}
+
+void CPrintDlg::PrinterChosen(int index) {
+  const std::wstring name = FromQString(printerBox_->itemText(index));
+  if (printers_.select && !printers_.select(name)) {
+    if (printers_.warn) printers_.warn(CannotSelectPrinterText(name));
+    const QSignalBlocker block(printerBox_);
+    printerBox_->setCurrentIndex(std::max(0, printerBox_->findText(ToQString(printer_))));
+    return;
+  }
+  printer_ = name;
+  ShowPrinter(name);
+}
+
+std::vector<std::wstring> CPrintDlg::CheckedIds() const {
+  const std::set<std::wstring> ids = rows_.TickedIds();
+  return {ids.begin(), ids.end()};
+}
+
+void CPrintDlg::SetPreviewFirst() {
+  print_->setDefault(false);
+  preview_->setDefault(true);
+}
+
+int CPrintDlg::Copies() const { return CopiesOf(multiples_->isChecked(), number_->value()); }
+
+}  // namespace mirn

@@ -1,0 +1,11 @@
+#pragma once
+// The printing commands of the main window: Print (the print dialog, the preview, the job),
+// Print Preview, and Precise Printer Adjustment.
+
+namespace mirn {
+
+class CMainFrame;
+
+void InstallPrintCommands(CMainFrame& frame);
+
+}  // namespace mirn
