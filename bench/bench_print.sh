@@ -3,9 +3,11 @@
 # each on a 30-label US Letter sheet (2⅝ × 1 inch labels), written to PDF. Then 30,000
 # labels with Mirn alone, for linear time and flat memory.
 #   bench/bench_print.sh [build folder, default build/release]
-# Needs glabels-3-batch (Debian package glabels); it runs with a private session bus.
+# The peer, glabels-3-batch (Debian package glabels), runs with a private session bus
+# (dbus-run-session) under /usr/bin/time; they are installed here, for this script only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+./scripts/install-deps.sh glabels dbus time
 build=${1:-build/release}
 ./scripts/build.sh release --target bench_print >/dev/null
 work=$(mktemp -d)

@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-180}
 shift || true
-./scripts/install-deps.sh
+# clang and its sanitizer and libFuzzer runtimes are needed here only.
+./scripts/install-deps.sh clang libclang-rt-14-dev
 build=build/fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DMIRN_BUILD_QT=OFF -DMIRN_BUILD_TESTS=OFF -DMIRN_BUILD_BENCH=OFF -DMIRN_BUILD_FUZZ=ON \

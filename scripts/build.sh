@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds one flavour of the tree:
 #   scripts/build.sh debug|release|sanitize [cmake --build arguments...]
+#   MIRN_WERROR=ON scripts/build.sh ...   the same with compiler warnings as errors
 # Build folders: build/debug, build/release, build/sanitize.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,9 +13,12 @@ case "$flavour" in
   sanitize) type=Debug; extra=(-DMIRN_SANITIZE=ON -DMIRN_BUILD_BENCH=OFF) ;;
   *) echo "unknown flavour $flavour" >&2; exit 2 ;;
 esac
+# MIRN_WERROR=ON in the environment makes warnings errors (CI sets it); a build folder
+# configured the other way is configured again.
+werror=${MIRN_WERROR:-OFF}
 dir=build/$flavour
-if [ ! -f "$dir/build.ninja" ]; then
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "${extra[@]}" >/dev/null
+if [ ! -f "$dir/build.ninja" ] || ! grep -qx "MIRN_WERROR:BOOL=$werror" "$dir/CMakeCache.txt" 2>/dev/null; then
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" -DMIRN_WERROR="$werror" "${extra[@]}" >/dev/null
 fi
 jobs=${MIRN_JOBS:-$(nproc)}
 cmake --build "$dir" -j"$jobs" "$@"

@@ -24,6 +24,7 @@
 #include "app/ZoomState.h"
 #include "gui/CColorButton.h"
 #include "gui/CFrameArea.h"
+#include "gui/CommandIcons.h"
 #include "gui/DesktopNotifications.h"
 #include "gui/DialogCommands.h"
 #include "gui/FindCommands.h"
@@ -41,6 +42,8 @@ void InstallDocumentCommands(CMainFrame& frame);
 void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
 void InstallFilterCommands(CMainFrame& frame);
 void InstallListCommands(CMainFrame& frame);
+class PictureLayer;
+PictureLayer* InstallPictureCommands(CMainFrame& frame);
 void InstallPrintCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
@@ -82,6 +85,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallFilterCommands(*this);
   InstallListCommands(*this);
   InstallLabelCommands(*this);
+  InstallPictureCommands(*this);
   InstallFindCommands(*this);
   InstallPrintCommands(*this);
   services_.document.AddListener(*events_);
@@ -101,7 +105,7 @@ void CMainFrame::CreateActions() {
     const QString tip = ToQString(ToolTipText(table));
     action->setToolTip(tip.isEmpty() ? plain : tip);
     if (!spec.shortcut.isEmpty()) action->setShortcut(spec.shortcut);
-    if (*spec.icon) action->setIcon(QIcon::fromTheme(QString::fromUtf8(spec.icon)));
+    if (*spec.icon) action->setIcon(CommandIcon(QString::fromUtf8(spec.icon), plain, style()));
     action->setCheckable(spec.checkable);
     action->setEnabled(false);
     const int id = spec.id;
@@ -142,6 +146,8 @@ void CMainFrame::CreateMenus() {
     menu->menuAction()->setObjectName(plain);
     menus_[plain] = menu;
     connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    // A closed menu gives the status bar back to the document's text.
+    connect(menu, &QMenu::aboutToHide, statusBar(), &QStatusBar::clearMessage);
     return menu;
   };
   auto add = [this](QMenu* menu, std::initializer_list<int> ids) {
@@ -229,6 +235,7 @@ void CMainFrame::CreateToolBar() {
   toolBar_->setObjectName("Toolbar");
   toolBar_->setAccessibleName("Toolbar");
   toolBar_->setIconSize(QSize(16, 16));
+  toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
   toolBar_->setMovable(false);
   // The View menu's own Toolbar command shows and hides it; Qt's toggle stays out of menus.
   toolBar_->toggleViewAction()->setObjectName("Toolbar");

@@ -1,6 +1,7 @@
 #include "gui/MirnApplication.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 #include "app/CommandIds.h"
 #include "app/CommandLine.h"
@@ -68,6 +69,10 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
   // The newer-file question's "Check for an Update" runs the Help menu's command.
   document_->SetCheckForUpdates([f = frame_] {
     if (f) f->RunCommand(cmd::kCheckForUpdates);
+  });
+  // Logging off or shutting down asks the same question as closing the window.
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, frame_, [this](QSessionManager& manager) {
+    if (manager.allowsInteraction() && !document_->AskSaveChanges()) manager.cancel();
   });
   frame_->show();
   frame_->RunCommand(cmd::kExtensionList);

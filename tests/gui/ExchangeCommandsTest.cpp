@@ -207,5 +207,29 @@ TEST_F(ExchangeCommandsTest, CsvImportSettingsDialogWritesTheFormat) {
   EXPECT_EQ(dialog.Settings().alignment, 3);
 }
 
+// Pictures of the exchange dialogs and the import submenu for a person to look at, saved
+// into MIRN_SCREENSHOT_DIR when it is set (run under xvfb-run with QT_QPA_PLATFORM=xcb).
+TEST_F(ExchangeCommandsTest, Screenshots) {
+  const QString shots = qEnvironmentVariable("MIRN_SCREENSHOT_DIR");
+  if (shots.isEmpty()) GTEST_SKIP() << "MIRN_SCREENSHOT_DIR not set";
+  const auto save = [&shots](QWidget* widget, const QString& name) {
+    widget->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
+    QTest::qWait(150);
+    EXPECT_TRUE(widget->grab().save(shots + "/" + name + ".png"));
+  };
+  CExportExcelDlg excel(ExcelExportOptions{}, frame_);
+  save(&excel, "export-to-excel");
+  CsvImportSettings settings;
+  settings.bold = true;
+  CCsvImportSettingsDlg csv(settings, frame_);
+  save(&csv, "csv-import-settings");
+  QMenu* import = frame_->Action(cmd::kImportData)->menu();
+  Q_EMIT import->aboutToShow();
+  import->popup(frame_->mapToGlobal(QPoint(40, 40)));
+  save(import, "import-data-menu");
+  import->hide();
+}
+
 }  // namespace
 }  // namespace mirn

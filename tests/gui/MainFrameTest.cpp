@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWidgetAction>
 
 #include <gtest/gtest.h>
 
@@ -245,6 +246,16 @@ TEST_F(MainFrameTest, ControlsAreNamedAfterTheirLabelsAndPromptsShowInTheStatusB
   QApplication::sendEvent(frame_, &leave);
   EXPECT_TRUE(frame_->statusBar()->currentMessage().isEmpty());
   EXPECT_EQ(frame_->StatusText(), "3 extensions in database");
+  // Closing the menu gives the document's text back.
+  open->showStatusText(frame_);
+  Q_EMIT frame_->Menu("File")->aboutToHide();
+  EXPECT_TRUE(frame_->statusBar()->currentMessage().isEmpty());
+
+  // Every toolbar button shows a picture, also without an icon theme.
+  for (QAction* action : frame_->ToolBar()->actions()) {
+    if (action->isSeparator() || qobject_cast<QWidgetAction*>(action)) continue;
+    EXPECT_FALSE(action->icon().isNull()) << action->objectName().toStdString();
+  }
 }
 
 TEST_F(MainFrameTest, ZoomCommandsSetTheModelAndShowTheirCheckMarks) {

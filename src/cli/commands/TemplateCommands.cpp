@@ -31,11 +31,15 @@ using Json = nlohmann::ordered_json;
 std::string FlagText(std::uint32_t flags) {
   std::uint32_t unnamed = 0;
   std::string text;
-  for (const auto& name : FlagNames(flags, unnamed)) text += (text.empty() ? "" : "|") + name;
+  for (const auto& name : FlagNames(flags, unnamed)) {
+    if (!text.empty()) text += '|';
+    text += name;
+  }
   if (unnamed != 0 || text.empty()) {
     char hex[16];
     std::snprintf(hex, sizeof hex, "0x%X", unnamed);
-    text += (text.empty() ? "" : "|") + std::string(hex);
+    if (!text.empty()) text += '|';
+    text += hex;
   }
   return text;
 }

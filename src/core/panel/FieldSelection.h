@@ -23,6 +23,9 @@ struct TwipsRect {
   std::int32_t top = 0;
   std::int32_t right = 0;
   std::int32_t bottom = 0;
+  std::int32_t Width() const { return right - left; }
+  std::int32_t Height() const { return bottom - top; }
+  bool operator==(const TwipsRect&) const = default;
 };
 
 // The first selectable object in id order whose rectangle holds the point (hidden fields

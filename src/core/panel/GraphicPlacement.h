@@ -8,20 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "panel/FieldSelection.h"
 #include "platform/Canvas.h"
 
 namespace mirn {
-
-// A rectangle in twips from the label's top-left corner; right and bottom exclusive.
-struct TwipsRect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-  bool operator==(const TwipsRect&) const = default;
-};
 
 // So much of a picture (twips) always stays on the label after a move or a resize.
 inline constexpr int kGraphicKeepOnLabel = 300;

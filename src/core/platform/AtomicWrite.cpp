@@ -35,7 +35,9 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
   if (::stat(path.c_str(), &existing) == 0) mode = existing.st_mode & 07777;
 
   std::filesystem::path temp = path;
-  temp += "." + ToUtf8(NewGuid()) + ".tmp";
+  temp += ".";
+  temp += ToUtf8(NewGuid());
+  temp += ".tmp";
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
   if (fd < 0) return Fail(error, errno);
 

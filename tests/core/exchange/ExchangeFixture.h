@@ -11,6 +11,7 @@
 #include "exchange/MRBImporterSession.h"
 #include "platform/KnownFolders.h"
 #include "platform/MemoryProfile.h"
+#include "platform/NullProgressWindow.h"
 #include "store/OpenDatabase.h"
 #include "support/ExchangeLayouts.h"
 #include "support/TestSupport.h"
@@ -20,16 +21,7 @@
 namespace mirn::test {
 
 // A progress window nobody watches: it counts steps and never stops the loop.
-struct QuietProgressView : ExchangeProgressView {
-  long long position = 0;
-  void SetLine(const std::wstring&) override {}
-  void SetRange(long long) override {}
-  void Step() override { ++position; }
-  long long Position() const override { return position; }
-  void MoveToEnd() override {}
-  bool StopPressed() const override { return false; }
-  bool RunPendingMessages() override { return true; }
-};
+using QuietProgressView = NullProgressWindow;
 
 class ExchangeTest : public ::testing::Test {
  protected:

@@ -1,0 +1,16 @@
+#pragma once
+// Icons of the main window's commands: the desktop's icon theme when it has the icon, else a
+// standard icon of the widget style, else a small drawn glyph, so that the toolbar shows
+// 16 × 16 pictures on every desktop.
+
+#include <QIcon>
+#include <QString>
+
+class QStyle;
+
+namespace mirn {
+
+// `themeName` is a freedesktop icon name ("document-open"); `label` the command's plain text.
+QIcon CommandIcon(const QString& themeName, const QString& label, const QStyle* style);
+
+}  // namespace mirn

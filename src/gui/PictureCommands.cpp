@@ -1,0 +1,25 @@
+// The picture commands of the main window: insert an embedded or a linked picture, remove
+// the picture that has the focus, and show its properties.
+
+#include "app/AppServices.h"
+#include "app/CommandIds.h"
+#include "gui/CMainFrame.h"
+#include "gui/CMirnPanel.h"
+#include "gui/PictureLayer.h"
+
+namespace mirn {
+
+PictureLayer* InstallPictureCommands(CMainFrame& frame) {
+  auto* panel = frame.findChild<CMirnPanel*>();
+  if (!panel) return nullptr;
+  auto* layer = new PictureLayer(*panel, frame.Services());
+  const auto canInsert = [layer] { return layer->CanInsert(); };
+  const auto focused = [layer] { return layer->Focused() != nullptr; };
+  frame.SetCommandHandler(cmd::kInsertPicture, [layer] { layer->Insert(true); }, canInsert);
+  frame.SetCommandHandler(cmd::kInsertPictureLink, [layer] { layer->Insert(false); }, canInsert);
+  frame.SetCommandHandler(cmd::kRemoveGraphic, [layer] { layer->RemoveFocused(); }, focused);
+  frame.SetCommandHandler(cmd::kGraphicProperties, [layer] { layer->ShowPropertiesOfFocused(); }, focused);
+  return layer;
+}
+
+}  // namespace mirn
