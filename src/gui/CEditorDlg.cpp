@@ -19,13 +19,11 @@ CEditorDlg::CEditorDlg(const EditorText& text, bool selectAll, const QString& ti
   setObjectName("TextEditor");
   setAccessibleName(title);
   setWindowTitle(title);
-  setAttribute(Qt::WA_DeleteOnClose);
   setModal(false);
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->setSpacing(4);
   edit_ = new CMirnFieldEdit(this);
-  edit_->setPlainText(ToQString(text.editText));
   edit_->setMinimumSize(240, 72);
   layout->addWidget(edit_, 1);
   codes_ = new QToolButton(this);
@@ -38,7 +36,15 @@ CEditorDlg::CEditorDlg(const EditorText& text, bool selectAll, const QString& ti
   connect(edit_, &CMirnFieldEdit::NextRequested, this, [this] { CloseAccepted(EditorDirection::Next); });
   connect(edit_, &CMirnFieldEdit::PreviousRequested, this, [this] { CloseAccepted(EditorDirection::Previous); });
   connect(edit_, &CMirnFieldEdit::CloseRequested, this, [this] { CloseAccepted(EditorDirection::Stop); });
+  Start(text, selectAll);
   adjustSize();
+}
+
+void CEditorDlg::Start(const EditorText& text, bool selectAll) {
+  selectAll_ = selectAll;
+  closing_ = false;
+  hold_ = false;
+  edit_->setPlainText(ToQString(text.editText));
 }
 
 void CEditorDlg::PlaceOnScreen(QWidget& window, QPoint wanted) {
@@ -96,8 +102,14 @@ void CEditorDlg::Finish(bool accepted, EditorDirection direction) {
   QString text = edit_->toPlainText();
   text.replace("\n", "\r\n");
   hide();
+  // The owner may start this window again on the next field before this returns.
   Q_EMIT Closed(accepted, accepted ? text : QString(), static_cast<int>(direction));
-  close();
+}
+
+// The window's close button cancels, as Escape does.
+void CEditorDlg::closeEvent(QCloseEvent* event) {
+  if (!closing_) Cancel();
+  QDialog::closeEvent(event);
 }
 
 // Clicking elsewhere keeps what was typed.

@@ -1,8 +1,9 @@
 #pragma once
 // The field editor: a small modeless window over a label field with the field's text and a
 // button for the codes menu. It closes with acceptance on Ctrl+Enter, Tab, Shift+Tab and when
-// another window becomes active, without it on Escape, and then reports once through Closed
-// and deletes itself.
+// another window becomes active, without it on Escape, and then hides and reports once through
+// Closed. Its owner keeps one window and starts it again on the next field (spreadsheet-like
+// typing then costs no window creation per field).
 
 #include <QDialog>
 #include <functional>
@@ -28,6 +29,8 @@ class CEditorDlg : public QDialog {
   void PlaceAt(QPoint wanted) { PlaceOnScreen(*this, wanted); }
   // The same for any editor window laid over a field (the find/replace editor too).
   static void PlaceOnScreen(QWidget& window, QPoint wanted);
+  // Starts again (after Closed) on another field's text.
+  void Start(const EditorText& text, bool selectAll);
   // Fills the codes menu each time it opens; the actions' data are command ids.
   void SetCodesMenuBuilder(std::function<void(QMenu&)> builder) { buildMenu_ = std::move(builder); }
   // Text at the caret, replacing the selection.
@@ -46,6 +49,7 @@ class CEditorDlg : public QDialog {
 
  protected:
   void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void reject() override;
   void showEvent(QShowEvent* event) override;
 

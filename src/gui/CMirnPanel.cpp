@@ -83,33 +83,37 @@ void CMirnPanel::ScrollIntoView(const DeviceRect& rect) { host_->ScrollIntoView(
 void CMirnPanel::Scroll(ScrollCommand command) { host_->Scroll(command); }
 
 void CMirnPanel::OpenEditor(const EditorText& text, const DeviceRect& fieldRect, bool selectAll) {
-  auto* editor = new CEditorDlg(text, selectAll, ToQString(LoadString(2064)), window());
-  editor_ = editor;
-  editor->SetCodesMenuBuilder([this](QMenu& menu) { FillCodesMenu(menu); });
-  connect(editor, &CEditorDlg::Closed, this, &CMirnPanel::EditorFinished);
-  connect(editor, &CEditorDlg::CodeChosen, this, &CMirnPanel::RunCodeCommand);
-  editor->PlaceAt(Image()->mapToGlobal(QPoint(fieldRect.left + 10, fieldRect.top + 10)));
-  editor->show();
-  editor->raise();
-  editor->activateWindow();
+  if (!editor_) {
+    editor_ = new CEditorDlg(text, selectAll, ToQString(LoadString(2064)), window());
+    editor_->SetCodesMenuBuilder([this](QMenu& menu) { FillCodesMenu(menu); });
+    connect(editor_, &CEditorDlg::Closed, this, &CMirnPanel::EditorFinished);
+    connect(editor_, &CEditorDlg::CodeChosen, this, &CMirnPanel::RunCodeCommand);
+  } else {
+    editor_->Start(text, selectAll);
+  }
+  editorOpen_ = true;
+  editor_->PlaceAt(Image()->mapToGlobal(QPoint(fieldRect.left + 10, fieldRect.top + 10)));
+  editor_->show();
+  editor_->raise();
+  editor_->activateWindow();
 }
 
 void CMirnPanel::CloseEditor() {
-  if (editor_) editor_->CloseAccepted(EditorDirection::Stop);
+  if (CEditorDlg* editor = Editor()) editor->CloseAccepted(EditorDirection::Stop);
 }
 
 void CMirnPanel::InsertIntoEditor(const std::wstring& text) {
-  if (editor_) editor_->InsertText(ToQString(text));
+  if (CEditorDlg* editor = Editor()) editor->InsertText(ToQString(text));
 }
 
 void CMirnPanel::Beep() { QApplication::beep(); }
 
 void CMirnPanel::EditorFinished(bool accepted, const QString& text, int direction) {
-  editor_ = nullptr;
+  editorOpen_ = false;
   std::optional<std::wstring> result;
   if (accepted) result = FromQString(text);
   view_->EditorClosed(std::move(result), static_cast<EditorDirection>(direction));
-  if (!editor_ && isVisible()) {
+  if (!editorOpen_ && isVisible()) {
     window()->activateWindow();
     Image()->setFocus();
   }
@@ -133,7 +137,7 @@ void CMirnPanel::FillCodesMenu(QMenu& menu) {
 }
 
 void CMirnPanel::RunCodeCommand(int command) {
-  if (editor_) editor_->HoldOpen(true);
+  if (CEditorDlg* editor = Editor()) editor->HoldOpen(true);
   switch (command) {
     case kInsertExtensionId: view_->InsertCode(ExtensionIdCode()); break;
     case kInsertThisName: view_->InsertCode(ThisNameCode()); break;
@@ -149,9 +153,9 @@ void CMirnPanel::RunCodeCommand(int command) {
       }
     }
   }
-  if (editor_) {
-    editor_->HoldOpen(false);
-    editor_->activateWindow();
+  if (CEditorDlg* editor = Editor()) {
+    editor->HoldOpen(false);
+    editor->activateWindow();
   }
 }
 

@@ -50,7 +50,8 @@ class CMirnPanel : public QWidget, private LabelViewHost {
   CMirnImage* Image() const;
   // The caption bar; the main window places it (it has no parent until then).
   CMirnNamePanel* NamePanel() const { return namePanel_; }
-  CEditorDlg* Editor() const { return editor_; }
+  // The open field editor, or null.
+  CEditorDlg* Editor() const { return editorOpen_ ? editor_.data() : nullptr; }
 
   // Fills a codes menu: the three insertions, "Customize...", then the custom codes.
   void FillCodesMenu(QMenu& menu);
@@ -94,7 +95,8 @@ class CMirnPanel : public QWidget, private LabelViewHost {
   std::unique_ptr<LabelViewController> view_;
   CMirnWnd* host_ = nullptr;
   QPointer<CMirnNamePanel> namePanel_;
-  QPointer<CEditorDlg> editor_;
+  QPointer<CEditorDlg> editor_;  // one window, started again for each field
+  bool editorOpen_ = false;
 };
 
 }  // namespace mirn

@@ -133,7 +133,9 @@ std::vector<int> QPainterCanvas::GetCharWidths(std::wstring_view text) const {
   widths.reserve(text.size());
   const QFontMetrics& q = current_->metrics;
   for (wchar_t ch : text) {
-    widths.push_back(q.horizontalAdvance(ToQString(std::wstring_view(&ch, 1))));
+    auto [it, added] = current_->advances.try_emplace(ch, 0);
+    if (added) it->second = q.horizontalAdvance(ToQString(std::wstring_view(&ch, 1)));
+    widths.push_back(it->second);
   }
   return widths;
 }
@@ -146,7 +148,7 @@ void QPainterCanvas::DrawText(int x, int baselineY, std::wstring_view text,
     if (advances) {
       for (int a : *advances) width += a;
     } else {
-      width = current_->metrics.horizontalAdvance(ToQString(text));
+      for (int w : GetCharWidths(text)) width += w;
     }
     const QFontMetrics& q = current_->metrics;
     // Italic and overhanging glyphs may reach a little past their advances.

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Canvas.h"
@@ -86,6 +87,9 @@ class QPainterCanvas final : public Canvas {
     QFont font;
     QFontMetrics metrics{QFont()};
     int em = 0;
+    // Advances asked for before: a character's advance in one font never changes (kerning
+    // is off), and asking Qt shapes a string each time.
+    mutable std::unordered_map<wchar_t, int> advances;
   };
   const ResolvedFont& Resolve(const FontSpec& spec);
   QPen ToQPen(const Pen& pen) const;

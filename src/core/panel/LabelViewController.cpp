@@ -389,7 +389,10 @@ std::wstring LabelViewController::Stored(std::uint32_t fieldId) const {
 }
 
 FieldTextChange LabelViewController::Store(std::uint32_t fieldId, const std::wstring& storedText) {
-  FieldTextChange change{fieldId, Stored(fieldId), storedText};
+  // The text before comes from the shown field's cache (its source is the stored text), which
+  // spares a database read on every keystroke-and-Tab.
+  const CRTFText* before = Text(fieldId);
+  FieldTextChange change{fieldId, before ? before->GetSourceText() : std::wstring(), storedText};
   if (db_ && change.before != change.after) db_->SetField(extensionId_, static_cast<int>(fieldId), storedText);
   if (texts_) texts_->Drop(fieldId);
   std::erase_if(overflow_, [fieldId](const auto& e) { return e.first == fieldId; });
