@@ -29,11 +29,12 @@ std::vector<std::wstring> ProductFamilies(const DDFLibrary& library) {
 
 std::vector<ModelEntry> ProductModels(const DDFLibrary& library, const std::wstring& family) {
   std::vector<ModelEntry> models;
-  for (const auto& [code, info] : library.Entries()) {
+  for (const auto& entry : library.Entries()) {
+    const CDDFInfo& info = entry.second;
     if (info.groupName != family) continue;
     const bool seen = std::any_of(models.begin(), models.end(),
                                   [&](const ModelEntry& m) { return m.description == info.description; });
-    if (!seen) models.push_back({info.description, code});
+    if (!seen) models.push_back({info.description, entry.first});
   }
   std::stable_sort(models.begin(), models.end(),
                    [](const ModelEntry& a, const ModelEntry& b) { return LogicalLess(a.description, b.description); });
