@@ -1,6 +1,7 @@
 #pragma once
-// What the commands on label databases share: opening FILE with the reason of a failure in
-// words, saving it, running one change and saving, and one-line output of field texts.
+// What the commands on label databases share: the reason of a failure in words, running one
+// change and saving (opening and saving are in DatabaseAccess.h), and one-line output of
+// field texts.
 
 #include <filesystem>
 #include <functional>
@@ -9,6 +10,7 @@
 #include <string_view>
 
 #include "cli/Command.h"
+#include "cli/DatabaseAccess.h"
 
 namespace mirn {
 class MRBBase;
@@ -20,13 +22,7 @@ namespace mirn::cli {
 std::string Quoted(std::wstring_view id);
 // A failed operation in words, naming the extension where the code is about one.
 std::string Describe(int code, std::wstring_view id = {});
-// Why a file did not open: another holder of the lock is named as such.
-std::string DescribeOpenFailure(const std::filesystem::path& path, int code);
 
-// Opens FILE; null after reporting why on the error stream.
-std::unique_ptr<MRBBase> OpenOrReport(const std::string& file, Context& c);
-// Saves into FILE; kExitFailed after reporting why.
-int SaveOrReport(MRBBase& db, const std::string& file, Context& c);
 // Runs one change on an opened database and saves it; a failing change leaves the file alone.
 int ChangeAndSave(const std::string& file, Context& c,
                   const std::function<int(MRBBase&, std::string& failure)>& change);

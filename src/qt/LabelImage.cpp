@@ -25,8 +25,22 @@ QImage RenderLabelImage(const CDDFTemplate& layout, LabelFieldTexts& texts,
   return image;
 }
 
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// A batch run without a desktop session has no runtime folder, and Qt says so on every run;
+// the program keeps nothing there, so the line is only noise on standard error.
+void QuietMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+  if (previousHandler) previousHandler(type, context, message);
+}
+
+}  // namespace
+
 void EnsureGuiApplication() {
   if (QCoreApplication::instance()) return;
+  if (!std::getenv("XDG_RUNTIME_DIR")) previousHandler = qInstallMessageHandler(QuietMessageHandler);
   if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
   }

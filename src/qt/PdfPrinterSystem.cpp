@@ -1,10 +1,11 @@
 #include "qt/PdfPrinterSystem.h"
 
+#include <QBuffer>
 #include <QPdfWriter>
-#include <fstream>
 #include <system_error>
 
 #include "platform/AtomicWrite.h"
+#include "platform/OutputFile.h"
 #include "qt/PaperSizes.h"
 #include "print/PdfCompactor.h"
 #include "qt/QtText.h"
@@ -62,50 +63,34 @@ std::optional<PrinterCapabilities> PdfPrinterSystem::Capabilities(const std::wst
 std::unique_ptr<PrintDocument> PdfPrinterSystem::StartDocument(const std::wstring& name, const DeviceMode& mode,
                                                                const std::wstring& title) {
   if (name != kPrinterName) return nullptr;
-  // Written beside the target and moved over it at the end, so that a failed or empty job
-  // never leaves a half-written file or destroys the previous one.
-  std::filesystem::path part = file_;
-  part += ".part";
-  auto writer = std::make_unique<QPdfWriter>(PathToQString(part));
+  // The document is made in memory and written out only when it ended with pages in it:
+  // the writer does not report failed writes, so it never writes the file itself. The file
+  // is written beside the target and renamed over it when complete on disk.
+  *lastError_ = {};
+  auto buffer = std::make_shared<QBuffer>();
+  buffer->open(QIODevice::WriteOnly);
+  auto writer = std::make_unique<QPdfWriter>(buffer.get());
   writer->setResolution(kDpi);
   writer->setPageLayout(LayoutFor(mode));
   writer->setTitle(ToQString(title));
   writer->setCreator(QStringLiteral("Mirn"));
   auto painter = std::make_unique<QPainter>();
-  if (!painter->begin(writer.get())) {
-    writer.reset();
-    std::error_code ignored;
-    std::filesystem::remove(part, ignored);
-    return nullptr;
-  }
+  if (!painter->begin(writer.get())) return nullptr;
   const std::filesystem::path target = file_;
   return std::make_unique<PainterDocument>(
       std::move(writer), std::move(painter), QPointF(0, 0), canvasFactory_,
-      [part, target](std::unique_ptr<QPagedPaintDevice>& device, QPainter& p, int pages) {
+      [buffer, target, lastError = lastError_](std::unique_ptr<QPagedPaintDevice>& device, QPainter& p, int pages) {
         const bool painted = p.end();
-        device.reset();  // closes the file
-        std::error_code error;
-        if (!painted || pages == 0) {
-          std::filesystem::remove(part, error);
-          return pages == 0 && painted;
-        }
-        // Qt places every glyph on its own; the file is rewritten with whole runs.
-        std::string bytes;
-        if (ReadWholeFile(part, bytes)) {
-          const std::string compact = CompactPdf(bytes);
-          if (compact.size() < bytes.size()) {
-            // The file is still the job's own: rewritten in place, moved into view below.
-            std::ofstream out(part, std::ios::binary | std::ios::trunc);
-            out.write(compact.data(), static_cast<std::streamsize>(compact.size()));
-            out.close();
-            if (!out) {
-              std::filesystem::remove(part, error);
-              return false;
-            }
-          }
-        }
-        std::filesystem::rename(part, target, error);
-        return !error;
+        device.reset();  // the writer finishes the document into the buffer
+        if (!painted || pages == 0) return pages == 0 && painted;
+        // Qt places every glyph on its own; the file is written with whole runs.
+        const QByteArray& made = buffer->data();
+        std::string bytes(made.constData(), static_cast<size_t>(made.size()));
+        std::string compact = CompactPdf(bytes);
+        if (compact.size() < bytes.size()) bytes = std::move(compact);
+        auto out = OutputFile::Begin(target, lastError.get());
+        if (!out) return false;
+        return WriteAll(out->Descriptor(), bytes, lastError.get()) && out->Commit(lastError.get());
       });
 }
 

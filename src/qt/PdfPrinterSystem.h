@@ -3,6 +3,8 @@
 // that one device unit is one twip, text kept as text with its fonts embedded.
 
 #include <filesystem>
+#include <memory>
+#include <system_error>
 
 #include "platform/PrinterSystem.h"
 #include "qt/PainterDocument.h"
@@ -24,11 +26,16 @@ class PdfPrinterSystem final : public PrinterSystem {
   std::optional<PrinterInfo> Info(const std::wstring& name) override;
   std::optional<DeviceMode> DefaultDeviceMode(const std::wstring& name) override;
   std::optional<PrinterCapabilities> Capabilities(const std::wstring& name, const DeviceMode& mode) override;
-  // An existing file is replaced only when the document ends with pages in it.
+  // An existing file is replaced only when the document ends with pages in it and the
+  // whole file reached the disk; else it keeps its content and LastError() says why.
   std::unique_ptr<PrintDocument> StartDocument(const std::wstring& name, const DeviceMode& mode,
                                                const std::wstring& title) override;
+  // Why the last document's file could not be written (empty when it was, or not tried).
+  std::error_code LastError() const { return *lastError_; }
+  const std::filesystem::path& File() const { return file_; }
 
  private:
+  std::shared_ptr<std::error_code> lastError_ = std::make_shared<std::error_code>();
   std::filesystem::path file_;
   PainterCanvasFactory canvasFactory_;
   std::int16_t paper_ = kPaperLetter;

@@ -22,6 +22,7 @@ class PrintCliTest : public ::testing::Test {
   // side on one file would find it taken.
   void SetUp() override {
     folders.Set(KnownFolder::Program, fs::path(MIRN_BINARY_DIR) / "bin");
+    fs::create_directories(folders.Get(KnownFolder::Temp));
     fs::copy_file(kSampleSource, sample);
   }
   int Run(const std::vector<std::string>& args, const std::string& input = {}) {

@@ -107,7 +107,7 @@ TEST(RenderCli, Failures) {
   auto noExtension = test::RunProcess({MIRN_CLI_PATH, "render", db.string(), "999", (dir / "x.png").string(),
                                        "--folder", LayoutFolder().string(), "--no-cache"});
   EXPECT_EQ(noExtension.exitCode, 1);
-  EXPECT_NE(noExtension.err.find("no extension 999"), std::string::npos);
+  EXPECT_NE(noExtension.err.find("no extension '999'"), std::string::npos) << noExtension.err;
 }
 
 }  // namespace

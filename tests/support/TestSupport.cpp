@@ -2,14 +2,17 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -25,6 +28,30 @@ TempDir::TempDir() {
   std::filesystem::path base = tmp && *tmp ? tmp : "/tmp";
   path_ = base / ("mirn-test-" + ToUtf8(NewGuid()));
   std::filesystem::create_directories(path_);
+}
+
+SmallDisk::SmallDisk(size_t bytes) {
+  const std::string options = "size=" + std::to_string(bytes) + ",mode=0755";
+  if (::mount("mirn-test", dir_.Path().c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) == 0) {
+    mounted_ = true;
+  } else {
+    reason_ = "cannot mount a small tmpfs here (" + std::error_code(errno, std::generic_category()).message() +
+              "): the full-disk case is not tested";
+  }
+}
+
+SmallDisk::~SmallDisk() {
+  if (mounted_) ::umount2(dir_.Path().c_str(), MNT_DETACH);
+}
+
+void SmallDisk::Fill() const {
+  const int fd = ::open((dir_ / "filler").c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+  if (fd < 0) return;
+  std::vector<char> block(65536, 'f');
+  for (size_t size = block.size(); size > 0;) {
+    if (::write(fd, block.data(), size) < 0) size /= 2;
+  }
+  ::close(fd);
 }
 
 TempDir::~TempDir() {

@@ -35,6 +35,27 @@ class ScopedEnv {
   std::optional<std::string> old_;
 };
 
+// A small tmpfs mounted on a fresh folder, for tests of a full disk; unmounted at the end.
+// Mounting needs privileges: when it fails, Mounted() is false and SkipReason() says why.
+class SmallDisk {
+ public:
+  explicit SmallDisk(size_t bytes);
+  ~SmallDisk();
+  SmallDisk(const SmallDisk&) = delete;
+  SmallDisk& operator=(const SmallDisk&) = delete;
+  bool Mounted() const { return mounted_; }
+  std::string SkipReason() const { return reason_; }
+  const std::filesystem::path& Path() const { return dir_.Path(); }
+  std::filesystem::path operator/(const std::filesystem::path& name) const { return dir_ / name; }
+  // Fills what room is left with a file "filler" (the next write fails with ENOSPC).
+  void Fill() const;
+
+ private:
+  TempDir dir_;
+  bool mounted_ = false;
+  std::string reason_;
+};
+
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 

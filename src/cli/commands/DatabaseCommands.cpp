@@ -13,12 +13,15 @@
 #include "app/ExtensionListModel.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
+#include "cli/DatabaseAccess.h"
+#include "cli/Messages.h"
 #include "cli/DatabaseFile.h"
 #include "cli/commands/CommandGroups.h"
 #include "db/DbRanges.h"
 #include "db/GraphicFiles.h"
 #include "json/Json.h"
 #include "platform/AtomicWrite.h"
+#include "platform/FileErrors.h"
 #include "platform/FileLock.h"
 #include "platform/KnownFolders.h"
 #include "platform/ScriptedUserInterface.h"
@@ -30,6 +33,9 @@
 
 namespace mirn::cli {
 namespace {
+
+// A field's text read from a file: far more than any label holds, yet never all of memory.
+constexpr std::uintmax_t kFieldFileLimit = 16u << 20;
 
 int ParseFieldId(const std::string& text, const char* what) {
   long long value = 0;
@@ -69,25 +75,13 @@ int RunNew(const std::vector<std::string>& args, Context& c) {
   std::error_code ec;
   if (std::filesystem::exists(path, ec)) {
     if (!parsed.Has("force")) {
-      c.err << "mirn-cli: " << path.string() << " exists (--force replaces it)\n";
-      return kExitFailed;
-    }
-    std::error_code lockError;
-    if (!FileLock::TryLock(path, &lockError) &&
-        lockError == std::errc::resource_unavailable_try_again) {
-      c.err << "mirn-cli: cannot replace " << path.string()
-            << ": the file is already open in another program (code 10)\n";
+      ReportFile(c.err, path.string(), "exists (--force replaces it)", EEXIST);
       return kExitFailed;
     }
   }
   auto db = OpenOrReport({}, c);
   if (!db) return kExitFailed;
-  const int code = db->Save(path);
-  if (code != db::kOk) {
-    c.err << "mirn-cli: cannot create " << path.string() << ": " << Describe(code) << '\n';
-    return kExitFailed;
-  }
-  return kExitOk;
+  return SaveOrReport(*db, path.string(), c, path);
 }
 
 void PrintInfo(const json::Value& info, bool asJson, std::ostream& out) {
@@ -181,6 +175,7 @@ int RunList(const std::vector<std::string>& args, Context& c) {
     }
   }
   if (parsed.Has("json")) c.out << json::Write(list) << '\n';
+  ReportUnwalkable(*db, parsed.Positional()[0], c);
   return kExitOk;
 }
 
@@ -205,7 +200,7 @@ int RunFields(const std::vector<std::string>& args, Context& c) {
   if (!db) return kExitFailed;
   const std::wstring id = FromUtf8(parsed.Positional()[1]);
   if (!db->ExtensionExists(id)) {
-    c.err << "mirn-cli: " << Describe(db::kNoSuchExtension, id) << '\n';
+    c.err << "mirn-cli: " << parsed.Positional()[0] << ": " << Describe(db::kNoSuchExtension, id) << '\n';
     return kExitFailed;
   }
   json::Value fields = json::Value::array();
@@ -376,8 +371,8 @@ int RunSetField(const std::vector<std::string>& args, Context& c) {
   std::string bytes = inOption ? std::string() : p[3];
   if (fromFile) {
     std::error_code ec;
-    if (!ReadWholeFile(*fromFile, bytes, &ec)) {
-      c.err << "mirn-cli: cannot read " << *fromFile << ": " << ec.message() << '\n';
+    if (!ReadWholeFile(*fromFile, bytes, &ec, kFieldFileLimit)) {
+      ReportFileError(c.err, *fromFile, "cannot read", ec);
       return kExitFailed;
     }
   }
@@ -406,7 +401,9 @@ int RunEmbed(const std::vector<std::string>& args, Context& c) {
   std::error_code ec;
   const std::filesystem::path picture = std::filesystem::absolute(p[3], ec);
   if (ec || !std::filesystem::is_regular_file(picture, ec)) {
-    c.err << "mirn-cli: cannot read the picture " << p[3] << '\n';
+    if (!ec) ec = std::filesystem::exists(picture, ec) ? make_error_code(FileErrc::kNotRegularFile)
+                                                       : std::make_error_code(std::errc::no_such_file_or_directory);
+    ReportFileError(c.err, p[3], "cannot read the picture", ec);
     return kExitFailed;
   }
   MRBGraphic graphic;
@@ -435,7 +432,7 @@ int RunExtract(const std::vector<std::string>& args, Context& c) {
   const auto& p = parsed.Positional();
   std::error_code ec;
   if (!std::filesystem::is_directory(p[2], ec)) {
-    c.err << "mirn-cli: " << p[2] << " is not a folder\n";
+    ReportFile(c.err, p[2], "is not a folder", ENOTDIR);
     return kExitFailed;
   }
   auto db = OpenOrReport(p[0], c);
@@ -444,20 +441,27 @@ int RunExtract(const std::vector<std::string>& args, Context& c) {
   std::wstring originalName;
   const int code = db->ExtractGraphic(ToLower(FromUtf8(p[1])), extracted, originalName);
   if (code != db::kOk) {
-    c.err << "mirn-cli: cannot extract " << p[1] << ": "
-          << (code == db::kGraphicIo ? "no stored picture has that hash, or it cannot be written"
-                                     : ToUtf8(DbResultText(code)))
-          << " (code " << code << ")\n";
+    ReportFile(c.err, p[0],
+               "cannot extract " + p[1] + ": " +
+                   (code == db::kGraphicIo ? "no stored picture has that hash, or it cannot be written"
+                                           : ToUtf8(DbResultText(code))),
+               code);
     return kExitFailed;
   }
   const std::filesystem::path target = std::filesystem::path(p[2]) / ToPath(StoredFileName(originalName));
-  const auto options = parsed.Has("force") ? std::filesystem::copy_options::overwrite_existing
-                                           : std::filesystem::copy_options::none;
-  if (!std::filesystem::copy_file(extracted, target, options, ec)) {
-    c.err << "mirn-cli: cannot write " << target.string() << ": "
-          << (ec ? ec.message() : "it exists (--force replaces it)") << '\n';
+  if (!parsed.Has("force") && std::filesystem::exists(std::filesystem::symlink_status(target, ec))) {
+    ReportFile(c.err, target.string(), "exists (--force replaces it)", EEXIST);
     return kExitFailed;
   }
+  // The picture is copied into a sibling that takes the name only when complete.
+  auto out = BeginOutputOrReport(target, c);
+  if (!out) return kExitFailed;
+  std::string bytes;
+  if (!ReadWholeFile(extracted, bytes, &ec, UINTMAX_MAX) || !WriteAll(out->Descriptor(), bytes, &ec)) {
+    ReportWriteFailure(*out, ec, c);
+    return kExitFailed;
+  }
+  if (!CommitOrReport(*out, c)) return kExitFailed;
   c.out << target.string() << '\n';
   return kExitOk;
 }

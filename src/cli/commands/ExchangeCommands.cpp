@@ -6,11 +6,14 @@
 
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
+#include "cli/DatabaseAccess.h"
+#include "cli/Messages.h"
 #include "cli/TerminalProgress.h"
 #include "cli/commands/CommandGroups.h"
 #include "db/MRBBase.h"
 #include "exchange/MRBCSVImportSettings.h"
 #include "exchange/MRBExporterCommands.h"
+#include "platform/FileErrors.h"
 #include "platform/MemoryProfile.h"
 #include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
@@ -51,21 +54,21 @@ class ConflictPolicy final : public ReplaceQuestion {
 
 std::filesystem::path PathArg(const std::string& arg) { return std::filesystem::path(arg); }
 
-// Opens FILE; for commands that write into it, a missing file is a new database only when
-// --create asks for one, so that a misspelt name is not taken for a new database.
-std::unique_ptr<MRBBase> OpenFile(const std::filesystem::path& path, bool createMissing, Context& c) {
-  int code = 0;
-  std::unique_ptr<MRBBase> db;
-  if (!std::filesystem::exists(path)) {
+// Opens FILE. For commands that write into it (`writes`), a missing file is a new database
+// only when --create asks for one (`createMissing`), so that a misspelt name is not taken for
+// a new database, and a file the user may not write is refused before any work.
+std::unique_ptr<MRBBase> OpenFile(const std::filesystem::path& path, bool createMissing, Context& c,
+                                  bool writes = false) {
+  std::error_code ec;
+  if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
     if (!createMissing) {
-      c.err << path.string() << ": no such database (give --create to make a new one)\n";
+      ReportFile(c.err, path.string(), "no such database (give --create to make a new one)", ENOENT);
       return nullptr;
     }
-    db = OpenDatabase({}, code);
-  } else {
-    db = OpenDatabase(path, code);
+    return OpenOrReport({}, c);
   }
-  if (!db) c.err << path.string() << ": cannot open (" << ToUtf8(DbResultText(code)) << ")\n";
+  auto db = OpenOrReport(path.string(), c);
+  if (db && writes && !CheckWritableOrReport(path.string(), c)) return nullptr;
   return db;
 }
 
@@ -82,7 +85,15 @@ int Report(const ExchangeOutcome& outcome, Context& c, bool import = false) {
   if (outcome.cutCells) c.err << outcome.cutCells << " cells were cut to 32767 characters\n";
   if (outcome.picturesNotCopied) c.err << outcome.picturesNotCopied << " embedded pictures could not be copied\n";
   if (!outcome.ok) {
-    c.err << ToUtf8(outcome.message) << '\n';
+    if (!outcome.failedFile.empty() && outcome.cause) {
+      const bool kept = std::filesystem::exists(outcome.failedFile);
+      ReportFileError(c.err, outcome.failedFile.string(),
+                      kept ? "cannot write (the file keeps its previous content)" : "cannot write", outcome.cause);
+    } else if (!outcome.failedFile.empty()) {
+      c.err << "mirn-cli: " << outcome.failedFile.string() << ": " << ToUtf8(outcome.message) << '\n';
+    } else {
+      c.err << "mirn-cli: " << ToUtf8(outcome.message) << '\n';
+    }
     return kExitFailed;
   }
   c.out << ToUtf8(outcome.message);
@@ -100,10 +111,7 @@ CsvEncoding EncodingArg(const ParsedArgs& args) {
 
 // Writes the imported changes back into FILE.
 int SaveInto(MRBBase& db, const std::filesystem::path& path, Context& c) {
-  const int code = db.Save(path);
-  if (code == db::kOk) return kExitOk;
-  c.err << path.string() << ": cannot save (" << ToUtf8(DbResultText(code)) << ")\n";
-  return kExitFailed;
+  return SaveOrReport(db, path.string(), c, path);
 }
 
 int ExportCsv(const std::vector<std::string>& args, Context& c) {
@@ -112,6 +120,7 @@ int ExportCsv(const std::vector<std::string>& args, Context& c) {
   const CsvEncoding encoding = EncodingArg(parsed);
   auto db = OpenFile(PathArg(parsed.Positional()[0]), false, c);
   if (!db) return kExitFailed;
+  ReportUnwalkable(*db, parsed.Positional()[0], c);
   auto library = LoadLibrary(c);
   TerminalProgress progress(c);
   return Report(RunCsvExport(*db, *library, PathArg(parsed.Positional()[1]), progress, encoding), c);
@@ -123,10 +132,7 @@ int ImportCsv(const std::vector<std::string>& args, Context& c) {
   ConflictPolicy policy(parsed, c);
   const std::filesystem::path file = PathArg(parsed.Positional()[0]);
   const std::filesystem::path csv = PathArg(parsed.Positional()[1]);
-  if (!std::filesystem::is_regular_file(csv)) {
-    c.err << csv.string() << ": no such file\n";
-    return kExitFailed;
-  }
+  if (!CheckReadableOrReport(csv, c)) return kExitFailed;
   // --style gives this run's import format as a style string; the settings stay untouched.
   MemoryProfile styled;
   const Profile* profile = &c.profile;
@@ -135,7 +141,7 @@ int ImportCsv(const std::vector<std::string>& args, Context& c) {
     s.Write(styled);
     profile = &styled;
   }
-  auto db = OpenFile(file, parsed.Has("create"), c);
+  auto db = OpenFile(file, parsed.Has("create"), c, true);
   if (!db) return kExitFailed;
   auto library = LoadLibrary(c);
   TerminalProgress progress(c);
@@ -155,6 +161,7 @@ int ExportExcel(const std::vector<std::string>& args, Context& c) {
   if (parsed.Has("no-comments")) options.includeCommentField = false;
   auto db = OpenFile(PathArg(parsed.Positional()[0]), false, c);
   if (!db) return kExitFailed;
+  ReportUnwalkable(*db, parsed.Positional()[0], c);
   auto library = LoadLibrary(c);
   TerminalProgress progress(c);
   return Report(RunExcelExport(*db, *library, PathArg(parsed.Positional()[1]), options, progress), c);
@@ -165,7 +172,14 @@ int Merge(const std::vector<std::string>& args, Context& c) {
   parsed.ExpectPositional(2, 2);
   ConflictPolicy policy(parsed, c);
   const std::filesystem::path file = PathArg(parsed.Positional()[0]);
-  auto db = OpenFile(file, parsed.Has("create"), c);
+  const std::filesystem::path other = PathArg(parsed.Positional()[1]);
+  std::error_code ec;
+  if (std::filesystem::equivalent(file, other, ec)) {
+    ReportFile(c.err, other.string(), "cannot merge a database into itself", db::kCannotCopyOrLock);
+    return kExitFailed;
+  }
+  if (!CheckReadableOrReport(other, c)) return kExitFailed;
+  auto db = OpenFile(file, parsed.Has("create"), c, true);
   if (!db) return kExitFailed;
   TerminalProgress progress(c);
   const int status = Report(RunMerge(*db, PathArg(parsed.Positional()[1]), {}, progress, &policy), c, true);

@@ -18,6 +18,8 @@
 #include "cli/ChosenExtensions.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
+#include "cli/DatabaseAccess.h"
+#include "cli/Messages.h"
 #include "cli/commands/CommandGroups.h"
 #include "platform/Clock.h"
 #include "platform/KnownFolders.h"
@@ -32,6 +34,7 @@
 #include "print/PrinterSettings.h"
 #include "print/PrinterStatus.h"
 #include "qt/LabelImage.h"
+#include "qt/PdfPrinterSystem.h"
 #include "qt/PrintTargets.h"
 #include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
@@ -324,12 +327,15 @@ int Print(const std::vector<std::string>& args, Context& c) {
   if (parsed.Has("pdf") == parsed.Has("printer")) throw UsageError("give one of --pdf OUT.pdf and --printer NAME");
 
   const std::filesystem::path file = ToPath(FromUtf8(parsed.Positional()[0]));
-  int code = 0;
-  std::unique_ptr<MRBBase> db = OpenDatabase(file, code);
-  if (!db) {
-    c.err << "cannot open " << parsed.Positional()[0] << " (result " << code << ")\n";
+  std::unique_ptr<MRBBase> db = OpenOrReport(parsed.Positional()[0], c);
+  if (!db) return kExitFailed;
+  // The PDF may not be the database printed (held open now) or any other open database.
+  std::error_code refused;
+  if (const auto pdf = parsed.Value("pdf"); pdf && !OutputFile::CheckTarget(ToPath(FromUtf8(*pdf)), &refused)) {
+    ReportFileError(c.err, *pdf, "cannot write", refused);
     return kExitFailed;
   }
+  ReportUnwalkable(*db, parsed.Positional()[0], c);
   const std::vector<std::wstring> ids = ChosenExtensions(parsed, *db, parsed.Positional()[0], c.err);
   if (db->GetExtensionCount() == 0 || ids.empty()) {
     c.err << "Nothing to print: no extensions chosen.\n";
@@ -373,6 +379,12 @@ int Print(const std::vector<std::string>& args, Context& c) {
   CliPrintUi ui(c, parsed.Has("yes"));
   const StopOnInterrupt stopOnInterrupt;
   const PrintJobResult result = PrintLabels(*target->system, request, *db, library, adjustment, ui, source);
+  if (const auto* pdf = dynamic_cast<const PdfPrinterSystem*>(target->system.get()); pdf && pdf->LastError()) {
+    const bool kept = std::filesystem::exists(pdf->File());
+    ReportFileError(c.err, pdf->File().string(),
+                    kept ? "cannot write (the file keeps its previous content)" : "cannot write", pdf->LastError());
+    return kExitFailed;
+  }
   return ReportOutcome(result, WhereText(parsed), c);
 }
 

@@ -1,13 +1,20 @@
 // Drawing labels to images: `render` writes one extension's label as the label view shows it.
 
+#include <QBuffer>
+#include <algorithm>
+#include <cerrno>
 #include <ostream>
 
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
+#include "cli/DatabaseAccess.h"
+#include "cli/Messages.h"
 #include "cli/commands/CommandGroups.h"
 #include "db/MRBBase.h"
 #include "panel/LabelFieldTexts.h"
 #include "panel/LabelGraphics.h"
+#include "platform/AtomicWrite.h"
+#include "platform/OutputFile.h"
 #include "qt/LabelImage.h"
 #include "qt/QPainterCanvas.h"
 #include "qt/QtText.h"
@@ -30,17 +37,20 @@ int Render(const std::vector<std::string>& args, Context& c) {
   const int zoom = static_cast<int>(parsed.IntInRange("zoom", 15, 1000, 100));
   const int dpi = static_cast<int>(parsed.IntInRange("dpi", 24, 2400, 96));
 
-  int code = 0;
-  std::unique_ptr<MRBBase> db = OpenDatabase(file, code);
-  if (!db) {
-    c.err << "cannot open " << file.string() << " (code " << code << ")\n";
+  std::unique_ptr<MRBBase> db = OpenOrReport(file.string(), c);
+  if (!db) return kExitFailed;
+  // The picture may not be the database drawn (held open now) or any other open database.
+  std::error_code refused;
+  if (!OutputFile::CheckTarget(out, &refused)) {
+    ReportFileError(c.err, out.string(), "cannot write", refused);
     return kExitFailed;
   }
   std::wstring typeCode, name;
-  if (db->GetExtension(id, typeCode, name) != db::kOk) {
-    c.err << "no extension " << ToUtf8(id) << " in " << file.string() << '\n';
+  if (const int code = db->GetExtension(id, typeCode, name); code != db::kOk) {
+    ReportFile(c.err, file.string(), "there is no extension '" + ToUtf8(id) + "'", code);
     return kExitFailed;
   }
+  if (!CheckFoldersOrReport(parsed.Values("folder"), c)) return kExitFailed;
   DDFLibrary library(c.folders, !parsed.Has("no-cache"));
   library.ScanFolders(parsed.Values("folder"));
   // Asked first, because GetTemplate throws for a type code the library does not hold.
@@ -56,12 +66,30 @@ int Render(const std::vector<std::string>& args, Context& c) {
   QtPictureLoader loader;
   const std::vector<LabelGraphic> graphics =
       LoadLabelGraphics(*db, id, std::filesystem::absolute(file).parent_path(), c.folders, loader);
+  // A picture that is missing or that cannot be decoded is drawn crossed out; say so.
+  const auto unloaded = std::count_if(graphics.begin(), graphics.end(), [](const LabelGraphic& g) { return !g.picture; });
+  if (unloaded > 0) {
+    c.err << "mirn-cli: " << file.string() << ": " << unloaded << " picture" << (unloaded == 1 ? "" : "s")
+          << " of extension '" << ToUtf8(id) << "' could not be loaded or decoded and " << (unloaded == 1 ? "is" : "are")
+          << " drawn crossed out\n";
+  }
   const QImage image = RenderLabelImage(*layout, texts, graphics, zoom, dpi);
-  if (!image.save(PathToQString(out), "PNG")) {
-    c.err << "cannot write " << out.string() << '\n';
+  // Encoded in memory, then written beside the target and renamed over it when complete.
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) {
+    ReportFile(c.err, out.string(), "cannot write: the image could not be encoded", EIO);
     return kExitFailed;
   }
-  return kExitOk;
+  auto target = BeginOutputOrReport(out, c);
+  if (!target) return kExitFailed;
+  std::error_code error;
+  if (!WriteAll(target->Descriptor(), std::string_view(png.constData(), static_cast<size_t>(png.size())), &error)) {
+    ReportWriteFailure(*target, error, c);
+    return kExitFailed;
+  }
+  return CommitOrReport(*target, c) ? kExitOk : kExitFailed;
 }
 
 }  // namespace

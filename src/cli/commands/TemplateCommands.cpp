@@ -8,6 +8,8 @@
 
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
+#include "cli/DatabaseAccess.h"
+#include "cli/Messages.h"
 #include "cli/commands/CommandGroups.h"
 #include "db/DbResult.h"
 #include "platform/AtomicWrite.h"
@@ -85,8 +87,9 @@ int Build(const std::vector<std::string>& args, Context& c) {
   parsed.ExpectPositional(2, 2);
   const std::filesystem::path source = parsed.Positional()[0], target = parsed.Positional()[1];
   std::string json;
-  if (!ReadWholeFile(source, json)) {
-    c.err << "cannot read " << source.string() << '\n';
+  std::error_code readError;
+  if (!ReadWholeFile(source, json, &readError)) {
+    ReportFileError(c.err, source.string(), "cannot read", readError);
     return kExitFailed;
   }
   std::vector<std::string> warnings;
@@ -98,18 +101,21 @@ int Build(const std::vector<std::string>& args, Context& c) {
     return kExitFailed;
   }
   for (const auto& w : warnings) c.err << source.string() << ": warning: " << w << '\n';
+  auto out = BeginOutputOrReport(target, c);
+  if (!out) return kExitFailed;
   std::error_code ec;
-  if (!WriteFileAtomically(target, bytes, &ec, 0644)) {
-    c.err << "cannot write " << target.string() << ": " << ec.message() << '\n';
+  if (!WriteAll(out->Descriptor(), bytes, &ec)) {
+    ReportWriteFailure(*out, ec, c);
     return kExitFailed;
   }
-  return kExitOk;
+  return CommitOrReport(*out, c) ? kExitOk : kExitFailed;
 }
 
 int Dump(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {});
   parsed.ExpectPositional(1, 1);
   const std::filesystem::path path = parsed.Positional()[0];
+  if (!CheckReadableOrReport(path, c)) return kExitFailed;
   const FileByteSource file(path);
   try {
     if (!file.IsOpen()) throw DDFException(L"Could not open DDF file: " + FromPath(path));
@@ -125,6 +131,7 @@ int Dump(const std::vector<std::string>& args, Context& c) {
 int Info(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {{"json"}});
   parsed.ExpectPositional(1, 1);
+  if (!CheckReadableOrReport(parsed.Positional()[0], c)) return kExitFailed;
   try {
     const CDDFTemplate t = CDDFTemplate::Load(std::filesystem::path(parsed.Positional()[0]));
     if (parsed.Has("json"))
@@ -141,6 +148,7 @@ int Info(const std::vector<std::string>& args, Context& c) {
 int List(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {{"folder", true, true}, {"no-cache"}, {"json"}});
   parsed.ExpectPositional(0, 0);
+  if (!CheckFoldersOrReport(parsed.Values("folder"), c)) return kExitFailed;
   DDFLibrary library(c.folders, !parsed.Has("no-cache"));
   library.ScanFolders(parsed.Values("folder"));
   if (parsed.Has("json")) {

@@ -19,6 +19,8 @@ std::wstring DbResultText(int code) {
     case db::kGraphicIo: return L"the picture file or stored picture cannot be read or written";
     case db::kVersionMissing: return L"the database lacks the schema version needed";
     case db::kSaveFailed: return L"the file could not be written; it keeps its previous content";
+    case db::kReadOnly: return L"the file is read-only; you may not write it";
+    case db::kDiskFull: return L"no space left on the device";
     default: return L"unknown error";
   }
 }

@@ -24,6 +24,8 @@ inline constexpr int kVersionMissing = 16;     // the schema version needed is n
 // The working copy could not be written back into the user's file. The file keeps its
 // previous content, the database stays modified and the working copy keeps the changes.
 inline constexpr int kSaveFailed = 17;
+inline constexpr int kReadOnly = 18;           // the user may not write the file
+inline constexpr int kDiskFull = 19;           // no space left on the device
 }  // namespace db
 
 // Answers of DetectFormat.

@@ -60,6 +60,8 @@ void MRBBase::AddTemporaryFile(const std::filesystem::path& path) {
 
 std::wstring MRBBase::Now() const { return FormatIsoBasic(clock_->Now()); }
 
+int MRBBase::SqlFailure() const { return db_->DiskFull() ? db::kDiskFull : db::kSqlFailed; }
+
 // ---- extensions ---------------------------------------------------------------------------
 
 bool MRBBase::ExtensionExists(std::wstring_view id) {
@@ -95,7 +97,7 @@ int MRBBase::AddExtension(std::wstring_view id, std::wstring_view typecode,
   const bool duplicate = c->LastStepViolatedConstraint();
   c->Reset();
   if (duplicate && ExtensionExists(storedId)) return db::kExtensionExists;
-  return db::kSqlFailed;
+  return SqlFailure();
 }
 
 int MRBBase::DeleteExtension(std::wstring_view id) {
@@ -166,17 +168,22 @@ std::wstring MRBBase::GetName(std::wstring_view id) {
 
 bool MRBBase::GetNextExtension(std::wstring_view afterId, std::wstring& id) {
   if (!IsOpen()) return false;
-  SQLiteCursor c;
-  if (afterId.empty()) {
-    c = db_->Prepare(L"SELECT id FROM extension ORDER BY id LIMIT 1;", true);
-  } else {
-    c = db_->Prepare(L"SELECT id FROM extension WHERE id > :id ORDER BY id LIMIT 1;", true);
-    c->BindText(":id", afterId);
-  }
+  // Only non-empty text ids take part. An empty id would be found again as "the first" after
+  // itself, and a blob sorts above every text, so either would make a walk start over for
+  // ever; such rows are left to CountUnwalkableExtensions.
+  auto c = db_->Prepare(
+      L"SELECT id FROM extension WHERE id > :id AND typeof(id)='text' ORDER BY id LIMIT 1;", true);
+  c->BindText(":id", afterId);
   const bool found = c->Step();
   if (found) id = c->GetText(0);
   c->Reset();
   return found;
+}
+
+int MRBBase::CountUnwalkableExtensions() {
+  if (!IsOpen()) return 0;
+  auto c = db_->Prepare(L"SELECT COUNT(*) FROM extension WHERE id='' OR typeof(id)<>'text';", false);
+  return c->Step() ? c->GetInt(0) : 0;
 }
 
 int MRBBase::GetExtensionCount() {
@@ -238,7 +245,7 @@ int MRBBase::SetField(std::wstring_view id, int fieldId, std::wstring_view conte
   c->Reset();
   // A field of a missing extension fails the foreign key (insert) or deletes nothing
   // (delete); only then is it worth asking whether the extension exists.
-  if (!done) return constraint && !ExtensionExists(id) ? db::kNoSuchExtension : db::kSqlFailed;
+  if (!done) return constraint && !ExtensionExists(id) ? db::kNoSuchExtension : SqlFailure();
   if (content.empty() && db_->Changes() == 0 && !ExtensionExists(id)) {
     return db::kNoSuchExtension;
   }
@@ -264,7 +271,7 @@ int MRBBase::InsertField(std::wstring_view id, int fieldId, std::wstring_view co
     return db::kOk;
   }
   // The key was taken or the extension is missing: SetField tells them apart.
-  return constraint ? SetField(id, fieldId, content) : db::kSqlFailed;
+  return constraint ? SetField(id, fieldId, content) : SqlFailure();
 }
 
 const MRBBase::FieldCache& MRBBase::CachedFields(std::wstring_view id) {
@@ -279,6 +286,10 @@ const MRBBase::FieldCache& MRBBase::CachedFields(std::wstring_view id) {
   while (c->Step()) fieldCache_.fields.emplace_back(c->GetInt(0), c->GetText(1));
   const bool complete = c->LastStepResult() == 101;  // SQLITE_DONE: every row was read
   c->Reset();
+  // A field id stored as text or a blob sorts after every number in SQL but reads as a
+  // number here; the lookups need numeric order, or a walk could step back and repeat.
+  std::stable_sort(fieldCache_.fields.begin(), fieldCache_.fields.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
   fieldCache_.stamp = complete ? stamp : 0;
   return fieldCache_;
 }

@@ -12,6 +12,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "db/DbResult.h"
@@ -57,6 +58,12 @@ class MRBBase {
   virtual void Close() = 0;
 
   bool IsOpen() const;
+  // Why the last Open or Save that failed on a file failed, as the system said it (empty
+  // when it was no file error): the cause a message names.
+  std::error_code LastFileError() const { return fileError_; }
+  // The file or folder that error is about: the user's file, or the temporary folder when
+  // the working copy could not be made.
+  const std::filesystem::path& LastFileErrorPath() const { return fileErrorPath_; }
 
   // ---- extensions -------------------------------------------------------------------------
   bool ExtensionExists(std::wstring_view id);
@@ -72,9 +79,13 @@ class MRBBase {
                    LocalDateTime* modified = nullptr);
   std::wstring GetTypeCode(std::wstring_view id);
   std::wstring GetName(std::wstring_view id);
-  // The next id after `afterId` (empty: the first) in text order; false at the end.
+  // The next id after `afterId` (empty: the first) in text order; false at the end. Rows
+  // whose id is empty or not text (made by other programs or damaged files) are skipped.
   bool GetNextExtension(std::wstring_view afterId, std::wstring& id);
+  // Every row, including those the walk skips.
   int GetExtensionCount();
+  // The rows whose id is empty or not text: the walks skip them, callers report them.
+  int CountUnwalkableExtensions();
   std::vector<std::wstring> GetExtensionsWithTypeCode(std::wstring_view typecode);
   // The type code is stored as given; the row's modified time is not touched.
   int ChangeTypeCode(std::wstring_view id, std::wstring_view typecode);
@@ -140,6 +151,8 @@ class MRBBase {
   // Remembers a file to delete when this object goes.
   void AddTemporaryFile(const std::filesystem::path& path);
   std::wstring Now() const;
+  // The code of a failed statement: kDiskFull when the device is full, else kSqlFailed.
+  int SqlFailure() const;
 
   std::shared_ptr<SQLiteDB> db_;
   std::vector<std::filesystem::path> temporaryFiles_;
@@ -161,6 +174,8 @@ class MRBBase {
   bool modified_ = false;
   const Clock* clock_ = nullptr;
   std::filesystem::path tempFolder_;
+  std::error_code fileError_;
+  std::filesystem::path fileErrorPath_;
 };
 
 }  // namespace mirn

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "db/SQLiteDB.h"
+#include "db/WorkFiles.h"
 #include "platform/Guid.h"
+#include "platform/WriteAccess.h"
 #include "platform/TempFile.h"
 #include "util/Text.h"
 
@@ -42,16 +44,6 @@ bool CopyContents(int in, int out) {
     }
     offset += got;
   }
-}
-
-// Copies everything readable from `source` into the new file `target`, created exclusively
-// and readable by the user only (it holds the user's data).
-bool CopyIntoNewFile(int source, const std::filesystem::path& target) {
-  const int out = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
-  if (out < 0) return false;
-  bool ok = CopyContents(source, out);
-  if (::close(out) != 0) ok = false;
-  return ok;
 }
 
 // Copies the committed working copy into the (empty) file `target` and flushes it to disk.
@@ -89,38 +81,50 @@ int MRBv3::Open(const std::filesystem::path& path) {
   std::error_code ec;
   std::filesystem::path folder = std::filesystem::absolute(tempFolder_, ec);
   if (ec) folder = tempFolder_;
-  workingCopy_ = folder / ToPath(NewGuid());
+  RemoveStaleWorkFiles(folder);
 
   const bool isNew = path.empty() || !std::filesystem::exists(path, ec) ||
                      std::filesystem::file_size(path, ec) == 0;
+  fileError_.clear();
+  fileErrorPath_ = path;
   if (!path.empty()) {
-    // Only regular files: opening a pipe or a device would wait or read endlessly.
-    if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec)) {
-      workingCopy_.clear();
-      return db::kCannotCopyOrLock;
-    }
     // The lock comes first: on this platform a lock does not stop another process from
-    // reading, so a second instance must be refused before it copies anything.
-    lock_ = FileLock::TryLock(path);
-    if (!lock_ || !CopyIntoNewFile(lock_->Descriptor(), workingCopy_)) {
-      lock_.reset();
-      RemoveWorkingCopy();
-      return db::kCannotCopyOrLock;
-    }
-  } else if (!CreateFileExclusive(workingCopy_)) {
-    workingCopy_.clear();
+    // reading, so a second instance must be refused before it copies anything. Only regular
+    // files are taken: a pipe or a device would wait or read endlessly.
+    lock_ = FileLock::TryLock(path, &fileError_);
+    if (!lock_) return db::kCannotCopyOrLock;
+    // Holding the lock, nobody else is saving this file: hidden siblings of cut-off saves
+    // that no process holds are leftovers.
+    std::filesystem::path userFolder = path.parent_path();
+    RemoveStaleSaves(userFolder.empty() ? "." : userFolder, path.filename().string());
+  }
+  // The working copy is locked for as long as it is in use, so that a later run can tell the
+  // copy of a killed process (unlocked) from one in use.
+  workingCopy_ = folder / WorkFileName(NewGuid());
+  fileErrorPath_ = folder;
+  workLock_ = FileLock::CreateLocked(workingCopy_, &fileError_);
+  if (workLock_ && lock_ && !CopyContents(lock_->Descriptor(), workLock_->Descriptor())) {
+    fileError_ = std::error_code(errno, std::generic_category());
+    workLock_.reset();
+  }
+  if (!workLock_) {
+    lock_.reset();
+    RemoveWorkingCopy();
     return db::kCannotCopyOrLock;
   }
 
+  fileErrorPath_ = path;
   if (!db_->Open(workingCopy_) || !db_->Begin()) {
+    const int code = SqlFailure();
     Close();
-    return db::kSqlFailed;
+    return code;
   }
   if (isNew) {
     for (const wchar_t* sql : {schema::kMeta300, schema::kExtension300, schema::kField300}) {
       if (!db_->Execute(sql)) {
+        const int code = SqlFailure();
         Close();
-        return db::kSqlFailed;
+        return code;
       }
     }
   }
@@ -135,10 +139,17 @@ int MRBv3::Open(const std::filesystem::path& path) {
 
 int MRBv3::Save(const std::filesystem::path& path) {
   if (!IsOpen()) return db::kNotOpen;
+  std::filesystem::path requested = path.empty() ? path_ : path;
+  if (!requested.empty()) {
+    if (const int refused = CheckWritable(requested); refused != db::kOk) return refused;
+  }
+  fileError_.clear();
+  fileErrorPath_ = requested;
   DeleteUnreferencedGraphics();
   if (!db_->Commit()) {
+    const int code = SqlFailure();
     db_->Begin();
-    return db::kSqlFailed;
+    return code;
   }
   db_->FinalizeAll();
 
@@ -159,6 +170,21 @@ int MRBv3::Save(const std::filesystem::path& path) {
   return db::kOk;
 }
 
+int MRBv3::CheckWritable(const std::filesystem::path& target) const {
+  if (!MayReplaceFile(target)) return db::kReadOnly;
+  std::error_code ec;
+  const bool own = !path_.empty() && std::filesystem::equivalent(target, path_, ec);
+  if (!own && std::filesystem::is_regular_file(target, ec)) {
+    // Another open database (in this program or another) would lose its file under it.
+    std::error_code lockError;
+    if (!FileLock::TryLock(target, &lockError) &&
+        lockError == std::errc::resource_unavailable_try_again) {
+      return db::kCannotCopyOrLock;
+    }
+  }
+  return db::kOk;
+}
+
 bool MRBv3::WriteUserFile(const std::filesystem::path& requested) {
   std::error_code ec;
   // Saving through a symbolic link replaces the file it points to, not the link.
@@ -169,27 +195,33 @@ bool MRBv3::WriteUserFile(const std::filesystem::path& requested) {
   }
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
-  std::string name = ".";
-  name += target.filename().string();
-  name += '.';
-  name += ToUtf8(NewGuid());
-  name += ".saving";
-  const std::filesystem::path temporary = folder / name;
-  if (!CreateFileExclusive(temporary)) return false;
+  const std::filesystem::path temporary =
+      folder / ("." + target.filename().string() + "." + ToUtf8(NewGuid()) + ".saving");
+  // Locked from birth: a later open removes only siblings that no live process holds.
+  std::optional<FileLock> newLock = FileLock::CreateLocked(temporary, &fileError_);
+  if (!newLock) return false;
 
+  auto failed = [this](int err) {
+    if (!fileError_) fileError_ = std::error_code(err, std::generic_category());
+    return false;
+  };
   // Compacting rebuilds every table; without free pages it would give the same size, so then
   // the committed working copy (complete on disk: nothing is pending after the commit) is
   // copied as it is, several times faster.
-  bool ok = db_->FreePages() > 0 ? db_->VacuumInto(temporary) && SyncPath(temporary, O_RDONLY)
-                                 : CopyAndSync(workingCopy_, temporary);
+  bool ok = true;
+  if (db_->FreePages() > 0) {
+    ok = db_->VacuumInto(temporary) ? (SyncPath(temporary, O_RDONLY) || failed(errno))
+                                    : failed(db_->DiskFull() ? ENOSPC : EIO);
+  } else {
+    ok = CopyAndSync(workingCopy_, temporary) || failed(errno);
+  }
   struct stat existing {};
   const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777)
                                                              : NewFileMode();
-  ok = ok && ::chmod(temporary.c_str(), mode) == 0;
-  // Locking the new file before it takes the user's name leaves no moment in which another
-  // instance could open it unlocked.
-  std::optional<FileLock> newLock = ok ? FileLock::TryLock(temporary) : std::nullopt;
-  ok = ok && newLock && ::rename(temporary.c_str(), target.c_str()) == 0;
+  ok = ok && (::chmod(temporary.c_str(), mode) == 0 || failed(errno));
+  // The new file is locked before it takes the user's name, which leaves no moment in which
+  // another instance could open it unlocked.
+  ok = ok && (::rename(temporary.c_str(), target.c_str()) == 0 || failed(errno));
   if (!ok) {
     std::filesystem::remove(temporary, ec);
     std::filesystem::remove(temporary.string() + "-journal", ec);
@@ -203,24 +235,30 @@ bool MRBv3::WriteUserFile(const std::filesystem::path& requested) {
 
 void MRBv3::RemoveStaleSaves(const std::filesystem::path& folder, const std::string& name) {
   // A save that was cut off (the program killed, the machine stopped) leaves its sibling
-  // file, and perhaps that file's journal, behind. Whoever holds the lock is the only one saving this file, so any such
-  // sibling is a leftover.
+  // file, and perhaps that file's journal, behind. A save in progress holds its sibling
+  // locked, so an unlocked one is a leftover.
   const std::string prefix = "." + name + ".";
   const std::string suffix = ".saving";
+  const std::string journal = "-journal";
   constexpr size_t kGuidLength = 36;
+  const size_t length = prefix.size() + kGuidLength + suffix.size();
   std::error_code ec;
+  std::vector<std::filesystem::path> journals;
   for (auto it = std::filesystem::directory_iterator(folder, ec);
        !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
     const std::string entry = it->path().filename().string();
-    const bool stale = entry.starts_with(prefix) &&
-                       ((entry.size() == prefix.size() + kGuidLength + suffix.size() &&
-                         entry.ends_with(suffix)) ||
-                        (entry.size() == prefix.size() + kGuidLength + suffix.size() + 8 &&
-                         entry.ends_with(suffix + "-journal")));
-    if (stale) {
-      std::error_code ignored;
-      std::filesystem::remove(it->path(), ignored);
+    if (!entry.starts_with(prefix)) continue;
+    if (entry.size() == length && entry.ends_with(suffix)) {
+      RemoveIfUnlocked(it->path());
+    } else if (entry.size() == length + journal.size() && entry.ends_with(suffix + journal)) {
+      journals.push_back(it->path());
     }
+  }
+  // A journal goes with its file: once that is gone, nothing can use it.
+  for (const auto& path : journals) {
+    const std::string owner = path.string().substr(0, path.string().size() - journal.size());
+    std::error_code ignored;
+    if (!std::filesystem::exists(owner, ignored)) std::filesystem::remove(path, ignored);
   }
 }
 
@@ -232,6 +270,7 @@ void MRBv3::RemoveWorkingCopy() {
   journal += "-journal";
   std::filesystem::remove(journal, ignored);
   workingCopy_.clear();
+  workLock_.reset();
 }
 
 void MRBv3::Close() {

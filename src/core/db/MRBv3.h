@@ -21,7 +21,9 @@ class MRBv3 : public MRBBase {
 
   int Open(const std::filesystem::path& path) override;
   // kSaveFailed when the user's file could not be written: it keeps its previous content,
-  // the database stays modified and the working copy keeps every change.
+  // the database stays modified and the working copy keeps every change. A target the user
+  // may not write (kReadOnly) or that is open elsewhere (kCannotCopyOrLock) is refused before
+  // anything is done.
   int Save(const std::filesystem::path& path) override;
   void Close() override;
   std::filesystem::path GetPath() const override { return path_; }
@@ -33,11 +35,15 @@ class MRBv3 : public MRBBase {
   // flushed and renamed over `target`; on success the new lock replaces the old one.
   bool WriteUserFile(const std::filesystem::path& target);
   static void RemoveStaleSaves(const std::filesystem::path& folder, const std::string& name);
+  // kOk, or why `target` may not be replaced: read-only (kReadOnly) or, when it is not this
+  // database's own file, open in a program (kCannotCopyOrLock).
+  int CheckWritable(const std::filesystem::path& target) const;
   void RemoveWorkingCopy();
 
   std::filesystem::path workingCopy_;
   std::filesystem::path path_;
   std::optional<FileLock> lock_;
+  std::optional<FileLock> workLock_;  // held on the working copy while it is in use
 };
 
 }  // namespace mirn

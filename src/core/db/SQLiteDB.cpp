@@ -241,4 +241,6 @@ int SQLiteDB::Changes() const { return db_ ? sqlite3_changes(db_) : 0; }
 
 std::string SQLiteDB::LastError() const { return db_ ? sqlite3_errmsg(db_) : "not open"; }
 
+bool SQLiteDB::DiskFull() const { return db_ && sqlite3_errcode(db_) == SQLITE_FULL; }
+
 }  // namespace mirn

@@ -70,6 +70,8 @@ class SQLiteDB {
   int64_t LastInsertRowId() const;
   int Changes() const;
   std::string LastError() const;
+  // True when the last failed call ran out of room on the device.
+  bool DiskFull() const;
   sqlite3* Handle() const { return db_; }
 
  private:

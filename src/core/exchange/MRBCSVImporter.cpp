@@ -82,8 +82,7 @@ long long MRBCSVImporter::Import(const ExtensionCallable& replace, const Extensi
     // The database trims the id; fields go under the id as stored.
     const std::wstring storedId = Trim(id);
     for (size_t k = 0; k < fields->second.size() && 3 + k < tokens.size(); ++k) {
-      complete = db.InsertField(storedId, static_cast<int>(fields->second[k]), WriteRtf(format, tokens[3 + k])) ==
-                     db::kOk &&
+      complete = Written(db.InsertField(storedId, static_cast<int>(fields->second[k]), WriteRtf(format, tokens[3 + k]))) &&
                  complete;
     }
     if (!complete) {
@@ -91,6 +90,7 @@ long long MRBCSVImporter::Import(const ExtensionCallable& replace, const Extensi
       notes_.push_back({record.line, CsvLineNote::Kind::kIncomplete, storedId});
     }
     ++count;
+    if (StoppedOnFullDisk()) return count;
   }
   return count;
 }

@@ -7,6 +7,7 @@
 #include "exchange/MRBCSVExporter.h"
 #include "exchange/MRBCSVImporter.h"
 #include "exchange/MRBMRBImporter.h"
+#include "platform/OutputFile.h"
 #include "store/OpenDatabase.h"
 #include "util/Text.h"
 
@@ -15,27 +16,57 @@ namespace {
 
 constexpr int kCannotOpenString = 4100;
 
-ExchangeOutcome RunExport(MRBBase& database, MRBExporter& exporter, bool opened,
-                          const std::filesystem::path& path, ExchangeProgressView& view) {
+std::wstring CauseText(std::error_code cause) { return FromUtf8(cause.message()); }
+
+ExchangeOutcome WriteFailed(const std::filesystem::path& path, std::error_code cause, bool existed) {
   ExchangeOutcome outcome;
-  if (!opened) {
-    outcome.message = L"Cannot write " + FromPath(path);
-    return outcome;
-  }
+  outcome.failedFile = path;
+  outcome.cause = cause;
+  outcome.message = L"Could not write " + FromPath(path) + L": " + CauseText(cause) +
+                    (existed ? L"; the file keeps its previous content" : L"");
+  return outcome;
+}
+
+// Runs an exporter that writes into `out`'s sibling, and puts the file in place only when
+// every row was written and the file is complete on disk.
+ExchangeOutcome RunExport(MRBBase& database, MRBExporter& exporter, bool opened, OutputFile& out,
+                          ExchangeProgressView& view) {
+  const std::filesystem::path& path = out.Target();
+  std::error_code ec;
+  const bool existed = std::filesystem::exists(path, ec);
+  if (!opened) return WriteFailed(path, out.WriteFailure(), existed);
+  ExchangeOutcome outcome;
   view.SetRange(database.GetExtensionCount());
   ExportSession session(view);
   outcome.count = exporter.Export(session.ProgressCallable());
   outcome.notWritten = exporter.RowsNotWritten();
   const bool finished = exporter.Finish();
-  outcome.ok = finished && outcome.notWritten == 0;
-  if (!finished) {
-    outcome.message = L"Could not write " + FromPath(path);
-  } else if (outcome.notWritten != 0) {
-    outcome.message = std::to_wstring(outcome.notWritten) + L" rows did not fit into " + FromPath(path);
-  } else {
-    outcome.message = ExportCompleteText(outcome.count);
+  if (!finished || outcome.notWritten != 0) {
+    // A row the file could not take is a failed write (a full disk, most often): the old
+    // file stays.
+    ExchangeOutcome failed = WriteFailed(path, out.WriteFailure(), existed);
+    failed.count = outcome.count;
+    failed.notWritten = outcome.notWritten;
+    return failed;
   }
+  std::error_code error;
+  if (!out.Commit(&error)) return WriteFailed(path, error, existed);
+  outcome.ok = true;
+  outcome.message = ExportCompleteText(outcome.count);
   return outcome;
+}
+
+// Refuses the target before any work: an open database (the one exported included), a
+// read-only file, a folder or a device.
+std::optional<OutputFile> BeginExport(const std::filesystem::path& path, ExchangeOutcome& refused) {
+  std::error_code error;
+  auto out = OutputFile::Begin(path, &error);
+  if (!out) {
+    refused.failedFile = path;
+    refused.cause = error;
+    refused.message = L"Cannot write " + FromPath(path) + L": " + CauseText(error);
+  }
+  return out;
 }
 
 // Whether an imported id names an extension of `database`. The id is judged as the
@@ -53,6 +84,14 @@ ExchangeOutcome RunImport(MRBImporter& importer, ExchangeProgressView& view, Imp
   outcome.incomplete = importer.IncompleteExtensions();
   outcome.replaced = importer.ReplacedExtensions();
   outcome.kept = session.Kept();
+  if (importer.StoppedOnFullDisk()) {
+    // The working copy cannot grow: stopped at the first write that failed so.
+    outcome.failedFile = importer.TempFolder();
+    outcome.cause = std::make_error_code(std::errc::no_space_on_device);
+    outcome.message = L"The working copy in " + FromPath(outcome.failedFile) +
+                      L" cannot grow: no space left on the device. Nothing was saved.";
+    return outcome;
+  }
   outcome.ok = true;
   outcome.message = ImportCompleteText(outcome.count);
   return outcome;
@@ -112,15 +151,25 @@ std::wstring NothingImportedText(long long skipped, CsvSeparatorHint hint) {
 
 ExchangeOutcome RunCsvExport(MRBBase& database, DDFLibrary& library, const std::filesystem::path& path,
                              ExchangeProgressView& view, CsvEncoding encoding) {
-  MRBCSVExporter exporter(database, library, path, encoding);
-  return RunExport(database, exporter, exporter.IsOpen(), path, view);
+  ExchangeOutcome refused;
+  auto out = BeginExport(path, refused);
+  if (!out) return refused;
+  ExchangeOutcome outcome;
+  {
+    MRBCSVExporter exporter(database, library, out->TempPath(), encoding);
+    outcome = RunExport(database, exporter, exporter.IsOpen(), *out, view);
+  }
+  return outcome;
 }
 
 ExchangeOutcome RunExcelExport(MRBBase& database, DDFLibrary& library, const std::filesystem::path& path,
                                const ExcelExportOptions& options, ExchangeProgressView& view) {
-  MRBExcelExporter exporter(database, library, path, IsXmlWorkbookPath(path));
+  ExchangeOutcome refused;
+  auto out = BeginExport(path, refused);
+  if (!out) return refused;
+  MRBExcelExporter exporter(database, library, out->TempPath(), IsXmlWorkbookPath(path));
   exporter.SetOptions(options);
-  ExchangeOutcome outcome = RunExport(database, exporter, exporter.IsOpen(), path, view);
+  ExchangeOutcome outcome = RunExport(database, exporter, exporter.IsOpen(), *out, view);
   outcome.cutCells = static_cast<long long>(exporter.CutCells());
   return outcome;
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "exchange/MRBCSVImporter.h"
@@ -27,6 +28,8 @@ struct ExchangeOutcome {
   long long notWritten = 0; // export: rows the file could not take
   long long cutCells = 0;   // spreadsheet cells cut to the 32767 characters a cell holds
   long long picturesNotCopied = 0;  // merge: embedded pictures that could not be copied
+  std::filesystem::path failedFile;  // the file a failure is about, when it is a file's
+  std::error_code cause;             // and the system's reason
   long long replaced = 0;   // import: of `count`, those that took the place of an existing one
   long long kept = 0;       // import: existing extensions kept (not replaced)
   std::vector<CsvLineNote> lineNotes;  // CSV import: the skipped and incomplete lines
@@ -47,6 +50,8 @@ std::wstring ExportCompleteText(long long count);
 // "Imported " + count + " extensions"
 std::wstring ImportCompleteText(long long count);
 
+// The exports write beside the file and replace it only when complete; an open database
+// (the one exported too), a read-only file, a folder or a device is refused before any work.
 // CSV export: no header, type codes, every field, no comment column. UTF-8 files start
 // with a byte-order mark so that spreadsheets and the import read them as UTF-8.
 ExchangeOutcome RunCsvExport(MRBBase& database, DDFLibrary& library, const std::filesystem::path& path,

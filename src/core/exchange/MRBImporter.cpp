@@ -6,13 +6,20 @@
 
 namespace mirn {
 
+const std::filesystem::path& MRBImporter::TempFolder() const { return db_->TempFolder(); }
+
+bool MRBImporter::Written(int code) {
+  if (code == db::kDiskFull) diskFull_ = true;
+  return code == db::kOk;
+}
+
 bool MRBImporter::PutExtension(std::wstring_view id, std::wstring_view typeCode, std::wstring_view name) {
   // Most imported ids are new: adding first spares them a delete that finds nothing.
   const int added = db_->AddExtension(id, typeCode, name);
-  if (added != db::kExtensionExists) return added == db::kOk;
+  if (added != db::kExtensionExists) return Written(added);
   ++replaced_;
   db_->DeleteExtension(Trim(id));
-  return db_->AddExtension(id, typeCode, name) == db::kOk;
+  return Written(db_->AddExtension(id, typeCode, name));
 }
 
 }  // namespace mirn

@@ -4,6 +4,7 @@
 // (asked before an extension is written; false skips it) and a progress callable (false
 // stops the import before the next extension).
 
+#include <filesystem>
 #include <string_view>
 
 #include "exchange/MRBImporterSession.h"
@@ -27,6 +28,11 @@ class MRBImporter {
   // Extensions of the last Import whose record or one of whose fields could not be
   // written (they are counted as imported, as the import goes on past them).
   long long IncompleteExtensions() const { return incomplete_; }
+  // True when the last Import stopped because the database's device was full: the writes
+  // after the first that failed so would all fail, and the file is not to be saved.
+  bool StoppedOnFullDisk() const { return diskFull_; }
+  // Where the database keeps its working copy (named when it cannot grow).
+  const std::filesystem::path& TempFolder() const;
   // Extensions of the last Import that took the place of one of the same id (the rest of
   // the imported ones were new).
   long long ReplacedExtensions() const { return replaced_; }
@@ -35,7 +41,12 @@ class MRBImporter {
   MRBBase& Database() { return *db_; }
   void NoteIncomplete() { ++incomplete_; }
   // Clears the counts of the last Import.
-  void ResetIncomplete() { incomplete_ = replaced_ = 0; }
+  void ResetIncomplete() {
+    incomplete_ = replaced_ = 0;
+    diskFull_ = false;
+  }
+  // True when a write's result is success; remembers a full device.
+  bool Written(int code);
   // Stores a new, empty extension in place of any of the same id (which goes with its
   // fields and selection). True when the record was stored; its fields then go in with
   // InsertField, under the id trimmed as the database stores it.
@@ -44,6 +55,7 @@ class MRBImporter {
  private:
   MRBBase* db_ = nullptr;
   long long incomplete_ = 0;
+  bool diskFull_ = false;
   long long replaced_ = 0;
 };
 

@@ -7,6 +7,7 @@
 #include "db/MRBBase.h"
 #include "db/MRBGraphic.h"
 #include "platform/Guid.h"
+#include "platform/TempFile.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -27,7 +28,8 @@ class ScratchFolder {
     std::error_code ec;
     const auto base = parent.empty() ? std::filesystem::temp_directory_path(ec) : parent;
     path_ = base / ToPath(L"mirn-merge-" + NewGuid());
-    if (!std::filesystem::create_directory(path_, ec)) path_.clear();
+    // Readable by the user alone whatever the umask: it holds the user's pictures.
+    if (!CreatePrivateFolder(path_)) path_.clear();
   }
   ~ScratchFolder() {
     std::error_code ec;
@@ -72,10 +74,11 @@ long long MRBMRBImporter::Import(const ExtensionCallable& replace, const Extensi
           ++picturesNotCopied_;
         }
       }
-      complete = target.InsertField(storedId, fieldId, content) == db::kOk && complete;
+      complete = Written(target.InsertField(storedId, fieldId, content)) && complete;
     }
     if (!complete) NoteIncomplete();
     ++count;
+    if (StoppedOnFullDisk()) return count;
   }
   return count;
 }

@@ -83,19 +83,29 @@ void Step(SQLiteDB& db, SQLiteCursorImpl& insert, const std::string& what) {
   insert.Reset();
 }
 
-void ConvertExtensions(xbase::BaseDbf& table, SQLiteDB& db) {
+// A record whose extension id is blank names no extension: stored, its empty id could be
+// neither shown nor chosen, so it is left out and counted.
+bool IsBlankId(const std::string& id) { return id.find_first_not_of(" \t\r\n") == std::string::npos; }
+
+long long ConvertExtensions(xbase::BaseDbf& table, SQLiteDB& db) {
   const SQLiteCursor insert = db.Prepare(
       L"INSERT INTO extension (id, typecode, name, modified) VALUES (:id, :typecode, :name, "
       L":modified);",
       false);
+  long long blank = 0;
   ForEachLiveRecord(table, [&](std::uint32_t, const xbase::Record& record) {
     const std::string& id = TextOf(record, "EXTENSION");
+    if (IsBlankId(id)) {
+      ++blank;
+      return;
+    }
     insert->BindText(":id", FromCp1252(id));
     insert->BindText(":typecode", FromCp1252(TextOf(record, "TYPE")));
     insert->BindText(":name", FromCp1252(TextOf(record, "NAME")));
     insert->BindText(":modified", ModifiedStamp(NumberOf(record, "MODIFIED")));
     Step(db, *insert, "extension " + ToUtf8(FromCp1252(id)));
   });
+  return blank;
 }
 
 void ConvertFields(xbase::BaseDbf& table, SQLiteDB& db) {
@@ -104,6 +114,7 @@ void ConvertFields(xbase::BaseDbf& table, SQLiteDB& db) {
       L":content);",
       false);
   ForEachLiveRecord(table, [&](std::uint32_t row, const xbase::Record& record) {
+    if (IsBlankId(TextOf(record, "EXTENSION"))) return;  // the fields of a record left out
     const std::wstring extension = FromCp1252(TextOf(record, "EXTENSION"));
     int fieldId = 0;
     if (!TruncateInto<int>(NumberOf(record, "FIELD"), std::numeric_limits<int>::min(),
@@ -124,7 +135,7 @@ void ConvertFields(xbase::BaseDbf& table, SQLiteDB& db) {
 
 }  // namespace
 
-void ConvertLegacyTables(const LegacyParts& parts, const std::filesystem::path& target) {
+long long ConvertLegacyTables(const LegacyParts& parts, const std::filesystem::path& target) {
   const auto extensions = xbase::OpenTable(parts.extensionTable);
   const auto fields = xbase::OpenTable(parts.fieldTable);
   // Closing the connection without a commit (any throw below) rolls everything back.
@@ -133,10 +144,11 @@ void ConvertLegacyTables(const LegacyParts& parts, const std::filesystem::path& 
   Run(db, schema::kMeta300);
   Run(db, schema::kExtension300);
   Run(db, schema::kField300);
-  ConvertExtensions(*extensions, db);
+  const long long blank = ConvertExtensions(*extensions, db);
   ConvertFields(*fields, db);
   if (!db.Commit()) throw LegacyError("could not commit the converted database: " + db.LastError());
   db.Close();
+  return blank;
 }
 
 }  // namespace mirn

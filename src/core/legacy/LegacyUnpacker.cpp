@@ -1,9 +1,12 @@
 #include "legacy/LegacyUnpacker.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <array>
 #include <cstring>
 #include <fstream>
+#include <string>
+#include <system_error>
 
 #include "legacy/LegacyError.h"
 #include "legacy/RleDecoder.h"
@@ -42,6 +45,10 @@ std::optional<LegacyMarker> FindLegacyMarker(const ByteSource& file) {
 
 LegacyParts UnpackLegacyFile(const ByteSource& file, const std::filesystem::path& folder,
                              const std::function<void(const std::filesystem::path&)>& created) {
+  if (file.Size() < kMinimumSize) {
+    throw LegacyError("the file is too short (" + std::to_string(file.Size()) +
+                      " bytes) to hold a legacy database header");
+  }
   const std::optional<LegacyMarker> marker = FindLegacyMarker(file);
   if (!marker) throw LegacyError("the file has no legacy database marker");
 
@@ -66,7 +73,10 @@ LegacyParts UnpackLegacyFile(const ByteSource& file, const std::filesystem::path
     if (!out) throw LegacyError("could not write the temporary file " + target.string());
     offset = rle::DecodePart(file, offset, marker->escape, out);
     out.close();
-    if (!out) throw LegacyError("could not write the temporary file " + target.string());
+    if (!out) {
+      throw LegacyError("could not write the temporary file " + target.string() + ": " +
+                        std::error_code(errno, std::generic_category()).message());
+    }
   }
   return parts;
 }

@@ -2,8 +2,11 @@
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <optional>
+#include <utility>
 
 #include "db/MRBv3.h"
 #include "db/SQLiteDB.h"
@@ -38,6 +41,20 @@ int RenameNoReplace(const std::filesystem::path& from, const std::filesystem::pa
   return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
+// Gives `from` the further name `to`, never replacing a file (EEXIST); file systems
+// without hard links get a copy, made under a hidden name and then renamed into place.
+int LinkNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (::link(from.c_str(), to.c_str()) == 0) return 0;
+  if (errno == EEXIST) return EEXIST;
+  std::filesystem::path copy = to.parent_path() / ("." + to.filename().string() + ".copying");
+  std::error_code ec;
+  std::filesystem::remove(copy, ec);
+  if (!std::filesystem::copy_file(from, copy, ec)) return ec.value() ? ec.value() : EIO;
+  const int error = RenameNoReplace(copy, to);
+  if (error != 0) std::filesystem::remove(copy, ec);
+  return error;
+}
+
 }  // namespace
 
 std::filesystem::path FreeBackupName(const std::filesystem::path& path) {
@@ -56,11 +73,13 @@ int MRBv2::Open(const std::filesystem::path& path) {
   std::error_code ec;
   std::filesystem::path folder = std::filesystem::absolute(TempFolder(), ec);
   if (ec) folder = TempFolder();
+  std::optional<LegacyParts> unpacked;
   try {
     const auto file = std::make_unique<FileByteSource>(path);
     if (!file->IsOpen()) throw LegacyError("could not open " + path.string());
     const LegacyParts parts = UnpackLegacyFile(
         *file, folder, [this](const std::filesystem::path& made) { legacyTemporaries_.insert(made); });
+    unpacked = parts;
     extensionTable_ = parts.extensionTable;
     fieldTable_ = parts.fieldTable;
     converted_ = folder / ToPath(NewGuid());
@@ -69,10 +88,25 @@ int MRBv2::Open(const std::filesystem::path& path) {
       throw LegacyError("could not create the converted database file");
     }
     legacyTemporaries_.insert(converted_);
-    ConvertLegacyTables(parts, converted_);
+    blankIdsSkipped_ = ConvertLegacyTables(parts, converted_);
   } catch (const std::exception& error) {
     // A file that does not convert leaves nothing behind.
     conversionError_ = error.what();
+    // The table readers name the unpacked files, which go now: the message names the part of
+    // the user's file instead.
+    if (unpacked) {
+      const std::pair<std::filesystem::path, const char*> names[] = {
+          {unpacked->ExtensionIndex(), "the extension index inside the file"},
+          {unpacked->FieldMemo(), "the field memo inside the file"},
+          {unpacked->FieldIndex(), "the field index inside the file"},
+          {unpacked->extensionTable, "the extension table inside the file"},
+          {unpacked->fieldTable, "the field table inside the file"}};
+      for (const auto& [temporary, name] : names) {
+        for (size_t at; (at = conversionError_.find(temporary.string())) != std::string::npos;) {
+          conversionError_.replace(at, temporary.string().size(), name);
+        }
+      }
+    }
     RemoveTemporaryFiles();
     return db::kLegacyFailed;
   }
@@ -93,17 +127,18 @@ int MRBv2::Open(const std::filesystem::path& path) {
 
 int MRBv2::Save(const std::filesystem::path& path) {
   if (!inner_ || !IsOpen()) return db::kNotOpen;
-  std::filesystem::path renamedTo;
+  std::filesystem::path linkedTo;
   std::error_code ec;
   // Also after a save elsewhere: whichever save first lands on the legacy file moves it aside.
   if (backupPath_.empty() && !path.empty() && std::filesystem::equivalent(path, legacyPath_, ec)) {
-    // The original is moved aside before anything is written under its name, and only
-    // to a name that holds nothing yet.
+    // The original gets a second name (only one that holds nothing yet) before the new
+    // file is renamed over its own: the user's name holds the complete original until the
+    // complete new file replaces it, whenever the program may be stopped.
     for (;;) {
       const std::filesystem::path backup = FreeBackupName(path);
-      const int error = RenameNoReplace(legacyPath_, backup);
+      const int error = LinkNoReplace(legacyPath_, backup);
       if (error == 0) {
-        renamedTo = backup;
+        linkedTo = backup;
         break;
       }
       if (error != EEXIST) return db::kSaveFailed;
@@ -113,12 +148,12 @@ int MRBv2::Save(const std::filesystem::path& path) {
   saved_ = true;
   const int code = inner_->Save(path);
   if (code != db::kOk) {
-    // Nothing was written: the original goes back under its own name.
     saved_ = wasSaved;
-    if (!renamedTo.empty()) RenameNoReplace(renamedTo, legacyPath_);
+    // Nothing was written: the original still holds its name; the second name goes.
+    if (!linkedTo.empty()) ::unlink(linkedTo.c_str());
     return code;
   }
-  if (!renamedTo.empty()) backupPath_ = renamedTo;
+  if (!linkedTo.empty()) backupPath_ = linkedTo;
   modified_ = false;
   return code;
 }

@@ -40,6 +40,8 @@ class MRBv2 : public MRBBase {
   const std::filesystem::path& BackupPath() const { return backupPath_; }
   // Why the last Open failed, in words; empty after a successful one.
   const std::string& ConversionError() const { return conversionError_; }
+  // Records of the legacy file that were left out because their extension id is blank.
+  long long BlankIdsSkipped() const { return blankIdsSkipped_; }
 
  private:
   void RemoveTemporaryFiles();
@@ -53,6 +55,7 @@ class MRBv2 : public MRBBase {
   bool saved_ = false;
   std::filesystem::path backupPath_;
   std::string conversionError_;
+  long long blankIdsSkipped_ = 0;
 };
 
 // The first name among `path` + ".backup", ".backup1", ".backup2", … that does not exist.

@@ -5,9 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
-#include <sstream>
 
+#include "platform/FileErrors.h"
 #include "platform/Guid.h"
 #include "util/Text.h"
 
@@ -78,15 +77,52 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
   return true;
 }
 
-bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::error_code* error) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return Fail(error, EISDIR);
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Fail(error, errno ? errno : ENOENT);
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  if (in.bad()) return Fail(error, EIO);
-  bytes = std::move(ss).str();
+bool WriteAll(int fd, std::string_view bytes, std::error_code* error) {
+  const char* p = bytes.data();
+  size_t left = bytes.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return Fail(error, n < 0 ? errno : EIO);
+    p += n;
+    left -= static_cast<size_t>(n);
+  }
+  if (error) error->clear();
+  return true;
+}
+
+bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::error_code* error,
+                   std::uintmax_t limit) {
+  const int fd = OpenRegularFile(path, error);
+  if (fd < 0) return false;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || static_cast<std::uintmax_t>(st.st_size) > limit) {
+    ::close(fd);
+    if (error) *error = make_error_code(FileErrc::kTooLarge);
+    return false;
+  }
+  std::string read;
+  read.reserve(static_cast<size_t>(st.st_size));
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      const int err = errno;
+      ::close(fd);
+      return Fail(error, err);
+    }
+    if (n == 0) break;
+    // The file may grow while it is read; the limit holds all the same.
+    if (read.size() + static_cast<size_t>(n) > limit) {
+      ::close(fd);
+      if (error) *error = make_error_code(FileErrc::kTooLarge);
+      return false;
+    }
+    read.append(buffer, static_cast<size_t>(n));
+  }
+  ::close(fd);
+  bytes = std::move(read);
   if (error) error->clear();
   return true;
 }

@@ -6,6 +6,7 @@
 // into itself relies on the latter). POSIX record locks would not refuse the same process.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <system_error>
 
@@ -14,9 +15,20 @@ namespace mirn {
 class FileLock {
  public:
   // Opens `path` for reading and takes the lock without waiting. Fails when the file cannot
-  // be opened or another holder has it (error: resource_unavailable_try_again).
+  // be opened, is not a regular file (error: FileErrc::kNotRegularFile or is_a_directory), or another
+  // holder has it (error: resource_unavailable_try_again). The lock is taken on the file that
+  // `path` names once locked: a file replaced meanwhile is let go and the path tried again.
   static std::optional<FileLock> TryLock(const std::filesystem::path& path,
                                          std::error_code* error = nullptr);
+  // Tests only: runs between the open and the lock of every attempt, where another process
+  // could replace the file.
+  static void SetBeforeLockHook(std::function<void(const std::filesystem::path&)> hook);
+
+  // Creates `path` exclusively (mode 0600, open for reading and writing) already locked, so
+  // that no other process ever sees it unlocked: the file is made without a name, locked,
+  // and then linked under `path`. Programs sweep away unlocked leftovers of such files.
+  static std::optional<FileLock> CreateLocked(const std::filesystem::path& path,
+                                              std::error_code* error = nullptr);
 
   FileLock(FileLock&& other) noexcept;
   FileLock& operator=(FileLock&& other) noexcept;
@@ -34,5 +46,9 @@ class FileLock {
   int fd_ = -1;
   std::filesystem::path path_;
 };
+
+// Removes `path` when it is a regular file that no process holds locked: the leftover of a
+// process that was killed while it used the file. True when it was removed.
+bool RemoveIfUnlocked(const std::filesystem::path& path);
 
 }  // namespace mirn

@@ -1,6 +1,7 @@
 #include "platform/TempFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -18,6 +19,19 @@ bool CreateFileExclusive(const std::filesystem::path& path, std::error_code* err
     return false;
   }
   ::close(fd);
+  if (error) error->clear();
+  return true;
+}
+
+bool CreatePrivateFolder(const std::filesystem::path& path, std::error_code* error) {
+  // mkdir applies the umask, which could only take bits away from 0700; the chmod makes the
+  // mode exact all the same.
+  if (::mkdir(path.c_str(), 0700) != 0 || ::chmod(path.c_str(), 0700) != 0) {
+    const int err = errno;
+    if (err != EEXIST) ::rmdir(path.c_str());
+    if (error) *error = std::error_code(err, std::generic_category());
+    return false;
+  }
   if (error) error->clear();
   return true;
 }

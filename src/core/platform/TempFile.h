@@ -37,6 +37,10 @@ class TempFile {
   std::filesystem::path path_;
 };
 
+// Makes the folder `path` with mode 0700 whatever the umask; false when it exists or cannot
+// be made.
+bool CreatePrivateFolder(const std::filesystem::path& path, std::error_code* error = nullptr);
+
 // Makes `path` exclusively with mode 0600; false when it exists or cannot be made.
 bool CreateFileExclusive(const std::filesystem::path& path, std::error_code* error = nullptr);
 

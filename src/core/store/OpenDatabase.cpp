@@ -76,7 +76,11 @@ std::unique_ptr<MRBBase> OpenDatabase(const std::filesystem::path& path, int& co
   if (options.clock) database->SetClock(*options.clock);
   if (!options.tempFolder.empty()) database->SetTempFolder(options.tempFolder);
   code = database->Open(path);
-  if (code != db::kOk) return nullptr;
+  if (code != db::kOk) {
+    if (options.fileError) *options.fileError = database->LastFileError();
+    if (options.fileErrorPath) *options.fileErrorPath = database->LastFileErrorPath();
+    return nullptr;
+  }
   return database;
 }
 

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "db/MRBBase.h"
 
@@ -19,6 +20,10 @@ int DetectFormat(const std::filesystem::path& path);
 struct DatabaseOptions {
   const Clock* clock = nullptr;
   std::filesystem::path tempFolder;
+  // When given and the open fails on a file: the system's cause and the file or folder it is
+  // about (see MRBBase::LastFileError).
+  std::error_code* fileError = nullptr;
+  std::filesystem::path* fileErrorPath = nullptr;
 };
 
 // Opens `path` (empty: a new, untitled database). On failure answers null with `code` set to

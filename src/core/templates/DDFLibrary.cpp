@@ -132,8 +132,11 @@ void DDFLibrary::ScanDirectory(const std::string& directory, const ScanCallback&
         listing.directories.push_back(prefix + entry->d_name);
       } else if (HasTemplateExtension(name)) {
         Listing::File file{FromUtf8(name), prefix + entry->d_name, std::nullopt};
-        if (statted || ::fstatat(::dirfd(dir), entry->d_name, &target, 0) == 0)
+        if (statted || ::fstatat(::dirfd(dir), entry->d_name, &target, 0) == 0) {
+          // A pipe or device named like a template is no template (reading it could wait).
+          if (!S_ISREG(target.st_mode)) continue;
           file.mtime = JulianMicrosFromUnixSeconds(static_cast<std::int64_t>(target.st_mtim.tv_sec));
+        }
         listing.files.push_back(std::move(file));
       }
     }

@@ -17,15 +17,17 @@ std::size_t MemoryByteSource::ReadAt(std::uint64_t offset, void* out, std::size_
 }
 
 FileByteSource::FileByteSource(const std::filesystem::path& path) {
-  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without waiting: the open of a FIFO would block until a writer comes.
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd_ < 0) return;
   struct stat st {};
-  // A directory or device opens but is not a template file.
+  // A directory, pipe or device opens but is not a template file.
   if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd_);
     fd_ = -1;
     return;
   }
+  ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
   size_ = static_cast<std::uint64_t>(st.st_size);
 }
 

@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include "DbTestSupport.h"
+#include "db/WorkFiles.h"
+#include "util/Text.h"
 
 namespace mirn::test {
 namespace {
@@ -60,7 +62,7 @@ TEST_F(FileLifecycle, WorkingCopyIsPrivateAndGoesOnClose) {
   ASSERT_EQ(::stat(v3->WorkingCopyPath().c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
   EXPECT_EQ(v3->WorkingCopyPath().parent_path(), work());
-  EXPECT_EQ(v3->WorkingCopyPath().filename().string().size(), 36u);
+  EXPECT_EQ(v3->WorkingCopyPath().filename(), WorkFileName(FromUtf8(v3->WorkingCopyPath().filename().string().substr(5, 36))));
   v3->Close();
   EXPECT_FALSE(v3->IsOpen());
   EXPECT_EQ(WorkFiles(), 0u);

@@ -1,6 +1,7 @@
 // Opening legacy databases: conversion into the current format, the flags, saving with the
 // backup of the original, and the temporary files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "db/MRBGraphic.h"
 #include "legacy/MRBv2.h"
@@ -176,6 +177,37 @@ TEST_F(LegacyDatabaseTest, FailedBackupRenameWritesNothing) {
   EXPECT_EQ(ReadFile(path), original);
   EXPECT_TRUE(db->IsModified());
   EXPECT_EQ(db->GetName(L"200"), L"New");
+}
+
+TEST_F(LegacyDatabaseTest, AFileShorterThanItsHeaderIsCalledThat) {
+  const auto path = WriteLegacy(extensions_, fields_);
+  std::filesystem::resize_file(path, 100);
+  auto db = OpenLegacy(path, 5);
+  EXPECT_NE(db->ConversionError().find("too short (100 bytes)"), std::string::npos) << db->ConversionError();
+}
+
+TEST_F(LegacyDatabaseTest, BlankIdsAreLeftOutAndCounted) {
+  const auto path = WriteLegacy({{"100", "T1", "Reception", "0"}, {"   ", "T1", "Blank", "0"}},
+                                {{"100", "1025", "kept"}, {"   ", "1025", "orphan"}});
+  auto db = OpenLegacy(path);
+  EXPECT_EQ(db->BlankIdsSkipped(), 1);
+  EXPECT_EQ(db->GetExtensionCount(), 1);
+  EXPECT_EQ(db->CountUnwalkableExtensions(), 0);
+  EXPECT_EQ(db->GetField(L"100", 1025), L"kept");
+}
+
+// The original keeps its name until the converted file replaces it: a backup name is added
+// to it rather than the file moved away.
+TEST_F(LegacyDatabaseTest, SavingOntoTheLegacyFileNeverLeavesItsNameEmpty) {
+  const auto path = WriteLegacy(extensions_, fields_);
+  struct stat before {};
+  ASSERT_EQ(::stat(path.c_str(), &before), 0);
+  auto db = OpenLegacy(path);
+  ASSERT_EQ(db->Save(path), 0);
+  struct stat backup {};
+  ASSERT_EQ(::stat(db->BackupPath().c_str(), &backup), 0);
+  EXPECT_EQ(backup.st_ino, before.st_ino) << "the backup is the original file itself";
+  EXPECT_EQ(DetectFormat(path), 3);
 }
 
 TEST_F(LegacyDatabaseTest, ModifiedFlagBeforeAndAfterTheFirstSave) {

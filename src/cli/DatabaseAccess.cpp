@@ -1,0 +1,104 @@
+#include "cli/DatabaseAccess.h"
+
+#include <unistd.h>
+
+#include <ostream>
+
+#include "cli/Messages.h"
+#include "platform/FileErrors.h"
+#include "platform/KnownFolders.h"
+#include "platform/WriteAccess.h"
+#include "store/OpenDatabase.h"
+#include "util/Text.h"
+
+namespace mirn::cli {
+
+std::unique_ptr<MRBBase> OpenOrReport(const std::string& file, Context& c) {
+  int code = 0;
+  const std::filesystem::path path(file);
+  std::error_code cause;
+  std::filesystem::path causePath;
+  DatabaseOptions options{&c.clock, c.folders.Get(KnownFolder::Temp), &cause, &causePath};
+  auto db = OpenDatabase(path, code, options);
+  if (!db) c.err << "mirn-cli: " << (file.empty() ? "new database" : file) << ": " << OpenFailureText(path, code, cause, causePath) << '\n';
+  return db;
+}
+
+int SaveOrReport(MRBBase& db, const std::string& file, Context& c, const std::filesystem::path& saveAs) {
+  const int code = db.Save(saveAs);
+  if (code == db::kOk) return kExitOk;
+  const std::string target = saveAs.empty() ? file : saveAs.string();
+  const std::error_code cause = db.LastFileError();
+  if (code == db::kSaveFailed && cause) {
+    const bool existed = std::filesystem::exists(saveAs.empty() ? std::filesystem::path(file) : saveAs);
+    ReportFile(c.err, target,
+               std::string(existed ? "cannot save; the file keeps its previous content: " : "cannot create: ") +
+                   CauseText(cause),
+               code);
+    return kExitFailed;
+  }
+  ReportFile(c.err, target, "cannot save: " + ToUtf8(DbResultText(code)), code);
+  return kExitFailed;
+}
+
+bool CheckWritableOrReport(const std::string& file, Context& c) {
+  if (MayReplaceFile(file)) return true;
+  ReportFile(c.err, file, "cannot save: " + ToUtf8(DbResultText(db::kReadOnly)), db::kReadOnly);
+  return false;
+}
+
+void ReportUnwalkable(MRBBase& db, const std::string& file, Context& c) {
+  if (const int skipped = db.CountUnwalkableExtensions(); skipped > 0) {
+    c.err << "mirn-cli: " << file << ": " << skipped << " extension" << (skipped == 1 ? "" : "s")
+          << " with an empty or non-text ID skipped\n";
+  }
+}
+
+bool CheckReadableOrReport(const std::filesystem::path& path, Context& c) {
+  std::error_code error;
+  const int fd = OpenRegularFile(path, &error);
+  if (fd < 0) {
+    ReportFileError(c.err, path.string(), "cannot read", error);
+    return false;
+  }
+  ::close(fd);
+  return true;
+}
+
+bool CheckFoldersOrReport(const std::vector<std::string>& folders, Context& c) {
+  for (const auto& folder : folders) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(folder, ec);
+    if (std::filesystem::is_directory(status)) continue;
+    if (ec || !std::filesystem::exists(status)) {
+      ReportFileError(c.err, folder, "cannot read the folder",
+                      ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory));
+    } else {
+      ReportFile(c.err, folder, "is not a folder", ENOTDIR);
+    }
+    return false;
+  }
+  return true;
+}
+
+std::optional<OutputFile> BeginOutputOrReport(const std::filesystem::path& target, Context& c) {
+  std::error_code error;
+  auto out = OutputFile::Begin(target, &error);
+  if (!out) ReportFileError(c.err, target.string(), "cannot write", error);
+  return out;
+}
+
+bool CommitOrReport(OutputFile& out, Context& c) {
+  std::error_code error;
+  if (out.Commit(&error)) return true;
+  ReportWriteFailure(out, error, c);
+  return false;
+}
+
+void ReportWriteFailure(const OutputFile& out, std::error_code cause, Context& c) {
+  const bool existed = std::filesystem::exists(out.Target());
+  ReportFileError(c.err, out.Target().string(),
+                  existed ? "cannot write (the file keeps its previous content)" : "cannot write", cause);
+}
+
+}  // namespace mirn::cli

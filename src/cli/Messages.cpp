@@ -1,0 +1,57 @@
+#include "cli/Messages.h"
+
+#include <cerrno>
+
+#include "db/DbResult.h"
+#include "platform/FileErrors.h"
+#include "util/Text.h"
+
+namespace mirn::cli {
+
+int ErrorNumber(std::error_code error) {
+  if (error.category() == FileErrorCategory()) {
+    switch (static_cast<FileErrc>(error.value())) {
+      case FileErrc::kNotRegularFile: return EINVAL;
+      case FileErrc::kTooLarge: return EFBIG;
+      case FileErrc::kOpenDatabase: return EBUSY;
+    }
+  }
+  return error.value();
+}
+
+std::string CauseText(std::error_code error) {
+  if (error == std::errc::no_such_file_or_directory) return "the file or its folder does not exist";
+  if (error == std::errc::is_a_directory) return "it is a folder, not a file";
+  if (error == std::errc::resource_unavailable_try_again) return "the file is already open in another program";
+  if (error == std::errc::permission_denied) return "permission denied";
+  if (error == std::errc::no_space_on_device) return "No space left on device";
+  return error.message();
+}
+
+void ReportFile(std::ostream& err, const std::string& file, const std::string& what, int code) {
+  err << "mirn-cli: " << file << ": " << what << " (code " << code << ")\n";
+}
+
+void ReportFileError(std::ostream& err, const std::string& file, const std::string& what, std::error_code cause) {
+  ReportFile(err, file, what + ": " + CauseText(cause), ErrorNumber(cause));
+}
+
+std::string OpenFailureText(const std::filesystem::path& file, int code, std::error_code cause,
+                            const std::filesystem::path& causePath) {
+  std::string text = "cannot open";
+  if (code == db::kCannotCopyOrLock && cause) {
+    std::error_code ec;
+    const bool aboutFile = causePath.empty() || std::filesystem::equivalent(causePath, file, ec) || causePath == file;
+    if (!aboutFile) {
+      return text + ": cannot make its working copy in the temporary folder " + causePath.string() + ": " +
+             CauseText(cause) + " (code " + std::to_string(code) + ")";
+    }
+    return text + ": " + CauseText(cause) + " (code " + std::to_string(code) + ")";
+  }
+  if (code == db::kDiskFull) {
+    return text + ": its working copy cannot grow: No space left on device (code " + std::to_string(code) + ")";
+  }
+  return text + ": " + ToUtf8(DbResultText(code)) + " (code " + std::to_string(code) + ")";
+}
+
+}  // namespace mirn::cli

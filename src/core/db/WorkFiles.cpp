@@ -1,0 +1,74 @@
+#include "db/WorkFiles.h"
+
+#include <signal.h>
+
+#include <cerrno>
+#include <cctype>
+#include <vector>
+
+#include "platform/FileLock.h"
+#include "util/Text.h"
+
+namespace mirn {
+namespace {
+
+constexpr std::string_view kPrefix = "mirn-";
+constexpr std::string_view kSuffix = ".work";
+constexpr std::string_view kJournal = "-journal";
+constexpr size_t kGuidLength = 36;
+constexpr size_t kHashLength = 40;
+
+bool IsWorkFileName(std::string_view name) {
+  return name.size() == kPrefix.size() + kGuidLength + kSuffix.size() && name.starts_with(kPrefix) &&
+         name.ends_with(kSuffix);
+}
+
+// "PID-HASH" or "PID-HASH.ext": the process id when the name has that form, else 0.
+long ExtractionOwner(std::string_view name) {
+  const size_t dash = name.find('-');
+  if (dash == 0 || dash == std::string_view::npos || dash > 10) return 0;
+  long pid = 0;
+  for (size_t i = 0; i < dash; ++i) {
+    if (!std::isdigit(static_cast<unsigned char>(name[i]))) return 0;
+    pid = pid * 10 + (name[i] - '0');
+  }
+  const std::string_view rest = name.substr(dash + 1);
+  if (rest.size() < kHashLength) return 0;
+  for (size_t i = 0; i < kHashLength; ++i) {
+    if (!std::isxdigit(static_cast<unsigned char>(rest[i]))) return 0;
+  }
+  if (rest.size() > kHashLength && rest[kHashLength] != '.') return 0;
+  return pid;
+}
+
+bool ProcessRuns(long pid) { return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM; }
+
+}  // namespace
+
+std::filesystem::path WorkFileName(const std::wstring& guid) {
+  return std::string(kPrefix) + ToUtf8(guid) + std::string(kSuffix);
+}
+
+void RemoveStaleWorkFiles(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> journals;
+  std::error_code ec;
+  for (auto it = std::filesystem::directory_iterator(folder, ec);
+       !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (IsWorkFileName(name)) {
+      RemoveIfUnlocked(it->path());
+    } else if (name.ends_with(kJournal) && IsWorkFileName(name.substr(0, name.size() - kJournal.size()))) {
+      journals.push_back(it->path());
+    } else if (const long pid = ExtractionOwner(name); pid > 0 && !ProcessRuns(pid)) {
+      std::error_code ignored;
+      if (it->is_regular_file(ignored)) std::filesystem::remove(it->path(), ignored);
+    }
+  }
+  for (const auto& journal : journals) {
+    const std::string owner = journal.string().substr(0, journal.string().size() - kJournal.size());
+    std::error_code ignored;
+    if (!std::filesystem::exists(owner, ignored)) std::filesystem::remove(journal, ignored);
+  }
+}
+
+}  // namespace mirn

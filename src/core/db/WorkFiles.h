@@ -1,0 +1,17 @@
+#pragma once
+// The files an open database keeps in the temporary folder (its working copy and extracted
+// pictures), their names, and the sweep that removes those of processes that were killed.
+
+#include <filesystem>
+#include <string>
+
+namespace mirn {
+
+// "mirn-GUID.work": the name of a working copy. In use it is held locked.
+std::filesystem::path WorkFileName(const std::wstring& guid);
+
+// Removes from `folder` the working copies that no process holds locked (with their
+// journals) and the extracted pictures ("PID-HASH.ext") of processes that no longer run.
+void RemoveStaleWorkFiles(const std::filesystem::path& folder);
+
+}  // namespace mirn

@@ -1,0 +1,189 @@
+// Faults around the store: damaged ids, two writers, read-only files, leftovers of killed
+// processes and a full disk.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "DbTestSupport.h"
+#include "db/DbRanges.h"
+#include "db/WorkFiles.h"
+#include "platform/FileLock.h"
+#include "platform/Guid.h"
+#include "util/Text.h"
+
+namespace mirn::test {
+namespace {
+
+using StoreFault = DbTest;
+
+// At most `limit` steps of the extension walk: a walk that starts over would otherwise hang.
+std::vector<std::wstring> Walk(MRBBase& db, size_t limit = 100) {
+  std::vector<std::wstring> ids;
+  for (const auto& id : db.Extensions()) {
+    ids.push_back(id);
+    if (ids.size() >= limit) break;
+  }
+  return ids;
+}
+
+TEST_F(StoreFault, WalksEndOverEmptyBlobAndTextFieldIds) {
+  const auto path = MakeFile("damaged.mrb", {{L"10", L"HD40"}, {L"20", L"HD40"}});
+  Sql(path,
+      L"INSERT INTO extension VALUES ('', 'HD40', 'blank', '20200101T000000');"
+      L"INSERT INTO extension VALUES (x'4142', 'HD40', 'blob', '20200101T000000');"
+      L"INSERT INTO field VALUES ('10', 7, 'seven');"
+      L"INSERT INTO field VALUES ('10', 'abc', 'text id');"
+      L"INSERT INTO field VALUES ('10', 3, 'three');");
+  auto db = Open(path);
+  ASSERT_TRUE(db);
+  EXPECT_EQ(Walk(*db), (std::vector<std::wstring>{L"10", L"20"}));
+  EXPECT_EQ(db->GetExtensionCount(), 4);
+  EXPECT_EQ(db->CountUnwalkableExtensions(), 2);
+  std::wstring first;
+  ASSERT_TRUE(db->GetNextExtension(L"", first));
+  EXPECT_EQ(first, L"10");
+
+  // The text field id reads as 0 and sorts below the others: the walk still rises and ends.
+  std::vector<int> fields;
+  for (int id : db->FieldIds(L"10")) {
+    fields.push_back(id);
+    if (fields.size() > 10) break;
+  }
+  EXPECT_EQ(fields, (std::vector<int>{3, 7}));
+}
+
+// Another process saves (renames a new, locked file over the path) between this process's
+// open and its lock: the lock on the replaced file must not count.
+TEST_F(StoreFault, FileReplacedBetweenOpenAndLockIsNotTaken) {
+  const auto path = MakeFile("shared.mrb", {{L"1", L"HD40"}});
+  auto first = Open(path);
+  ASSERT_TRUE(first);
+  bool saved = false;
+  FileLock::SetBeforeLockHook([&](const std::filesystem::path& locking) {
+    if (saved || locking != path) return;
+    saved = true;
+    EXPECT_EQ(first->AddExtension(L"A", L"HD40", L""), 0);
+    EXPECT_EQ(first->Save({}), 0);
+  });
+  int code = -1;
+  auto second = OpenDatabase(path, code, options());
+  FileLock::SetBeforeLockHook({});
+  EXPECT_TRUE(saved);
+  EXPECT_FALSE(second);
+  EXPECT_EQ(code, db::kCannotCopyOrLock);
+  first.reset();
+  auto later = Open(path);
+  ASSERT_TRUE(later);
+  EXPECT_TRUE(later->ExtensionExists(L"A"));
+}
+
+TEST_F(StoreFault, FileReplacedByAnUnlockedOneIsOpenedAnew) {
+  const auto path = MakeFile("moved.mrb", {{L"old", L"HD40"}});
+  const auto replacement = MakeFile("replacement.mrb", {{L"new", L"HD40"}});
+  FileLock::SetBeforeLockHook([&](const std::filesystem::path& locking) {
+    if (locking == path && std::filesystem::exists(replacement)) std::filesystem::rename(replacement, path);
+  });
+  auto db = Open(path);
+  FileLock::SetBeforeLockHook({});
+  ASSERT_TRUE(db);
+  EXPECT_TRUE(db->ExtensionExists(L"new"));
+  EXPECT_FALSE(db->ExtensionExists(L"old"));
+}
+
+TEST_F(StoreFault, SaveRefusesAReadOnlyFileAndAFileOpenElsewhere) {
+  const auto path = MakeFile("locked.mrb", {{L"1", L"HD40"}});
+  const std::string before = ReadFile(path);
+  ::chmod(path.c_str(), 0444);
+  auto db = Open(path);
+  ASSERT_TRUE(db);
+  ASSERT_EQ(db->AddExtension(L"2", L"HD40", L""), 0);
+  EXPECT_EQ(db->Save({}), db::kReadOnly);
+  EXPECT_EQ(ReadFile(path), before);
+  EXPECT_TRUE(db->IsModified());
+
+  // Save As onto a database another holder has open would pull its file from under it.
+  const auto other = MakeFile("other.mrb", {{L"9", L"HD40"}});
+  auto holder = Open(other);
+  ASSERT_TRUE(holder);
+  const std::string otherBefore = ReadFile(other);
+  EXPECT_EQ(db->Save(other), db::kCannotCopyOrLock);
+  EXPECT_EQ(ReadFile(other), otherBefore);
+  holder.reset();
+  EXPECT_EQ(db->Save(other), 0);
+}
+
+TEST_F(StoreFault, LeftoversOfKilledProcessesGoAndThoseInUseStay) {
+  const auto path = MakeFile("kept.mrb", {{L"1", L"HD40"}});
+  const auto second = MakeFile("busy.mrb", {{L"2", L"HD40"}});
+  // One child keeps a database open, another is killed with its database open.
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  auto openAndWait = [&](const std::filesystem::path& file, bool die) {
+    const pid_t child = ::fork();
+    if (child != 0) return child;
+    int code = -1;
+    auto db = OpenDatabase(file, code, options());
+    (void)!::write(ready[1], "x", 1);
+    if (die) ::raise(SIGKILL);
+    ::pause();
+    _exit(0);
+  };
+  char buffer[2];
+  // One after the other: an open sweeps what is unlocked, so the second must not come after
+  // the first died.
+  const pid_t alive = openAndWait(second, false);
+  ASSERT_EQ(::read(ready[0], buffer, 1), 1);
+  const pid_t killed = openAndWait(path, true);
+  ASSERT_EQ(::read(ready[0], buffer, 1), 1);
+  ::waitpid(killed, nullptr, 0);
+  ::close(ready[0]);
+  ::close(ready[1]);
+  ASSERT_EQ(WorkFiles(), 2u);
+
+  // A picture extracted by a process that is gone, and a save cut off with its journal.
+  test::WriteFile(work() / (std::to_string(killed) + "-" + std::string(40, 'A') + ".png"), "png");
+  const std::string saving = ".kept.mrb." + ToUtf8(NewGuid()) + ".saving";
+  test::WriteFile(dir_ / saving, "partial");
+  test::WriteFile(dir_ / (saving + "-journal"), "journal");
+  // A save in progress holds its sibling locked.
+  auto busy = FileLock::CreateLocked(dir_ / (".kept.mrb." + ToUtf8(NewGuid()) + ".saving"));
+  ASSERT_TRUE(busy);
+
+  auto db = Open(path);
+  ASSERT_TRUE(db);
+  EXPECT_EQ(WorkFiles(), 2u) << "the live child's copy and this one";
+  EXPECT_FALSE(std::filesystem::exists(dir_ / saving));
+  EXPECT_FALSE(std::filesystem::exists(dir_ / (saving + "-journal")));
+  EXPECT_TRUE(std::filesystem::exists(busy->Path()));
+  ::kill(alive, SIGKILL);
+  ::waitpid(alive, nullptr, 0);
+}
+
+TEST_F(StoreFault, SaveOnAFullDiskKeepsTheOldFileAndSaysWhy) {
+  SmallDisk disk(256 * 1024);
+  if (!disk.Mounted()) GTEST_SKIP() << disk.SkipReason();
+  const auto path = disk / "full.mrb";
+  {
+    auto db = NewDatabase();
+    ASSERT_EQ(db->AddExtension(L"1", L"HD40", L""), 0);
+    ASSERT_EQ(db->Save(path), 0);
+  }
+  const std::string before = ReadFile(path);
+  disk.Fill();
+  auto db = Open(path);
+  ASSERT_TRUE(db);
+  for (int i = 0; i < 200; ++i) {
+    ASSERT_EQ(db->SetField(L"1", 1000 + i, std::wstring(1000, L'x')), 0);
+  }
+  EXPECT_EQ(db->Save({}), db::kSaveFailed);
+  EXPECT_EQ(db->LastFileError(), std::errc::no_space_on_device);
+  EXPECT_EQ(ReadFile(path), before);
+  size_t entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(disk.Path())) ++entries;
+  EXPECT_EQ(entries, 2u) << "the database and the filler, no half-written sibling";
+}
+
+}  // namespace
+}  // namespace mirn::test
