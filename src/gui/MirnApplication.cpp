@@ -6,6 +6,7 @@
 #include "app/CommandIds.h"
 #include "app/CommandLine.h"
 #include "app/DocumentController.h"
+#include "app/PrintAfterImport.h"
 #include "app/Startup.h"
 #include "app/TipOfTheDay.h"
 #include "app/StringTable.h"
@@ -13,6 +14,7 @@
 #include "app/ZoomState.h"
 #include "gui/CMainFrame.h"
 #include "gui/CTipDlg.h"
+#include "gui/FilterCommands.h"
 #include "gui/PrintAllLabels.h"
 #include "gui/QtUserInterface.h"
 #include "gui/UserGuide.h"
@@ -84,6 +86,9 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
   hooks.printExtensions = [this](const std::vector<std::wstring>& ids) { return PrintAllLabels(*services_, ids); };
   hooks.closeMainWindow = [this] {
     if (frame_) frame_->close();
+  };
+  hooks.requestPrintAfterImport = [this] {
+    if (PrintAfterImport* print = frame_ ? FramePrintAfterImport(*frame_) : nullptr) print->Request();
   };
   hooks.runPendingEvents = [] {
     QApplication::processEvents();
