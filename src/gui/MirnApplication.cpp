@@ -13,6 +13,7 @@
 #include "app/ZoomState.h"
 #include "gui/CMainFrame.h"
 #include "gui/CTipDlg.h"
+#include "gui/FeedbackCommands.h"
 #include "gui/PrintAllLabels.h"
 #include "gui/QtUserInterface.h"
 #include "gui/UserGuide.h"
@@ -21,6 +22,7 @@
 #include "platform/KnownFolders.h"
 #include "platform/UserInterface.h"
 #include "templates/DDFLibrary.h"
+#include "qt/CupsPrinterSystem.h"
 #include "qt/QtText.h"
 #include "util/Text.h"
 
@@ -38,7 +40,10 @@ MirnApplication::MirnApplication(std::unique_ptr<Profile> profile, std::unique_p
   Build();
 }
 
-MirnApplication::~MirnApplication() { delete frame_.data(); }
+MirnApplication::~MirnApplication() {
+  delete frame_.data();
+  if (survey_.joinable()) survey_.join();
+}
 
 void MirnApplication::Build() {
   clock_ = std::make_unique<SystemClock>();
@@ -77,6 +82,7 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
   frame_->show();
   frame_->RunCommand(cmd::kExtensionList);
   frame_->repaint();
+  survey_ = StartUsageSurvey(*services_, [] { return CupsPrinterSystem().ListPrinters(); });
 
   // The wait cursor stays from the window's creation until the command line is handled.
   bool keepRunning = true;
