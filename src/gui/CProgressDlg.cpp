@@ -86,13 +86,15 @@ QString CProgressDlg::Line() const { return lineText_; }
 bool CProgressDlg::PaintDue() const { return !painted_.isValid() || painted_.elapsed() >= kPaintIntervalMs; }
 
 void CProgressDlg::Paint() {
-  painted_.start();
   if (line_->accessibleName() != lineText_) {
     line_->setText(line_->fontMetrics().elidedText(lineText_, Qt::ElideMiddle, line_->width()));
     line_->setToolTip(lineText_);
     line_->setAccessibleName(lineText_);
   }
   ShowPosition();
+  // Counted from the end of the update, so that two updates are a full interval apart
+  // however long one takes.
+  painted_.start();
 }
 
 void CProgressDlg::SetRange(long long total) {
@@ -129,7 +131,9 @@ int CProgressDlg::BarValue() const {
 }
 
 bool CProgressDlg::RunPendingMessages() {
-  Paint();
+  // Loops call this every few items; painting here only when due keeps the window's
+  // updates at most one per interval however often it is called.
+  if (PaintDue()) Paint();
   QApplication::processEvents(QEventLoop::AllEvents);
   return !quitRequested_;
 }

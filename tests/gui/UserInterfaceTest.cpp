@@ -55,6 +55,29 @@ TEST(CProgressDlg, DisablesItsOwnerAndStopAnswersAtOnce) {
   }
 }
 
+// A loop that lets messages run after every few items must not repaint the window each
+// time: the bar on the screen moves at most once per paint interval, yet events still run.
+TEST(CProgressDlg, FrequentMessageRunsDoNotRepaintMoreThanOncePerInterval) {
+  QWidget owner;
+  CProgressDlg dialog("Importing", &owner);
+  auto* bar = dialog.findChild<QProgressBar*>();
+  dialog.SetRange(1000);
+  dialog.Step();
+  const int shown = bar->value();
+  bool ran = false;
+  QTimer::singleShot(0, &dialog, [&ran] { ran = true; });
+  for (int i = 0; i < 5; ++i) {
+    dialog.Step();
+    EXPECT_TRUE(dialog.RunPendingMessages());
+  }
+  EXPECT_TRUE(ran) << "events run even when nothing is painted";
+  EXPECT_EQ(dialog.Position(), 6);
+  EXPECT_EQ(bar->value(), shown) << "repainted within the interval";
+  QTest::qWait(60);
+  EXPECT_TRUE(dialog.RunPendingMessages());
+  EXPECT_EQ(bar->value(), 6) << "the next run after the interval shows the position";
+}
+
 TEST(CProgressDlg, EscapeMeansStopAndAnOwnerDisabledBeforeStaysDisabled) {
   QWidget owner;
   owner.setEnabled(false);
