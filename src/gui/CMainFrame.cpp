@@ -40,6 +40,7 @@ namespace mirn {
 class Notifier;
 void InstallDocumentCommands(CMainFrame& frame);
 void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
+void InstallFeedbackCommands(CMainFrame& frame);
 void InstallFilterCommands(CMainFrame& frame);
 void InstallListCommands(CMainFrame& frame);
 class PictureLayer;
@@ -88,6 +89,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   InstallPictureCommands(*this);
   InstallFindCommands(*this);
   InstallPrintCommands(*this);
+  InstallFeedbackCommands(*this);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();

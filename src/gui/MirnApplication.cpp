@@ -6,6 +6,7 @@
 #include "app/CommandIds.h"
 #include "app/CommandLine.h"
 #include "app/DocumentController.h"
+#include "app/PrintAfterImport.h"
 #include "app/Startup.h"
 #include "app/TipOfTheDay.h"
 #include "app/StringTable.h"
@@ -13,6 +14,8 @@
 #include "app/ZoomState.h"
 #include "gui/CMainFrame.h"
 #include "gui/CTipDlg.h"
+#include "gui/FeedbackCommands.h"
+#include "gui/FilterCommands.h"
 #include "gui/PrintAllLabels.h"
 #include "gui/QtUserInterface.h"
 #include "gui/UserGuide.h"
@@ -21,6 +24,7 @@
 #include "platform/KnownFolders.h"
 #include "platform/UserInterface.h"
 #include "templates/DDFLibrary.h"
+#include "qt/CupsPrinterSystem.h"
 #include "qt/QtText.h"
 #include "util/Text.h"
 
@@ -38,7 +42,10 @@ MirnApplication::MirnApplication(std::unique_ptr<Profile> profile, std::unique_p
   Build();
 }
 
-MirnApplication::~MirnApplication() { delete frame_.data(); }
+MirnApplication::~MirnApplication() {
+  delete frame_.data();
+  if (survey_.joinable()) survey_.join();
+}
 
 void MirnApplication::Build() {
   clock_ = std::make_unique<SystemClock>();
@@ -77,6 +84,7 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
   frame_->show();
   frame_->RunCommand(cmd::kExtensionList);
   frame_->repaint();
+  survey_ = StartUsageSurvey(*services_, [] { return CupsPrinterSystem().ListPrinters(); });
 
   // The wait cursor stays from the window's creation until the command line is handled.
   bool keepRunning = true;
@@ -84,6 +92,9 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
   hooks.printExtensions = [this](const std::vector<std::wstring>& ids) { return PrintAllLabels(*services_, ids); };
   hooks.closeMainWindow = [this] {
     if (frame_) frame_->close();
+  };
+  hooks.requestPrintAfterImport = [this] {
+    if (PrintAfterImport* print = frame_ ? FramePrintAfterImport(*frame_) : nullptr) print->Request();
   };
   hooks.runPendingEvents = [] {
     QApplication::processEvents();

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "app/AppServices.h"
 #include "gui/CMainFrame.h"
@@ -55,6 +56,7 @@ class MirnApplication {
   std::unique_ptr<AppServices> services_;
   QPointer<CMainFrame> frame_;
   std::filesystem::path tipsFile_;  // deletes itself when closed
+  std::thread survey_;  // the usage survey's submission, joined at the end of the run
 };
 
 }  // namespace mirn

@@ -13,12 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AppServices.h"
 #include "app/CommandIds.h"
-#include "app/DocumentController.h"
 #include "app/ExchangeController.h"
-#include "app/RecentFiles.h"
-#include "app/ZoomState.h"
 #include "db/MRBBase.h"
 #include "exchange/MRBCSVImportSettings.h"
 #include "gui/CCsvImportSettingsDlg.h"
@@ -26,15 +22,10 @@
 #include "gui/CMainFrame.h"
 #include "gui/CXMessageBox.h"
 #include "gui/ExchangeCommands.h"
+#include "gui/FrameServices.h"
 #include "gui/ModalDriver.h"
 #include "gui/QtUserInterface.h"
-#include "platform/Clock.h"
-#include "platform/KnownFolders.h"
-#include "platform/MemoryProfile.h"
-#include "store/OpenDatabase.h"
 #include "support/ExchangeLayouts.h"
-#include "support/TestSupport.h"
-#include "templates/DDFLibrary.h"
 
 namespace mirn {
 namespace {
@@ -57,28 +48,23 @@ class FileScriptedUserInterface : public QtUserInterface {
   }
 };
 
-class ExchangeCommandsTest : public ::testing::Test {
+class ExchangeCommandsTest : public ::testing::Test,
+                             protected test::BasicFrameServices<FileScriptedUserInterface> {
  protected:
-  ExchangeCommandsTest()
-      : folders_(root_.Path()), library_(folders_, fs::path()),
-        document_(ui_, profile_, recent_, zoom_, {nullptr, temp_.Path()}),
-        services_{profile_, folders_, library_, ui_, document_, recent_, zoom_, clock_} {
-    test::WriteExchangeLayouts(root_ / "ddf");
-    library_.Scan(root_ / "ddf");
-    document_.New();
-    frame_ = new CMainFrame(services_);
+  ExchangeCommandsTest() {
+    ScanLayouts(test::WriteExchangeLayouts);
+    document.New();
+    frame_ = new CMainFrame(services);
     // Reports as message boxes, whatever notification service the test machine has.
     FrameExchangeController(*frame_)->SetNotifier(nullptr);
-    ui_.SetMainWindow(frame_);
-    frame_->resize(900, 600);
-    frame_->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(frame_));
+    ui.SetMainWindow(frame_);
+    ShowWindow(frame_);
   }
   ~ExchangeCommandsTest() override {
-    document_.Database()->ClearModified();
+    document.Database()->ClearModified();
     delete frame_;
   }
-  MRBBase& Db() { return *document_.Database(); }
+  MRBBase& Db() { return *document.Database(); }
   QAction* SubmenuEntry(int submenuId, const QString& name) {
     QMenu* menu = frame_->Action(submenuId)->menu();
     EXPECT_NE(menu, nullptr);
@@ -93,17 +79,6 @@ class ExchangeCommandsTest : public ::testing::Test {
     });
   }
 
-  test::TempDir root_;
-  test::TempDir temp_;
-  FakeKnownFolders folders_;
-  MemoryProfile profile_;
-  SystemClock clock_;
-  DDFLibrary library_;
-  FileScriptedUserInterface ui_;
-  RecentFiles recent_;
-  ZoomModel zoom_;
-  DocumentController document_;
-  AppServices services_;
   CMainFrame* frame_ = nullptr;
 };
 
@@ -126,8 +101,8 @@ TEST_F(ExchangeCommandsTest, SubmenusHoldTheBuiltInEntries) {
 TEST_F(ExchangeCommandsTest, CsvImportWithDontAskMeAgainThenExportFromTheMenu) {
   ASSERT_EQ(Db().AddExtension(L"1", L"T3", L"Old one"), 0);
   ASSERT_EQ(Db().AddExtension(L"2", L"T3", L"Old two"), 0);
-  test::WriteFile(root_ / "in.csv", "1,T3,New one\r\n2,T3,New two\r\n3,T3,Three,a,b\r\n");
-  ui_.files = {root_ / "in.csv"};
+  test::WriteFile(root / "in.csv", "1,T3,New one\r\n2,T3,New two\r\n3,T3,Three,a,b\r\n");
+  ui.files = {root / "in.csv"};
   // One question, answered Replace with the box ticked; then the completion message.
   Answer(mb::kIdYes, true);
   QAction* fromCsv = SubmenuEntry(cmd::kImportData, "From CSV File");
@@ -146,15 +121,15 @@ TEST_F(ExchangeCommandsTest, CsvImportWithDontAskMeAgainThenExportFromTheMenu) {
   EXPECT_EQ(report, QString("Imported 3 extensions"));
   EXPECT_TRUE(frame_->isEnabled());
 
-  ui_.files = {root_ / "out.csv"};
+  ui.files = {root / "out.csv"};
   Answer(mb::kIdOk);
   frame_->Action(cmd::kExportCsv)->trigger();
-  EXPECT_EQ(test::ReadFile(root_ / "out.csv").substr(0, 29), "\"1\",\"T3\",\"New one\",\"\",\"\",\"\"\r\n");
+  EXPECT_EQ(test::ReadFile(root / "out.csv").substr(0, 29), "\"1\",\"T3\",\"New one\",\"\",\"\",\"\"\r\n");
 }
 
 TEST_F(ExchangeCommandsTest, ExcelExportThroughItsOptionsDialog) {
   ASSERT_EQ(Db().AddExtension(L"1", L"T3", L"One"), 0);
-  ui_.files = {root_ / "book.xls"};
+  ui.files = {root / "book.xls"};
   test::WhenModal<CExportExcelDlg>([](CExportExcelDlg* dialog) {
     EXPECT_EQ(dialog->objectName(), QString("ExportToExcelDialog"));
     auto* open = dialog->findChild<QCheckBox*>("Open the spreadsheet after exporting");
@@ -164,21 +139,20 @@ TEST_F(ExchangeCommandsTest, ExcelExportThroughItsOptionsDialog) {
   });
   Answer(mb::kIdOk);
   frame_->Action(cmd::kExportExcel)->trigger();
-  EXPECT_EQ(test::ReadFile(root_ / "book.xls").substr(0, 4), "\xD0\xCF\x11\xE0");
-  EXPECT_FALSE(ExcelExportOptions::Read(profile_).openAfterExport);
-  EXPECT_TRUE(ExcelExportOptions::Read(profile_).includeHeaders);
+  EXPECT_EQ(test::ReadFile(root / "book.xls").substr(0, 4), "\xD0\xCF\x11\xE0");
+  EXPECT_FALSE(ExcelExportOptions::Read(profile).openAfterExport);
+  EXPECT_TRUE(ExcelExportOptions::Read(profile).includeHeaders);
 }
 
 TEST_F(ExchangeCommandsTest, MergeFromTheSubmenuKeepsTheTargetWhenToldNotToReplace) {
-  int code = 0;
-  auto other = OpenDatabase({}, code, {nullptr, temp_.Path()});
+  auto other = NewDatabase();
   ASSERT_EQ(other->AddExtension(L"1", L"T3", L"Theirs"), 0);
   ASSERT_EQ(other->AddExtension(L"9", L"T4", L"Nine"), 0);
-  ASSERT_EQ(other->Save(root_ / "other.mrb"), 0);
+  ASSERT_EQ(other->Save(root / "other.mrb"), 0);
   other.reset();
   ASSERT_EQ(Db().AddExtension(L"1", L"T3", L"Ours"), 0);
 
-  ui_.files = {root_ / "other.mrb"};
+  ui.files = {root / "other.mrb"};
   Answer(mb::kIdNo);
   Answer(mb::kIdOk);
   QAction* merge = SubmenuEntry(cmd::kImportData, "From MRB File (Merge Databases)");

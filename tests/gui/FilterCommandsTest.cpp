@@ -10,20 +10,14 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AppServices.h"
 #include "app/CommandIds.h"
-#include "app/DocumentController.h"
 #include "app/ImportFilters.h"
-#include "app/RecentFiles.h"
-#include "app/ZoomState.h"
+#include "app/PrintAfterImport.h"
 #include "gui/CMainFrame.h"
 #include "gui/FilterCommands.h"
+#include "gui/FrameServices.h"
 #include "gui/QtUserInterface.h"
-#include "platform/Clock.h"
-#include "platform/KnownFolders.h"
-#include "platform/MemoryProfile.h"
 #include "support/TestSupport.h"
-#include "templates/DDFLibrary.h"
 
 namespace mirn {
 namespace {
@@ -35,15 +29,10 @@ void WriteProgram(const fs::path& path, const std::string& text) {
   fs::permissions(path, fs::perms::owner_all);
 }
 
-class FilterCommandsTest : public ::testing::Test {
+class FilterCommandsTest : public ::testing::Test, protected test::BasicFrameServices<QtUserInterface> {
  protected:
-  FilterCommandsTest()
-      : folders_(root_.Path()), library_(folders_, fs::path()),
-        document_(ui_, profile_, recent_, zoom_, {nullptr, root_ / "tmp"}),
-        services_{profile_, folders_, library_, ui_, document_, recent_, zoom_, clock_},
-        config_("XDG_CONFIG_HOME", (root_ / "config").string()) {
-    fs::create_directories(root_ / "tmp");
-    const fs::path filters = folders_.Get(KnownFolder::Program) / "filters";
+  FilterCommandsTest() : config_("XDG_CONFIG_HOME", (root / "config").string()) {
+    const fs::path filters = folders.Get(KnownFolder::Program) / "filters";
     // A filter that notes its arguments and ends; the shipped vCard filter, which reports
     // over the filter socket; a filter without a configuration mode.
     WriteProgram(filters / "notes", "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/args.txt\"\n");
@@ -51,9 +40,9 @@ class FilterCommandsTest : public ::testing::Test {
     fs::copy_file(fs::path(MIRN_SOURCE_DIR) / "data" / "filters" / "vcard2csv", filters / "vcard2csv");
     fs::copy_file(fs::path(MIRN_SOURCE_DIR) / "data" / "filters" / "vcard2csv.inf", filters / "vcard2csv.inf");
     test::WriteFile(filters / "plain.inf", "[Filter]\nAPIVersion=3\nDescription=Plain Filter\n");
-    document_.New();
-    frame_ = new CMainFrame(services_);
-    ui_.SetMainWindow(frame_);
+    document.New();
+    frame_ = new CMainFrame(services);
+    ui.SetMainWindow(frame_);
     frame_->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(frame_));
   }
@@ -67,16 +56,6 @@ class FilterCommandsTest : public ::testing::Test {
     return texts;
   }
 
-  test::TempDir root_;
-  FakeKnownFolders folders_;
-  MemoryProfile profile_;
-  SystemClock clock_;
-  DDFLibrary library_;
-  QtUserInterface ui_;
-  RecentFiles recent_;
-  ZoomModel zoom_;
-  DocumentController document_;
-  AppServices services_;
   test::ScopedEnv config_;
   CMainFrame* frame_ = nullptr;
 };
@@ -95,7 +74,7 @@ TEST_F(FilterCommandsTest, FiltersAreListedAndTheWindowWaitsForTheProgram) {
   EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
   QTRY_VERIFY_WITH_TIMEOUT(frame_->isEnabled(), 10000);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-  const fs::path args = folders_.Get(KnownFolder::Program) / "filters" / "args.txt";
+  const fs::path args = folders.Get(KnownFolder::Program) / "filters" / "args.txt";
   EXPECT_EQ(test::ReadFile(args), "/CONFIG /HWND:" + std::to_string(frame_->winId()) + "\n");
 
   frame_->RunCommand(cmd::kConfigureFilterFirst + 1);  // no configuration mode
@@ -104,20 +83,39 @@ TEST_F(FilterCommandsTest, FiltersAreListedAndTheWindowWaitsForTheProgram) {
 }
 
 TEST_F(FilterCommandsTest, TheVcardFilterConvertsAndReportsOverTheFilterSocket) {
-  test::WriteFile(root_ / "directory.vcf",
+  test::WriteFile(root / "directory.vcf",
                   "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Reception\r\nTEL;TYPE=WORK:201\r\nEND:VCARD\r\n"
                   "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:No Number\r\nEND:VCARD\r\n");
-  test::WriteFile(root_ / "config" / "Mirn" / "filters" / "vcard2csv.ini",
-                  "[vCard]\nSource=" + (root_ / "directory.vcf").string() +
-                      "\nTarget=" + (root_ / "directory.csv").string() + "\nTypeCode=T3\n");
+  test::WriteFile(root / "config" / "Mirn" / "filters" / "vcard2csv.ini",
+                  "[vCard]\nSource=" + (root / "directory.vcf").string() +
+                      "\nTarget=" + (root / "directory.csv").string() + "\nTypeCode=T3\n");
   ImportFilterController* filters = FrameFilterController(*frame_);
   ASSERT_TRUE(frame_->RunCommand(cmd::kConfigureFilterFirst + 2));
   EXPECT_TRUE(filters->Waiting());
   QTRY_VERIFY_WITH_TIMEOUT(!filters->Waiting(), 10000);
   EXPECT_TRUE(frame_->isEnabled());
   EXPECT_EQ(filters->LastConversionResult(), 1);
-  EXPECT_EQ(test::ReadFile(root_ / "directory.csv"),
+  EXPECT_EQ(test::ReadFile(root / "directory.csv"),
             "\xEF\xBB\xBF; written by the vcard2csv import filter\r\n\"201\",\"T3\",\"Reception\"\r\n");
+}
+
+// A start that asked for an import and a print, whose own import printed nothing: the
+// filter's "FilterDone" report closes the window (after printing whatever the database
+// holds), and the window's exit ends the process-end watch quietly.
+TEST_F(FilterCommandsTest, FilterDoneClosesTheWindowWhenAPrintAfterImportIsPending) {
+  test::WriteFile(root / "config" / "Mirn" / "filters" / "vcard2csv.ini",
+                  "[vCard]\nSource=" + (root / "none.vcf").string() + "\nTarget=" + (root / "out.csv").string() +
+                      "\n");
+  PrintAfterImport* print = FramePrintAfterImport(*frame_);
+  ASSERT_NE(print, nullptr);
+  print->Request();
+  ImportFilterController* filters = FrameFilterController(*frame_);
+  ASSERT_TRUE(frame_->RunCommand(cmd::kConfigureFilterFirst + 2));
+  QTRY_VERIFY_WITH_TIMEOUT(!frame_->isVisible(), 10000);
+  EXPECT_FALSE(print->Pending());
+  EXPECT_FALSE(filters->Waiting());
+  EXPECT_TRUE(frame_->isEnabled());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

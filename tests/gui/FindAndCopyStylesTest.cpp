@@ -13,10 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AppServices.h"
-#include "app/DocumentController.h"
-#include "app/RecentFiles.h"
-#include "app/ZoomState.h"
 #include "gui/CCopyStylesWizard.h"
 #include "gui/CFREditorDlg.h"
 #include "gui/CFindDlg.h"
@@ -24,12 +20,8 @@
 #include "gui/CMirnFieldEdit.h"
 #include "gui/ExtensionListView.h"
 #include "gui/FindCommands.h"
-#include "platform/Clock.h"
-#include "platform/MemoryProfile.h"
-#include "platform/ScriptedUserInterface.h"
+#include "gui/FrameServices.h"
 #include "support/ListLayouts.h"
-#include "support/TestSupport.h"
-#include "templates/DDFLibrary.h"
 #include "text/CRTFText.h"
 #include "text/TextFormat.h"
 
@@ -38,20 +30,14 @@ namespace {
 
 // A new document with extensions of the "HX40" layout (text fields 1210, 1211, 1212) and
 // one of "HX60".
-class FindAndCopyStylesTest : public ::testing::Test {
+class FindAndCopyStylesTest : public ::testing::Test, protected FrameServices {
  protected:
-  FindAndCopyStylesTest()
-      : layouts_(root_.Path()), document_(ui_, profile_, recent_, zoom_, Options()),
-        services_{profile_, *layouts_.folders, *layouts_.library, ui_, document_, recent_, zoom_, clock_} {
-    document_.New();
-    db_ = document_.Database();
+  FindAndCopyStylesTest() {
+    ScanLayouts(WriteListLayouts);
+    document.New();
+    db_ = document.Database();
     for (const auto* id : {L"1", L"2", L"3"}) EXPECT_EQ(db_->AddExtension(id, L"HX40", L"Desk"), 0);
     EXPECT_EQ(db_->AddExtension(L"9", L"HX60", L"Other"), 0);
-  }
-  DatabaseOptions Options() {
-    DatabaseOptions options;
-    options.tempFolder = temp_.Path();
-    return options;
   }
   void Set(const wchar_t* id, int field, const TextFormat& format, const wchar_t* text) {
     ASSERT_EQ(db_->SetField(id, field, WriteRtf(format, text)), 0);
@@ -71,23 +57,13 @@ class FindAndCopyStylesTest : public ::testing::Test {
     }
   }
 
-  TempDir root_;
-  TempDir temp_;
-  ListLibrary layouts_;
-  MemoryProfile profile_;
-  SystemClock clock_;
-  ScriptedUserInterface ui_;
-  RecentFiles recent_;
-  ZoomModel zoom_;
-  DocumentController document_;
-  AppServices services_;
   MRBBase* db_ = nullptr;
 };
 
 TEST_F(FindAndCopyStylesTest, TheWizardGoesThroughItsFivePagesToTheCopy) {
   Set(L"1", 1210, Format(L"Courier New", 28, true), L"Reception");
   Set(L"2", 1210, Format(L"Arial", 20), L"Two");
-  CCopyStylesWizard wizard(*db_, *layouts_.library, ui_);
+  CCopyStylesWizard wizard(*db_, library, ui);
   wizard.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&wizard));
   auto* heading = wizard.findChild<QLabel*>("StepHeading");
@@ -98,7 +74,7 @@ TEST_F(FindAndCopyStylesTest, TheWizardGoesThroughItsFivePagesToTheCopy) {
   EXPECT_EQ(heading->text(), "Step 2 of 5");
   EXPECT_EQ(wizard.SourceList()->model()->rowCount(), 4);
   wizard.GoNext();  // nothing chosen
-  EXPECT_EQ(ui_.LastMessage(), L"You must select an extension to copy from.");
+  EXPECT_EQ(ui.LastMessage(), L"You must select an extension to copy from.");
   SelectRows(wizard.SourceList(), {0});
   wizard.GoNext();
   EXPECT_EQ(heading->text(), "Step 3 of 5");
@@ -124,7 +100,7 @@ TEST_F(FindAndCopyStylesTest, TheWizardGoesThroughItsFivePagesToTheCopy) {
 
   wizard.GoNext();
   EXPECT_EQ(wizard.Outcome().copied, 2u);
-  EXPECT_EQ(ui_.LastMessage(), L"Copying complete.");
+  EXPECT_EQ(ui.LastMessage(), L"Copying complete.");
   for (const auto* id : {L"2", L"3"}) {
     const CRTFText copied(db_->GetField(id, 1210));
     EXPECT_EQ(copied.GetUnexpandedText(), L"Reception");
@@ -162,7 +138,7 @@ TEST_F(FindAndCopyStylesTest, AReplaceRunsThroughThreeFieldsInTheEditor) {
   Set(L"1", 1210, style, L"red");
   Set(L"1", 1212, style, L"red red");
   Set(L"2", 1210, style, L"Red");
-  auto* frame = new CMainFrame(services_);
+  auto* frame = new CMainFrame(services);
   frame->resize(900, 600);
   frame->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
@@ -193,11 +169,11 @@ TEST_F(FindAndCopyStylesTest, AReplaceRunsThroughThreeFieldsInTheEditor) {
   // Extension 2's field without regard to case.
   clickIn("Replace");
   QTRY_COMPARE(db_->GetField(L"2", 1210), WriteRtf(style, L"blue"));
-  QTRY_COMPARE(ui_.LastMessage(), std::wstring(L"No more occurrences of 'red' were found."));
+  QTRY_COMPARE(ui.LastMessage(), std::wstring(L"No more occurrences of 'red' were found."));
   EXPECT_EQ(session->Editor(), nullptr);
   EXPECT_FALSE(session->Controller().CanContinue());
 
-  ui_.messageAnswers = {mb::kIdNo};
+  ui.messageAnswers = {mb::kIdNo};
   frame->close();
   delete frame;
 }
@@ -214,7 +190,7 @@ TEST_F(FindAndCopyStylesTest, Screenshots) {
   };
   Set(L"1", 1210, Format(L"Liberation Sans", 28, true), L"Reception {EXT}");
   Set(L"1", 1212, Format(L"Liberation Sans", 20), L"red line\nsecond red");
-  CCopyStylesWizard wizard(*db_, *layouts_.library, ui_);
+  CCopyStylesWizard wizard(*db_, library, ui);
   wizard.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&wizard));
   save(&wizard, "copystyles-1");
@@ -240,7 +216,7 @@ TEST_F(FindAndCopyStylesTest, Screenshots) {
   save(&replace, "replace-dialog");
   replace.hide();
 
-  auto* frame = new CMainFrame(services_);
+  auto* frame = new CMainFrame(services);
   frame->resize(1000, 640);
   frame->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
@@ -250,7 +226,7 @@ TEST_F(FindAndCopyStylesTest, Screenshots) {
   QTest::qWait(400);
   EXPECT_TRUE(frame->screen()->grabWindow(0).save(QDir(dir).filePath("replace-editor.png")));
   session->Editor()->Cancel();
-  ui_.messageAnswers = {mb::kIdNo};
+  ui.messageAnswers = {mb::kIdNo};
   frame->close();
   delete frame;
 }

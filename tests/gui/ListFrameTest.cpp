@@ -8,20 +8,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AppServices.h"
 #include "app/CommandIds.h"
-#include "app/DocumentController.h"
-#include "app/RecentFiles.h"
-#include "app/ZoomState.h"
 #include "gui/CFrameArea.h"
 #include "gui/CMainFrame.h"
+#include "gui/FrameServices.h"
 #include "gui/ListPanel.h"
-#include "platform/Clock.h"
-#include "platform/MemoryProfile.h"
-#include "platform/ScriptedUserInterface.h"
-#include "store/OpenDatabase.h"
 #include "support/ListLayouts.h"
-#include "support/TestSupport.h"
 
 namespace mirn::test {
 namespace {
@@ -29,57 +21,36 @@ namespace {
 namespace fs = std::filesystem;
 using Ids = std::vector<std::wstring>;
 
-class ListFrameTest : public ::testing::Test {
+class ListFrameTest : public ::testing::Test, protected FrameServices {
  protected:
-  ListFrameTest()
-      : layouts_(root_.Path()), document_(ui_, profile_, recent_, zoom_, Options()),
-        services_{profile_, *layouts_.folders, *layouts_.library, ui_, document_, recent_, zoom_, clock_} {
-    document_.New();
-    frame_ = new CMainFrame(services_);
-    frame_->resize(900, 600);
-    frame_->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(frame_));
+  ListFrameTest() {
+    ScanLayouts(WriteListLayouts);
+    document.New();
+    frame_ = ShowWindow(new CMainFrame(services));
     panel_ = qobject_cast<ListPanel*>(frame_->Area()->ListPanel());
   }
   ~ListFrameTest() override {
-    ui_.messageAnswers = {mb::kIdNo};
+    ui.messageAnswers = {mb::kIdNo};
     frame_->close();
     delete frame_;
   }
-  DatabaseOptions Options() {
-    DatabaseOptions options;
-    options.tempFolder = temp_.Path();
-    return options;
-  }
 
-  TempDir root_;
-  TempDir files_;
-  TempDir temp_;
-  ListLibrary layouts_;
-  MemoryProfile profile_;
-  SystemClock clock_;
-  ScriptedUserInterface ui_;
-  RecentFiles recent_;
-  ZoomModel zoom_;
-  DocumentController document_;
-  AppServices services_;
   QPointer<CMainFrame> frame_;
   ListPanel* panel_ = nullptr;
 };
 
 TEST_F(ListFrameTest, OpenFillsTheListAndRestoresTheSavedSelection) {
   ASSERT_NE(panel_, nullptr);
-  int code = 0;
-  auto db = OpenDatabase({}, code, Options());
+  auto db = NewDatabase();
   for (const auto* id : {L"30", L"4", L"100"}) db->AddExtension(id, L"HX40", L"");
   db->SaveSelections({L"100", L"4"});
-  const fs::path path = files_ / "office.mrb";
+  const fs::path path = files / "office.mrb";
   ASSERT_EQ(db->Save(path), 0);
   db.reset();
-  ASSERT_TRUE(document_.Open(path.wstring()));
+  ASSERT_TRUE(document.Open(path.wstring()));
   EXPECT_EQ(panel_->AllIds(), (Ids{L"4", L"30", L"100"}));
   EXPECT_EQ(panel_->SelectedIds(), (Ids{L"4", L"100"}));
-  EXPECT_EQ(document_.SelectedIds(), (Ids{L"4", L"100"}));
+  EXPECT_EQ(document.SelectedIds(), (Ids{L"4", L"100"}));
   EXPECT_FALSE(frame_->Action(cmd::kProperties)->isEnabled());
   EXPECT_TRUE(frame_->Action(cmd::kDeleteExtension)->isEnabled());
 
@@ -91,20 +62,20 @@ TEST_F(ListFrameTest, OpenFillsTheListAndRestoresTheSavedSelection) {
   EXPECT_TRUE(panel_->SelectedIds().empty());
 
   panel_->Select(L"100", false, true, false);
-  ui_.messageAnswers = {mb::kIdYes};
+  ui.messageAnswers = {mb::kIdYes};
   frame_->Action(cmd::kDeleteExtension)->trigger();
   EXPECT_EQ(panel_->AllIds(), (Ids{L"4", L"30"}));
-  EXPECT_FALSE(document_.Database()->ExtensionExists(L"100"));
+  EXPECT_FALSE(document.Database()->ExtensionExists(L"100"));
 
   // Refresh reads rows changed behind the list's back.
-  document_.Database()->UpdateExtension(L"4", std::nullopt, L"Four");
+  document.Database()->UpdateExtension(L"4", std::nullopt, L"Four");
   panel_->Select(L"4", false, false, false);
   frame_->Action(cmd::kRefresh)->trigger();
   EXPECT_EQ(panel_->model()->index(0, 2).data().toString(), QString("Four"));
   EXPECT_EQ(panel_->SelectedIds(), Ids{L"4"});
 
-  ui_.messageAnswers = {mb::kIdNo};
-  ASSERT_TRUE(document_.New());
+  ui.messageAnswers = {mb::kIdNo};
+  ASSERT_TRUE(document.New());
   EXPECT_TRUE(panel_->AllIds().empty());
 }
 

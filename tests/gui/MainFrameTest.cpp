@@ -15,72 +15,40 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AppServices.h"
 #include "app/CommandIds.h"
-#include "app/DocumentController.h"
-#include "app/RecentFiles.h"
-#include "app/ZoomState.h"
 #include "store/OpenDatabase.h"
 #include "gui/CFrameArea.h"
 #include "gui/CMainFrame.h"
-#include "platform/Clock.h"
-#include "platform/KnownFolders.h"
-#include "platform/MemoryProfile.h"
-#include "platform/ScriptedUserInterface.h"
-#include "support/TestSupport.h"
-#include "templates/DDFLibrary.h"
+#include "gui/FrameServices.h"
 
 namespace mirn {
 namespace {
 
 namespace fs = std::filesystem;
 
-class MainFrameTest : public ::testing::Test {
+class MainFrameTest : public ::testing::Test, protected test::FrameServices {
  protected:
-  MainFrameTest()
-      : folders_(root_.Path()), library_(folders_, fs::path()),
-        document_(ui_, profile_, recent_, zoom_, Options()),
-        services_{profile_, folders_, library_, ui_, document_, recent_, zoom_, clock_} {
-    document_.New();
-    frame_ = new CMainFrame(services_);
+  MainFrameTest() {
+    document.New();
+    frame_ = new CMainFrame(services);
     frame_->setAttribute(Qt::WA_DeleteOnClose);
-    frame_->resize(900, 600);
-    frame_->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(frame_));
+    ShowWindow(frame_.data());
   }
   ~MainFrameTest() override {
     if (frame_) {
-      ui_.messageAnswers = {mb::kIdNo};
+      ui.messageAnswers = {mb::kIdNo};
       frame_->close();
     }
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
-  DatabaseOptions Options() {
-    DatabaseOptions options;
-    options.tempFolder = temp_.Path();
-    return options;
-  }
   fs::path MakeDatabase(const std::string& name, int extensions) {
-    int code = 0;
-    auto db = OpenDatabase({}, code, Options());
+    auto db = NewDatabase();
     for (int i = 0; i < extensions; ++i) db->AddExtension(std::to_wstring(100 + i), L"T", L"");
-    const fs::path path = files_ / name;
+    const fs::path path = files / name;
     EXPECT_EQ(db->Save(path), 0);
     return path;
   }
 
-  test::TempDir root_;
-  test::TempDir files_;
-  test::TempDir temp_;
-  FakeKnownFolders folders_;
-  MemoryProfile profile_;
-  SystemClock clock_;
-  DDFLibrary library_;
-  ScriptedUserInterface ui_;
-  RecentFiles recent_;
-  ZoomModel zoom_;
-  DocumentController document_;
-  AppServices services_;
   QPointer<CMainFrame> frame_;
 };
 
@@ -90,57 +58,57 @@ TEST_F(MainFrameTest, OpenSaveAndSaveAsFromTheMenus) {
   EXPECT_TRUE(frame_->Action(cmd::kFileSaveAs)->isEnabled());
 
   const fs::path path = MakeDatabase("office.mrb", 3);
-  ui_.openAnswers = {path};
+  ui.openAnswers = {path};
   frame_->Action(cmd::kFileOpen)->trigger();
   EXPECT_EQ(frame_->windowTitle(), "Mirn Labeling System - office.mrb");
-  EXPECT_EQ(ui_.LastStatus(), L"3 extensions in database");
+  EXPECT_EQ(ui.LastStatus(), L"3 extensions in database");
 
-  document_.Database()->AddExtension(L"200", L"T", L"");
+  document.Database()->AddExtension(L"200", L"T", L"");
   frame_->UpdateCommandStates();
   ASSERT_TRUE(frame_->Action(cmd::kFileSave)->isEnabled());
   frame_->Action(cmd::kFileSave)->trigger();
-  EXPECT_FALSE(document_.IsModified());
+  EXPECT_FALSE(document.IsModified());
   EXPECT_FALSE(frame_->Action(cmd::kFileSave)->isEnabled());
 
-  const fs::path copy = files_ / "copy.mrb";
-  ui_.saveAnswers = {copy};
+  const fs::path copy = files / "copy.mrb";
+  ui.saveAnswers = {copy};
   frame_->Action(cmd::kFileSaveAs)->trigger();
   EXPECT_EQ(frame_->windowTitle(), "Mirn Labeling System - copy.mrb");
   EXPECT_TRUE(fs::exists(copy));
-  EXPECT_TRUE(ui_.messages.empty());
+  EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(MainFrameTest, ClosingAsksAboutUnsavedChangesAndHonoursEachAnswer) {
-  document_.Database()->AddExtension(L"1", L"T", L"");
-  ui_.messageAnswers = {mb::kIdCancel};
+  document.Database()->AddExtension(L"1", L"T", L"");
+  ui.messageAnswers = {mb::kIdCancel};
   EXPECT_FALSE(frame_->close());
   EXPECT_TRUE(frame_->isVisible());
-  EXPECT_EQ(ui_.LastMessage(), L"Save changes to Untitled?");
+  EXPECT_EQ(ui.LastMessage(), L"Save changes to Untitled?");
 
   // Yes with a cancelled Save As keeps the window too.
-  ui_.messageAnswers = {mb::kIdYes};
-  ui_.saveAnswers = {std::nullopt};
+  ui.messageAnswers = {mb::kIdYes};
+  ui.saveAnswers = {std::nullopt};
   EXPECT_FALSE(frame_->close());
   EXPECT_TRUE(frame_->isVisible());
 
   // Yes with a file chosen saves and closes.
-  const fs::path target = files_ / "closing.mrb";
-  ui_.messageAnswers = {mb::kIdYes};
-  ui_.saveAnswers = {target};
-  zoom_.Set({zoom::kModeFitLabel, 90});
+  const fs::path target = files / "closing.mrb";
+  ui.messageAnswers = {mb::kIdYes};
+  ui.saveAnswers = {target};
+  zoom.Set({zoom::kModeFitLabel, 90});
   EXPECT_TRUE(frame_->close());
   EXPECT_TRUE(fs::exists(target));
-  EXPECT_EQ(LastZoom(profile_).mode, zoom::kModeFitLabel);
-  EXPECT_EQ(profile_.GetString(L"Recent Files", L"file1", L""), target.wstring());
+  EXPECT_EQ(LastZoom(profile).mode, zoom::kModeFitLabel);
+  EXPECT_EQ(profile.GetString(L"Recent Files", L"file1", L""), target.wstring());
 }
 
 TEST_F(MainFrameTest, ClosingWithNoDiscardsTheChanges) {
   const fs::path path = MakeDatabase("keep.mrb", 1);
-  ASSERT_TRUE(document_.Open(path.wstring()));
-  document_.Database()->AddExtension(L"9", L"T", L"");
-  ui_.messageAnswers = {mb::kIdNo};
+  ASSERT_TRUE(document.Open(path.wstring()));
+  document.Database()->AddExtension(L"9", L"T", L"");
+  ui.messageAnswers = {mb::kIdNo};
   EXPECT_TRUE(frame_->close());
-  document_.CloseDatabase();
+  document.CloseDatabase();
   int code = 0;
   EXPECT_EQ(OpenDatabase(path, code, Options())->GetExtensionCount(), 1);
 }
@@ -148,8 +116,8 @@ TEST_F(MainFrameTest, ClosingWithNoDiscardsTheChanges) {
 TEST_F(MainFrameTest, RecentFilesMenuListsAndOpensTheNewestFirst) {
   const fs::path a = MakeDatabase("a.mrb", 1);
   const fs::path b = MakeDatabase("b.mrb", 2);
-  ASSERT_TRUE(document_.Open(a.wstring()));
-  ASSERT_TRUE(document_.Open(b.wstring()));
+  ASSERT_TRUE(document.Open(a.wstring()));
+  ASSERT_TRUE(document.Open(b.wstring()));
   QMenu* file = frame_->Menu("File");
   ASSERT_NE(file, nullptr);
   Q_EMIT file->aboutToShow();
@@ -171,7 +139,7 @@ TEST_F(MainFrameTest, RecentFilesMenuListsAndOpensTheNewestFirst) {
   fs::remove(b);
   Q_EMIT file->aboutToShow();
   second->trigger();
-  EXPECT_EQ(ui_.LastMessage(), L"b.mrb\nMirn cannot find this file.");
+  EXPECT_EQ(ui.LastMessage(), L"b.mrb\nMirn cannot find this file.");
   Q_EMIT file->aboutToShow();
   EXPECT_FALSE(second->isVisible());
   EXPECT_EQ(frame_->windowTitle(), "Mirn Labeling System - Untitled");
@@ -260,7 +228,7 @@ TEST_F(MainFrameTest, ControlsAreNamedAfterTheirLabelsAndPromptsShowInTheStatusB
 
 TEST_F(MainFrameTest, ZoomCommandsSetTheModelAndShowTheirCheckMarks) {
   frame_->Action(cmd::kZoom150)->trigger();
-  EXPECT_EQ(zoom_.State(), (ZoomState{zoom::kModeFixed, 150}));
+  EXPECT_EQ(zoom.State(), (ZoomState{zoom::kModeFixed, 150}));
   EXPECT_TRUE(frame_->Action(cmd::kZoom150)->isChecked());
   frame_->Action(cmd::kZoomFitLabel)->trigger();
   EXPECT_TRUE(frame_->Action(cmd::kZoomFitLabel)->isChecked());

@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QTest>
-#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -18,7 +17,6 @@
 #include "print/PrintLabels.h"
 #include "qt/PrintTargets.h"
 #include "support/LayoutObject.h"
-#include "templates/DDFWriter.h"
 
 namespace mirn {
 namespace {
@@ -41,28 +39,13 @@ void Drag(QWidget* widget, QPoint from, QPoint to) {
 class PictureLayerTest : public ::testing::Test {
  protected:
   PictureLayerTest() {
-    CDDFTemplate t;
-    t.header.version = L"270";
-    t.header.typeCode = L"DESK";
-    t.header.groupName = L"Maker";
-    t.header.description = L"Desk set";
-    t.header.labelWidth = 4320;
-    t.header.labelHeight = 2880;
-    t.slots = {{0, 0}};
-    t.objects = {test::LayoutObject(2000, DDF_SELECT | DDF_TEXT | DDF_PRINT, 0, 0, 4320, 480)};
-    s.folders.Set(KnownFolder::Program, s.root.Path());
-    fs::create_directories(s.root / "ddf");
-    std::ofstream(s.root / "ddf" / "desk.ddf", std::ios::binary) << WriteDDF(t, "Desk");
-    s.library.ScanAll();
+    s.InstallDeskLayout(4320, 2880, {test::LayoutObject(2000, DDF_SELECT | DDF_TEXT | DDF_PRINT, 0, 0, 4320, 480)});
     s.document.New();
     s.document.Database()->AddExtension(L"100", L"DESK", L"Reception");
     QImage logo(96, 48, QImage::Format_RGB32);
     logo.fill(Qt::red);
     EXPECT_TRUE(logo.save(QString::fromStdString((s.root / "logo.png").string())));
-    frame = new CMainFrame(s.services);
-    frame->resize(900, 600);
-    frame->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(frame));
+    frame = s.ShowWindow(new CMainFrame(s.services));
     panel = frame->findChild<CMirnPanel*>();
   }
   ~PictureLayerTest() override {

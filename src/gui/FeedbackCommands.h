@@ -1,0 +1,34 @@
+#pragma once
+// The Help menu's "Contact Support" (the Support Request dialog) and the usage survey run
+// once after the main window is shown.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace mirn {
+
+class CMainFrame;
+class HttpClient;
+struct AppServices;
+
+using HttpClientFactory = std::function<std::unique_ptr<HttpClient>()>;
+
+// Attaches "Contact Support" with the libcurl client and the configured authorities.
+void InstallFeedbackCommands(CMainFrame& frame);
+// The same with a given client maker (tests).
+void InstallFeedbackCommands(CMainFrame& frame, HttpClientFactory makeClient);
+
+// Opens the Support Request dialog after checking that the ticket server answers.
+void RunSupportRequest(CMainFrame& frame, const HttpClientFactory& makeClient);
+
+// Starts the usage survey when it is due: the tag and the done mark are written now, on
+// this thread, and the submission runs on the returned thread, which the caller joins
+// before the program ends (it takes at most the client's time-outs). The returned thread
+// is empty when the survey is not due.
+// `listPrinters` names the installed printers; it is asked only when the survey is due.
+std::thread StartUsageSurvey(AppServices& services, const std::function<std::vector<std::wstring>()>& listPrinters);
+
+}  // namespace mirn

@@ -1,0 +1,109 @@
+#include "net/CurlHttpClient.h"
+
+#include <curl/curl.h>
+
+#include <memory>
+#include <mutex>
+
+namespace mirn {
+
+namespace {
+
+void GlobalInit() {
+  static std::once_flag once;
+  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+// Replies are not read by the program; their bytes are dropped as they arrive.
+size_t DiscardBody(char*, size_t size, size_t count, void*) { return size * count; }
+
+struct EasyDeleter {
+  void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
+};
+struct ListDeleter {
+  void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+
+// Failures before a byte reached a server: the request was never sent.
+bool NeverSent(CURLcode code) {
+  switch (code) {
+    case CURLE_UNSUPPORTED_PROTOCOL:
+    case CURLE_FAILED_INIT:
+    case CURLE_URL_MALFORMAT:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_CONNECT:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+CurlHttpClient::CurlHttpClient(std::string caFile) : caFile_(std::move(caFile)) { GlobalInit(); }
+
+HttpResult CurlHttpClient::Get(const std::string& url) { return Perform(url, nullptr); }
+
+HttpResult CurlHttpClient::Post(const HttpPost& request) { return Perform(request.url, &request); }
+
+HttpResult CurlHttpClient::Perform(const std::string& url, const HttpPost* post) {
+  std::unique_ptr<CURL, EasyDeleter> curl(curl_easy_init());
+  if (!curl) return {HttpResult::Kind::kNotSent, 0, CURLE_FAILED_INIT, "curl_easy_init failed"};
+  CURL* c = curl.get();
+  char error[CURL_ERROR_SIZE] = {};
+  curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
+  curl_easy_setopt(c, CURLOPT_URL, url.c_str());
+  // Only the web: a configured address cannot make the program read files or other services.
+  curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L);
+  curl_easy_setopt(c, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
+  curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
+  curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
+  if (!caFile_.empty()) curl_easy_setopt(c, CURLOPT_CAINFO, caFile_.c_str());
+  // Time-outs: 7 s to connect, and 7 s of no data moving while sending or receiving; the
+  // whole transfer (connect, send, receive) ends after three times that at most.
+  curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, kTimeoutMs);
+  curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, kTimeoutMs / 1000);
+  curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, 3 * kTimeoutMs);
+  // Worker threads run requests; signals must not be used for the time-outs there.
+  curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, DiscardBody);
+
+  // Always ask for a fresh answer; no cache between the program and the server may answer.
+  curl_slist* raw = curl_slist_append(nullptr, "Cache-Control: no-cache");
+  std::unique_ptr<curl_slist, ListDeleter> headers(raw);
+  auto add = [&headers](const std::string& line) {
+    if (curl_slist* grown = curl_slist_append(headers.get(), line.c_str())) {
+      headers.release();
+      headers.reset(grown);
+    }
+  };
+  add("Pragma: no-cache");
+  if (post != nullptr) {
+    for (const std::string& line : post->headers) add(line);
+    // The body goes at once; no wait for a "100 Continue" that some servers never send.
+    add("Expect:");
+    curl_easy_setopt(c, CURLOPT_POST, 1L);
+    curl_easy_setopt(c, CURLOPT_POSTFIELDS, post->body.data());
+    curl_easy_setopt(c, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(post->body.size()));
+  } else {
+    curl_easy_setopt(c, CURLOPT_HTTPGET, 1L);
+  }
+  curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
+
+  const CURLcode code = curl_easy_perform(c);
+  if (code != CURLE_OK) {
+    HttpResult result;
+    result.kind = NeverSent(code) ? HttpResult::Kind::kNotSent : HttpResult::Kind::kFailed;
+    result.errorCode = static_cast<long>(code);
+    result.errorText = *error ? std::string(error) : std::string(curl_easy_strerror(code));
+    return result;
+  }
+  long status = 0;
+  curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
+  return HttpResult::Status(static_cast<int>(status));
+}
+
+}  // namespace mirn
