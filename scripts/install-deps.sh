@@ -27,6 +27,8 @@ packages=(
   # the HTTPS client trusts the system's certificate authorities; its tests make their own
   # certificates with the openssl tool
   ca-certificates openssl
+  # a private session bus for the desktop-notification tests
+  dbus-daemon
 )
 packages+=("$@")
 

@@ -6,6 +6,7 @@
 #include "app/CommandIds.h"
 #include "app/CommandLine.h"
 #include "app/DocumentController.h"
+#include "app/PrintAfterImport.h"
 #include "app/Startup.h"
 #include "app/TipOfTheDay.h"
 #include "app/StringTable.h"
@@ -14,6 +15,7 @@
 #include "gui/CMainFrame.h"
 #include "gui/CTipDlg.h"
 #include "gui/FeedbackCommands.h"
+#include "gui/FilterCommands.h"
 #include "gui/PrintAllLabels.h"
 #include "gui/QtUserInterface.h"
 #include "gui/UserGuide.h"
@@ -91,6 +93,9 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
   hooks.printExtensions = [this](const std::vector<std::wstring>& ids) { return PrintAllLabels(*services_, ids); };
   hooks.closeMainWindow = [this] {
     if (frame_) frame_->close();
+  };
+  hooks.requestPrintAfterImport = [this] {
+    if (PrintAfterImport* print = frame_ ? FramePrintAfterImport(*frame_) : nullptr) print->Request();
   };
   hooks.runPendingEvents = [] {
     QApplication::processEvents();
