@@ -14,6 +14,7 @@
 #include "gui/CMirnPanel.h"
 #include "gui/CSizeableGraphic.h"
 #include "gui/FrameServices.h"
+#include "gui/ScreenshotSupport.h"
 #include "print/PrintLabels.h"
 #include "qt/PrintTargets.h"
 #include "support/LayoutObject.h"
@@ -246,6 +247,34 @@ TEST_F(PictureLayerTest, PictureWindowsAreAccessibleChildrenOfTheLabel) {
   panel->Image()->setFocus();
   QApplication::processEvents();
   EXPECT_FALSE(picture->state().selected);
+}
+
+// The label with a focused picture showing its handles, a locked one, and a linked picture
+// whose file is gone (a crossed frame), for a person to look at.
+TEST_F(PictureLayerTest, Screenshot) {
+  MIRN_NEED_SHOT_DIR();
+  ASSERT_NE(panel, nullptr);
+  MRBGraphic locked;
+  locked.fileName = (s.root / "logo.png").wstring();
+  locked.left = 2880;
+  locked.top = 1440;
+  locked.locked = true;
+  ASSERT_EQ(s.document.Database()->SetGraphicField(L"100", 2, locked), 0);
+  MRBGraphic missing;
+  missing.fileName = (s.root / "gone.png").wstring();
+  missing.left = 1440;
+  missing.top = 1800;
+  missing.width = 1000;
+  missing.height = 700;
+  ASSERT_EQ(s.document.Database()->SetGraphicField(L"100", 3, missing), 0);
+  InsertLogo(cmd::kInsertPicture);
+  CSizeableGraphic* logo = Picture(4);  // the slot above the highest in use
+  ASSERT_NE(logo, nullptr);
+  Drag(logo, QPoint(48, 24), QPoint(88, 74));
+  frame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+  logo->setFocus();
+  Save(frame, "pictures");
 }
 
 }  // namespace
