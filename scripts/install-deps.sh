@@ -24,6 +24,11 @@ packages=(
   # tools the tests drive: headless display, PDF and spreadsheet readers, a private spooler
   xvfb xauth x11-utils poppler-utils python3-openpyxl python3-xlrd
   cups-daemon cups-client printer-driver-cups-pdf
+  # the HTTPS client trusts the system's certificate authorities; its tests make their own
+  # certificates with the openssl tool
+  ca-certificates openssl
+  # a private session bus for the desktop-notification tests
+  dbus-daemon
 )
 packages+=("$@")
 

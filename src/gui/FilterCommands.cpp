@@ -12,8 +12,10 @@
 #include "app/CommandIds.h"
 #include "app/DocumentController.h"
 #include "app/ImportFilters.h"
+#include "app/PrintAfterImport.h"
 #include "gui/CMainFrame.h"
 #include "gui/ExchangeCommands.h"
+#include "gui/PrintAllLabels.h"
 #include "gui/Widgets.h"
 #include "platform/Launcher.h"
 #include "qt/QtText.h"
@@ -81,7 +83,11 @@ class FilterCommands final : public QObject {
   FilterCommands(CMainFrame& frame, std::vector<ImportFilter> filters) : QObject(&frame), frame_(frame) {
     setObjectName(QStringLiteral("FilterCommands"));
     runner_ = new FilterRunner(
-        this, [this] { Done(); },
+        this,
+        [this] {
+          controller_->ProgramEnded();
+          frame_.UpdateCommandStates();
+        },
         [this](const FilterMessage& m) {
           if (m.kind == FilterMessage::Kind::kFilterDone) {
             Done();
@@ -92,9 +98,21 @@ class FilterCommands final : public QObject {
     AppServices& s = frame.Services();
     controller_ = std::make_unique<ImportFilterController>(s.ui, *runner_, std::move(filters),
                                                            [&s] { s.document.RefreshStatusText(); });
+    controller_->SetLowerMainWindow([this] { frame_.lower(); });
+    PrintAfterImportHooks hooks;
+    hooks.runPendingEvents = [] {
+      QCoreApplication::processEvents();
+      return !QCoreApplication::closingDown();
+    };
+    hooks.printExtensions = [&s](const std::vector<std::wstring>& ids) { return PrintAllLabels(s, ids); };
+    // The window is deleted later (if at all), so closing from inside its own report is safe.
+    hooks.closeMainWindow = [this] { frame_.close(); };
+    printAfterImport_ = std::make_unique<PrintAfterImport>(s.document, std::move(hooks));
+    controller_->SetPrintAfterImport(printAfterImport_.get());
   }
 
   ImportFilterController& Controller() { return *controller_; }
+  PrintAfterImport& AfterImport() { return *printAfterImport_; }
 
   void Configure(size_t index) {
     controller_->SetWindowId(static_cast<unsigned long long>(frame_.winId()));
@@ -110,6 +128,7 @@ class FilterCommands final : public QObject {
   CMainFrame& frame_;
   FilterRunner* runner_ = nullptr;
   std::unique_ptr<ImportFilterController> controller_;
+  std::unique_ptr<PrintAfterImport> printAfterImport_;
 };
 
 FilterCommands* Find(const CMainFrame& frame) {
@@ -149,6 +168,11 @@ void InstallFilterCommands(CMainFrame& frame, std::vector<ImportFilter> filters)
 ImportFilterController* FrameFilterController(const CMainFrame& frame) {
   FilterCommands* commands = Find(frame);
   return commands != nullptr ? &commands->Controller() : nullptr;
+}
+
+PrintAfterImport* FramePrintAfterImport(const CMainFrame& frame) {
+  FilterCommands* commands = Find(frame);
+  return commands != nullptr ? &commands->AfterImport() : nullptr;
 }
 
 }  // namespace mirn

@@ -10,6 +10,7 @@ namespace mirn {
 
 class CMainFrame;
 class ImportFilterController;
+class PrintAfterImport;
 struct ImportFilter;
 
 // Scans the filter folders and attaches the commands. Call after InstallExchangeCommands.
@@ -18,5 +19,8 @@ void InstallFilterCommands(CMainFrame& frame);
 void InstallFilterCommands(CMainFrame& frame, std::vector<ImportFilter> filters);
 
 ImportFilterController* FrameFilterController(const CMainFrame& frame);
+// The print after import that the filters' "FilterDone" carries out (null before
+// InstallFilterCommands).
+PrintAfterImport* FramePrintAfterImport(const CMainFrame& frame);
 
 }  // namespace mirn

@@ -6,6 +6,7 @@
 #include "app/CommandIds.h"
 #include "app/CommandLine.h"
 #include "app/DocumentController.h"
+#include "app/PrintAfterImport.h"
 #include "app/Startup.h"
 #include "app/TipOfTheDay.h"
 #include "app/StringTable.h"
@@ -14,6 +15,7 @@
 #include "gui/CMainFrame.h"
 #include "gui/CTipDlg.h"
 #include "gui/FeedbackCommands.h"
+#include "gui/FilterCommands.h"
 #include "gui/PrintAllLabels.h"
 #include "gui/QtUserInterface.h"
 #include "gui/UserGuide.h"
@@ -42,6 +44,7 @@ MirnApplication::MirnApplication(std::unique_ptr<Profile> profile, std::unique_p
 
 MirnApplication::~MirnApplication() {
   delete frame_.data();
+  closing_ = true;
   if (survey_.joinable()) survey_.join();
 }
 
@@ -82,7 +85,7 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
   frame_->show();
   frame_->RunCommand(cmd::kExtensionList);
   frame_->repaint();
-  survey_ = StartUsageSurvey(*services_, [] { return CupsPrinterSystem().ListPrinters(); });
+  survey_ = StartUsageSurvey(*services_, [] { return CupsPrinterSystem().ListPrinters(); }, &closing_);
 
   // The wait cursor stays from the window's creation until the command line is handled.
   bool keepRunning = true;
@@ -90,6 +93,9 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
   hooks.printExtensions = [this](const std::vector<std::wstring>& ids) { return PrintAllLabels(*services_, ids); };
   hooks.closeMainWindow = [this] {
     if (frame_) frame_->close();
+  };
+  hooks.requestPrintAfterImport = [this] {
+    if (PrintAfterImport* print = frame_ ? FramePrintAfterImport(*frame_) : nullptr) print->Request();
   };
   hooks.runPendingEvents = [] {
     QApplication::processEvents();

@@ -16,12 +16,15 @@ constexpr int kCallTimeoutMs = 2000;
 
 }  // namespace
 
-FreedesktopNotifier::FreedesktopNotifier(QString applicationName) : applicationName_(std::move(applicationName)) {
-  QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected() || bus.interface() == nullptr) return;
+FreedesktopNotifier::FreedesktopNotifier(QString applicationName)
+    : FreedesktopNotifier(QDBusConnection::sessionBus(), std::move(applicationName)) {}
+
+FreedesktopNotifier::FreedesktopNotifier(QDBusConnection bus, QString applicationName)
+    : bus_(std::move(bus)), applicationName_(std::move(applicationName)) {
+  if (!bus_.isConnected() || bus_.interface() == nullptr) return;
   // The service may be started on demand by the bus, so an activatable name counts too.
-  const QStringList activatable = bus.interface()->activatableServiceNames();
-  enabled_ = bus.interface()->isServiceRegistered(kService).value() || activatable.contains(kService);
+  const QStringList activatable = bus_.interface()->activatableServiceNames();
+  enabled_ = bus_.interface()->isServiceRegistered(kService).value() || activatable.contains(kService);
 }
 
 bool FreedesktopNotifier::Notify(const std::wstring& name, const std::wstring& title, const std::wstring& text,
@@ -32,7 +35,7 @@ bool FreedesktopNotifier::Notify(const std::wstring& name, const std::wstring& t
   hints.insert(QStringLiteral("x-mirn-notification"), ToQString(name));
   call << applicationName_ << 0u << QString() << ToQString(title) << ToQString(text) << QStringList() << hints
        << (sticky ? 0 : -1);
-  const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, kCallTimeoutMs);
+  const QDBusMessage reply = bus_.call(call, QDBus::Block, kCallTimeoutMs);
   if (reply.type() == QDBusMessage::ReplyMessage) return true;
   enabled_ = false;
   return false;

@@ -2,6 +2,7 @@
 // Desktop notifications through the freedesktop notification service
 // (org.freedesktop.Notifications on the session bus), which most Linux desktops run.
 
+#include <QDBusConnection>
 #include <QString>
 
 #include "platform/Notifier.h"
@@ -10,8 +11,11 @@ namespace mirn {
 
 class FreedesktopNotifier final : public Notifier {
  public:
-  // Looks for the service once; without a session bus or the service it stays off.
+  // Looks for the service once on the session bus; without a session bus or the service it
+  // stays off.
   explicit FreedesktopNotifier(QString applicationName = QStringLiteral("Mirn"));
+  // The same on a given bus connection (a private bus in tests).
+  FreedesktopNotifier(QDBusConnection bus, QString applicationName);
 
   bool Enabled() const override { return enabled_; }
   // The notification's summary is the title, its body the text; a call the service does not
@@ -20,6 +24,7 @@ class FreedesktopNotifier final : public Notifier {
               bool sticky) override;
 
  private:
+  QDBusConnection bus_;
   QString applicationName_;
   bool enabled_ = false;
 };

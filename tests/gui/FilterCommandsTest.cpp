@@ -12,6 +12,7 @@
 
 #include "app/CommandIds.h"
 #include "app/ImportFilters.h"
+#include "app/PrintAfterImport.h"
 #include "gui/CMainFrame.h"
 #include "gui/FilterCommands.h"
 #include "gui/FrameServices.h"
@@ -96,6 +97,25 @@ TEST_F(FilterCommandsTest, TheVcardFilterConvertsAndReportsOverTheFilterSocket) 
   EXPECT_EQ(filters->LastConversionResult(), 1);
   EXPECT_EQ(test::ReadFile(root / "directory.csv"),
             "\xEF\xBB\xBF; written by the vcard2csv import filter\r\n\"201\",\"T3\",\"Reception\"\r\n");
+}
+
+// A start that asked for an import and a print, whose own import printed nothing: the
+// filter's "FilterDone" report closes the window (after printing whatever the database
+// holds), and the window's exit ends the process-end watch quietly.
+TEST_F(FilterCommandsTest, FilterDoneClosesTheWindowWhenAPrintAfterImportIsPending) {
+  test::WriteFile(root / "config" / "Mirn" / "filters" / "vcard2csv.ini",
+                  "[vCard]\nSource=" + (root / "none.vcf").string() + "\nTarget=" + (root / "out.csv").string() +
+                      "\n");
+  PrintAfterImport* print = FramePrintAfterImport(*frame_);
+  ASSERT_NE(print, nullptr);
+  print->Request();
+  ImportFilterController* filters = FrameFilterController(*frame_);
+  ASSERT_TRUE(frame_->RunCommand(cmd::kConfigureFilterFirst + 2));
+  QTRY_VERIFY_WITH_TIMEOUT(!frame_->isVisible(), 10000);
+  EXPECT_FALSE(print->Pending());
+  EXPECT_FALSE(filters->Waiting());
+  EXPECT_TRUE(frame_->isEnabled());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 
+#include "app/PrintAfterImport.h"
 #include "app/StringTable.h"
 #include "platform/KnownFolders.h"
 #include "platform/Launcher.h"
@@ -113,6 +114,7 @@ bool ImportFilterController::Configure(size_t index) {
   if (index >= filters_.size() || filters_[index].configInterface == 0 || waiting_) return false;
   const ImportFilter& filter = filters_[index];
   ui_.SetStatusText(FormatString(LoadString(kRunningFilterString), {filter.name}));
+  if (lowerMainWindow_) lowerMainWindow_();
   ui_.SetMainWindowEnabled(false);
   ui_.BeginWaitCursor();
   waiting_ = true;
@@ -133,7 +135,12 @@ void ImportFilterController::EndWait() {
   if (refreshStatus_) refreshStatus_();
 }
 
-void ImportFilterController::FilterDone() { EndWait(); }
+void ImportFilterController::FilterDone() {
+  EndWait();
+  if (printAfterImport_ != nullptr) printAfterImport_->FilterDone();
+}
+
+void ImportFilterController::ProgramEnded() { EndWait(); }
 
 void ImportFilterController::ConversionDone(long long code) {
   conversionRunning_ = false;

@@ -16,6 +16,7 @@ namespace mirn {
 
 class KnownFolders;
 class Launcher;
+class PrintAfterImport;
 class UserInterface;
 
 struct ImportFilter {
@@ -58,6 +59,10 @@ class ImportFilterController {
   ImportFilterController(UserInterface& ui, Launcher& launcher, std::vector<ImportFilter> filters,
                          std::function<void()> refreshStatus = {});
 
+  // Moves the main window behind the other windows when a filter program starts, so that
+  // the program's own windows come up in front of the waiting window.
+  void SetLowerMainWindow(std::function<void()> lower) { lowerMainWindow_ = std::move(lower); }
+
   const std::vector<ImportFilter>& Filters() const { return filters_; }
   void SetWindowId(unsigned long long windowId) { windowId_ = windowId; }
 
@@ -69,8 +74,14 @@ class ImportFilterController {
   bool Waiting() const { return waiting_; }
   // Set when a filter program has been started; never cleared.
   bool Started() const { return started_; }
-  // The program ended or reported "FilterDone": the main window comes back.
+  // The program reported "FilterDone": the main window comes back, and a pending print after
+  // import (see SetPrintAfterImport) is carried out.
   void FilterDone();
+  // The program ended: the main window comes back if it still waits.
+  void ProgramEnded();
+  // The automatic print that "FilterDone" carries out when one is pending (borrowed; may be
+  // null).
+  void SetPrintAfterImport(PrintAfterImport* print) { printAfterImport_ = print; }
   // "ConversionDone": the conversion is over with `code`.
   void ConversionDone(long long code);
   bool ConversionRunning() const { return conversionRunning_; }
@@ -83,6 +94,8 @@ class ImportFilterController {
   Launcher& launcher_;
   std::vector<ImportFilter> filters_;
   std::function<void()> refreshStatus_;
+  std::function<void()> lowerMainWindow_;
+  PrintAfterImport* printAfterImport_ = nullptr;
   unsigned long long windowId_ = 0;
   bool waiting_ = false;
   bool started_ = false;

@@ -5,6 +5,7 @@
 
 #include "app/CommandLine.h"
 #include "app/DocumentController.h"
+#include "app/PrintAfterImport.h"
 #include "app/StringTable.h"
 #include "exchange/MRBExporterCommands.h"
 #include "platform/Profile.h"
@@ -56,13 +57,7 @@ long long Startup::LoadLibrary() {
   return found;
 }
 
-bool Startup::PrintAll() {
-  MRBBase* database = document_.Database();
-  if (!database || database->GetExtensionCount() < 1 || !hooks_.printExtensions) return false;
-  std::vector<std::wstring> ids;
-  for (std::wstring id; database->GetNextExtension(id, id);) ids.push_back(id);
-  return hooks_.printExtensions(ids);
-}
+bool Startup::PrintAll() { return PrintEveryExtension(document_, hooks_.printExtensions); }
 
 bool Startup::HandleCommandLine(const CommandLine& commandLine) {
   const bool print = commandLine.Has(L"P");
@@ -85,6 +80,8 @@ bool Startup::HandleCommandLine(const CommandLine& commandLine) {
 bool Startup::Import(const CommandLine& commandLine) {
   if (!document_.New()) return true;
   const bool print = commandLine.Has(L"P");
+  // Remembered for an import filter that finishes later, should this import not succeed.
+  if (print && hooks_.requestPrintAfterImport) hooks_.requestPrintAfterImport();
   const std::wstring file = commandLine.ValueOrNext(L"I").value_or(L"");
   const std::filesystem::path path = ToUtf8(file);
   std::ifstream probe(path, std::ios::binary);

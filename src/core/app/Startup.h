@@ -28,6 +28,8 @@ struct StartupHooks {
   std::function<bool(const std::vector<std::wstring>&)> printExtensions;
   // Asks the main window to close (after an automatic print).
   std::function<void()> closeMainWindow;
+  // Remembers that the command line asked for a print after its import ("I" with "P").
+  std::function<void()> requestPrintAfterImport;
   // Lets pending window events run once; false when the program is quitting.
   std::function<bool()> runPendingEvents;
   // Opens the Getting Started guide in the browser.

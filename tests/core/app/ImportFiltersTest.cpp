@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "app/DocumentController.h"
+#include "app/PrintAfterImport.h"
+#include "app/RecentFiles.h"
+#include "app/ZoomState.h"
+#include "db/MRBBase.h"
 #include "platform/Launcher.h"
+#include "platform/MemoryProfile.h"
 #include "platform/ScriptedUserInterface.h"
+#include "store/OpenDatabase.h"
 #include "support/TestSupport.h"
 
 namespace mirn {
@@ -41,18 +48,22 @@ TEST(ImportFilters, ConfigureStartsTheProgramAndTheWindowWaitsUntilItIsDone) {
   ImportFilter abc{L"abc", L"Sample Filter", 0, 1, 0, "/opt/mirn/filters"};
   ImportFilter quiet{L"quiet", L"No configuration", 0, 0, 0, "/opt/mirn/filters"};
   ImportFilterController c(ui, launcher, {abc, quiet}, [&] { ++refreshed; });
+  int lowered = 0;
+  c.SetLowerMainWindow([&] { ++lowered; });
   c.SetWindowId(4711);
 
   EXPECT_FALSE(c.Configure(1)) << "no configuration mode: nothing happens";
   EXPECT_FALSE(c.Configure(2));
   EXPECT_TRUE(launcher.launches.empty());
   EXPECT_TRUE(ui.statusTexts.empty());
+  EXPECT_EQ(lowered, 0);
 
   ASSERT_TRUE(c.Configure(0));
   ASSERT_EQ(launcher.launches.size(), 1u);
   EXPECT_EQ(launcher.launches[0].program, fs::path("/opt/mirn/filters/abc"));
   EXPECT_EQ(launcher.launches[0].arguments, (std::vector<std::string>{"/CONFIG", "/HWND:4711"}));
   EXPECT_EQ(ui.LastStatus(), L"Running filter abc...");
+  EXPECT_EQ(lowered, 1) << "the filter's windows come up in front";
   EXPECT_FALSE(ui.mainWindowEnabled);
   EXPECT_EQ(ui.waitDepth, 1);
   EXPECT_TRUE(c.Waiting());
@@ -63,7 +74,7 @@ TEST(ImportFilters, ConfigureStartsTheProgramAndTheWindowWaitsUntilItIsDone) {
   EXPECT_FALSE(c.ConversionRunning());
   EXPECT_EQ(c.LastConversionResult(), 7);
   c.FilterDone();
-  c.FilterDone();  // the process also ends: nothing more
+  c.ProgramEnded();  // the process also ends: nothing more
   EXPECT_TRUE(ui.mainWindowEnabled);
   EXPECT_EQ(ui.waitDepth, 0);
   EXPECT_EQ(refreshed, 1);
@@ -74,6 +85,69 @@ TEST(ImportFilters, ConfigureStartsTheProgramAndTheWindowWaitsUntilItIsDone) {
   EXPECT_EQ(ui.waitDepth, 0);
   EXPECT_EQ(refreshed, 2);
   EXPECT_TRUE(c.Started()) << "the running flag is never cleared";
+}
+
+// A start with "I" and "P" whose own import did not print leaves the request pending; the
+// filter's "FilterDone" report carries it out once.
+TEST(ImportFilters, FilterDonePrintsEverythingAndClosesWhenAPrintIsPending) {
+  test::TempDir temp;
+  ScriptedUserInterface ui;
+  MemoryProfile profile;
+  RecentFiles recent;
+  ZoomModel zoom;
+  DocumentController document(ui, profile, recent, zoom, {nullptr, temp.Path()});
+  ASSERT_TRUE(document.New());
+  document.Database()->AddExtension(L"202", L"T3", L"");
+  document.Database()->AddExtension(L"201", L"T3", L"");
+  ASSERT_TRUE(document.IsModified());
+
+  std::vector<std::vector<std::wstring>> printed;
+  int closes = 0;
+  bool quitting = false;
+  PrintAfterImport print(document, {[&] { return !quitting; },
+                                    [&](const std::vector<std::wstring>& ids) {
+                                      printed.push_back(ids);
+                                      return true;
+                                    },
+                                    [&] { ++closes; }});
+  RecordingLauncher launcher;
+  ImportFilterController c(ui, launcher, {ImportFilter{L"abc", L"Sample Filter", 0, 1, 0, "/f"}});
+  c.SetPrintAfterImport(&print);
+
+  ASSERT_TRUE(c.Configure(0));
+  c.FilterDone();
+  EXPECT_TRUE(printed.empty()) << "no request: the window only comes back";
+  EXPECT_EQ(closes, 0);
+  EXPECT_TRUE(document.IsModified());
+
+  print.Request();
+  ASSERT_TRUE(c.Configure(0));
+  c.ProgramEnded();
+  EXPECT_TRUE(printed.empty()) << "only the filter's report prints, not its end";
+  EXPECT_TRUE(ui.mainWindowEnabled);
+
+  quitting = true;
+  c.FilterDone();
+  EXPECT_TRUE(printed.empty()) << "a quitting program prints nothing";
+  EXPECT_TRUE(print.Pending());
+
+  quitting = false;
+  c.FilterDone();
+  ASSERT_EQ(printed.size(), 1u);
+  EXPECT_EQ(printed[0], (std::vector<std::wstring>{L"201", L"202"}));
+  EXPECT_FALSE(document.IsModified()) << "closing asks nothing";
+  EXPECT_EQ(closes, 1);
+  EXPECT_FALSE(print.Pending());
+  c.FilterDone();
+  EXPECT_EQ(printed.size(), 1u) << "the request is carried out once";
+  EXPECT_EQ(closes, 1);
+
+  // An empty database prints nothing but still closes, unasked.
+  ASSERT_TRUE(document.New());
+  print.Request();
+  c.FilterDone();
+  EXPECT_EQ(printed.size(), 1u);
+  EXPECT_EQ(closes, 2);
 }
 
 TEST(ImportFilters, FilterSocketMessages) {

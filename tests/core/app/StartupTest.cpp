@@ -65,6 +65,7 @@ class StartupTest : public ::testing::Test {
       return true;
     };
     hooks_.closeMainWindow = [this] { ++closes_; };
+    hooks_.requestPrintAfterImport = [this] { ++printRequests_; };
     hooks_.openGettingStarted = [this] { ++guides_; };
     hooks_.showTipOfTheDay = [this] { ++tips_; };
   }
@@ -85,6 +86,7 @@ class StartupTest : public ::testing::Test {
   std::vector<std::wstring> notices_;
   std::vector<std::wstring> printed_;
   int closes_ = 0;
+  int printRequests_ = 0;
   int guides_ = 0;
   int tips_ = 0;
 };
@@ -134,6 +136,7 @@ TEST_F(StartupTest, ImportRequestFillsANewDatabaseDeletesTheFileAndMayPrint) {
   ui_.messageAnswers = {mb::kIdNo};  // the previous import is not saved
   EXPECT_FALSE(startup.HandleCommandLine(CommandLine(L"/I " + csv.wstring() + L" /nodelete -p")));
   EXPECT_TRUE(fs::exists(csv));
+  EXPECT_EQ(printRequests_, 1) << "only the start with \"P\" asks for a print";
   EXPECT_EQ(printed_, std::vector<std::wstring>{L"3"});
   EXPECT_FALSE(document_->IsModified());
   EXPECT_EQ(closes_, 1);
@@ -149,6 +152,7 @@ TEST_F(StartupTest, AnImportFileThatCannotBeOpenedIsReported) {
   EXPECT_TRUE(document_->IsUntitled());
   EXPECT_TRUE(printed_.empty());
   EXPECT_EQ(closes_, 0);
+  EXPECT_EQ(printRequests_, 1) << "the print waits for an import filter";
 }
 
 TEST_F(StartupTest, PrintRequestPrintsEveryExtensionAndCloses) {
