@@ -8,7 +8,6 @@
 // The layouts are the bundled ones of the build tree (bin/ddf beside bench/).
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QEvent>
@@ -39,6 +38,8 @@
 #include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
 
+#include "BenchSupport.h"
+
 namespace fs = std::filesystem;
 using namespace mirn;
 using SteadyClock = std::chrono::steady_clock;
@@ -48,8 +49,6 @@ namespace {
 constexpr int kLines = 100000;
 
 double Ms(SteadyClock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-fs::path ExecutableFolder() { return fs::read_symlink("/proc/self/exe").parent_path(); }
 
 // The desktop's user interface with a person who picks the CSV file in the Open dialog and
 // dismisses the closing report at once; everything else (the progress window above all) is
@@ -67,7 +66,7 @@ class FilePickingUserInterface final : public QtUserInterface {
 };
 
 struct Environment {
-  fs::path dir = fs::temp_directory_path() / ("mirn-bench-progress-" + std::to_string(::getpid()));
+  fs::path dir = bench::MakeScratchFolder("mirn-bench-progress-");
   FakeKnownFolders folders{"/nonexistent"};
   DDFLibrary library{folders, fs::path()};
   MemoryProfile profile;
@@ -82,8 +81,7 @@ struct Environment {
   fs::path csv;
 
   Environment() {
-    fs::create_directories(dir);
-    library.Scan(ExecutableFolder().parent_path() / "bin" / "ddf");
+    library.Scan(bench::BundledLayouts());
     std::wstring typeCode;
     for (const auto& [code, info] : library.Entries()) {
       if (library.GetTemplate(code)->FieldCount() >= 6) {
@@ -105,10 +103,7 @@ struct Environment {
     std::error_code ec;
     fs::remove_all(dir, ec);
   }
-  std::unique_ptr<MRBBase> NewDatabase() {
-    int code = 0;
-    return OpenDatabase({}, code, {nullptr, dir});
-  }
+  std::unique_ptr<MRBBase> NewDatabase() { return bench::NewDatabase(dir); }
   // A fresh, empty document for the Import Data command.
   void NewDocument() {
     if (document.Database() != nullptr) document.Database()->ClearModified();

@@ -92,17 +92,19 @@ class FieldAccessible final : public QAccessibleInterface {
   std::uint32_t id_ = 0;
 };
 
+// The label window: its fields first, in the label's order, then its picture windows.
 class LabelAccessible final : public QAccessibleWidget {
  public:
   explicit LabelAccessible(CMirnImage* image) : QAccessibleWidget(image, QAccessible::Table, "Label") {}
   ~LabelAccessible() override {
     for (auto& [id, accessibleId] : children_) QAccessible::deleteAccessibleInterface(accessibleId);
   }
-  int childCount() const override { return static_cast<int>(Image()->View().Fields().size()); }
+  int childCount() const override { return FieldCount() + QAccessibleWidget::childCount(); }
   QAccessibleInterface* child(int index) const override {
-    const auto fields = Image()->View().Fields();
-    if (index < 0 || index >= static_cast<int>(fields.size())) return nullptr;
-    const std::uint32_t id = fields[static_cast<std::size_t>(index)].id;
+    const int fieldCount = FieldCount();
+    if (index >= fieldCount) return QAccessibleWidget::child(index - fieldCount);
+    if (index < 0) return nullptr;
+    const std::uint32_t id = Image()->View().Fields()[static_cast<std::size_t>(index)].id;
     auto it = children_.find(id);
     if (it == children_.end()) {
       auto* field = new FieldAccessible(Image(), id);
@@ -111,21 +113,36 @@ class LabelAccessible final : public QAccessibleWidget {
     return QAccessible::accessibleInterface(it->second);
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
-    for (int i = 0; i < childCount(); ++i) {
+    const int fieldCount = FieldCount();
+    for (int i = 0; i < fieldCount; ++i) {
       if (this->child(i) == child) return i;
     }
-    return -1;
+    const int window = QAccessibleWidget::indexOfChild(child);
+    return window < 0 ? -1 : fieldCount + window;
   }
 
  private:
   CMirnImage* Image() const { return static_cast<CMirnImage*>(widget()); }
+  int FieldCount() const { return static_cast<int>(Image()->View().Fields().size()); }
   mutable std::map<std::uint32_t, QAccessible::Id> children_;
 };
 
-QAccessibleInterface* LabelAccessibleFactory(const QString& className, QObject* object) {
-  if (className == QLatin1String("mirn::CMirnImage") && object && object->isWidgetType()) {
-    return new LabelAccessible(static_cast<CMirnImage*>(object));
+// A picture window on the label: a graphic that is selected while it has the focus.
+class PictureAccessible final : public QAccessibleWidget {
+ public:
+  explicit PictureAccessible(QWidget* picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.selectable = true;
+    s.selected = widget()->hasFocus();
+    return s;
   }
+};
+
+QAccessibleInterface* LabelAccessibleFactory(const QString& className, QObject* object) {
+  if (!object || !object->isWidgetType()) return nullptr;
+  if (className == QLatin1String("mirn::CMirnImage")) return new LabelAccessible(static_cast<CMirnImage*>(object));
+  if (className == QLatin1String("mirn::CSizeableGraphic")) return new PictureAccessible(static_cast<QWidget*>(object));
   return nullptr;
 }
 

@@ -26,6 +26,37 @@ QIcon Glyph(const QString& text, bool bold, bool italic) {
   return QIcon(pixmap);
 }
 
+// Clipboard and printer signs drawn as shapes: the symbol characters for them are missing
+// from the fonts a plain Debian installation has, and would show as empty boxes.
+QIcon Drawn(const QString& themeName) {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(40, 40, 40), 2));
+  const QColor paper(255, 255, 255);
+  if (themeName == "edit-copy") {
+    painter.setBrush(paper);
+    painter.drawRect(QRectF(5, 4, 14, 18));
+    painter.drawRect(QRectF(12, 10, 14, 18));
+  } else if (themeName == "edit-paste") {
+    painter.setBrush(QColor(196, 160, 110));
+    painter.drawRoundedRect(QRectF(5, 5, 20, 24), 2, 2);
+    painter.setBrush(paper);
+    painter.drawRect(QRectF(10, 11, 17, 18));
+    painter.setBrush(QColor(120, 120, 120));
+    painter.drawRect(QRectF(11, 2, 8, 5));
+  } else {  // document-print
+    painter.setBrush(paper);
+    painter.drawRect(QRectF(9, 3, 14, 10));
+    painter.setBrush(QColor(150, 150, 150));
+    painter.drawRoundedRect(QRectF(3, 12, 26, 12), 2, 2);
+    painter.setBrush(paper);
+    painter.drawRect(QRectF(9, 19, 14, 10));
+  }
+  return QIcon(pixmap);
+}
+
 }  // namespace
 
 QIcon CommandIcon(const QString& themeName, const QString& label, const QStyle* style) {
@@ -49,9 +80,9 @@ QIcon CommandIcon(const QString& themeName, const QString& label, const QStyle* 
     const QIcon icon = style->standardIcon(it->second);
     if (!icon.isNull()) return icon;
   }
+  if (themeName == "edit-copy" || themeName == "edit-paste" || themeName == "document-print") return Drawn(themeName);
   static const std::map<QString, QString> glyphs = {
       {"format-text-bold", "B"},  {"format-text-italic", "I"}, {"edit-cut", "\u2702"},
-      {"edit-copy", "\u2398"},    {"edit-paste", "\u2399"},    {"document-print", "\u2399"},
       {"list-add", "+"},          {"zoom-fit-best", "\u2922"}, {"format-justify-center", "\u2261"},
       {"insert-text", "{}"},      {"edit-find", "\u2315"},
   };

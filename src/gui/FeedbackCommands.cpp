@@ -45,7 +45,8 @@ void RunSupportRequest(CMainFrame& frame, const HttpClientFactory& makeClient) {
   dialog.exec();
 }
 
-std::thread StartUsageSurvey(AppServices& services, const std::function<std::vector<std::wstring>()>& listPrinters) {
+std::thread StartUsageSurvey(AppServices& services, const std::function<std::vector<std::wstring>()>& listPrinters,
+                             const std::atomic<bool>* cancel) {
   const std::optional<std::wstring> tag = BeginSurvey(services.profile, [] { return NewGuid(); });
   if (!tag) return {};
   const FeedbackSettings settings = ReadFeedbackSettings(services.profile);
@@ -53,8 +54,9 @@ std::thread StartUsageSurvey(AppServices& services, const std::function<std::vec
   // Marked done before the submission, so that the survey runs once even when the program
   // ends while the request is still on its way.
   EndSurvey(services.profile);
-  return std::thread([settings, document = std::move(document)] {
+  return std::thread([settings, document = std::move(document), cancel] {
     CurlHttpClient client(settings.caFile);
+    client.SetCancelFlag(cancel);
     const std::wstring outcome = SubmitSurvey(client, settings.telemetryEndpoint, document, NetworkConnectionUp());
     qCInfo(lcSurvey) << "usage survey:" << (outcome.empty() ? QStringLiteral("sent") : ToQString(outcome));
   });

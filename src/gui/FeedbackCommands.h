@@ -2,6 +2,7 @@
 // The Help menu's "Contact Support" (the Support Request dialog) and the usage survey run
 // once after the main window is shown.
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -26,9 +27,11 @@ void RunSupportRequest(CMainFrame& frame, const HttpClientFactory& makeClient);
 
 // Starts the usage survey when it is due: the tag and the done mark are written now, on
 // this thread, and the submission runs on the returned thread, which the caller joins
-// before the program ends (it takes at most the client's time-outs). The returned thread
-// is empty when the survey is not due.
-// `listPrinters` names the installed printers; it is asked only when the survey is due.
-std::thread StartUsageSurvey(AppServices& services, const std::function<std::vector<std::wstring>()>& listPrinters);
+// before the program ends. The returned thread
+// is empty when the survey is not due. `listPrinters` names the installed printers; it is
+// asked only when the survey is due. Setting `*cancel` ends a submission under way (at
+// exit), so that closing the program never waits for the network.
+std::thread StartUsageSurvey(AppServices& services, const std::function<std::vector<std::wstring>()>& listPrinters,
+                             const std::atomic<bool>* cancel);
 
 }  // namespace mirn

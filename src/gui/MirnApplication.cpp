@@ -44,6 +44,7 @@ MirnApplication::MirnApplication(std::unique_ptr<Profile> profile, std::unique_p
 
 MirnApplication::~MirnApplication() {
   delete frame_.data();
+  closing_ = true;
   if (survey_.joinable()) survey_.join();
 }
 
@@ -84,7 +85,7 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
   frame_->show();
   frame_->RunCommand(cmd::kExtensionList);
   frame_->repaint();
-  survey_ = StartUsageSurvey(*services_, [] { return CupsPrinterSystem().ListPrinters(); });
+  survey_ = StartUsageSurvey(*services_, [] { return CupsPrinterSystem().ListPrinters(); }, &closing_);
 
   // The wait cursor stays from the window's creation until the command line is handled.
   bool keepRunning = true;

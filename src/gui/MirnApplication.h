@@ -4,6 +4,7 @@
 // every feature as AppServices.
 
 #include <QPointer>
+#include <atomic>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -56,7 +57,8 @@ class MirnApplication {
   std::unique_ptr<AppServices> services_;
   QPointer<CMainFrame> frame_;
   std::filesystem::path tipsFile_;  // deletes itself when closed
-  std::thread survey_;  // the usage survey's submission, joined at the end of the run
+  std::atomic<bool> closing_{false};  // ends the survey's submission when the program ends
+  std::thread survey_;                // the usage survey's submission, joined at the end of the run
 };
 
 }  // namespace mirn

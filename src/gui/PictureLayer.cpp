@@ -11,8 +11,10 @@
 #include "gui/CMirnPanel.h"
 #include "gui/CMirnWnd.h"
 #include "gui/CSizeableGraphic.h"
+#include "panel/GraphicTexts.h"
 #include "panel/LabelViewController.h"
 #include "platform/UserInterface.h"
+#include "qt/QtText.h"
 #include "templates/CDDFTemplate.h"
 
 namespace mirn {
@@ -81,6 +83,8 @@ void PictureLayer::CreateWindow(int slot) {
   });
   connect(window, &CSizeableGraphic::contextMenuRequested, this,
           [this](CSizeableGraphic* g, QPoint at, bool) { ShowContextMenu(g, at); });
+  window->setAccessibleName(ToQString(GraphicAccessibleName(*record, slot)));
+  window->setAccessibleDescription(ToQString(GraphicAccessibleDescription(*record, pictures_[slot] != nullptr)));
   windows_[slot] = window;
   window->setGeometry(ToPixels(ShownGraphicRect(*record, pictures_[slot].get(), panel_.View().Zoom(), Mapping()), Mapping()));
   window->show();

@@ -17,6 +17,11 @@ void GlobalInit() {
 // Replies are not read by the program; their bytes are dropped as they arrive.
 size_t DiscardBody(char*, size_t size, size_t count, void*) { return size * count; }
 
+// Asked while connecting and transferring, at least about once a second.
+int CheckCancel(void* flag, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  return static_cast<const std::atomic<bool>*>(flag)->load() ? 1 : 0;
+}
+
 struct EasyDeleter {
   void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
 };
@@ -70,6 +75,11 @@ HttpResult CurlHttpClient::Perform(const std::string& url, const HttpPost* post)
   // Worker threads run requests; signals must not be used for the time-outs there.
   curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, DiscardBody);
+  if (cancel_ != nullptr) {
+    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, CheckCancel);
+    curl_easy_setopt(c, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(cancel_));
+    curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+  }
 
   // Always ask for a fresh answer; no cache between the program and the server may answer.
   curl_slist* raw = curl_slist_append(nullptr, "Cache-Control: no-cache");

@@ -4,6 +4,7 @@
 // request follows no redirects, speaks HTTP/1.1, asks caches to reload, and gives up after
 // 7 seconds without a connection or without data moving.
 
+#include <atomic>
 #include <string>
 
 #include "feedback/HttpClient.h"
@@ -18,6 +19,10 @@ class CurlHttpClient final : public HttpClient {
   // system's store.
   explicit CurlHttpClient(std::string caFile = {});
 
+  // A request under way ends soon after `*flag` turns true (the program is closing); it
+  // then fails with the library's "aborted" code. The flag must outlive the client.
+  void SetCancelFlag(const std::atomic<bool>* flag) { cancel_ = flag; }
+
   HttpResult Get(const std::string& url) override;
   HttpResult Post(const HttpPost& request) override;
 
@@ -25,6 +30,7 @@ class CurlHttpClient final : public HttpClient {
   HttpResult Perform(const std::string& url, const HttpPost* post);
 
   std::string caFile_;
+  const std::atomic<bool>* cancel_ = nullptr;
 };
 
 }  // namespace mirn

@@ -2,6 +2,8 @@
 // the server answers, the field checks with the focus, a sent ticket, and a failed one
 // after which the dialog can be used again.
 
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -28,7 +30,10 @@ namespace {
 class SlowForwardingClient : public HttpClient {
  public:
   explicit SlowForwardingClient(test::FakeHttpClient& target) : target_(target) {}
-  HttpResult Get(const std::string& url) override { return target_.Get(url); }
+  HttpResult Get(const std::string& url) override {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    return target_.Get(url);
+  }
   HttpResult Post(const HttpPost& request) override {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     return target_.Post(request);
@@ -55,8 +60,23 @@ class FeedbackDialogTest : public ::testing::Test {
   CMainFrame* frame_ = nullptr;
 };
 
+// The visible top-level window that shows `text`, if any.
+QWidget* WindowShowing(const QString& text) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (!w->isVisible()) continue;
+    for (QLabel* label : w->findChildren<QLabel*>()) {
+      if (label->text() == text) return w;
+    }
+  }
+  return nullptr;
+}
+
 TEST_F(FeedbackDialogTest, UnreachableServerExplainsAndOpensNothing) {
   client_.getAnswers.push_back(HttpResult::Status(404));
+  QString checkingTitle;
+  QTimer::singleShot(100, [&checkingTitle] {
+    if (QWidget* w = WindowShowing("Checking Internet connection...")) checkingTitle = w->windowTitle();
+  });
   bool opened = false;
   test::WhenModal<CFeedbackDlg>([&opened](CFeedbackDlg* dialog) {
     opened = true;
@@ -67,6 +87,8 @@ TEST_F(FeedbackDialogTest, UnreachableServerExplainsAndOpensNothing) {
   ASSERT_EQ(s_.ui.messages.size(), 1u);
   EXPECT_NE(s_.ui.messages[0].text.find(L"not responding"), std::wstring::npos);
   EXPECT_TRUE(s_.ui.messages[0].text.ends_with(L":\n\ndesk@example.org"));
+  EXPECT_EQ(checkingTitle, "Mirn Labeling System");
+  EXPECT_EQ(WindowShowing("Checking Internet connection..."), nullptr);
   QTest::qWait(100);
   EXPECT_FALSE(opened);
 }

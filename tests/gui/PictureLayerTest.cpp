@@ -1,5 +1,6 @@
 // Pictures on the label window: inserted from a file, dragged and sized with the mouse,
 // written back in twips, and found again after the database is saved and reopened.
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
@@ -13,6 +14,9 @@
 #include "gui/CMirnPanel.h"
 #include "gui/CSizeableGraphic.h"
 #include "gui/FrameServices.h"
+#include "gui/ScreenshotSupport.h"
+#include "print/PrintLabels.h"
+#include "qt/PrintTargets.h"
 #include "support/LayoutObject.h"
 
 namespace mirn {
@@ -56,6 +60,13 @@ class PictureLayerTest : public ::testing::Test {
     panel->View().SetZoom(100);
     QApplication::processEvents();
   }
+  // Shows the extension and inserts the red logo with the command given: it takes slot 1.
+  CSizeableGraphic* InsertLogo(int command) {
+    Show();
+    s.ui.openAnswers.push_back(s.root / "logo.png");
+    EXPECT_TRUE(frame->RunCommand(command));
+    return Picture(1);
+  }
   CSizeableGraphic* Picture(int slot) {
     for (auto* g : panel->Image()->findChildren<CSizeableGraphic*>())
       if (g->Slot() == slot) return g;
@@ -74,10 +85,7 @@ class PictureLayerTest : public ::testing::Test {
 
 TEST_F(PictureLayerTest, InsertDragAndSizeAreStoredInTwipsAndSurviveReopening) {
   ASSERT_NE(panel, nullptr);
-  Show();
-  s.ui.openAnswers.push_back(s.root / "logo.png");
-  ASSERT_TRUE(frame->RunCommand(cmd::kInsertPicture));
-  CSizeableGraphic* logo = Picture(1);
+  CSizeableGraphic* logo = InsertLogo(cmd::kInsertPicture);
   ASSERT_NE(logo, nullptr);
   const int dpi = panel->Image()->logicalDpiX();
   const TwipsMapping m = TwipsMapping::ForZoom(100, dpi, panel->Image()->logicalDpiY());
@@ -138,10 +146,7 @@ TEST_F(PictureLayerTest, LockedPictureNeitherMovesNorGoes) {
 
 TEST_F(PictureLayerTest, RemovedPictureLeavesTheDatabase) {
   ASSERT_NE(panel, nullptr);
-  Show();
-  s.ui.openAnswers.push_back(s.root / "logo.png");
-  ASSERT_TRUE(frame->RunCommand(cmd::kInsertPictureLink));
-  ASSERT_NE(Picture(1), nullptr);
+  ASSERT_NE(InsertLogo(cmd::kInsertPictureLink), nullptr);
   EXPECT_FALSE(Stored(1).embedded);
   Picture(1)->setFocus();
   s.ui.messageAnswers = {mb::kIdYes};
@@ -149,6 +154,127 @@ TEST_F(PictureLayerTest, RemovedPictureLeavesTheDatabase) {
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(Picture(1), nullptr);
   EXPECT_FALSE(s.document.Database()->FieldExists(L"100", 1));
+}
+
+// Prints every label to PDF as the Print command's job does, answering its questions.
+class PrintAll final : public PrintJobUi {
+ public:
+  bool ConfirmRun(const PrintRun&, const RunLayout&, int, int&) override { return true; }
+  void ShowMessage(const std::wstring& text, MessageIcon) override { ADD_FAILURE() << ToUtf8(text); }
+  void BeginProgress(long long) override {}
+  void ProgressLine(const std::wstring&) override {}
+  void ProgressStep(long long) override {}
+  bool StopRequested() override { return false; }
+  void EndProgress() override {}
+};
+
+// The bounding box, in pixels, of the strongly red pixels of an image.
+QRect RedArea(const QImage& image) {
+  QRect area;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.red() > 200 && c.green() < 60 && c.blue() < 60) area |= QRect(x, y, 1, 1);
+    }
+  return area;
+}
+
+TEST_F(PictureLayerTest, PrintedPictureLandsWhereTheLabelViewShowedIt) {
+  ASSERT_NE(panel, nullptr);
+  CSizeableGraphic* logo = InsertLogo(cmd::kInsertPicture);
+  ASSERT_NE(logo, nullptr);
+  Drag(logo, QPoint(48, 24), QPoint(88, 54));
+  const QRect shown = logo->geometry();
+  ASSERT_EQ(shown, QRect(40, 30, 96, 48));
+
+  const fs::path pdf = s.root / "labels.pdf";
+  const std::unique_ptr<PrinterSystem> printers = MakePdfPrinterSystem(pdf);
+  PrintLabelsRequest request;
+  request.printer = printers->DefaultPrinter();
+  request.mode = *printers->DefaultDeviceMode(request.printer);
+  request.title = L"labels";
+  request.ids = {L"100"};
+  const std::unique_ptr<PictureLoader> pictures = MakePictureLoader();
+  PrintAll ui;
+  const PrintJobResult r = PrintLabels(*printers, request, *s.document.Database(), s.library, {L"PDF"}, ui,
+                                       {pictures.get(), s.document.DocumentPath().parent_path(), &s.folders});
+  ASSERT_EQ(r.outcome, PrintOutcome::Completed);
+
+  // One picture in the file, of the logo's own pixels: drawn, not rasterised with the label.
+  const test::ProcessResult list = test::RunProcess({"/usr/bin/pdfimages", "-list", pdf.string()});
+  ASSERT_EQ(list.exitCode, 0) << list.err;
+  EXPECT_NE(list.out.find("     96    48  rgb"), std::string::npos) << list.out;
+
+  // Rendered at 144 pixels per inch, two pixels a point: the red logo covers the rectangle
+  // the view showed, taken from screen pixels to twips to points.
+  const test::ProcessResult render = test::RunProcess(
+      {"/usr/bin/pdftoppm", "-r", "144", "-png", "-singlefile", pdf.string(), (s.root / "page").string()});
+  ASSERT_EQ(render.exitCode, 0) << render.err;
+  const QImage page(QString::fromStdString((s.root / "page.png").string()));
+  ASSERT_FALSE(page.isNull());
+  const TwipsMapping m =
+      TwipsMapping::ForZoom(100, panel->Image()->logicalDpiX(), panel->Image()->logicalDpiY());
+  const auto toPagePixels = [](int twips) { return twips / 10.0; };  // 20 twips a point, 2 pixels a point
+  const QRect printed = RedArea(page);
+  EXPECT_NEAR(printed.left(), toPagePixels(m.ToTwipsX(shown.left())), 2.0);
+  EXPECT_NEAR(printed.top(), toPagePixels(m.ToTwipsY(shown.top())), 2.0);
+  EXPECT_NEAR(printed.right() + 1, toPagePixels(m.ToTwipsX(shown.right() + 1)), 2.0);
+  EXPECT_NEAR(printed.bottom() + 1, toPagePixels(m.ToTwipsY(shown.bottom() + 1)), 2.0);
+}
+
+TEST_F(PictureLayerTest, PictureWindowsAreAccessibleChildrenOfTheLabel) {
+  ASSERT_NE(panel, nullptr);
+  CSizeableGraphic* logo = InsertLogo(cmd::kInsertPictureLink);
+  ASSERT_NE(logo, nullptr);
+
+  QAccessibleInterface* label = QAccessible::queryAccessibleInterface(panel->Image());
+  ASSERT_NE(label, nullptr);
+  const int fields = static_cast<int>(panel->View().Fields().size());
+  ASSERT_EQ(label->childCount(), fields + 1);
+  EXPECT_EQ(label->child(0)->role(), QAccessible::Cell);
+  QAccessibleInterface* picture = label->child(fields);
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->object(), logo);
+  EXPECT_EQ(picture->role(), QAccessible::Graphic);
+  EXPECT_EQ(picture->text(QAccessible::Name), QStringLiteral("logo.png"));
+  EXPECT_EQ(picture->text(QAccessible::Description), QStringLiteral("Linked picture"));
+  EXPECT_EQ(label->indexOfChild(picture), fields);
+  EXPECT_EQ(picture->parent(), label);
+
+  logo->setFocus();
+  QApplication::processEvents();
+  EXPECT_TRUE(picture->state().selected);
+  panel->Image()->setFocus();
+  QApplication::processEvents();
+  EXPECT_FALSE(picture->state().selected);
+}
+
+// The label with a focused picture showing its handles, a locked one, and a linked picture
+// whose file is gone (a crossed frame), for a person to look at.
+TEST_F(PictureLayerTest, Screenshot) {
+  MIRN_NEED_SHOT_DIR();
+  ASSERT_NE(panel, nullptr);
+  MRBGraphic locked;
+  locked.fileName = (s.root / "logo.png").wstring();
+  locked.left = 2880;
+  locked.top = 1440;
+  locked.locked = true;
+  ASSERT_EQ(s.document.Database()->SetGraphicField(L"100", 2, locked), 0);
+  MRBGraphic missing;
+  missing.fileName = (s.root / "gone.png").wstring();
+  missing.left = 1440;
+  missing.top = 1800;
+  missing.width = 1000;
+  missing.height = 700;
+  ASSERT_EQ(s.document.Database()->SetGraphicField(L"100", 3, missing), 0);
+  InsertLogo(cmd::kInsertPicture);
+  CSizeableGraphic* logo = Picture(4);  // the slot above the highest in use
+  ASSERT_NE(logo, nullptr);
+  Drag(logo, QPoint(48, 24), QPoint(88, 74));
+  frame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+  logo->setFocus();
+  Save(frame, "pictures");
 }
 
 }  // namespace

@@ -2,7 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 #include "feedback/SupportRequest.h"
 #include "support/HttpsTestServer.h"
@@ -93,6 +101,65 @@ TEST_F(CurlHttpClientTest, NothingListeningOrBadAddressIsNotSent) {
   EXPECT_EQ(trusting_.Get("https://127.0.0.1:1/").kind, HttpResult::Kind::kNotSent);
   EXPECT_EQ(trusting_.Post({"file:///etc/passwd", {}, "x"}).kind, HttpResult::Kind::kNotSent);
   EXPECT_EQ(trusting_.Post({"not a url", {}, "x"}).kind, HttpResult::Kind::kNotSent);
+}
+
+// A listener that takes connections into its backlog and never says a word: connecting
+// succeeds, the TLS handshake waits for ever.
+class SilentListener {
+ public:
+  SilentListener() {
+    fd_ = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    if (bind(fd_, reinterpret_cast<sockaddr*>(&address), size) != 0 || listen(fd_, 4) != 0 ||
+        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+      return;
+    }
+    port_ = ntohs(address.sin_port);
+  }
+  ~SilentListener() { close(fd_); }
+  std::string Url() const { return "https://127.0.0.1:" + std::to_string(port_) + "/tickets"; }
+  bool Ready() const { return port_ != 0; }
+
+ private:
+  int fd_ = -1;
+  int port_ = 0;
+};
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+TEST(CurlHttpClientTimeoutTest, SilentServerIsGivenUpAfterSevenSeconds) {
+  SilentListener silent;
+  ASSERT_TRUE(silent.Ready());
+  CurlHttpClient client;
+  const auto start = std::chrono::steady_clock::now();
+  const HttpResult result = client.Post({silent.Url(), {}, "{}"});
+  const double seconds = SecondsSince(start);
+  EXPECT_EQ(result.kind, HttpResult::Kind::kFailed);
+  EXPECT_GE(seconds, 6.0);
+  EXPECT_LT(seconds, 10.0);
+}
+
+TEST(CurlHttpClientTimeoutTest, CancelFlagEndsARequestUnderWay) {
+  SilentListener silent;
+  ASSERT_TRUE(silent.Ready());
+  std::atomic<bool> cancel{false};
+  CurlHttpClient client;
+  client.SetCancelFlag(&cancel);
+  std::thread closer([&cancel] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    cancel = true;
+  });
+  const auto start = std::chrono::steady_clock::now();
+  const HttpResult result = client.Get(silent.Url());
+  const double seconds = SecondsSince(start);
+  closer.join();
+  EXPECT_EQ(result.kind, HttpResult::Kind::kFailed);
+  EXPECT_LT(seconds, 3.0);
 }
 
 }  // namespace

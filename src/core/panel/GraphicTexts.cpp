@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/StringTable.h"
+#include "db/MRBGraphic.h"
 #include "platform/Canvas.h"
 #include "util/Text.h"
 
@@ -52,6 +53,21 @@ std::wstring FoundPathText(const std::wstring& storedName, const std::wstring& f
   if (foundPath.empty()) return L"(not found)";
   if (foundPath == storedName) return L"(same)";
   return foundPath;
+}
+
+std::wstring GraphicAccessibleName(const MRBGraphic& record, int slot) {
+  const std::wstring& stored = record.embedded && !record.originalName.empty() ? record.originalName : record.fileName;
+  // Stored names may use either separator: they were written on Windows as often as here.
+  const std::size_t cut = stored.find_last_of(L"/\\");
+  const std::wstring leaf = cut == std::wstring::npos ? stored : stored.substr(cut + 1);
+  return leaf.empty() ? L"Picture " + std::to_wstring(slot) : leaf;
+}
+
+std::wstring GraphicAccessibleDescription(const MRBGraphic& record, bool readable) {
+  std::wstring text = record.embedded ? L"Embedded picture" : L"Linked picture";
+  if (record.locked) text += L", locked";
+  if (!readable) text += L", cannot be shown";
+  return text;
 }
 
 std::wstring SaveCopyFilter(const std::wstring& formatName, const std::wstring& extension) {

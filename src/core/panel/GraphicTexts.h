@@ -6,6 +6,8 @@
 
 namespace mirn {
 
+struct MRBGraphic;
+
 // True when the user's locale measures in the metric system (LC_MEASUREMENT, from the
 // environment as the C library reads it); false for the U.S. system.
 bool LocaleUsesMetric();
@@ -19,6 +21,12 @@ int PixelsToTwips(int pixels, int pixelsPerInch);
 // What the linked-picture dialog says of where the picture was found: the path it was
 // found under, "(same)" when that is the stored name, "(not found)" when it is nowhere.
 std::wstring FoundPathText(const std::wstring& storedName, const std::wstring& foundPath);
+
+// What assistive technology is told of a picture window: its name is the picture's file name
+// (the name it was embedded under for an embedded one), or "Picture N" when there is none;
+// the description says how it is kept, whether it is locked and whether it could be read.
+std::wstring GraphicAccessibleName(const MRBGraphic& record, int slot);
+std::wstring GraphicAccessibleDescription(const MRBGraphic& record, bool readable);
 
 // The filter of the save-copy dialog: "Portable Network Graphics (PNG)|*.png|All Files (*.*)|*.*||".
 std::wstring SaveCopyFilter(const std::wstring& formatName, const std::wstring& extension);

@@ -97,6 +97,23 @@ TEST(GraphicTexts, SizesInTheUsersUnitsAndFoundPaths) {
             L"Portable Network Graphics (PNG)|*.png|All Files (*.*)|*.*||");
 }
 
+TEST(GraphicTexts, PictureWindowsAreNamedAfterTheirFiles) {
+  MRBGraphic linked;
+  linked.fileName = L"/office/Logos/acme.png";
+  EXPECT_EQ(GraphicAccessibleName(linked, 3), L"acme.png");
+  EXPECT_EQ(GraphicAccessibleDescription(linked, true), L"Linked picture");
+  // An embedded picture is named after the file it came from, not the extracted copy,
+  // whichever separator the stored name uses.
+  MRBGraphic embedded;
+  embedded.embedded = true;
+  embedded.locked = true;
+  embedded.fileName = L"/tmp/mirn-4F2A.tmp";
+  embedded.originalName = L"C:\\Logos\\acme.png";
+  EXPECT_EQ(GraphicAccessibleName(embedded, 3), L"acme.png");
+  EXPECT_EQ(GraphicAccessibleDescription(embedded, false), L"Embedded picture, locked, cannot be shown");
+  EXPECT_EQ(GraphicAccessibleName(MRBGraphic{}, 7), L"Picture 7");
+}
+
 TEST(GraphicTexts, MeasurementSystemComesFromTheLocale) {
   {
     test::ScopedEnv all("LC_ALL", "C.UTF-8");
