@@ -23,33 +23,23 @@
 #include "store/OpenDatabase.h"
 #include "util/Text.h"
 
+#include "BenchSupport.h"
+
 extern char** environ;
 
 namespace mirn {
 namespace {
 
+using bench::BenchFolder;
+using bench::NewDatabase;
+
 constexpr int kExtensions = 100000;
 constexpr int kFieldsPerExtension = 4;
 constexpr int kFirstField = 1100;
 
-std::filesystem::path BenchFolder() {
-  static const std::filesystem::path folder = [] {
-    const char* tmp = std::getenv("TMPDIR");
-    auto path = std::filesystem::path(tmp && *tmp ? tmp : "/tmp") / ("mirn-bench-" + ToUtf8(NewGuid()));
-    std::filesystem::create_directories(path);
-    return path;
-  }();
-  return folder;
-}
-
 std::wstring Id(int i) { return std::to_wstring(1000000 + i); }
 std::wstring Content(int i, int f) {
   return L"{\\rtf1\\ansi Extension " + std::to_wstring(i) + L" field " + std::to_wstring(f) + L"}";
-}
-
-std::unique_ptr<MRBBase> NewDatabase() {
-  int code = 0;
-  return OpenDatabase({}, code, {nullptr, BenchFolder()});
 }
 
 void Fill(MRBBase& db) {
@@ -259,6 +249,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  std::filesystem::remove_all(mirn::BenchFolder());
+  std::filesystem::remove_all(mirn::bench::BenchFolder());
   return 0;
 }

@@ -30,6 +30,8 @@
 #include "text/TextFormat.h"
 #include "util/Text.h"
 
+#include "BenchSupport.h"
+
 namespace fs = std::filesystem;
 using namespace mirn;
 
@@ -43,10 +45,9 @@ struct Environment {
   MemoryProfile profile;
 
   Environment() {
-    dir = fs::temp_directory_path() / ("mirn-bench-exchange-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    dir = bench::MakeScratchFolder("mirn-bench-exchange-");
     library = std::make_unique<DDFLibrary>(folders, fs::path());
-    library->Scan(ExecutableFolder().parent_path() / "bin" / "ddf");
+    library->Scan(bench::BundledLayouts());
     for (const auto& [code, info] : library->Entries()) {
       if (library->GetTemplate(code)->FieldCount() >= 6) {
         typeCode = code;
@@ -72,12 +73,7 @@ struct Environment {
     return path;
   }
 
-  std::unique_ptr<MRBBase> NewDatabase() {
-    int code = 0;
-    DatabaseOptions options;
-    options.tempFolder = dir;
-    return OpenDatabase({}, code, options);
-  }
+  std::unique_ptr<MRBBase> NewDatabase() { return bench::NewDatabase(dir); }
 
   long long Import(MRBBase& db, const fs::path& csv) {
     std::ifstream in(csv, std::ios::binary);

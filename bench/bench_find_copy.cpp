@@ -17,40 +17,28 @@
 #include "db/DbRanges.h"
 #include "db/MRBBase.h"
 #include "db/MRBGraphic.h"
-#include "platform/Guid.h"
 #include "platform/KnownFolders.h"
 #include "platform/ScriptedUserInterface.h"
-#include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
-#include "templates/DDFWriter.h"
 #include "text/CRTFText.h"
 #include "text/TextFormat.h"
 #include "util/Text.h"
 
-#include <fstream>
+#include "BenchSupport.h"
 
 namespace mirn {
 namespace {
 
+using bench::BenchFolder;
+
 constexpr int kFields = 12;
 constexpr int kFirstField = 1101;
-
-std::filesystem::path BenchFolder() {
-  static const std::filesystem::path folder = [] {
-    const char* tmp = std::getenv("TMPDIR");
-    auto path = std::filesystem::path(tmp && *tmp ? tmp : "/tmp") / ("mirn-bench-" + ToUtf8(NewGuid()));
-    std::filesystem::create_directories(path / "ddf");
-    return path;
-  }();
-  return folder;
-}
 
 std::wstring Id(int i) { return std::to_wstring(1000000 + i); }
 
 // A database of `count` extensions of layout "B12", each with 12 text fields.
 std::unique_ptr<MRBBase> Filled(int count) {
-  int code = 0;
-  auto db = OpenDatabase({}, code, {nullptr, BenchFolder()});
+  auto db = bench::NewDatabase();
   TextFormat format;
   format.face = L"Arial";
   for (int i = 0; i < count; ++i) {
@@ -105,13 +93,7 @@ void BM_BareWalkParse(benchmark::State& state) {
 DDFLibrary& Library() {
   static FakeKnownFolders folders(BenchFolder());
   static const std::unique_ptr<DDFLibrary> library = [] {
-    CDDFTemplate t;
-    t.header.version = L"270";
-    t.header.typeCode = L"B12";
-    t.header.groupName = L"Bench";
-    t.header.description = L"Bench twelve";
-    t.header.labelWidth = 2880;
-    t.header.labelHeight = 5760;
+    CDDFTemplate t = bench::BenchLayout(L"B12", L"Bench twelve", 2880, 5760);
     t.slots = {{0, 0}};
     for (int f = 0; f < kFields; ++f) {
       CDDFObject o;
@@ -122,9 +104,7 @@ DDFLibrary& Library() {
       o.right = 2800;
       t.objects.push_back(o);
     }
-    std::ofstream out(BenchFolder() / "ddf" / "B12.ddf", std::ios::binary);
-    out << WriteDDF(t, "Bench layout\r\n");
-    out.close();
+    bench::WriteLayout(BenchFolder() / "ddf" / "B12.ddf", t, "Bench layout\r\n");
     auto lib = std::make_unique<DDFLibrary>(folders, std::filesystem::path());
     lib->Scan(BenchFolder() / "ddf");
     return lib;

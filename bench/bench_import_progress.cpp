@@ -24,23 +24,22 @@
 #include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
 
+#include "BenchSupport.h"
+
 namespace fs = std::filesystem;
 using namespace mirn;
 
 namespace {
 
-fs::path ExecutableFolder() { return fs::read_symlink("/proc/self/exe").parent_path(); }
-
 struct Environment {
-  fs::path dir = fs::temp_directory_path() / ("mirn-bench-progress-" + std::to_string(::getpid()));
+  fs::path dir = bench::MakeScratchFolder("mirn-bench-progress-");
   FakeKnownFolders folders{"/nonexistent"};
   DDFLibrary library{folders, fs::path()};
   MemoryProfile profile;
   fs::path csv;
 
   Environment() {
-    fs::create_directories(dir);
-    library.Scan(ExecutableFolder().parent_path() / "bin" / "ddf");
+    library.Scan(bench::BundledLayouts());
     std::wstring typeCode;
     for (const auto& [code, info] : library.Entries()) {
       if (library.GetTemplate(code)->FieldCount() >= 6) {
@@ -59,10 +58,7 @@ struct Environment {
     std::error_code ec;
     fs::remove_all(dir, ec);
   }
-  std::unique_ptr<MRBBase> NewDatabase() {
-    int code = 0;
-    return OpenDatabase({}, code, {nullptr, dir});
-  }
+  std::unique_ptr<MRBBase> NewDatabase() { return bench::NewDatabase(dir); }
 };
 
 Environment& Env() {

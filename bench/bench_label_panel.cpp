@@ -21,15 +21,15 @@
 #include "panel/LabelFieldTexts.h"
 #include "panel/LabelPainter.h"
 #include "platform/Clipboard.h"
-#include "platform/Guid.h"
 #include "platform/MemoryProfile.h"
 #include "platform/ScriptedUserInterface.h"
 #include "qt/QPainterCanvas.h"
-#include "store/OpenDatabase.h"
 #include "templates/CDDFTemplate.h"
 #include "text/MRBFieldTextSource.h"
 #include "text/TextFormat.h"
 #include "util/Text.h"
+
+#include "BenchSupport.h"
 
 namespace mirn {
 namespace {
@@ -60,12 +60,8 @@ std::shared_ptr<CDDFTemplate> TwelveFields() {
 
 struct Fixture {
   Fixture() {
-    folder = fs::temp_directory_path() / ("mirn-bench-panel-" + ToUtf8(NewGuid()));
-    fs::create_directories(folder);
-    int code = 0;
-    DatabaseOptions options;
-    options.tempFolder = folder;
-    db = OpenDatabase({}, code, options);
+    folder = bench::MakeScratchFolder("mirn-bench-panel-");
+    db = bench::NewDatabase(folder);
     TextFormat format = EmptyTextFormat();
     format.size = 20;
     for (int e = 0; e < 2; ++e) {

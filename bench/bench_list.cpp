@@ -18,44 +18,32 @@
 #include "app/ExtensionIdList.h"
 #include "app/ExtensionListModel.h"
 #include "db/MRBBase.h"
-#include "platform/Guid.h"
 #include "platform/KnownFolders.h"
 #include "platform/ScriptedUserInterface.h"
-#include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
 #include "util/Text.h"
+
+#include "BenchSupport.h"
 
 namespace mirn {
 namespace {
 
+using bench::BenchFolder;
+using bench::NewDatabase;
+
 constexpr int kExtensions = 100000;
 const wchar_t* const kTypeCodes[] = {L"HD40", L"HD41", L"HD60", L"CV210", L"CV220", L"NT3", L"QL10", L"NTA48"};
 constexpr const wchar_t* kAddTypeCode = L"HD41";
-
-std::filesystem::path BenchFolder() {
-  static const std::filesystem::path folder = [] {
-    const char* tmp = std::getenv("TMPDIR");
-    auto path = std::filesystem::path(tmp && *tmp ? tmp : "/tmp") / ("mirn-bench-" + ToUtf8(NewGuid()));
-    std::filesystem::create_directories(path);
-    return path;
-  }();
-  return folder;
-}
 
 // The bundled layouts of the build tree (bench/ sits beside bin/).
 DDFLibrary& Library() {
   static FakeKnownFolders folders(BenchFolder());
   static const std::unique_ptr<DDFLibrary> library = [] {
     auto lib = std::make_unique<DDFLibrary>(folders, std::filesystem::path());
-    lib->Scan(ExecutableFolder().parent_path() / "bin" / "ddf");
+    lib->Scan(bench::BundledLayouts());
     return lib;
   }();
   return *library;
-}
-
-std::unique_ptr<MRBBase> NewDatabase() {
-  int code = 0;
-  return OpenDatabase({}, code, {nullptr, BenchFolder()});
 }
 
 // 100,000 extensions with mixed layouts and names, made once.

@@ -8,14 +8,14 @@
 #include <filesystem>
 
 #include "gui/PrintPreviewJob.h"
-#include "platform/Guid.h"
 #include "platform/KnownFolders.h"
 #include "qt/LabelImage.h"
 #include "qt/PrintTargets.h"
-#include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
 #include "text/TextFormat.h"
 #include "util/Text.h"
+
+#include "BenchSupport.h"
 
 namespace mirn {
 namespace {
@@ -33,17 +33,12 @@ struct Job {
 Job& TheJob() {
   static Job job = [] {
     Job j;
-    const char* tmp = std::getenv("TMPDIR");
-    j.folder = fs::path(tmp && *tmp ? tmp : "/tmp") / ("mirn-bench-preview-" + ToUtf8(NewGuid()));
-    fs::create_directories(j.folder);
+    j.folder = bench::MakeScratchFolder("mirn-bench-preview-");
     j.folders = std::make_unique<FakeKnownFolders>(j.folder);
     j.folders->Set(KnownFolder::Program, ExecutableFolder().parent_path() / "bin");
     j.library = std::make_unique<DDFLibrary>(*j.folders, false);
     j.library->ScanAll();
-    int code = 0;
-    DatabaseOptions options;
-    options.tempFolder = j.folder;
-    j.db = OpenDatabase({}, code, options);
+    j.db = bench::NewDatabase(j.folder);
     const TextFormat format{L"Arial", 20, 0, 0, 0, 0, 0, Alignment::Center};
     for (int i = 0; i < 3000; ++i) {
       const std::wstring id = std::to_wstring(2000 + i);

@@ -8,45 +8,29 @@
 #include <sys/resource.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "platform/Guid.h"
 #include "platform/KnownFolders.h"
 #include "print/PrintLabels.h"
 #include "qt/LabelImage.h"
 #include "qt/PrintTargets.h"
-#include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
-#include "templates/DDFWriter.h"
 #include "text/TextFormat.h"
 #include "util/Text.h"
+
+#include "BenchSupport.h"
 
 namespace mirn {
 namespace {
 
 namespace fs = std::filesystem;
 
-fs::path BenchFolder() {
-  static const fs::path folder = [] {
-    const char* tmp = std::getenv("TMPDIR");
-    auto path = fs::path(tmp && *tmp ? tmp : "/tmp") / ("mirn-bench-print-" + ToUtf8(NewGuid()));
-    fs::create_directories(path / "ddf");
-    return path;
-  }();
-  return folder;
-}
+using bench::BenchFolder;
 
 // The sheet: 3 columns × 10 rows of 2⅝ × 1 inch labels, 3/16 inch side and 1/2 inch top
 // margins, 1/8 inch between columns.
 CDDFTemplate SheetLayout() {
-  CDDFTemplate t;
-  t.header.version = L"270";
-  t.header.groupName = L"Bench";
-  t.header.typeCode = L"BENCH30";
-  t.header.description = L"30 labels 2-5/8 x 1 in";
-  t.header.labelWidth = 3780;
-  t.header.labelHeight = 1440;
+  CDDFTemplate t = bench::BenchLayout(L"BENCH30", L"30 labels 2-5/8 x 1 in", 3780, 1440);
   for (int row = 0; row < 10; ++row) {
     for (int col = 0; col < 3; ++col) t.slots.push_back({270 + col * 3960, 720 + row * 1440});
   }
@@ -73,10 +57,7 @@ std::wstring NameText(int i) { return L"Extension holder " + std::to_wstring(i);
 std::wstring DeptText(int i) { return L"Department " + std::to_wstring(i % 17); }
 
 std::unique_ptr<MRBBase> MakeDatabase(int labels) {
-  int code = 0;
-  DatabaseOptions options;
-  options.tempFolder = BenchFolder();
-  std::unique_ptr<MRBBase> db = OpenDatabase({}, code, options);
+  std::unique_ptr<MRBBase> db = bench::NewDatabase();
   TextFormat big{L"Arial", 24, 1, 0, 0, 0, 0, Alignment::Center};
   TextFormat normal{L"Arial", 20, 0, 0, 0, 0, 0, Alignment::Center};
   TextFormat small{L"Arial", 16, 0, 1, 0, 0, 0, Alignment::Center};
@@ -100,7 +81,7 @@ void BM_PrintPdf(benchmark::State& state) {
   EnsureGuiApplication();
   const int labels = static_cast<int>(state.range(0));
   const fs::path folder = BenchFolder();
-  std::ofstream(folder / "ddf" / "bench30.ddf", std::ios::binary) << WriteDDF(SheetLayout(), "Bench\r\n");
+  bench::WriteLayout(folder / "ddf" / "bench30.ddf", SheetLayout(), "Bench\r\n");
   FakeKnownFolders folders(folder);
   folders.Set(KnownFolder::Program, folder);
   DDFLibrary library(folders, false);
@@ -137,6 +118,6 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  std::filesystem::remove_all(mirn::BenchFolder());
+  std::filesystem::remove_all(mirn::bench::BenchFolder());
   return 0;
 }

@@ -30,7 +30,8 @@
 #include "platform/KnownFolders.h"
 #include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
-#include "templates/DDFWriter.h"
+
+#include "BenchSupport.h"
 
 namespace {
 
@@ -59,21 +60,8 @@ struct World {
       fs::create_directories(dir);
       for (int i = 0; i < kPerFolder; ++i) {
         const int n = f * kPerFolder + i;
-        CDDFTemplate t;
-        t.header.version = L"270";
-        t.header.typeCode = L"T" + std::to_wstring(10000 + n);
-        t.header.groupName = L"Maker " + std::to_wstring(f / 10);
-        t.header.description = L"Bench layout " + std::to_wstring(n);
-        t.header.labelWidth = 1440;
-        t.header.labelHeight = 5760;
-        t.slots = {{720, 720}};
-        for (std::uint32_t id = 1101; id < 1113; ++id) {
-          CDDFObject o;
-          o.id = id;
-          o.flags = DDF_PRINT | DDF_SELECT | DDF_TEXT;
-          t.objects.push_back(o);
-        }
-        std::ofstream(dir / ("layout" + std::to_string(i) + ".ddf"), std::ios::binary) << WriteDDF(t, "bench\r\n");
+        bench::WriteLayout(dir / ("layout" + std::to_string(i) + ".ddf"), bench::NumberedLayout(n, f / 10, {{720, 720}}),
+                           "bench\r\n");
       }
     }
     XdgKnownFolders folders;
@@ -85,8 +73,7 @@ struct World {
   const fs::path& BigDatabase() {
     if (big.empty()) {
       big = root / "big.mrb";
-      int code = 0;
-      auto db = OpenDatabase({}, code, {nullptr, root / "tmp"});
+      auto db = bench::NewDatabase(root / "tmp");
       for (int i = 0; i < kExtensions; ++i) {
         db->AddExtension(std::to_wstring(1 + (i * 7919) % kExtensions), L"T" + std::to_wstring(10000 + i % 2000),
                          L"Person " + std::to_wstring((i * 31) % 5000));

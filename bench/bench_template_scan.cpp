@@ -12,7 +12,8 @@
 
 #include "platform/KnownFolders.h"
 #include "templates/DDFLibrary.h"
-#include "templates/DDFWriter.h"
+
+#include "BenchSupport.h"
 
 namespace {
 
@@ -29,21 +30,8 @@ struct Fixture {
       fs::create_directories(dir);
       for (int i = 0; i < kPerFolder; ++i) {
         const int n = f * kPerFolder + i;
-        mirn::CDDFTemplate t;
-        t.header.version = L"270";
-        t.header.typeCode = L"T" + std::to_wstring(10000 + n);
-        t.header.groupName = L"Maker " + std::to_wstring(f / 10);
-        t.header.description = L"Bench layout " + std::to_wstring(n);
-        t.header.labelWidth = 1440;
-        t.header.labelHeight = 5760;
-        t.slots = {{720, 720}, {2160, 720}};
-        for (std::uint32_t id = 1101; id < 1113; ++id) {
-          mirn::CDDFObject o;
-          o.id = id;
-          o.flags = mirn::DDF_PRINT | mirn::DDF_SELECT | mirn::DDF_TEXT;
-          t.objects.push_back(o);
-        }
-        std::ofstream(dir / ("layout" + std::to_string(i) + ".ddf"), std::ios::binary) << mirn::WriteDDF(t, "bench\r\n");
+        mirn::bench::WriteLayout(dir / ("layout" + std::to_string(i) + ".ddf"),
+                                 mirn::bench::NumberedLayout(n, f / 10, {{720, 720}, {2160, 720}}), "bench\r\n");
       }
     }
   }

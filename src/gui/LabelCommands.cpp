@@ -9,6 +9,7 @@
 
 #include "app/AppServices.h"
 #include "app/CommandIds.h"
+#include "app/CommandRules.h"
 #include "app/DocumentController.h"
 #include "app/ZoomState.h"
 #include "db/MRBBase.h"
@@ -40,20 +41,21 @@ constexpr std::array<Color, 16> kMenuColors = {
 // undo history ends where the document's file changes.
 class LabelDocumentEvents final : public QObject, public DocumentListener {
  public:
-  LabelDocumentEvents(DocumentController& document, CMirnPanel& panel)
-      : QObject(&panel), document_(document), panel_(panel) {
+  LabelDocumentEvents(DocumentController& document, CMirnPanel& panel, ListPanel* list)
+      : QObject(&panel), document_(document), panel_(panel), list_(list) {
     document_.AddListener(*this);
   }
   ~LabelDocumentEvents() override { document_.RemoveListener(*this); }
 
   void DocumentClosed() override { panel_.View().SetDatabase(nullptr); }
   void DocumentOpened(const std::vector<std::wstring>& selections) override {
+    // With a list, the selection it restores for the opened database gives the label its
+    // database and extension; doing it here as well would show the label twice (and repeat
+    // any message about a missing layout).
+    if (list_ != nullptr) return;
     MRBBase* db = document_.Database();
     panel_.View().SetDatabase(db);
-    if (!db) return;
-    // The extension list restores the saved selection and shows its rows' labels; until it
-    // does, the first saved selection is shown.
-    if (!selections.empty()) panel_.View().SetExtension(selections.front());
+    if (db != nullptr && !selections.empty()) panel_.View().SetExtension(selections.front());
   }
   void DocumentNameChanged(const std::wstring&) override { panel_.View().ClearHistory(); }
   void CommitPendingEdit() override {
@@ -63,6 +65,7 @@ class LabelDocumentEvents final : public QObject, public DocumentListener {
  private:
   DocumentController& document_;
   CMirnPanel& panel_;
+  ListPanel* list_;
 };
 
 void RebuildCustomCodeItems(QMenu& menu, CMirnPanel& panel) {
@@ -107,7 +110,8 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
                                CustomCodesPath(services.folders));
   frame.SetLabelPanel(panel);
   frame.SetNamePanel(panel->NamePanel());
-  new LabelDocumentEvents(services.document, *panel);
+  ListPanel* list = frame.findChild<ListPanel*>();
+  new LabelDocumentEvents(services.document, *panel, list);
   LabelViewController& view = panel->View();
 
   const auto hasLabel = [&view] { return view.HasLabel(); };
@@ -121,25 +125,23 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
   // Clear and Select All act on the label while it has the focus, Select All on the list's
   // rows otherwise.
   frame.SetCommandHandler(kEditClear, [&view] { view.Clear(); }, onPanel);
-  ListPanel* list = frame.findChild<ListPanel*>();
-  frame.SetCommandHandler(kEditSelectAll, [&view, onPanel, list] {
-    if (onPanel()) view.SelectAll();
-    else if (list) list->SelectAllRows();
-  }, [onPanel, list] { return onPanel() || list != nullptr; });
-  // The label shows the list's current row when it is selected, else its first selected row.
+  const auto selectAllTarget = [&frame, &view, list] {
+    return SelectAllTargetFor(view.HasLabel(), frame.LabelPanelHasFocus(), list != nullptr);
+  };
+  frame.SetCommandHandler(kEditSelectAll, [&view, list, selectAllTarget] {
+    switch (selectAllTarget()) {
+      case SelectAllTarget::kLabelFields: view.SelectAll(); break;
+      case SelectAllTarget::kListRows: list->SelectAllRows(); break;
+      case SelectAllTarget::kNothing: break;
+    }
+  }, [selectAllTarget] { return selectAllTarget() != SelectAllTarget::kNothing; });
+  // The label shows the extension the list model picks from its selection.
   if (list) {
     DocumentController& document = services.document;
     QObject::connect(list, &ListPanel::selectedIdsChanged, panel, [list, &view, &document] {
       // The list may hear of a new document before the label does.
       if (view.Database() != document.Database()) view.SetDatabase(document.Database());
-      const std::vector<std::wstring> ids = list->SelectedIds();
-      std::wstring shown = ids.empty() ? std::wstring() : ids.front();
-      const QModelIndex current = list->currentIndex();
-      if (current.isValid() && current.row() < list->List().RowCount()) {
-        const std::wstring& id = list->List().Id(current.row());
-        if (std::find(ids.begin(), ids.end(), id) != ids.end()) shown = id;
-      }
-      view.SetExtension(shown);
+      view.SetExtension(list->List().ShownId());
     });
   }
 

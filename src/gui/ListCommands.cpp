@@ -15,7 +15,8 @@
 namespace mirn {
 namespace {
 
-// Fills the list when a database opens and empties it when one closes.
+// Fills the list when a database opens, selecting what the list model chooses, and empties it
+// when one closes.
 class ListDocumentEvents final : public QObject, public DocumentListener {
  public:
   ListDocumentEvents(DocumentController& document, ListPanel& panel)
@@ -29,7 +30,7 @@ class ListDocumentEvents final : public QObject, public DocumentListener {
   }
   void DocumentOpened(const std::vector<std::wstring>& selections) override {
     panel_.SetDatabase(document_.Database());
-    panel_.SelectAdded(selections);
+    panel_.SelectAdded(panel_.List().SelectionAfterOpen(selections));
   }
   void DocumentClosed() override { panel_.SetDatabase(nullptr); }
 

@@ -11,6 +11,7 @@
 #include "app/CommandIds.h"
 #include "gui/CFrameArea.h"
 #include "gui/CMainFrame.h"
+#include "gui/CMirnPanel.h"
 #include "gui/FrameServices.h"
 #include "gui/ListPanel.h"
 #include "support/ListLayouts.h"
@@ -77,6 +78,23 @@ TEST_F(ListFrameTest, OpenFillsTheListAndRestoresTheSavedSelection) {
   ui.messageAnswers = {mb::kIdNo};
   ASSERT_TRUE(document.New());
   EXPECT_TRUE(panel_->AllIds().empty());
+}
+
+// A file saved with nothing selected opens with its first extension selected and shown.
+TEST_F(ListFrameTest, OpenWithoutASavedSelectionShowsTheFirstExtension) {
+  ASSERT_NE(panel_, nullptr);
+  auto db = NewDatabase();
+  for (const auto* id : {L"30", L"4", L"100"}) db->AddExtension(id, L"HX40", L"");
+  const fs::path path = files / "fresh.mrb";
+  ASSERT_EQ(db->Save(path), 0);
+  db.reset();
+  ASSERT_TRUE(document.Open(path.wstring()));
+  EXPECT_EQ(panel_->SelectedIds(), Ids{L"4"});
+  EXPECT_EQ(panel_->currentIndex().row(), 0);
+  auto* label = frame_->findChild<CMirnPanel*>();
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->View().ExtensionId(), L"4");
+  EXPECT_TRUE(label->View().HasLabel());
 }
 
 }  // namespace

@@ -62,6 +62,10 @@ TEST_F(MainFrameTest, OpenSaveAndSaveAsFromTheMenus) {
   frame_->Action(cmd::kFileOpen)->trigger();
   EXPECT_EQ(frame_->windowTitle(), "Mirn Labeling System - office.mrb");
   EXPECT_EQ(ui.LastStatus(), L"3 extensions in database");
+  // The first extension is shown; its layout is not installed, which is said once.
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].text.find(L"Could not locate an Add-On file"), std::wstring::npos);
+  ui.messages.clear();
 
   document.Database()->AddExtension(L"200", L"T", L"");
   frame_->UpdateCommandStates();

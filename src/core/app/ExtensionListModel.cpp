@@ -316,6 +316,24 @@ void ExtensionListModel::AfterPropertiesChanged(const std::wstring& oldId, const
   Select(newId, false, true, true);
 }
 
+std::wstring ExtensionListModel::ShownId() const {
+  const int focused = FocusedRow();
+  if (focused >= 0 && IsSelected(focused)) return Id(focused);
+  for (int row = 0; row < RowCount(); ++row) {
+    if (IsSelected(row)) return Id(row);
+  }
+  return {};
+}
+
+std::vector<std::wstring> ExtensionListModel::SelectionAfterOpen(const std::vector<std::wstring>& saved) const {
+  std::vector<std::wstring> ids;
+  for (const std::wstring& id : saved) {
+    if (FindRow(id) >= 0 || (db_ != nullptr && db_->ExtensionExists(id))) ids.push_back(id);
+  }
+  if (ids.empty() && RowCount() > 0) ids.push_back(Id(0));
+  return ids;
+}
+
 void ExtensionListModel::SelectAdded(const std::vector<std::wstring>& ids) {
   if (observer_) observer_->SetRedraw(false);
   // Rows missing from the list are appended first and sorted in once, rather than one

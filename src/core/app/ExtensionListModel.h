@@ -91,8 +91,16 @@ class ExtensionListModel {
   // Selects the extension's row and focuses it; answers false when it has no row (and
   // could not be added with `refresh`). `refresh` also adds a missing row and re-sorts.
   bool Select(std::wstring_view id, bool keepOthers, bool scrollIntoView, bool refresh);
+  // The extension whose label shows: the focused row when it is selected, else the first
+  // selected row from the top; empty when nothing is selected.
+  std::wstring ShownId() const;
   // The IDs of the selected rows, top to bottom.
   std::vector<std::wstring> SelectedIds() const;
+  // The IDs to select when a database opens: those of the saved selection that have a row or
+  // an extension; when none has (a new file, one saved with nothing selected, or one whose
+  // selected extensions are gone), the first row, so that a label shows rather than an
+  // empty pane. Nothing for an empty list.
+  std::vector<std::wstring> SelectionAfterOpen(const std::vector<std::wstring>& saved) const;
   // "1 extension selected (12 total)", "0 extensions selected (12 total)".
   std::wstring SelectionStatusText() const;
 

@@ -154,6 +154,39 @@ TEST_F(ExtensionListModelTest, SelectAddedSelectsOnlyTheNewRows) {
   EXPECT_EQ(recorder.redrawOff, recorder.redrawOn);
 }
 
+TEST_F(ExtensionListModelTest, TheLabelShowsTheFocusedSelectedRowElseTheTopSelectedOne) {
+  for (const auto* id : {L"1", L"2", L"3"}) Add(id, L"HX40");
+  list.Rebuild();
+  EXPECT_EQ(list.ShownId(), L"");
+  list.Select(L"1", false, false, false);
+  list.Select(L"3", true, false, false);
+  EXPECT_EQ(list.ShownId(), L"3");
+  list.SetRowSelected(list.FindRow(L"3"), false);  // focus stays on a row no longer selected
+  EXPECT_EQ(list.ShownId(), L"1");
+  list.SelectAll();
+  list.SetFocusedRow(1);
+  EXPECT_EQ(list.ShownId(), L"2");
+  list.Sort(ExtensionListModel::kExtension, false);  // the focus follows its row
+  EXPECT_EQ(list.ShownId(), L"2");
+  list.SetFocusedRow(-1);
+  EXPECT_EQ(list.ShownId(), L"3");
+  list.ClearSelection();
+  EXPECT_EQ(list.ShownId(), L"");
+}
+
+TEST_F(ExtensionListModelTest, AfterOpenTheSavedSelectionOrElseTheFirstRow) {
+  EXPECT_TRUE(list.SelectionAfterOpen({L"1"}).empty());  // an empty list selects nothing
+  for (const auto* id : {L"30", L"4", L"100"}) Add(id, L"HX40");
+  list.Rebuild();
+  Add(L"7", L"HX40");  // in the database, not yet in the list
+  EXPECT_EQ(list.SelectionAfterOpen({L"100", L"gone", L"7"}), (Ids{L"100", L"7"}));
+  // Nothing saved, or nothing saved that still exists: the first row in display order.
+  EXPECT_EQ(list.SelectionAfterOpen({}), Ids{L"4"});
+  EXPECT_EQ(list.SelectionAfterOpen({L"gone"}), Ids{L"4"});
+  list.Sort(ExtensionListModel::kExtension, false);
+  EXPECT_EQ(list.SelectionAfterOpen({}), Ids{L"100"});
+}
+
 TEST_F(ExtensionListModelTest, PropertiesRenameAndTakenIds) {
   Add(L"100", L"HX40", L"Desk");
   Add(L"200", L"QQ", L"Other");
