@@ -122,8 +122,8 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
   frame.SetCommandHandler(kEditCopy, [&view] { view.Copy(); }, hasSelection);
   frame.SetCommandHandler(kEditCut, [&view] { view.Cut(); }, hasSelection);
   frame.SetCommandHandler(kEditPaste, [&view] { view.Paste(); }, hasSelection);
-  // Clear and Select All act on the label while it has the focus, Select All on the list's
-  // rows otherwise.
+  // Clear, Select All and Unselect All act on the label while it has the focus, the last two
+  // on the list's rows otherwise.
   frame.SetCommandHandler(kEditClear, [&view] { view.Clear(); }, onPanel);
   const auto selectAllTarget = [&frame, &view, list] {
     return SelectAllTargetFor(view.HasLabel(), frame.LabelPanelHasFocus(), list != nullptr);
@@ -135,6 +135,14 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
       case SelectAllTarget::kNothing: break;
     }
   }, [selectAllTarget] { return selectAllTarget() != SelectAllTarget::kNothing; });
+  // Unselect All clears what Select All would fill; when it may run is the table's rule.
+  frame.SetCommandHandler(kUnselectAll, [&view, list, selectAllTarget] {
+    switch (selectAllTarget()) {
+      case SelectAllTarget::kLabelFields: view.Select({}); break;
+      case SelectAllTarget::kListRows: list->UnselectAll(); break;
+      case SelectAllTarget::kNothing: break;
+    }
+  });
   // The label shows the extension the list model picks from its selection.
   if (list) {
     DocumentController& document = services.document;

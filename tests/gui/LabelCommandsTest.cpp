@@ -95,6 +95,25 @@ TEST_F(LabelCommandsTest, SelectAllTakesTheLabelsFieldsWhileItHasTheFocusElseThe
   EXPECT_EQ(list->SelectedIds(), std::vector<std::wstring>{L"100"});
 }
 
+TEST_F(LabelCommandsTest, UnselectAllClearsTheLabelsFieldsWhileItHasTheFocusElseTheListsRows) {
+  document.Database()->AddExtension(L"101", L"DESK", L"Store");
+  auto* list = frame_->findChild<ListPanel*>();
+  ASSERT_NE(list, nullptr);
+  list->Rebuild();
+  list->SelectAllRows();
+  ASSERT_EQ(list->SelectedIds().size(), 2u);
+  ShowLabel();
+  QTest::mouseClick(panel_->Image(), Qt::LeftButton, Qt::NoModifier, Centre(1));
+  ASSERT_TRUE(frame_->RunCommand(cmd::kEditSelectAll));
+  ASSERT_EQ(panel_->View().Selection().size(), 3u);
+  EXPECT_TRUE(frame_->RunCommand(cmd::kUnselectAll));
+  EXPECT_TRUE(panel_->View().Selection().empty());
+  EXPECT_EQ(list->SelectedIds().size(), 2u);
+  list->setFocus();
+  EXPECT_TRUE(frame_->RunCommand(cmd::kUnselectAll));
+  EXPECT_TRUE(list->SelectedIds().empty());
+}
+
 TEST_F(LabelCommandsTest, ZoomCommandsAndTheOpenDocumentDriveTheView) {
   ShowLabel();
   EXPECT_TRUE(frame_->RunCommand(cmd::kZoom200));
