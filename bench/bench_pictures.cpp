@@ -32,15 +32,15 @@
 #include "panel/LabelGraphics.h"
 #include "panel/LabelPainter.h"
 #include "platform/Clock.h"
-#include "platform/Guid.h"
 #include "platform/KnownFolders.h"
 #include "platform/MemoryProfile.h"
 #include "platform/ScriptedUserInterface.h"
 #include "qt/QPainterCanvas.h"
 #include "templates/DDFLibrary.h"
-#include "templates/DDFWriter.h"
 #include "text/MRBFieldTextSource.h"
 #include "util/Text.h"
+
+#include "BenchSupport.h"
 
 namespace mirn {
 namespace {
@@ -97,11 +97,10 @@ void WatchPictures(CMirnPanel& panel, PaintCounter& counter) {
 
 struct Fixture {
   Fixture()
-      : root(fs::temp_directory_path() / ("mirn-bench-pictures-" + ToUtf8(NewGuid()))),
+      : root(bench::MakeScratchFolder("mirn-bench-pictures-")),
         folders(root), library(folders, fs::path()), document(ui, profile, recent, zoom, Options(root)),
         services{profile, folders, library, ui, document, recent, zoom, clock} {
-    fs::create_directories(root / "ddf");
-    std::ofstream(root / "ddf" / "logos.ddf", std::ios::binary) << WriteDDF(PictureLabel(), "Logos");
+    bench::WriteLayout(root / "ddf" / "logos.ddf", PictureLabel(), "Logos");
     folders.Set(KnownFolder::Program, root);
     library.ScanAll();
     document.New();

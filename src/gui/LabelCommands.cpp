@@ -9,6 +9,7 @@
 
 #include "app/AppServices.h"
 #include "app/CommandIds.h"
+#include "app/CommandRules.h"
 #include "app/DocumentController.h"
 #include "app/ZoomState.h"
 #include "db/MRBBase.h"
@@ -121,13 +122,27 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
   frame.SetCommandHandler(kEditCopy, [&view] { view.Copy(); }, hasSelection);
   frame.SetCommandHandler(kEditCut, [&view] { view.Cut(); }, hasSelection);
   frame.SetCommandHandler(kEditPaste, [&view] { view.Paste(); }, hasSelection);
-  // Clear and Select All act on the label while it has the focus, Select All on the list's
-  // rows otherwise.
+  // Clear, Select All and Unselect All act on the label while it has the focus, the last two
+  // on the list's rows otherwise.
   frame.SetCommandHandler(kEditClear, [&view] { view.Clear(); }, onPanel);
-  frame.SetCommandHandler(kEditSelectAll, [&view, onPanel, list] {
-    if (onPanel()) view.SelectAll();
-    else if (list) list->SelectAllRows();
-  }, [onPanel, list] { return onPanel() || list != nullptr; });
+  const auto selectAllTarget = [&frame, &view, list] {
+    return SelectAllTargetFor(view.HasLabel(), frame.LabelPanelHasFocus(), list != nullptr);
+  };
+  frame.SetCommandHandler(kEditSelectAll, [&view, list, selectAllTarget] {
+    switch (selectAllTarget()) {
+      case SelectAllTarget::kLabelFields: view.SelectAll(); break;
+      case SelectAllTarget::kListRows: list->SelectAllRows(); break;
+      case SelectAllTarget::kNothing: break;
+    }
+  }, [selectAllTarget] { return selectAllTarget() != SelectAllTarget::kNothing; });
+  // Unselect All clears what Select All would fill; when it may run is the table's rule.
+  frame.SetCommandHandler(kUnselectAll, [&view, list, selectAllTarget] {
+    switch (selectAllTarget()) {
+      case SelectAllTarget::kLabelFields: view.Select({}); break;
+      case SelectAllTarget::kListRows: list->UnselectAll(); break;
+      case SelectAllTarget::kNothing: break;
+    }
+  });
   // The label shows the extension the list model picks from its selection.
   if (list) {
     DocumentController& document = services.document;

@@ -10,6 +10,7 @@
 #include "app/AppServices.h"
 #include "app/CommandIds.h"
 #include "app/DocumentController.h"
+#include "app/OverflowQuestion.h"
 #include "app/StringTable.h"
 #include "app/UiPrintJobUi.h"
 #include "db/MRBBase.h"
@@ -153,25 +154,8 @@ bool CheckOverflows(AppServices& s, const Target& t, const std::vector<std::wstr
   if (!caps) return true;
   const std::unique_ptr<Canvas> canvas = MakeMeasuringCanvas(caps->dpiX, caps->dpiY);
   const std::vector<OverflowingField> fields = FindOverflowingFields(ids, *s.document.Database(), s.library, *canvas);
-  if (fields.empty()) return true;
-  for (const OverflowingField& f : fields) ++byType[f.typeCode];
-  MessageBoxRequest request;
-  request.caption = LoadString(kStrAppTitle);
-  request.text = OverflowReadyNote(static_cast<long long>(fields.size())) + L"\n\nShow them before printing?";
-  request.style = mb::kYesNoCancel | mb::kIconWarning;
-  request.labels = {{mb::kIdYes, L"&Show Them"}, {mb::kIdNo, L"&Print Anyway"}};
-  const int answer = s.ui.MessageBox(request) & mb::kButtonMask;
-  if (answer == mb::kIdNo) return true;
-  if (answer == mb::kIdYes) {
-    std::wstring list;
-    for (size_t i = 0; i < fields.size() && i < 40; ++i) {
-      list += L"Extension " + fields[i].id + L", field " + std::to_wstring(fields[i].field) + L": " +
-              fields[i].text.substr(0, 60) + L"\n";
-    }
-    if (fields.size() > 40) list += L"... and " + std::to_wstring(fields.size() - 40) + L" more\n";
-    s.ui.Message(list, mb::kIconInformation, LoadString(kStrAppTitle));
-  }
-  return false;
+  for (const auto& [type, count] : OverflowsByLayout(fields)) byType[type] += count;
+  return ConfirmPrintWithOverflows(s.ui, fields);
 }
 
 // Shows the preview of the job; true when its Print button was pressed.

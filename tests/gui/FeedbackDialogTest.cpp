@@ -60,6 +60,14 @@ class FeedbackDialogTest : public ::testing::Test {
   CMainFrame* frame_ = nullptr;
 };
 
+// The dialog has become the active window: the checking window before it has gone, and
+// clicks are no longer held back by it.
+bool Ready(CFeedbackDlg* dialog) {
+  const bool active = QTest::qWaitForWindowActive(dialog);
+  QApplication::processEvents();
+  return active;
+}
+
 // The visible top-level window that shows `text`, if any.
 QWidget* WindowShowing(const QString& text) {
   for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -78,10 +86,12 @@ TEST_F(FeedbackDialogTest, UnreachableServerExplainsAndOpensNothing) {
     if (QWidget* w = WindowShowing("Checking Internet connection...")) checkingTitle = w->windowTitle();
   });
   bool opened = false;
-  test::WhenModal<CFeedbackDlg>([&opened](CFeedbackDlg* dialog) {
-    opened = true;
-    dialog->reject();
-  });
+  test::WhenModal<CFeedbackDlg>(
+      [&opened](CFeedbackDlg* dialog) {
+        opened = true;
+        dialog->reject();
+      },
+      nullptr, frame_);
   ASSERT_TRUE(frame_->RunCommand(cmd::kContactSupport));
   EXPECT_EQ(client_.gets, std::vector<std::string>{"https://desk.example/tickets"});
   ASSERT_EQ(s_.ui.messages.size(), 1u);
@@ -101,6 +111,7 @@ TEST_F(FeedbackDialogTest, ChecksFieldsThenSendsWithTheDialogDisabled) {
   int waitDepthWhileSending = 0;
   QString focusAfterBadEmail;
   test::WhenModal<CFeedbackDlg>([&](CFeedbackDlg* dialog) {
+    ASSERT_TRUE(Ready(dialog));
     EXPECT_EQ(dialog->NameEdit()->maxLength(), 100);
     EXPECT_EQ(dialog->EmailEdit()->maxLength(), 100);
     EXPECT_EQ(dialog->NameEdit()->accessibleName(), "Your name:");
@@ -141,6 +152,7 @@ TEST_F(FeedbackDialogTest, AfterAFailedSubmissionTheDialogCanBeUsedAgain) {
   bool enabledAfterFailure = false;
   bool stillOpen = false;
   test::WhenModal<CFeedbackDlg>([&](CFeedbackDlg* dialog) {
+    ASSERT_TRUE(Ready(dialog));
     dialog->NameEdit()->setText("Ann");
     dialog->EmailEdit()->setText("ann@example.com");
     dialog->SummaryEdit()->setText("Question");

@@ -12,6 +12,7 @@
 #include "gui/CMirnImage.h"
 #include "gui/CMirnPanel.h"
 #include "gui/FrameServices.h"
+#include "gui/ListPanel.h"
 #include "support/LayoutObject.h"
 #include "text/CRTFText.h"
 #include "text/TextFormat.h"
@@ -77,6 +78,40 @@ TEST_F(LabelCommandsTest, CtrlBOnTwoFieldsThenUndoAndRotate) {
   EXPECT_EQ(Bold(2), 1);
   EXPECT_TRUE(frame_->RunCommand(cmd::kRotate));
   EXPECT_EQ(CRTFText(document.Database()->GetField(L"100", 1)).GetDisplayText(), L"Two");
+}
+
+TEST_F(LabelCommandsTest, SelectAllTakesTheLabelsFieldsWhileItHasTheFocusElseTheListsRows) {
+  ShowLabel();
+  auto* list = frame_->findChild<ListPanel*>();
+  ASSERT_NE(list, nullptr);
+  QTest::mouseClick(panel_->Image(), Qt::LeftButton, Qt::NoModifier, Centre(1));
+  frame_->Action(cmd::kEditSelectAll)->trigger();
+  EXPECT_EQ(panel_->View().Selection().size(), 3u);
+  EXPECT_TRUE(list->SelectedIds().empty());
+  // A click below the rows gives the list the focus without selecting any.
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, list->viewport()->height() - 5));
+  ASSERT_TRUE(list->SelectedIds().empty());
+  frame_->Action(cmd::kEditSelectAll)->trigger();
+  EXPECT_EQ(list->SelectedIds(), std::vector<std::wstring>{L"100"});
+}
+
+TEST_F(LabelCommandsTest, UnselectAllClearsTheLabelsFieldsWhileItHasTheFocusElseTheListsRows) {
+  document.Database()->AddExtension(L"101", L"DESK", L"Store");
+  auto* list = frame_->findChild<ListPanel*>();
+  ASSERT_NE(list, nullptr);
+  list->Rebuild();
+  list->SelectAllRows();
+  ASSERT_EQ(list->SelectedIds().size(), 2u);
+  ShowLabel();
+  QTest::mouseClick(panel_->Image(), Qt::LeftButton, Qt::NoModifier, Centre(1));
+  ASSERT_TRUE(frame_->RunCommand(cmd::kEditSelectAll));
+  ASSERT_EQ(panel_->View().Selection().size(), 3u);
+  EXPECT_TRUE(frame_->RunCommand(cmd::kUnselectAll));
+  EXPECT_TRUE(panel_->View().Selection().empty());
+  EXPECT_EQ(list->SelectedIds().size(), 2u);
+  list->setFocus();
+  EXPECT_TRUE(frame_->RunCommand(cmd::kUnselectAll));
+  EXPECT_TRUE(list->SelectedIds().empty());
 }
 
 TEST_F(LabelCommandsTest, ZoomCommandsAndTheOpenDocumentDriveTheView) {

@@ -27,4 +27,9 @@ std::optional<bool> CommandEnabled(int id, const CommandContext& c) {
   }
 }
 
+SelectAllTarget SelectAllTargetFor(bool labelShown, bool labelPanelFocused, bool hasList) {
+  if (labelShown && labelPanelFocused) return SelectAllTarget::kLabelFields;
+  return hasList ? SelectAllTarget::kListRows : SelectAllTarget::kNothing;
+}
+
 }  // namespace mirn

@@ -22,4 +22,9 @@ struct CommandContext {
 // handler is installed).
 std::optional<bool> CommandEnabled(int commandId, const CommandContext& context);
 
+// What Edit > Select All selects: the label's fields while a label shows and its panel has
+// the focus, else the extension list's rows; nothing without a list.
+enum class SelectAllTarget { kNothing, kLabelFields, kListRows };
+SelectAllTarget SelectAllTargetFor(bool labelShown, bool labelPanelFocused, bool hasList);
+
 }  // namespace mirn

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "panel/TwipsRect.h"
+
 namespace mirn {
 
 class CDDFTemplate;
@@ -17,16 +19,6 @@ using FieldIds = std::vector<std::uint32_t>;
 // Modifier keys held with a click or key.
 inline constexpr unsigned kModShift = 1;
 inline constexpr unsigned kModCtrl = 2;
-
-struct TwipsRect {
-  std::int32_t left = 0;
-  std::int32_t top = 0;
-  std::int32_t right = 0;
-  std::int32_t bottom = 0;
-  std::int32_t Width() const { return right - left; }
-  std::int32_t Height() const { return bottom - top; }
-  bool operator==(const TwipsRect&) const = default;
-};
 
 // The first selectable object in id order whose rectangle holds the point (hidden fields
 // too: they cannot be seen but can be hit).

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "panel/FieldSelection.h"
+#include "panel/TwipsRect.h"
 #include "platform/Canvas.h"
 
 namespace mirn {

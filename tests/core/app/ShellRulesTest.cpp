@@ -142,5 +142,13 @@ TEST(CommandRulesTest, EnabledRulesFollowDocumentAndSelection) {
   EXPECT_FALSE(CommandEnabled(cmd::kFileNew, c).has_value());
 }
 
+TEST(CommandRulesTest, SelectAllActsOnTheLabelOnlyWhileItShowsAndHasTheFocus) {
+  EXPECT_EQ(SelectAllTargetFor(true, true, true), SelectAllTarget::kLabelFields);
+  EXPECT_EQ(SelectAllTargetFor(true, true, false), SelectAllTarget::kLabelFields);
+  EXPECT_EQ(SelectAllTargetFor(true, false, true), SelectAllTarget::kListRows);
+  EXPECT_EQ(SelectAllTargetFor(false, true, true), SelectAllTarget::kListRows);  // an empty label pane
+  EXPECT_EQ(SelectAllTargetFor(false, true, false), SelectAllTarget::kNothing);
+}
+
 }  // namespace
 }  // namespace mirn
