@@ -4,6 +4,7 @@
 #include <QSessionManager>
 
 #include "app/CommandIds.h"
+#include "app/AppNotify.h"
 #include "app/CommandLine.h"
 #include "app/DocumentController.h"
 #include "app/PrintAfterImport.h"
@@ -14,6 +15,7 @@
 #include "app/ZoomState.h"
 #include "gui/CMainFrame.h"
 #include "gui/CTipDlg.h"
+#include "gui/DesktopNotifications.h"
 #include "gui/FeedbackCommands.h"
 #include "gui/FilterCommands.h"
 #include "gui/PrintAllLabels.h"
@@ -90,6 +92,12 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
   // The wait cursor stays from the window's creation until the command line is handled.
   bool keepRunning = true;
   StartupHooks hooks;
+  // "Found new layouts" goes to the desktop's notification service; without one it is not shown.
+  if (Notifier* notifier = ApplicationNotifier(*profile_); NotificationsOn(notifier)) {
+    hooks.notify = [notifier](const std::wstring& name, const std::wstring& title, const std::wstring& text) {
+      notifier->Notify(name, title, text, false);
+    };
+  }
   hooks.printExtensions = [this](const std::vector<std::wstring>& ids) { return PrintAllLabels(*services_, ids); };
   hooks.closeMainWindow = [this] {
     if (frame_) frame_->close();
