@@ -94,10 +94,18 @@ void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier) {
   auto* commands = new ExchangeCommands(frame, notifier);
   ExchangeController& c = commands->Controller();
   const auto open = [&c] { return c.DatabaseOpen(); };
-  frame.SetCommandHandler(cmd::kExportCsv, [&c] { c.ExportCsv(); }, open);
-  frame.SetCommandHandler(cmd::kExportExcel, [&c] { c.ExportExcel(); }, open);
-  frame.SetCommandHandler(cmd::kImportCsv, [&c] { c.ImportCsv(); }, open);
-  frame.SetCommandHandler(cmd::kImportMerge, [&c] { c.Merge(); }, open);
+  // Each exchange works on the labels as shown: a field edit still open is stored first.
+  DocumentController& document = frame.Services().document;
+  const auto afterEdits = [&c, &document](void (ExchangeController::*run)()) {
+    return [&c, &document, run] {
+      document.CommitPendingEdits();
+      (c.*run)();
+    };
+  };
+  frame.SetCommandHandler(cmd::kExportCsv, afterEdits(&ExchangeController::ExportCsv), open);
+  frame.SetCommandHandler(cmd::kExportExcel, afterEdits(&ExchangeController::ExportExcel), open);
+  frame.SetCommandHandler(cmd::kImportCsv, afterEdits(&ExchangeController::ImportCsv), open);
+  frame.SetCommandHandler(cmd::kImportMerge, afterEdits(&ExchangeController::Merge), open);
   frame.SetCommandHandler(cmd::kConfigureCsvImport, [&c] { c.ConfigureCsvImport(); });
   // The two submenu items run nothing themselves; they are enabled so that they open.
   frame.SetCommandHandler(cmd::kImportData, [] {}, open);

@@ -52,6 +52,7 @@ void InstallListCommands(CMainFrame& frame) {
 
   frame.SetCommandHandler(cmd::kNewExtension, [&frame, &services, panel] {
     if (MRBBase* db = services.document.Database()) {
+      services.document.CommitPendingEdits();
       RunNewExtension(&frame, *db, services.library, services.profile, services.ui, *panel);
       frame.UpdateCommandStates();
     }

@@ -216,6 +216,7 @@ std::vector<std::wstring> MainListSelection(CMainFrame& frame) {
 
 void RunPrint(CMainFrame& frame, bool previewFirst) {
   AppServices& s = frame.Services();
+  s.document.CommitPendingEdits();
   MRBBase* db = s.document.Database();
   if (!db || db->GetExtensionCount() == 0) return;
   PrintSetup setup(s);

@@ -8,11 +8,16 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandIds.h"
+#include "gui/CAddExtDialog.h"
+#include "gui/CEditorDlg.h"
+#include "gui/CMirnFieldEdit.h"
 #include "gui/CMainFrame.h"
 #include "gui/CMirnImage.h"
 #include "gui/CMirnPanel.h"
+#include "gui/CPrintDlg.h"
 #include "gui/FrameServices.h"
 #include "gui/ListPanel.h"
+#include "gui/ModalDriver.h"
 #include "support/LayoutObject.h"
 #include "text/CRTFText.h"
 #include "text/TextFormat.h"
@@ -159,6 +164,36 @@ TEST_F(LabelCommandsTest, CustomCodesJoinTheCodesMenuAndInsertWithTheirStyle) {
   const CRTFText stored(document.Database()->GetField(L"100", 3));
   EXPECT_EQ(stored.GetDisplayText(), L"Line\nTwo");
   EXPECT_EQ(stored.GetFirstFormat().color, MakeColor(255, 0, 0));
+}
+
+// Exporting, printing and adding extensions work on the label as the person sees it: a field
+// edit still open in the editor is stored first.
+TEST_F(LabelCommandsTest, AnOpenFieldEditIsStoredBeforeExportingPrintingOrAdding) {
+  ShowLabel();
+  const auto type = [this](const QString& text) {
+    panel_->View().OpenEditor(1);
+    ASSERT_NE(panel_->Editor(), nullptr);
+    panel_->Editor()->Edit()->setPlainText(text);
+  };
+  const auto stored = [this] { return CRTFText(document.Database()->GetField(L"100", 1)).GetDisplayText(); };
+
+  type("Exported");
+  const std::filesystem::path csv = root / "out.csv";
+  ui.saveAnswers.push_back(csv);
+  ASSERT_TRUE(frame_->RunCommand(cmd::kExportCsv));
+  EXPECT_EQ(stored(), L"Exported");
+  EXPECT_EQ(panel_->Editor(), nullptr);
+  EXPECT_NE(test::ReadFile(csv).find("Exported"), std::string::npos);
+
+  type("Printed");
+  test::WhenModal<CPrintDlg>([](CPrintDlg* dialog) { dialog->reject(); });
+  ASSERT_TRUE(frame_->RunCommand(cmd::kFilePrint));
+  EXPECT_EQ(stored(), L"Printed");
+
+  type("Added");
+  test::WhenModal<CAddExtDialog>([](CAddExtDialog* dialog) { dialog->reject(); });
+  ASSERT_TRUE(frame_->RunCommand(cmd::kNewExtension));
+  EXPECT_EQ(stored(), L"Added");
 }
 
 }  // namespace

@@ -287,7 +287,7 @@ bool DocumentController::Save() {
     request.labels = {{mb::kIdOk, L"&Convert and Save"}, {mb::kIdCancel, L"&Cancel"}};
     if ((ui_.MessageBox(request) & mb::kButtonMask) != mb::kIdOk) return false;
   }
-  Notify([](DocumentListener& l) { l.CommitPendingEdit(); });
+  CommitPendingEdits();
   {
     BusySaving busy(ui_);
     if (!WriteTo(documentPath_)) return false;
@@ -297,9 +297,13 @@ bool DocumentController::Save() {
   return true;
 }
 
+void DocumentController::CommitPendingEdits() {
+  Notify([](DocumentListener& l) { l.CommitPendingEdit(); });
+}
+
 bool DocumentController::SaveAs() {
   if (!database_) return false;
-  Notify([](DocumentListener& l) { l.CommitPendingEdit(); });
+  CommitPendingEdits();
   std::filesystem::path suggested = ToUtf8(documentName_);
   if (!suggested.has_extension()) suggested += ".mrb";
   FileDialogRequest request;

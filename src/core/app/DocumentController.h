@@ -77,6 +77,9 @@ class DocumentController {
   bool Open(std::wstring path);
   bool Save();
   bool SaveAs();
+  // Stores a field edit still open in the label panel, so that saving, printing, exporting,
+  // importing and adding extensions work on what the person sees.
+  void CommitPendingEdits();
   // The save-changes question: true to go on (saved, or not wanted), false to stop.
   bool AskSaveChanges();
   // The window is closing: the question, then the zoom is remembered. False keeps it open.
