@@ -1,9 +1,12 @@
 #include "db/WorkFiles.h"
 
 #include <signal.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cctype>
+#include <utility>
 #include <vector>
 
 #include "platform/FileLock.h"
@@ -15,6 +18,7 @@ namespace {
 constexpr std::string_view kPrefix = "mirn-";
 constexpr std::string_view kSuffix = ".work";
 constexpr std::string_view kJournal = "-journal";
+constexpr std::string_view kLegacyPrefix = "mirn-legacy-";
 constexpr size_t kGuidLength = 36;
 constexpr size_t kHashLength = 40;
 
@@ -23,22 +27,34 @@ bool IsWorkFileName(std::string_view name) {
          name.ends_with(kSuffix);
 }
 
-// "PID-HASH" or "PID-HASH.ext": the process id when the name has that form, else 0.
-long ExtractionOwner(std::string_view name) {
+// "PID-rest": the process id and what follows its dash, or a pid of 0 when `name` does not
+// start that way.
+std::pair<long, std::string_view> LeadingPid(std::string_view name) {
   const size_t dash = name.find('-');
-  if (dash == 0 || dash == std::string_view::npos || dash > 10) return 0;
+  if (dash == 0 || dash == std::string_view::npos || dash > 10) return {0, {}};
   long pid = 0;
   for (size_t i = 0; i < dash; ++i) {
-    if (!std::isdigit(static_cast<unsigned char>(name[i]))) return 0;
+    if (!std::isdigit(static_cast<unsigned char>(name[i]))) return {0, {}};
     pid = pid * 10 + (name[i] - '0');
   }
-  const std::string_view rest = name.substr(dash + 1);
-  if (rest.size() < kHashLength) return 0;
+  return {pid, name.substr(dash + 1)};
+}
+
+// "PID-HASH" or "PID-HASH.ext": the process id when the name has that form, else 0.
+long ExtractionOwner(std::string_view name) {
+  const auto [pid, rest] = LeadingPid(name);
+  if (pid == 0 || rest.size() < kHashLength) return 0;
   for (size_t i = 0; i < kHashLength; ++i) {
     if (!std::isxdigit(static_cast<unsigned char>(rest[i]))) return 0;
   }
   if (rest.size() > kHashLength && rest[kHashLength] != '.') return 0;
   return pid;
+}
+
+// "mirn-legacy-PID-…": the process id when the name has that form, else 0.
+long LegacyOwner(std::string_view name) {
+  if (!name.starts_with(kLegacyPrefix)) return 0;
+  return LeadingPid(name.substr(kLegacyPrefix.size())).first;
 }
 
 bool ProcessRuns(long pid) { return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM; }
@@ -47,6 +63,10 @@ bool ProcessRuns(long pid) { return ::kill(static_cast<pid_t>(pid), 0) == 0 || e
 
 std::filesystem::path WorkFileName(const std::wstring& guid) {
   return std::string(kPrefix) + ToUtf8(guid) + std::string(kSuffix);
+}
+
+std::filesystem::path LegacyTemporaryName(const std::wstring& guid) {
+  return std::string(kLegacyPrefix) + std::to_string(::getpid()) + "-" + ToUtf8(guid);
 }
 
 void RemoveStaleWorkFiles(const std::filesystem::path& folder) {
@@ -59,7 +79,7 @@ void RemoveStaleWorkFiles(const std::filesystem::path& folder) {
       RemoveIfUnlocked(it->path());
     } else if (name.ends_with(kJournal) && IsWorkFileName(name.substr(0, name.size() - kJournal.size()))) {
       journals.push_back(it->path());
-    } else if (const long pid = ExtractionOwner(name); pid > 0 && !ProcessRuns(pid)) {
+    } else if (const long pid = std::max(ExtractionOwner(name), LegacyOwner(name)); pid > 0 && !ProcessRuns(pid)) {
       std::error_code ignored;
       if (it->is_regular_file(ignored)) std::filesystem::remove(it->path(), ignored);
     }

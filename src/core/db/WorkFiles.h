@@ -10,8 +10,13 @@ namespace mirn {
 // "mirn-GUID.work": the name of a working copy. In use it is held locked.
 std::filesystem::path WorkFileName(const std::wstring& guid);
 
+// "mirn-legacy-PID-GUID": the name of a table unpacked from a legacy file, or of the database
+// converted from it, by this process. The files beside it add their own extension.
+std::filesystem::path LegacyTemporaryName(const std::wstring& guid);
+
 // Removes from `folder` the working copies that no process holds locked (with their
-// journals) and the extracted pictures ("PID-HASH.ext") of processes that no longer run.
+// journals), and the extracted pictures ("PID-HASH.ext") and legacy conversion files
+// ("mirn-legacy-PID-…") of processes that no longer run.
 void RemoveStaleWorkFiles(const std::filesystem::path& folder);
 
 }  // namespace mirn

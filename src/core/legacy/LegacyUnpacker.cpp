@@ -11,6 +11,7 @@
 #include "legacy/LegacyError.h"
 #include "legacy/RleDecoder.h"
 #include "platform/Guid.h"
+#include "db/WorkFiles.h"
 #include "platform/TempFile.h"
 #include "util/Text.h"
 
@@ -53,8 +54,8 @@ LegacyParts UnpackLegacyFile(const ByteSource& file, const std::filesystem::path
   if (!marker) throw LegacyError("the file has no legacy database marker");
 
   LegacyParts parts;
-  parts.extensionTable = folder / ToPath(NewGuid());
-  parts.fieldTable = folder / ToPath(NewGuid());
+  parts.extensionTable = folder / LegacyTemporaryName(NewGuid());
+  parts.fieldTable = folder / LegacyTemporaryName(NewGuid());
   const std::filesystem::path targets[] = {parts.extensionTable, parts.ExtensionIndex(),
                                            parts.fieldTable, parts.FieldMemo(),
                                            parts.FieldIndex()};

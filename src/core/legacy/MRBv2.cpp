@@ -10,6 +10,7 @@
 
 #include "db/MRBv3.h"
 #include "db/SQLiteDB.h"
+#include "db/WorkFiles.h"
 #include "legacy/LegacyConverter.h"
 #include "legacy/LegacyError.h"
 #include "platform/Guid.h"
@@ -82,7 +83,7 @@ int MRBv2::Open(const std::filesystem::path& path) {
     unpacked = parts;
     extensionTable_ = parts.extensionTable;
     fieldTable_ = parts.fieldTable;
-    converted_ = folder / ToPath(NewGuid());
+    converted_ = folder / LegacyTemporaryName(NewGuid());
     if (!CreateFileExclusive(converted_)) {
       converted_.clear();
       throw LegacyError("could not create the converted database file");

@@ -142,8 +142,14 @@ TEST_F(StoreFault, LeftoversOfKilledProcessesGoAndThoseInUseStay) {
   ::close(ready[1]);
   ASSERT_EQ(WorkFiles(), 2u);
 
-  // A picture extracted by a process that is gone, and a save cut off with its journal.
+  // A picture extracted and a legacy file unpacked by a process that is gone, one unpacked by
+  // a process that runs, and a save cut off with its journal.
   test::WriteFile(work() / (std::to_string(killed) + "-" + std::string(40, 'A') + ".png"), "png");
+  const std::string guid = ToUtf8(NewGuid());
+  const auto unpackedByKilled = work() / ("mirn-legacy-" + std::to_string(killed) + "-" + guid + ".cdx");
+  const auto unpackedByAlive = work() / ("mirn-legacy-" + std::to_string(alive) + "-" + guid + ".fpt");
+  test::WriteFile(unpackedByKilled, "index");
+  test::WriteFile(unpackedByAlive, "memo");
   const std::string saving = ".kept.mrb." + ToUtf8(NewGuid()) + ".saving";
   test::WriteFile(dir_ / saving, "partial");
   test::WriteFile(dir_ / (saving + "-journal"), "journal");
@@ -153,10 +159,12 @@ TEST_F(StoreFault, LeftoversOfKilledProcessesGoAndThoseInUseStay) {
 
   auto db = Open(path);
   ASSERT_TRUE(db);
-  EXPECT_EQ(WorkFiles(), 2u) << "the live child's copy and this one";
+  EXPECT_EQ(WorkFiles(), 3u) << "the live child's copy and unpacked file, and this copy";
   EXPECT_FALSE(std::filesystem::exists(dir_ / saving));
   EXPECT_FALSE(std::filesystem::exists(dir_ / (saving + "-journal")));
   EXPECT_TRUE(std::filesystem::exists(busy->Path()));
+  EXPECT_FALSE(std::filesystem::exists(unpackedByKilled));
+  EXPECT_TRUE(std::filesystem::exists(unpackedByAlive));
   ::kill(alive, SIGKILL);
   ::waitpid(alive, nullptr, 0);
 }

@@ -1,4 +1,6 @@
 // Finding the marker of a legacy database and unpacking its five parts into files.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include "legacy/LegacyError.h"
@@ -56,6 +58,9 @@ TEST_F(LegacyUnpackTest, FivePartsLandBesideEachOther) {
   EXPECT_EQ(unpacked.FieldMemo().parent_path(), dir_.Path());
   EXPECT_EQ(unpacked.FieldMemo().extension(), ".fpt");
   EXPECT_NE(unpacked.extensionTable, unpacked.fieldTable);
+  // Named after this process, so that a later run can sweep them if this one is killed.
+  const std::string owned = "mirn-legacy-" + std::to_string(::getpid()) + "-";
+  for (const auto& file : created_) EXPECT_TRUE(file.filename().string().starts_with(owned)) << file;
 }
 
 TEST_F(LegacyUnpackTest, TruncatedPartFailsAfterReportingEveryFile) {
