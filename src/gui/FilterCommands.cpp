@@ -104,7 +104,7 @@ class FilterCommands final : public QObject {
       QCoreApplication::processEvents();
       return !QCoreApplication::closingDown();
     };
-    hooks.printExtensions = [&s](const std::vector<std::wstring>& ids) { return PrintAllLabels(s, ids); };
+    hooks.printExtensions = [this](const std::vector<std::wstring>& ids) { return PrintAllLabels(frame_, ids); };
     // The window is deleted later (if at all), so closing from inside its own report is safe.
     hooks.closeMainWindow = [this] { frame_.close(); };
     printAfterImport_ = std::make_unique<PrintAfterImport>(s.document, std::move(hooks));

@@ -98,7 +98,7 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
       notifier->Notify(name, title, text, false);
     };
   }
-  hooks.printExtensions = [this](const std::vector<std::wstring>& ids) { return PrintAllLabels(*services_, ids); };
+  hooks.printExtensions = [this](const std::vector<std::wstring>& ids) { return frame_ && PrintAllLabels(*frame_, ids); };
   hooks.closeMainWindow = [this] {
     if (frame_) frame_->close();
   };

@@ -20,6 +20,7 @@
 #include "gui/CPrintPreviewDlg.h"
 #include "gui/CPrinterAdjustmentDlg.h"
 #include "gui/ListPanel.h"
+#include "gui/PrintAllLabels.h"
 #include "gui/PrintPreviewJob.h"
 #include "gui/Widgets.h"
 #include "platform/Clock.h"
@@ -178,16 +179,17 @@ bool Preview(CMainFrame& frame, PrintSetup& setup, const std::wstring& printer, 
   return dialog.exec() == QDialog::Accepted;
 }
 
-void PrintJob(CMainFrame& frame, PrintSetup& setup, const std::wstring& printer, const std::vector<std::wstring>& ids,
+// Prints the job; true when it completed with labels printed.
+bool PrintJob(CMainFrame& frame, PrintSetup& setup, const std::wstring& printer, const std::vector<std::wstring>& ids,
               int copies) {
   AppServices& s = frame.Services();
   MRBBase& db = *s.document.Database();
   std::optional<Target> t = OpenTarget(setup, printer, true);
-  if (!t) return;
+  if (!t) return false;
   t->mode.orientation = JobOrientation(ids, db, s.library);
   t->mode.fields |= kDmOrientation;
   UiPrintJobUi ui(s.ui);
-  if (!CheckOverflows(s, *t, ids, ui.overflowingFields)) return;
+  if (!CheckOverflows(s, *t, ids, ui.overflowingFields)) return false;
   ui.chooseFirstLabel = [&frame, &s](const std::wstring& type, int current) -> std::optional<int> {
     try {
       return ChooseFirstLabel(&frame, *s.library.GetTemplate(type), current);
@@ -206,7 +208,8 @@ void PrintJob(CMainFrame& frame, PrintSetup& setup, const std::wstring& printer,
   if (printer != kPdfTarget) request.partialSheets = &sheets;
   const std::unique_ptr<PictureLoader> pictures = MakePictureLoader();
   const PictureSource source{pictures.get(), s.document.DocumentPath().parent_path(), &s.folders};
-  PrintLabels(*t->system, request, db, s.library, adjustments.Load(t->printer), ui, source);
+  const PrintJobResult result = PrintLabels(*t->system, request, db, s.library, adjustments.Load(t->printer), ui, source);
+  return result.outcome == PrintOutcome::Completed && result.labelsPrinted > 0;
 }
 
 std::vector<std::wstring> MainListSelection(CMainFrame& frame) {
@@ -303,6 +306,20 @@ void RunAdjustment(CMainFrame& frame) {
 }
 
 }  // namespace
+
+bool PrintAllLabels(CMainFrame& frame, const std::vector<std::wstring>& ids) {
+  AppServices& s = frame.Services();
+  if (s.document.Database() == nullptr || ids.empty()) return false;
+  s.document.CommitPendingEdits();
+  PrintSetup setup(s);
+  if (setup.cups->ListPrinters().empty()) {
+    s.ui.Message(kNoPrintersAvailable, mb::kIconWarning, LoadString(kStrAppTitle));
+    return false;
+  }
+  // The job the Print command runs, on the remembered printer: the ready question with its
+  // first-label chooser, the overflow question and the memory of half-used sheets.
+  return PrintJob(frame, setup, setup.current.GetCurrentPrinterName(), ids, 1);
+}
 
 void InstallPrintCommands(CMainFrame& frame) {
   auto hasExtensions = [&frame] {
