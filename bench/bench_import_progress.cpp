@@ -39,6 +39,7 @@
 #include "templates/DDFLibrary.h"
 
 #include "BenchSupport.h"
+#include "GuiBenchMain.h"
 
 namespace fs = std::filesystem;
 using namespace mirn;
@@ -285,10 +286,5 @@ BENCHMARK(CoreAndWindowImport)->Iterations(6)->Unit(benchmark::kMillisecond)->Us
 BENCHMARK(StopAnswers)->Iterations(6)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  environment.reset();
-  return 0;
+  return mirn::bench::RunGuiBenchmarks(argc, argv, [] { environment.reset(); });
 }

@@ -30,6 +30,7 @@
 #include "util/Text.h"
 
 #include "BenchSupport.h"
+#include "GuiBenchMain.h"
 
 namespace mirn {
 namespace {
@@ -170,11 +171,4 @@ BENCHMARK(CoreStoreField)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace mirn
 
-int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return mirn::bench::RunGuiBenchmarks(argc, argv); }
