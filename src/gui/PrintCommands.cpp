@@ -128,23 +128,14 @@ std::optional<Target> OpenTarget(PrintSetup& setup, const std::wstring& printer,
   return t;
 }
 
-// The start slot each layout of the job is offered with: where its last sheet on the
-// printer ended (a PDF is new paper).
-std::map<std::wstring, int> RememberedSlots(AppServices& s, const Target& t, const std::vector<std::wstring>& ids,
-                                            PartialSheetStore* sheets) {
-  std::map<std::wstring, int> slots;
-  if (!sheets) return slots;
-  MRBBase& db = *s.document.Database();
-  for (const std::wstring& id : ids) {
-    const std::wstring type = db.GetTypeCode(id);
-    if (slots.count(type) || !s.library.Contains(type)) continue;
-    try {
-      const int perSheet = static_cast<int>(s.library.GetTemplate(type)->GetSlots().size());
-      slots[type] = sheets->NextSlot(type, t.printer, perSheet);
-    } catch (const std::exception&) {
-    }
+// The labels per sheet of a layout of the library; nothing when it cannot be read.
+std::optional<int> SlotsPerSheet(DDFLibrary& library, const std::wstring& type) {
+  if (!library.Contains(type)) return std::nullopt;
+  try {
+    return static_cast<int>(library.GetTemplate(type)->GetSlots().size());
+  } catch (const std::exception&) {
+    return std::nullopt;
   }
-  return slots;
 }
 
 // Counts the fields that will not fit; when there are some, offers to list them first.
@@ -167,9 +158,17 @@ bool Preview(CMainFrame& frame, PrintSetup& setup, const std::wstring& printer, 
   if (!t) return false;
   t->mode.orientation = JobOrientation(ids, *s.document.Database(), s.library);
   t->mode.fields |= kDmOrientation;
+  // The start slots the job will offer: where each layout's last sheet on the printer ended
+  // (a PDF is new paper).
   PartialSheetStore sheets(PartialSheetsPath(s.folders));
+  PrintLabelsRequest offered;
+  offered.printer = t->printer;
+  offered.ids = ids;
+  if (printer != kPdfTarget) offered.partialSheets = &sheets;
   PreviewRequest request{t->printer, t->mode, ids, copies,
-                         RememberedSlots(s, *t, ids, printer == kPdfTarget ? nullptr : &sheets)};
+                         OfferedStartSlots(offered, *s.document.Database(), [&s](const std::wstring& type) {
+                           return SlotsPerSheet(s.library, type);
+                         })};
   PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(s.folders), s.profile);
   const std::unique_ptr<PictureLoader> pictures = MakePictureLoader();
   PrintPreviewJob job(*t->system, request, *s.document.Database(), s.library, adjustments.Load(t->printer),

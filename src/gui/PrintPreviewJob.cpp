@@ -122,23 +122,29 @@ QImage PrintPreviewJob::Page(int index, double scale) {
   return image;
 }
 
-int PrintPreviewJob::Run(int wanted, QImage* image, double scale) {
-  const std::optional<PrinterCapabilities> caps = printers_.Capabilities(request_.printer, request_.mode);
-  if (!caps) return 0;
-  const PrintContext context = MakePrintContext(request_.mode, *caps);
+void PrintPreviewJob::Prepare() {
+  if (prepared_) return;
+  prepared_ = true;
+  capabilities_ = printers_.Capabilities(request_.printer, request_.mode);
   PrintLabelsRequest labels;
   labels.printer = request_.printer;
   labels.mode = request_.mode;
   labels.ids = request_.ids;
   labels.copies = request_.copies;
   labels.startSlots = request_.startSlots;
-  const PrintJobRequest job = MakeJobRequest(labels, database_);
+  job_ = MakeJobRequest(labels, database_);
+}
+
+int PrintPreviewJob::Run(int wanted, QImage* image, double scale) {
+  Prepare();
+  if (!capabilities_) return 0;
+  const PrintContext context = MakePrintContext(request_.mode, *capabilities_);
   PreviewDocument* document = nullptr;
   PreviewPrinters printers(printers_, document, wanted, image, scale, context);
   TemplateLabelRenderer renderer(library_, database_, context, adjustment_, pictures_);
   PreviewRenderer preview(renderer, document);
   QuietPrintJobUi ui;
-  const PrintJobResult result = RunPrintJob(printers, job, ui, preview);
+  const PrintJobResult result = RunPrintJob(printers, job_, ui, preview);
   return static_cast<int>(result.pagesPrinted);
 }
 

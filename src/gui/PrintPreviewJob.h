@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,9 @@ class PrintPreviewJob {
  private:
   // Runs the job; draws page `wanted` (none when -1) into `image`. Answers the pages.
   int Run(int wanted, QImage* image, double scale);
+  // Asks the printer for its paper and reads the extensions' layouts once: every page drawn
+  // runs the job again, and neither changes while the preview is open.
+  void Prepare();
 
   PrinterSystem& printers_;
   PreviewRequest request_;
@@ -42,6 +46,9 @@ class PrintPreviewJob {
   PrinterAdjustment adjustment_;
   PictureSource pictures_;
   int pages_ = -1;
+  bool prepared_ = false;
+  std::optional<PrinterCapabilities> capabilities_;
+  PrintJobRequest job_;
 };
 
 }  // namespace mirn

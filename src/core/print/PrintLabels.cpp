@@ -99,14 +99,23 @@ PrintJobRequest MakeJobRequest(const PrintLabelsRequest& request, MRBBase& datab
 
 std::map<std::wstring, int> OfferedStartSlots(const PrintLabelsRequest& request, MRBBase& database,
                                               LabelRenderer& renderer) {
+  return OfferedStartSlots(request, database, [&renderer](const std::wstring& type) -> std::optional<int> {
+    if (const std::optional<RunLayout> layout = renderer.FindLayout(type)) return layout->slotsPerSheet;
+    return std::nullopt;
+  });
+}
+
+std::map<std::wstring, int> OfferedStartSlots(
+    const PrintLabelsRequest& request, MRBBase& database,
+    const std::function<std::optional<int>(const std::wstring& typeCode)>& slotsPerSheet) {
   std::map<std::wstring, int> slots = request.startSlots;
   if (!request.partialSheets) return slots;
   std::set<std::wstring> types;
   for (const std::wstring& id : request.ids) types.insert(database.GetTypeCode(id));
   for (const std::wstring& type : types) {
     if (slots.count(type)) continue;
-    if (const std::optional<RunLayout> layout = renderer.FindLayout(type)) {
-      slots[type] = request.partialSheets->NextSlot(type, request.printer, layout->slotsPerSheet);
+    if (const std::optional<int> perSheet = slotsPerSheet(type)) {
+      slots[type] = request.partialSheets->NextSlot(type, request.printer, *perSheet);
     }
   }
   return slots;

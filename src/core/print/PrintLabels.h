@@ -4,8 +4,10 @@
 // the printer's adjustment.
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,6 +75,11 @@ PrintJobRequest MakeJobRequest(const PrintLabelsRequest& request, MRBBase& datab
 // the slot where the layout's last sheet on the printer ended.
 std::map<std::wstring, int> OfferedStartSlots(const PrintLabelsRequest& request, MRBBase& database,
                                               LabelRenderer& renderer);
+// The same with the labels per sheet of a layout from `slotsPerSheet` (nothing for a layout
+// that cannot be read), for callers that have no renderer, such as the preview.
+std::map<std::wstring, int> OfferedStartSlots(
+    const PrintLabelsRequest& request, MRBBase& database,
+    const std::function<std::optional<int>(const std::wstring& typeCode)>& slotsPerSheet);
 
 // The orientation a job of the chosen extensions prints in: landscape when every one whose
 // layout the library has (and can read) is a landscape layout and there is at least one,
