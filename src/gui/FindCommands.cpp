@@ -7,7 +7,6 @@
 #include "app/DocumentController.h"
 #include "db/MRBBase.h"
 #include "gui/CCopyStylesWizard.h"
-#include "gui/CEditorDlg.h"
 #include "gui/CFREditorDlg.h"
 #include "gui/CFindDlg.h"
 #include "gui/CFrameArea.h"
@@ -47,7 +46,7 @@ void FindSession::Run(FindMode mode) {
 void FindSession::Start(const FindRequest& request) {
   if (editor_) return;
   // A field edit in progress ends first, so that the search sees its text.
-  if (CMirnPanel* label = LabelOf(frame_); label && label->Editor()) label->Editor()->CloseAccepted(EditorDirection::Stop);
+  frame_.Services().document.CommitPendingEdits();
   std::vector<std::wstring> ids;
   if (ListPanel* list = ListOf(frame_)) ids = list->AllIds();
   controller_.Start(request, std::move(ids));

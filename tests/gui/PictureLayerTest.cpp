@@ -67,6 +67,17 @@ class PictureLayerTest : public ::testing::Test {
     EXPECT_TRUE(frame->RunCommand(command));
     return Picture(1);
   }
+  // Stores a linked picture in `slot` of extension 100 before it is shown.
+  void StoreLinked(int slot, const char* file, int left, int top, bool locked, int width = 0, int height = 0) {
+    MRBGraphic g;
+    g.fileName = (s.root / file).wstring();
+    g.left = left;
+    g.top = top;
+    g.width = width;
+    g.height = height;
+    g.locked = locked;
+    ASSERT_EQ(s.document.Database()->SetGraphicField(L"100", slot, g), 0);
+  }
   CSizeableGraphic* Picture(int slot) {
     for (auto* g : panel->Image()->findChildren<CSizeableGraphic*>())
       if (g->Slot() == slot) return g;
@@ -123,12 +134,7 @@ TEST_F(PictureLayerTest, InsertDragAndSizeAreStoredInTwipsAndSurviveReopening) {
 
 TEST_F(PictureLayerTest, LockedPictureNeitherMovesNorGoes) {
   ASSERT_NE(panel, nullptr);
-  MRBGraphic locked;
-  locked.fileName = (s.root / "logo.png").wstring();
-  locked.left = 720;
-  locked.top = 720;
-  locked.locked = true;
-  ASSERT_EQ(s.document.Database()->SetGraphicField(L"100", 3, locked), 0);
+  StoreLinked(3, "logo.png", 720, 720, true);
   Show();
   CSizeableGraphic* logo = Picture(3);
   ASSERT_NE(logo, nullptr);
@@ -254,19 +260,8 @@ TEST_F(PictureLayerTest, PictureWindowsAreAccessibleChildrenOfTheLabel) {
 TEST_F(PictureLayerTest, Screenshot) {
   MIRN_NEED_SHOT_DIR();
   ASSERT_NE(panel, nullptr);
-  MRBGraphic locked;
-  locked.fileName = (s.root / "logo.png").wstring();
-  locked.left = 2880;
-  locked.top = 1440;
-  locked.locked = true;
-  ASSERT_EQ(s.document.Database()->SetGraphicField(L"100", 2, locked), 0);
-  MRBGraphic missing;
-  missing.fileName = (s.root / "gone.png").wstring();
-  missing.left = 1440;
-  missing.top = 1800;
-  missing.width = 1000;
-  missing.height = 700;
-  ASSERT_EQ(s.document.Database()->SetGraphicField(L"100", 3, missing), 0);
+  StoreLinked(2, "logo.png", 2880, 1440, true);
+  StoreLinked(3, "gone.png", 1440, 1800, false, 1000, 700);
   InsertLogo(cmd::kInsertPicture);
   CSizeableGraphic* logo = Picture(4);  // the slot above the highest in use
   ASSERT_NE(logo, nullptr);

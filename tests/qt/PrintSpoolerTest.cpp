@@ -3,6 +3,7 @@
 // read back. Skipped, with the reason, where cupsd or cups-pdf cannot run.
 
 #include <cups/cups.h>
+#include <memory>
 #include <pwd.h>
 #include <signal.h>
 #include <spawn.h>
@@ -116,16 +117,27 @@ std::string WhyNoSpooler() {
   return {};
 }
 
-TEST(PrintSpooler, PrintsAJobThroughARealCupsQueue) {
-  const std::string why = WhyNoSpooler();
-  if (!why.empty()) GTEST_SKIP() << why;
+// A private spooler for each test, reached through CUPS_SERVER; the test is skipped, with
+// the reason, where none can run.
+class PrintSpooler : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string why = WhyNoSpooler();
+    if (!why.empty()) GTEST_SKIP() << why;
+    spooler_ = std::make_unique<PrivateSpooler>(dir.Path());
+    if (!spooler_->WaitReady()) GTEST_SKIP() << "cupsd could not start here: " << spooler_->ErrorLog();
+    server_ = std::make_unique<test::ScopedEnv>("CUPS_SERVER", spooler_->Socket().string());
+  }
+
   test::TempDir dir;
-  PrivateSpooler spooler(dir.Path());
-  if (!spooler.WaitReady()) GTEST_SKIP() << "cupsd could not start here: " << spooler.ErrorLog();
-  test::ScopedEnv server("CUPS_SERVER", spooler.Socket().string());
+  std::unique_ptr<PrivateSpooler> spooler_;
+  std::unique_ptr<test::ScopedEnv> server_;
+};
+
+TEST_F(PrintSpooler, PrintsAJobThroughARealCupsQueue) {
 
   const test::ProcessResult added =
-      test::RunProcess({kLpadmin, "-h", spooler.Socket().string(), "-p", kQueue, "-E", "-v", "cups-pdf:/", "-P",
+      test::RunProcess({kLpadmin, "-h", spooler_->Socket().string(), "-p", kQueue, "-E", "-v", "cups-pdf:/", "-P",
                         kCupsPdfPpd, "-L", "Bench 4", "-D", "Labels for the test"});
   ASSERT_EQ(added.exitCode, 0) << added.err;
 
@@ -168,7 +180,7 @@ TEST(PrintSpooler, PrintsAJobThroughARealCupsQueue) {
       if (entry.path().filename().string().find(title) != std::string::npos) written = entry.path();
     }
   }
-  ASSERT_FALSE(written.empty()) << "no output in " << out << "\n" << spooler.ErrorLog();
+  ASSERT_FALSE(written.empty()) << "no output in " << out << "\n" << spooler_->ErrorLog();
   // cups-pdf rewrites the fonts and loses their character map (and pdftotext drops the
   // page's first glyph), so the words are checked by where they stand: three words on a page
   // of the queue's paper, the second one word after one inch from the left edge of the
@@ -191,14 +203,8 @@ TEST(PrintSpooler, PrintsAJobThroughARealCupsQueue) {
 
 // Labels of the sample printed through the queue as the Print command prints them: the job
 // reaches the spooler, comes out, and the half-used sheet is remembered for the queue.
-TEST(PrintSpooler, LabelsPrintThroughTheQueueAndTheSheetIsRemembered) {
-  const std::string why = WhyNoSpooler();
-  if (!why.empty()) GTEST_SKIP() << why;
-  test::TempDir dir;
-  PrivateSpooler spooler(dir.Path());
-  if (!spooler.WaitReady()) GTEST_SKIP() << "cupsd could not start here: " << spooler.ErrorLog();
-  test::ScopedEnv server("CUPS_SERVER", spooler.Socket().string());
-  ASSERT_EQ(test::RunProcess({kLpadmin, "-h", spooler.Socket().string(), "-p", kQueue, "-E", "-v", "cups-pdf:/", "-P",
+TEST_F(PrintSpooler, LabelsPrintThroughTheQueueAndTheSheetIsRemembered) {
+  ASSERT_EQ(test::RunProcess({kLpadmin, "-h", spooler_->Socket().string(), "-p", kQueue, "-E", "-v", "cups-pdf:/", "-P",
                               kCupsPdfPpd})
                 .exitCode,
             0);
@@ -236,7 +242,7 @@ TEST(PrintSpooler, LabelsPrintThroughTheQueueAndTheSheetIsRemembered) {
       if (entry.path().filename().string().find(ToUtf8(request.title)) != std::string::npos) written = entry.path();
     }
   }
-  ASSERT_FALSE(written.empty()) << "no output in " << out << "\n" << spooler.ErrorLog();
+  ASSERT_FALSE(written.empty()) << "no output in " << out << "\n" << spooler_->ErrorLog();
   EXPECT_NE(test::RunProcess({"/usr/bin/pdfinfo", written.string()}).out.find("Pages:           1\n"),
             std::string::npos);
   fs::remove(written);
