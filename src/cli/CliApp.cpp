@@ -3,7 +3,7 @@
 #include <exception>
 #include <ostream>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "cli/CommandLine.h"
 #include "util/Text.h"
 

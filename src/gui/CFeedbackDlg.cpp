@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <thread>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "feedback/HttpClient.h"
 #include "feedback/SupportRequest.h"
 #include "gui/Widgets.h"

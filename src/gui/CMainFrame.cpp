@@ -20,7 +20,7 @@
 #include "app/DocumentTitle.h"
 #include "app/RecentFiles.h"
 #include "app/StatusText.h"
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "app/ZoomState.h"
 #include "gui/CColorButton.h"
 #include "gui/CFrameArea.h"

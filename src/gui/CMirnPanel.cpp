@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QResizeEvent>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "gui/CCustomCodesDlg.h"
 #include "gui/CEditorDlg.h"
 #include "gui/ListCommands.h"

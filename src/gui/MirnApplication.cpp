@@ -10,7 +10,7 @@
 #include "app/PrintAfterImport.h"
 #include "app/Startup.h"
 #include "app/TipOfTheDay.h"
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "app/RecentFiles.h"
 #include "app/ZoomState.h"
 #include "gui/CMainFrame.h"

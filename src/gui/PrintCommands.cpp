@@ -11,7 +11,7 @@
 #include "app/CommandIds.h"
 #include "app/DocumentController.h"
 #include "app/OverflowQuestion.h"
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "app/UiPrintJobUi.h"
 #include "db/MRBBase.h"
 #include "gui/CMainFrame.h"

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "gui/MirnApplication.h"
 #include "qt/QtText.h"
 

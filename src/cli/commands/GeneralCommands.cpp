@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "cli/CommandLine.h"
 #include "cli/Command.h"
 #include "cli/commands/CommandGroups.h"

@@ -1,6 +1,6 @@
 #include "app/AboutInfo.h"
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "platform/Profile.h"
 
 namespace mirn {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "db/MRBBase.h"
 #include "platform/Profile.h"
 #include "templates/DDFLibrary.h"

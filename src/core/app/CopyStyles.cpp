@@ -4,7 +4,7 @@
 #include <array>
 #include <exception>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "db/MRBBase.h"
 #include "db/MRBGraphic.h"
 #include "platform/UserInterface.h"

@@ -9,7 +9,7 @@
 #include "app/ProgramInfo.h"
 #include "app/RecentFiles.h"
 #include "app/StatusText.h"
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "app/ZoomState.h"
 #include "legacy/MRBv2.h"
 #include "platform/Guid.h"

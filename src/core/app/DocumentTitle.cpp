@@ -1,6 +1,6 @@
 #include "app/DocumentTitle.h"
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 

@@ -1,7 +1,7 @@
 #include "app/ExtNameWizardModel.h"
 
 #include "app/ExtensionIdList.h"
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 

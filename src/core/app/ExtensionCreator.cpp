@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "db/DbRanges.h"
 #include "db/MRBBase.h"
 #include "db/MRBGraphic.h"

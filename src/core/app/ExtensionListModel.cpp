@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "db/MRBBase.h"
 #include "platform/UserInterface.h"
 #include "templates/DDFLibrary.h"

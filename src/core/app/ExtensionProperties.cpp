@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "db/DbResult.h"
 #include "db/MRBBase.h"
 #include "platform/UserInterface.h"

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "app/PrintAfterImport.h"
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "platform/KnownFolders.h"
 #include "platform/Launcher.h"
 #include "platform/LegacyIniFile.h"

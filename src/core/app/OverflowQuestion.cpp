@@ -1,6 +1,6 @@
 #include "app/OverflowQuestion.h"
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "platform/UserInterface.h"
 #include "print/PrintTexts.h"
 

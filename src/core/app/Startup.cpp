@@ -6,7 +6,7 @@
 #include "app/CommandLine.h"
 #include "app/DocumentController.h"
 #include "app/PrintAfterImport.h"
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "exchange/MRBExporterCommands.h"
 #include "platform/Profile.h"
 #include "platform/UserInterface.h"

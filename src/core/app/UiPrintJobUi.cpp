@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "print/Pagination.h"
 #include "print/PrintTexts.h"
 

@@ -1,6 +1,6 @@
 #include "app/Updater.h"
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "platform/Launcher.h"
 #include "platform/UserInterface.h"
 

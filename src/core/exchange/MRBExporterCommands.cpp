@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "db/MRBBase.h"
 #include "exchange/MRBCSVExporter.h"
 #include "exchange/MRBCSVImporter.h"

@@ -1,6 +1,6 @@
 #include "exchange/MRBImporterSession.h"
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 namespace {

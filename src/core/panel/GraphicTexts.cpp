@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "db/MRBGraphic.h"
 #include "platform/Canvas.h"
 #include "util/Text.h"

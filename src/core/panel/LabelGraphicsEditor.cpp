@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "db/DbRanges.h"
 #include "db/DbResult.h"
 #include "db/GraphicFiles.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "db/MRBBase.h"
 #include "panel/FieldOverflow.h"
 #include "panel/LabelFieldTexts.h"

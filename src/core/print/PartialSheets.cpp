@@ -6,7 +6,7 @@
 
 #include "platform/KnownFolders.h"
 #include "util/Text.h"
-#include "util/XmlFile.h"
+#include "platform/XmlFile.h"
 
 namespace mirn {
 namespace {

@@ -1,6 +1,6 @@
 #include "print/PrintTexts.h"
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 

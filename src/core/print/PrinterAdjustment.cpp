@@ -6,7 +6,7 @@
 #include "platform/Profile.h"
 #include "print/AdjustmentUnits.h"
 #include "util/Text.h"
-#include "util/XmlFile.h"
+#include "platform/XmlFile.h"
 
 namespace mirn {
 namespace {

@@ -1,6 +1,6 @@
 #include "templates/DDFConversions.h"
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "db/MRBBase.h"
 #include "platform/KnownFolders.h"
 #include "templates/DDFException.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "platform/KnownFolders.h"
 #include "templates/DDFException.h"
 #include "util/Text.h"

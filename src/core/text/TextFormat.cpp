@@ -4,7 +4,7 @@
 #include <mutex>
 #include <vector>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "platform/Profile.h"
 #include "util/Text.h"
 

@@ -1,7 +1,7 @@
 #include "exchange/MRBMRBImporter.h"
 
 #include "ExchangeFixture.h"
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "db/MRBGraphic.h"
 #include "db/SQLiteDB.h"
 #include "exchange/MRBExporterCommands.h"

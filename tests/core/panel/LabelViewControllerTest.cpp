@@ -4,7 +4,7 @@
 
 #include "support/LayoutObject.h"
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "panel/CodeInsertion.h"
 #include "panel/FieldOverflow.h"
 #include "panel/LabelViewController.h"

@@ -1,4 +1,4 @@
-#include "util/XmlFile.h"
+#include "platform/XmlFile.h"
 
 #include <sstream>
 #include <string>

@@ -1,4 +1,4 @@
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 
 #include <gtest/gtest.h>
 
