@@ -13,7 +13,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   # libraries
   libsqlite3-dev libboost-dev libpugixml-dev nlohmann-json3-dev libssl-dev
-  libxlsxwriter-dev libcurl4-openssl-dev libcups2-dev zlib1g-dev
+  libxlsxwriter-dev libzip-dev libcurl4-openssl-dev libcups2-dev zlib1g-dev
   qt6-base-dev qt6-svg-dev
   # the user guide is rendered to HTML at build time
   python3-markdown

@@ -72,6 +72,8 @@ std::optional<OutputFile> BeginExport(const std::filesystem::path& path, Exchang
 // Whether an imported id names an extension of `database`. The id is judged as the
 // database will store it, trimmed: a source id " 7 " is asked about when 7 exists, instead
 // of replacing 7 unasked when it is written.
+}  // namespace
+
 ImportSession::ExistsFunction ExistsIn(MRBBase& database) {
   return [&database](const std::wstring& id) { return database.ExtensionExists(Trim(id)); };
 }
@@ -96,8 +98,6 @@ ExchangeOutcome RunImport(MRBImporter& importer, ExchangeProgressView& view, Imp
   outcome.message = ImportCompleteText(outcome.count);
   return outcome;
 }
-
-}  // namespace
 
 std::wstring ExportCompleteText(long long count) {
   return L"Export complete.\n\n" + std::to_wstring(count) + L" extensions were " + L"exported.";
@@ -183,6 +183,11 @@ ExchangeOutcome RunCsvImport(MRBBase& database, DDFLibrary& library, const Profi
     outcome.message = L"Cannot read " + FromPath(path);
     return outcome;
   }
+  return RunCsvImport(database, library, profile, in, view, question);
+}
+
+ExchangeOutcome RunCsvImport(MRBBase& database, DDFLibrary& library, const Profile& profile, std::istream& in,
+                             ExchangeProgressView& view, ReplaceQuestion* question) {
   MRBCSVImporter importer(database, library, profile, in);
   ImportSession session(view, question, ExistsIn(database));
   ExchangeOutcome outcome = RunImport(importer, view, session);

@@ -35,6 +35,13 @@ struct ExchangeOutcome {
   std::vector<CsvLineNote> lineNotes;  // CSV import: the skipped and incomplete lines
 };
 
+// Whether an imported id names an extension of `database`, judged as the database will
+// store it (trimmed).
+ImportSession::ExistsFunction ExistsIn(MRBBase& database);
+// Runs an importer under the progress window: the bar's range, the import with the
+// session's callables, the counts, and the full-disk stop.
+ExchangeOutcome RunImport(MRBImporter& importer, ExchangeProgressView& view, ImportSession& session);
+
 // "1 added, 2 replaced, 3 kept": what an import did, each part only when not zero;
 // "nothing added" when all are zero.
 std::wstring ImportCountsText(const ExchangeOutcome& outcome);
@@ -66,6 +73,9 @@ ExchangeOutcome RunExcelExport(MRBBase& database, DDFLibrary& library, const std
 ExchangeOutcome RunCsvImport(MRBBase& database, DDFLibrary& library, const Profile& profile,
                              const std::filesystem::path& path, ExchangeProgressView& view,
                              ReplaceQuestion* question);
+// The same from a stream positioned at the file's first byte.
+ExchangeOutcome RunCsvImport(MRBBase& database, DDFLibrary& library, const Profile& profile, std::istream& in,
+                             ExchangeProgressView& view, ReplaceQuestion* question);
 // Merges the database file `path` into `database`. The file is opened through its own
 // working copy and never written; when it cannot be opened (for example because it is the
 // open database itself) the message is string 4100 with the path.
