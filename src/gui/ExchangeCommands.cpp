@@ -12,6 +12,7 @@
 #include "app/ExchangeController.h"
 #include "gui/CCsvImportSettingsDlg.h"
 #include "gui/CExportExcelDlg.h"
+#include "gui/CTableImportDlg.h"
 #include "gui/CMainFrame.h"
 #include "gui/ListPanel.h"
 #include "gui/Widgets.h"
@@ -28,6 +29,9 @@ class ExchangeCommands final : public QObject {
     ExchangeHooks hooks;
     hooks.editExcelOptions = [this](ExcelExportOptions& o) { return CExportExcelDlg::Edit(o, &frame_); };
     hooks.editCsvSettings = [this](CsvImportSettings& s) { return CCsvImportSettingsDlg::Edit(s, &frame_); };
+    hooks.editTableImport = [this](TableImportPage& page) {
+      return CTableImportDlg::Edit(page, frame_.Services().library, &frame_);
+    };
     hooks.openFile = [](const std::filesystem::path& path) {
       QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(path)));
     };

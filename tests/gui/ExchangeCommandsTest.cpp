@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <deque>
 
@@ -17,8 +18,10 @@
 #include "app/ExchangeController.h"
 #include "db/MRBBase.h"
 #include "exchange/MRBCSVImportSettings.h"
+#include "exchange/TableImportPage.h"
 #include "gui/CCsvImportSettingsDlg.h"
 #include "gui/CExportExcelDlg.h"
+#include "gui/CTableImportDlg.h"
 #include "gui/CMainFrame.h"
 #include "gui/CXMessageBox.h"
 #include "gui/ExchangeCommands.h"
@@ -127,6 +130,50 @@ TEST_F(ExchangeCommandsTest, CsvImportWithDontAskMeAgainThenExportFromTheMenu) {
   EXPECT_EQ(test::ReadFile(root / "out.csv").substr(0, 29), "\"1\",\"T3\",\"New one\",\"\",\"\",\"\"\r\n");
 }
 
+// A telephone system's export with a header row: the import page shows its columns, a
+// drop-down changes one, the layout is chosen, and the import runs with its questions.
+TEST_F(ExchangeCommandsTest, TableImportThroughTheMappingPage) {
+  ASSERT_EQ(Db().AddExtension(L"201", L"T3", L"Old"), 0);
+  test::WriteFile(root / "staff.csv",
+                  "Extension;Display Name;Desk;Email\r\n201;Anna Berg;Sales;a@x\r\n202;\"Bo; Lind\";Support;\r\n");
+  ui.files = {root / "staff.csv"};
+  QString detected, count, storedName;
+  test::WhenModal<CTableImportDlg>([&](CTableImportDlg* page) {
+    detected = page->findChild<QLabel*>("Detected")->text();
+    auto* layout = page->findChild<QComboBox*>("Layout of rows without one:");
+    ASSERT_NE(layout, nullptr);
+    layout->setCurrentIndex(layout->findText("T4"));
+    QComboBox* desk = page->ColumnChoice(2);
+    ASSERT_NE(desk, nullptr);
+    EXPECT_EQ(desk->accessibleName(), QString("Target of Desk"));
+    EXPECT_EQ(desk->currentText(), QString("Ignore"));
+    desk->setCurrentIndex(desk->findText("Key 2"));
+    QTest::qWait(50);  // the page is shown again after the drop-down's signal
+    auto* preview = page->findChild<QTableWidget*>("As they will be stored:");
+    ASSERT_NE(preview, nullptr);
+    ASSERT_EQ(preview->rowCount(), 2);
+    storedName = preview->item(1, 3)->text();
+    count = page->findChild<QLabel*>("Count")->text();
+    page->findChild<QPushButton*>("Import")->click();
+  });
+  Answer(mb::kIdYes);  // replace 201
+  QString report;
+  test::WhenModal<CXMessageBox>(
+      [&report](CXMessageBox* box) {
+        report = box->findChild<QLabel*>("Message")->text();
+        box->Button(mb::kIdOk)->click();
+      },
+      nullptr);
+  SubmenuEntry(cmd::kImportData, "From CSV File")->trigger();
+  EXPECT_EQ(detected, QString("Separator: semicolon, encoding: Windows-1252, header row"));
+  EXPECT_EQ(storedName, QString("Bo; Lind; 21=Support"));
+  EXPECT_EQ(count, QString("2 extensions will be imported. Not imported: Email."));
+  EXPECT_EQ(report, QString("Imported 2 extensions"));
+  EXPECT_EQ(Db().GetName(L"201"), L"Anna Berg");
+  EXPECT_EQ(Db().GetTypeCode(L"202"), L"T4");
+  EXPECT_TRUE(Db().FieldExists(L"202", 21));
+}
+
 TEST_F(ExchangeCommandsTest, ExcelExportThroughItsOptionsDialog) {
   ASSERT_EQ(Db().AddExtension(L"1", L"T3", L"One"), 0);
   ui.files = {root / "book.xls"};
@@ -198,6 +245,14 @@ TEST_F(ExchangeCommandsTest, Screenshots) {
   settings.bold = true;
   CCsvImportSettingsDlg csv(settings, frame_);
   save(&csv, "csv-import-settings");
+  test::WriteFile(root / "freepbx.csv",
+                  "action,extension,name,cid_masquerade,email,key 1\r\nadd,201,Anna Berg,201,a@x,Sales\r\n"
+                  "add,202,Bo Lind,202,,Support\r\nadd,203,\"Carl \"\"CJ\"\" Dahl\",203,c@x,\r\n");
+  TableImportPage page(library, LoadImportPresets({fs::path(MIRN_SOURCE_DIR) / "data" / "presets"}),
+                       TableFile{root / "freepbx.csv", std::nullopt});
+  page.SetTypeCode(L"T3");
+  CTableImportDlg table(page, {L"T3", L"T4"}, frame_);
+  save(&table, "import-table");
   QMenu* import = frame_->Action(cmd::kImportData)->menu();
   Q_EMIT import->aboutToShow();
   import->popup(frame_->mapToGlobal(QPoint(40, 40)));

@@ -2,6 +2,8 @@
 // spreadsheet export, and merging another database.
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <ostream>
 
 #include "cli/Command.h"
@@ -11,9 +13,13 @@
 #include "cli/TerminalProgress.h"
 #include "cli/commands/CommandGroups.h"
 #include "db/MRBBase.h"
+#include "exchange/DelimitedText.h"
 #include "exchange/MRBCSVImportSettings.h"
 #include "exchange/MRBExporterCommands.h"
+#include "exchange/TableImport.h"
 #include "platform/FileErrors.h"
+#include "platform/Guid.h"
+#include "platform/KnownFolders.h"
 #include "platform/MemoryProfile.h"
 #include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
@@ -78,8 +84,14 @@ std::unique_ptr<DDFLibrary> LoadLibrary(Context& c) {
   return library;
 }
 
-int Report(const ExchangeOutcome& outcome, Context& c, bool import = false) {
+int Report(const ExchangeOutcome& outcome, Context& c, bool import = false, bool toErr = false) {
   c.err << ToUtf8(CsvLineNotesText(outcome.lineNotes, outcome.lineNotes.size()));
+  if (!outcome.unmappedColumns.empty()) {
+    c.err << "Columns not imported:";
+    for (size_t i = 0; i < outcome.unmappedColumns.size(); ++i)
+      c.err << (i == 0 ? " " : ", ") << ToUtf8(outcome.unmappedColumns[i]);
+    c.err << '\n';
+  }
   if (outcome.skipped) c.err << outcome.skipped << " lines skipped (no type code, or a layout not installed)\n";
   if (outcome.incomplete) c.err << outcome.incomplete << " extensions could not be stored completely\n";
   if (outcome.cutCells) c.err << outcome.cutCells << " cells were cut to 32767 characters\n";
@@ -96,9 +108,11 @@ int Report(const ExchangeOutcome& outcome, Context& c, bool import = false) {
     }
     return kExitFailed;
   }
-  c.out << ToUtf8(outcome.message);
-  if (import) c.out << " (" << ToUtf8(ImportCountsText(outcome)) << ')';
-  c.out << '\n';
+  std::ostream& out = toErr ? c.err : c.out;
+  out << ToUtf8(outcome.message);
+  if (import) out << " (" << ToUtf8(ImportCountsText(outcome)) << ')';
+  if (import && outcome.rowsPassedOver) out << "; " << outcome.rowsPassedOver << " rows with problems passed over";
+  out << '\n';
   return kExitOk;
 }
 
@@ -123,16 +137,90 @@ int ExportCsv(const std::vector<std::string>& args, Context& c) {
   ReportUnwalkable(*db, parsed.Positional()[0], c);
   auto library = LoadLibrary(c);
   TerminalProgress progress(c);
-  return Report(RunCsvExport(*db, *library, PathArg(parsed.Positional()[1]), progress, encoding), c);
+  if (parsed.Positional()[1] != "-")
+    return Report(RunCsvExport(*db, *library, PathArg(parsed.Positional()[1]), progress, encoding), c);
+  // "-": the file is written as always, into a private temporary folder, and then copied
+  // to standard output; the report goes to standard error.
+  std::error_code ec;
+  const auto temp = std::filesystem::path(c.folders.Get(KnownFolder::Temp)) /
+                    ("mirn-export-" + ToUtf8(NewGuid()));
+  if (!std::filesystem::create_directory(temp, ec)) {
+    ReportFileError(c.err, temp.string(), "cannot make a temporary folder", ec);
+    return kExitFailed;
+  }
+  std::filesystem::permissions(temp, std::filesystem::perms::owner_all, ec);
+  const auto file = temp / "export.csv";
+  const ExchangeOutcome outcome = RunCsvExport(*db, *library, file, progress, encoding);
+  int status = Report(outcome, c, false, true);
+  if (status == kExitOk) {
+    std::ifstream in(file, std::ios::binary);
+    c.out << in.rdbuf();
+    c.out.flush();
+    if (!c.out) status = kExitFailed;
+  }
+  std::filesystem::remove_all(temp, ec);
+  return status;
 }
 
-int ImportCsv(const std::vector<std::string>& args, Context& c) {
-  const ParsedArgs parsed = ParseArgs(args, {{"on-conflict", true}, {"style", true}, {"create"}});
+const std::vector<OptionSpec> kImportOptions = {
+    {"on-conflict", true}, {"style", true}, {"create"},     {"preset", true}, {"map", true, true},
+    {"separator", true},   {"type", true},  {"sheet", true}, {"dry-run"},     {"json"},
+    {"import-rest"},       {"header", true}};
+
+TableImportOptions TableOptions(const ParsedArgs& parsed) {
+  TableImportOptions options;
+  if (const auto preset = parsed.Value("preset")) options.preset = FromUtf8(*preset);
+  for (const std::string& choice : parsed.Values("map"))
+    if (!AddColumnChoice(options, FromUtf8(choice)))
+      throw UsageError("--map takes COLUMN=TARGET, the target one of id, name, first name, last name, type code, "
+                       "field N, key N, ignore: " + choice);
+  if (const auto separator = parsed.Value("separator")) {
+    options.separator = ParseSeparator(*separator);
+    if (options.separator == 0) throw UsageError("--separator takes comma, semicolon or tab");
+  }
+  if (const auto type = parsed.Value("type")) options.typeCode = FromUtf8(*type);
+  if (const auto sheet = parsed.Value("sheet")) options.sheet = FromUtf8(*sheet);
+  options.importRest = parsed.Has("import-rest");
+  if (const auto header = parsed.Value("header")) {
+    if (*header == "yes") options.header = TableImportOptions::Header::kYes;
+    else if (*header == "no") options.header = TableImportOptions::Header::kNo;
+    else throw UsageError("--header takes yes or no");
+  }
+  if (parsed.Has("json") && !parsed.Has("dry-run")) throw UsageError("--json goes with --dry-run");
+  return options;
+}
+
+// The table to import: a file, or standard input for "-".
+std::optional<TableFile> InputTable(const std::string& arg, Context& c) {
+  if (arg == "-") return TableFile{{}, std::string(std::istreambuf_iterator<char>(c.in), {})};
+  if (!CheckReadableOrReport(PathArg(arg), c)) return std::nullopt;
+  return TableFile{PathArg(arg), std::nullopt};
+}
+
+std::vector<ImportPreset> LoadPresets(Context& c) {
+  std::vector<std::wstring> problems;
+  auto presets = LoadImportPresets(PresetFolders(c.folders), &problems);
+  for (const std::wstring& p : problems) c.err << "mirn-cli: import preset " << ToUtf8(p) << '\n';
+  return presets;
+}
+
+// import-csv and import-sheet: the same import; a sheet is told by its content.
+int ImportTable(const std::vector<std::string>& args, Context& c) {
+  const ParsedArgs parsed = ParseArgs(args, kImportOptions);
   parsed.ExpectPositional(2, 2);
   ConflictPolicy policy(parsed, c);
+  const TableImportOptions options = TableOptions(parsed);
   const std::filesystem::path file = PathArg(parsed.Positional()[0]);
-  const std::filesystem::path csv = PathArg(parsed.Positional()[1]);
-  if (!CheckReadableOrReport(csv, c)) return kExitFailed;
+  const auto table = InputTable(parsed.Positional()[1], c);
+  if (!table) return kExitFailed;
+  const std::vector<ImportPreset> presets = LoadPresets(c);
+  if (parsed.Has("dry-run")) {
+    auto library = LoadLibrary(c);
+    ExchangeOutcome outcome;
+    const std::string text = DryRunText(*library, presets, *table, options, parsed.Has("json"), outcome);
+    c.out << text;
+    return Report(outcome, c, false, true);
+  }
   // --style gives this run's import format as a style string; the settings stay untouched.
   MemoryProfile styled;
   const Profile* profile = &c.profile;
@@ -145,7 +233,7 @@ int ImportCsv(const std::vector<std::string>& args, Context& c) {
   if (!db) return kExitFailed;
   auto library = LoadLibrary(c);
   TerminalProgress progress(c);
-  const ExchangeOutcome outcome = RunCsvImport(*db, *library, *profile, csv, progress, &policy);
+  const ExchangeOutcome outcome = RunDataImport(*db, *library, *profile, presets, *table, options, progress, &policy);
   const int status = Report(outcome, c, true);
   if (status != kExitOk) return status;
   return SaveInto(*db, file, c);
@@ -190,12 +278,21 @@ int Merge(const std::vector<std::string>& args, Context& c) {
 }  // namespace
 
 void RegisterExchangeCommands(CommandTable& table) {
-  table.Add({"export-csv", "FILE OUT.csv [--encoding windows-1252|utf-8]",
+  table.Add({"export-csv", "FILE OUT.csv|- [--encoding windows-1252|utf-8]",
              "export every extension of a label database to a CSV file (Windows-1252 unless --encoding utf-8)",
              ExportCsv});
-  table.Add({"import-csv", "FILE IN.csv [--create] [--on-conflict replace|skip|stop] [--style STYLE]",
-             "import extensions from a CSV file (existing ones are skipped and listed unless told)",
-             ImportCsv});
+  table.Add({"import-csv",
+             "FILE IN.csv|- [--create] [--on-conflict replace|skip|stop] [--style STYLE] [--preset NAME] "
+             "[--map COLUMN=TARGET]... [--separator comma|semicolon|tab] [--header yes|no] [--type CODE] [--import-rest] "
+             "[--dry-run [--json]]",
+             "import extensions from a CSV file, with or without a header row (existing ones are skipped and "
+             "listed unless told)",
+             ImportTable});
+  table.Add({"import-sheet",
+             "FILE IN.xlsx|IN.ods|- [--sheet NAME] [--create] [--on-conflict replace|skip|stop] [--style STYLE] "
+             "[--preset NAME] [--map COLUMN=TARGET]... [--type CODE] [--import-rest] [--dry-run [--json]]",
+             "import extensions from the first (or the named) sheet of a workbook",
+             ImportTable});
   table.Add({"export-excel", "FILE OUT.xlsx|OUT.xls [--no-headers] [--no-friendly-names] [--no-comments]",
              "export the extensions to a spreadsheet (.xlsx, or binary .xls for any other name)",
              ExportExcel});

@@ -4,6 +4,7 @@
 #include "app/AppServices.h"
 #include "app/DocumentController.h"
 #include "db/MRBBase.h"
+#include "exchange/TableImportPage.h"
 #include "platform/Notifier.h"
 #include "platform/UserInterface.h"
 #include "util/Text.h"
@@ -128,23 +129,64 @@ void ExchangeController::RunImportCommand(const FileDialogRequest& request, cons
   if (!db) return;
   const auto path = services_.ui.OpenFileName(request);
   if (!path) return;
+  RunImport(*path, run);
+}
+
+void ExchangeController::RunImport(const std::filesystem::path& path, const ImportRunner& run) {
+  MRBBase* db = services_.document.Database();
+  if (!db) return;
   MessageBoxReplaceQuestion question(services_.ui);
   ExchangeOutcome outcome;
   {
     auto progress = services_.ui.OpenProgress(L"Importing");
-    outcome = run(*db, *path, *progress, question);
+    outcome = run(*db, path, *progress, question);
   }
   FinishImport(outcome);
 }
 
 void ExchangeController::ImportCsv() {
+  if (!services_.document.Database()) return;
   FileDialogRequest request;
   request.defaultExtension = L"csv";
-  request.filter = L"CSV Files|*.txt; *.csv|All Files|*.*||";
+  request.filter = L"CSV Files|*.txt; *.csv|Workbooks|*.xlsx; *.ods|All Files|*.*||";
   request.fileMustExist = true;
-  RunImportCommand(request, [this](MRBBase& db, const std::filesystem::path& path, ProgressWindow& progress,
-                                   ReplaceQuestion& question) {
-    return RunCsvImport(db, services_.library, services_.profile, path, progress, &question);
+  const auto path = services_.ui.OpenFileName(request);
+  if (!path) return;
+  std::vector<std::wstring> presetProblems;
+  TableImportPage page(services_.library, LoadImportPresets(PresetFolders(services_.folders), &presetProblems),
+                       TableFile{*path, std::nullopt});
+  if (page.Plan().ownFormat && page.Plan().problem.empty()) {
+    RunImport(*path, [this](MRBBase& db, const std::filesystem::path& file, ProgressWindow& progress,
+                            ReplaceQuestion& question) {
+      return RunCsvImport(db, services_.library, services_.profile, file, progress, &question);
+    });
+    return;
+  }
+  page.Recall(services_.profile);
+  if (hooks_.editTableImport && !hooks_.editTableImport(page)) return;
+  page.Remember(services_.profile);
+  const TablePlan& plan = page.Plan();
+  if (!plan.problem.empty()) {
+    ReportFailure(page.File().DisplayName() + L": " + plan.problem);
+    return;
+  }
+  TableImportOptions options = page.Options();
+  if (plan.bad != 0) {
+    MessageBoxRequest ask;
+    ask.caption = L"Importing";
+    ask.text = page.ImportRestQuestion();
+    ask.style = mb::kYesNo | mb::kIconWarning;
+    ask.labels = {{mb::kIdYes, L"&Import the Rest"}, {mb::kIdNo, L"&Cancel"}};
+    if ((services_.ui.MessageBox(ask) & mb::kButtonMask) != mb::kIdYes) {
+      lastReport_ = L"Nothing was imported.";
+      return;
+    }
+    options.importRest = true;
+  }
+  const std::vector<ImportPreset> presets = LoadImportPresets(PresetFolders(services_.folders));
+  RunImport(*path, [&](MRBBase& db, const std::filesystem::path&, ProgressWindow& progress, ReplaceQuestion& question) {
+    return RunTableImport(db, services_.library, services_.profile, presets, page.File(), options, progress,
+                          &question);
   });
 }
 

@@ -17,6 +17,7 @@
 namespace mirn {
 
 struct AppServices;
+class TableImportPage;
 struct FileDialogRequest;
 class MRBBase;
 class Notifier;
@@ -44,6 +45,10 @@ struct ExchangeHooks {
   std::function<void(const std::filesystem::path& path)> openFile;
   // The extension list shows the database again after an import.
   std::function<void()> refreshList;
+  // The import page for a table from another system (a header row, a workbook): the user
+  // chooses the columns' targets and the layout; false when cancelled. Without it the
+  // table imports with the detected (or remembered) mapping.
+  std::function<bool(TableImportPage& page)> editTableImport;
 };
 
 class ExchangeController {
@@ -59,6 +64,9 @@ class ExchangeController {
 
   void ExportCsv();
   void ExportExcel();
+  // Import Data > From CSV File: Mirn's own CSV files as they always were; tables with a
+  // header row and workbooks through the import page, asking whether to import the rest
+  // when rows cannot be imported.
   void ImportCsv();
   void Merge();
   void ConfigureCsvImport();
@@ -75,6 +83,7 @@ class ExchangeController {
   // Asks for the file, runs the import under the "Importing" progress window with the
   // replace question, and reports.
   void RunImportCommand(const FileDialogRequest& request, const ImportRunner& run);
+  void RunImport(const std::filesystem::path& path, const ImportRunner& run);
 
   AppServices& services_;
   Notifier* notifier_ = nullptr;

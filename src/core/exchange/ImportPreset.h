@@ -1,7 +1,7 @@
 #pragma once
 // Import presets: how the export of a known telephone system maps onto Mirn, kept as small
 // JSON files ("<name>.json") in the program folder's "presets" and in the user's
-// "Mirn/presets" (docs/import-presets.md):
+// "Mirn/presets" (docs/import-tables.md):
 //   { "title": "FreePBX", "separator": ",",
 //     "match": ["action", "extension", "name"],
 //     "columns": { "extension": "id", "name": "name", "action": "ignore" } }

@@ -33,6 +33,8 @@ struct ExchangeOutcome {
   long long replaced = 0;   // import: of `count`, those that took the place of an existing one
   long long kept = 0;       // import: existing extensions kept (not replaced)
   std::vector<CsvLineNote> lineNotes;  // CSV import: the skipped and incomplete lines
+  std::vector<std::wstring> unmappedColumns;  // table import: header names that went nowhere
+  long long rowsPassedOver = 0;  // table import: rows with problems, passed over at the user's choice
 };
 
 // Whether an imported id names an extension of `database`, judged as the database will

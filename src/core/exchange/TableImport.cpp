@@ -118,6 +118,7 @@ TablePlan PlanTableImport(DDFLibrary& library, const std::vector<ImportPreset>& 
       plan.problem = L"no rows";
       return plan;
     }
+    plan.firstRow = first;
     const ImportPreset* chosen = nullptr;
     if (!options.preset.empty()) {
       chosen = FindPreset(presets, options.preset);
@@ -134,7 +135,9 @@ TablePlan PlanTableImport(DDFLibrary& library, const std::vector<ImportPreset>& 
       return false;
     };
     const auto isTypeCode = [&](const std::wstring& cell) { return library.Contains(cell); };
-    plan.headed = LooksLikeHeader(first, knownName, isTypeCode);
+    plan.headed = options.header == TableImportOptions::Header::kDetect
+                      ? LooksLikeHeader(first, knownName, isTypeCode)
+                      : options.header == TableImportOptions::Header::kYes;
     if (!chosen && plan.headed) chosen = ChoosePreset(presets, first);
     if (chosen && chosen->separator != 0 && options.separator == 0 && !plan.workbook &&
         chosen->separator != plan.separator) {
@@ -149,8 +152,7 @@ TablePlan PlanTableImport(DDFLibrary& library, const std::vector<ImportPreset>& 
       plan.presetName = chosen->name;
       plan.presetTitle = chosen->title;
     }
-    plan.ownFormat = !plan.workbook && !plan.headed && (options.separator == 0 || options.separator == ',') &&
-                     !chosen && options.map.empty();
+    plan.ownFormat = !plan.workbook && !plan.headed && plan.separator == ',' && !chosen && options.map.empty();
 
     std::map<std::wstring, ColumnTarget> fixed;
     if (chosen) fixed = chosen->columns;
@@ -208,8 +210,9 @@ std::string DryRunText(DDFLibrary& library, const std::vector<ImportPreset>& pre
   plan.bad = checked.bad;
   plan.problems = checked.problems;
   outcome.ok = plan.bad == 0 || options.importRest;
+  outcome.unmappedColumns = plan.mapping.unmapped;
   outcome.count = plan.good;
-  outcome.skipped = plan.bad;
+  outcome.rowsPassedOver = plan.bad;
   outcome.message = outcome.ok ? L"Would import " + std::to_wstring(plan.good) + L" extensions"
                                : file.DisplayName() + L": " + ProblemsText(plan);
   std::string text;
@@ -246,9 +249,7 @@ ExchangeOutcome RunTableImport(MRBBase& database, DDFLibrary& library, const Pro
   TablePlan plan = PlanTableImport(library, presets, file, chosen, true);
   if (!plan.problem.empty()) return Failed(file, plan.problem);
   if (plan.bad != 0 && !options.importRest) {
-    ExchangeOutcome outcome = Failed(file, ProblemsText(plan));
-    outcome.skipped = plan.bad;
-    return outcome;
+    return Failed(file, ProblemsText(plan));
   }
   if (!plan.presetName.empty()) chosen.preset = plan.presetName;
   chosen.separator = plan.separator;
@@ -260,7 +261,8 @@ ExchangeOutcome RunTableImport(MRBBase& database, DDFLibrary& library, const Pro
     TableImporter importer(database, profile, rows, plan.good);
     ImportSession session(view, question, ExistsIn(database));
     ExchangeOutcome outcome = RunImport(importer, view, session);
-    outcome.skipped = importer.SkippedRows();
+    outcome.rowsPassedOver = importer.SkippedRows();
+    outcome.unmappedColumns = plan.mapping.unmapped;
     return outcome;
   } catch (const WorkbookError& e) {
     return Failed(file, FromUtf8(e.what()));

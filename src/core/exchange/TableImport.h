@@ -35,6 +35,8 @@ struct TableImportOptions {
   std::wstring typeCode;  // the layout of rows without one
   std::wstring sheet;     // workbooks: empty is the first sheet
   bool importRest = false;  // rows with problems are passed over instead of refusing the file
+  enum class Header { kDetect, kYes, kNo };
+  Header header = Header::kDetect;  // whether the first row names the columns
 };
 
 // Parses "COLUMN=TARGET" into `options.map`; false when TARGET is not a target.
@@ -55,11 +57,12 @@ struct TablePlan {
   CsvEncoding encoding = CsvEncoding::kWindows1252;
   char separator = ',';
   bool headed = false;
-  bool ownFormat = false;  // Mirn's own headerless comma form: read as it always was
+  bool ownFormat = false;  // Mirn's own form (no header, commas): read as it always was
   std::wstring presetName;   // the preset used; empty when none
   std::wstring presetTitle;
   HeaderMapping mapping;
   std::wstring problem;  // why the mapping cannot be used; empty when it can
+  std::vector<std::wstring> firstRow;                // the file's first row, header or not
   std::vector<std::vector<std::wstring>> firstRows;  // raw data rows (not the header)
   std::vector<TableRecord> preview;                  // the first rows as they will store
   long long good = 0;   // rows that will import

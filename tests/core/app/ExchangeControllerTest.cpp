@@ -8,6 +8,7 @@
 #include "app/RecentFiles.h"
 #include "app/ZoomState.h"
 #include "db/MRBBase.h"
+#include "exchange/TableImportPage.h"
 #include "platform/Clock.h"
 #include "platform/KnownFolders.h"
 #include "platform/MemoryProfile.h"
@@ -77,7 +78,7 @@ TEST_F(ExchangeControllerTest, ImportAsksWithTheReplaceBoxAndRemembersDontAskAga
   test::WriteFile(dir_ / "in.csv", "1,T3,New one\r\n2,T3,New two\r\n3,T3,Three\r\n");
   RecordingNotifier notifier;
   int refreshed = 0;
-  ExchangeController c = Controller(&notifier, {{}, {}, {}, [&] { ++refreshed; }});
+  ExchangeController c = Controller(&notifier, {{}, {}, {}, [&] { ++refreshed; }, {}});
   ui_.openAnswers.push_back(dir_ / "in.csv");
   ui_.messageAnswers.push_back(mb::kIdNo | static_cast<int>(mb::kDontAskAgain));
   c.ImportCsv();
@@ -90,7 +91,7 @@ TEST_F(ExchangeControllerTest, ImportAsksWithTheReplaceBoxAndRemembersDontAskAga
   EXPECT_EQ(asked.labels.at(mb::kIdYes), L"&Replace");
   EXPECT_EQ(asked.labels.at(mb::kIdNo), L"&Don't Replace");
   EXPECT_EQ(asked.labels.at(mb::kIdCancel), L"&Stop Importing");
-  EXPECT_EQ(ui_.openDialogs.at(0).filter, L"CSV Files|*.txt; *.csv|All Files|*.*||");
+  EXPECT_EQ(ui_.openDialogs.at(0).filter, L"CSV Files|*.txt; *.csv|Workbooks|*.xlsx; *.ods|All Files|*.*||");
   EXPECT_TRUE(ui_.openDialogs.at(0).fileMustExist);
   EXPECT_EQ(ui_.progressTitles, std::vector<std::wstring>{L"Importing"});
 
@@ -113,18 +114,73 @@ TEST_F(ExchangeControllerTest, StopImportingEndsTheImportAndSkippedLinesAreListe
   EXPECT_EQ(ui_.LastMessage(), L"Imported 0 extensions") << "no notifier: the report is a message box";
   EXPECT_EQ(ui_.messages.back().style & mb::kIconMask, mb::kIconInformation);
 
+  // A semicolon file in Mirn's column order is read with its separator.
   test::WriteFile(dir_ / "semi.csv", "5;T3;Five\r\n");
   ui_.openAnswers.push_back(dir_ / "semi.csv");
   c.ImportCsv();
-  EXPECT_EQ(ui_.LastMessage(),
-            L"Nothing was imported: 1 line was skipped.\n\nThe file looks semicolon-separated. Mirn reads "
-            L"comma-separated files: save it as CSV with commas between the cells.\n\nline 1: skipped, no type code\n");
-  EXPECT_EQ(ui_.messages.back().style & mb::kIconMask, mb::kIconWarning);
+  EXPECT_EQ(Db().GetName(L"5"), L"Five");
+  EXPECT_EQ(ui_.LastMessage(), L"Imported 1 extensions");
 
   ui_.openAnswers.push_back(std::nullopt);  // cancelled: nothing happens
   const size_t shown = ui_.messages.size();
   c.ImportCsv();
   EXPECT_EQ(ui_.messages.size(), shown);
+}
+
+TEST_F(ExchangeControllerTest, TablesGoThroughTheImportPageAndItsChoicesAreRemembered) {
+  test::WriteFile(dir_ / "staff.csv", "Phone;Who;Desk\r\n201;Anna;Sales\r\n202;Bo;Support\r\n");
+  int shown = 0;
+  ExchangeHooks hooks;
+  hooks.editTableImport = [&](TableImportPage& page) {
+    ++shown;
+    if (shown == 1) {
+      EXPECT_FALSE(page.Plan().headed);  // no name in it is known
+      page.SetHeader(true);
+      EXPECT_NE(page.CountText().find(L"no column holds the extension number"), std::wstring::npos);
+      page.SetTypeCode(L"T3");
+      page.SetColumn(0, {ColumnRole::kId, 0});
+      page.SetColumn(1, {ColumnRole::kName, 0});
+      page.SetColumn(2, {ColumnRole::kKey, 2});
+    } else {
+      // The second time the same header comes back as it was left.
+      EXPECT_EQ(page.Options().typeCode, L"T3");
+      EXPECT_EQ(page.Plan().mapping.columns[2], (ColumnTarget{ColumnRole::kKey, 2}));
+    }
+    EXPECT_EQ(page.Detected(), L"Separator: semicolon, encoding: Windows-1252, header row");
+    return true;
+  };
+  ExchangeController c = Controller(nullptr, hooks);
+  ui_.openAnswers.push_back(dir_ / "staff.csv");
+  c.ImportCsv();
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(Db().GetName(L"202"), L"Bo");
+  EXPECT_EQ(c.LastReport(), L"Imported 2 extensions");
+
+  ui_.openAnswers.push_back(dir_ / "staff.csv");
+  ui_.messageAnswers.push_back(mb::kIdYes | static_cast<int>(mb::kDontAskAgain));  // replace both
+  c.ImportCsv();
+  EXPECT_EQ(shown, 2);
+}
+
+TEST_F(ExchangeControllerTest, BadRowsAskBeforeImportingTheRest) {
+  ASSERT_EQ(Db().AddExtension(L"1", L"T3", L"Kept"), 0);
+  test::WriteFile(dir_ / "bad.csv", "Extension,Name,Model\n5,Five,T3\n6,Six,NOPE\n");
+  ExchangeController c = Controller(nullptr);
+  ui_.openAnswers.push_back(dir_ / "bad.csv");
+  ui_.messageAnswers.push_back(mb::kIdNo);
+  c.ImportCsv();
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.messages[0].text, (dir_ / "bad.csv").wstring() +
+                                      L": 1 row cannot be imported:\nrow 3, column 3 (Model): layout NOPE is not "
+                                      L"installed\n\nImport the other 1 rows?");
+  EXPECT_EQ(Db().GetExtensionCount(), 1);
+
+  ui_.openAnswers.push_back(dir_ / "bad.csv");
+  ui_.messageAnswers.push_back(mb::kIdYes);
+  c.ImportCsv();
+  EXPECT_EQ(Db().GetName(L"5"), L"Five");
+  EXPECT_FALSE(Db().ExtensionExists(L"6"));
+  EXPECT_EQ(Db().GetExtensionCount(), 2);
 }
 
 TEST_F(ExchangeControllerTest, ExcelExportKeepsTheOptionsAndOpensTheSpreadsheet) {

@@ -149,7 +149,7 @@ TEST_F(TableImportTest, BadInputNamesFileRowAndColumnAndStoresNothing) {
   const ExchangeOutcome outcome = Import(longCell, rest);
   ASSERT_TRUE(outcome.ok);
   EXPECT_EQ(outcome.count, 1);
-  EXPECT_EQ(outcome.skipped, 1);
+  EXPECT_EQ(outcome.rowsPassedOver, 1);
   EXPECT_EQ(db->GetName(L"6"), L"Ok");
   EXPECT_FALSE(db->ExtensionExists(L"5"));
 }
@@ -163,15 +163,18 @@ TEST_F(TableImportTest, MirnsOwnFilesTakeTheOldPath) {
   ASSERT_TRUE(Import(file).ok);
   EXPECT_EQ(Text(L"1", 10), L"a\nb");
   EXPECT_EQ(Text(L"1", 11), L"C:\\x");
-  // A semicolon file without a header still gets the old explanation.
-  const ExchangeOutcome semi = Import(Write("semi.csv", "2;T3;Two\r\n"));
-  EXPECT_FALSE(semi.ok);
-  EXPECT_NE(semi.message.find(L"semicolon-separated"), std::wstring::npos);
-  // ... and imports when the separator is given.
-  TableImportOptions o;
-  o.separator = ';';
-  ASSERT_TRUE(Import(Write("semi.csv", "2;T3;Two;k1\r\n"), o).ok);
-  EXPECT_EQ(Text(L"2", 10), L"k1");
+  // A semicolon or tab file in Mirn's column order is read with its separator, without
+  // backslash escapes.
+  ASSERT_TRUE(Import(Write("semi.csv", "2;T3;Two;k\\1\r\n")).ok);
+  EXPECT_EQ(Text(L"2", 10), L"k\\1");
+  ASSERT_TRUE(Import(Write("tab.csv", "3\tT4\tThree\tk\r\n")).ok);
+  EXPECT_EQ(Text(L"3", 20), L"k");
+  // A header the detection does not see is declared.
+  TableImportOptions o = WithType(L"T3");
+  o.header = TableImportOptions::Header::kYes;
+  ASSERT_TRUE(AddColumnChoice(o, L"Phone=id"));
+  ASSERT_TRUE(Import(Write("declared.csv", "Phone;Who\r\n4;Four\r\n"), o).ok);
+  EXPECT_EQ(db->GetName(L"4"), L"");
 }
 
 TEST_F(TableImportTest, DryRunListsWhatWouldBeStoredAndStoresNothing) {
