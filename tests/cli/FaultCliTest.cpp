@@ -91,10 +91,17 @@ TEST_F(FaultCli, PipesAndDevicesAreRefusedWithoutWaiting) {
   }
 }
 
+// strace may be missing, or barred from tracing (a container without ptrace): either way the
+// tests that need it are skipped, not failed.
+bool StraceCanTrace() {
+  if (::access("/usr/bin/strace", X_OK) != 0) return false;
+  return RunProcess({"/usr/bin/strace", "-o", "/dev/null", "/bin/true"}).exitCode == 0;
+}
+
 // The second writer's lock is held back (strace) until the first has saved a new file over
 // the path; it must not lock the replaced file and throw the first one's work away.
 TEST_F(FaultCli, SecondWriterDoesNotLockAReplacedFile) {
-  if (RunProcess({"/usr/bin/strace", "-o", "/dev/null", "/bin/true"}).exitCode != 0) {
+  if (!StraceCanTrace()) {
     GTEST_SKIP() << "strace cannot trace here: the delayed lock is not tested";
   }
   const std::string db = (dir_ / "two.mrb").string();
@@ -199,7 +206,7 @@ TEST_F(FaultCli, EveryOutputOnAFullDiskKeepsTheOldFileAndSaysWhy) {
 // A conversion onto itself stopped at its first or second rename: the user's name holds a
 // complete file, the original or the converted one.
 TEST_F(FaultCli, KilledConversionOntoItselfLeavesACompleteFile) {
-  if (RunProcess({"/usr/bin/strace", "-o", "/dev/null", "/bin/true"}).exitCode != 0) {
+  if (!StraceCanTrace()) {
     GTEST_SKIP() << "strace cannot trace here: the kill between renames is not tested";
   }
   for (const char* when : {"1", "2"}) {

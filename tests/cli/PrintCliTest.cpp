@@ -149,8 +149,19 @@ TEST_F(PrintCliTest, PaperOfThePdfAndLabelsFromTheTopLeft) {
   EXPECT_EQ(Run({"print", sample.string(), "--printer", "X", "--paper", "a4", "--yes"}), 2);
 }
 
+// The sample is what a new user prints first: every text fits its field, so nothing warns.
+TEST_F(PrintCliTest, SampleFitsItsLabels) {
+  EXPECT_EQ(Run({"check", sample.string()}), 0) << out.str();
+  EXPECT_EQ(out.str(), "");
+  ASSERT_EQ(Run({"print", sample.string(), "--pdf", (dir / "sample.pdf").string(), "--yes"}), 0) << err.str();
+  EXPECT_EQ(err.str().find("Warning"), std::string::npos) << err.str();
+}
+
 // Fields whose text is too long are listed with how much, exit 1; print warns in one line.
 TEST_F(PrintCliTest, CheckListsOverflowingFieldsAndPrintWarns) {
+  // Names longer than the NT3 key field overflow it.
+  ASSERT_EQ(Run({"update", sample.string(), "601", "--name", "Warehouse Office"}), 0) << err.str();
+  ASSERT_EQ(Run({"update", sample.string(), "602", "--name", "Workshop Office"}), 0) << err.str();
   EXPECT_EQ(Run({"check", sample.string()}), 1);
   EXPECT_NE(out.str().find("601\tNT3\tfield 1101\tWarehouse Office\t1.9 mm too wide\n"), std::string::npos)
       << out.str();
