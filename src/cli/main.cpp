@@ -8,9 +8,11 @@
 #include "platform/Clock.h"
 #include "platform/IniProfile.h"
 #include "platform/KnownFolders.h"
+#include "qt/Logging.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
+  mirn::InstallCoreLogSink();
   mirn::XdgKnownFolders folders;
   mirn::IniProfile profile(mirn::IniProfile::DefaultPath(folders));
   mirn::SystemClock clock;

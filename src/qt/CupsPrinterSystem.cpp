@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "print/PrinterStatus.h"
+#include "qt/Logging.h"
 #include "qt/PaperSizes.h"
 #include "qt/QtText.h"
 #include "util/Text.h"
@@ -164,7 +165,10 @@ std::optional<PrinterCapabilities> CupsPrinterSystem::Capabilities(const std::ws
 std::unique_ptr<PrintDocument> CupsPrinterSystem::StartDocument(const std::wstring& name, const DeviceMode& mode,
                                                                 const std::wstring& title) {
   const QPrinterInfo info = FindPrinter(name);
-  if (info.isNull()) return nullptr;
+  if (info.isNull()) {
+    qCDebug(lcPrint) << "printer" << ToQString(name) << "is not known to the spooler";
+    return nullptr;
+  }
   std::unique_ptr<QPrinter> printer = MakePrinter(info, mode);
   printer->setDocName(ToQString(title));
   const QRect printable = PrintableRect(*printer);
@@ -175,11 +179,18 @@ std::unique_ptr<PrintDocument> CupsPrinterSystem::StartDocument(const std::wstri
           << QStringLiteral("false");
   printer->printEngine()->setProperty(kCupsOptionsProperty, options);
   auto painter = std::make_unique<QPainter>();
-  if (!painter->begin(printer.get())) return nullptr;
+  if (!painter->begin(printer.get())) {
+    qCDebug(lcPrint) << "printer" << ToQString(name) << "refused the job: state" << printer->printerState();
+    return nullptr;
+  }
   return std::make_unique<PainterDocument>(
       std::move(printer), std::move(painter), QPointF(printable.topLeft()), canvasFactory_,
-      [](std::unique_ptr<QPagedPaintDevice>& device, QPainter& p, int pages) {
-        if (pages > 0) return p.end();
+      [name](std::unique_ptr<QPagedPaintDevice>& device, QPainter& p, int pages) {
+        if (pages > 0) {
+          if (p.end()) return true;
+          qCDebug(lcPrint) << "printer" << ToQString(name) << "did not take the job of" << pages << "pages";
+          return false;
+        }
         // Nothing was printed: withdraw the job rather than feed a blank sheet.
         static_cast<QPrinter&>(*device).abort();
         p.end();

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 #include <vector>
 
 #include "db/SQLiteDB.h"
@@ -12,6 +13,7 @@
 #include "platform/Guid.h"
 #include "platform/WriteAccess.h"
 #include "platform/TempFile.h"
+#include "util/DiagnosticLog.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -92,7 +94,12 @@ int MRBv3::Open(const std::filesystem::path& path) {
     // reading, so a second instance must be refused before it copies anything. Only regular
     // files are taken: a pipe or a device would wait or read endlessly.
     lock_ = FileLock::TryLock(path, &fileError_);
-    if (!lock_) return db::kCannotCopyOrLock;
+    if (!lock_) {
+      const bool held = fileError_ == std::errc::resource_unavailable_try_again;
+      diag::LogLine(diag::kStore, "open of " + path.string() + " refused: " +
+                                      (held ? std::string("another program holds its lock") : fileError_.message()));
+      return db::kCannotCopyOrLock;
+    }
     // Holding the lock, nobody else is saving this file: hidden siblings of cut-off saves
     // that no process holds are leftovers.
     std::filesystem::path userFolder = path.parent_path();
@@ -138,6 +145,16 @@ int MRBv3::Open(const std::filesystem::path& path) {
 }
 
 int MRBv3::Save(const std::filesystem::path& path) {
+  const int code = SaveTo(path);
+  if (code != db::kOk) {
+    diag::LogLine(diag::kStore, "save of " + (path.empty() ? path_ : path).string() + " failed (code " +
+                                    std::to_string(code) + ")" +
+                                    (fileError_ ? ": " + fileError_.message() : std::string()));
+  }
+  return code;
+}
+
+int MRBv3::SaveTo(const std::filesystem::path& path) {
   if (!IsOpen()) return db::kNotOpen;
   std::filesystem::path requested = path.empty() ? path_ : path;
   if (!requested.empty()) {

@@ -31,6 +31,8 @@ class MRBv3 : public MRBBase {
   const std::filesystem::path& WorkingCopyPath() const { return workingCopy_; }
 
  private:
+  // Save without its log line.
+  int SaveTo(const std::filesystem::path& path);
   // Writes the committed database to `target` through a sibling file that is locked,
   // flushed and renamed over `target`; on success the new lock replaces the old one.
   bool WriteUserFile(const std::filesystem::path& target);
