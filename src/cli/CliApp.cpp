@@ -5,6 +5,7 @@
 
 #include "util/StringTable.h"
 #include "cli/CommandLine.h"
+#include "cli/CommandReference.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -18,6 +19,20 @@ void PrintHelp(const CommandTable& table, std::ostream& out) {
     std::string line = "  " + c.name + (c.usage.empty() ? "" : " " + c.usage);
     if (line.size() < 44) line.resize(44, ' ');
     out << line << "  " << c.summary << '\n';
+  }
+  out << "\n'mirn-cli COMMAND --help' describes one command.\n"
+      << "Exit status: 0 done, 1 the operation failed (reason on standard error), 2 usage error.\n";
+}
+
+// A command's usage line and summary, then its rows of the reference, each under its own
+// call where that is not the usage line (print's calibration sheet).
+void PrintCommandHelp(const Command& command, std::ostream& out) {
+  const std::string call = command.usage.empty() ? command.name : command.name + ' ' + command.usage;
+  out << "usage: mirn-cli " << call << '\n' << command.summary << '\n';
+  for (const auto& row : RowsOfCommand(ReferenceRows(CliReferenceMarkdown()), command.name)) {
+    out << '\n';
+    if (row.call != call) out << "  mirn-cli " << row.call << '\n';
+    out << WrapText(row.text, 79, "    ");
   }
 }
 
@@ -48,8 +63,7 @@ int RunCli(const std::vector<std::string>& args, Context& context) {
   const std::vector<std::string> rest(args.begin() + static_cast<long>(consumed), args.end());
   for (const auto& a : rest) {
     if (a == "--help") {
-      context.out << "usage: mirn-cli " << command->name << ' ' << command->usage << '\n'
-                  << command->summary << '\n';
+      PrintCommandHelp(*command, context.out);
       return kExitOk;
     }
   }

@@ -70,5 +70,21 @@ TEST(RealProgram, ASecondStartOnTheSameFileIsRefused) {
   EXPECT_EQ(tree.find(titled, tree.find(titled) + 1), std::string::npos) << tree;
 }
 
+// --help and --version answer before any window system is asked for: they work with no
+// display at all, and the switches of the program's own command line are described.
+TEST(RealProgram, HelpAndVersionNeedNoDisplay) {
+  const std::string mirn = MIRN_BINARY_DIR "/bin/mirn";
+  const auto help = test::RunProcess({"/usr/bin/env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
+                                      mirn, "--help"});
+  EXPECT_EQ(help.exitCode, 0) << help.err;
+  for (const char* text : {"/P FILE", "/I FILE.csv", "/NODELETE", "--version", "[file]"}) {
+    EXPECT_NE(help.out.find(text), std::string::npos) << text << " in\n" << help.out;
+  }
+  const auto version = test::RunProcess({"/usr/bin/env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u",
+                                         "QT_QPA_PLATFORM", mirn, "-p", "--version"});
+  EXPECT_EQ(version.exitCode, 0) << version.err;
+  EXPECT_EQ(version.out, std::string("mirn ") + MIRN_VERSION + "\n");
+}
+
 }  // namespace
 }  // namespace mirn

@@ -486,7 +486,7 @@ void RegisterDatabaseCommands(CommandTable& table) {
   table.Add({"set-field", "FILE ID FIELD (TEXT | --file PATH | --plain TEXT [--style STYLE])",
              "set the stored text of a field (empty text removes it)", RunSetField});
   table.Add({"embed",
-             "FILE ID SLOT PICTURE [--left N --top N --width N --height N --locked] [--link]",
+             "FILE ID SLOT PICTURE [--left N] [--top N] [--width N] [--height N] [--locked] [--link]",
              "put a picture into a graphic slot (1-1024), stored in the file unless --link",
              RunEmbed});
   table.Add({"extract", "FILE HASH DIR [--force]", "write a stored picture into a folder",

@@ -1,8 +1,11 @@
-// Drawing labels to images: `render` writes one extension's label as the label view shows it.
+// Drawing labels to images: `render` writes one extension's label as the label view shows it,
+// `thumbnail` the first label of a database at the size a file manager asks for.
 
 #include <QBuffer>
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
+#include <optional>
 #include <ostream>
 
 #include "cli/Command.h"
@@ -26,46 +29,31 @@
 namespace mirn::cli {
 namespace {
 
-int Render(const std::vector<std::string>& args, Context& c) {
-  const auto parsed =
-      ParseArgs(args, {{"zoom", true}, {"dpi", true}, {"folder", true, true}, {"no-cache"}});
-  parsed.ExpectPositional(3, 3);
-  const std::filesystem::path file = parsed.Positional()[0];
-  const std::wstring id = FromUtf8(parsed.Positional()[1]);
-  const std::filesystem::path out = parsed.Positional()[2];
-  // The label view's zoom range; the same resolutions a screen or a printer may have.
-  const int zoom = static_cast<int>(parsed.IntInRange("zoom", 15, 1000, 100));
-  const int dpi = static_cast<int>(parsed.IntInRange("dpi", 24, 2400, 96));
-
-  std::unique_ptr<MRBBase> db = OpenOrReport(file.string(), c);
-  if (!db) return kExitFailed;
-  // The picture may not be the database drawn (held open now) or any other open database.
-  std::error_code refused;
-  if (!OutputFile::CheckTarget(out, &refused)) {
-    ReportFileError(c.err, out.string(), "cannot write", refused);
-    return kExitFailed;
-  }
+// Extension `id` of the open database `file` drawn as the label view shows it; nothing after a
+// message when it has no such extension or no layout for it.
+std::optional<QImage> DrawExtension(MRBBase& db, const std::filesystem::path& file, const std::wstring& id,
+                                    const ParsedArgs& parsed, int zoom, int dpi, Context& c) {
   std::wstring typeCode, name;
-  if (const int code = db->GetExtension(id, typeCode, name); code != db::kOk) {
+  if (const int code = db.GetExtension(id, typeCode, name); code != db::kOk) {
     ReportFile(c.err, file.string(), "there is no extension '" + ToUtf8(id) + "'", code);
-    return kExitFailed;
+    return std::nullopt;
   }
-  if (!CheckFoldersOrReport(parsed.Values("folder"), c)) return kExitFailed;
+  if (!CheckFoldersOrReport(parsed.Values("folder"), c)) return std::nullopt;
   DDFLibrary library(c.folders, !parsed.Has("no-cache"));
   library.ScanFolders(parsed.Values("folder"));
   // Asked first, because GetTemplate throws for a type code the library does not hold.
   if (!library.Contains(typeCode)) {
     c.err << "no layout template for type code " << ToUtf8(typeCode) << '\n';
-    return kExitFailed;
+    return std::nullopt;
   }
   const std::shared_ptr<const CDDFTemplate> layout = library.GetTemplate(typeCode);
 
   EnsureGuiApplication();
-  MRBFieldTextSource source(*db);
+  MRBFieldTextSource source(db);
   LabelFieldTexts texts(&source, id, name);
   QtPictureLoader loader;
   const std::vector<LabelGraphic> graphics =
-      LoadLabelGraphics(*db, id, std::filesystem::absolute(file).parent_path(), c.folders, loader);
+      LoadLabelGraphics(db, id, std::filesystem::absolute(file).parent_path(), c.folders, loader);
   // A picture that is missing or that cannot be decoded is drawn crossed out; say so.
   const auto unloaded = std::count_if(graphics.begin(), graphics.end(), [](const LabelGraphic& g) { return !g.picture; });
   if (unloaded > 0) {
@@ -73,8 +61,12 @@ int Render(const std::vector<std::string>& args, Context& c) {
           << " of extension '" << ToUtf8(id) << "' could not be loaded or decoded and " << (unloaded == 1 ? "is" : "are")
           << " drawn crossed out\n";
   }
-  const QImage image = RenderLabelImage(*layout, texts, graphics, zoom, dpi);
-  // Encoded in memory, then written beside the target and renamed over it when complete.
+  return RenderLabelImage(*layout, texts, graphics, zoom, dpi);
+}
+
+// Encodes the image in memory, then writes it beside the target and renames it over it when
+// complete.
+int WritePng(const QImage& image, const std::filesystem::path& out, Context& c) {
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
@@ -92,11 +84,79 @@ int Render(const std::vector<std::string>& args, Context& c) {
   return CommitOrReport(*target, c) ? kExitOk : kExitFailed;
 }
 
+// The picture may not be the database drawn (held open now) or any other open database.
+bool CheckImageTargetOrReport(const std::filesystem::path& out, Context& c) {
+  std::error_code refused;
+  if (OutputFile::CheckTarget(out, &refused)) return true;
+  ReportFileError(c.err, out.string(), "cannot write", refused);
+  return false;
+}
+
+int Render(const std::vector<std::string>& args, Context& c) {
+  const auto parsed =
+      ParseArgs(args, {{"zoom", true}, {"dpi", true}, {"folder", true, true}, {"no-cache"}});
+  parsed.ExpectPositional(3, 3);
+  const std::filesystem::path file = parsed.Positional()[0];
+  const std::wstring id = FromUtf8(parsed.Positional()[1]);
+  const std::filesystem::path out = parsed.Positional()[2];
+  // The label view's zoom range; the same resolutions a screen or a printer may have.
+  const int zoom = static_cast<int>(parsed.IntInRange("zoom", 15, 1000, 100));
+  const int dpi = static_cast<int>(parsed.IntInRange("dpi", 24, 2400, 96));
+
+  std::unique_ptr<MRBBase> db = OpenOrReport(file.string(), c);
+  if (!db) return kExitFailed;
+  if (!CheckImageTargetOrReport(out, c)) return kExitFailed;
+  const std::optional<QImage> image = DrawExtension(*db, file, id, parsed, zoom, dpi, c);
+  return image ? WritePng(*image, out, c) : kExitFailed;
+}
+
+// SIZE of `thumbnail`: file managers ask for 128, 256, 512 or 1024 pixels.
+int ThumbnailSize(const std::string& text) {
+  int size = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), size);
+  if (error != std::errc() || end != text.data() + text.size() || size < 8 || size > 1024) {
+    throw UsageError("SIZE must be a whole number of pixels between 8 and 1024, not '" + text + "'");
+  }
+  return size;
+}
+
+// The picture a file manager shows for a database: the label of its first extension (text
+// order of ids), scaled to fit a square of SIZE pixels. A label smaller than that at 96 dpi
+// is drawn at the resolution that fills the square, so that no thumbnail is blown up.
+int Thumbnail(const std::vector<std::string>& args, Context& c) {
+  const auto parsed = ParseArgs(args, {{"folder", true, true}, {"no-cache"}});
+  parsed.ExpectPositional(3, 3);
+  const std::filesystem::path file = parsed.Positional()[0];
+  const std::filesystem::path out = parsed.Positional()[1];
+  const int size = ThumbnailSize(parsed.Positional()[2]);
+
+  std::unique_ptr<MRBBase> db = OpenOrReport(file.string(), c);
+  if (!db) return kExitFailed;
+  if (!CheckImageTargetOrReport(out, c)) return kExitFailed;
+  std::wstring first;
+  if (!db->GetNextExtension(L"", first)) {
+    ReportFile(c.err, file.string(), "holds no extension to show", db::kOk);
+    return kExitFailed;
+  }
+  constexpr int kScreenDpi = 96;
+  std::optional<QImage> image = DrawExtension(*db, file, first, parsed, 100, kScreenDpi, c);
+  if (!image) return kExitFailed;
+  const int longSide = std::max(image->width(), image->height());
+  if (longSide > 0 && longSide < size) {
+    const int dpi = std::min(2400, (kScreenDpi * size + longSide - 1) / longSide);
+    image = DrawExtension(*db, file, first, parsed, 100, dpi, c);
+    if (!image) return kExitFailed;
+  }
+  return WritePng(image->scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation), out, c);
+}
+
 }  // namespace
 
 void RegisterRenderCommands(CommandTable& table) {
   table.Add({"render", "FILE ID OUT.png [--zoom Z] [--dpi D] [--folder DIR]... [--no-cache]",
              "draw one extension's label to a PNG image as the label view shows it", Render});
+  table.Add({"thumbnail", "FILE OUT.png SIZE [--folder DIR]... [--no-cache]",
+             "draw the first extension's label scaled to fit SIZE pixels (for file managers)", Thumbnail});
 }
 
 }  // namespace mirn::cli
