@@ -19,8 +19,9 @@ packages=(
   libsqlite3-dev libboost-dev libpugixml-dev nlohmann-json3-dev libssl-dev
   libxlsxwriter-dev libzip-dev libcurl4-openssl-dev libcups2-dev zlib1g-dev
   qt6-base-dev qt6-svg-dev
-  # the user guide is rendered to HTML at build time
-  python3-markdown
+  # the user guide is rendered to HTML and the icons to PNG at build time; the completion
+  # goes where bash-completion's pkg-config file says
+  python3-markdown librsvg2-bin bash-completion
   # tests, and the benchmarks that the debug and release builds compile
   libgtest-dev libgmock-dev libbenchmark-dev
   # fonts: Liberation Sans is metric-compatible with Arial
@@ -37,6 +38,8 @@ packages=(
   ca-certificates openssl
   # a private session bus for the desktop-notification tests
   dbus-daemon
+  # the windows on Wayland: a compositor and Qt's Wayland platform plugin
+  weston qt6-wayland
 )
 if [ "${1:-}" = "--list" ]; then
   printf '%s\n' "${packages[@]}"

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ProgramInfo.h"
 #include "gui/AppIcon.h"
 #include "gui/Widgets.h"
 #include "qt/QtText.h"
@@ -45,6 +46,7 @@ CAboutBox::CAboutBox(const AboutTexts& texts, QWidget* parent) : QDialog(parent)
   lines->addWidget(title);
   lines->addWidget(Line(this, QStringLiteral("Version"), texts.versionLine));
   lines->addWidget(Line(this, QStringLiteral("Legal notice"), texts.legalNotice));
+  lines->addWidget(Line(this, QStringLiteral("Licence"), LicenceNotice()));
   lines->addSpacing(8);
   lines->addWidget(Line(this, QStringLiteral("Operating system"), texts.osCaption));
   lines->addWidget(Line(this, QStringLiteral("System type"), texts.systemType));

@@ -77,9 +77,9 @@ void ShowAboutBox(QWidget* parent, AppServices& services) {
 
 void InstallDialogCommands(CMainFrame& frame, const std::filesystem::path& updater) {
   AppServices& s = frame.Services();
-  // The desktop shows the program's own icon for its windows and matches them to mirn.desktop.
+  // The desktop shows the program's own icon for its windows and matches them to io.github.mirn.mirn.desktop.
   QApplication::setWindowIcon(AppIcon());
-  QGuiApplication::setDesktopFileName(QStringLiteral("mirn"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.mirn.mirn"));
 
   auto* state = new DialogCommandState(frame, updater.empty() ? Updater::PathIn(ExecutableFolder()) : updater,
                                        TipsPath(s.profile, s.folders.Get(KnownFolder::Program)));

@@ -135,6 +135,7 @@ TEST(CAboutBox, ShowsEveryLine) {
   EXPECT_EQ(box.findChild<QLabel*>("Operating system")->text(), QString("Debian GNU/Linux 12 (bookworm)"));
   EXPECT_EQ(box.findChild<QLabel*>("System type")->text(), QString("64-bit"));
   EXPECT_EQ(box.findChild<QLabel*>("Title")->text(), QString("Mirn Labeling System"));
+  EXPECT_TRUE(box.findChild<QLabel*>("Licence")->text().contains("GNU General Public License, version 3 or later"));
   EXPECT_FALSE(box.findChild<QLabel*>("Picture")->pixmap().isNull());
 }
 

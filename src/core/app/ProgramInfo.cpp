@@ -11,4 +11,10 @@ const std::wstring& LegalNotice() {
   return notice;
 }
 
+const std::wstring& LicenceNotice() {
+  static const std::wstring notice =
+      L"Free software under the GNU General Public License, version 3 or later; no warranty.";
+  return notice;
+}
+
 }  // namespace mirn

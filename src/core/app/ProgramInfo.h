@@ -10,5 +10,7 @@ namespace mirn {
 std::wstring ProductVersion();
 // The copyright line of the program.
 const std::wstring& LegalNotice();
+// The licence the program is under, in one line for the About box.
+const std::wstring& LicenceNotice();
 
 }  // namespace mirn

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds the Debian package in a clean copy of the tree and checks it with lintian:
+#   scripts/package.sh     -> build/package/mirn_VERSION_ARCH.deb and mirn-dbgsym_...deb
+# The copy holds the files git knows (committed or not, no build folders). The packaging
+# tools (debhelper, lintian) are installed first when missing. The compiler cache is the one
+# of the other builds, and the flags are the release build's (debian/rules), so a package
+# built after `scripts/build.sh release` compiles little. lintian must report no error and no
+# warning; debian/mirn.lintian-overrides gives the reason for each tag it silences.
+# MIRN_WERROR=ON builds with warnings as errors, as CI does.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+./scripts/install-deps.sh debhelper lintian desktop-file-utils appstream
+
+version=$(dpkg-parsechangelog -l debian/changelog -S Version)
+out=build/package
+copy=$out/mirn-$version
+rm -rf "$out"
+mkdir -p "$copy"
+git ls-files -z --cached --others --exclude-standard |
+  while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done |
+  tar --null -T - -cf - | tar -xf - -C "$copy"
+
+# debhelper points HOME elsewhere, so the cache is named here, with the tree as the base
+# folder that ccache makes paths relative to and the build folder left out of the hash, as
+# scripts/build.sh does: the copy's build/deb then compiles as the release build did.
+if command -v ccache >/dev/null; then
+  export CCACHE_DIR=${CCACHE_DIR:-$(ccache -k cache_dir)}
+  export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
+  ccache -z >/dev/null
+fi
+log=$root/$out/build.log
+echo "Building the package in $copy (log: $log)"
+start=$SECONDS
+(cd "$copy" && DEB_BUILD_OPTIONS="parallel=${MIRN_JOBS:-$(nproc)} nocheck" MIRN_WERROR=${MIRN_WERROR:-OFF} \
+  dpkg-buildpackage -us -uc -b) >"$log" 2>&1 || {
+  status=$?
+  echo "dpkg-buildpackage failed (exit $status); the end of $log:" >&2
+  tail -n 40 "$log" >&2
+  exit "$status"
+}
+echo "Package built in $((SECONDS - start)) s."
+if command -v ccache >/dev/null; then
+  ccache -s | grep -E '^ *(Hits|Misses):' | sed 's/^ */compiler cache: /'
+fi
+
+changes=$(ls "$out"/mirn_"$version"_*.changes)
+for deb in "$out"/*.deb; do
+  echo "$(basename "$deb"): $(du -k "$deb" | cut -f1) KiB"
+done
+echo "lintian:"
+# --fail-on error,warning makes either fail the script; info and pedantic tags are shown, not fatal.
+lintian --fail-on error,warning --display-info --pedantic "$changes"
+echo "lintian: no error and no warning."
+
+# What a person gets: the files of the package, unpacked and checked.
+tests/package/check-package.sh "$(ls "$out"/mirn_"$version"_*.deb)"

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Unpacks the built Debian package into a scratch root (dpkg -x) and checks that every piece
+# a desktop and a shell need is in it and sound: the programs (which run from the scratch
+# root), the menu entry, the AppStream metadata, the icons at every size, the manual pages,
+# the completion, the MIME type and the thumbnailer.
+#   tests/package/check-package.sh build/package/mirn_VERSION_ARCH.deb
+# Prints one line per check and "N passed, N failed"; exits 1 when a check failed.
+set -uo pipefail
+deb=${1:?usage: check-package.sh PACKAGE.deb}
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg -x "$deb" "$root"
+
+passed=0 failed=0
+check() {  # check "what" command...
+  local what=$1
+  shift
+  if "$@" >/dev/null 2>&1; then
+    echo "ok      $what"
+    passed=$((passed + 1))
+  else
+    echo "FAILED  $what"
+    failed=$((failed + 1))
+  fi
+}
+exists() { [ -s "$root/$1" ]; }
+png_size() {  # png_size FILE N: a PNG of N x N pixels
+  [ "$(head -c 8 "$1" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] &&
+    [ "$(od -An -tu1 -j16 -N8 "$1" | awk '{print $3*256+$4 "x" $7*256+$8}')" = "$2x$2" ]
+}
+share=$root/usr/share
+
+check "package name and version" test "$(dpkg-deb -f "$deb" Package)" = mirn
+check "depends on the CUPS client, fonts, Qt's Wayland and SVG plugins" \
+  bash -c "dpkg-deb -f '$deb' Depends | grep -q cups-client && dpkg-deb -f '$deb' Depends | grep -q fonts-liberation2 &&
+           dpkg-deb -f '$deb' Depends | grep -q qt6-wayland && dpkg-deb -f '$deb' Depends | grep -q libqt6svg6"
+for program in mirn mirn-cli; do
+  check "$program is an executable" test -x "$root/usr/bin/$program"
+done
+check "mirn-cli runs from the package" bash -c "'$root/usr/bin/mirn-cli' --version | grep -q '^mirn-cli '"
+check "mirn --help runs without a display" env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/mirn" --help
+check "layouts" bash -c "ls '$share'/mirn/ddf/*.ddf"
+check "the sample database" bash -c "ls '$share'/mirn/samples/*.mrb"
+check "the user guide" exists usr/share/mirn/user-guide.html
+check "menu entry" desktop-file-validate "$share/applications/io.github.mirn.mirn.desktop"
+check "menu entry opens label databases" grep -qx 'MimeType=application/x-mirn-label-database;' \
+  "$share/applications/io.github.mirn.mirn.desktop"
+check "AppStream metadata" appstreamcli validate --no-net --pedantic "$share/metainfo/io.github.mirn.mirn.metainfo.xml"
+check "scalable icon" exists usr/share/icons/hicolor/scalable/apps/mirn.svg
+for size in 16 22 24 32 48 64 128 256; do
+  check "icon ${size}x${size}" png_size "$share/icons/hicolor/${size}x${size}/apps/mirn.png" "$size"
+done
+check "MIME type" grep -q 'glob pattern="\*.mrb"' "$share/mime/packages/mirn.xml"
+check "thumbnailer" grep -qx 'Exec=mirn-cli thumbnail %i %o %s --no-cache' "$share/thumbnailers/mirn.thumbnailer"
+for page in mirn mirn-cli; do
+  check "manual page $page(1)" bash -c "zcat '$share/man/man1/$page.1.gz' | grep -q '^\.TH ${page^^} 1'"
+done
+every_command_in_page() {  # the page has an entry ".B mirn-cli COMMAND ..." for each command
+  local page c
+  page=$(zcat "$share/man/man1/mirn-cli.1.gz")
+  for c in $("$root/usr/bin/mirn-cli" --help | sed -n '/^commands:/,/^$/{/^  [a-z]/p}' | awk '{print $1}'); do
+    grep -qF ".B mirn\\-cli ${c//-/\\-}" <<<"$page" || return 1
+  done
+}
+check "mirn-cli(1) describes every command" every_command_in_page
+check "bash completion" bash -c "source '$share/bash-completion/completions/mirn-cli' && complete -p mirn-cli"
+check "copyright names the licence" grep -q '^License: GPL-3+' "$root/usr/share/doc/mirn/copyright"
+check "nothing outside /usr" bash -c "[ -z \"\$(ls '$root' | grep -vx usr)\" ]"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
