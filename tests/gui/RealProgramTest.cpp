@@ -73,7 +73,7 @@ TEST(RealProgram, ASecondStartOnTheSameFileIsRefused) {
 // --help and --version answer before any window system is asked for: they work with no
 // display at all, and the switches of the program's own command line are described.
 TEST(RealProgram, HelpAndVersionNeedNoDisplay) {
-  const std::string mirn = MIRN_BINARY_DIR "/bin/mirn";
+  const std::string mirn = (fs::path(MIRN_BINARY_DIR) / "bin" / "mirn").string();
   const auto help = test::RunProcess({"/usr/bin/env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
                                       mirn, "--help"});
   EXPECT_EQ(help.exitCode, 0) << help.err;
