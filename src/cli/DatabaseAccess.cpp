@@ -13,15 +13,25 @@
 
 namespace mirn::cli {
 
-std::unique_ptr<MRBBase> OpenOrReport(const std::string& file, Context& c) {
+namespace {
+
+std::unique_ptr<MRBBase> Open(const std::string& file, Context& c, bool readOnly) {
   int code = 0;
   const std::filesystem::path path(file);
   std::error_code cause;
   std::filesystem::path causePath;
-  DatabaseOptions options{&c.clock, c.folders.Get(KnownFolder::Temp), &cause, &causePath};
+  DatabaseOptions options{&c.clock, c.folders.Get(KnownFolder::Temp), &cause, &causePath, readOnly};
   auto db = OpenDatabase(path, code, options);
   if (!db) c.err << "mirn-cli: " << (file.empty() ? "new database" : file) << ": " << OpenFailureText(path, code, cause, causePath) << '\n';
   return db;
+}
+
+}  // namespace
+
+std::unique_ptr<MRBBase> OpenOrReport(const std::string& file, Context& c) { return Open(file, c, false); }
+
+std::unique_ptr<MRBBase> OpenToReadOrReport(const std::string& file, Context& c) {
+  return Open(file, c, true);
 }
 
 int SaveOrReport(MRBBase& db, const std::string& file, Context& c, const std::filesystem::path& saveAs) {

@@ -16,6 +16,9 @@ namespace mirn::cli {
 
 // Opens FILE (empty: a new database) with the context's clock and temporary folder.
 std::unique_ptr<MRBBase> OpenOrReport(const std::string& file, Context& c);
+// Opens FILE for a command that only reads it: in place, read-only, with no working copy
+// (see OpenDatabase); nothing can be saved.
+std::unique_ptr<MRBBase> OpenToReadOrReport(const std::string& file, Context& c);
 // Saves into its own file (or `saveAs`); kExitOk or kExitFailed after a message.
 int SaveOrReport(MRBBase& db, const std::string& file, Context& c, const std::filesystem::path& saveAs = {});
 // Refuses, before any work, a database file the user may not write.

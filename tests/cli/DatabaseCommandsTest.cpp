@@ -4,7 +4,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include <atomic>
+#include <cstdio>
+#include <cstring>
+#include <set>
 #include <sstream>
+#include <thread>
 
 #include "store/OpenDatabase.h"
 #include "support/TestSupport.h"
@@ -174,12 +179,70 @@ TEST_F(DatabaseCommands, FileOpenElsewhereIsReportedAsAlreadyOpen) {
   ASSERT_TRUE(holder);
   const std::string before = ReadFile(file());
   for (const auto& args : std::vector<std::vector<std::string>>{
-           {"add", file(), "1", "HD60"}, {"list", file()}, {"new", file(), "--force"}}) {
+           {"add", file(), "1", "HD60"}, {"new", file(), "--force"}}) {
     const auto r = Cli(args);
     EXPECT_EQ(r.exitCode, 1) << args[0];
     EXPECT_NE(r.err.find("already open"), std::string::npos) << r.err;
   }
   EXPECT_EQ(ReadFile(file()), before);
+  // Reading needs no lock of its own: it shows what was last saved.
+  ASSERT_EQ(holder->AddExtension(L"2", L"HD60", L"unsaved"), 0);
+  EXPECT_EQ(Ok({"list", file()}), "");
+}
+
+// Commands that read open the file in place: saves replace it by a rename, so a listing made
+// while another process saves over and over is always one whole saved state.
+TEST_F(DatabaseCommands, ListingWhileAnotherProcessSavesShowsWholeSavedStates) {
+  Ok({"new", file()});
+  int code = -1;
+  auto saver = OpenDatabase(file(), code, {nullptr, dir_ / "tmp"});
+  ASSERT_TRUE(saver);
+  std::atomic<bool> saving{true};
+  std::atomic<size_t> listed{0};
+  std::vector<ProcessResult> listings;  // the lister's until it is joined
+  std::thread lister([&] {
+    while (saving) {
+      listings.push_back(Cli({"list", file()}));
+      ++listed;
+    }
+  });
+  // Each save adds one extension "E000", "E001", ... with a field; it goes on until the other
+  // process has listed a good number of times.
+  int saved = 0;
+  for (; saved < 400 && (saved < 20 || listed < 12); ++saved) {
+    wchar_t id[8];
+    std::swprintf(id, 8, L"E%03d", saved);
+    if (saver->AddExtension(id, L"HD60", L"Name " + std::wstring(id)) != 0 ||
+        saver->SetField(id, 1101, L"text") != 0 || saver->Save({}) != 0) {
+      ADD_FAILURE() << "save " << saved << " failed";  // the lister is still joined below
+      break;
+    }
+  }
+  saving = false;
+  lister.join();
+  ASSERT_GE(listings.size(), 12u);
+  std::set<size_t> counts;
+  for (const auto& listing : listings) {
+    ASSERT_EQ(listing.exitCode, 0) << listing.err;
+    EXPECT_EQ(listing.err, "");
+    // Extensions E000 up to some number, none missing, each line whole.
+    std::istringstream lines(listing.out);
+    size_t n = 0;
+    for (std::string line; std::getline(lines, line); ++n) {
+      char expected[32];
+      std::snprintf(expected, sizeof expected, "E%03zu\tHD60\tName E%03zu\t", n, n);
+      ASSERT_TRUE(line.starts_with(expected)) << line;
+      ASSERT_EQ(line.size(), std::strlen(expected) + 15) << line;
+    }
+    ASSERT_LE(n, static_cast<size_t>(saved));
+    counts.insert(n);
+  }
+  // The listings saw the file at different saves.
+  EXPECT_GT(counts.size(), 1u);
+  std::istringstream last(Ok({"list", file()}));
+  size_t lines = 0;
+  for (std::string line; std::getline(last, line);) ++lines;
+  EXPECT_EQ(lines, static_cast<size_t>(saved));
 }
 
 TEST_F(DatabaseCommands, InfoNamesForeignFormats) {

@@ -48,7 +48,9 @@ int Check(const std::vector<std::string>& args, Context& c) {
   parsed.ExpectPositional(1, 1);
   const std::filesystem::path file = ToPath(FromUtf8(parsed.Positional()[0]));
   int code = 0;
-  std::unique_ptr<MRBBase> db = OpenDatabase(file, code);
+  DatabaseOptions readOnly;
+  readOnly.readOnly = true;
+  std::unique_ptr<MRBBase> db = OpenDatabase(file, code, readOnly);
   if (!db) {
     c.err << "cannot open " << parsed.Positional()[0] << " (result " << code << ")\n";
     return kExitFailed;

@@ -113,7 +113,7 @@ int RunInfo(const std::vector<std::string>& args, Context& c) {
   json::Value info;
   info["format"] = FormatName(format);
   if (format == format::kCurrent || format == format::kLegacy) {
-    auto db = OpenOrReport(file, c);
+    auto db = OpenToReadOrReport(file, c);
     if (!db) {
       PrintInfo(info, parsed.Has("json"), c.out);
       return kExitFailed;
@@ -131,16 +131,11 @@ int RunInfo(const std::vector<std::string>& args, Context& c) {
 }
 
 // The extension IDs in the order of `--sort`: the list's natural order on the ID, the model
-// text or the name; without it, text order.
-std::vector<std::wstring> ListOrder(MRBBase& db, const std::optional<std::string>& sort, Context& c) {
-  std::vector<std::wstring> ids;
-  if (!sort) {
-    for (const auto& id : db.Extensions()) ids.push_back(id);
-    return ids;
-  }
-  const int column = *sort == "extension" ? ExtensionListModel::kExtension
-                     : *sort == "model"   ? ExtensionListModel::kModel
-                     : *sort == "name"    ? ExtensionListModel::kName
+// text or the name.
+std::vector<std::wstring> ListOrder(MRBBase& db, const std::string& sort, Context& c) {
+  const int column = sort == "extension" ? ExtensionListModel::kExtension
+                     : sort == "model"   ? ExtensionListModel::kModel
+                     : sort == "name"    ? ExtensionListModel::kName
                                           : -1;
   if (column < 0) throw UsageError("--sort must be extension, model or name");
   DDFLibrary library(c.folders);
@@ -159,20 +154,28 @@ int RunList(const std::vector<std::string>& args, Context& c) {
   if (sort && *sort != "extension" && *sort != "model" && *sort != "name") {
     throw UsageError("--sort must be extension, model or name");
   }
-  auto db = OpenOrReport(parsed.Positional()[0], c);
+  auto db = OpenToReadOrReport(parsed.Positional()[0], c);
   if (!db) return kExitFailed;
   json::Value list = json::Value::array();
-  for (const auto& id : ListOrder(*db, sort, c)) {
-    std::wstring typecode, name;
-    LocalDateTime modified;
-    db->GetExtension(id, typecode, name, &modified);
+  const auto show = [&](const ExtensionRow& row) {
     if (parsed.Has("json")) {
-      list.push_back({{"id", ToUtf8(id)}, {"typecode", ToUtf8(typecode)}, {"name", ToUtf8(name)},
-                      {"modified", ToUtf8(FormatIsoBasic(modified))}});
+      list.push_back({{"id", ToUtf8(row.id)}, {"typecode", ToUtf8(row.typecode)}, {"name", ToUtf8(row.name)},
+                      {"modified", ToUtf8(FormatIsoBasic(row.modified))}});
     } else {
-      c.out << OneLine(id) << '\t' << OneLine(typecode) << '\t' << OneLine(name) << '\t'
-            << ToUtf8(FormatIsoBasic(modified)) << '\n';
+      c.out << OneLine(row.id) << '\t' << OneLine(row.typecode) << '\t' << OneLine(row.name) << '\t'
+            << ToUtf8(FormatIsoBasic(row.modified)) << '\n';
     }
+    return true;
+  };
+  if (sort) {
+    for (auto& id : ListOrder(*db, *sort, c)) {
+      ExtensionRow row;
+      db->GetExtension(id, row.typecode, row.name, &row.modified);
+      row.id = std::move(id);
+      show(row);
+    }
+  } else {
+    db->ReadExtensionRows(show);
   }
   if (parsed.Has("json")) c.out << json::Write(list) << '\n';
   ReportUnwalkable(*db, parsed.Positional()[0], c);
@@ -196,7 +199,7 @@ json::Value FormatJson(const TextFormat& f) {
 int RunFields(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {{"json"}});
   parsed.ExpectPositional(2, 2);
-  auto db = OpenOrReport(parsed.Positional()[0], c);
+  auto db = OpenToReadOrReport(parsed.Positional()[0], c);
   if (!db) return kExitFailed;
   const std::wstring id = FromUtf8(parsed.Positional()[1]);
   if (!db->ExtensionExists(id)) {
@@ -435,7 +438,7 @@ int RunExtract(const std::vector<std::string>& args, Context& c) {
     ReportFile(c.err, p[2], "is not a folder", ENOTDIR);
     return kExitFailed;
   }
-  auto db = OpenOrReport(p[0], c);
+  auto db = OpenToReadOrReport(p[0], c);
   if (!db) return kExitFailed;
   std::filesystem::path extracted;
   std::wstring originalName;

@@ -62,7 +62,8 @@ std::filesystem::path PathArg(const std::string& arg) { return std::filesystem::
 
 // Opens FILE. For commands that write into it (`writes`), a missing file is a new database
 // only when --create asks for one (`createMissing`), so that a misspelt name is not taken for
-// a new database, and a file the user may not write is refused before any work.
+// a new database, and a file the user may not write is refused before any work. Commands
+// that only read open the file in place.
 std::unique_ptr<MRBBase> OpenFile(const std::filesystem::path& path, bool createMissing, Context& c,
                                   bool writes = false) {
   std::error_code ec;
@@ -73,7 +74,7 @@ std::unique_ptr<MRBBase> OpenFile(const std::filesystem::path& path, bool create
     }
     return OpenOrReport({}, c);
   }
-  auto db = OpenOrReport(path.string(), c);
+  auto db = writes ? OpenOrReport(path.string(), c) : OpenToReadOrReport(path.string(), c);
   if (db && writes && !CheckWritableOrReport(path.string(), c)) return nullptr;
   return db;
 }

@@ -327,7 +327,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
   if (parsed.Has("pdf") == parsed.Has("printer")) throw UsageError("give one of --pdf OUT.pdf and --printer NAME");
 
   const std::filesystem::path file = ToPath(FromUtf8(parsed.Positional()[0]));
-  std::unique_ptr<MRBBase> db = OpenOrReport(parsed.Positional()[0], c);
+  std::unique_ptr<MRBBase> db = OpenToReadOrReport(parsed.Positional()[0], c);
   if (!db) return kExitFailed;
   // The PDF may not be the database printed (held open now) or any other open database.
   std::error_code refused;

@@ -103,7 +103,7 @@ int Render(const std::vector<std::string>& args, Context& c) {
   const int zoom = static_cast<int>(parsed.IntInRange("zoom", 15, 1000, 100));
   const int dpi = static_cast<int>(parsed.IntInRange("dpi", 24, 2400, 96));
 
-  std::unique_ptr<MRBBase> db = OpenOrReport(file.string(), c);
+  std::unique_ptr<MRBBase> db = OpenToReadOrReport(file.string(), c);
   if (!db) return kExitFailed;
   if (!CheckImageTargetOrReport(out, c)) return kExitFailed;
   const std::optional<QImage> image = DrawExtension(*db, file, id, parsed, zoom, dpi, c);
@@ -130,7 +130,7 @@ int Thumbnail(const std::vector<std::string>& args, Context& c) {
   const std::filesystem::path out = parsed.Positional()[1];
   const int size = ThumbnailSize(parsed.Positional()[2]);
 
-  std::unique_ptr<MRBBase> db = OpenOrReport(file.string(), c);
+  std::unique_ptr<MRBBase> db = OpenToReadOrReport(file.string(), c);
   if (!db) return kExitFailed;
   if (!CheckImageTargetOrReport(out, c)) return kExitFailed;
   std::wstring first;

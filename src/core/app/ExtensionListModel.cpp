@@ -74,13 +74,17 @@ std::uint32_t ExtensionListModel::ModelIndex(const std::wstring& typeCode) {
 }
 
 bool ExtensionListModel::ReadRow(std::wstring_view id, Row& row) {
-  std::wstring typeCode;
-  LocalDateTime modified;
-  if (db_ == nullptr || db_->GetExtension(id, typeCode, row.name, &modified) != db::kOk) return false;
-  row.model = ModelIndex(typeCode);
-  row.modified = PackTime(modified);
-  row.live = true;
+  ExtensionRow read;
+  if (db_ == nullptr || db_->GetExtension(id, read.typecode, read.name, &read.modified) != db::kOk) return false;
+  FillRow(read, row);
   return true;
+}
+
+void ExtensionListModel::FillRow(const ExtensionRow& read, Row& row) {
+  row.name = read.name;
+  row.model = ModelIndex(read.typecode);
+  row.modified = PackTime(read.modified);
+  row.live = true;
 }
 
 void ExtensionListModel::AppendRow(Row row) {
@@ -133,12 +137,13 @@ void ExtensionListModel::Rebuild() {
   observer_ = nullptr;  // one reset stands for every row added here
   Clear();
   if (db_ != nullptr) {
-    std::wstring id;
-    while (db_->GetNextExtension(id, id)) {
+    db_->ReadExtensionRows([this](const ExtensionRow& read) {
       Row row;
-      row.id = id;
-      if (ReadRow(id, row)) AppendRow(std::move(row));
-    }
+      row.id = read.id;
+      FillRow(read, row);
+      AppendRow(std::move(row));
+      return true;
+    });
   }
   Sort(kExtension, true);
   observer_ = observer;

@@ -14,6 +14,7 @@
 namespace mirn {
 
 class MRBBase;
+struct ExtensionRow;
 class DDFLibrary;
 class UserInterface;
 
@@ -136,6 +137,7 @@ class ExtensionListModel {
   Row& RowAt(int row) { return rows_[order_[static_cast<std::size_t>(row)] - firstKey_]; }
   std::uint32_t ModelIndex(const std::wstring& typeCode);
   bool ReadRow(std::wstring_view id, Row& row);
+  void FillRow(const ExtensionRow& read, Row& row);
   void AppendRow(Row row);
   void RemoveRowAt(int row);
   void SetSelectedFlag(Row& row, bool selected);

@@ -1,5 +1,7 @@
 #include "db/MRBBase.h"
 
+#include <sqlite3.h>
+
 #include <algorithm>
 
 #include "db/DbRanges.h"
@@ -178,6 +180,27 @@ bool MRBBase::GetNextExtension(std::wstring_view afterId, std::wstring& id) {
   if (found) id = c->GetText(0);
   c->Reset();
   return found;
+}
+
+int MRBBase::ReadExtensionRows(const std::function<bool(const ExtensionRow&)>& row) {
+  if (!IsOpen()) return db::kNotOpen;
+  auto c = db_->Prepare(
+      L"SELECT id, typecode, name, modified FROM extension WHERE id > '' AND typeof(id)='text' "
+      L"ORDER BY id;",
+      false);
+  ExtensionRow current;
+  while (c->Step()) {
+    std::wstring id = c->GetText(0);
+    // The walk steps to ids above the last one, so a file that holds an id twice (one made
+    // without the key) shows it once.
+    if (!current.id.empty() && id == current.id) continue;
+    current.id = std::move(id);
+    current.typecode = ToUpper(c->GetText(1));
+    current.name = c->GetText(2);
+    current.modified = ParseModified(c->GetText(3));
+    if (!row(current)) return db::kOk;
+  }
+  return c->LastStepResult() == SQLITE_DONE ? db::kOk : db::kSqlFailed;
 }
 
 int MRBBase::CountUnwalkableExtensions() {

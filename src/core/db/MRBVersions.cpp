@@ -94,6 +94,8 @@ int MRBBase::EnsureVersion(int version) {
   if (!IsOpen()) return db::kNotOpen;
   const std::set<int> versions = GetVersions();
   if (versions.count(version)) return db::kOk;
+  // A file opened only to be read keeps its schema; callers carry on without the upgrade.
+  if (db_->IsReadOnly()) return db::kReadOnly;
   const int latest = versions.empty() ? 0 : *versions.rbegin();
   struct Step {
     bool wanted;

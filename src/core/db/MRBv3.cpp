@@ -121,20 +121,22 @@ int MRBv3::Open(const std::filesystem::path& path) {
   }
 
   fileErrorPath_ = path;
-  if (!db_->Open(workingCopy_) || !db_->Begin()) {
-    const int code = SqlFailure();
-    Close();
-    return code;
-  }
+  if (!db_->Open(workingCopy_) || !db_->Begin()) return CloseAfterSqlFailure();
   if (isNew) {
     for (const wchar_t* sql : {schema::kMeta300, schema::kExtension300, schema::kField300}) {
-      if (!db_->Execute(sql)) {
-        const int code = SqlFailure();
-        Close();
-        return code;
-      }
+      if (!db_->Execute(sql)) return CloseAfterSqlFailure();
     }
   }
+  return FinishOpen(path);
+}
+
+int MRBv3::CloseAfterSqlFailure() {
+  const int code = SqlFailure();
+  Close();
+  return code;
+}
+
+int MRBv3::FinishOpen(const std::filesystem::path& path) {
   if (!HasVersion(300)) {
     Close();
     return db::kNotCurrentFormat;
@@ -142,6 +144,22 @@ int MRBv3::Open(const std::filesystem::path& path) {
   path_ = path;
   ClearModified();
   return db::kOk;
+}
+
+int MRBv3::OpenReadOnly(const std::filesystem::path& path) {
+  Close();
+  fileError_.clear();
+  fileErrorPath_ = path;
+  std::error_code lockError;
+  lock_ = FileLock::TryLockShared(path, &lockError);
+  if (!lock_ && lockError != std::errc::resource_unavailable_try_again) {
+    fileError_ = lockError;
+    return db::kCannotCopyOrLock;
+  }
+  if (!db_->OpenReadOnly(path) || !db_->Begin()) return CloseAfterSqlFailure();
+  const int code = FinishOpen(path);
+  readOnly_ = code == db::kOk;
+  return code;
 }
 
 int MRBv3::Save(const std::filesystem::path& path) {
@@ -156,6 +174,7 @@ int MRBv3::Save(const std::filesystem::path& path) {
 
 int MRBv3::SaveTo(const std::filesystem::path& path) {
   if (!IsOpen()) return db::kNotOpen;
+  if (readOnly_) return db::kReadOnly;
   std::filesystem::path requested = path.empty() ? path_ : path;
   if (!requested.empty()) {
     if (const int refused = CheckWritable(requested); refused != db::kOk) return refused;
@@ -291,6 +310,7 @@ void MRBv3::RemoveWorkingCopy() {
 }
 
 void MRBv3::Close() {
+  readOnly_ = false;
   lock_.reset();
   db_->Close();
   RemoveWorkingCopy();

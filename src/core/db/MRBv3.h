@@ -4,6 +4,10 @@
 // locks it; every change goes into one transaction on the copy; Save commits and writes a
 // compacted copy over the user's file in one step (a new file renamed over the old), so the
 // file holds either its old or its new content whatever happens to the program.
+//
+// Commands that only read open the user's file in place instead (OpenReadOnly): since a save
+// replaces the file by a rename, an open file never changes under its reader, so no copy is
+// needed to read a whole, consistent database.
 
 #include <filesystem>
 #include <optional>
@@ -20,6 +24,12 @@ class MRBv3 : public MRBBase {
   ~MRBv3() override;
 
   int Open(const std::filesystem::path& path) override;
+  // Opens an existing current-format file for reading only, with no working copy. The file
+  // is held with a shared lock when no editor holds it, so that nothing replaces it as an
+  // output meanwhile; while an editor has it open, its saves rename whole files, and this
+  // reader keeps the one it opened. Save answers kReadOnly.
+  int OpenReadOnly(const std::filesystem::path& path);
+  bool IsReadOnly() const { return readOnly_; }
   // kSaveFailed when the user's file could not be written: it keeps its previous content,
   // the database stays modified and the working copy keeps every change. A target the user
   // may not write (kReadOnly) or that is open elsewhere (kCannotCopyOrLock) is refused before
@@ -41,11 +51,16 @@ class MRBv3 : public MRBBase {
   // database's own file, open in a program (kCannotCopyOrLock).
   int CheckWritable(const std::filesystem::path& target) const;
   void RemoveWorkingCopy();
+  // Closes after a failed statement and answers its code.
+  int CloseAfterSqlFailure();
+  // The end of either open: a current database takes `path`; anything else is closed.
+  int FinishOpen(const std::filesystem::path& path);
 
   std::filesystem::path workingCopy_;
   std::filesystem::path path_;
   std::optional<FileLock> lock_;
   std::optional<FileLock> workLock_;  // held on the working copy while it is in use
+  bool readOnly_ = false;
 };
 
 }  // namespace mirn

@@ -40,6 +40,8 @@ bool SQLiteDB::OpenWith(const std::filesystem::path& path, bool readOnly) {
   return true;
 }
 
+bool SQLiteDB::IsReadOnly() const { return db_ && sqlite3_db_readonly(db_, "main") == 1; }
+
 bool SQLiteDB::ExecuteRaw(const char* sql) {
   return db_ && sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }

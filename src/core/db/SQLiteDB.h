@@ -34,6 +34,8 @@ class SQLiteDB {
   // Opens an existing file for reading only (format detection must not change files).
   bool OpenReadOnly(const std::filesystem::path& path);
   bool IsOpen() const { return db_ != nullptr; }
+  // True when the connection cannot write its file (opened with OpenReadOnly).
+  bool IsReadOnly() const;
   bool InTransaction() const { return inTransaction_; }
 
   // Runs one or more statements inside the transaction.

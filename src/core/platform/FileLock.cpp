@@ -30,6 +30,16 @@ void FileLock::SetBeforeLockHook(std::function<void(const std::filesystem::path&
 }
 
 std::optional<FileLock> FileLock::TryLock(const std::filesystem::path& path, std::error_code* error) {
+  return TryLockAs(path, LOCK_EX, error);
+}
+
+std::optional<FileLock> FileLock::TryLockShared(const std::filesystem::path& path,
+                                                std::error_code* error) {
+  return TryLockAs(path, LOCK_SH, error);
+}
+
+std::optional<FileLock> FileLock::TryLockAs(const std::filesystem::path& path, int operation,
+                                            std::error_code* error) {
   auto fail = [error](int err) -> std::optional<FileLock> {
     if (error) *error = std::error_code(err, std::generic_category());
     return std::nullopt;
@@ -49,7 +59,7 @@ std::optional<FileLock> FileLock::TryLock(const std::filesystem::path& path, std
     struct stat opened {};
     ::fstat(fd, &opened);
     if (const auto& hook = BeforeLockHook()) hook(path);
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (::flock(fd, operation | LOCK_NB) != 0) {
       const int err = errno == EWOULDBLOCK ? EAGAIN : errno;
       ::close(fd);
       return fail(err);

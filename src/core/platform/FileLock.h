@@ -1,5 +1,6 @@
 #pragma once
-// An exclusive lock on a user's file for as long as the file is open in the program.
+// An exclusive lock on a user's file for as long as the file is open in the program, or a
+// shared one while a command only reads it.
 //
 // The lock is an flock() lock on an open file description: a second attempt fails whether it
 // comes from another process or from this one through another descriptor (a database merged
@@ -20,6 +21,10 @@ class FileLock {
   // `path` names once locked: a file replaced meanwhile is let go and the path tried again.
   static std::optional<FileLock> TryLock(const std::filesystem::path& path,
                                          std::error_code* error = nullptr);
+  // The same with a shared lock: readers hold it together, and it still refuses every
+  // exclusive lock (an editor's open, an output written over the file) while it is held.
+  static std::optional<FileLock> TryLockShared(const std::filesystem::path& path,
+                                               std::error_code* error = nullptr);
   // Tests only: runs between the open and the lock of every attempt, where another process
   // could replace the file.
   static void SetBeforeLockHook(std::function<void(const std::filesystem::path&)> hook);
@@ -42,6 +47,8 @@ class FileLock {
   void Unlock();
 
  private:
+  static std::optional<FileLock> TryLockAs(const std::filesystem::path& path, int operation,
+                                           std::error_code* error);
   FileLock(int fd, std::filesystem::path path) : fd_(fd), path_(std::move(path)) {}
   int fd_ = -1;
   std::filesystem::path path_;

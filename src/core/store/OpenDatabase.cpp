@@ -67,14 +67,23 @@ int DetectFormat(const std::filesystem::path& path) {
 std::unique_ptr<MRBBase> OpenDatabase(const std::filesystem::path& path, int& code,
                                       const DatabaseOptions& options) {
   code = db::kNoRow;
-  std::unique_ptr<MRBBase> database;
-  if (DetectFormat(path) == format::kLegacy) {
-    database = std::make_unique<MRBv2>();
-  } else {
-    database = std::make_unique<MRBv3>();
+  const auto configured = [&options](std::unique_ptr<MRBBase> database) {
+    if (options.clock) database->SetClock(*options.clock);
+    if (!options.tempFolder.empty()) database->SetTempFolder(options.tempFolder);
+    return database;
+  };
+  const int detected = DetectFormat(path);
+  if (options.readOnly && detected == format::kCurrent) {
+    auto inPlace = std::make_unique<MRBv3>();
+    // Should the file have changed since it was looked at, the usual open says why.
+    if (inPlace->OpenReadOnly(path) == db::kOk) {
+      code = db::kOk;
+      return configured(std::move(inPlace));
+    }
   }
-  if (options.clock) database->SetClock(*options.clock);
-  if (!options.tempFolder.empty()) database->SetTempFolder(options.tempFolder);
+  std::unique_ptr<MRBBase> database =
+      configured(detected == format::kLegacy ? std::unique_ptr<MRBBase>(std::make_unique<MRBv2>())
+                                             : std::make_unique<MRBv3>());
   code = database->Open(path);
   if (code != db::kOk) {
     if (options.fileError) *options.fileError = database->LastFileError();

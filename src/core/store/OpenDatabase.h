@@ -24,6 +24,9 @@ struct DatabaseOptions {
   // about (see MRBBase::LastFileError).
   std::error_code* fileError = nullptr;
   std::filesystem::path* fileErrorPath = nullptr;
+  // For work that only reads: a current-format file is opened in place and read-only (no
+  // working copy; saving is refused). Other files open as always.
+  bool readOnly = false;
 };
 
 // Opens `path` (empty: a new, untitled database). On failure answers null with `code` set to

@@ -45,6 +45,36 @@ TEST_F(Extensions, IdsAreOrderedAsText) {
   EXPECT_FALSE(db->GetNextExtension(L"9", next));
 }
 
+// The one-statement read gives the rows of the walk, each as GetExtension reads it, also in
+// a file with rows the walk skips (empty or non-text ids, made by other programs).
+TEST_F(Extensions, RowReadGivesTheWalkedRowsAsEachIsRead) {
+  auto db = NewDatabase();
+  for (const wchar_t* id : {L"9", L"100", L"10", L"\u00E9t\u00E9", L"A b"}) {
+    ASSERT_EQ(db->AddExtension(id, L"hd60", std::wstring(L"Name ") + id), 0);
+  }
+  auto sql = db->Connection()->Prepare(
+      L"INSERT INTO extension (id, typecode, name, modified) VALUES (x'3435', 'T', '', ''), "
+      L"('', 'T', '', '20200101T000000');", false);
+  ASSERT_TRUE(sql->StepDone());
+  std::vector<std::wstring> read;
+  ASSERT_EQ(db->ReadExtensionRows([&](const ExtensionRow& row) {
+    std::wstring typecode, name;
+    LocalDateTime modified;
+    EXPECT_EQ(db->GetExtension(row.id, typecode, name, &modified), db::kOk) << row.id;
+    EXPECT_EQ(row.typecode, typecode);
+    EXPECT_EQ(row.name, name);
+    EXPECT_EQ(row.modified, modified);
+    read.push_back(row.id);
+    return true;
+  }), db::kOk);
+  EXPECT_EQ(read, std::vector<std::wstring>(db->Extensions().begin(), db->Extensions().end()));
+  EXPECT_EQ(read.size(), 5u);
+  // Answering false stops the read.
+  int seen = 0;
+  EXPECT_EQ(db->ReadExtensionRows([&](const ExtensionRow&) { return ++seen < 2; }), db::kOk);
+  EXPECT_EQ(seen, 2);
+}
+
 TEST_F(Extensions, UpdateMovesFieldsAndSelectionAndChecksTheNewId) {
   auto db = NewDatabase();
   ASSERT_EQ(db->AddExtension(L"42", L"T", L"Old"), 0);
@@ -134,6 +164,7 @@ TEST_F(Extensions, EveryOperationAnswersNotOpenWhenClosed) {
   EXPECT_EQ(db.SetGraphicField(L"1", 1, g), db::kNotOpen);
   EXPECT_EQ(db.GetGraphicField(L"1", 1, g), db::kNotOpen);
   EXPECT_EQ(db.Extensions().begin(), db.Extensions().end());
+  EXPECT_EQ(db.ReadExtensionRows([](const ExtensionRow&) { return true; }), db::kNotOpen);
 }
 
 }  // namespace
