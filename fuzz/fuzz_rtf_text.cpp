@@ -1,4 +1,6 @@
-// The field text parse with code expansion, then layout and drawing on the recording canvas.
+// The field text parse with code expansion, then layout and drawing on the recording canvas,
+// and Find's quick test on the stored text, which must let through every piece of what the
+// parse reads.
 // The input is UTF-8: the field's stored text, then after a NUL byte the stored text of
 // field 7 (which {INP:7} reads), then after another NUL a style string.
 #include <cstddef>
@@ -8,6 +10,7 @@
 #include "platform/RecordingCanvas.h"
 #include "text/CRTFText.h"
 #include "text/FieldTextSource.h"
+#include "text/SearchPrefilter.h"
 #include "util/Text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -32,6 +35,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const mirn::CRTFText again(text.ToRtf());
   if (again.GetUnexpandedText() != text.GetUnexpandedText()) __builtin_trap();
   if (!(again.GetFirstFormat() == text.GetFirstFormat())) __builtin_trap();
+
+  const std::wstring searchable = mirn::LineFeedsToCrLf(text.GetUnexpandedText());
+  const std::wstring upper = mirn::ToUpper(searchable);
+  const std::wstring stored = mirn::FromUtf8(parts[0]);
+  if (!mirn::CouldContain(stored, searchable, true) || !mirn::CouldContain(stored, upper, false)) __builtin_trap();
+  for (size_t start = 0; start < searchable.size() && start < 64; ++start) {
+    for (size_t length = 1; length <= 6 && start + length <= searchable.size(); ++length) {
+      if (!mirn::CouldContain(stored, searchable.substr(start, length), true)) __builtin_trap();
+      if (!mirn::CouldContain(stored, upper.substr(start, length), false)) __builtin_trap();
+    }
+  }
 
   if (text.GetDisplayText().size() < 4096) {
     mirn::RecordingCanvas canvas;

@@ -4,6 +4,7 @@
 #include "db/MRBGraphic.h"
 #include "platform/UserInterface.h"
 #include "text/CRTFText.h"
+#include "text/SearchPrefilter.h"
 #include "text/TextFormat.h"
 #include "util/Text.h"
 
@@ -56,6 +57,8 @@ std::optional<FoundField> FindReplaceController::FindNext(MRBBase& db) {
         // Picture slots hold descriptions of pictures, not text.
         if (IsGraphicSlot(field)) continue;
         const std::wstring stored = db.GetField(id, field);
+        // Most fields cannot hold the text at all: those are passed over without parsing.
+        if (!CouldContain(stored, find, state_.matchCase)) continue;
         text = SearchableText(stored);
         if (!state_.matchCase) text = ToUpper(text);
         if (text.find(find) == std::wstring::npos) continue;

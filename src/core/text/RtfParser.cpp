@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "text/RtfChars.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -10,14 +11,9 @@ namespace {
 constexpr std::size_t kMaxFormats = 0xFFFF;  // format indexes are 16 bits
 constexpr long long kParamLimit = 0x7FFFFFFF;
 
-bool IsAsciiLetter(wchar_t ch) { return (ch >= L'a' && ch <= L'z') || (ch >= L'A' && ch <= L'Z'); }
-bool IsDigit(wchar_t ch) { return ch >= L'0' && ch <= L'9'; }
-int HexValue(wchar_t ch) {
-  if (ch >= L'0' && ch <= L'9') return ch - L'0';
-  if (ch >= L'a' && ch <= L'f') return ch - L'a' + 10;
-  if (ch >= L'A' && ch <= L'F') return ch - L'A' + 10;
-  return -1;
-}
+using rtf::HexValue;
+using rtf::IsAsciiLetter;
+using rtf::IsDigit;
 // Counts the braces of a table: true for a brace (depth then updated).
 bool CountBrace(wchar_t ch, int& depth) {
   if (ch == L'{') ++depth;
