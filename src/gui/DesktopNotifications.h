@@ -15,7 +15,9 @@ class Profile;
 
 class DesktopNotifications {
  public:
-  explicit DesktopNotifications(const Profile& profile);
+  // `on`: the setting [Notifications] Enabled (SettingOn).
+  explicit DesktopNotifications(bool on);
+  static bool SettingOn(const Profile& profile);
   Notifier& Get() { return chain_; }
 
  private:
@@ -24,7 +26,7 @@ class DesktopNotifications {
   NotifierChain chain_;
 };
 
-// The one instance of the run, made on first use.
+// The one instance of the run; the services are looked for when it is first used.
 Notifier* ApplicationNotifier(const Profile& profile);
 
 }  // namespace mirn

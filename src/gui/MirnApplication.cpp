@@ -92,12 +92,13 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
   // The wait cursor stays from the window's creation until the command line is handled.
   bool keepRunning = true;
   StartupHooks hooks;
-  // "Found new layouts" goes to the desktop's notification service; without one it is not shown.
-  if (Notifier* notifier = ApplicationNotifier(*profile_); NotificationsOn(notifier)) {
-    hooks.notify = [notifier](const std::wstring& name, const std::wstring& title, const std::wstring& text) {
+  // "Found new layouts" goes to the desktop's notification service; without one it is not
+  // shown. The service is looked for only then: most starts find no new layout.
+  hooks.notify = [this](const std::wstring& name, const std::wstring& title, const std::wstring& text) {
+    if (Notifier* notifier = ApplicationNotifier(*profile_); NotificationsOn(notifier)) {
       notifier->Notify(name, title, text, false);
-    };
-  }
+    }
+  };
   hooks.printExtensions = [this](const std::vector<std::wstring>& ids) { return frame_ && PrintAllLabels(*frame_, ids); };
   hooks.closeMainWindow = [this] {
     if (frame_) frame_->close();

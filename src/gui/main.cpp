@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <cstdlib>
 #include <cstring>
 
 #include "util/StringTable.h"
 #include "gui/MirnApplication.h"
+#include "gui/QuitWhenIdle.h"
 #include "qt/Logging.h"
 #include "qt/QtText.h"
 
@@ -71,5 +73,6 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(MIRN_VERSION);
   mirn::MirnApplication mirnApp;
   if (!mirnApp.Start(CommandLineText(argc, argv))) return 0;
+  if (std::getenv("MIRN_QUIT_WHEN_IDLE")) mirn::QuitWhenIdle();
   return QApplication::exec();
 }

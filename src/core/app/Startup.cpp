@@ -32,11 +32,16 @@ Startup::Startup(UserInterface& ui, Profile& profile, DDFLibrary& library, Docum
 long long Startup::LoadLibrary() {
   long long found = 0;
   {
-    std::unique_ptr<ProgressWindow> progress = ui_.OpenProgress(L"Reading Layouts");
-    progress->SetLine(L"Loading\u2026");
+    const auto now = hooks_.now ? hooks_.now : [] { return std::chrono::steady_clock::now(); };
+    const auto start = now();
+    std::unique_ptr<ProgressWindow> progress;
     const DDFLibrary::ScanCallback counter = [&](const std::wstring&, const std::wstring&) {
       ++found;
-      progress->SetLine(L"Found " + std::to_wstring(found) + L" new layouts");
+      if (!progress && now() - start >= kScanProgressDelay) {
+        progress = ui_.OpenProgress(L"Reading Layouts");
+        progress->SetLine(L"Loading\u2026");
+      }
+      if (progress) progress->SetLine(L"Found " + std::to_wstring(found) + L" new layouts");
       return true;
     };
     auto scan = [&] {

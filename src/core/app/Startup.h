@@ -4,6 +4,7 @@
 // print and close, or an automatic import), then the first-run welcome and the Tip of the
 // Day. The window-side actions are hooks, so the sequence runs in tests without a display.
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -36,14 +37,21 @@ struct StartupHooks {
   std::function<void()> openGettingStarted;
   // Shows the Tip of the Day window.
   std::function<void()> showTipOfTheDay;
+  // A steady clock for how long the library scan has taken; empty: the system's.
+  std::function<std::chrono::steady_clock::time_point()> now;
 };
+
+// The "Reading Layouts" window opens only once the scan has taken this long: with a warm
+// cache the scan ends well before, and a window flashing by would only slow the start.
+inline constexpr std::chrono::milliseconds kScanProgressDelay{500};
 
 class Startup {
  public:
   Startup(UserInterface& ui, Profile& profile, DDFLibrary& library, DocumentController& document,
           StartupHooks hooks);
 
-  // Scans the library under the "Reading Layouts" window; answers the number of new layouts.
+  // Scans the library, under the "Reading Layouts" window once the scan has taken
+  // kScanProgressDelay; answers the number of new layouts.
   // An empty library after a repair and a second scan gets the missing-layouts warning.
   long long LoadLibrary();
   // Opens, prints or imports as the command line asks. True when the program goes on

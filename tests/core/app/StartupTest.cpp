@@ -91,17 +91,30 @@ class StartupTest : public ::testing::Test {
   int tips_ = 0;
 };
 
-TEST_F(StartupTest, LibraryLoadsUnderItsProgressWindowAndAnnouncesNewLayouts) {
+TEST_F(StartupTest, ASlowLibraryScanShowsItsProgressWindowAndAnnouncesNewLayouts) {
   InstallLayouts();
+  // Each look at the clock finds the scan 3/5 of the delay older: the first layout is found
+  // before the delay, the second after it.
+  auto time = std::chrono::steady_clock::time_point();
+  hooks_.now = [&time] { return time += kScanProgressDelay * 3 / 5; };
   EXPECT_EQ(Make().LoadLibrary(), 2);
   EXPECT_EQ(ui_.progressTitles, std::vector<std::wstring>{L"Reading Layouts"});
-  ASSERT_EQ(ui_.progressLines.size(), 3u);
+  ASSERT_EQ(ui_.progressLines.size(), 2u);
   EXPECT_EQ(ui_.progressLines[0], L"Loading\u2026");
-  EXPECT_EQ(ui_.progressLines[2], L"Found 2 new layouts");
+  EXPECT_EQ(ui_.progressLines[1], L"Found 2 new layouts");
   EXPECT_EQ(notices_, std::vector<std::wstring>{L"new_templates: Registered 2 new layouts"});
   EXPECT_TRUE(ui_.messages.empty());
   EXPECT_EQ(NotificationNames().at(L"feedback_sent"), L"Feedback sent");
   EXPECT_EQ(NotificationNames().size(), 4u);
+}
+
+TEST_F(StartupTest, AQuickLibraryScanShowsNoWindow) {
+  InstallLayouts();
+  const auto time = std::chrono::steady_clock::time_point();
+  hooks_.now = [time] { return time; };
+  EXPECT_EQ(Make().LoadLibrary(), 2);
+  EXPECT_TRUE(ui_.progressTitles.empty());
+  EXPECT_EQ(notices_, std::vector<std::wstring>{L"new_templates: Registered 2 new layouts"});
 }
 
 TEST_F(StartupTest, AnEmptyLibraryIsReportedAndStartUpGoesOn) {
