@@ -1,6 +1,7 @@
 // Find and Copy Styles against their floors, measured in the same run:
 // - a search that finds nothing in 100,000 extensions of 12 text fields each, against the
-//   bare walk that reads and parses the same fields (GetNextFieldId, GetField, CRTFText);
+//   bare walk that reads and parses the same fields (GetNextFieldId, GetField, CRTFText),
+//   and against a raw text scan: the same fields read the same way and searched as stored;
 // - Copy Styles "Everything" from one extension onto 1,000 and onto 10,000 others of a
 //   12-field layout (the whole run: source, progress window, closing message), against the
 //   same field writes done directly with SetField.
@@ -89,6 +90,20 @@ void BM_BareWalkParse(benchmark::State& state) {
   }
 }
 
+void BM_RawTextScan(benchmark::State& state) {
+  MRBBase& db = SearchDatabase();
+  const std::vector<std::wstring> ids = AllIds(db);
+  for (auto _ : state) {
+    std::size_t found = 0;
+    for (const auto& id : ids) {
+      for (int field = db.GetNextFieldId(id, 0); field != 0; field = db.GetNextFieldId(id, field)) {
+        found += db.GetField(id, field).find(L"no such text") != std::wstring::npos;
+      }
+    }
+    benchmark::DoNotOptimize(found);
+  }
+}
+
 // The layout of the copy: 12 selectable text fields.
 DDFLibrary& Library() {
   static FakeKnownFolders folders(BenchFolder());
@@ -156,6 +171,7 @@ void BM_SetFieldFloor(benchmark::State& state) {
 
 BENCHMARK(BM_FindNoMatch)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_BareWalkParse)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_RawTextScan)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_CopyStylesEverything)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SetFieldFloor)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
