@@ -3,8 +3,7 @@
 #   scripts/package.sh     -> build/package/mirn_VERSION_ARCH.deb and mirn-dbgsym_...deb
 # The copy holds the files git knows (committed or not, no build folders). The packaging
 # tools (debhelper, lintian) are installed first when missing. The compiler cache is the one
-# of the other builds, and the flags are the release build's (debian/rules), so a package
-# built after `scripts/build.sh release` compiles little. lintian must report no error and no
+# of the other builds; the flags are named in debian/rules. lintian must report no error and no
 # warning; debian/mirn.lintian-overrides gives the reason for each tag it silences.
 # MIRN_WERROR=ON builds with warnings as errors, as CI does.
 set -euo pipefail
