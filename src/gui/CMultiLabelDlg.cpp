@@ -17,12 +17,6 @@
 namespace mirn {
 namespace {
 
-SheetDiagram DiagramOf(const CDDFTemplate& layout) {
-  std::vector<SlotOrigin> origins;
-  for (const LabelSlot& slot : layout.GetSlots()) origins.push_back({slot.x, slot.y});
-  return MakeSheetDiagram(layout.IsLandscape(), origins, layout.GetLabelWidth(), layout.GetLabelHeight());
-}
-
 QRectF AreaRect(const DiagramFit& fit, const SlotRect& r) {
   const SlotRect a = fit.ToArea(r);
   return QRectF(a.left, a.top, a.right - a.left, a.bottom - a.top);
@@ -91,7 +85,7 @@ CMultiLabelDlg::CMultiLabelDlg(const CDDFTemplate& layout, int startSlot, QWidge
   for (int i = 0; i < slots; ++i) list_->addItem(ToQString(SlotName(i)));
   row->addWidget(list_);
   auto* right = new QVBoxLayout;
-  view_ = new SheetDiagramView(DiagramOf(layout), this);
+  view_ = new SheetDiagramView(SheetDiagramOf(layout), this);
   right->addWidget(view_, 1);
   auto* caption = new QLabel(ToQString(kChooserDiagramCaption), this);
   caption->setWordWrap(true);

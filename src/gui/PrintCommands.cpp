@@ -92,7 +92,9 @@ struct Target {
   DeviceMode mode;
 };
 
-std::optional<Target> OpenTarget(PrintSetup& setup, const std::wstring& printer, bool askFile) {
+// A PDF's page is the sheet of the chosen extensions' layouts.
+std::optional<Target> OpenTarget(PrintSetup& setup, const std::wstring& printer, const std::vector<std::wstring>& ids,
+                                 bool askFile) {
   AppServices& s = setup.services;
   Target t;
   if (printer == kPdfTarget) {
@@ -111,7 +113,8 @@ std::optional<Target> OpenTarget(PrintSetup& setup, const std::wstring& printer,
       if (!chosen) return std::nullopt;
       file = *chosen;
     }
-    t.pdf = MakePdfPrinterSystem(file, PreferredPaper(SystemPaperSources()));
+    t.pdf = MakePdfPrinterSystem(
+        file, JobPaper(ids, *s.document.Database(), s.library, PreferredPaper(SystemPaperSources())));
     t.system = t.pdf.get();
     t.printer = t.system->DefaultPrinter();
     t.mode = *t.system->DefaultDeviceMode(t.printer);
@@ -154,7 +157,7 @@ bool CheckOverflows(AppServices& s, const Target& t, const std::vector<std::wstr
 bool Preview(CMainFrame& frame, PrintSetup& setup, const std::wstring& printer, const std::vector<std::wstring>& ids,
              int copies) {
   AppServices& s = frame.Services();
-  std::optional<Target> t = OpenTarget(setup, printer, false);
+  std::optional<Target> t = OpenTarget(setup, printer, ids, false);
   if (!t) return false;
   t->mode.orientation = JobOrientation(ids, *s.document.Database(), s.library);
   t->mode.fields |= kDmOrientation;
@@ -183,7 +186,7 @@ bool PrintJob(CMainFrame& frame, PrintSetup& setup, const std::wstring& printer,
               int copies) {
   AppServices& s = frame.Services();
   MRBBase& db = *s.document.Database();
-  std::optional<Target> t = OpenTarget(setup, printer, true);
+  std::optional<Target> t = OpenTarget(setup, printer, ids, true);
   if (!t) return false;
   t->mode.orientation = JobOrientation(ids, db, s.library);
   t->mode.fields |= kDmOrientation;

@@ -157,6 +157,44 @@ TEST_F(PrintCliTest, SampleFitsItsLabels) {
   EXPECT_EQ(err.str().find("Warning"), std::string::npos) << err.str();
 }
 
+// A PDF page is the layouts' own sheet whatever paper the system prefers, so the sample
+// prints whole on a system that prefers A4. On paper named that the sheets do not fit, the
+// labels that would be cut are said for each layout before anything prints, and nothing
+// prints without --yes; check says the same.
+TEST_F(PrintCliTest, LabelsCutOnThePaperAreSaidBeforeAnythingPrints) {
+  const test::ScopedEnv systemPaper("PAPERSIZE", "a4");
+  const fs::path pdf = dir / "sample.pdf";
+  ASSERT_EQ(Run({"print", sample.string(), "--pdf", pdf.string(), "--yes"}), 0) << err.str();
+  EXPECT_EQ(err.str().find("would be cut off"), std::string::npos) << err.str();
+  EXPECT_NE(test::RunProcess({"/usr/bin/pdfinfo", pdf.string()}).out.find("612 x 792 pts (letter)"),
+            std::string::npos);
+  const std::string whole = "201,202,203,204,205,206,300,301,302,401,501";
+  EXPECT_EQ(Run({"check", sample.string(), "--ids", whole}), 0) << err.str();
+  EXPECT_EQ(Run({"check", sample.string(), "--ids", whole, "--paper", "letter"}), 0) << err.str();
+
+  // Slots 3 and 6 of the handset cards and the right-hand conference cards leave A4.
+  const fs::path a4 = dir / "a4.pdf";
+  EXPECT_EQ(Run({"print", sample.string(), "--pdf", a4.string(), "--ids", whole, "--paper", "a4"}), 1);
+  EXPECT_NE(err.str().find("Warning: layout HD40: 2 labels would be cut off: labels 3, 6, 9, 12, 15, 18 and 4 more "
+                           "of the sheet reach past the edge"),
+            std::string::npos)
+      << err.str();
+  EXPECT_NE(err.str().find("Warning: layout QLC30: 1 label would be cut off: labels 2, 4 and 6 of the sheet"),
+            std::string::npos)
+      << err.str();
+  EXPECT_EQ(err.str().find("NTW2"), std::string::npos);
+  EXPECT_EQ(out.str().find("Ready to print"), std::string::npos);  // asked before any run
+  EXPECT_FALSE(fs::exists(a4));
+  EXPECT_EQ(Run({"check", sample.string(), "--ids", whole, "--paper", "a4"}), 1);
+  EXPECT_NE(err.str().find("Warning: layout HD40: 2 labels would be cut off"), std::string::npos) << err.str();
+
+  // --yes prints them, and each run's ready text says it too.
+  ASSERT_EQ(Run({"print", sample.string(), "--pdf", a4.string(), "--ids", whole, "--paper", "a4", "--yes"}), 0);
+  EXPECT_NE(out.str().find("Number of Mirn sheets required: 1\n2 labels would be cut off"), std::string::npos)
+      << out.str();
+  EXPECT_NE(test::RunProcess({"/usr/bin/pdfinfo", a4.string()}).out.find("pts (A4)"), std::string::npos);
+}
+
 // Fields whose text is too long are listed with how much, exit 1; print warns in one line.
 TEST_F(PrintCliTest, CheckListsOverflowingFieldsAndPrintWarns) {
   // Names longer than the NT3 key field overflow it.

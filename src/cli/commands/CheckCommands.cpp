@@ -1,5 +1,6 @@
-// The overflow check: the printed text fields of a database's extensions whose text does not
-// fit, so that a script can stop before printing.
+// The checks before printing: the printed text fields of a database's extensions whose text
+// does not fit, and the labels that would come out cut on the paper, so that a script can
+// stop before printing.
 
 #include <cstdio>
 #include <memory>
@@ -8,12 +9,17 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/ChosenExtensions.h"
+#include "cli/CutLabelsReport.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/commands/CommandGroups.h"
 #include "store/OpenDatabase.h"
 #include "panel/FieldOverflow.h"
+#include "platform/KnownFolders.h"
+#include "print/PaperChoice.h"
+#include "print/PrintLabels.h"
 #include "print/PrintOverflow.h"
+#include "qt/PdfPrinterSystem.h"
 #include "qt/LabelImage.h"
 #include "qt/PrintTargets.h"
 #include "templates/DDFLibrary.h"
@@ -43,8 +49,29 @@ std::string OneLine(const std::wstring& text) {
   return ToUtf8(line);
 }
 
+// The labels that would come out cut when the extensions are printed to a PDF: on the paper
+// named, else on their layouts' own sheet as `print --pdf` would.
+std::vector<CutLabels> CutLabelsOnPaper(const std::vector<std::wstring>& ids, const std::optional<std::string>& named,
+                                        MRBBase& db, DDFLibrary& library, Context& c) {
+  std::int16_t paper = JobPaper(ids, db, library, PreferredPaper(SystemPaperSources()));
+  if (named) {
+    const std::optional<std::int16_t> chosen = PaperFromName(*named);
+    if (!chosen) throw UsageError("--paper takes a4 or letter, not '" + *named + "'");
+    paper = *chosen;
+  }
+  // Nothing is written: the PDF target only says what its page holds.
+  PdfPrinterSystem pdf(std::filesystem::path(), {}, paper);
+  PrintLabelsRequest request;
+  request.printer = pdf.DefaultPrinter();
+  request.mode = *pdf.DefaultDeviceMode(request.printer);
+  request.mode.orientation = JobOrientation(ids, db, library);
+  request.ids = ids;
+  PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
+  return FindCutLabels(pdf, request, db, library, adjustments.Load(request.printer));
+}
+
 int Check(const std::vector<std::string>& args, Context& c) {
-  const auto parsed = ParseArgs(args, {{"ids", true}, {"json"}});
+  const auto parsed = ParseArgs(args, {{"ids", true}, {"json"}, {"paper", true}});
   parsed.ExpectPositional(1, 1);
   const std::filesystem::path file = ToPath(FromUtf8(parsed.Positional()[0]));
   int code = 0;
@@ -63,6 +90,7 @@ int Check(const std::vector<std::string>& args, Context& c) {
   // Measured at one unit per twip: finer than any printer places text.
   const std::unique_ptr<Canvas> canvas = MakeMeasuringCanvas(kOverflowMeasureDpi, kOverflowMeasureDpi);
   const std::vector<OverflowingField> fields = FindOverflowingFields(ids, *db, library, *canvas);
+  const std::vector<CutLabels> cut = CutLabelsOnPaper(ids, parsed.Value("paper"), *db, library, c);
 
   if (parsed.Has("json")) {
     Json list = Json::array();
@@ -85,15 +113,16 @@ int Check(const std::vector<std::string>& args, Context& c) {
                                    " more text than fits.")
           << '\n';
   }
-  return fields.empty() ? kExitOk : kExitFailed;
+  ReportCutLabels(cut, c.err);
+  return fields.empty() && cut.empty() ? kExitOk : kExitFailed;
 }
 
 }  // namespace
 
 void RegisterCheckCommands(CommandTable& table) {
-  table.Add({"check", "FILE [--ids A,B,...] [--json]",
+  table.Add({"check", "FILE [--ids A,B,...] [--json] [--paper a4|letter]",
              "list the printed fields whose text does not fit (extension, layout, field, text, how much too wide "
-             "or tall); exit 1 when any",
+             "or tall) and the labels that would be cut off at the paper's edge; exit 1 when any",
              Check});
 }
 

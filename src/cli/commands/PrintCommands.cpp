@@ -16,6 +16,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/ChosenExtensions.h"
+#include "cli/CutLabelsReport.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/DatabaseAccess.h"
@@ -80,6 +81,8 @@ class CliPrintUi final : public PrintJobUi {
     c_.out << ToUtf8(ReadyText(labels, copies, layout.groupName, layout.description,
                                SheetsRequired(labels, copies, slots, startSlot)))
            << '\n';
+    const long long cut = CutLabelCount(layout.cutSlots, labels, copies, slots, startSlot);
+    if (cut > 0) c_.out << ToUtf8(CutLabelsNote(cut, layout.cutSlots)) << '\n';
     if (slots > 1) {
       // The window's note tells to click a button; here the first label is an option.
       c_.out << "This layout has more than one label per page. To start printing on another label, give --start-slot "
@@ -191,10 +194,10 @@ std::map<std::wstring, int> ChosenStartSlots(const StartSlotOptions& options, co
   return chosen;
 }
 
-// The paper of a PDF: --paper, else the one the system prefers.
-std::int16_t PdfPaper(const ParsedArgs& parsed) {
+// The paper named by --paper, if any.
+std::optional<std::int16_t> NamedPaper(const ParsedArgs& parsed) {
   const std::optional<std::string> name = parsed.Value("paper");
-  if (!name) return PreferredPaper(SystemPaperSources());
+  if (!name) return std::nullopt;
   const std::optional<std::int16_t> paper = PaperFromName(*name);
   if (!paper) throw UsageError("--paper takes a4 or letter, not '" + *name + "'");
   return *paper;
@@ -227,7 +230,8 @@ struct Target {
   DeviceMode mode;
 };
 
-std::optional<Target> OpenTarget(const ParsedArgs& parsed, Context& c) {
+// `pdfPaper` is the paper a PDF is written on.
+std::optional<Target> OpenTarget(const ParsedArgs& parsed, Context& c, std::int16_t pdfPaper) {
   const bool pdf = parsed.Has("pdf");
   if (pdf == parsed.Has("printer")) throw UsageError("give one of --pdf OUT.pdf and --printer NAME");
   EnsureGuiApplication();
@@ -238,7 +242,7 @@ std::optional<Target> OpenTarget(const ParsedArgs& parsed, Context& c) {
       c.err << *problem << '\n';
       return std::nullopt;
     }
-    t.system = MakePdfPrinterSystem(file, PdfPaper(parsed));
+    t.system = MakePdfPrinterSystem(file, pdfPaper);
     t.printer = t.system->DefaultPrinter();
     t.mode = *t.system->DefaultDeviceMode(t.printer);
     return t;
@@ -298,7 +302,8 @@ std::string WhereText(const ParsedArgs& parsed) {
 
 int PrintCalibration(const ParsedArgs& parsed, Context& c) {
   parsed.ExpectPositional(0, 0);
-  std::optional<Target> target = OpenTarget(parsed, c);
+  const std::int16_t paper = NamedPaper(parsed).value_or(PreferredPaper(SystemPaperSources()));
+  std::optional<Target> target = OpenTarget(parsed, c, paper);
   if (!target) return kExitFailed;
   PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
   switch (PrintCalibrationSheet(*target->system, target->printer, target->mode, adjustments)) {
@@ -345,7 +350,10 @@ int Print(const std::vector<std::string>& args, Context& c) {
   DDFLibrary library(c.folders);
   library.ScanAll();
   std::map<std::wstring, int> chosenSlots = ChosenStartSlots(startSlots, ids, *db, library);
-  std::optional<Target> target = OpenTarget(parsed, c);
+  // A PDF page is the layouts' own sheet unless --paper names another.
+  const std::int16_t pdfPaper =
+      NamedPaper(parsed).value_or(JobPaper(ids, *db, library, PreferredPaper(SystemPaperSources())));
+  std::optional<Target> target = OpenTarget(parsed, c, pdfPaper);
   if (!target) return kExitFailed;
   target->mode.orientation = JobOrientation(ids, *db, library);
   target->mode.fields |= kDmOrientation;
@@ -376,6 +384,14 @@ int Print(const std::vector<std::string>& args, Context& c) {
   request.copies = static_cast<int>(copies);
   request.startSlots = std::move(chosenSlots);
   if (parsed.Has("printer")) request.partialSheets = &partialSheets;
+
+  // Labels that would come out cut are said before anything prints; without --yes nothing is.
+  const std::vector<CutLabels> cut = FindCutLabels(*target->system, request, *db, library, adjustment);
+  ReportCutLabels(cut, c.err);
+  if (!cut.empty() && !parsed.Has("yes")) {
+    c.err << "Nothing was printed. Print on paper the sheets fit (--paper), or give --yes to print them cut.\n";
+    return kExitFailed;
+  }
   CliPrintUi ui(c, parsed.Has("yes"));
   const StopOnInterrupt stopOnInterrupt;
   const PrintJobResult result = PrintLabels(*target->system, request, *db, library, adjustment, ui, source);

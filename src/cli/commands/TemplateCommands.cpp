@@ -19,6 +19,7 @@
 #include "templates/DDFException.h"
 #include "templates/DDFLibrary.h"
 #include "templates/DDFReader.h"
+#include "templates/SheetStock.h"
 #include "templates/TemplateSource.h"
 #include "util/ByteSource.h"
 #include "util/Text.h"
@@ -51,6 +52,8 @@ Json InfoJson(const CDDFTemplate& t) {
   info["typeCode"] = ToUtf8(t.GetTypeCode());
   info["description"] = ToUtf8(t.GetDescription());
   info["landscape"] = t.IsLandscape();
+  info["sheet"] = ToUtf8(PaperName(StockOf(t).paper));
+  info["plainPaper"] = StockOf(t).plainPaper;
   info["labelWidth"] = t.GetLabelWidth();
   info["labelHeight"] = t.GetLabelHeight();
   info["slots"] = Json::array();
@@ -69,6 +72,7 @@ void PrintInfo(const CDDFTemplate& t, std::ostream& out) {
       << "typeCode\t" << ToUtf8(t.GetTypeCode()) << '\n'
       << "description\t" << ToUtf8(t.GetDescription()) << '\n'
       << "landscape\t" << (t.IsLandscape() ? "yes" : "no") << '\n'
+      << "sheet\t" << ToUtf8(PaperName(StockOf(t).paper)) << (StockOf(t).plainPaper ? ", plain paper" : "") << '\n'
       << "label\t" << t.GetLabelWidth() << " x " << t.GetLabelHeight() << " twips\n"
       << "slots\t" << t.GetSlots().size() << '\n';
   for (std::size_t i = 0; i < t.GetSlots().size(); ++i)

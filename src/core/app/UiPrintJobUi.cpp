@@ -21,6 +21,8 @@ bool UiPrintJobUi::ConfirmRun(const PrintRun& run, const RunLayout& layout, int 
     if (overflow != overflowingFields.end() && overflow->second > 0) {
       request.text += L"\n\n" + OverflowReadyNote(overflow->second);
     }
+    const long long cut = CutLabelCount(layout.cutSlots, labels, copies, slots, startSlot);
+    if (cut > 0) request.text += L"\n\n" + CutLabelsNote(cut, layout.cutSlots);
     if (canChoose) request.text += std::wstring(L"\n\n") + kMultipleLabelsNote;
     request.caption = LoadString(kStrAppTitle);
     request.style = (canChoose ? mb::kYesNoCancel : mb::kOkCancel) | mb::kIconInformation;

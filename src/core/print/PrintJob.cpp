@@ -78,6 +78,21 @@ class JobRunner {
 
 }  // namespace
 
+std::vector<CutLabels> FindCutLabels(const PrintJobRequest& job, LabelRenderer& renderer) {
+  std::vector<CutLabels> found;
+  const int copies = std::clamp(job.copies, kMinCopies, kMaxCopies);
+  for (const PrintRun& run : SplitIntoRuns(job.extensions)) {
+    const std::optional<RunLayout> layout = renderer.FindLayout(run.typeCode);
+    if (!layout || layout->cutSlots.empty()) continue;
+    const auto offered = job.startSlots.find(run.typeCode);
+    const int start = offered == job.startSlots.end() ? 0 : offered->second;
+    const long long labels = CutLabelCount(layout->cutSlots, static_cast<long long>(run.ids.size()), copies,
+                                           layout->slotsPerSheet, start);
+    if (labels > 0) found.push_back({run.typeCode, labels, layout->cutSlots});
+  }
+  return found;
+}
+
 PrintJobResult RunPrintJob(PrinterSystem& printers, const PrintJobRequest& request, PrintJobUi& ui,
                            LabelRenderer& renderer) {
   PrintJobResult result;

@@ -11,6 +11,7 @@
 
 #include "platform/PrinterSystem.h"
 #include "print/Pagination.h"
+#include "print/SheetFit.h"
 
 namespace mirn {
 
@@ -19,6 +20,8 @@ struct RunLayout {
   std::wstring groupName;
   std::wstring description;
   int slotsPerSheet = 1;
+  // Slots (0-based) whose labels reach past the printable area of the job's paper.
+  std::vector<int> cutSlots{};
 };
 
 enum class MessageIcon { Information, Exclamation, Stop };
@@ -96,6 +99,10 @@ struct PrintJobResult {
   long long pagesPrinted = 0;
   bool documentEnded = false;  // the spooler accepted the end of the document
 };
+
+// The labels of the job that would come out cut, one entry per layout that has any, in the
+// order of its runs, laid from the start slots the job offers. Nothing is printed.
+std::vector<CutLabels> FindCutLabels(const PrintJobRequest& job, LabelRenderer& renderer);
 
 PrintJobResult RunPrintJob(PrinterSystem& printers, const PrintJobRequest& request, PrintJobUi& ui,
                            LabelRenderer& renderer);

@@ -8,6 +8,7 @@
 #include "print/PrintTexts.h"
 #include "templates/DDFException.h"
 #include "templates/DDFLibrary.h"
+#include "templates/SheetStock.h"
 
 namespace mirn {
 
@@ -26,7 +27,8 @@ std::optional<RunLayout> TemplateLabelRenderer::FindLayout(const std::wstring& t
   }
   if (!it->second) return std::nullopt;
   const CDDFTemplate& t = *it->second;
-  return RunLayout{t.GetGroupName(), t.GetDescription(), static_cast<int>(t.GetSlots().size())};
+  return RunLayout{t.GetGroupName(), t.GetDescription(), static_cast<int>(t.GetSlots().size()),
+                   CutSlots(t, context_, adjustment_)};
 }
 
 void TemplateLabelRenderer::DrawLabel(PrintDocument& document, const std::wstring& typeCode, const std::wstring& id,
@@ -57,6 +59,35 @@ std::int16_t JobOrientation(const std::vector<std::wstring>& ids, MRBBase& datab
     }
   }
   return any ? kOrientationLandscape : kOrientationPortrait;
+}
+
+std::int16_t JobPaper(const std::vector<std::wstring>& ids, MRBBase& database, DDFLibrary& library,
+                      std::int16_t fallback) {
+  std::set<std::wstring> types;
+  for (const std::wstring& id : ids) types.insert(database.GetTypeCode(id));
+  std::optional<SheetPaper> paper;
+  for (const std::wstring& type : types) {
+    if (!library.Contains(type)) continue;
+    try {
+      const SheetPaper sheet = StockOf(*library.GetTemplate(type)).paper;
+      if (paper && *paper != sheet) return fallback;
+      paper = sheet;
+    } catch (const std::exception&) {
+    }
+  }
+  if (!paper) return fallback;
+  return *paper == SheetPaper::A4 ? kPaperA4 : kPaperLetter;
+}
+
+std::vector<CutLabels> FindCutLabels(PrinterSystem& printers, const PrintLabelsRequest& request, MRBBase& database,
+                                     DDFLibrary& library, const PrinterAdjustment& adjustment) {
+  const std::optional<PrinterCapabilities> caps = printers.Capabilities(request.printer, request.mode);
+  if (!caps) return {};
+  const PrintContext context = MakePrintContext(request.mode, *caps);
+  PrintJobRequest job = MakeJobRequest(request, database);
+  TemplateLabelRenderer renderer(library, database, context, adjustment, {});
+  job.startSlots = OfferedStartSlots(request, database, renderer);
+  return FindCutLabels(job, renderer);
 }
 
 PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& request, MRBBase& database,

@@ -86,6 +86,16 @@ std::map<std::wstring, int> OfferedStartSlots(
 // else portrait. Each layout type is looked at once.
 std::int16_t JobOrientation(const std::vector<std::wstring>& ids, MRBBase& database, DDFLibrary& library);
 
+// The paper a PDF of the chosen extensions is written on when nobody names one: the sheet of
+// their layouts (Letter, or A4 where a layout says so) when they all agree, else `fallback`.
+std::int16_t JobPaper(const std::vector<std::wstring>& ids, MRBBase& database, DDFLibrary& library,
+                      std::int16_t fallback);
+
+// The labels of the request that would come out cut on the printer's paper (see
+// FindCutLabels in PrintJob.h), laid from the start slots the job would offer.
+std::vector<CutLabels> FindCutLabels(PrinterSystem& printers, const PrintLabelsRequest& request, MRBBase& database,
+                                     DDFLibrary& library, const PrinterAdjustment& adjustment);
+
 // Prints the chosen extensions. Answers the job's result; a printer that cannot be opened
 // is reported with the no-printer message and counts as a failed document.
 PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& request, MRBBase& database,

@@ -3,15 +3,26 @@
 #include <algorithm>
 #include <cmath>
 
+#include "templates/CDDFTemplate.h"
+#include "templates/SheetStock.h"
+
 namespace mirn {
 
-SheetDiagram MakeSheetDiagram(bool landscape, const std::vector<SlotOrigin>& slots,
+SheetDiagram MakeSheetDiagram(long long pageWidth, long long pageHeight, const std::vector<SlotOrigin>& slots,
                               long long labelWidth, long long labelHeight) {
   SheetDiagram d;
-  if (landscape) std::swap(d.pageWidth, d.pageHeight);
+  d.pageWidth = pageWidth;
+  d.pageHeight = pageHeight;
   d.slots.reserve(slots.size());
   for (const SlotOrigin& s : slots) d.slots.push_back({s.x, s.y, s.x + labelWidth, s.y + labelHeight});
   return d;
+}
+
+SheetDiagram SheetDiagramOf(const CDDFTemplate& layout) {
+  std::vector<SlotOrigin> origins;
+  for (const LabelSlot& slot : layout.GetSlots()) origins.push_back({slot.x, slot.y});
+  const SheetSize sheet = SheetSizeOf(layout);
+  return MakeSheetDiagram(sheet.width, sheet.height, origins, layout.GetLabelWidth(), layout.GetLabelHeight());
 }
 
 int HitSlot(const SheetDiagram& diagram, long long x, long long y) {

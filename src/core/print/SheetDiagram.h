@@ -1,11 +1,13 @@
 #pragma once
-// The geometry of the first-label chooser: a US Letter page in twips (turned for landscape
-// layouts) with one rectangle per label slot, fitted into the diagram's area, and the hit
+// The geometry of the first-label chooser: the layout's sheet in twips (Letter or A4, turned
+// for landscape layouts) with one rectangle per label slot, fitted into the diagram's area, and the hit
 // test that turns a click into a slot.
 
 #include <vector>
 
 namespace mirn {
+
+class CDDFTemplate;
 
 struct SlotRect {
   long long left = 0;
@@ -28,8 +30,10 @@ struct SheetDiagram {
   std::vector<SlotRect> slots;
 };
 
-SheetDiagram MakeSheetDiagram(bool landscape, const std::vector<SlotOrigin>& slots,
+SheetDiagram MakeSheetDiagram(long long pageWidth, long long pageHeight, const std::vector<SlotOrigin>& slots,
                               long long labelWidth, long long labelHeight);
+// The diagram of a layout's own sheet and slots.
+SheetDiagram SheetDiagramOf(const CDDFTemplate& layout);
 
 // The first slot whose rectangle holds the point (twips on the page); -1 when none does.
 int HitSlot(const SheetDiagram& diagram, long long x, long long y);

@@ -23,6 +23,9 @@ struct LabelSlot {
 // The decoded header. Texts are decoded from Windows-1252 up to their first NUL.
 struct CDDFHeader {
   std::wstring version;      // "270" (current) or "DDF" (older, 128-byte captions)
+  // The reserved text after the version, which the format leaves to the writer: this
+  // program keeps the layout's label stock there (SheetStock.h).
+  std::wstring reservedText;
   std::wstring groupName;    // the group (maker) the layout belongs to
   std::wstring typeCode;     // up-cased
   std::wstring description;  // human-readable name of the layout

@@ -46,6 +46,7 @@ ParsedHeader ReadHeader(const ByteSource& bytes, const std::wstring& path, bool 
   const char* h = buffer.data() + parsed.offset;  // H + 220 <= 261 + 219 = 480
   CDDFHeader& header = parsed.header;
   header.version = TextAt(h + 0, 3);
+  header.reservedText = TextAt(h + 3, 64);
   header.groupName = TextAt(h + 67, 64);
   header.typeCode = TextAt(h + 131, 8);
   if (upCase) header.typeCode = ToUpper(header.typeCode);

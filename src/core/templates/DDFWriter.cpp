@@ -40,7 +40,7 @@ std::string WriteDDF(const CDDFTemplate& t, std::string_view preamble, bool padT
   out.reserve(pre.size() + 1 + body);
   out.push_back(kDDFPreambleEnd);
   PutText(out, t.header.version, 3, "version");
-  out.append(64, '\0');  // reserved text
+  PutText(out, t.header.reservedText, 64, "the reserved text");
   PutText(out, t.header.groupName, 64, "groupName");
   PutText(out, t.header.typeCode, 8, "typeCode");
   PutText(out, t.header.description, 64, "description");

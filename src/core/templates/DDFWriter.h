@@ -18,8 +18,7 @@ class DDFWriteError : public std::runtime_error {
 };
 
 // The file bytes of `t`: `preamble` (Windows-1252 bytes), 0x1A, the header, the slots and
-// the objects in the order held. The header's counts are taken from the vectors; the
-// reserved header text is written as zeros. With `padToMinimum`, a preamble that would leave
+// the objects in the order held. The header's counts are taken from the vectors. With `padToMinimum`, a preamble that would leave
 // the file shorter than the 480 bytes every reader needs is extended with spaces.
 std::string WriteDDF(const CDDFTemplate& t, std::string_view preamble, bool padToMinimum = true);
 

@@ -8,6 +8,7 @@
 
 #include "db/MRBGraphic.h"
 #include "templates/DDFWriter.h"
+#include "templates/SheetStock.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -26,10 +27,6 @@ constexpr FlagName kFlagNames[] = {
     {"DDF_ROUNDRECT", DDF_ROUNDRECT}, {"DDF_HOLLOW", DDF_HOLLOW},   {"DDF_LIGHT", DDF_LIGHT},
     {"DDF_REFRESH", DDF_REFRESH},
 };
-
-// Sheet sizes in twips, for the warning about labels that run off the sheet.
-constexpr std::int32_t kSheetShort = 12240;  // 8.5 in
-constexpr std::int32_t kSheetLong = 15840;   // 11 in
 
 [[noreturn]] void Fail(const std::string& where, const std::string& what) {
   throw TemplateSourceError(where + ": " + what);
@@ -145,12 +142,30 @@ void ReadSlots(const Json& source, CDDFTemplate& t) {
   }
 }
 
+// "sheet" ("Letter" or "A4"), "plainPaper" and any other words of the reserved header text
+// ("reservedText") become that text.
+void ReadStock(const Json& source, CDDFTemplate& t) {
+  SheetStock stock;
+  if (const auto it = source.find("sheet"); it != source.end()) {
+    if (!it->is_string() || !PaperFromWord(FromUtf8(it->get<std::string>()), stock.paper))
+      Fail("sheet", "must be \"Letter\" or \"A4\"");
+  }
+  if (const auto it = source.find("plainPaper"); it != source.end()) {
+    if (!it->is_boolean()) Fail("plainPaper", "must be true or false");
+    stock.plainPaper = it->get<bool>();
+  }
+  t.header.reservedText = WithSheetStock(Text(source, "reservedText", "source", 64, false), stock);
+  if (ToCp1252(t.header.reservedText).size() > 64)
+    Fail("reservedText", "with the sheet's words it is longer than its field of 64 characters");
+}
+
 void CheckGeometry(const CDDFTemplate& t, std::vector<std::string>* warnings) {
   const auto warn = [warnings](std::string text) {
     if (warnings) warnings->push_back(std::move(text));
   };
-  const std::int64_t sheetWidth = t.header.landscape ? kSheetLong : kSheetShort;
-  const std::int64_t sheetHeight = t.header.landscape ? kSheetShort : kSheetLong;
+  const SheetSize sheet = SheetSizeOf(t);
+  const std::int64_t sheetWidth = sheet.width;
+  const std::int64_t sheetHeight = sheet.height;
   for (std::size_t i = 0; i < t.slots.size(); ++i) {
     const auto& s = t.slots[i];
     if (s.x < 0 || s.y < 0 || s.x + std::int64_t{t.header.labelWidth} > sheetWidth ||
@@ -202,6 +217,7 @@ TemplateSource ParseTemplateSource(std::string_view json, std::vector<std::strin
     if (!it->is_boolean()) Fail("landscape", "must be true or false");
     t.header.landscape = it->get<bool>();
   }
+  ReadStock(source, t);
   t.header.labelWidth = Length(Member(source, "labelWidth", "source"), "labelWidth");
   t.header.labelHeight = Length(Member(source, "labelHeight", "source"), "labelHeight");
   if (t.header.labelWidth <= 0 || t.header.labelHeight <= 0) Fail("labelWidth", "the label needs a positive width and height");
@@ -256,6 +272,11 @@ std::string DumpTemplateSource(const CDDFTemplate& layout, std::string_view prea
   source["typeCode"] = ToUtf8(layout.header.typeCode);
   source["description"] = ToUtf8(layout.header.description);
   source["landscape"] = layout.header.landscape;
+  const SheetStock stock = StockOf(layout);
+  if (stock.paper != SheetPaper::Letter) source["sheet"] = ToUtf8(PaperName(stock.paper));
+  if (stock.plainPaper) source["plainPaper"] = true;
+  if (const std::wstring rest = WithSheetStock(layout.header.reservedText, {}); !rest.empty())
+    source["reservedText"] = ToUtf8(rest);
   source["labelWidth"] = layout.header.labelWidth;
   source["labelHeight"] = layout.header.labelHeight;
   source["slots"] = Json::array();

@@ -7,6 +7,9 @@
 //   "preamble": "text before 0x1A",   optional
 //   "groupName": "...", "typeCode": "...", "description": "...",
 //   "landscape": false,
+//   "sheet": "A4",                    optional: the stock's paper, "Letter" (default) or "A4"
+//   "plainPaper": true,               optional: plain paper cut by hand (cut marks wanted)
+//   "reservedText": "...",            optional: other words of the header's reserved text
 //   "labelWidth": 2880, "labelHeight": "25.4mm",   twips, or text with "mm", "in" or "pt"
 //   "slots": [{"x": 720, "y": 720}, ...]
 //     or "slotGrid": {"columns": 2, "rows": 10, "origin": {"x":..,"y":..},

@@ -1,6 +1,6 @@
 // The ready question of a print run asked through the user interface: the offered first
 // label, "Choose Label..." on sheets of several labels (asked again with the new count), the
-// overflow count, and Cancel.
+// overflow count, the labels that would be cut at the paper's edge, and Cancel.
 #include <gtest/gtest.h>
 
 #include "app/UiPrintJobUi.h"
@@ -23,7 +23,8 @@ TEST(UiPrintJobUiTest, ChooseLabelRebuildsTheQuestionAndKeepsTheChoice) {
   ui.overflowingFields = {{L"HD40", 2}};
   const PrintRun run{L"HD40", {L"1", L"2"}};
   int slot = 5;  // where the last sheet ended
-  EXPECT_TRUE(ui.ConfirmRun(run, {L"Halden", L"Card", 30}, 1, slot));
+  // Slot 7 (index 6) reaches past the printable area.
+  EXPECT_TRUE(ui.ConfirmRun(run, {L"Halden", L"Card", 30, {6}}, 1, slot));
   EXPECT_EQ(slot, 29);
   EXPECT_EQ(shown, (std::vector<int>{5, 29}));
   ASSERT_EQ(scripted.messages.size(), 3u);
@@ -31,8 +32,12 @@ TEST(UiPrintJobUiTest, ChooseLabelRebuildsTheQuestionAndKeepsTheChoice) {
   EXPECT_NE(scripted.messages[0].text.find(L"2 fields have more text than fits"), std::wstring::npos);
   EXPECT_NE(scripted.messages[0].text.find(kMultipleLabelsNote), std::wstring::npos);
   EXPECT_EQ(scripted.messages[0].labels.at(mb::kIdNo), kChooseLabelButton);
-  // From the last label two labels need a second sheet.
+  EXPECT_NE(scripted.messages[0].text.find(L"1 label would be cut off: label 7 of the sheet reaches past the edge"),
+            std::wstring::npos)
+      << scripted.messages[0].text;
+  // From the last label two labels need a second sheet, and neither lands in slot 7.
   EXPECT_NE(scripted.messages[1].text.find(L"Number of Mirn sheets required: 2"), std::wstring::npos);
+  EXPECT_EQ(scripted.messages[1].text.find(L"would be cut off"), std::wstring::npos);
 
   // One label per sheet: Print and Cancel only; Cancel ends the run.
   scripted.messageAnswers = {mb::kIdCancel};

@@ -6,6 +6,7 @@
 #include "print/PrintJob.h"
 #include "print/PrintTexts.h"
 #include "print/SheetDiagram.h"
+#include "templates/CDDFTemplate.h"
 
 namespace mirn {
 namespace {
@@ -55,15 +56,26 @@ TEST(PrintTextsTest, ReadyTextSingularPluralAndCopies) {
 }
 
 TEST(SheetDiagramTest, PageSlotsFitAndHits) {
-  const SheetDiagram portrait = MakeSheetDiagram(false, {{100, 200}, {3000, 200}, {100, 200}}, 2000, 1000);
+  const SheetDiagram portrait = MakeSheetDiagram(12240, 15840, {{100, 200}, {3000, 200}, {100, 200}}, 2000, 1000);
   EXPECT_EQ(portrait.pageWidth, 12240);
   EXPECT_EQ(portrait.pageHeight, 15840);
   EXPECT_EQ(portrait.slots[1], (SlotRect{3000, 200, 5000, 1200}));
   EXPECT_EQ(HitSlot(portrait, 100, 200), 0);   // first match wins over the duplicate
   EXPECT_EQ(HitSlot(portrait, 2100, 500), -1);  // right edge is outside
   EXPECT_EQ(HitSlot(portrait, 4999, 1199), 1);
-  const SheetDiagram landscape = MakeSheetDiagram(true, {}, 1, 1);
-  EXPECT_EQ(landscape.pageWidth, 15840);
+  // A layout's own sheet: Letter unless it says A4, turned for landscape.
+  CDDFTemplate layout;
+  layout.header.landscape = true;
+  layout.slots = {{500, 600}};
+  layout.header.labelWidth = 40;
+  layout.header.labelHeight = 30;
+  EXPECT_EQ(SheetDiagramOf(layout).pageWidth, 15840);
+  EXPECT_EQ(SheetDiagramOf(layout).pageHeight, 12240);
+  layout.header.reservedText = L"sheet=A4";
+  const SheetDiagram a4 = SheetDiagramOf(layout);
+  EXPECT_EQ(a4.pageWidth, 16838);
+  EXPECT_EQ(a4.pageHeight, 11906);
+  EXPECT_EQ(a4.slots.at(0), (SlotRect{500, 600, 540, 630}));
 
   // A tall page in a square area: limited by height, centred across.
   const DiagramFit fit = FitDiagram(portrait, 1584, 1584);
