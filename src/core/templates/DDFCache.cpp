@@ -101,22 +101,40 @@ void DDFCache::Forget(const std::wstring& directory) {
   remove.Run();
 }
 
+namespace {
+
+void InsertRow(SqliteStatement& insert, const std::wstring& directory, const std::wstring& name, const CDDFInfo& info) {
+  insert.Reset();
+  insert.Bind(":directory", std::wstring_view(directory));
+  insert.Bind(":fileName", std::wstring_view(name));
+  insert.Bind(":mtime", std::wstring_view(std::to_wstring(info.mtime)));
+  insert.Bind(":typeCode", std::wstring_view(info.typeCode));
+  insert.Bind(":groupName", std::wstring_view(info.groupName));
+  insert.Bind(":description", std::wstring_view(info.description));
+  insert.Run();
+}
+
+constexpr const char* kInsertRow =
+    "INSERT INTO cache (directory, fileName, mtime, typeCode, groupName, description) "
+    "VALUES (:directory, :fileName, :mtime, :typeCode, :groupName, :description);";
+
+}  // namespace
+
 void DDFCache::Write(const std::wstring& directory, const Rows& entries) {
   if (!db_.IsOpen()) return;
   Forget(directory);
-  SqliteStatement insert(db_,
-                         "INSERT INTO cache (directory, fileName, mtime, typeCode, groupName, description) "
-                         "VALUES (:directory, :fileName, :mtime, :typeCode, :groupName, :description);");
-  for (const auto& [name, info] : entries) {
-    insert.Reset();
-    insert.Bind(":directory", std::wstring_view(directory));
-    insert.Bind(":fileName", std::wstring_view(name));
-    insert.Bind(":mtime", std::wstring_view(std::to_wstring(info.mtime)));
-    insert.Bind(":typeCode", std::wstring_view(info.typeCode));
-    insert.Bind(":groupName", std::wstring_view(info.groupName));
-    insert.Bind(":description", std::wstring_view(info.description));
-    insert.Run();
-  }
+  SqliteStatement insert(db_, kInsertRow);
+  for (const auto& [name, info] : entries) InsertRow(insert, directory, name, info);
+}
+
+void DDFCache::Put(const std::wstring& directory, const std::wstring& fileName, const CDDFInfo& entry) {
+  if (!db_.IsOpen()) return;
+  SqliteStatement remove(db_, "DELETE FROM cache WHERE directory=:directory AND fileName=:fileName;");
+  remove.Bind(":directory", std::wstring_view(directory));
+  remove.Bind(":fileName", std::wstring_view(fileName));
+  remove.Run();
+  SqliteStatement insert(db_, kInsertRow);
+  InsertRow(insert, directory, fileName, entry);
 }
 
 }  // namespace mirn

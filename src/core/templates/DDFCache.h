@@ -36,6 +36,8 @@ class DDFCache {
   void Forget(const std::wstring& directory);
   // Replaces the directory's rows with `entries` (file name → entry).
   void Write(const std::wstring& directory, const Rows& entries);
+  // Replaces (or adds) the row of one file of the directory; the other rows stay.
+  void Put(const std::wstring& directory, const std::wstring& fileName, const CDDFInfo& entry);
 
  private:
   bool CreateSchema();

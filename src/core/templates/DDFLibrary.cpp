@@ -71,6 +71,29 @@ std::vector<std::filesystem::path> DDFLibrary::GetFolders() const {
   return result;
 }
 
+std::filesystem::path DDFLibrary::UserFolder() const {
+  return CompanyFolder(folders_, KnownFolder::LocalAppData) / "ddf";
+}
+
+bool DDFLibrary::Refresh(const std::filesystem::path& file) {
+  DDFHeaderInfo header;
+  const std::optional<std::int64_t> mtime = FileJulianMicros(file);
+  try {
+    if (!mtime || !CDDFTemplate::ReadInfo(file, header)) return false;
+  } catch (const DDFException&) {
+    return false;
+  }
+  CDDFInfo info{FromPath(file), *mtime, header.typeCode, header.groupName, header.description};
+  // The type code's file may have changed within the second its time is kept in.
+  templates_.erase(info.typeCode);
+  // A file the user just saved is the one wanted, even when another is newer.
+  entries_.erase(info.typeCode);
+  Offer(info);
+  // Keyed as the scan keys the folder: the path as the folder list forms it.
+  cache_.Put(FromUtf8(file.parent_path().native()), FromPath(file.filename()), info);
+  return true;
+}
+
 void DDFLibrary::Scan(const std::filesystem::path& folder, const ScanCallback& callback) {
   const bool began = cache_.BeginScan();
   std::vector<std::pair<std::uint64_t, std::uint64_t>> visited;

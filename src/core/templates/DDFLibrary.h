@@ -45,6 +45,9 @@ class DDFLibrary {
   // The library folders that exist, in scan order: "ddf" beside the program, "Mirn/ddf" in
   // the all-users data folder, "Mirn/ddf" in the per-user data folder.
   std::vector<std::filesystem::path> GetFolders() const;
+  // The user's own layouts folder, "Mirn/ddf" in the per-user data folder (the last of
+  // GetFolders once it exists), where the designer saves.
+  std::filesystem::path UserFolder() const;
   // Scans one folder tree into the library, sub-directories before their parent's files,
   // all cache writes in one transaction.
   void Scan(const std::filesystem::path& folder, const ScanCallback& callback = {});
@@ -52,6 +55,12 @@ class DDFLibrary {
   std::size_t ScanAll();
   // Scans the folders given, in order, or with none given every folder of GetFolders.
   void ScanFolders(const std::vector<std::string>& folders);
+
+  // Takes in one template file that was just written into a library folder, without a
+  // scan: its entry replaces the type code's whatever its time, a template held for the type
+  // code is dropped, and the file's cache row is written, so that the folder stays cached
+  // for the next start. False when the file's header cannot be read.
+  bool Refresh(const std::filesystem::path& file);
 
   bool Contains(const std::wstring& typeCode) const { return entries_.count(typeCode) != 0; }
   std::size_t Count() const { return entries_.size(); }
