@@ -34,6 +34,8 @@
 #include "print/PrintTexts.h"
 #include "print/PrinterSettings.h"
 #include "print/PrinterStatus.h"
+#include "print/TestSheet.h"
+#include "templates/SheetStock.h"
 #include "qt/LabelImage.h"
 #include "qt/PdfPrinterSystem.h"
 #include "qt/PrintTargets.h"
@@ -320,11 +322,53 @@ int PrintCalibration(const ParsedArgs& parsed, Context& c) {
   return kExitOk;
 }
 
+// A layout's test sheet: the layout from a file or, by type code, from the library; a PDF
+// on the layout's own sheet unless --paper names another.
+int PrintTestSheetCommand(const ParsedArgs& parsed, Context& c) {
+  parsed.ExpectPositional(0, 0);
+  const std::string named = *parsed.Value("test-sheet");
+  std::shared_ptr<const CDDFTemplate> layout;
+  try {
+    const std::filesystem::path file = ToPath(FromUtf8(named));
+    if (std::filesystem::is_regular_file(file)) {
+      layout = std::make_shared<const CDDFTemplate>(CDDFTemplate::Load(file));
+    } else {
+      DDFLibrary library(c.folders);
+      library.ScanAll();
+      const std::wstring type = ToUpper(FromUtf8(named));
+      if (!library.Contains(type)) {
+        c.err << "no layout file " << named << " and no layout with type code " << ToUtf8(type)
+              << " ('mirn-cli templates' lists them)\n";
+        return kExitFailed;
+      }
+      layout = library.GetTemplate(type);
+    }
+  } catch (const std::exception& e) {
+    c.err << e.what() << '\n';
+    return kExitFailed;
+  }
+  const std::int16_t paper =
+      NamedPaper(parsed).value_or(StockOf(*layout).paper == SheetPaper::A4 ? kPaperA4 : kPaperLetter);
+  std::optional<Target> target = OpenTarget(parsed, c, paper);
+  if (!target) return kExitFailed;
+  PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
+  QuietPrintJobUi ui;
+  const PrintJobResult result =
+      PrintTestSheet(*target->system, target->printer, target->mode, *layout, adjustments.Load(target->printer), ui);
+  if (result.outcome == PrintOutcome::DocumentFailed) {
+    c.err << ToUtf8(kPrintingError) << '\n';
+    return kExitFailed;
+  }
+  return ReportOutcome(result, WhereText(parsed), c);
+}
+
 int Print(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {{"ids", true}, {"copies", true}, {"start-slot", true, true}, {"pdf", true},
-                                       {"printer", true}, {"paper", true}, {"yes"}, {"calibration"}});
+                                       {"printer", true}, {"paper", true}, {"yes"}, {"calibration"}, {"cut-marks"}, {"no-cut-marks"},
+                                       {"test-sheet", true}});
   if (parsed.Has("paper") && !parsed.Has("pdf")) throw UsageError("--paper is for --pdf; a printer prints on its own paper");
   if (parsed.Has("calibration")) return PrintCalibration(parsed, c);
+  if (parsed.Has("test-sheet")) return PrintTestSheetCommand(parsed, c);
   parsed.ExpectPositional(1, 1);
   const long long copies = parsed.IntValue("copies").value_or(1);
   if (copies < kMinCopies || copies > kMaxCopies) throw UsageError("--copies takes 1 to 1000");
@@ -384,6 +428,9 @@ int Print(const std::vector<std::string>& args, Context& c) {
   request.copies = static_cast<int>(copies);
   request.startSlots = std::move(chosenSlots);
   if (parsed.Has("printer")) request.partialSheets = &partialSheets;
+  if (parsed.Has("cut-marks") && parsed.Has("no-cut-marks")) throw UsageError("give --cut-marks or --no-cut-marks, not both");
+  if (parsed.Has("cut-marks")) request.cutMarks = true;
+  if (parsed.Has("no-cut-marks")) request.cutMarks = false;
 
   // Labels that would come out cut are said before anything prints; without --yes nothing is.
   const std::vector<CutLabels> cut = FindCutLabels(*target->system, request, *db, library, adjustment);
@@ -499,9 +546,12 @@ int Adjust(const std::vector<std::string>& args, Context& c) {
 void RegisterPrintCommands(CommandTable& table) {
   table.Add({"print",
              "FILE [--ids A,B,...] [--copies N] [--start-slot N | --start-slot TYPE=N ...]"
-             " (--pdf OUT.pdf [--paper a4|letter] | --printer NAME) [--yes]"
-             " | --calibration (--pdf OUT.pdf [--paper a4|letter] | --printer NAME)",
-             "print a database's labels (each layout asks Print or Cancel), or a calibration sheet", Print});
+             " (--pdf OUT.pdf [--paper a4|letter] | --printer NAME) [--yes] [--cut-marks | --no-cut-marks]"
+             " | --calibration (--pdf OUT.pdf [--paper a4|letter] | --printer NAME)"
+             " | --test-sheet LAYOUT.ddf|TYPE (--pdf OUT.pdf [--paper a4|letter] | --printer NAME)",
+             "print a database's labels (each layout asks Print or Cancel), a calibration sheet, or a layout's test "
+             "sheet (the outline of every label and field, with the fields' ids)",
+             Print});
   table.Add({"printers", "[--json]", "list the printers: name, status, driver, where, comment", Printers});
   table.Add({"adjust", "PRINTER [--portrait X,Y] [--landscape X,Y] [--unit twips|mm|in]",
              "show or set a printer's position adjustment", Adjust});

@@ -25,22 +25,14 @@ Brush PrintedShapeBrush(const CDDFObject& object, bool lightenFill) {
   return brush;
 }
 
-CPrintExtension::CPrintExtension(const PrintContext& context, const CDDFTemplate& layout, MRBBase& database,
-                                 std::wstring extensionId, int position, const PrinterAdjustment& adjustment,
-                                 const FieldTextSource* codes, const std::vector<LabelGraphic>* graphics)
-    : context_(context),
-      layout_(layout),
-      database_(database),
-      extensionId_(std::move(extensionId)),
-      position_(position),
-      adjustment_(adjustment),
-      codes_(codes),
-      graphics_(graphics) {
-  const auto& slots = layout_.GetSlots();
-  const LabelSlot slot = position_ >= 0 && static_cast<size_t>(position_) < slots.size() ? slots[position_] : LabelSlot{};
+LabelOnPage::LabelOnPage(const PrintContext& context, const CDDFTemplate& layout, int position,
+                         const PrinterAdjustment& adjustment)
+    : context_(context) {
+  const auto& slots = layout.GetSlots();
+  const LabelSlot slot = position >= 0 && static_cast<size_t>(position) < slots.size() ? slots[position] : LabelSlot{};
   const bool portrait = context_.rotation == 0;
-  const int shiftX = portrait ? adjustment_.portraitX : adjustment_.landscapeX;
-  const int shiftY = portrait ? adjustment_.portraitY : adjustment_.landscapeY;
+  const int shiftX = portrait ? adjustment.portraitX : adjustment.landscapeX;
+  const int shiftY = portrait ? adjustment.portraitY : adjustment.landscapeY;
   const TwipsMapping device = TwipsMapping::ForDevice(context_.dpiX, context_.dpiY);
   originX_ = device.ToDeviceX(slot.x) + device.ToDeviceX(shiftX);
   originY_ = device.ToDeviceY(slot.y) + device.ToDeviceY(shiftY);
@@ -56,14 +48,27 @@ CPrintExtension::CPrintExtension(const PrintContext& context, const CDDFTemplate
   mapping_ = TwipsMapping::ForDevice(context_.dpiX, context_.dpiY, originX_, originY_);
 }
 
-DeviceRect CPrintExtension::ObjectRect(std::int32_t left, std::int32_t top, std::int32_t right,
-                                       std::int32_t bottom) const {
+DeviceRect LabelOnPage::ObjectRect(std::int32_t left, std::int32_t top, std::int32_t right,
+                                   std::int32_t bottom) const {
   const DeviceRect r = mapping_.ToDevice(left, top, right, bottom);
   if (context_.rotation != 270) return r;
   // Half a turn within the printable area.
   return {context_.horzRes - r.right, context_.vertRes - r.bottom, context_.horzRes - r.left,
           context_.vertRes - r.top};
 }
+
+CPrintExtension::CPrintExtension(const PrintContext& context, const CDDFTemplate& layout, MRBBase& database,
+                                 std::wstring extensionId, int position, const PrinterAdjustment& adjustment,
+                                 const FieldTextSource* codes, const std::vector<LabelGraphic>* graphics)
+    : context_(context),
+      layout_(layout),
+      database_(database),
+      extensionId_(std::move(extensionId)),
+      position_(position),
+      adjustment_(adjustment),
+      codes_(codes),
+      graphics_(graphics),
+      page_(context, layout, position, adjustment) {}
 
 void CPrintExtension::Print(Canvas& target) {
   std::unique_ptr<BlackTextCanvas> black;

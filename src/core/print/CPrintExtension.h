@@ -19,6 +19,26 @@ class CDDFObject;
 class MRBBase;
 class FieldTextSource;
 
+// Where a label printed at one slot lands on the page: the slot and the printer's
+// adjustment (its portrait pair on unturned pages, else its landscape pair) in device units
+// from the printable area's corner, and the object rectangles turned half a turn on pages a
+// driver turns by 270 degrees.
+class LabelOnPage {
+ public:
+  LabelOnPage(const PrintContext& context, const CDDFTemplate& layout, int position,
+              const PrinterAdjustment& adjustment);
+  int OriginX() const { return originX_; }
+  int OriginY() const { return originY_; }
+  const TwipsMapping& Mapping() const { return mapping_; }
+  DeviceRect ObjectRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom) const;
+
+ private:
+  const PrintContext& context_;
+  TwipsMapping mapping_{};
+  int originX_ = 0;
+  int originY_ = 0;
+};
+
 class CPrintExtension {
  public:
   // Everything is borrowed and must outlive the object. `codes` is what the field texts'
@@ -30,10 +50,12 @@ class CPrintExtension {
   void Print(Canvas& canvas);
 
   // Device position of the label's top-left corner.
-  int OriginX() const { return originX_; }
-  int OriginY() const { return originY_; }
+  int OriginX() const { return page_.OriginX(); }
+  int OriginY() const { return page_.OriginY(); }
   // Where an object (twips on the label) lands on the page, turned for rotation 270.
-  DeviceRect ObjectRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom) const;
+  DeviceRect ObjectRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom) const {
+    return page_.ObjectRect(left, top, right, bottom);
+  }
 
  private:
   void DrawObject(Canvas& canvas, const CDDFObject& object, const std::wstring& name);
@@ -47,9 +69,7 @@ class CPrintExtension {
   PrinterAdjustment adjustment_;
   const FieldTextSource* codes_ = nullptr;
   const std::vector<LabelGraphic>* graphics_ = nullptr;
-  TwipsMapping mapping_{};
-  int originX_ = 0;
-  int originY_ = 0;
+  LabelOnPage page_;
 };
 
 // The pen and brush of a printed shape: a thin solid pen, black or grey for light objects;

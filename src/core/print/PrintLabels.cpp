@@ -4,6 +4,7 @@
 
 #include "db/MRBBase.h"
 #include "panel/LabelGraphics.h"
+#include "print/CutMarks.h"
 #include "print/PartialSheets.h"
 #include "print/PrintTexts.h"
 #include "templates/DDFException.h"
@@ -44,6 +45,16 @@ void TemplateLabelRenderer::DrawLabel(PrintDocument& document, const std::wstrin
   }
   CPrintExtension label(context_, *it->second, database_, id, slot, adjustment_, &codes_, &graphics_);
   label.Print(document.PageCanvas());
+  if (cutMarks_.value_or(StockOf(*it->second).plainPaper)) DrawCutMarks(document.PageCanvas(), *it->second, slot);
+}
+
+void TemplateLabelRenderer::DrawCutMarks(Canvas& canvas, const CDDFTemplate& layout, int slot) {
+  const LabelOnPage page(context_, layout, slot, adjustment_);
+  const LabelSlot origin = layout.GetSlots()[static_cast<std::size_t>(slot)];
+  for (const CutMark& m : CutMarksOf(layout, slot)) {
+    const DeviceRect r = page.ObjectRect(m.x1 - origin.x, m.y1 - origin.y, m.x2 - origin.x, m.y2 - origin.y);
+    canvas.DrawLine(r.left, r.top, r.right, r.bottom, Pen{PenStyle::Solid, 0, kBlack});
+  }
 }
 
 std::int16_t JobOrientation(const std::vector<std::wstring>& ids, MRBBase& database, DDFLibrary& library) {
@@ -103,6 +114,7 @@ PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& re
   const PrintContext context = MakePrintContext(request.mode, *caps);
   PrintJobRequest job = MakeJobRequest(request, database);
   TemplateLabelRenderer renderer(library, database, context, adjustment, pictures);
+  renderer.SetCutMarks(request.cutMarks);
   job.startSlots = OfferedStartSlots(request, database, renderer);
   PrintJobResult result = RunPrintJob(printers, job, ui, renderer);
   if (request.partialSheets) {

@@ -37,6 +37,10 @@ class TemplateLabelRenderer final : public LabelRenderer {
       : library_(library), database_(database), codes_(database), context_(context),
         adjustment_(adjustment), pictures_(std::move(pictures)) {}
 
+  // Cut marks around every label: on or off for all layouts; nothing: where the layout's
+  // stock is plain paper.
+  void SetCutMarks(std::optional<bool> cutMarks) { cutMarks_ = cutMarks; }
+
   std::optional<RunLayout> FindLayout(const std::wstring& typeCode) override;
   void DrawLabel(PrintDocument& document, const std::wstring& typeCode, const std::wstring& id, int slot) override;
 
@@ -52,6 +56,9 @@ class TemplateLabelRenderer final : public LabelRenderer {
   // extension's pictures are read and decoded once, not once per copy.
   std::optional<std::wstring> graphicsId_;
   std::vector<LabelGraphic> graphics_;
+  std::optional<bool> cutMarks_;
+
+  void DrawCutMarks(Canvas& canvas, const CDDFTemplate& layout, int slot);
 };
 
 struct PrintLabelsRequest {
@@ -65,6 +72,8 @@ struct PrintLabelsRequest {
   // Where each layout's last sheet on this printer ended: offered as the start slot of its
   // run and updated after it. Null: runs start at slot 0 unless chosen.
   PartialSheetStore* partialSheets = nullptr;
+  // Cut marks: on or off for every layout; nothing: on for layouts of plain paper.
+  std::optional<bool> cutMarks;
 };
 
 // The job of a request: its extensions with their type codes (IDs not in the database left

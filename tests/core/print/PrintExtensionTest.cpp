@@ -12,6 +12,7 @@
 #include "templates/CDDFTemplate.h"
 #include "templates/DDFLibrary.h"
 #include "templates/DDFWriter.h"
+#include "templates/SheetStock.h"
 #include "text/MRBFieldTextSource.h"
 #include "text/TextFormat.h"
 #include "util/Text.h"
@@ -264,6 +265,40 @@ TEST_F(PrintLabelsTest, PicturesAreLoadedOncePerExtensionNotPerCopy) {
   renderer.DrawLabel(document, L"PORT", L"402", 0);
   EXPECT_EQ(loader.loads, 2);
   EXPECT_EQ(canvas.OpsOf(CanvasOpKind::Picture).size(), 3u);
+}
+
+// Cut marks are drawn where the job asks for them, and without a choice only around labels
+// of plain-paper layouts; marks that would touch the neighbouring label are left out.
+TEST_F(PrintLabelsTest, CutMarksWhereAskedOrOnPlainPaper) {
+  CDDFTemplate plain;
+  plain.header.version = L"270";
+  plain.header.typeCode = L"PLAIN";
+  plain.header.reservedText = WithSheetStock(L"", {SheetPaper::Letter, true});
+  plain.header.labelWidth = 1440;
+  plain.header.labelHeight = 720;
+  plain.slots = {{720, 720}};
+  test::WriteFile(dir / "ddf" / "PLAIN.ddf", WriteDDF(plain, "G\r\n"));
+  library.ScanAll();
+  ASSERT_EQ(db->AddExtension(L"501", L"PORT", L"P"), 0);
+  ASSERT_EQ(db->AddExtension(L"502", L"PLAIN", L"Q"), 0);
+  TemplateLabelRenderer renderer(library, *db, context, adjustment, {});
+  ASSERT_TRUE(renderer.FindLayout(L"PORT"));
+  ASSERT_TRUE(renderer.FindLayout(L"PLAIN"));
+  CanvasDocument document(canvas);
+  renderer.DrawLabel(document, L"PORT", L"501", 0);
+  EXPECT_TRUE(canvas.OpsOf(CanvasOpKind::Line).empty());
+  renderer.DrawLabel(document, L"PLAIN", L"502", 0);
+  EXPECT_EQ(canvas.OpsOf(CanvasOpKind::Line).size(), 8u);
+
+  canvas.Clear();
+  renderer.SetCutMarks(true);
+  // PORT's two labels touch: the marks at the edge they share are left out.
+  renderer.DrawLabel(document, L"PORT", L"501", 0);
+  EXPECT_EQ(canvas.OpsOf(CanvasOpKind::Line).size(), 6u);
+  canvas.Clear();
+  renderer.SetCutMarks(false);
+  renderer.DrawLabel(document, L"PLAIN", L"502", 0);
+  EXPECT_TRUE(canvas.OpsOf(CanvasOpKind::Line).empty());
 }
 
 // A layout "TXT" of four slots with a printed text field 1440 twips wide and a field that
