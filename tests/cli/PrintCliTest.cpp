@@ -215,5 +215,40 @@ TEST_F(PrintCliTest, CheckListsOverflowingFieldsAndPrintWarns) {
       << err.str();
 }
 
+// The test sheet of a layout: one page with every slot's outline and each field's id where
+// the field prints (the PDF target's adjustment applies, here none).
+TEST_F(PrintCliTest, TestSheetShowsEveryFieldAtItsPlace) {
+  const fs::path pdf = dir / "test-sheet.pdf";
+  ASSERT_EQ(Run({"print", "--test-sheet", "hd40", "--pdf", pdf.string()}), 0) << err.str();
+  EXPECT_NE(out.str().find("Printed 30 labels on 1 page"), std::string::npos) << out.str();
+  const std::string box = test::RunProcess({"/usr/bin/pdftotext", "-bbox", pdf.string(), "-"}).out;
+  std::size_t fields = 0;
+  for (std::size_t at = box.find(">1201<"); at != std::string::npos; at = box.find(">1201<", at + 1)) ++fields;
+  EXPECT_EQ(fields, 30u);
+  // Slot 1 at (270, 720) twips, field 1201 at (660, 60) in it: 46.5 pt from the left edge.
+  const std::size_t first = box.find(">1201<");
+  ASSERT_NE(first, std::string::npos);
+  const std::size_t word = box.rfind("<word", first);
+  const double xMin = std::stod(box.substr(box.find("xMin=\"", word) + 6));
+  EXPECT_NEAR(xMin, (270 + 660) / 20.0, 0.57) << box.substr(word, first - word);
+  EXPECT_EQ(Run({"print", "--test-sheet", "NOSUCH", "--pdf", pdf.string()}), 1);
+  EXPECT_NE(err.str().find("no layout with type code NOSUCH"), std::string::npos) << err.str();
+}
+
+// check --fix makes an overflowing field's text smaller until it fits, says so and saves;
+// the check then passes.
+TEST_F(PrintCliTest, CheckFixShrinksOverflowingFieldsAndSaves) {
+  ASSERT_EQ(Run({"set-field", sample.string(), "201", "1202", "--plain", "Reception and visitors desk, ground floor, main entrance"}),
+            0)
+      << err.str();
+  EXPECT_EQ(Run({"check", sample.string(), "--ids", "201"}), 1);
+  ASSERT_EQ(Run({"check", sample.string(), "--ids", "201", "--fix"}), 0) << err.str();
+  EXPECT_NE(out.str().find("201\tHD40\tfield 1202\tReception and visitors desk, ground floor, main entrance\t"), std::string::npos)
+      << out.str();
+  EXPECT_NE(out.str().find(" pt smaller\n"), std::string::npos) << out.str();
+  EXPECT_EQ(Run({"check", sample.string(), "--ids", "201"}), 0) << out.str();
+  EXPECT_EQ(Run({"check", sample.string(), "--fix", "--json"}), 2);
+}
+
 }  // namespace
 }  // namespace mirn::cli

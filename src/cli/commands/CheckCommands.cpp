@@ -10,6 +10,10 @@
 
 #include "cli/ChosenExtensions.h"
 #include "cli/CutLabelsReport.h"
+#include "cli/DatabaseAccess.h"
+#include "db/DbResult.h"
+#include "panel/ShrinkToFit.h"
+#include "text/MRBFieldTextSource.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/commands/CommandGroups.h"
@@ -70,8 +74,33 @@ std::vector<CutLabels> CutLabelsOnPaper(const std::vector<std::wstring>& ids, co
   return FindCutLabels(pdf, request, db, library, adjustments.Load(request.printer));
 }
 
+// Shrinks each overflowing field's text until it fits (or to the smallest size), saying what
+// it did; answers the fields that still do not fit.
+std::vector<OverflowingField> ShrinkOverflowingFields(const std::vector<OverflowingField>& fields, MRBBase& db,
+                                                      DDFLibrary& library, Canvas& canvas, Context& c) {
+  const MRBFieldTextSource codes(db);
+  std::vector<OverflowingField> still;
+  for (const OverflowingField& f : fields) {
+    const CDDFObject* object = library.GetTemplate(f.typeCode)->FindObject(f.field);
+    const std::wstring stored = db.GetField(f.id, static_cast<int>(f.field));
+    const std::optional<ShrunkText> shrunk =
+        object ? ShrinkToFit(stored, *object, canvas, f.id, db.GetName(f.id), &codes) : std::nullopt;
+    if (!shrunk || db.SetField(f.id, static_cast<int>(f.field), shrunk->stored) != db::kOk) {
+      still.push_back(f);
+      continue;
+    }
+    char smaller[32];
+    std::snprintf(smaller, sizeof smaller, "%.1f pt smaller", shrunk->halfPoints / 2.0);
+    c.out << ToUtf8(f.id) << '\t' << ToUtf8(f.typeCode) << "\tfield " << f.field << '\t' << OneLine(f.text) << '\t'
+          << smaller << (shrunk->fits ? "" : ", still too long at 4 pt") << '\n';
+    if (!shrunk->fits) still.push_back(f);
+  }
+  return still;
+}
+
 int Check(const std::vector<std::string>& args, Context& c) {
-  const auto parsed = ParseArgs(args, {{"ids", true}, {"json"}, {"paper", true}});
+  const auto parsed = ParseArgs(args, {{"ids", true}, {"json"}, {"paper", true}, {"fix"}});
+  if (parsed.Has("fix") && parsed.Has("json")) throw UsageError("--fix lists what it did as text; leave out --json");
   parsed.ExpectPositional(1, 1);
   const std::filesystem::path file = ToPath(FromUtf8(parsed.Positional()[0]));
   int code = 0;
@@ -89,7 +118,12 @@ int Check(const std::vector<std::string>& args, Context& c) {
   EnsureGuiApplication();
   // Measured at one unit per twip: finer than any printer places text.
   const std::unique_ptr<Canvas> canvas = MakeMeasuringCanvas(kOverflowMeasureDpi, kOverflowMeasureDpi);
-  const std::vector<OverflowingField> fields = FindOverflowingFields(ids, *db, library, *canvas);
+  std::vector<OverflowingField> fields = FindOverflowingFields(ids, *db, library, *canvas);
+  if (parsed.Has("fix") && !fields.empty()) {
+    if (!CheckWritableOrReport(parsed.Positional()[0], c)) return kExitFailed;
+    fields = ShrinkOverflowingFields(fields, *db, library, *canvas, c);
+    if (const int saved = SaveOrReport(*db, parsed.Positional()[0], c); saved != kExitOk) return saved;
+  }
   const std::vector<CutLabels> cut = CutLabelsOnPaper(ids, parsed.Value("paper"), *db, library, c);
 
   if (parsed.Has("json")) {
@@ -120,9 +154,10 @@ int Check(const std::vector<std::string>& args, Context& c) {
 }  // namespace
 
 void RegisterCheckCommands(CommandTable& table) {
-  table.Add({"check", "FILE [--ids A,B,...] [--json] [--paper a4|letter]",
+  table.Add({"check", "FILE [--ids A,B,...] [--json] [--paper a4|letter] [--fix]",
              "list the printed fields whose text does not fit (extension, layout, field, text, how much too wide "
-             "or tall) and the labels that would be cut off at the paper's edge; exit 1 when any",
+             "or tall) and the labels that would be cut off at the paper's edge; exit 1 when any. --fix makes each "
+             "overflowing field's text smaller, in half points, until it fits, and saves",
              Check});
 }
 
