@@ -129,12 +129,17 @@ void DDFCache::Write(const std::wstring& directory, const Rows& entries) {
 
 void DDFCache::Put(const std::wstring& directory, const std::wstring& fileName, const CDDFInfo& entry) {
   if (!db_.IsOpen()) return;
-  SqliteStatement remove(db_, "DELETE FROM cache WHERE directory=:directory AND fileName=:fileName;");
-  remove.Bind(":directory", std::wstring_view(directory));
-  remove.Bind(":fileName", std::wstring_view(fileName));
-  remove.Run();
-  SqliteStatement insert(db_, kInsertRow);
-  InsertRow(insert, directory, fileName, entry);
+  // One transaction: the row is replaced whole, with one commit's worth of syncing.
+  const bool began = BeginScan();
+  {
+    SqliteStatement remove(db_, "DELETE FROM cache WHERE directory=:directory AND fileName=:fileName;");
+    remove.Bind(":directory", std::wstring_view(directory));
+    remove.Bind(":fileName", std::wstring_view(fileName));
+    remove.Run();
+    SqliteStatement insert(db_, kInsertRow);
+    InsertRow(insert, directory, fileName, entry);
+  }
+  if (began) CommitScan();
 }
 
 }  // namespace mirn
