@@ -105,7 +105,8 @@ int Check(const std::vector<std::string>& args, Context& c) {
   const std::filesystem::path file = ToPath(FromUtf8(parsed.Positional()[0]));
   int code = 0;
   DatabaseOptions readOnly;
-  readOnly.readOnly = true;
+  // Only --fix writes; the check alone reads the file in place.
+  readOnly.readOnly = !parsed.Has("fix");
   std::unique_ptr<MRBBase> db = OpenDatabase(file, code, readOnly);
   if (!db) {
     c.err << "cannot open " << parsed.Positional()[0] << " (result " << code << ")\n";
