@@ -375,8 +375,11 @@ void LabelViewController::KeyDown(LabelKey key, unsigned modifiers) {
 }
 
 void LabelViewController::Character(wchar_t ch) {
-  if (editor_ || !layout_ || CurrentField() == 0) return;
   if (ch < 0x20 || ch == 0x7F) return;  // control characters are keys, not text
+  // The editor window opens at once but takes the keyboard only when the window system
+  // activates it: what is typed meanwhile still arrives here and belongs at its caret.
+  if (editor_) return host_.InsertIntoEditor(std::wstring(1, ch));
+  if (!layout_ || CurrentField() == 0) return;
   OpenEditor(CurrentField(), std::wstring(1, ch));
 }
 

@@ -129,7 +129,7 @@ class LabelViewController {
   std::optional<DeviceRect> RubberBand() const;
 
   void KeyDown(LabelKey key, unsigned modifiers);
-  // A typed character while the editor is closed: opens the editor with it.
+  // A typed character: opens the editor with it, or goes to the open editor's caret.
   void Character(wchar_t ch);
 
   const FieldIds& Selection() const { return selection_; }

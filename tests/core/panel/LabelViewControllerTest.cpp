@@ -202,14 +202,18 @@ TEST_F(LabelViewTest, TypingOverAFieldReplacesItsTextInItsOwnStyle) {
   db->SetField(L"100", 1, Rtf(L"Old", true));
   view.SetExtension(L"100");
   view.Character(L'N');
+  // Characters typed before the editor window takes the keyboard go to it, in order.
+  view.Character(L'e');
+  view.Character(L'w');
   ASSERT_EQ(host.editors.size(), 1u);
   EXPECT_EQ(host.editors[0].text.editText, L"N");
+  EXPECT_EQ(host.inserted, (std::vector<std::wstring>{L"e", L"w"}));
   EXPECT_EQ(host.editors[0].text.storedText, L"Old");
   EXPECT_FALSE(host.editors[0].selectAll);
   EXPECT_EQ(host.editors[0].rect, view.FieldRect(1));
-  view.EditorClosed(std::wstring(L"N"), EditorDirection::Stop);
+  view.EditorClosed(std::wstring(L"New"), EditorDirection::Stop);
   const CRTFText stored(db->GetField(L"100", 1));
-  EXPECT_EQ(stored.GetDisplayText(), L"N");
+  EXPECT_EQ(stored.GetDisplayText(), L"New");
   EXPECT_EQ(stored.GetFirstFormat().bold, 1);
   EXPECT_TRUE(db->IsModified());
 }
