@@ -310,10 +310,18 @@ void CMainFrame::CreateToolBar() {
   for (int id : {kNewExtension, kZoomFitLabel, kAbout}) toolBar_->addAction(Action(id));
   // Accessible names for the toolbar's plain buttons.
   for (QAction* action : toolBar_->actions()) {
-    if (QWidget* w = toolBar_->widgetForAction(action); w && w->objectName().isEmpty()) {
+    QWidget* w = toolBar_->widgetForAction(action);
+    if (w && w->objectName().isEmpty()) {
       const QString plain = PlainText(action->text());
       w->setObjectName(plain);
       w->setAccessibleName(plain);
+    }
+    // A checkable button toggled without a click (the Toggle action of assistive technology)
+    // runs its command as the click would; the command's state then sets the tick.
+    if (auto* button = qobject_cast<QToolButton*>(w); button && action->isCheckable()) {
+      connect(button, &QAbstractButton::toggled, action, [action](bool on) {
+        if (on != action->isChecked()) action->trigger();
+      });
     }
   }
 }
@@ -398,7 +406,9 @@ void CMainFrame::SetNamePanel(QWidget* panel) { area_->SetNamePanel(panel); }
 void CMainFrame::SetLabelPanel(QWidget* panel) { area_->SetLabelPanel(panel); }
 
 void CMainFrame::SetDocumentName(const std::wstring& documentName) {
-  setWindowTitle(ToQString(MainWindowTitle(documentName)));
+  const QString title = ToQString(MainWindowTitle(documentName));
+  setWindowTitle(title);
+  setAccessibleName(title);
 }
 
 void CMainFrame::SetStatusText(const std::wstring& text) { status_->setText(ToQString(text)); }

@@ -158,7 +158,7 @@ CPrintDlg::CPrintDlg(MRBBase& db, DDFLibrary& library, const std::vector<std::ws
 
 void CPrintDlg::UpdateCounter() {
   const long long count = static_cast<long long>(rows_.TickedIds().size());
-  counter_->setText(ToQString(SelectedCountText(count)));
+  SetLiveText(counter_, ToQString(SelectedCountText(count)));
   print_->setEnabled(count > 0 && !printer_.empty());
   preview_->setEnabled(print_->isEnabled());
 }

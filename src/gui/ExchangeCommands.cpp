@@ -33,7 +33,7 @@ class ExchangeCommands final : public QObject {
       return CTableImportDlg::Edit(page, frame_.Services().library, &frame_);
     };
     hooks.openFile = [](const std::filesystem::path& path) {
-      QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(path)));
+      return QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(path)));
     };
     hooks.refreshList = [this] {
       if (auto* list = frame_.findChild<ListPanel*>()) list->Rebuild();

@@ -223,8 +223,8 @@ void RunPrint(CMainFrame& frame, bool previewFirst) {
   if (!db || db->GetExtensionCount() == 0) return;
   PrintSetup setup(s);
   std::vector<std::wstring> names = setup.cups->ListPrinters();
-  // Without a printer a PDF can still be written: the message tells, the PDF target stays.
-  if (names.empty()) s.ui.Message(kNoPrintersAvailable, mb::kIconWarning, LoadString(kStrAppTitle));
+  // The PDF target is always there, so there is always something to print to: no message
+  // about missing printers, the dialog offers the PDF.
   names.push_back(kPdfTarget);
 
   CPrintDlg::Printers printers;

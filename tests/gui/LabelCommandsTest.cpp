@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QComboBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -164,6 +165,30 @@ TEST_F(LabelCommandsTest, CustomCodesJoinTheCodesMenuAndInsertWithTheirStyle) {
   const CRTFText stored(document.Database()->GetField(L"100", 3));
   EXPECT_EQ(stored.GetDisplayText(), L"Line\nTwo");
   EXPECT_EQ(stored.GetFirstFormat().color, MakeColor(255, 0, 0));
+}
+
+// Without any system printer, Print and Print Preview go straight to the dialog with the PDF
+// target: a message that no printers are available would not be true.
+TEST_F(LabelCommandsTest, WithoutPrintersPrintOffersThePdfWithoutAFalseMessage) {
+  const test::TempDir nowhere;
+  const test::ScopedEnv noSpooler("CUPS_SERVER", (nowhere / "no-such-spooler.sock").string());
+  QAction* preview = frame_->findChild<QAction*>(QStringLiteral("Print Preview..."));
+  ASSERT_NE(preview, nullptr);
+  for (const bool viaPreview : {false, true}) {
+    ui.messages.clear();
+    QStringList offered;
+    test::WhenModal<CPrintDlg>([&offered](CPrintDlg* dialog) {
+      for (int i = 0; i < dialog->PrinterBox()->count(); ++i) offered << dialog->PrinterBox()->itemText(i);
+      dialog->reject();
+    });
+    if (viaPreview) {
+      preview->trigger();
+    } else {
+      ASSERT_TRUE(frame_->RunCommand(cmd::kFilePrint));
+    }
+    EXPECT_EQ(offered, QStringList{QStringLiteral("PDF")});
+    for (const MessageBoxRequest& message : ui.messages) EXPECT_EQ(message.text.find(L"No printers"), std::wstring::npos);
+  }
 }
 
 // Exporting, printing and adding extensions work on the label as the person sees it: a field

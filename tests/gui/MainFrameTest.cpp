@@ -1,6 +1,7 @@
 // The main window over scripted answers: the document commands from its menus, the title,
 // the recent files menu, the list width cycle and the names of its controls.
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -237,6 +238,30 @@ TEST_F(MainFrameTest, ZoomCommandsSetTheModelAndShowTheirCheckMarks) {
   frame_->Action(cmd::kZoomFitLabel)->trigger();
   EXPECT_TRUE(frame_->Action(cmd::kZoomFitLabel)->isChecked());
   EXPECT_FALSE(frame_->Action(cmd::kZoom150)->isChecked());
+}
+
+// Assistive technology hears the open document's name and acts on a checkable toolbar button
+// as a click does.
+TEST_F(MainFrameTest, ScreenReadersHearTheTitleAndToggleToolbarButtonsAsAClickDoes) {
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(frame_.data());
+  ASSERT_NE(window, nullptr);
+  frame_->SetDocumentName(L"Sales floor.mrb");
+  EXPECT_EQ(window->text(QAccessible::Name), frame_->windowTitle());
+  EXPECT_NE(frame_->windowTitle().indexOf("Sales floor.mrb"), -1);
+
+  frame_->Action(cmd::kZoom150)->trigger();
+  auto* fit = qobject_cast<QToolButton*>(frame_->ToolBar()->widgetForAction(frame_->Action(cmd::kZoomFitLabel)));
+  ASSERT_NE(fit, nullptr);
+  QAccessibleInterface* button = QAccessible::queryAccessibleInterface(fit);
+  ASSERT_NE(button, nullptr);
+  ASSERT_NE(button->actionInterface(), nullptr);
+  ASSERT_TRUE(button->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+  button->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  QApplication::processEvents();
+  EXPECT_EQ(zoom.State().mode, zoom::kModeFitLabel);
+  EXPECT_TRUE(frame_->Action(cmd::kZoomFitLabel)->isChecked());
+  EXPECT_FALSE(frame_->Action(cmd::kZoom150)->isChecked());
+  EXPECT_TRUE(fit->isChecked());
 }
 
 }  // namespace

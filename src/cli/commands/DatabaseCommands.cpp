@@ -257,8 +257,8 @@ std::vector<std::wstring> AddNames(const ParsedArgs& parsed, size_t count, Conte
   std::istringstream lines(bytes);
   for (std::string line; std::getline(lines, line);) names.push_back(clean(FromUtf8(line)));
   if (names.size() != count) {
-    c.err << "mirn-cli: " << *namesFile << " holds " << names.size() << " names for " << count
-          << " extensions (one line per extension)\n";
+    c.err << "mirn-cli: " << *namesFile << " holds " << CountOf(static_cast<long long>(names.size()), "name", "names")
+          << " for " << CountOf(static_cast<long long>(count), "extension", "extensions") << " (one line per extension)\n";
     ok = false;
   }
   return names;
@@ -316,7 +316,11 @@ int RunAdd(const std::vector<std::string>& args, Context& c) {
   if (conflict == "skip") ui.messageAnswers.assign(ids->size(), mb::kIdNo);
   const AddExtensionsOutcome outcome = CreateExtensions(*db, library, ui, request);
   if (!outcome.ok) {
-    if (outcome.unknownTypeCode) {
+    const std::wstring typeCode = ToUpper(Trim(request.typeCode));
+    if (outcome.unknownTypeCode && !library.Contains(typeCode)) {
+      c.err << "mirn-cli: no layout has type code " << ToUtf8(typeCode)
+            << "; 'mirn-cli templates' lists the layouts there are\n";
+    } else if (outcome.unknownTypeCode) {  // installed, but its file cannot be read
       c.err << "mirn-cli: " << Flattened(ui.LastMessage()) << '\n';
     } else if (outcome.failureCode != 0) {
       c.err << "mirn-cli: " << Describe(outcome.failureCode, outcome.failedId) << '\n';

@@ -93,10 +93,15 @@ int Report(const ExchangeOutcome& outcome, Context& c, bool import = false, bool
       c.err << (i == 0 ? " " : ", ") << ToUtf8(outcome.unmappedColumns[i]);
     c.err << '\n';
   }
-  if (outcome.skipped) c.err << outcome.skipped << " lines skipped (no type code, or a layout not installed)\n";
-  if (outcome.incomplete) c.err << outcome.incomplete << " extensions could not be stored completely\n";
-  if (outcome.cutCells) c.err << outcome.cutCells << " cells were cut to 32767 characters\n";
-  if (outcome.picturesNotCopied) c.err << outcome.picturesNotCopied << " embedded pictures could not be copied\n";
+  // The lines of a CSV import are named above, each with its reason; a merge has no lines.
+  if (outcome.skipped && outcome.lineNotes.empty()) c.err << CountOf(outcome.skipped, "line", "lines") << " skipped\n";
+  if (outcome.incomplete && outcome.lineNotes.empty()) {
+    c.err << CountOf(outcome.incomplete, "extension", "extensions") << " could not be stored completely\n";
+  }
+  if (outcome.cutCells) c.err << CountOf(outcome.cutCells, "cell was", "cells were") << " cut to 32767 characters\n";
+  if (outcome.picturesNotCopied) {
+    c.err << CountOf(outcome.picturesNotCopied, "embedded picture", "embedded pictures") << " could not be copied\n";
+  }
   if (!outcome.ok) {
     if (!outcome.failedFile.empty() && outcome.cause) {
       const bool kept = std::filesystem::exists(outcome.failedFile);

@@ -86,10 +86,7 @@ class CliPrintUi final : public PrintJobUi {
              << ToUtf8(run.typeCode) << "=N (N from 1 to " << slots << "). First label: "
              << ToUtf8(SlotName(startSlot)) << '\n';
     }
-    if (yes_) {
-      c_.out << "Print\n";
-      return true;
-    }
+    if (yes_) return true;
     c_.out << "Print or Cancel? " << std::flush;
     std::string answer;
     if (!std::getline(c_.in, answer)) {
@@ -284,7 +281,7 @@ int ReportOutcome(const PrintJobResult& result, const std::string& where, Contex
             << ".\n";
       return kExitFailed;
     case PrintOutcome::Stopped:
-      c.err << "Stopped after " << result.labelsPrinted << " labels.\n";
+      c.err << "Stopped after " << CountOf(result.labelsPrinted, "label", "labels") << ".\n";
       return kExitFailed;
     case PrintOutcome::DocumentFailed:
       return kExitFailed;

@@ -157,7 +157,7 @@ int CopyStylesTo(MRBBase& db, const CopyStylesSource& source, std::wstring_view 
 std::wstring CopyStylesCompleteText() { return L"Copying complete."; }
 
 std::wstring CopyStylesStoppedText(std::size_t copied) {
-  return L"Copying stopped after " + std::to_wstring(copied) + L" extensions were copied.";
+  return L"Copying stopped after " + CountOf(static_cast<long long>(copied), L"extension was", L"extensions were") + L" copied.";
 }
 
 CopyStylesOutcome RunCopyStyles(MRBBase& db, DDFLibrary& library, UserInterface& ui,

@@ -4,6 +4,7 @@
 
 #include "db/MRBBase.h"
 #include "templates/DDFLibrary.h"
+#include "templates/ModelName.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -19,7 +20,7 @@ bool ExtensionListCtrl::AddRow(const std::wstring& id, bool showUnknown) {
   if (db_.GetExtension(id, row.typeCode, row.name) != db::kOk) return false;
   if (library_.Contains(row.typeCode)) {
     const CDDFInfo& info = library_.GetInfo(row.typeCode);
-    row.model = info.groupName + L" " + info.description;
+    row.model = ModelName(info.groupName, info.description);
   } else if (showUnknown) {
     row.model = L"(unknown)";
   } else {

@@ -7,6 +7,7 @@
 #include "db/MRBBase.h"
 #include "platform/UserInterface.h"
 #include "templates/DDFLibrary.h"
+#include "templates/ModelName.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -65,7 +66,7 @@ std::uint32_t ExtensionListModel::ModelIndex(const std::wstring& typeCode) {
   ModelText model{typeCode, typeCode};
   if (library_.Contains(typeCode)) {
     const CDDFInfo& info = library_.GetInfo(typeCode);
-    model.text = info.description + L" (" + info.groupName + L")";
+    model.text = ModelNameMakerAfter(info.groupName, info.description);
   }
   const auto index = static_cast<std::uint32_t>(models_.size());
   models_.push_back(std::move(model));

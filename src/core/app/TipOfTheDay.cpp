@@ -90,11 +90,17 @@ void TipOfTheDay::Previous() {
   if (Count() > 0) current_ = current_ == 0 ? Count() - 1 : current_ - 1;
 }
 
-bool TipOfTheDay::ShowAtStartup(const Profile& profile) { return profile.GetInt(kPreferences, kShowTips, 1) != 0; }
+// Off until someone ticks it: what start-up does on a fresh settings file is what the Options
+// dialog and the tip window show.
+bool TipOfTheDay::ShowAtStartup(const Profile& profile) { return profile.GetInt(kPreferences, kShowTips, 0) != 0; }
+
+bool TipOfTheDay::SetShowAtStartup(Profile& profile, bool show) {
+  return profile.WriteInt(kPreferences, kShowTips, show ? 1 : 0);
+}
 
 void TipOfTheDay::Close(Profile& profile, std::optional<bool> showAtStartup) const {
   profile.WriteInt(kPreferences, kLastTip, static_cast<int>(current_));
-  if (showAtStartup) profile.WriteInt(kPreferences, kShowTips, *showAtStartup ? 1 : 0);
+  if (showAtStartup) SetShowAtStartup(profile, *showAtStartup);
 }
 
 }  // namespace mirn

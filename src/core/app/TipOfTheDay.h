@@ -43,8 +43,10 @@ class TipOfTheDay {
   void Next();
   void Previous();
 
-  // The state of the check box when the window opens.
+  // Whether start-up shows a tip; the check boxes of this window and of Options show it. The
+  // one place that reads the setting and knows its default.
   static bool ShowAtStartup(const Profile& profile);
+  static bool SetShowAtStartup(Profile& profile, bool show);
   // The window closes: "Last Tip" remembers the tip shown; with OK also whether to show
   // tips at start-up.
   void Close(Profile& profile, std::optional<bool> showAtStartup) const;

@@ -63,6 +63,12 @@ long long MRBCSVImporter::Import(const ExtensionCallable& replace, const Extensi
                   typeCode);
       continue;
     }
+    // The database trims the id; fields go under the id as stored.
+    const std::wstring storedId = Trim(id);
+    if (storedId.empty()) {
+      NoteSkipped(record, CsvLineNote::Kind::kNoExtensionId, {});
+      continue;
+    }
     if (progress && !progress(id, name)) return count;
     if (replace && !replace(id, name)) continue;
 
@@ -78,9 +84,14 @@ long long MRBCSVImporter::Import(const ExtensionCallable& replace, const Extensi
       fields = fieldsOf.emplace(typeCode, std::move(ids)).first;
     }
 
-    bool complete = PutExtension(id, typeCode, name);
-    // The database trims the id; fields go under the id as stored.
-    const std::wstring storedId = Trim(id);
+    if (!PutExtension(id, typeCode, name)) {
+      // Nothing of this line is in the database: it is not counted as imported.
+      NoteIncomplete();
+      notes_.push_back({record.line, CsvLineNote::Kind::kNotStored, storedId});
+      if (StoppedOnFullDisk()) return count;
+      continue;
+    }
+    bool complete = true;
     for (size_t k = 0; k < fields->second.size() && 3 + k < tokens.size(); ++k) {
       complete = Written(db.InsertField(storedId, static_cast<int>(fields->second[k]), WriteRtf(format, tokens[3 + k]))) &&
                  complete;

@@ -100,11 +100,11 @@ ExchangeOutcome RunImport(MRBImporter& importer, ExchangeProgressView& view, Imp
 }
 
 std::wstring ExportCompleteText(long long count) {
-  return L"Export complete.\n\n" + std::to_wstring(count) + L" extensions were " + L"exported.";
+  return L"Export complete.\n\n" + CountOf(count, L"extension was", L"extensions were") + L" exported.";
 }
 
 std::wstring ImportCompleteText(long long count) {
-  return L"Imported " + std::to_wstring(count) + L" extensions";
+  return L"Imported " + CountOf(count, L"extension", L"extensions");
 }
 
 std::wstring ImportCountsText(const ExchangeOutcome& outcome) {
@@ -128,17 +128,18 @@ std::wstring CsvLineNotesText(const std::vector<CsvLineNote>& notes, size_t limi
     switch (note.kind) {
       case CsvLineNote::Kind::kNoTypeCode: text += L"skipped, no type code"; break;
       case CsvLineNote::Kind::kUnknownLayout: text += L"skipped, layout " + note.detail + L" is not installed"; break;
+      case CsvLineNote::Kind::kNoExtensionId: text += L"skipped, no extension ID"; break;
+      case CsvLineNote::Kind::kNotStored: text += L"extension " + note.detail + L" could not be stored"; break;
       case CsvLineNote::Kind::kIncomplete: text += L"extension " + note.detail + L" was not stored completely"; break;
     }
     text += L"\n";
   }
-  if (notes.size() > limit) text += L"... and " + std::to_wstring(notes.size() - limit) + L" more lines\n";
+  if (notes.size() > limit) text += L"... and " + CountOf(static_cast<long long>(notes.size() - limit), L"more line", L"more lines") + L"\n";
   return text;
 }
 
 std::wstring NothingImportedText(long long skipped, CsvSeparatorHint hint) {
-  std::wstring text = L"Nothing was imported: " + std::to_wstring(skipped) +
-                      (skipped == 1 ? L" line was" : L" lines were") + L" skipped.";
+  std::wstring text = L"Nothing was imported: " + CountOf(skipped, L"line was", L"lines were") + L" skipped.";
   if (hint == CsvSeparatorHint::kSemicolons) {
     text += L"\n\nThe file looks semicolon-separated. Mirn reads comma-separated files: save it as "
             L"CSV with commas between the cells.";

@@ -10,6 +10,7 @@
 #include "platform/Profile.h"
 #include "platform/UserInterface.h"
 #include "templates/CDDFTemplate.h"
+#include "templates/ModelName.h"
 #include "text/CRTFText.h"
 #include "text/FieldClipboard.h"
 #include "text/MRBFieldTextSource.h"
@@ -38,8 +39,7 @@ bool Contains(const FieldIds& ids, std::uint32_t id) { return std::find(ids.begi
 }  // namespace
 
 std::wstring LabelCaption(const std::wstring& extensionId, const CDDFTemplate& layout) {
-  return L"Extension \u2018" + extensionId + L"\u2019 \u2014 " + layout.GetDescription() + L" (" +
-         layout.GetGroupName() + L")";
+  return L"Extension \u2018" + extensionId + L"\u2019 \u2014 " + ModelNameMakerAfter(layout.GetGroupName(), layout.GetDescription());
 }
 
 LabelViewController::LabelViewController(LabelViewHost& host, UserInterface& ui, Profile& profile,

@@ -93,7 +93,7 @@ TEST_F(AddExtensionsModelTest, DialogListModelTicksAndSorts) {
   EXPECT_FALSE(list.AddRow(L"missing", true));
   EXPECT_TRUE(list.AddRow(L"9", true));
   EXPECT_TRUE(list.AddRow(L"100", true));
-  EXPECT_EQ(list.Text(0, ExtensionListCtrl::kModel), L"Halden Halden 40 card");
+  EXPECT_EQ(list.Text(0, ExtensionListCtrl::kModel), L"Halden 40 card");
   EXPECT_EQ(list.Text(1, ExtensionListCtrl::kModel), L"(unknown)");
   EXPECT_EQ(list.SortColumn(), -1);
   list.SortByHeader(ExtensionListCtrl::kId);

@@ -135,7 +135,7 @@ TEST_F(CopyStylesTest, DestinationsGoInAscendingTextOrderAndStopKeepsWhatWasDone
   EXPECT_EQ(outcome.copied, 1u);
   EXPECT_TRUE(db->FieldExists(L"110", 1101));
   EXPECT_FALSE(db->FieldExists(L"20", 1101));
-  EXPECT_EQ(ui.LastMessage(), L"Copying stopped after 1 extensions were copied.");
+  EXPECT_EQ(ui.LastMessage(), L"Copying stopped after 1 extension was copied.");
   EXPECT_EQ(ui.messages.back().style & mb::kIconMask, mb::kIconInformation);
 }
 
@@ -147,7 +147,7 @@ TEST_F(CopyStylesTest, AFailedDestinationIsReportedNotCountedAsComplete) {
   EXPECT_EQ(outcome.copied, 1u);
   EXPECT_EQ(outcome.failedId, L"gone");
   EXPECT_NE(ui.LastMessage().find(L"\"gone\""), std::wstring::npos);
-  EXPECT_NE(ui.LastMessage().find(L"Copying stopped after 1 extensions were copied."), std::wstring::npos);
+  EXPECT_NE(ui.LastMessage().find(L"Copying stopped after 1 extension was copied."), std::wstring::npos);
   EXPECT_EQ(ui.messages.back().style & mb::kIconMask, mb::kIconWarning);
 }
 

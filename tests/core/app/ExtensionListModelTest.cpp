@@ -49,7 +49,7 @@ TEST_F(ExtensionListModelTest, RebuildFillsSortedRowsWithModelTexts) {
   EXPECT_EQ(recorder.redrawOff, recorder.redrawOn);
   EXPECT_EQ(Column(ExtensionListModel::kExtension), (Ids{L"1", L"2", L"10"}));
   // A type code the library lacks shows as itself.
-  EXPECT_EQ(Column(ExtensionListModel::kModel), (Ids{L"ZZ1", L"Halden 40 card (Halden)", L"Halden 60 set (Halden)"}));
+  EXPECT_EQ(Column(ExtensionListModel::kModel), (Ids{L"ZZ1", L"Halden 40 card", L"Halden 60 set"}));
   EXPECT_EQ(list.TypeCode(2), L"HX60");
 
   list.SortByHeader(ExtensionListModel::kName);

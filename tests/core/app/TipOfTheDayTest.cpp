@@ -74,7 +74,6 @@ TEST(TipOfTheDay, StartsAfterTheLastTipAndWraps) {
 
 TEST(TipOfTheDay, CloseRemembersTheTipAndOkTheCheckBox) {
   MemoryProfile profile;
-  EXPECT_TRUE(TipOfTheDay::ShowAtStartup(profile));
   profile.WriteInt(L"Preferences", L"Last Tip", 2);
   TipOfTheDay tip(TipsFile::FromBytes(TenTips()), profile);
   tip.Close(profile, std::nullopt);  // closed without OK

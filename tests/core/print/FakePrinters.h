@@ -42,6 +42,7 @@ class FakePrinters final : public PrinterSystem {
   std::map<std::wstring, DeviceMode> modes;
   std::wstring systemDefault = L"P";
   bool failDocument = false;
+  int documentsBegun = 0;
   int failPageStartAt = 0;
   DeviceMode lastMode;
   std::vector<std::wstring> ListPrinters() override {
@@ -64,6 +65,7 @@ class FakePrinters final : public PrinterSystem {
   std::unique_ptr<PrintDocument> StartDocument(const std::wstring&, const DeviceMode& mode,
                                                const std::wstring&) override {
     lastMode = mode;
+    ++documentsBegun;
     if (failDocument) return nullptr;
     return std::make_unique<FakeDocument>(log, failPageStartAt);
   }

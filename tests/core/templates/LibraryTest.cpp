@@ -7,6 +7,7 @@
 #include "support/TestSupport.h"
 #include "templates/DDFException.h"
 #include "templates/DDFLibrary.h"
+#include "templates/ModelName.h"
 #include "templates/SqliteConnection.h"
 
 namespace mirn {
@@ -269,6 +270,18 @@ TEST_F(LibraryTest, FolderOfBrokenFilesListsTheGoodOnes) {
   // Broken files leave their directory uncached, so it is read again; the good ones stay.
   library = ScanFresh(&called);
   EXPECT_EQ(library->Count(), 2u);
+}
+
+// Lists and messages name a model by maker and description without saying the maker twice.
+TEST(ModelName, JoinsMakerAndDescriptionOnce) {
+  EXPECT_EQ(ModelName(L"Corvane", L"210 desk set"), L"Corvane 210 desk set");
+  EXPECT_EQ(ModelName(L"Corvane", L"Corvane 210 desk set"), L"Corvane 210 desk set");
+  EXPECT_EQ(ModelName(L"Corvane", L"CORVANE 210"), L"CORVANE 210");
+  EXPECT_EQ(ModelName(L"Corvane", L"Corvane"), L"Corvane");
+  // A longer word that starts with the maker's name is not the maker.
+  EXPECT_EQ(ModelName(L"Nor", L"Nortessa N3"), L"Nor Nortessa N3");
+  EXPECT_EQ(ModelName(L"", L"Desk set"), L"Desk set");
+  EXPECT_EQ(ModelName(L"Halden", L""), L"Halden");
 }
 
 }  // namespace
