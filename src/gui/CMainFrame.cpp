@@ -21,6 +21,7 @@
 #include "app/RecentFiles.h"
 #include "app/StatusText.h"
 #include "util/StringTable.h"
+#include "app/WindowPlacement.h"
 #include "app/ZoomState.h"
 #include "gui/CColorButton.h"
 #include "gui/CFrameArea.h"
@@ -339,8 +340,8 @@ void CMainFrame::InstallFrameCommands() {
   SetCommandHandler(kExtensionList, [this] { area_->CycleListWidth(); });
   ZoomModel& zoom = services_.zoom;
   for (int id : {kZoom50, kZoom75, kZoom100, kZoom150, kZoom200, kZoomFitWidth, kZoomFitLabel}) {
-    SetCommandHandler(id, [&zoom, id] {
-      if (auto state = ZoomForCommand(id, zoom.State())) zoom.Set(*state);
+    SetCommandHandler(id, [this, &zoom, id] {
+      if (auto state = ZoomForCommand(id, zoom.State())) zoom.Choose(*state, services_.profile);
     });
     SetCommandChecked(id, [&zoom, id] { return ZoomCommandChecked(id, zoom.State()); });
   }
@@ -421,6 +422,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     return;
   }
   services_.recentFiles.Save(services_.profile);
+  const QRect inside = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+  const QPoint corner = isMaximized() || isFullScreen() ? inside.topLeft() : pos();
+  WriteWindowPlacement(services_.profile,
+                       {{corner.x(), corner.y(), inside.width(), inside.height()}, area_->ListWidth()});
   event->accept();
 }
 

@@ -15,10 +15,12 @@
 #include "db/MRBBase.h"
 #include "gui/CEditorDlg.h"
 #include "gui/CMainFrame.h"
+#include "gui/CommandIcons.h"
 #include "gui/CMirnNamePanel.h"
 #include "gui/CMirnPanel.h"
 #include "gui/FontChoice.h"
 #include "gui/ListPanel.h"
+#include "gui/StartPage.h"
 #include "gui/Widgets.h"
 #include "panel/CodeInsertion.h"
 #include "platform/KnownFolders.h"
@@ -110,6 +112,7 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
                                CustomCodesPath(services.folders));
   frame.SetLabelPanel(panel);
   frame.SetNamePanel(panel->NamePanel());
+  new StartPage(frame, *panel, services.folders.Get(KnownFolder::Program) / "samples" / "sample-labels.mrb");
   ListPanel* list = frame.findChild<ListPanel*>();
   new LabelDocumentEvents(services.document, *panel, list);
   LabelViewController& view = panel->View();
@@ -155,6 +158,9 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
 
   frame.SetCommandHandler(kBold, [&view] { view.ToggleBold(); }, hasSelection);
   frame.SetCommandHandler(kItalic, [&view] { view.ToggleItalic(); }, hasSelection);
+  // Ticked when every selected field is bold (italic); a mixed selection shows neither.
+  frame.SetCommandChecked(kBold, [&view] { return view.SelectionFormat().bold.value_or(false); });
+  frame.SetCommandChecked(kItalic, [&view] { return view.SelectionFormat().italic.value_or(false); });
   frame.SetCommandHandler(kFontGrow, [&view] { view.ChangeSize(2); }, hasSelection);
   frame.SetCommandHandler(kFontShrink, [&view] { view.ChangeSize(-2); }, hasSelection);
   frame.SetCommandHandler(kAlignLeft, [&view] { view.SetAlignment(Alignment::Left); }, hasSelection);
@@ -208,6 +214,8 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
   redo->setObjectName("Redo");
   redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   redo->setStatusTip(QObject::tr("Redoes the change that was undone last"));
+  undo->setIcon(CommandIcon(QStringLiteral("edit-undo"), QStringLiteral("Undo"), panel->style()));
+  redo->setIcon(CommandIcon(QStringLiteral("edit-redo"), QStringLiteral("Redo"), panel->style()));
   QObject::connect(undo, &QAction::triggered, panel, [&view] { view.Undo(); });
   QObject::connect(redo, &QAction::triggered, panel, [&view] { view.Redo(); });
   frame.addAction(undo);
@@ -234,12 +242,14 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
   view.onZoomChanged = [&zoom, &view] { zoom.ReportPercent(view.Zoom()); };
   view.SetZoom(zoom.State().Factor());
 
-  // The toolbar's boxes show the current field's face and size.
+  // The toolbar's boxes show the selection's face and size, empty where the fields differ.
   const auto showFormat = [&frame, &view] {
-    const auto format = view.CurrentFormat();
-    if (!format) return;
-    if (QComboBox* face = frame.FontNameBox()) face->setCurrentText(ToQString(format->face));
-    if (QComboBox* size = frame.FontSizeBox()) size->setCurrentText(QString::number(format->size / 2));
+    if (!view.CurrentFormat()) return;
+    const auto format = view.SelectionFormat();
+    if (QComboBox* face = frame.FontNameBox()) face->setCurrentText(format.face ? ToQString(*format.face) : QString());
+    if (QComboBox* size = frame.FontSizeBox()) {
+      size->setCurrentText(format.size ? QString::number(*format.size / 2) : QString());
+    }
   };
   QObject::connect(panel, &CMirnPanel::StateChanged, &frame, [&frame, updateUndo, showFormat] {
     updateUndo();

@@ -44,6 +44,7 @@ class ListDocumentEvents final : public QObject, public DocumentListener {
 void InstallListCommands(CMainFrame& frame) {
   AppServices& services = frame.Services();
   auto* panel = new ListPanel(services.library, services.ui);
+  panel->SetColumnMemory(&services.profile);
   frame.SetListPanel(panel);
   new ListDocumentEvents(services.document, *panel);
   if (services.document.Database() != nullptr) panel->SetDatabase(services.document.Database());

@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <algorithm>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
 
 #include "app/ExtensionProperties.h"
+#include "app/ListColumns.h"
 #include "gui/ExtensionPropertiesDialog.h"
 #include "gui/ExtensionTableModel.h"
 #include "gui/Widgets.h"
@@ -36,9 +38,12 @@ ListPanel::ListPanel(DDFLibrary& library, UserInterface& ui, QWidget* parent)
   horizontalHeader()->setSectionsClickable(true);
   // The last column fills the width the first two leave.
   horizontalHeader()->setStretchLastSection(true);
-  setColumnWidth(ExtensionListModel::kExtension, 100);
-  setColumnWidth(ExtensionListModel::kModel, 150);
-  setColumnWidth(ExtensionListModel::kName, 100);
+  horizontalHeader()->setMinimumSectionSize(kMinListColumn);
+  FitColumns();
+  connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+    if (fitting_ || !columnMemory_ || column == ExtensionListModel::kName) return;
+    RememberColumnWidth(*columnMemory_, column, width);
+  });
 
   connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
     list_.SortByHeader(column);
@@ -62,9 +67,36 @@ void ListPanel::SetDatabase(MRBBase* db) {
   Rebuild();
 }
 
+void ListPanel::SetColumnMemory(Profile* profile) {
+  columnMemory_ = profile;
+  FitColumns();
+}
+
+void ListPanel::FitColumns() {
+  const auto wanted = [this](int column) {
+    if (columnMemory_) {
+      if (const auto remembered = RememberedColumnWidth(*columnMemory_, column)) return *remembered;
+    }
+    return std::max(sizeHintForColumn(column), horizontalHeader()->sectionSizeHint(column));
+  };
+  const ListColumnWidths widths =
+      FitListColumns(viewport()->width(), wanted(ExtensionListModel::kExtension), wanted(ExtensionListModel::kModel));
+  fitting_ = true;
+  setColumnWidth(ExtensionListModel::kExtension, widths.extension);
+  setColumnWidth(ExtensionListModel::kModel, widths.model);
+  fitting_ = false;
+}
+
+bool ListPanel::viewportEvent(QEvent* event) {
+  const bool handled = QTableView::viewportEvent(event);
+  if (event->type() == QEvent::Resize) FitColumns();
+  return handled;
+}
+
 void ListPanel::Rebuild() {
   WaitCursor wait(ui_);
   list_.Rebuild();
+  FitColumns();
   horizontalHeader()->setSortIndicator(list_.SortColumn(), list_.SortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 

@@ -1,7 +1,9 @@
 #include "gui/MirnApplication.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QSessionManager>
+#include <QStyle>
 
 #include "app/CommandIds.h"
 #include "app/AppNotify.h"
@@ -12,7 +14,9 @@
 #include "app/TipOfTheDay.h"
 #include "util/StringTable.h"
 #include "app/RecentFiles.h"
+#include "app/WindowPlacement.h"
 #include "app/ZoomState.h"
+#include "gui/CFrameArea.h"
 #include "gui/CMainFrame.h"
 #include "gui/CTipDlg.h"
 #include "gui/DesktopNotifications.h"
@@ -84,8 +88,19 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
   QObject::connect(qApp, &QGuiApplication::commitDataRequest, frame_, [this](QSessionManager& manager) {
     if (manager.allowsInteraction() && !document_->AskSaveChanges()) manager.cancel();
   });
+  // The last run's size and place, kept on today's screen; a first run fits the screen.
+  const std::optional<WindowPlacement> placement = ReadWindowPlacement(*profile_);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    const int title = frame_->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const ScreenRect r = PlaceMainWindow({area.x(), area.y(), area.width(), area.height()}, 16, title + 16,
+                                         placement ? std::optional<ScreenRect>(placement->window) : std::nullopt);
+    frame_->resize(r.width, r.height);
+    if (placement) frame_->move(r.x, r.y);
+  }
   frame_->show();
   frame_->RunCommand(cmd::kExtensionList);
+  if (placement && placement->listWidth > 0) frame_->Area()->SetListWidth(placement->listWidth);
   frame_->repaint();
   survey_ = StartUsageSurvey(*services_, [] { return CupsPrinterSystem().ListPrinters(); }, &closing_);
 

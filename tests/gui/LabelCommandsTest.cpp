@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QComboBox>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@
 #include "gui/FrameServices.h"
 #include "gui/ListPanel.h"
 #include "gui/ModalDriver.h"
+#include "gui/StartPage.h"
 #include "support/LayoutObject.h"
 #include "text/CRTFText.h"
 #include "text/TextFormat.h"
@@ -74,16 +76,41 @@ TEST_F(LabelCommandsTest, CtrlBOnTwoFieldsThenUndoAndRotate) {
   QTest::mouseClick(panel_->Image(), Qt::LeftButton, Qt::ControlModifier, Centre(2));
   frame_->UpdateCommandStates();
   ASSERT_TRUE(frame_->Action(cmd::kBold)->isEnabled());
+  EXPECT_FALSE(frame_->Action(cmd::kBold)->isChecked());
   QTest::keyClick(panel_->Image(), Qt::Key_B, Qt::ControlModifier);
   EXPECT_EQ(Bold(1), 1);
   EXPECT_EQ(Bold(2), 1);
+  EXPECT_TRUE(frame_->Action(cmd::kBold)->isChecked()) << "the button shows the selection's style";
   QTest::keyClick(panel_->Image(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(Bold(1), 0);
   EXPECT_EQ(Bold(2), 0);
+  EXPECT_FALSE(frame_->Action(cmd::kBold)->isChecked());
   QTest::keyClick(panel_->Image(), Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(Bold(2), 1);
+  // A mixed selection shows neither state.
+  QTest::mouseClick(panel_->Image(), Qt::LeftButton, Qt::ControlModifier, Centre(3));
+  EXPECT_FALSE(frame_->Action(cmd::kBold)->isChecked());
+  QTest::mouseClick(panel_->Image(), Qt::LeftButton, Qt::NoModifier, Centre(1));
+  EXPECT_TRUE(frame_->Action(cmd::kBold)->isChecked());
   EXPECT_TRUE(frame_->RunCommand(cmd::kRotate));
   EXPECT_EQ(CRTFText(document.Database()->GetField(L"100", 1)).GetDisplayText(), L"Two");
+}
+
+// With no database open the empty label area offers a way in; it goes once one is open.
+TEST_F(LabelCommandsTest, TheEmptyLabelAreaOffersAWayInUntilADatabaseIsOpen) {
+  auto* start = frame_->findChild<StartPage*>();
+  ASSERT_NE(start, nullptr);
+  EXPECT_FALSE(start->isVisible());
+  ui.messageAnswers = {mb::kIdNo};
+  document.CloseDatabase();
+  EXPECT_TRUE(start->isVisible());
+  EXPECT_EQ(start->geometry(), panel_->rect());
+  EXPECT_NE(start->findChild<QPushButton*>("Read Getting Started"), nullptr);
+  auto* create = start->findChild<QPushButton*>("New Database");
+  ASSERT_NE(create, nullptr);
+  create->click();
+  EXPECT_NE(document.Database(), nullptr);
+  EXPECT_FALSE(start->isVisible());
 }
 
 TEST_F(LabelCommandsTest, SelectAllTakesTheLabelsFieldsWhileItHasTheFocusElseTheListsRows) {

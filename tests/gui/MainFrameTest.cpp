@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QIcon>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -20,6 +22,7 @@
 #include "store/OpenDatabase.h"
 #include "gui/CFrameArea.h"
 #include "gui/CMainFrame.h"
+#include "gui/CommandIcons.h"
 #include "gui/FrameServices.h"
 
 namespace mirn {
@@ -229,6 +232,34 @@ TEST_F(MainFrameTest, ControlsAreNamedAfterTheirLabelsAndPromptsShowInTheStatusB
     if (action->isSeparator() || qobject_cast<QWidgetAction*>(action)) continue;
     EXPECT_FALSE(action->icon().isNull()) << action->objectName().toStdString();
   }
+}
+
+// Without an icon theme, Undo and Redo are drawn as arrows (mirror images of each other), not
+// shown as a letter; so are the two rotations.
+TEST_F(MainFrameTest, UndoRedoAndRotationsFallBackToDrawnArrows) {
+  const QString theme = QIcon::themeName();
+  QIcon::setThemeName(QStringLiteral("mirn-test-no-such-theme"));
+  const auto image = [this](const char* name, const char* label) {
+    return CommandIcon(QString::fromLatin1(name), QString::fromLatin1(label), frame_->style()).pixmap(32).toImage();
+  };
+  // Pixels whose coverage differs clearly (antialiased edges may differ by a shade).
+  const auto differing = [](const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+      for (int x = 0; x < a.width(); ++x) count += std::abs(qAlpha(a.pixel(x, y)) - qAlpha(b.pixel(x, y))) > 96;
+    }
+    return count;
+  };
+  const QImage undo = image("edit-undo", "Undo");
+  const QImage redo = image("edit-redo", "Redo");
+  ASSERT_EQ(undo.size(), QSize(32, 32));
+  EXPECT_GT(differing(undo, image("mirn-no-such-icon", "Undo")), 40) << "not the letter fallback";
+  EXPECT_LT(differing(undo.mirrored(true, false), redo), 8);
+  EXPECT_GT(differing(undo, redo), 40);
+  const QImage right = image("object-rotate-right", "Rotate");
+  EXPECT_GT(differing(right, image("mirn-no-such-icon", "Rotate")), 40);
+  EXPECT_LT(differing(right.mirrored(true, false), image("object-rotate-left", "Reverse Rotate")), 8);
+  QIcon::setThemeName(theme);
 }
 
 TEST_F(MainFrameTest, ZoomCommandsSetTheModelAndShowTheirCheckMarks) {

@@ -104,6 +104,18 @@ TEST_F(PictureLayerTest, InsertDragAndSizeAreStoredInTwipsAndSurviveReopening) {
   EXPECT_TRUE(Stored(1).embedded);
   EXPECT_EQ(Stored(1).width, m.ToTwipsWidth(96));
 
+  // The new picture is selected: the arrow keys move it at once, ten pixels with Shift.
+  QApplication::processEvents();
+  EXPECT_TRUE(logo->hasFocus());
+  QTest::keyClick(logo, Qt::Key_Right, Qt::ShiftModifier);
+  QTest::keyClick(logo, Qt::Key_Down);
+  EXPECT_EQ(logo->geometry(), QRect(10, 1, 96, 48));
+  EXPECT_EQ(Stored(1).left, m.ToTwipsX(10));
+  EXPECT_EQ(Stored(1).top, m.ToTwipsY(1));
+  QTest::keyClick(logo, Qt::Key_Left, Qt::ShiftModifier);
+  QTest::keyClick(logo, Qt::Key_Up);
+  EXPECT_EQ(logo->geometry(), QRect(0, 0, 96, 48));
+
   // Drag by the middle: the whole picture moves.
   Drag(logo, QPoint(48, 24), QPoint(88, 54));
   EXPECT_EQ(logo->geometry(), QRect(40, 30, 96, 48));

@@ -562,6 +562,33 @@ std::optional<TextFormat> LabelViewController::CurrentFormat() const {
   return text ? text->GetFirstFormat() : CRTFText().GetFirstFormat();
 }
 
+LabelViewController::SharedFormat LabelViewController::SelectionFormat() const {
+  SharedFormat shared;
+  if (!editor_ && (!layout_ || selection_.empty() || !texts_)) return shared;
+  std::vector<TextFormat> formats;
+  if (editor_) {
+    formats.push_back(ParseStyleString(editor_->style));
+  } else {
+    for (const std::uint32_t id : selection_) {
+      const CRTFText* text = texts_->Get(id);
+      formats.push_back(text ? text->GetFirstFormat() : CRTFText().GetFirstFormat());
+    }
+  }
+  const auto agreed = [&formats](auto get) {
+    using Value = decltype(get(formats.front()));
+    std::optional<Value> value = get(formats.front());
+    for (const TextFormat& f : formats) {
+      if (get(f) != *value) return std::optional<Value>();
+    }
+    return value;
+  };
+  shared.face = agreed([](const TextFormat& f) { return f.face; });
+  shared.size = agreed([](const TextFormat& f) { return f.size; });
+  shared.bold = agreed([](const TextFormat& f) { return f.bold != 0; });
+  shared.italic = agreed([](const TextFormat& f) { return f.italic != 0; });
+  return shared;
+}
+
 void LabelViewController::ToggleBold() {
   const auto first = CurrentFormat();
   if (!first) return;

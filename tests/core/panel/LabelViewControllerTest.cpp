@@ -218,6 +218,26 @@ TEST_F(LabelViewTest, TypingOverAFieldReplacesItsTextInItsOwnStyle) {
   EXPECT_TRUE(db->IsModified());
 }
 
+// The toolbar shows a style where every selected field has it, and neither state where they
+// differ.
+TEST_F(LabelViewTest, SelectionFormatIsWhatEverySelectedFieldShares) {
+  db->SetField(L"100", 1, Rtf(L"Bold", true));
+  db->SetField(L"100", 2, Rtf(L"Plain"));
+  view.SetExtension(L"100");
+  view.Select({1});
+  auto shared = view.SelectionFormat();
+  EXPECT_EQ(shared.bold, std::optional<bool>(true));
+  EXPECT_EQ(shared.italic, std::optional<bool>(false));
+  view.Select({1, 2});
+  shared = view.SelectionFormat();
+  EXPECT_FALSE(shared.bold.has_value());
+  EXPECT_EQ(shared.italic, std::optional<bool>(false));
+  EXPECT_EQ(shared.face, CRTFText(db->GetField(L"100", 1)).GetFirstFormat().face);
+  EXPECT_EQ(shared.size, CRTFText(db->GetField(L"100", 2)).GetFirstFormat().size);
+  view.Select({});
+  EXPECT_FALSE(view.SelectionFormat().bold.has_value());
+}
+
 TEST_F(LabelViewTest, TabThroughFieldsStoresChangesAndWrapsToTheFirst) {
   db->SetField(L"100", 2, Rtf(L"Same"));
   view.SetExtension(L"100");
