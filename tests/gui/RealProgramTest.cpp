@@ -93,6 +93,7 @@ TEST(RealProgram, HelpAndVersionNeedNoDisplay) {
 TEST(RealProgram, KeysTypedWithoutDelayAllReachTheField) {
   if (!HaveDisplayTools() || ::access("/usr/bin/xdotool", X_OK) != 0) GTEST_SKIP() << "xvfb-run and xdotool are needed";
   test::TempDir home;
+  const std::string dir = home.Path().string();
   const fs::path sample = fs::path(MIRN_BINARY_DIR) / "bin/samples/sample-labels.mrb";
   for (int run = 1; run <= 3; ++run) {
     const fs::path file = home / ("office" + std::to_string(run) + ".mrb");
@@ -101,8 +102,8 @@ TEST(RealProgram, KeysTypedWithoutDelayAllReachTheField) {
     // Tab goes from the list to the label, Down to its second field; Ctrl+Enter ends the edit.
     const std::string script =
         "unset QT_QPA_PLATFORM\n"
-        "export HOME='" + home.string() + "' XDG_CONFIG_HOME='" + home.string() + "/config' XDG_DATA_HOME='" +
-        home.string() + "/data' XDG_CACHE_HOME='" + home.string() + "/cache' TMPDIR='" + home.string() + "'\n"
+        "export HOME='" + dir + "' XDG_CONFIG_HOME='" + dir + "/config' XDG_DATA_HOME='" +
+        dir + "/data' XDG_CACHE_HOME='" + dir + "/cache' TMPDIR='" + dir + "'\n"
         "'" MIRN_BINARY_DIR "/bin/mirn' '" + file.string() + "' >/dev/null 2>&1 &\n"
         "pid=$!\n"
         "for i in $(seq 1 80); do xdotool search --name '" + title + "' >/dev/null 2>&1 && break; sleep 0.25; done\n"
