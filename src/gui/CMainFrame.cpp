@@ -112,7 +112,17 @@ void CMainFrame::CreateActions() {
     action->setCheckable(spec.checkable);
     action->setEnabled(false);
     const int id = spec.id;
-    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    if (spec.checkable) {
+      // A checkable command runs when its action is toggled, whatever toggled it: a click, its
+      // shortcut or assistive technology's Toggle on a toolbar button (which ticks the action
+      // without triggering it). Toggles that only show the command's state run nothing.
+      connect(action, &QAction::toggled, this, [this, id](bool on) {
+        const Command& command = commands_[id];
+        if (!command.checked || command.checked() != on) RunCommand(id);
+      });
+    } else {
+      connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    }
     commands_[id].action = action;
   }
   for (int i = 0; i < static_cast<int>(RecentFiles::kMaxEntries); ++i) {
@@ -311,18 +321,10 @@ void CMainFrame::CreateToolBar() {
   for (int id : {kNewExtension, kZoomFitLabel, kAbout}) toolBar_->addAction(Action(id));
   // Accessible names for the toolbar's plain buttons.
   for (QAction* action : toolBar_->actions()) {
-    QWidget* w = toolBar_->widgetForAction(action);
-    if (w && w->objectName().isEmpty()) {
+    if (QWidget* w = toolBar_->widgetForAction(action); w && w->objectName().isEmpty()) {
       const QString plain = PlainText(action->text());
       w->setObjectName(plain);
       w->setAccessibleName(plain);
-    }
-    // A checkable button toggled without a click (the Toggle action of assistive technology)
-    // runs its command as the click would; the command's state then sets the tick.
-    if (auto* button = qobject_cast<QToolButton*>(w); button && action->isCheckable()) {
-      connect(button, &QAbstractButton::toggled, action, [action](bool on) {
-        if (on != action->isChecked()) action->trigger();
-      });
     }
   }
 }
