@@ -112,8 +112,14 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
                                CustomCodesPath(services.folders));
   frame.SetLabelPanel(panel);
   frame.SetNamePanel(panel->NamePanel());
-  new StartPage(frame, *panel, services.folders.Get(KnownFolder::Program) / "samples" / "sample-labels.mrb");
+  auto* start = new StartPage(frame, *panel, services.folders.Get(KnownFolder::Program) / "samples" / "sample-labels.mrb");
   ListPanel* list = frame.findChild<ListPanel*>();
+  if (list) {
+    // Extensions added to an empty database end the start page.
+    QObject::connect(list->model(), &QAbstractItemModel::modelReset, start, &StartPage::Update);
+    QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, start, &StartPage::Update);
+    QObject::connect(list->model(), &QAbstractItemModel::rowsRemoved, start, &StartPage::Update);
+  }
   new LabelDocumentEvents(services.document, *panel, list);
   LabelViewController& view = panel->View();
 

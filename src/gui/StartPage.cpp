@@ -8,6 +8,7 @@
 
 #include "app/AppServices.h"
 #include "app/CommandIds.h"
+#include "db/MRBBase.h"
 #include "gui/CMainFrame.h"
 #include "gui/Widgets.h"
 #include "util/Text.h"
@@ -20,16 +21,16 @@ StartPage::StartPage(CMainFrame& frame, QWidget& area, std::filesystem::path sam
   setAutoFillBackground(false);
   auto* column = new QVBoxLayout(this);
   column->addStretch();
-  auto* heading = new QLabel(tr("No database is open. To begin:"), this);
-  NameControl(heading, heading->text());
-  heading->setAlignment(Qt::AlignCenter);
-  column->addWidget(heading, 0, Qt::AlignHCenter);
+  heading_ = new QLabel(this);
+  heading_->setAlignment(Qt::AlignCenter);
+  column->addWidget(heading_, 0, Qt::AlignHCenter);
   const auto add = [this, column](const QString& label, std::function<void()> run) {
     auto* button = new QPushButton(label, this);
     NameControl(button, label);
     button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 48);
     connect(button, &QPushButton::clicked, this, std::move(run));
     column->addWidget(button, 0, Qt::AlignHCenter);
+    return button;
   };
   std::error_code error;
   if (std::filesystem::is_regular_file(sample, error)) {
@@ -38,7 +39,8 @@ StartPage::StartPage(CMainFrame& frame, QWidget& area, std::filesystem::path sam
       frame.UpdateCommandStates();
     });
   }
-  add(tr("&New Database"), [&frame] { frame.RunCommand(cmd::kFileNew); });
+  addExtensions_ = add(tr("&Add Extensions..."), [&frame] { frame.RunCommand(cmd::kNewExtension); });
+  newDatabase_ = add(tr("&New Database"), [&frame] { frame.RunCommand(cmd::kFileNew); });
   add(tr("&Open Database..."), [&frame] { frame.RunCommand(cmd::kFileOpen); });
   add(tr("Read &Getting Started"), [&frame] { frame.RunCommand(cmd::kGettingStarted); });
   column->addStretch();
@@ -51,7 +53,14 @@ StartPage::StartPage(CMainFrame& frame, QWidget& area, std::filesystem::path sam
 StartPage::~StartPage() { frame_.Services().document.RemoveListener(*this); }
 
 void StartPage::Update() {
-  setVisible(frame_.Services().document.Database() == nullptr);
+  MRBBase* db = frame_.Services().document.Database();
+  const bool empty = db != nullptr && db->GetExtensionCount() == 0;
+  // The live heading is its own accessible name.
+  SetLiveText(heading_, empty ? tr("This database has no extensions yet. To begin:")
+                              : tr("No database is open. To begin:"));
+  addExtensions_->setVisible(empty);
+  newDatabase_->setVisible(db == nullptr);
+  setVisible(db == nullptr || empty);
   if (isVisible()) raise();
 }
 

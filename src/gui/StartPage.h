@@ -1,12 +1,15 @@
 #pragma once
-// What the empty label area offers while no database is open: open the sample database, create
-// a database, or read Getting Started. It lies over the label panel and goes away as soon as a
-// database is open.
+// What the empty label area offers while no database is open, or the open one has no extensions
+// yet: open the sample database, add extensions or create a database, open one, or read Getting
+// Started. It lies over the label panel and goes once a database with extensions is open.
 
 #include <QWidget>
 #include <filesystem>
 
 #include "app/DocumentController.h"
+
+class QLabel;
+class QPushButton;
 
 namespace mirn {
 
@@ -20,7 +23,8 @@ class StartPage final : public QWidget, public DocumentListener {
   // button only when `sample` exists.
   StartPage(CMainFrame& frame, QWidget& area, std::filesystem::path sample);
   ~StartPage() override;
-  // Shown while the document holds no database.
+  // Shown while the document holds no database or one without extensions; the frame calls it
+  // again when extensions were added.
   void Update();
 
   void DocumentOpened(const std::vector<std::wstring>&) override { Update(); }
@@ -32,6 +36,9 @@ class StartPage final : public QWidget, public DocumentListener {
  private:
   CMainFrame& frame_;
   QWidget& area_;
+  QLabel* heading_ = nullptr;
+  QPushButton* addExtensions_ = nullptr;
+  QPushButton* newDatabase_ = nullptr;
 };
 
 }  // namespace mirn

@@ -92,6 +92,7 @@ TEST_F(LabelCommandsTest, CtrlBOnTwoFieldsThenUndoAndRotate) {
   EXPECT_FALSE(frame_->Action(cmd::kBold)->isChecked());
   QTest::mouseClick(panel_->Image(), Qt::LeftButton, Qt::NoModifier, Centre(1));
   EXPECT_TRUE(frame_->Action(cmd::kBold)->isChecked());
+  QTest::mouseClick(panel_->Image(), Qt::LeftButton, Qt::ControlModifier, Centre(2));
   EXPECT_TRUE(frame_->RunCommand(cmd::kRotate));
   EXPECT_EQ(CRTFText(document.Database()->GetField(L"100", 1)).GetDisplayText(), L"Two");
 }
@@ -109,7 +110,15 @@ TEST_F(LabelCommandsTest, TheEmptyLabelAreaOffersAWayInUntilADatabaseIsOpen) {
   auto* create = start->findChild<QPushButton*>("New Database");
   ASSERT_NE(create, nullptr);
   create->click();
-  EXPECT_NE(document.Database(), nullptr);
+  ASSERT_NE(document.Database(), nullptr);
+  // A new database without extensions keeps it, offering to add some.
+  EXPECT_TRUE(start->isVisible());
+  EXPECT_TRUE(start->findChild<QPushButton*>("Add Extensions...")->isVisible());
+  EXPECT_FALSE(create->isVisible());
+  document.Database()->AddExtension(L"7", L"DESK", L"");
+  auto* list = frame_->findChild<ListPanel*>();
+  ASSERT_NE(list, nullptr);
+  list->Rebuild();
   EXPECT_FALSE(start->isVisible());
 }
 
