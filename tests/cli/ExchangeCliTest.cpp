@@ -193,7 +193,7 @@ TEST_F(TableCli, BadRowsNameFileRowAndColumnAndLeaveTheDatabase) {
   EXPECT_EQ(out.out, "\"1\",\"T3\",\"One\",\"\",\"\",\"\"\r\n");
   auto rest = Cli({"import-csv", P("db.mrb"), P("bad.csv"), "--import-rest"});
   EXPECT_EQ(rest.exitCode, 0) << rest.err;
-  EXPECT_EQ(rest.out, "Imported 1 extension (1 added); 1 rows with problems passed over\n");
+  EXPECT_EQ(rest.out, "Imported 1 extension (1 added); 1 row with problems passed over\n");
 }
 
 TEST_F(TableCli, ImportSheet) {

@@ -117,7 +117,9 @@ int Report(const ExchangeOutcome& outcome, Context& c, bool import = false, bool
   std::ostream& out = toErr ? c.err : c.out;
   out << ToUtf8(outcome.message);
   if (import) out << " (" << ToUtf8(ImportCountsText(outcome)) << ')';
-  if (import && outcome.rowsPassedOver) out << "; " << outcome.rowsPassedOver << " rows with problems passed over";
+  if (import && outcome.rowsPassedOver) {
+    out << "; " << CountOf(outcome.rowsPassedOver, "row", "rows") << " with problems passed over";
+  }
   out << '\n';
   return kExitOk;
 }

@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 namespace {

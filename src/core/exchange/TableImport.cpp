@@ -213,7 +213,7 @@ std::string DryRunText(DDFLibrary& library, const std::vector<ImportPreset>& pre
   outcome.unmappedColumns = plan.mapping.unmapped;
   outcome.count = plan.good;
   outcome.rowsPassedOver = plan.bad;
-  outcome.message = outcome.ok ? L"Would import " + std::to_wstring(plan.good) + L" extensions"
+  outcome.message = outcome.ok ? L"Would import " + CountOf(plan.good, L"extension", L"extensions")
                                : file.DisplayName() + L": " + ProblemsText(plan);
   std::string text;
   if (asJson) {

@@ -119,7 +119,7 @@ TEST_F(ExchangeControllerTest, StopImportingEndsTheImportAndSkippedLinesAreListe
   ui_.openAnswers.push_back(dir_ / "semi.csv");
   c.ImportCsv();
   EXPECT_EQ(Db().GetName(L"5"), L"Five");
-  EXPECT_EQ(ui_.LastMessage(), L"Imported 1 extensions");
+  EXPECT_EQ(ui_.LastMessage(), L"Imported 1 extension");
 
   ui_.openAnswers.push_back(std::nullopt);  // cancelled: nothing happens
   const size_t shown = ui_.messages.size();

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Mnemonics.h"
-#include "app/StringTable.h"
+#include "util/StringTable.h"
 #include "platform/ScriptedUserInterface.h"
 
 namespace mirn {
