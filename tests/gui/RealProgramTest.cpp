@@ -113,7 +113,7 @@ TEST(RealProgram, KeysTypedWithoutDelayAllReachTheField) {
         "sleep 0.5; xdotool key ctrl+Return; sleep 0.3; xdotool key ctrl+s; sleep 1\n"
         "kill $pid; wait\n";
     test::RunProcess({"/usr/bin/xvfb-run", "-a", "-s", "-screen 0 1024x768x24", "sh", "-c", script});
-    const test::ProcessResult fields = test::RunProcess({MIRN_BINARY_DIR "/bin/mirn-cli", "fields", file.string(), "201"});
+    const test::ProcessResult fields = test::RunProcess({(fs::path(MIRN_BINARY_DIR) / "bin" / "mirn-cli").string(), "fields", file.string(), "201"});
     EXPECT_NE(fields.out.find("\\qc Desk 9}"), std::string::npos) << "run " << run << ":\n" << fields.out;
   }
 }
