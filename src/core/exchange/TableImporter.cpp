@@ -16,7 +16,8 @@ std::wstring TooLong(size_t limit) { return L"longer than " + std::to_wstring(li
 
 bool BlankCells(const std::vector<std::wstring>& cells) {
   for (const std::wstring& c : cells)
-    if (!Trim(c).empty()) return false;
+    for (const wchar_t ch : c)
+      if (!IsBlank(ch)) return false;
   return true;
 }
 
