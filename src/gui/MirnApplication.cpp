@@ -5,6 +5,8 @@
 #include <QSessionManager>
 #include <QStyle>
 
+#include <iostream>
+
 #include "app/CommandIds.h"
 #include "app/AppNotify.h"
 #include "app/CommandLine.h"
@@ -17,6 +19,7 @@
 #include "app/WindowPlacement.h"
 #include "app/ZoomState.h"
 #include "gui/CFrameArea.h"
+#include "db/WorkFiles.h"
 #include "gui/CMainFrame.h"
 #include "gui/CTipDlg.h"
 #include "gui/DesktopNotifications.h"
@@ -38,7 +41,13 @@ namespace mirn {
 
 MirnApplication::MirnApplication() {
   auto folders = std::make_unique<XdgKnownFolders>();
-  profile_ = std::make_unique<IniProfile>(IniProfile::DefaultPath(*folders));
+  auto profile = std::make_unique<IniProfile>(IniProfile::DefaultPath(*folders));
+  // Before any window exists; the settings are simply not saved for this run.
+  profile->SetReadFailureHandler([](const std::filesystem::path& file, std::error_code cause) {
+    std::cerr << "mirn: " << file.string() << ": cannot read the settings; changed settings are not saved: "
+              << cause.message() << " (code " << cause.value() << ")\n";
+  });
+  profile_ = std::move(profile);
   folders_ = std::move(folders);
   Build();
 }
@@ -64,6 +73,8 @@ void MirnApplication::Build() {
   DatabaseOptions options;
   options.clock = clock_.get();
   options.tempFolder = folders_->Get(KnownFolder::Temp);
+  // What runs of the program that were killed left there (working copies, filter sockets).
+  RemoveStaleWorkFiles(options.tempFolder);
   document_ = std::make_unique<DocumentController>(*ui_, *profile_, *recentFiles_, *zoom_, options);
   // The first Open dialog offers the sample databases that come with the program.
   document_->SetSampleFolder(folders_->Get(KnownFolder::Program) / "samples");

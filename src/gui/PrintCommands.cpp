@@ -38,9 +38,18 @@
 #include "qt/QtText.h"
 #include "templates/CDDFTemplate.h"
 #include "templates/DDFLibrary.h"
+#include "util/Text.h"
 
 namespace mirn {
 namespace {
+
+// A store's word about its file (a damaged file kept as a backup) as a warning.
+FileNoticeHandler WarnAbout(UserInterface& ui) {
+  return [&ui](const std::filesystem::path& file, const std::string& what, std::error_code cause) {
+    ui.Message(FromUtf8(file.string() + ": " + what + ": " + cause.message()), mb::kIconWarning,
+               LoadString(kStrAppTitle));
+  };
+}
 
 constexpr const wchar_t* kPdfTarget = L"PDF";
 
@@ -161,6 +170,7 @@ bool Preview(CMainFrame& frame, PrintSetup& setup, const std::wstring& printer, 
   // The start slots the job will offer: where each layout's last sheet on the printer ended
   // (a PDF is new paper).
   PartialSheetStore sheets(PartialSheetsPath(s.folders));
+  sheets.SetNoticeHandler(WarnAbout(s.ui));
   PrintLabelsRequest offered;
   offered.printer = t->printer;
   offered.ids = ids;
@@ -170,6 +180,7 @@ bool Preview(CMainFrame& frame, PrintSetup& setup, const std::wstring& printer, 
                            return SlotsPerSheet(s.library, type);
                          })};
   PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(s.folders), s.profile);
+  adjustments.SetNoticeHandler(WarnAbout(s.ui));
   const std::unique_ptr<PictureLoader> pictures = MakePictureLoader();
   PrintPreviewJob job(*t->system, request, *s.document.Database(), s.library, adjustments.Load(t->printer),
                       {pictures.get(), s.document.DocumentPath().parent_path(), &s.folders});
@@ -197,7 +208,9 @@ bool PrintJob(CMainFrame& frame, PrintSetup& setup, const std::wstring& printer,
     }
   };
   PartialSheetStore sheets(PartialSheetsPath(s.folders));
+  sheets.SetNoticeHandler(WarnAbout(s.ui));
   PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(s.folders), s.profile);
+  adjustments.SetNoticeHandler(WarnAbout(s.ui));
   PrintLabelsRequest request;
   request.printer = t->printer;
   request.mode = t->mode;
@@ -257,6 +270,7 @@ void RunAdjustment(CMainFrame& frame) {
   PrintSetup setup(s);
   const std::wstring printer = AdjustmentPrinterName(setup.current.GetCurrentPrinterName());
   PrinterAdjustmentStore store(PrinterAdjustmentsPath(s.folders), s.profile);
+  store.SetNoticeHandler(WarnAbout(s.ui));
   const PrinterAdjustment before = store.Load(printer);
   if (before.IsZero()) {
     MessageBoxRequest notice;

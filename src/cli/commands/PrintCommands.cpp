@@ -21,6 +21,7 @@
 #include "cli/DatabaseAccess.h"
 #include "cli/Messages.h"
 #include "cli/commands/CommandGroups.h"
+#include "db/DbResult.h"
 #include "platform/Clock.h"
 #include "platform/KnownFolders.h"
 #include "print/AdjustmentUnits.h"
@@ -197,23 +198,26 @@ std::int16_t PdfPaper(const ParsedArgs& parsed) {
   return *paper;
 }
 
-// Why a PDF cannot be written at `file`: its folder is missing, not a folder, or not
-// writable. Empty when it can be tried.
-std::optional<std::string> OutputFolderProblem(const std::filesystem::path& file) {
+// Whether a PDF can be tried at `file`: its folder must exist, be a folder and be writable.
+// False when it cannot, with the reason reported.
+bool CheckOutputFolderOrReport(const std::filesystem::path& file, Context& c) {
   std::filesystem::path folder = file.parent_path();
   if (folder.empty()) folder = ".";
   std::error_code error;
   const auto status = std::filesystem::status(folder, error);
   if (error || !std::filesystem::exists(status)) {
-    return "cannot write " + file.string() + ": the folder " + folder.string() + " does not exist";
+    ReportFile(c.err, file.string(), "cannot write: the folder " + folder.string() + " does not exist", ENOENT);
+    return false;
   }
   if (!std::filesystem::is_directory(status)) {
-    return "cannot write " + file.string() + ": " + folder.string() + " is not a folder";
+    ReportFile(c.err, file.string(), "cannot write: " + folder.string() + " is not a folder", ENOTDIR);
+    return false;
   }
   if (::access(folder.c_str(), W_OK | X_OK) != 0) {
-    return "cannot write " + file.string() + ": " + std::strerror(errno);
+    ReportFileError(c.err, file.string(), "cannot write", std::error_code(errno, std::generic_category()));
+    return false;
   }
-  return std::nullopt;
+  return true;
 }
 
 // The target of a print command: a PDF file or a printer of the spooler, with the device
@@ -231,10 +235,7 @@ std::optional<Target> OpenTarget(const ParsedArgs& parsed, Context& c) {
   Target t;
   if (pdf) {
     const std::filesystem::path file = ToPath(FromUtf8(*parsed.Value("pdf")));
-    if (const auto problem = OutputFolderProblem(file)) {
-      c.err << *problem << '\n';
-      return std::nullopt;
-    }
+    if (!CheckOutputFolderOrReport(file, c)) return std::nullopt;
     t.system = MakePdfPrinterSystem(file, PdfPaper(parsed));
     t.printer = t.system->DefaultPrinter();
     t.mode = *t.system->DefaultDeviceMode(t.printer);
@@ -266,22 +267,23 @@ int ReportOutcome(const PrintJobResult& result, const std::string& where, Contex
   switch (result.outcome) {
     case PrintOutcome::Completed:
       if (result.pagesPrinted == 0) {
-        c.err << "Nothing was printed.\n";
+        ReportFile(c.err, where, "nothing was printed", EIO);
         return kExitFailed;
       }
       if (!result.documentEnded) {
-        c.err << "The document could not be finished: " << where << " may be incomplete.\n";
+        ReportFile(c.err, where, "the document could not be finished and may be incomplete", EIO);
         return kExitFailed;
       }
       c.out << "Printed " << result.labelsPrinted << " label" << (result.labelsPrinted == 1 ? "" : "s") << " on "
             << result.pagesPrinted << " page" << (result.pagesPrinted == 1 ? "" : "s") << " to " << where << '\n';
       return kExitOk;
     case PrintOutcome::Cancelled:
-      c.err << "Cancelled" << (result.pagesPrinted ? "; the runs before were printed" : "; nothing was printed")
-            << ".\n";
+      ReportFile(c.err, where,
+                 std::string("cancelled") + (result.pagesPrinted ? "; the runs before were printed" : "; nothing was printed"),
+                 ECANCELED);
       return kExitFailed;
     case PrintOutcome::Stopped:
-      c.err << "Stopped after " << CountOf(result.labelsPrinted, "label", "labels") << ".\n";
+      ReportFile(c.err, where, "stopped after " + CountOf(result.labelsPrinted, "label", "labels"), ECANCELED);
       return kExitFailed;
     case PrintOutcome::DocumentFailed:
       return kExitFailed;
@@ -298,6 +300,7 @@ int PrintCalibration(const ParsedArgs& parsed, Context& c) {
   std::optional<Target> target = OpenTarget(parsed, c);
   if (!target) return kExitFailed;
   PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
+  adjustments.SetNoticeHandler(StoreNotices(c.err));
   switch (PrintCalibrationSheet(*target->system, target->printer, target->mode, adjustments)) {
     case CalibrationOutcome::Printed:
       break;
@@ -335,7 +338,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
   ReportUnwalkable(*db, parsed.Positional()[0], c);
   const std::vector<std::wstring> ids = ChosenExtensions(parsed, *db, parsed.Positional()[0], c.err);
   if (db->GetExtensionCount() == 0 || ids.empty()) {
-    c.err << "Nothing to print: no extensions chosen.\n";
+    ReportFile(c.err, parsed.Positional()[0], "nothing to print: no extensions chosen", db::kNoSuchExtension);
     return kExitFailed;
   }
 
@@ -348,6 +351,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
   target->mode.fields |= kDmOrientation;
 
   PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
+  adjustments.SetNoticeHandler(StoreNotices(c.err));
   const PrinterAdjustment adjustment = adjustments.Load(target->printer);
   const std::unique_ptr<PictureLoader> pictures = MakePictureLoader();
   const PictureSource source{pictures.get(), std::filesystem::absolute(file).parent_path(), &c.folders};
@@ -365,6 +369,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
 
   // A printer's half-used sheets are continued; each PDF is new paper.
   PartialSheetStore partialSheets(PartialSheetsPath(c.folders));
+  partialSheets.SetNoticeHandler(StoreNotices(c.err));
   PrintLabelsRequest request;
   request.printer = target->printer;
   request.mode = target->mode;
@@ -458,13 +463,15 @@ int Adjust(const std::vector<std::string>& args, Context& c) {
   if (const auto v = parsed.Value("landscape")) landscape = ParsePairOption(*v, unit, "landscape");
 
   PrinterAdjustmentStore store(PrinterAdjustmentsPath(c.folders), c.profile);
+  store.SetNoticeHandler(StoreNotices(c.err));
   PrinterAdjustment a = store.Load(FromUtf8(parsed.Positional()[0]));
   if (portrait || landscape) {
     // Each pair given replaces its own values alone, as the adjustment pages do.
     if (portrait) std::tie(a.portraitX, a.portraitY) = *portrait;
     if (landscape) std::tie(a.landscapeX, a.landscapeY) = *landscape;
-    if (!store.Save(a)) {
-      c.err << "cannot write " << store.File().string() << '\n';
+    std::error_code cause;
+    if (!store.Save(a, &cause)) {
+      ReportFileError(c.err, store.File().string(), "cannot store the adjustment", cause);
       return kExitFailed;
     }
   }
