@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ExtensionListCtrl.h"
+#include "extensions/ExtensionListCtrl.h"
 #include "platform/PrinterSystem.h"
 
 class QComboBox;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ExtensionListCtrl.h"
+#include "extensions/ExtensionListCtrl.h"
 
 namespace mirn {
 

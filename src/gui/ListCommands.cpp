@@ -5,7 +5,7 @@
 #include "app/AppServices.h"
 #include "app/CommandIds.h"
 #include "app/DocumentController.h"
-#include "app/ExtensionCreator.h"
+#include "extensions/ExtensionCreator.h"
 #include "gui/CAddExtDialog.h"
 #include "text/TextFormat.h"
 #include "gui/CExtNameDlg.h"

@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-#include "app/ExtensionProperties.h"
+#include "extensions/ExtensionProperties.h"
 #include "gui/ExtensionPropertiesDialog.h"
 #include "gui/ExtensionTableModel.h"
 #include "gui/Widgets.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ExtensionListModel.h"
+#include "extensions/ExtensionListModel.h"
 
 class QMenu;
 

@@ -8,9 +8,9 @@
 #include <ostream>
 #include <sstream>
 
-#include "app/ExtensionCreator.h"
-#include "app/ExtensionIdList.h"
-#include "app/ExtensionListModel.h"
+#include "extensions/ExtensionCreator.h"
+#include "extensions/ExtensionIdList.h"
+#include "extensions/ExtensionListModel.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/DatabaseAccess.h"

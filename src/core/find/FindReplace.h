@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FindReplaceEditor.h"
+#include "find/FindReplaceEditor.h"
 
 namespace mirn {
 

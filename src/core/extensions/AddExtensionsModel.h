@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ExtensionCreator.h"
-#include "app/ExtensionIdList.h"
+#include "extensions/ExtensionCreator.h"
+#include "extensions/ExtensionIdList.h"
 
 namespace mirn {
 

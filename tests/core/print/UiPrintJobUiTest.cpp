@@ -3,7 +3,7 @@
 // overflow count, and Cancel.
 #include <gtest/gtest.h>
 
-#include "app/UiPrintJobUi.h"
+#include "print/UiPrintJobUi.h"
 #include "platform/ScriptedUserInterface.h"
 #include "print/PrintTexts.h"
 

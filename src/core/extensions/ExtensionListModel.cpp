@@ -1,4 +1,4 @@
-#include "app/ExtensionListModel.h"
+#include "extensions/ExtensionListModel.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,4 +1,4 @@
-#include "app/ExtensionCreator.h"
+#include "extensions/ExtensionCreator.h"
 
 #include "AppFixture.h"
 #include "db/DbRanges.h"

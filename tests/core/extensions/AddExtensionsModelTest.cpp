@@ -1,8 +1,8 @@
-#include "app/AddExtensionsModel.h"
+#include "extensions/AddExtensionsModel.h"
 
 #include "AppFixture.h"
-#include "app/ExtensionListCtrl.h"
-#include "app/ExtensionNameChoice.h"
+#include "extensions/ExtensionListCtrl.h"
+#include "extensions/ExtensionNameChoice.h"
 
 namespace mirn::test {
 namespace {

@@ -1,6 +1,6 @@
-#include "app/ExtNameWizardModel.h"
+#include "extensions/ExtNameWizardModel.h"
 
-#include "app/ExtensionIdList.h"
+#include "extensions/ExtensionIdList.h"
 #include "util/StringTable.h"
 
 namespace mirn {

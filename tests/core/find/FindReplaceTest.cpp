@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/FindReplace.h"
-#include "core/app/AppDatabaseFixture.h"
+#include "find/FindReplace.h"
+#include "core/find/AppDatabaseFixture.h"
 #include "db/DbRanges.h"
 
 namespace mirn::test {

@@ -1,4 +1,4 @@
-#include "app/OverflowQuestion.h"
+#include "print/OverflowQuestion.h"
 
 #include <algorithm>
 #include <map>

@@ -1,4 +1,4 @@
-#include "app/ExtensionProperties.h"
+#include "extensions/ExtensionProperties.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "app/CopyStylesWizard.h"
+#include "find/CopyStylesWizard.h"
 
 #include <algorithm>
 #include <exception>

@@ -1,4 +1,4 @@
-#include "app/FindReplace.h"
+#include "find/FindReplace.h"
 
 #include "db/MRBBase.h"
 #include "db/MRBGraphic.h"

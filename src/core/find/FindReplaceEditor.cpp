@@ -1,4 +1,4 @@
-#include "app/FindReplaceEditor.h"
+#include "find/FindReplaceEditor.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/ExtensionIdList.h"
+#include "extensions/ExtensionIdList.h"
 
 #include <gtest/gtest.h>
 

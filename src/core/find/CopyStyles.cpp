@@ -1,4 +1,4 @@
-#include "app/CopyStyles.h"
+#include "find/CopyStyles.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "app/AddExtensionsModel.h"
+#include "extensions/AddExtensionsModel.h"
 
 #include <algorithm>
 #include <set>

@@ -1,7 +1,7 @@
-#include "app/ExtensionListModel.h"
+#include "extensions/ExtensionListModel.h"
 
 #include "AppFixture.h"
-#include "app/ExtensionProperties.h"
+#include "extensions/ExtensionProperties.h"
 
 namespace mirn::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/ExtNameWizardModel.h"
+#include "extensions/ExtNameWizardModel.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/CopyStyles.h"
+#include "find/CopyStyles.h"
 
 namespace mirn {
 

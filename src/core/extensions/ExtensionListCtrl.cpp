@@ -1,4 +1,4 @@
-#include "app/ExtensionListCtrl.h"
+#include "extensions/ExtensionListCtrl.h"
 
 #include <algorithm>
 

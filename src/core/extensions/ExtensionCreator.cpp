@@ -1,4 +1,4 @@
-#include "app/ExtensionCreator.h"
+#include "extensions/ExtensionCreator.h"
 
 #include <cstdint>
 #include <optional>

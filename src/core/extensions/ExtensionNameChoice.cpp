@@ -1,4 +1,4 @@
-#include "app/ExtensionNameChoice.h"
+#include "extensions/ExtensionNameChoice.h"
 
 #include <algorithm>
 

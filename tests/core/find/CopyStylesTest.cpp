@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/CopyStyles.h"
-#include "app/CopyStylesWizard.h"
-#include "core/app/AppDatabaseFixture.h"
+#include "find/CopyStyles.h"
+#include "find/CopyStylesWizard.h"
+#include "core/find/AppDatabaseFixture.h"
 #include "db/MRBGraphic.h"
 #include "util/Text.h"
 

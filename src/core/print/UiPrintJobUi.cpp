@@ -1,4 +1,4 @@
-#include "app/UiPrintJobUi.h"
+#include "print/UiPrintJobUi.h"
 
 #include <algorithm>
 
