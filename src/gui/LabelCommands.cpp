@@ -100,12 +100,7 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
                                [&library](const std::wstring& typeCode) -> std::shared_ptr<const CDDFTemplate> {
                                  // A layout that is missing or cannot be read leaves the label
                                  // empty with the missing add-on message.
-                                 if (!library.Contains(typeCode)) return nullptr;
-                                 try {
-                                   return library.GetTemplate(typeCode);
-                                 } catch (const std::exception&) {
-                                   return nullptr;
-                                 }
+                                 return library.FindTemplate(typeCode);
                                },
                                CustomCodesPath(services.folders));
   frame.SetLabelPanel(panel);

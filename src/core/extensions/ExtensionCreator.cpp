@@ -80,12 +80,7 @@ AddExtensionsOutcome CreateExtensions(MRBBase& db, DDFLibrary& library, UserInte
   if (commitEdits) commitEdits();
 
   const std::wstring typeCode = ToUpper(Trim(request.typeCode));
-  std::shared_ptr<const CDDFTemplate> layout;
-  try {
-    if (library.Contains(typeCode)) layout = library.GetTemplate(typeCode);
-  } catch (const TemplateError&) {
-    layout.reset();
-  }
+  const std::shared_ptr<const CDDFTemplate> layout = library.FindTemplate(typeCode);
   if (!layout) {
     ui.Message(FormatString(LoadString(kStrCannotOpenAddOn), {request.typeCode}));
     outcome.unknownTypeCode = true;

@@ -171,11 +171,7 @@ CopyStylesOutcome RunCopyStyles(MRBBase& db, DDFLibrary& library, UserInterface&
     ui.Message(L"There is no extension \"" + request.sourceId + L"\" to copy from.");
     return outcome;
   }
-  std::shared_ptr<const CDDFTemplate> layout;
-  try {
-    layout = library.GetTemplate(typeCode);
-  } catch (const std::exception&) {
-  }
+  const std::shared_ptr<const CDDFTemplate> layout = library.FindTemplate(typeCode);
   if (!layout) {
     outcome.notStarted = true;
     ui.Message(FormatString(LoadString(kStrMissingAddOn), {typeCode}), mb::kIconError);

@@ -271,5 +271,20 @@ TEST_F(LibraryTest, FolderOfBrokenFilesListsTheGoodOnes) {
   EXPECT_EQ(library->Count(), 2u);
 }
 
+// The lookup for callers that treat a missing and an unreadable layout alike answers
+// nothing instead of throwing.
+TEST_F(LibraryTest, FindTemplateAndSlotsAnswerNothingForMissingOrBrokenLayouts) {
+  const fs::path one = Put("one.ddf", L"ONE");
+  auto library = ScanFresh();
+  EXPECT_EQ(library->FindTemplate(L"ONE"), library->GetTemplate(L"ONE"));
+  EXPECT_EQ(library->SlotsPerSheet(L"ONE"), 2);
+  EXPECT_EQ(library->FindTemplate(L"NONE"), nullptr);
+  EXPECT_FALSE(library->SlotsPerSheet(L"NONE"));
+  test::WriteFile(one, "broken");
+  test::SetFileTime(one, 1'600'000'100);
+  EXPECT_EQ(library->FindTemplate(L"ONE"), nullptr);
+  EXPECT_FALSE(library->SlotsPerSheet(L"ONE"));
+}
+
 }  // namespace
 }  // namespace mirn
