@@ -1,7 +1,7 @@
 #include "extensions/AddExtensionsModel.h"
 
 #include "AppFixture.h"
-#include "extensions/ExtensionListCtrl.h"
+#include "extensions/DialogExtensionRows.h"
 #include "extensions/ExtensionNameChoice.h"
 
 namespace mirn::test {
@@ -87,23 +87,23 @@ TEST_F(AddExtensionsModelTest, DialogListModelTicksAndSorts) {
   Add(L"10", L"HX40", L"b");
   Add(L"9", L"QQ", L"a");
   Add(L"100", L"CV9", L"c");
-  ExtensionListCtrl list(*db, library());
+  DialogExtensionRows list(*db, library());
   EXPECT_TRUE(list.AddRow(L"10", false));
   EXPECT_FALSE(list.AddRow(L"9", false));
   EXPECT_FALSE(list.AddRow(L"missing", true));
   EXPECT_TRUE(list.AddRow(L"9", true));
   EXPECT_TRUE(list.AddRow(L"100", true));
-  EXPECT_EQ(list.Text(0, ExtensionListCtrl::kModel), L"Halden Halden 40 card");
-  EXPECT_EQ(list.Text(1, ExtensionListCtrl::kModel), L"(unknown)");
+  EXPECT_EQ(list.Text(0, DialogExtensionRows::kModel), L"Halden Halden 40 card");
+  EXPECT_EQ(list.Text(1, DialogExtensionRows::kModel), L"(unknown)");
   EXPECT_EQ(list.SortColumn(), -1);
-  list.SortByHeader(ExtensionListCtrl::kId);
+  list.SortByHeader(DialogExtensionRows::kId);
   EXPECT_EQ(list.Id(0), L"9");
   EXPECT_EQ(list.Id(2), L"100");
-  list.SortByHeader(ExtensionListCtrl::kModel);
+  list.SortByHeader(DialogExtensionRows::kModel);
   EXPECT_EQ(list.Id(0), L"9");   // "(unknown)"
   EXPECT_EQ(list.Id(1), L"100");  // "Corvane …"
-  list.SortByHeader(ExtensionListCtrl::kName);
-  list.SortByHeader(ExtensionListCtrl::kName);
+  list.SortByHeader(DialogExtensionRows::kName);
+  list.SortByHeader(DialogExtensionRows::kName);
   EXPECT_EQ(list.Id(0), L"100");
 
   list.TickIds({L"9", L"10", L"not a row"});

@@ -1,4 +1,4 @@
-#include "extensions/ExtensionListCtrl.h"
+#include "extensions/DialogExtensionRows.h"
 
 #include <algorithm>
 
@@ -8,12 +8,12 @@
 
 namespace mirn {
 
-const wchar_t* ExtensionListCtrl::ColumnTitle(int column) {
+const wchar_t* DialogExtensionRows::ColumnTitle(int column) {
   static const wchar_t* const kTitles[] = {L"Extension ID", L"Model", L"Name"};
   return column >= 0 && column < kColumnCount ? kTitles[column] : L"";
 }
 
-bool ExtensionListCtrl::AddRow(const std::wstring& id, bool showUnknown) {
+bool DialogExtensionRows::AddRow(const std::wstring& id, bool showUnknown) {
   Row row;
   row.id = id;
   if (db_.GetExtension(id, row.typeCode, row.name) != db::kOk) return false;
@@ -29,12 +29,12 @@ bool ExtensionListCtrl::AddRow(const std::wstring& id, bool showUnknown) {
   return true;
 }
 
-void ExtensionListCtrl::Clear() {
+void DialogExtensionRows::Clear() {
   rows_.clear();
   sortColumn_ = -1;
 }
 
-const std::wstring& ExtensionListCtrl::Text(int row, int column) const {
+const std::wstring& DialogExtensionRows::Text(int row, int column) const {
   const Row& r = rows_[static_cast<std::size_t>(row)];
   switch (column) {
     case kModel: return r.model;
@@ -43,12 +43,12 @@ const std::wstring& ExtensionListCtrl::Text(int row, int column) const {
   }
 }
 
-int ExtensionListCtrl::FindRow(const std::wstring& id) const {
+int DialogExtensionRows::FindRow(const std::wstring& id) const {
   const auto it = std::find_if(rows_.begin(), rows_.end(), [&](const Row& r) { return r.id == id; });
   return it == rows_.end() ? -1 : static_cast<int>(it - rows_.begin());
 }
 
-void ExtensionListCtrl::Sort(int column, bool ascending) {
+void DialogExtensionRows::Sort(int column, bool ascending) {
   if (column < 0 || column >= kColumnCount) return;
   sortColumn_ = column;
   sortAscending_ = ascending;
@@ -60,11 +60,11 @@ void ExtensionListCtrl::Sort(int column, bool ascending) {
   });
 }
 
-void ExtensionListCtrl::SortByHeader(int column) {
+void DialogExtensionRows::SortByHeader(int column) {
   Sort(column, column == sortColumn_ ? !sortAscending_ : true);
 }
 
-std::set<std::wstring> ExtensionListCtrl::TickedIds() const {
+std::set<std::wstring> DialogExtensionRows::TickedIds() const {
   std::set<std::wstring> ids;
   for (const Row& r : rows_) {
     if (r.ticked) ids.insert(r.id);
@@ -72,19 +72,19 @@ std::set<std::wstring> ExtensionListCtrl::TickedIds() const {
   return ids;
 }
 
-void ExtensionListCtrl::TickIds(const std::set<std::wstring>& ids) {
+void DialogExtensionRows::TickIds(const std::set<std::wstring>& ids) {
   for (Row& r : rows_) r.ticked = ids.count(r.id) != 0;
 }
 
-void ExtensionListCtrl::TickAll() {
+void DialogExtensionRows::TickAll() {
   for (Row& r : rows_) r.ticked = true;
 }
 
-void ExtensionListCtrl::TickNone() {
+void DialogExtensionRows::TickNone() {
   for (Row& r : rows_) r.ticked = false;
 }
 
-std::vector<std::wstring> ExtensionListCtrl::SelectedIds() const {
+std::vector<std::wstring> DialogExtensionRows::SelectedIds() const {
   std::vector<std::wstring> ids;
   for (const Row& r : rows_) {
     if (r.selected) ids.push_back(r.id);
@@ -92,7 +92,7 @@ std::vector<std::wstring> ExtensionListCtrl::SelectedIds() const {
   return ids;
 }
 
-int ExtensionListCtrl::SelectIds(const std::set<std::wstring>& ids) {
+int DialogExtensionRows::SelectIds(const std::set<std::wstring>& ids) {
   int focus = -1;
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     rows_[i].selected = ids.count(rows_[i].id) != 0;
@@ -101,6 +101,6 @@ int ExtensionListCtrl::SelectIds(const std::set<std::wstring>& ids) {
   return focus;
 }
 
-const std::wstring& ExtensionListCtrl::TypeCode(int row) const { return rows_[static_cast<std::size_t>(row)].typeCode; }
+const std::wstring& DialogExtensionRows::TypeCode(int row) const { return rows_[static_cast<std::size_t>(row)].typeCode; }
 
 }  // namespace mirn

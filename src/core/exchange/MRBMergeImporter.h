@@ -7,10 +7,10 @@
 
 namespace mirn {
 
-class MRBMRBImporter final : public MRBImporter {
+class MRBMergeImporter final : public MRBImporter {
  public:
   // Both databases are borrowed and must outlive the importer.
-  MRBMRBImporter(MRBBase& target, MRBBase& source);
+  MRBMergeImporter(MRBBase& target, MRBBase& source);
 
   // The number of extensions in the source.
   long long CountRecords() override;

@@ -12,11 +12,11 @@ namespace mirn {
 class MRBBase;
 class DDFLibrary;
 
-class ExtensionListCtrl {
+class DialogExtensionRows {
  public:
   enum Column { kId = 0, kModel = 1, kName = 2, kColumnCount = 3 };
 
-  ExtensionListCtrl(MRBBase& db, DDFLibrary& library) : db_(db), library_(library) {}
+  DialogExtensionRows(MRBBase& db, DDFLibrary& library) : db_(db), library_(library) {}
 
   // "Extension ID", "Model", "Name".
   static const wchar_t* ColumnTitle(int column);

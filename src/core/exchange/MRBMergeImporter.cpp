@@ -1,4 +1,4 @@
-#include "exchange/MRBMRBImporter.h"
+#include "exchange/MRBMergeImporter.h"
 
 #include <set>
 #include <system_error>
@@ -45,11 +45,11 @@ class ScratchFolder {
 
 }  // namespace
 
-MRBMRBImporter::MRBMRBImporter(MRBBase& target, MRBBase& source) : MRBImporter(target), source_(&source) {}
+MRBMergeImporter::MRBMergeImporter(MRBBase& target, MRBBase& source) : MRBImporter(target), source_(&source) {}
 
-long long MRBMRBImporter::CountRecords() { return source_->GetExtensionCount(); }
+long long MRBMergeImporter::CountRecords() { return source_->GetExtensionCount(); }
 
-long long MRBMRBImporter::Import(const ExtensionCallable& replace, const ExtensionCallable& progress) {
+long long MRBMergeImporter::Import(const ExtensionCallable& replace, const ExtensionCallable& progress) {
   ResetIncomplete();
   picturesNotCopied_ = 0;
   MRBBase& target = Database();
@@ -83,7 +83,7 @@ long long MRBMRBImporter::Import(const ExtensionCallable& replace, const Extensi
   return count;
 }
 
-bool MRBMRBImporter::CopyPicture(const std::wstring& hash) {
+bool MRBMergeImporter::CopyPicture(const std::wstring& hash) {
   MRBBase& target = Database();
   if (target.HasGraphic(hash)) return true;
 
