@@ -103,10 +103,14 @@ void CMainFrame::CreateActions() {
     const QString plain = PlainText(action->text());
     action->setObjectName(plain);
     const std::wstring& table = LoadString(spec.id);
-    action->setStatusTip(ToQString(MenuPrompt(table)));
+    action->setStatusTip(table.empty() ? QString::fromUtf8(spec.prompt) : ToQString(MenuPrompt(table)));
     const QString tip = ToQString(ToolTipText(table));
     action->setToolTip(tip.isEmpty() ? plain : tip);
-    if (!spec.shortcut.isEmpty()) action->setShortcut(spec.shortcut);
+    if (!spec.alternate.isEmpty()) {
+      action->setShortcuts({spec.shortcut, spec.alternate});
+    } else if (!spec.shortcut.isEmpty()) {
+      action->setShortcut(spec.shortcut);
+    }
     if (*spec.icon) action->setIcon(CommandIcon(QString::fromUtf8(spec.icon), plain, style()));
     action->setCheckable(spec.checkable);
     action->setEnabled(false);
@@ -164,7 +168,7 @@ void CMainFrame::CreateMenus() {
 
   QMenu* file = addMenu(nullptr, "&File");
   add(file, {kFileNew, kFileOpen, kFileSave, kFileSaveAs, 0, kImportData, kConfigureImport,
-             kExportCsv, kExportExcel, 0, kFilePrint, kPrecisePrinterAdjustment, 0});
+             kExportCsv, kExportExcel, 0, kFilePrint, kFilePrintPreview, kPrecisePrinterAdjustment, 0});
   for (int i = 0; i < static_cast<int>(RecentFiles::kMaxEntries); ++i) {
     file->addAction(Action(kRecentFileFirst + i));
   }
@@ -173,7 +177,7 @@ void CMainFrame::CreateMenus() {
   connect(file, &QMenu::aboutToShow, this, [this] { RebuildRecentFiles(nullptr, nullptr); });
 
   QMenu* edit = addMenu(nullptr, "&Edit");
-  add(edit, {kEditCut, kEditCopy, kEditPaste, kEditClear, 0, kEditSelectAll, kUnselectAll, 0,
+  add(edit, {kEditUndo, kEditRedo, 0, kEditCut, kEditCopy, kEditPaste, kEditClear, 0, kEditSelectAll, kUnselectAll, 0,
              kEditFind, kEditReplace, 0, kEditText, kCopyStyles});
 
   QMenu* view = addMenu(nullptr, "&View");

@@ -194,30 +194,8 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
     QObject::connect(codes, &QMenu::aboutToShow, panel, [codes, panel] { RebuildCustomCodeItems(*codes, *panel); });
   }
 
-  // Undo and Redo are the label's own: they join the top of the Edit menu.
-  auto* undo = new QAction(QObject::tr("&Undo"), panel);
-  undo->setObjectName("Undo");
-  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  undo->setStatusTip(QObject::tr("Undoes the last change to a label's fields"));
-  auto* redo = new QAction(QObject::tr("&Redo"), panel);
-  redo->setObjectName("Redo");
-  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-  redo->setStatusTip(QObject::tr("Redoes the change that was undone last"));
-  QObject::connect(undo, &QAction::triggered, panel, [&view] { view.Undo(); });
-  QObject::connect(redo, &QAction::triggered, panel, [&view] { view.Redo(); });
-  frame.addAction(undo);
-  frame.addAction(redo);
-  if (QMenu* edit = frame.Menu(QStringLiteral("Edit"))) {
-    QAction* first = edit->actions().value(0);
-    edit->insertAction(first, undo);
-    edit->insertAction(first, redo);
-    edit->insertSeparator(first);
-  }
-  const auto updateUndo = [undo, redo, &view] {
-    undo->setEnabled(view.CanUndo());
-    redo->setEnabled(view.CanRedo());
-  };
-  updateUndo();
+  frame.SetCommandHandler(kEditUndo, [&view] { view.Undo(); }, [&view] { return view.CanUndo(); });
+  frame.SetCommandHandler(kEditRedo, [&view] { view.Redo(); }, [&view] { return view.CanRedo(); });
 
   // The zoom commands set the shared zoom; the view follows it and reports what a fit mode
   // came to.
@@ -236,8 +214,7 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
     if (QComboBox* face = frame.FontNameBox()) face->setCurrentText(ToQString(format->face));
     if (QComboBox* size = frame.FontSizeBox()) size->setCurrentText(QString::number(format->size / 2));
   };
-  QObject::connect(panel, &CMirnPanel::StateChanged, &frame, [&frame, updateUndo, showFormat] {
-    updateUndo();
+  QObject::connect(panel, &CMirnPanel::StateChanged, &frame, [&frame, showFormat] {
     showFormat();
     frame.UpdateCommandStates();
   });

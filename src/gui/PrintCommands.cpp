@@ -1,8 +1,6 @@
 #include "gui/PrintCommands.h"
 
-#include <QAction>
 #include <QLocale>
-#include <QMenu>
 
 #include "app/AppServices.h"
 #include "app/CommandIds.h"
@@ -13,11 +11,9 @@
 #include "gui/CPrintDlg.h"
 #include "gui/CPrintPreviewDlg.h"
 #include "gui/CPrinterAdjustmentDlg.h"
-#include "gui/ListPanel.h"
 #include "gui/PrintAllLabels.h"
 #include "gui/PrintPreviewJob.h"
 #include "gui/PrinterProperties.h"
-#include "gui/Widgets.h"
 #include "platform/KnownFolders.h"
 #include "platform/UserInterface.h"
 #include "print/AdjustmentPages.h"
@@ -92,11 +88,6 @@ bool PrintJob(CMainFrame& frame, PrintController& printing, const PrintOrder& or
   return result.job.outcome == PrintOutcome::Completed && result.job.labelsPrinted > 0;
 }
 
-std::vector<std::wstring> MainListSelection(CMainFrame& frame) {
-  if (auto* list = frame.findChild<ListPanel*>()) return list->SelectedIds();
-  return {};
-}
-
 void RunPrint(CMainFrame& frame, bool previewFirst) {
   AppServices& s = frame.Services();
   s.document.CommitPendingEdits();
@@ -118,7 +109,7 @@ void RunPrint(CMainFrame& frame, bool previewFirst) {
     ShowPrinterProperties(printing.Current(), name, parent);
   };
   printers.warn = [&s](const std::wstring& text) { Warn(s, text); };
-  CPrintDlg dialog(*db, s.library, MainListSelection(frame), printers, &frame);
+  CPrintDlg dialog(*db, s.library, s.document.SelectedIds(), printers, &frame);
   if (previewFirst) dialog.SetPreviewFirst();
   const int result = dialog.exec();
   if (result == QDialog::Rejected) return;
@@ -138,13 +129,10 @@ void RunAdjustment(CMainFrame& frame) {
   const MeasureUnit unit =
       QLocale().measurementSystem() == QLocale::MetricSystem ? MeasureUnit::Millimetres : MeasureUnit::Inches;
   CPrinterAdjustmentDlg dialog(before, unit, &frame);
-  dialog.printCalibration = [&setup, &current, &s, &store] {
-    std::optional<DeviceMode> mode = current.GetPrinterDefaults();
-    if (!mode) return Warn(s, kNoPrinterInstalled);
-    if (PrintCalibrationSheet(setup.printing.Spooler(), current.GetCurrentPrinterName(), *mode, store) !=
-        CalibrationOutcome::Printed) {
-      s.ui.Message(kPrintingError, mb::kIconError, LoadString(kStrAppTitle));
-    }
+  dialog.printCalibration = [&setup, &current, &s] {
+    UiPrintJobUi ui(s.ui);
+    const auto printed = setup.printing.PrintCalibration(MakeOrder(s, current.GetCurrentPrinterName(), {}, 1), ui);
+    if (printed && *printed != CalibrationOutcome::Printed) ui.ShowMessage(kPrintingError, MessageIcon::Stop);
   };
   if (dialog.exec() != QDialog::Accepted) return;
   const std::optional<PrinterAdjustment> values = dialog.Values();
@@ -177,20 +165,7 @@ void InstallPrintCommands(CMainFrame& frame) {
   };
   frame.SetCommandHandler(cmd::kFilePrint, [&frame] { RunPrint(frame, false); }, hasExtensions);
   frame.SetCommandHandler(cmd::kPrecisePrinterAdjustment, [&frame] { RunAdjustment(frame); });
-  // File > Print Preview sits below Print.
-  if (QAction* print = frame.Action(cmd::kFilePrint)) {
-    if (QMenu* file = frame.Menu("File")) {
-      auto* preview = new QAction("Print Pre&view...", &frame);
-      preview->setObjectName(PlainText(preview->text()));
-      preview->setStatusTip("Show the sheets as they will print");
-      const QList<QAction*> actions = file->actions();
-      const qsizetype at = actions.indexOf(print);
-      file->insertAction(at >= 0 && at + 1 < actions.size() ? actions[at + 1] : nullptr, preview);
-      QObject::connect(preview, &QAction::triggered, &frame, [&frame, hasExtensions] {
-        if (hasExtensions()) RunPrint(frame, true);
-      });
-    }
-  }
+  frame.SetCommandHandler(cmd::kFilePrintPreview, [&frame] { RunPrint(frame, true); }, hasExtensions);
 }
 
 }  // namespace mirn

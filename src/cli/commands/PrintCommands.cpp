@@ -126,10 +126,9 @@ int PrintCalibration(const ParsedArgs& parsed, Context& c) {
   const std::optional<PrintOrder> order = printing.Order();
   if (!order) return kExitFailed;
   CliPrintUi ui(c, true);
-  std::optional<PrintTarget> target = printing.Controller().OpenTarget(*order, ui, {});
-  if (!target) return kExitFailed;
-  PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
-  switch (PrintCalibrationSheet(*target->printers, target->printer, target->mode, adjustments)) {
+  const std::optional<CalibrationOutcome> printed = printing.Controller().PrintCalibration(*order, ui);
+  if (!printed) return kExitFailed;
+  switch (*printed) {
     case CalibrationOutcome::Printed:
       break;
     case CalibrationOutcome::NoPrinter:

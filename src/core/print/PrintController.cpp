@@ -115,6 +115,13 @@ std::optional<PreparedPrint> PrintController::Prepare(MRBBase& database, const P
   return job;
 }
 
+std::optional<CalibrationOutcome> PrintController::PrintCalibration(const PrintOrder& order, PrintJobUi& ui) {
+  const std::optional<PrintTarget> target = OpenTarget(order, ui, {});
+  if (!target) return std::nullopt;
+  PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(services_.folders), services_.profile);
+  return PrintCalibrationSheet(*target->printers, target->printer, target->mode, adjustments);
+}
+
 PrintResult PrintController::Print(MRBBase& database, const PrintOrder& order, PrintJobUi& ui,
                                    const PrintHooks& hooks) {
   PrintResult result;

@@ -15,6 +15,7 @@
 #include <system_error>
 #include <vector>
 
+#include "print/CalibrationSheet.h"
 #include "print/PartialSheets.h"
 #include "print/PrintDevices.h"
 #include "print/PrintLabels.h"
@@ -115,6 +116,9 @@ class PrintController {
                                        const PrintHooks& hooks);
   // Prints the order: the target, the overflow question, then the job.
   PrintResult Print(MRBBase& database, const PrintOrder& order, PrintJobUi& ui, const PrintHooks& hooks);
+  // Prints the calibration sheet on the order's target with its printer's adjustment.
+  // Nothing when the target could not be opened (said through `ui`).
+  std::optional<CalibrationOutcome> PrintCalibration(const PrintOrder& order, PrintJobUi& ui);
 
  private:
   std::optional<PreparedPrint> Open(MRBBase& database, const PrintOrder& order, PrintJobUi& ui,
