@@ -25,27 +25,13 @@
 #include "gui/CColorButton.h"
 #include "gui/CFrameArea.h"
 #include "gui/CommandIcons.h"
-#include "gui/DesktopNotifications.h"
-#include "gui/DialogCommands.h"
-#include "gui/FindCommands.h"
 #include "gui/MainActions.h"
 #include "gui/Widgets.h"
 #include "platform/Profile.h"
-#include "gui/LabelCommands.h"
 #include "qt/QtText.h"
 #include "templates/DDFLibrary.h"
 
 namespace mirn {
-
-class Notifier;
-void InstallDocumentCommands(CMainFrame& frame);
-void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
-void InstallFeedbackCommands(CMainFrame& frame);
-void InstallFilterCommands(CMainFrame& frame);
-void InstallListCommands(CMainFrame& frame);
-class PictureLayer;
-PictureLayer* InstallPictureCommands(CMainFrame& frame);
-void InstallPrintCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
 class CMainFrame::DocumentEvents : public DocumentListener {
@@ -80,16 +66,12 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   CreateMenus();
   CreateToolBar();
   InstallFrameCommands();
-  InstallDocumentCommands(*this);
-  InstallDialogCommands(*this);
-  InstallExchangeCommands(*this, ApplicationNotifier(services_.profile));
-  InstallFilterCommands(*this);
-  InstallListCommands(*this);
-  InstallLabelCommands(*this);
-  InstallPictureCommands(*this);
-  InstallFindCommands(*this);
-  InstallPrintCommands(*this);
-  InstallFeedbackCommands(*this);
+  SetDocumentName(services_.document.DocumentName());
+  UpdateCommandStates();
+}
+
+void CMainFrame::FollowDocument() {
+  services_.document.RemoveListener(*events_);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();

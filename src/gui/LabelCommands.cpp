@@ -91,7 +91,7 @@ void RebuildCustomCodeItems(QMenu& menu, CMirnPanel& panel) {
 
 }  // namespace
 
-CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
+CMirnPanel* InstallLabelCommands(CMainFrame& frame, ListPanel* list) {
   using namespace cmd;
   AppServices& services = frame.Services();
   static QtClipboard clipboard;  // holds no state: every call goes to the system clipboard
@@ -105,7 +105,6 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
                                CustomCodesPath(services.folders));
   frame.SetLabelPanel(panel);
   frame.SetNamePanel(panel->NamePanel());
-  ListPanel* list = frame.findChild<ListPanel*>();
   new LabelDocumentEvents(services.document, *panel, list);
   LabelViewController& view = panel->View();
 

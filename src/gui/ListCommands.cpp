@@ -41,7 +41,7 @@ class ListDocumentEvents final : public QObject, public DocumentListener {
 
 }  // namespace
 
-void InstallListCommands(CMainFrame& frame) {
+ListPanel* InstallListCommands(CMainFrame& frame) {
   AppServices& services = frame.Services();
   auto* panel = new ListPanel(services.library, services.ui);
   frame.SetListPanel(panel);
@@ -63,8 +63,6 @@ void InstallListCommands(CMainFrame& frame) {
   });
   frame.SetCommandHandler(cmd::kProperties, [panel] { panel->ShowProperties(); },
                           [panel] { return panel->CanShowProperties(); });
-  frame.SetCommandHandler(cmd::kEditSelectAll, [panel] { panel->SelectAllRows(); });
-  frame.SetCommandHandler(cmd::kUnselectAll, [panel] { panel->UnselectAll(); });
   // Refresh reads every row again and keeps the selection.
   frame.SetCommandHandler(cmd::kRefresh, [panel] {
     const std::vector<std::wstring> selected = panel->SelectedIds();
@@ -72,6 +70,7 @@ void InstallListCommands(CMainFrame& frame) {
     panel->SelectAdded(selected);
   });
   frame.UpdateCommandStates();
+  return panel;
 }
 
 bool RunNewExtension(QWidget* parent, MRBBase& db, DDFLibrary& library, Profile& profile, UserInterface& ui,
