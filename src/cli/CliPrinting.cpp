@@ -4,6 +4,7 @@
 
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
+#include "cli/Messages.h"
 #include "print/PaperChoice.h"
 #include "print/PdfTarget.h"
 #include "qt/LabelImage.h"
@@ -30,6 +31,7 @@ CliPrinting::CliPrinting(const ParsedArgs& parsed, Context& c, DDFLibrary& libra
   EnsureGuiApplication();
   devices_ = MakeQtPrintDevices();
   controller_ = std::make_unique<PrintController>(PrintServices{*devices_, library, c.folders, c.profile, c.clock});
+  controller_->SetStoreNotices(StoreNotices(c.err));
 }
 
 std::optional<PrintOrder> CliPrinting::Order() {
@@ -38,7 +40,11 @@ std::optional<PrintOrder> CliPrinting::Order() {
     order.target = kPdfTargetName;
     order.pdfFile = ToPath(FromUtf8(*pdf));
     if (const auto problem = PdfFolderProblem(order.pdfFile)) {
-      c_.err << *problem << '\n';
+      if (problem->whatNamesCause) {
+        ReportFile(c_.err, order.pdfFile.string(), problem->what, problem->cause.value());
+      } else {
+        ReportFileError(c_.err, order.pdfFile.string(), problem->what, problem->cause);
+      }
       return std::nullopt;
     }
     order.pdfPaper = PdfPaper(parsed_);

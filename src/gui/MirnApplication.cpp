@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QSessionManager>
 
+#include <iostream>
+
 #include "app/CommandIds.h"
 #include "app/AppNotify.h"
 #include "app/CommandLine.h"
@@ -13,6 +15,7 @@
 #include "util/StringTable.h"
 #include "app/RecentFiles.h"
 #include "app/ZoomState.h"
+#include "db/WorkFiles.h"
 #include "gui/CMainFrame.h"
 #include "gui/CTipDlg.h"
 #include "gui/DesktopNotifications.h"
@@ -35,7 +38,13 @@ namespace mirn {
 
 MirnApplication::MirnApplication() {
   auto folders = std::make_unique<XdgKnownFolders>();
-  profile_ = std::make_unique<IniProfile>(IniProfile::DefaultPath(*folders));
+  auto profile = std::make_unique<IniProfile>(IniProfile::DefaultPath(*folders));
+  // Before any window exists; the settings are simply not saved for this run.
+  profile->SetReadFailureHandler([](const std::filesystem::path& file, std::error_code cause) {
+    std::cerr << "mirn: " << file.string() << ": cannot read the settings; changed settings are not saved: "
+              << cause.message() << " (code " << cause.value() << ")\n";
+  });
+  profile_ = std::move(profile);
   folders_ = std::move(folders);
   Build();
 }
@@ -61,6 +70,8 @@ void MirnApplication::Build() {
   DatabaseOptions options;
   options.clock = clock_.get();
   options.tempFolder = folders_->Get(KnownFolder::Temp);
+  // What runs of the program that were killed left there (working copies, filter sockets).
+  RemoveStaleWorkFiles(options.tempFolder);
   document_ = std::make_unique<DocumentController>(*ui_, *profile_, *recentFiles_, *zoom_, options);
   // The first Open dialog offers the sample databases that come with the program.
   document_->SetSampleFolder(folders_->Get(KnownFolder::Program) / "samples");

@@ -27,15 +27,25 @@
 #include "qt/PrintTargets.h"
 #include "templates/DDFLibrary.h"
 #include "util/StringTable.h"
+#include "util/Text.h"
 
 namespace mirn {
 namespace {
+
+// A store's word about its file (a damaged file kept as a backup) as a warning.
+FileNoticeHandler WarnAbout(UserInterface& ui) {
+  return [&ui](const std::filesystem::path& file, const std::string& what, std::error_code cause) {
+    ui.Message(FromUtf8(file.string() + ": " + what + ": " + cause.message()), mb::kIconWarning,
+               LoadString(kStrAppTitle));
+  };
+}
 
 // The window's printing for one command: the Qt devices under the core's controller, with
 // the remembered printer selected.
 struct PrintSetup {
   explicit PrintSetup(AppServices& s)
       : devices(MakeQtPrintDevices()), printing({*devices, s.library, s.folders, s.profile, s.clock}) {
+    printing.SetStoreNotices(WarnAbout(s.ui));
     printing.Current().SelectRememberedPrinter();
   }
   std::unique_ptr<PrintDevices> devices;
@@ -122,7 +132,7 @@ void RunAdjustment(CMainFrame& frame) {
   AppServices& s = frame.Services();
   PrintSetup setup(s);
   CurrentPrinter& current = setup.printing.Current();
-  PrinterAdjustmentStore store(PrinterAdjustmentsPath(s.folders), s.profile);
+  PrinterAdjustmentStore store = setup.printing.Adjustments();
   const std::wstring printer = AdjustmentPrinterName(current.GetCurrentPrinterName());
   const PrinterAdjustment before = store.Load(printer);
   if (!ConfirmAdjusting(s.ui, before)) return;

@@ -10,6 +10,7 @@
 #include "cli/ChosenExtensions.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
+#include "cli/DatabaseAccess.h"
 #include "cli/commands/CommandGroups.h"
 #include "store/OpenDatabase.h"
 #include "panel/FieldOverflow.h"
@@ -46,15 +47,8 @@ std::string OneLine(const std::wstring& text) {
 int Check(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {{"ids", true}, {"json"}});
   parsed.ExpectPositional(1, 1);
-  const std::filesystem::path file = ToPath(FromUtf8(parsed.Positional()[0]));
-  int code = 0;
-  DatabaseOptions readOnly;
-  readOnly.readOnly = true;
-  std::unique_ptr<MRBBase> db = OpenDatabase(file, code, readOnly);
-  if (!db) {
-    c.err << "cannot open " << parsed.Positional()[0] << " (result " << code << ")\n";
-    return kExitFailed;
-  }
+  std::unique_ptr<MRBBase> db = OpenToReadOrReport(parsed.Positional()[0], c);
+  if (!db) return kExitFailed;
   const std::vector<std::wstring> ids = ChosenExtensions(parsed, *db, parsed.Positional()[0], c.err);
 
   DDFLibrary library(c.folders);

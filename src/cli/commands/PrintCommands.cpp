@@ -1,6 +1,7 @@
 // Commands that print: a database's labels, or a calibration sheet, to a printer or a PDF
 // file, through the same print controller as the window's Print command.
 
+#include <cerrno>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -13,6 +14,7 @@
 #include "cli/DatabaseAccess.h"
 #include "cli/Messages.h"
 #include "cli/commands/CommandGroups.h"
+#include "db/DbResult.h"
 #include "platform/OutputFile.h"
 #include "print/CalibrationSheet.h"
 #include "print/PdfTarget.h"
@@ -92,22 +94,23 @@ int ReportOutcome(const PrintJobResult& result, const std::string& where, Contex
   switch (result.outcome) {
     case PrintOutcome::Completed:
       if (result.pagesPrinted == 0) {
-        c.err << "Nothing was printed.\n";
+        ReportFile(c.err, where, "nothing was printed", EIO);
         return kExitFailed;
       }
       if (!result.documentEnded) {
-        c.err << "The document could not be finished: " << where << " may be incomplete.\n";
+        ReportFile(c.err, where, "the document could not be finished and may be incomplete", EIO);
         return kExitFailed;
       }
       c.out << "Printed " << result.labelsPrinted << " label" << (result.labelsPrinted == 1 ? "" : "s") << " on "
             << result.pagesPrinted << " page" << (result.pagesPrinted == 1 ? "" : "s") << " to " << where << '\n';
       return kExitOk;
     case PrintOutcome::Cancelled:
-      c.err << "Cancelled" << (result.pagesPrinted ? "; the runs before were printed" : "; nothing was printed")
-            << ".\n";
+      ReportFile(c.err, where,
+                 std::string("cancelled") + (result.pagesPrinted ? "; the runs before were printed" : "; nothing was printed"),
+                 ECANCELED);
       return kExitFailed;
     case PrintOutcome::Stopped:
-      c.err << "Stopped after " << result.labelsPrinted << " labels.\n";
+      ReportFile(c.err, where, "stopped after " + std::to_string(result.labelsPrinted) + " labels", ECANCELED);
       return kExitFailed;
     case PrintOutcome::DocumentFailed:
       return kExitFailed;
@@ -165,7 +168,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
   ReportUnwalkable(*db, parsed.Positional()[0], c);
   const std::vector<std::wstring> ids = ChosenExtensions(parsed, *db, parsed.Positional()[0], c.err);
   if (db->GetExtensionCount() == 0 || ids.empty()) {
-    c.err << "Nothing to print: no extensions chosen.\n";
+    ReportFile(c.err, parsed.Positional()[0], "nothing to print: no extensions chosen", db::kNoSuchExtension);
     return kExitFailed;
   }
 

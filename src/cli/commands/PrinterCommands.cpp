@@ -8,6 +8,7 @@
 
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
+#include "cli/Messages.h"
 #include "cli/commands/CommandGroups.h"
 #include "print/AdjustmentPages.h"
 #include "print/AdjustmentUnits.h"
@@ -95,11 +96,13 @@ int Adjust(const std::vector<std::string>& args, Context& c) {
   if (const auto v = parsed.Value("landscape")) pages.landscape = ParsePairOption(*v, unit, "landscape");
 
   PrinterAdjustmentStore store(PrinterAdjustmentsPath(c.folders), c.profile);
+  store.SetNoticeHandler(StoreNotices(c.err));
   PrinterAdjustment a = store.Load(FromUtf8(parsed.Positional()[0]));
   if (!pages.Empty()) {
     a = MergeAdjustment(a, pages);
-    if (!store.Save(a)) {
-      c.err << "cannot write " << store.File().string() << '\n';
+    std::error_code cause;
+    if (!store.Save(a, &cause)) {
+      ReportFileError(c.err, store.File().string(), "cannot store the adjustment", cause);
       return kExitFailed;
     }
   }

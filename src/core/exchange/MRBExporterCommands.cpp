@@ -1,5 +1,6 @@
 #include "exchange/MRBExporterCommands.h"
 
+#include <cerrno>
 #include <fstream>
 
 #include "util/StringTable.h"
@@ -7,6 +8,7 @@
 #include "exchange/MRBCSVExporter.h"
 #include "exchange/MRBCSVImporter.h"
 #include "exchange/MRBMergeImporter.h"
+#include "exchange/xls/XlsWorkbook.h"
 #include "platform/OutputFile.h"
 #include "store/OpenDatabase.h"
 #include "util/Text.h"
@@ -164,6 +166,17 @@ ExchangeOutcome RunCsvExport(MRBBase& database, DDFLibrary& library, const std::
 
 ExchangeOutcome RunExcelExport(MRBBase& database, DDFLibrary& library, const std::filesystem::path& path,
                                const ExcelExportOptions& options, ExchangeProgressView& view) {
+  const long long rows = database.GetExtensionCount() - database.CountUnwalkableExtensions() +
+                         (options.includeHeaders ? 1 : 0);
+  if (!IsXmlWorkbookPath(path) && rows > static_cast<long long>(xls::Workbook::kMaxRows)) {
+    // Known before any work: the binary format cannot take the rows.
+    ExchangeOutcome tooMany;
+    tooMany.failedFile = path;
+    tooMany.code = EFBIG;
+    tooMany.message = L"An .xls workbook holds at most " + std::to_wstring(xls::Workbook::kMaxRows) +
+                      L" rows and this export needs " + std::to_wstring(rows) + L": export to .xlsx instead.";
+    return tooMany;
+  }
   ExchangeOutcome refused;
   auto out = BeginExport(path, refused);
   if (!out) return refused;
@@ -180,6 +193,8 @@ ExchangeOutcome RunCsvImport(MRBBase& database, DDFLibrary& library, const Profi
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     ExchangeOutcome outcome;
+    outcome.failedFile = path;
+    outcome.cause = std::error_code(errno, std::generic_category());
     outcome.message = L"Cannot read " + FromPath(path);
     return outcome;
   }
@@ -195,6 +210,7 @@ ExchangeOutcome RunCsvImport(MRBBase& database, DDFLibrary& library, const Profi
   outcome.lineNotes = importer.Notes();
   if (outcome.count == 0 && outcome.skipped != 0 && !session.Stopped()) {
     outcome.ok = false;
+    outcome.code = EINVAL;
     outcome.message = NothingImportedText(outcome.skipped, importer.SeparatorHint());
   }
   return outcome;

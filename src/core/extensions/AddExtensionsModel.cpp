@@ -19,6 +19,20 @@ bool LogicalLess(const std::wstring& a, const std::wstring& b) { return CompareL
 
 }  // namespace
 
+std::optional<std::vector<std::wstring>> ParseNamesFile(std::string_view bytes) {
+  const std::optional<std::wstring> text = DecodeTextFile(bytes);
+  if (!text) return std::nullopt;
+  std::vector<std::wstring> names;
+  std::size_t start = 0;
+  while (start < text->size()) {
+    std::size_t end = text->find(L'\n', start);
+    if (end == std::wstring::npos) end = text->size();
+    names.push_back(Trim(std::wstring_view(*text).substr(start, end - start)).substr(0, kMaxExtensionNameLength));
+    start = end + 1;
+  }
+  return names;
+}
+
 std::vector<std::wstring> ProductFamilies(const DDFLibrary& library) {
   std::set<std::wstring> groups;
   for (const auto& [code, info] : library.Entries()) groups.insert(info.groupName);

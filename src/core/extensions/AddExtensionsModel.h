@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "extensions/ExtensionCreator.h"
@@ -24,6 +25,10 @@ struct CopyFromEntry {
   std::wstring text;  // "No Template", the ID, or "ID (name)"
   std::wstring id;    // empty for "No Template"
 };
+
+// The names of a names file (mirn-cli add --names-file), one a line, each trimmed and cut to
+// the dialog's length; nothing when the file is not text (see DecodeTextFile).
+std::optional<std::vector<std::wstring>> ParseNamesFile(std::string_view bytes);
 
 // The distinct group names of the library's templates, sorted.
 std::vector<std::wstring> ProductFamilies(const DDFLibrary& library);

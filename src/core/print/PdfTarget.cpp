@@ -38,19 +38,21 @@ FileDialogRequest PdfFileRequest(const std::filesystem::path& suggested) {
   return request;
 }
 
-std::optional<std::string> PdfFolderProblem(const std::filesystem::path& file) {
+std::optional<PdfFolderRefusal> PdfFolderProblem(const std::filesystem::path& file) {
   std::filesystem::path folder = file.parent_path();
   if (folder.empty()) folder = ".";
   std::error_code error;
   const auto status = std::filesystem::status(folder, error);
   if (error || !std::filesystem::exists(status)) {
-    return "cannot write " + file.string() + ": the folder " + folder.string() + " does not exist";
+    return PdfFolderRefusal{"cannot write: the folder " + folder.string() + " does not exist",
+                            std::make_error_code(std::errc::no_such_file_or_directory)};
   }
   if (!std::filesystem::is_directory(status)) {
-    return "cannot write " + file.string() + ": " + folder.string() + " is not a folder";
+    return PdfFolderRefusal{"cannot write: " + folder.string() + " is not a folder",
+                            std::make_error_code(std::errc::not_a_directory)};
   }
   if (::access(folder.c_str(), W_OK | X_OK) != 0) {
-    return "cannot write " + file.string() + ": " + std::strerror(errno);
+    return PdfFolderRefusal{"cannot write", std::error_code(errno, std::generic_category()), false};
   }
   return std::nullopt;
 }

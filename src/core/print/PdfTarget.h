@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <string_view>
 #include <vector>
 
@@ -28,8 +29,16 @@ std::filesystem::path DefaultPdfPath(const std::filesystem::path& documentPath,
                                      const std::filesystem::path& documentsFolder);
 // The "Print to PDF" save question, offering `suggested`; it asks before replacing a file.
 FileDialogRequest PdfFileRequest(const std::filesystem::path& suggested);
+// Why a PDF cannot be written at its file: what went wrong ("cannot write: the folder F does
+// not exist") and the system's cause. `whatNamesCause` says whether `what` already tells the
+// cause in words, or the cause's own text is to follow it.
+struct PdfFolderRefusal {
+  std::string what;
+  std::error_code cause;
+  bool whatNamesCause = true;
+};
 // Why a PDF cannot be written at `file`: its folder is missing, not a folder, or not
 // writable for this process. Empty when writing can be tried.
-std::optional<std::string> PdfFolderProblem(const std::filesystem::path& file);
+std::optional<PdfFolderRefusal> PdfFolderProblem(const std::filesystem::path& file);
 
 }  // namespace mirn

@@ -28,6 +28,12 @@ CurrentPrinter& PrintController::Current() {
   return *current_;
 }
 
+PrinterAdjustmentStore PrintController::Adjustments() const {
+  PrinterAdjustmentStore store(PrinterAdjustmentsPath(services_.folders), services_.profile);
+  store.SetNoticeHandler(storeNotices_);
+  return store;
+}
+
 std::optional<PrinterInfo> PrintController::TargetInfo(const std::wstring& name) {
   if (IsPdfTarget(name)) return PdfTargetInfo();
   return Spooler().Info(name);
@@ -95,10 +101,10 @@ void PrintController::Complete(PreparedPrint& job, const PrintOrder& order) {
   // A printer's half-used sheets are continued; each PDF is new paper.
   if (!job.target.pdf) {
     job.partialSheets = std::make_unique<PartialSheetStore>(PartialSheetsPath(services_.folders));
+    job.partialSheets->SetNoticeHandler(storeNotices_);
     request.partialSheets = job.partialSheets.get();
   }
-  job.adjustment = PrinterAdjustmentStore(PrinterAdjustmentsPath(services_.folders), services_.profile)
-                       .Load(job.target.printer);
+  job.adjustment = Adjustments().Load(job.target.printer);
   job.pictureLoader = services_.devices.OpenPictureLoader();
   job.pictures = {job.pictureLoader.get(), order.documentFolder, &services_.folders};
 }
@@ -118,7 +124,7 @@ std::optional<PreparedPrint> PrintController::Prepare(MRBBase& database, const P
 std::optional<CalibrationOutcome> PrintController::PrintCalibration(const PrintOrder& order, PrintJobUi& ui) {
   const std::optional<PrintTarget> target = OpenTarget(order, ui, {});
   if (!target) return std::nullopt;
-  PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(services_.folders), services_.profile);
+  PrinterAdjustmentStore adjustments = Adjustments();
   return PrintCalibrationSheet(*target->printers, target->printer, target->mode, adjustments);
 }
 

@@ -120,6 +120,12 @@ class PrintController {
   // Nothing when the target could not be opened (said through `ui`).
   std::optional<CalibrationOutcome> PrintCalibration(const PrintOrder& order, PrintJobUi& ui);
 
+  // Where the adjustment and half-used-sheet stores say what they did to their files (a
+  // damaged file kept as a backup).
+  void SetStoreNotices(FileNoticeHandler notice) { storeNotices_ = std::move(notice); }
+  // The printer adjustments, telling the store notices.
+  PrinterAdjustmentStore Adjustments() const;
+
  private:
   std::optional<PreparedPrint> Open(MRBBase& database, const PrintOrder& order, PrintJobUi& ui,
                                     const PrintHooks& hooks);
@@ -129,6 +135,7 @@ class PrintController {
   PrinterSettingsStore store_;
   std::filesystem::path settingsFile_;
   std::unique_ptr<CurrentPrinter> current_;
+  FileNoticeHandler storeNotices_;
 };
 
 }  // namespace mirn

@@ -394,6 +394,20 @@ TEST_F(LabelViewTest, UndoRestoresStoredTextsAcrossExtensionsUntilTheDatabaseCha
   EXPECT_FALSE(view.HasLabel());
 }
 
+TEST_F(LabelViewTest, AnEditAfterUndoLeavesNothingOlderToUndo) {
+  view.SetExtension(L"100");
+  view.OpenEditor(1);
+  view.EditorClosed(std::wstring(L"first"), EditorDirection::Stop);
+  view.Undo();
+  view.OpenEditor(2);
+  view.EditorClosed(std::wstring(L"second"), EditorDirection::Stop);
+  EXPECT_FALSE(view.CanRedo());
+  view.Undo();
+  EXPECT_FALSE(view.CanUndo());
+  EXPECT_TRUE(db->GetField(L"100", 1).empty());
+  EXPECT_TRUE(db->GetField(L"100", 2).empty());
+}
+
 TEST_F(LabelViewTest, SwitchingExtensionsClosesTheEditorOnItsOwnExtension) {
   view.SetExtension(L"100");
   view.Character(L'Z');

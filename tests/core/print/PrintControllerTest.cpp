@@ -232,9 +232,9 @@ TEST(PdfTarget, DefaultFileSitsBesideTheDatabase) {
 TEST(PdfTarget, FolderProblemsAreNamed) {
   test::TempDir dir;
   EXPECT_FALSE(PdfFolderProblem(dir / "out.pdf"));
-  EXPECT_NE(PdfFolderProblem(dir / "missing" / "out.pdf")->find("does not exist"), std::string::npos);
+  EXPECT_NE(PdfFolderProblem(dir / "missing" / "out.pdf")->what.find("does not exist"), std::string::npos);
   test::WriteFile(dir / "file", "x");
-  EXPECT_NE(PdfFolderProblem(dir / "file" / "out.pdf")->find("is not a folder"), std::string::npos);
+  EXPECT_NE(PdfFolderProblem(dir / "file" / "out.pdf")->what.find("is not a folder"), std::string::npos);
 }
 
 // Each page the dialog changed replaces its own pair in the file as it is now; a page left
