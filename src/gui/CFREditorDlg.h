@@ -8,7 +8,7 @@
 
 #include <QDialog>
 
-#include "app/FindReplaceEditor.h"
+#include "find/FindReplaceEditor.h"
 #include "panel/EditorText.h"
 
 class QPushButton;

@@ -26,27 +26,13 @@
 #include "gui/CColorButton.h"
 #include "gui/CFrameArea.h"
 #include "gui/CommandIcons.h"
-#include "gui/DesktopNotifications.h"
-#include "gui/DialogCommands.h"
-#include "gui/FindCommands.h"
 #include "gui/MainActions.h"
 #include "gui/Widgets.h"
 #include "platform/Profile.h"
-#include "gui/LabelCommands.h"
 #include "qt/QtText.h"
 #include "templates/DDFLibrary.h"
 
 namespace mirn {
-
-class Notifier;
-void InstallDocumentCommands(CMainFrame& frame);
-void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
-void InstallFeedbackCommands(CMainFrame& frame);
-void InstallFilterCommands(CMainFrame& frame);
-void InstallListCommands(CMainFrame& frame);
-class PictureLayer;
-PictureLayer* InstallPictureCommands(CMainFrame& frame);
-void InstallPrintCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
 class CMainFrame::DocumentEvents : public DocumentListener {
@@ -81,16 +67,12 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   CreateMenus();
   CreateToolBar();
   InstallFrameCommands();
-  InstallDocumentCommands(*this);
-  InstallDialogCommands(*this);
-  InstallExchangeCommands(*this, ApplicationNotifier(services_.profile));
-  InstallFilterCommands(*this);
-  InstallListCommands(*this);
-  InstallLabelCommands(*this);
-  InstallPictureCommands(*this);
-  InstallFindCommands(*this);
-  InstallPrintCommands(*this);
-  InstallFeedbackCommands(*this);
+  SetDocumentName(services_.document.DocumentName());
+  UpdateCommandStates();
+}
+
+void CMainFrame::FollowDocument() {
+  services_.document.RemoveListener(*events_);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();
@@ -104,10 +86,14 @@ void CMainFrame::CreateActions() {
     const QString plain = PlainText(action->text());
     action->setObjectName(plain);
     const std::wstring& table = LoadString(spec.id);
-    action->setStatusTip(ToQString(MenuPrompt(table)));
+    action->setStatusTip(table.empty() ? QString::fromUtf8(spec.prompt) : ToQString(MenuPrompt(table)));
     const QString tip = ToQString(ToolTipText(table));
     action->setToolTip(tip.isEmpty() ? plain : tip);
-    if (!spec.shortcut.isEmpty()) action->setShortcut(spec.shortcut);
+    if (!spec.alternate.isEmpty()) {
+      action->setShortcuts({spec.shortcut, spec.alternate});
+    } else if (!spec.shortcut.isEmpty()) {
+      action->setShortcut(spec.shortcut);
+    }
     if (*spec.icon) action->setIcon(CommandIcon(QString::fromUtf8(spec.icon), plain, style()));
     action->setCheckable(spec.checkable);
     action->setEnabled(false);
@@ -175,7 +161,7 @@ void CMainFrame::CreateMenus() {
 
   QMenu* file = addMenu(nullptr, "&File");
   add(file, {kFileNew, kFileOpen, kFileSave, kFileSaveAs, 0, kImportData, kConfigureImport,
-             kExportCsv, kExportExcel, 0, kFilePrint, kPrecisePrinterAdjustment, 0});
+             kExportCsv, kExportExcel, 0, kFilePrint, kFilePrintPreview, kPrecisePrinterAdjustment, 0});
   for (int i = 0; i < static_cast<int>(RecentFiles::kMaxEntries); ++i) {
     file->addAction(Action(kRecentFileFirst + i));
   }
@@ -184,7 +170,7 @@ void CMainFrame::CreateMenus() {
   connect(file, &QMenu::aboutToShow, this, [this] { RebuildRecentFiles(nullptr, nullptr); });
 
   QMenu* edit = addMenu(nullptr, "&Edit");
-  add(edit, {kEditCut, kEditCopy, kEditPaste, kEditClear, 0, kEditSelectAll, kUnselectAll, 0,
+  add(edit, {kEditUndo, kEditRedo, 0, kEditCut, kEditCopy, kEditPaste, kEditClear, 0, kEditSelectAll, kUnselectAll, 0,
              kEditFind, kEditReplace, 0, kEditText, kCopyStyles});
 
   QMenu* view = addMenu(nullptr, "&View");

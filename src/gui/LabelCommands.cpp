@@ -15,7 +15,6 @@
 #include "db/MRBBase.h"
 #include "gui/CEditorDlg.h"
 #include "gui/CMainFrame.h"
-#include "gui/CommandIcons.h"
 #include "gui/CMirnNamePanel.h"
 #include "gui/CMirnPanel.h"
 #include "gui/FontChoice.h"
@@ -93,7 +92,7 @@ void RebuildCustomCodeItems(QMenu& menu, CMirnPanel& panel) {
 
 }  // namespace
 
-CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
+CMirnPanel* InstallLabelCommands(CMainFrame& frame, ListPanel* list) {
   using namespace cmd;
   AppServices& services = frame.Services();
   static QtClipboard clipboard;  // holds no state: every call goes to the system clipboard
@@ -102,18 +101,12 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
                                [&library](const std::wstring& typeCode) -> std::shared_ptr<const CDDFTemplate> {
                                  // A layout that is missing or cannot be read leaves the label
                                  // empty with the missing add-on message.
-                                 if (!library.Contains(typeCode)) return nullptr;
-                                 try {
-                                   return library.GetTemplate(typeCode);
-                                 } catch (const std::exception&) {
-                                   return nullptr;
-                                 }
+                                 return library.FindTemplate(typeCode);
                                },
                                CustomCodesPath(services.folders));
   frame.SetLabelPanel(panel);
   frame.SetNamePanel(panel->NamePanel());
   auto* start = new StartPage(frame, *panel, services.folders.Get(KnownFolder::Program) / "samples" / "sample-labels.mrb");
-  ListPanel* list = frame.findChild<ListPanel*>();
   if (list) {
     // Extensions added to an empty database end the start page.
     QObject::connect(list->model(), &QAbstractItemModel::modelReset, start, &StartPage::Update);
@@ -211,32 +204,8 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
     QObject::connect(codes, &QMenu::aboutToShow, panel, [codes, panel] { RebuildCustomCodeItems(*codes, *panel); });
   }
 
-  // Undo and Redo are the label's own: they join the top of the Edit menu.
-  auto* undo = new QAction(QObject::tr("&Undo"), panel);
-  undo->setObjectName("Undo");
-  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  undo->setStatusTip(QObject::tr("Undoes the last change to a label's fields"));
-  auto* redo = new QAction(QObject::tr("&Redo"), panel);
-  redo->setObjectName("Redo");
-  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-  redo->setStatusTip(QObject::tr("Redoes the change that was undone last"));
-  undo->setIcon(CommandIcon(QStringLiteral("edit-undo"), QStringLiteral("Undo"), panel->style()));
-  redo->setIcon(CommandIcon(QStringLiteral("edit-redo"), QStringLiteral("Redo"), panel->style()));
-  QObject::connect(undo, &QAction::triggered, panel, [&view] { view.Undo(); });
-  QObject::connect(redo, &QAction::triggered, panel, [&view] { view.Redo(); });
-  frame.addAction(undo);
-  frame.addAction(redo);
-  if (QMenu* edit = frame.Menu(QStringLiteral("Edit"))) {
-    QAction* first = edit->actions().value(0);
-    edit->insertAction(first, undo);
-    edit->insertAction(first, redo);
-    edit->insertSeparator(first);
-  }
-  const auto updateUndo = [undo, redo, &view] {
-    undo->setEnabled(view.CanUndo());
-    redo->setEnabled(view.CanRedo());
-  };
-  updateUndo();
+  frame.SetCommandHandler(kEditUndo, [&view] { view.Undo(); }, [&view] { return view.CanUndo(); });
+  frame.SetCommandHandler(kEditRedo, [&view] { view.Redo(); }, [&view] { return view.CanRedo(); });
 
   // The zoom commands set the shared zoom; the view follows it and reports what a fit mode
   // came to.
@@ -257,8 +226,7 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
       size->setCurrentText(format.size ? QString::number(*format.size / 2) : QString());
     }
   };
-  QObject::connect(panel, &CMirnPanel::StateChanged, &frame, [&frame, updateUndo, showFormat] {
-    updateUndo();
+  QObject::connect(panel, &CMirnPanel::StateChanged, &frame, [&frame, showFormat] {
     showFormat();
     frame.UpdateCommandStates();
   });

@@ -8,8 +8,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-#include "app/ExtensionProperties.h"
+#include "app/CommandIds.h"
 #include "app/ListColumns.h"
+#include "extensions/ExtensionProperties.h"
 #include "gui/ExtensionPropertiesDialog.h"
 #include "gui/ExtensionTableModel.h"
 #include "gui/Widgets.h"
@@ -172,14 +173,14 @@ void ListPanel::ShowProperties() {
 QMenu* ListPanel::BuildContextMenu() {
   auto* menu = new QMenu(this);
   NameControl(menu, QStringLiteral("Extension list menu"));
-  if (runCommand_) menu->addAction(QStringLiteral("&New Extension..."), this, [this] { runCommand_(kNewExtension); });
+  if (runCommand_) menu->addAction(QStringLiteral("&New Extension..."), this, [this] { runCommand_(cmd::kNewExtension); });
   menu->addAction(QStringLiteral("Select &All"), this, [this] { SelectAllRows(); });
   menu->addAction(QStringLiteral("&Unselect All"), this, [this] { UnselectAll(); });
   menu->addSeparator();
   QAction* del = menu->addAction(QStringLiteral("&Delete"), this, [this] { DeleteSelected(); });
   del->setEnabled(list_.SelectedCount() > 0);
   if (runCommand_) {
-    QAction* print = menu->addAction(QStringLiteral("&Print..."), this, [this] { runCommand_(kPrint); });
+    QAction* print = menu->addAction(QStringLiteral("&Print..."), this, [this] { runCommand_(cmd::kFilePrint); });
     print->setEnabled(list_.SelectedCount() > 0);
   }
   menu->addSeparator();

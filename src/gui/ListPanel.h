@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ExtensionListModel.h"
+#include "extensions/ExtensionListModel.h"
 
 class QMenu;
 
@@ -24,10 +24,6 @@ class ListPanel final : public QTableView {
   Q_OBJECT
 
  public:
-  // Command ids of the context menu that the main window runs (New Extension, Print).
-  static constexpr int kNewExtension = 40000;
-  static constexpr int kPrint = 57607;
-
   ListPanel(DDFLibrary& library, UserInterface& ui, QWidget* parent = nullptr);
   ~ListPanel() override;
 

@@ -25,6 +25,7 @@
 #include "gui/DesktopNotifications.h"
 #include "gui/FeedbackCommands.h"
 #include "gui/FilterCommands.h"
+#include "gui/MainWindowFeatures.h"
 #include "gui/PrintAllLabels.h"
 #include "gui/QtUserInterface.h"
 #include "gui/UserGuide.h"
@@ -84,7 +85,7 @@ void MirnApplication::Build() {
 
 bool MirnApplication::Start(const std::wstring& commandLineText) {
   const CommandLine commandLine(commandLineText);
-  frame_ = new CMainFrame(*services_);
+  frame_ = NewMainWindow(*services_);
   frame_->setAttribute(Qt::WA_DeleteOnClose);
   if (commandLineText.empty()) frame_->SetDocumentName(LoadString(kStrUntitled));
   ui_->SetMainWindow(frame_);

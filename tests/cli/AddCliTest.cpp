@@ -62,7 +62,8 @@ TEST_F(AddCli, RangesLiteralsAndDefaultTexts) {
 TEST_F(AddCli, UnknownLayoutConflictsAndNames) {
   const auto unknown = Cli({"add", file(), "1", "NOPE"});
   EXPECT_EQ(unknown.exitCode, 1);
-  EXPECT_EQ(unknown.err, "mirn-cli: no layout has type code NOPE; 'mirn-cli templates' lists the layouts there are\n");
+  EXPECT_EQ(unknown.err, "mirn-cli: " + file() +
+                            ": no layout has type code NOPE; 'mirn-cli templates' lists the layouts there are (code 2)\n");
   EXPECT_EQ(Ids(), "");
 
   WriteFile(dir_ / "names.txt", "Anna\r\n Bert \nCarl\n");

@@ -14,6 +14,7 @@
 #include "gui/CEditorDlg.h"
 #include "gui/CMirnFieldEdit.h"
 #include "gui/CMainFrame.h"
+#include "gui/MainWindowFeatures.h"
 #include "gui/CMirnImage.h"
 #include "gui/CMirnPanel.h"
 #include "gui/CPrintDlg.h"
@@ -41,7 +42,7 @@ class LabelCommandsTest : public ::testing::Test, protected test::FrameServices 
     document.Database()->AddExtension(L"100", L"DESK", L"Reception");
     document.Database()->SetField(L"100", 1, WriteRtf(EmptyTextFormat(), L"One"));
     document.Database()->SetField(L"100", 2, WriteRtf(EmptyTextFormat(), L"Two"));
-    frame_ = ShowWindow(new CMainFrame(services));
+    frame_ = ShowWindow(NewMainWindow(services));
     panel_ = frame_->findChild<CMirnPanel*>();
     document.AddListener(listener_);
   }

@@ -23,6 +23,7 @@
 #include "gui/CFrameArea.h"
 #include "gui/CMainFrame.h"
 #include "gui/CommandIcons.h"
+#include "gui/MainWindowFeatures.h"
 #include "gui/FrameServices.h"
 
 namespace mirn {
@@ -34,7 +35,7 @@ class MainFrameTest : public ::testing::Test, protected test::FrameServices {
  protected:
   MainFrameTest() {
     document.New();
-    frame_ = new CMainFrame(services);
+    frame_ = NewMainWindow(services);
     frame_->setAttribute(Qt::WA_DeleteOnClose);
     ShowWindow(frame_.data());
   }

@@ -10,6 +10,7 @@
 
 #include "app/CommandIds.h"
 #include "gui/CMainFrame.h"
+#include "gui/MainWindowFeatures.h"
 #include "gui/CMirnImage.h"
 #include "gui/CMirnPanel.h"
 #include "gui/CSizeableGraphic.h"
@@ -46,7 +47,7 @@ class PictureLayerTest : public ::testing::Test {
     QImage logo(96, 48, QImage::Format_RGB32);
     logo.fill(Qt::red);
     EXPECT_TRUE(logo.save(QString::fromStdString((s.root / "logo.png").string())));
-    frame = s.ShowWindow(new CMainFrame(s.services));
+    frame = s.ShowWindow(NewMainWindow(s.services));
     panel = frame->findChild<CMirnPanel*>();
   }
   ~PictureLayerTest() override {

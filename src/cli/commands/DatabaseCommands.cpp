@@ -9,10 +9,10 @@
 #include <ostream>
 #include <sstream>
 
-#include "app/AddExtensionsModel.h"
-#include "app/ExtensionCreator.h"
-#include "app/ExtensionIdList.h"
-#include "app/ExtensionListModel.h"
+#include "extensions/AddExtensionsModel.h"
+#include "extensions/ExtensionCreator.h"
+#include "extensions/ExtensionIdList.h"
+#include "extensions/ExtensionListModel.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/DatabaseAccess.h"

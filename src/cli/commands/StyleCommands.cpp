@@ -7,9 +7,9 @@
 #include <ostream>
 #include <sstream>
 
-#include "app/CopyStyles.h"
-#include "app/CopyStylesWizard.h"
-#include "app/FindReplace.h"
+#include "find/CopyStyles.h"
+#include "find/CopyStylesWizard.h"
+#include "find/FindReplace.h"
 #include "cli/CliUserInterface.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"

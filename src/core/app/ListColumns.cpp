@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "app/ExtensionListModel.h"
+#include "extensions/ExtensionListModel.h"
 #include "platform/Profile.h"
 
 namespace mirn {

@@ -75,11 +75,10 @@ long long MRBCSVImporter::Import(const ExtensionCallable& replace, const Extensi
     auto fields = fieldsOf.find(typeCode);
     if (fields == fieldsOf.end()) {
       std::vector<unsigned> ids;
-      try {
-        for (const CDDFObject& o : library_->GetTemplate(typeCode)->GetObjects())
+      // An unreadable layout still creates the extension; its fields have nowhere to go.
+      if (const std::shared_ptr<const CDDFTemplate> layout = library_->FindTemplate(typeCode)) {
+        for (const CDDFObject& o : layout->GetObjects())
           if (o.IsSelectable()) ids.push_back(o.id);
-      } catch (const TemplateError&) {
-        // The extension is still created; its fields have nowhere to go.
       }
       fields = fieldsOf.emplace(typeCode, std::move(ids)).first;
     }

@@ -7,7 +7,7 @@
 #include "db/MRBBase.h"
 #include "exchange/MRBCSVExporter.h"
 #include "exchange/MRBCSVImporter.h"
-#include "exchange/MRBMRBImporter.h"
+#include "exchange/MRBMergeImporter.h"
 #include "exchange/xls/XlsWorkbook.h"
 #include "platform/OutputFile.h"
 #include "store/OpenDatabase.h"
@@ -226,7 +226,7 @@ ExchangeOutcome RunMerge(MRBBase& database, const std::filesystem::path& path, c
     outcome.message = FormatString(LoadString(kCannotOpenString), {FromPath(path)});
     return outcome;
   }
-  MRBMRBImporter importer(database, *source);
+  MRBMergeImporter importer(database, *source);
   ImportSession session(view, question, ExistsIn(database));
   ExchangeOutcome outcome = RunImport(importer, view, session);
   outcome.picturesNotCopied = importer.PicturesNotCopied();

@@ -284,5 +284,20 @@ TEST(ModelName, JoinsMakerAndDescriptionOnce) {
   EXPECT_EQ(ModelName(L"Halden", L""), L"Halden");
 }
 
+// The lookup for callers that treat a missing and an unreadable layout alike answers
+// nothing instead of throwing.
+TEST_F(LibraryTest, FindTemplateAndSlotsAnswerNothingForMissingOrBrokenLayouts) {
+  const fs::path one = Put("one.ddf", L"ONE");
+  auto library = ScanFresh();
+  EXPECT_EQ(library->FindTemplate(L"ONE"), library->GetTemplate(L"ONE"));
+  EXPECT_EQ(library->SlotsPerSheet(L"ONE"), 2);
+  EXPECT_EQ(library->FindTemplate(L"NONE"), nullptr);
+  EXPECT_FALSE(library->SlotsPerSheet(L"NONE"));
+  test::WriteFile(one, "broken");
+  test::SetFileTime(one, 1'600'000'100);
+  EXPECT_EQ(library->FindTemplate(L"ONE"), nullptr);
+  EXPECT_FALSE(library->SlotsPerSheet(L"ONE"));
+}
+
 }  // namespace
 }  // namespace mirn
