@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "app/CopyStyles.h"
-#include "app/FindReplace.h"
+#include "find/CopyStyles.h"
+#include "find/FindReplace.h"
 #include "db/DbRanges.h"
 #include "db/MRBBase.h"
 #include "db/MRBGraphic.h"

@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "app/AddExtensionsModel.h"
+#include "extensions/AddExtensionsModel.h"
 #include "layouts/LayoutDocument.h"
 #include "layouts/LayoutSaving.h"
 #include "platform/KnownFolders.h"

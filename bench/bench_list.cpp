@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ExtensionCreator.h"
-#include "app/ExtensionIdList.h"
-#include "app/ExtensionListModel.h"
+#include "extensions/ExtensionCreator.h"
+#include "extensions/ExtensionIdList.h"
+#include "extensions/ExtensionListModel.h"
 #include "db/MRBBase.h"
 #include "platform/KnownFolders.h"
 #include "platform/ScriptedUserInterface.h"

@@ -25,6 +25,7 @@
 #include "app/ZoomState.h"
 #include "db/MRBBase.h"
 #include "gui/CMainFrame.h"
+#include "gui/MainWindowFeatures.h"
 #include "gui/CMirnImage.h"
 #include "gui/CMirnPanel.h"
 #include "gui/CSizeableGraphic.h"
@@ -122,7 +123,7 @@ struct Fixture {
         db.SetGraphicField(id, p + 1, g);
       }
     }
-    frame = new CMainFrame(services);
+    frame = NewMainWindow(services);
     frame->resize(1000, 700);
     frame->show();
     QApplication::processEvents();

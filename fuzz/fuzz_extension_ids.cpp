@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/ExtensionIdList.h"
+#include "extensions/ExtensionIdList.h"
 #include "util/Text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

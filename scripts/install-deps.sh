@@ -26,8 +26,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # fonts: Liberation Sans is metric-compatible with Arial
   fonts-liberation2 fontconfig
-  # tools the tests drive: headless display, PDF and spreadsheet readers, a private spooler
-  xvfb xauth x11-utils poppler-utils python3-openpyxl python3-xlrd
+  # tools the tests drive: headless display (and keys typed into it), PDF and spreadsheet
+  # readers, a private spooler
+  xvfb xauth x11-utils xdotool poppler-utils python3-openpyxl python3-xlrd
   # the fault tests hold a system call back or stop a process between two renames
   strace
   # the locales that the tests switch to (generated below when missing)

@@ -1,5 +1,7 @@
 #include "cli/ChosenExtensions.h"
 
+#include "cli/Messages.h"
+#include "db/DbResult.h"
 #include "db/MRBBase.h"
 #include "util/Text.h"
 
@@ -11,7 +13,7 @@ std::vector<std::wstring> ChosenExtensions(const ParsedArgs& parsed, MRBBase& db
   if (const auto list = parsed.Value("ids")) {
     for (const std::wstring& id : SplitCommaList(*list)) {
       if (db.ExtensionExists(id)) ids.push_back(id);
-      else err << "no extension " << ToUtf8(id) << " in " << fileName << '\n';
+      else ReportFile(err, fileName, "there is no extension '" + ToUtf8(id) + "'", db::kNoSuchExtension);
     }
   } else {
     for (std::wstring id; db.GetNextExtension(id, id);) ids.push_back(id);

@@ -1,11 +1,14 @@
 #include "cli/CliApp.h"
 
+#include <cerrno>
 #include <exception>
+#include <filesystem>
 #include <ostream>
 
 #include "util/StringTable.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandReference.h"
+#include "cli/Messages.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -73,8 +76,12 @@ int RunCli(const std::vector<std::string>& args, Context& context) {
     context.err << "mirn-cli " << command->name << ": " << e.what() << '\n'
                 << "usage: mirn-cli " << command->name << ' ' << command->usage << '\n';
     return kExitUsage;
+  } catch (const std::filesystem::filesystem_error& e) {
+    // A path the command could not follow (a loop of links, a folder without access).
+    ReportFileError(context.err, e.path1().empty() ? command->name : e.path1().string(), "cannot use it", e.code());
+    return kExitFailed;
   } catch (const std::exception& e) {
-    context.err << "mirn-cli " << command->name << ": " << e.what() << '\n';
+    ReportFile(context.err, command->name, e.what(), EIO);
     return kExitFailed;
   }
 }

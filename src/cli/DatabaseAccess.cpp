@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/Messages.h"
+#include "db/DbResult.h"
 #include "platform/FileErrors.h"
 #include "platform/KnownFolders.h"
 #include "platform/WriteAccess.h"
@@ -59,8 +60,10 @@ bool CheckWritableOrReport(const std::string& file, Context& c) {
 
 void ReportUnwalkable(MRBBase& db, const std::string& file, Context& c) {
   if (const int skipped = db.CountUnwalkableExtensions(); skipped > 0) {
-    c.err << "mirn-cli: " << file << ": " << skipped << " extension" << (skipped == 1 ? "" : "s")
-          << " with an empty or non-text ID skipped\n";
+    ReportFile(c.err, file,
+               std::to_string(skipped) + " extension" + (skipped == 1 ? "" : "s") +
+                   " with an empty or non-text ID skipped",
+               db::kNoSuchExtension);
   }
 }
 

@@ -14,14 +14,14 @@ std::string Quoted(std::wstring_view id) {
   return out;
 }
 
-std::string Describe(int code, std::wstring_view id) {
+std::string Describe(int code, std::wstring_view id, const std::string& hint) {
   std::string text;
   switch (code) {
     case db::kExtensionExists: text = "extension " + Quoted(id) + " already exists"; break;
     case db::kNoSuchExtension: text = "there is no extension " + Quoted(id); break;
     default: text = ToUtf8(DbResultText(code)); break;
   }
-  return text + " (code " + std::to_string(code) + ")";
+  return text + hint + " (code " + std::to_string(code) + ")";
 }
 
 int ChangeAndSave(const std::string& file, Context& c,

@@ -21,7 +21,7 @@ namespace mirn::cli {
 // An id in single quotes, as messages name extensions.
 std::string Quoted(std::wstring_view id);
 // A failed operation in words, naming the extension where the code is about one.
-std::string Describe(int code, std::wstring_view id = {});
+std::string Describe(int code, std::wstring_view id = {}, const std::string& hint = {});
 
 // Runs one change on an opened database and saves it; a failing change leaves the file alone.
 int ChangeAndSave(const std::string& file, Context& c,

@@ -14,6 +14,9 @@ int ErrorNumber(std::error_code error) {
       case FileErrc::kNotRegularFile: return EINVAL;
       case FileErrc::kTooLarge: return EFBIG;
       case FileErrc::kOpenDatabase: return EBUSY;
+      case FileErrc::kDamaged: return EBADMSG;
+      case FileErrc::kNestedTooDeep: return ELOOP;
+      case FileErrc::kNotStored: return EIO;
     }
   }
   return error.value();
@@ -34,6 +37,12 @@ void ReportFile(std::ostream& err, const std::string& file, const std::string& w
 
 void ReportFileError(std::ostream& err, const std::string& file, const std::string& what, std::error_code cause) {
   ReportFile(err, file, what + ": " + CauseText(cause), ErrorNumber(cause));
+}
+
+std::function<void(const std::filesystem::path&, const std::string&, std::error_code)> StoreNotices(std::ostream& err) {
+  return [&err](const std::filesystem::path& file, const std::string& what, std::error_code cause) {
+    ReportFileError(err, file.string(), what, cause);
+  };
 }
 
 std::string OpenFailureText(const std::filesystem::path& file, int code, std::error_code cause,

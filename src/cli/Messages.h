@@ -3,6 +3,7 @@
 // where N is the database result code, or the system's error number for a file error.
 
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <system_error>
@@ -18,6 +19,10 @@ std::string CauseText(std::error_code error);
 void ReportFile(std::ostream& err, const std::string& file, const std::string& what, int code);
 // Writes "mirn-cli: FILE: WHAT: CAUSE (code N)" for a file error.
 void ReportFileError(std::ostream& err, const std::string& file, const std::string& what, std::error_code cause);
+
+// Reports what a settings store says about its file (a damaged file kept as a backup) in the
+// form above.
+std::function<void(const std::filesystem::path&, const std::string&, std::error_code)> StoreNotices(std::ostream& err);
 
 // Why a database did not open: the result code of the open and, for a file error, the
 // system's cause and the path it is about (the file, or the temporary folder).

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/CliApp.h"
+#include "cli/Messages.h"
 #include "platform/Clock.h"
 #include "platform/IniProfile.h"
 #include "platform/KnownFolders.h"
@@ -15,6 +16,10 @@ int main(int argc, char** argv) {
   mirn::InstallCoreLogSink();
   mirn::XdgKnownFolders folders;
   mirn::IniProfile profile(mirn::IniProfile::DefaultPath(folders));
+  profile.SetReadFailureHandler([](const std::filesystem::path& file, std::error_code cause) {
+    mirn::cli::ReportFileError(std::cerr, file.string(), "cannot read the settings; changed settings are not saved",
+                               cause);
+  });
   mirn::SystemClock clock;
   mirn::cli::Context context{profile, folders, clock, std::cin, std::cout, std::cerr,
                              ::isatty(STDERR_FILENO) == 1};

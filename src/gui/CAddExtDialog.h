@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/AddExtensionsModel.h"
+#include "extensions/AddExtensionsModel.h"
 
 class QCheckBox;
 class QComboBox;

@@ -8,7 +8,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/AddExtensionsModel.h"
+#include "extensions/AddExtensionsModel.h"
 #include "gui/Widgets.h"
 #include "qt/QtText.h"
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/ExtensionIdList.h"
+#include "extensions/ExtensionIdList.h"
 
 class QRadioButton;
 

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "app/CopyStylesWizard.h"
+#include "find/CopyStylesWizard.h"
 
 class QLabel;
 class QListWidget;

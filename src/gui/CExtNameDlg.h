@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "app/ExtensionNameChoice.h"
+#include "extensions/ExtensionNameChoice.h"
 
 class QTreeWidget;
 class QRadioButton;

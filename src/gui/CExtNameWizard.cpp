@@ -8,7 +8,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "app/ExtensionIdList.h"
+#include "extensions/ExtensionIdList.h"
 #include "gui/Widgets.h"
 #include "qt/QtText.h"
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/ExtNameWizardModel.h"
+#include "extensions/ExtNameWizardModel.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,7 +1,9 @@
 #include "gui/CFREditorDlg.h"
 
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -51,6 +53,20 @@ CFREditorDlg::CFREditorDlg(const FindReplaceEditor& editor, QWidget* parent)
 }
 
 void CFREditorDlg::PlaceAt(QPoint wanted) { CEditorDlg::PlaceOnScreen(*this, wanted); }
+
+void CFREditorDlg::PlaceBeside(const ScreenBox& field, const ScreenBox& label) {
+  const QPoint centre((field.left + field.right) / 2, (field.top + field.bottom) / 2);
+  const QScreen* screen = QGuiApplication::screenAt(centre);
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  const QRect virt = screen ? screen->virtualGeometry() : QRect(0, 0, 1024, 768);
+  const QSize size = frameGeometry().size().expandedTo(sizeHint());
+  const auto shifted = [&virt](const ScreenBox& b) {
+    return ScreenBox{b.left - virt.left(), b.top - virt.top(), b.right - virt.left(), b.bottom - virt.top()};
+  };
+  const ScreenPoint p =
+      PlaceBesideField(shifted(field), shifted(label), size.width(), size.height(), virt.width(), virt.height());
+  move(p.x + virt.left(), p.y + virt.top());
+}
 
 void CFREditorDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

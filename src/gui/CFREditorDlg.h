@@ -8,7 +8,8 @@
 
 #include <QDialog>
 
-#include "app/FindReplaceEditor.h"
+#include "find/FindReplaceEditor.h"
+#include "panel/EditorText.h"
 
 class QPushButton;
 
@@ -24,6 +25,8 @@ class CFREditorDlg : public QDialog {
 
   // Moves the window to `wanted` (screen pixels), kept inside the virtual screen.
   void PlaceAt(QPoint wanted);
+  // Beside the label (screen pixels), off the field it asks about (see PlaceBesideField).
+  void PlaceBeside(const ScreenBox& field, const ScreenBox& label);
   // The editor's rules with what the edit control now shows.
   const FindReplaceEditor& Editor() const { return editor_; }
   CMirnFieldEdit* Edit() const { return edit_; }

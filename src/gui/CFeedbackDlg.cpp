@@ -109,6 +109,7 @@ CFeedbackDlg::CFeedbackDlg(SupportRequest& request, UserInterface& ui, HttpClien
 }
 
 bool CFeedbackDlg::CheckConnection() {
+  if (!request_.EndpointProtected()) return false;
   // The small window blocks the other windows while it shows, so that no command runs
   // in the middle of the check.
   QDialog checking(parentWidget());

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "app/FindReplace.h"
+#include "find/FindReplace.h"
 
 class QCheckBox;
 class QLineEdit;

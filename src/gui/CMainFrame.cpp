@@ -21,31 +21,18 @@
 #include "app/RecentFiles.h"
 #include "app/StatusText.h"
 #include "util/StringTable.h"
+#include "app/WindowPlacement.h"
 #include "app/ZoomState.h"
 #include "gui/CColorButton.h"
 #include "gui/CFrameArea.h"
 #include "gui/CommandIcons.h"
-#include "gui/DesktopNotifications.h"
-#include "gui/DialogCommands.h"
-#include "gui/FindCommands.h"
 #include "gui/MainActions.h"
 #include "gui/Widgets.h"
 #include "platform/Profile.h"
-#include "gui/LabelCommands.h"
 #include "qt/QtText.h"
 #include "templates/DDFLibrary.h"
 
 namespace mirn {
-
-class Notifier;
-void InstallDocumentCommands(CMainFrame& frame);
-void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
-void InstallFeedbackCommands(CMainFrame& frame);
-void InstallFilterCommands(CMainFrame& frame);
-void InstallListCommands(CMainFrame& frame);
-class PictureLayer;
-PictureLayer* InstallPictureCommands(CMainFrame& frame);
-void InstallPrintCommands(CMainFrame& frame);
 
 // Keeps the title and the commands in step with the document.
 class CMainFrame::DocumentEvents : public DocumentListener {
@@ -80,16 +67,12 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
   CreateMenus();
   CreateToolBar();
   InstallFrameCommands();
-  InstallDocumentCommands(*this);
-  InstallDialogCommands(*this);
-  InstallExchangeCommands(*this, ApplicationNotifier(services_.profile));
-  InstallFilterCommands(*this);
-  InstallListCommands(*this);
-  InstallLabelCommands(*this);
-  InstallPictureCommands(*this);
-  InstallFindCommands(*this);
-  InstallPrintCommands(*this);
-  InstallFeedbackCommands(*this);
+  SetDocumentName(services_.document.DocumentName());
+  UpdateCommandStates();
+}
+
+void CMainFrame::FollowDocument() {
+  services_.document.RemoveListener(*events_);
   services_.document.AddListener(*events_);
   SetDocumentName(services_.document.DocumentName());
   UpdateCommandStates();
@@ -103,15 +86,29 @@ void CMainFrame::CreateActions() {
     const QString plain = PlainText(action->text());
     action->setObjectName(plain);
     const std::wstring& table = LoadString(spec.id);
-    action->setStatusTip(ToQString(MenuPrompt(table)));
+    action->setStatusTip(table.empty() ? QString::fromUtf8(spec.prompt) : ToQString(MenuPrompt(table)));
     const QString tip = ToQString(ToolTipText(table));
     action->setToolTip(tip.isEmpty() ? plain : tip);
-    if (!spec.shortcut.isEmpty()) action->setShortcut(spec.shortcut);
+    if (!spec.alternate.isEmpty()) {
+      action->setShortcuts({spec.shortcut, spec.alternate});
+    } else if (!spec.shortcut.isEmpty()) {
+      action->setShortcut(spec.shortcut);
+    }
     if (*spec.icon) action->setIcon(CommandIcon(QString::fromUtf8(spec.icon), plain, style()));
     action->setCheckable(spec.checkable);
     action->setEnabled(false);
     const int id = spec.id;
-    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    if (spec.checkable) {
+      // A checkable command runs when its action is toggled, whatever toggled it: a click, its
+      // shortcut or assistive technology's Toggle on a toolbar button (which ticks the action
+      // without triggering it). Toggles that only show the command's state run nothing.
+      connect(action, &QAction::toggled, this, [this, id](bool on) {
+        const Command& command = commands_[id];
+        if (!command.checked || command.checked() != on) RunCommand(id);
+      });
+    } else {
+      connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    }
     commands_[id].action = action;
   }
   for (int i = 0; i < static_cast<int>(RecentFiles::kMaxEntries); ++i) {
@@ -164,7 +161,7 @@ void CMainFrame::CreateMenus() {
 
   QMenu* file = addMenu(nullptr, "&File");
   add(file, {kFileNew, kFileOpen, kFileSave, kFileSaveAs, 0, kImportData, kConfigureImport,
-             kExportCsv, kExportExcel, 0, kFilePrint, kPrecisePrinterAdjustment, 0});
+             kExportCsv, kExportExcel, 0, kFilePrint, kFilePrintPreview, kPrecisePrinterAdjustment, 0});
   for (int i = 0; i < static_cast<int>(RecentFiles::kMaxEntries); ++i) {
     file->addAction(Action(kRecentFileFirst + i));
   }
@@ -173,7 +170,7 @@ void CMainFrame::CreateMenus() {
   connect(file, &QMenu::aboutToShow, this, [this] { RebuildRecentFiles(nullptr, nullptr); });
 
   QMenu* edit = addMenu(nullptr, "&Edit");
-  add(edit, {kEditCut, kEditCopy, kEditPaste, kEditClear, 0, kEditSelectAll, kUnselectAll, 0,
+  add(edit, {kEditUndo, kEditRedo, 0, kEditCut, kEditCopy, kEditPaste, kEditClear, 0, kEditSelectAll, kUnselectAll, 0,
              kEditFind, kEditReplace, 0, kEditText, kCopyStyles});
 
   QMenu* view = addMenu(nullptr, "&View");
@@ -331,8 +328,8 @@ void CMainFrame::InstallFrameCommands() {
   SetCommandHandler(kExtensionList, [this] { area_->CycleListWidth(); });
   ZoomModel& zoom = services_.zoom;
   for (int id : {kZoom50, kZoom75, kZoom100, kZoom150, kZoom200, kZoomFitWidth, kZoomFitLabel}) {
-    SetCommandHandler(id, [&zoom, id] {
-      if (auto state = ZoomForCommand(id, zoom.State())) zoom.Set(*state);
+    SetCommandHandler(id, [this, &zoom, id] {
+      if (auto state = ZoomForCommand(id, zoom.State())) zoom.Choose(*state, services_.profile);
     });
     SetCommandChecked(id, [&zoom, id] { return ZoomCommandChecked(id, zoom.State()); });
   }
@@ -398,7 +395,9 @@ void CMainFrame::SetNamePanel(QWidget* panel) { area_->SetNamePanel(panel); }
 void CMainFrame::SetLabelPanel(QWidget* panel) { area_->SetLabelPanel(panel); }
 
 void CMainFrame::SetDocumentName(const std::wstring& documentName) {
-  setWindowTitle(ToQString(MainWindowTitle(documentName)));
+  const QString title = ToQString(MainWindowTitle(documentName));
+  setWindowTitle(title);
+  setAccessibleName(title);
 }
 
 void CMainFrame::SetStatusText(const std::wstring& text) { status_->setText(ToQString(text)); }
@@ -411,6 +410,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     return;
   }
   services_.recentFiles.Save(services_.profile);
+  const QRect inside = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+  const QPoint corner = isMaximized() || isFullScreen() ? inside.topLeft() : pos();
+  WriteWindowPlacement(services_.profile,
+                       {{corner.x(), corner.y(), inside.width(), inside.height()}, area_->ListWidth()});
   event->accept();
 }
 

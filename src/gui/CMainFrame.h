@@ -2,7 +2,8 @@
 // The main window: menus, toolbar and status bar around the extension list, the name panel
 // and the label panel. Every command is a row of the action table (MainActions); features
 // attach their handlers with SetCommandHandler from their own Install…Commands function and
-// place their widgets with the Set…Panel functions. The document flows run in the core's
+// place their widgets with the Set…Panel functions. The window installs no feature itself:
+// the application does (gui/MainWindowFeatures.h). The document flows run in the core's
 // DocumentController; the window shows their results.
 
 #include <QMainWindow>
@@ -33,6 +34,10 @@ class CMainFrame : public QMainWindow {
   ~CMainFrame() override;
 
   AppServices& Services() const { return services_; }
+  // Keeps the title and the commands' states in step with the document from now on. Called
+  // once the features are installed, so that their own document listeners (the list, the
+  // label) have seen a change before the window updates its commands.
+  void FollowDocument();
 
   // ---- commands -------------------------------------------------------------------------
   // Attaches the handler of a command of the action table; `enabled` (when given) is asked

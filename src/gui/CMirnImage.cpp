@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -161,10 +162,24 @@ CMirnImage::CMirnImage(LabelViewController& view, QWidget* parent) : QWidget(par
   setAccessibleName("Label");
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // Composed characters (dead keys, input methods) start an edit just as typed ones do.
+  setAttribute(Qt::WA_InputMethodEnabled);
+}
+
+QWidget* CMirnImage::EditorInput() const {
+  return view_.EditorOpen() && editorInput_ ? editorInput_() : nullptr;
 }
 
 // Tab and Shift+Tab move between the label's fields rather than to the next window.
 bool CMirnImage::event(QEvent* event) {
+  if (QWidget* input = EditorInput()) {
+    // The keys the editor's box would take from a shortcut (Delete, Backspace, ...) stay keys.
+    if (event->type() == QEvent::ShortcutOverride) return QCoreApplication::sendEvent(input, event);
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+      QCoreApplication::sendEvent(input, event);
+      return true;
+    }
+  }
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
@@ -226,6 +241,39 @@ void CMirnImage::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+void CMirnImage::inputMethodEvent(QInputMethodEvent* event) {
+  if (QWidget* input = EditorInput()) {
+    QCoreApplication::sendEvent(input, event);
+    return;
+  }
+  // A commit with the editor closed opens it with its first character; the rest follows.
+  const QString text = event->commitString();
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (QWidget* input = EditorInput()) {
+      QInputMethodEvent rest;
+      rest.setCommitString(text.mid(i));
+      QCoreApplication::sendEvent(input, &rest);
+      break;
+    }
+    const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size();
+    view_.Character(static_cast<wchar_t>(pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode()));
+    if (pair) ++i;
+  }
+  event->accept();
+}
+
+QVariant CMirnImage::inputMethodQuery(Qt::InputMethodQuery query) const {
+  if (QWidget* input = EditorInput()) return input->inputMethodQuery(query);
+  switch (query) {
+    case Qt::ImEnabled: return view_.CurrentField() != 0;
+    case Qt::ImCursorRectangle: {
+      const DeviceRect r = view_.FieldRect(view_.CurrentField());
+      return QRect(r.left, r.top, r.Width(), r.Height());
+    }
+    default: return QWidget::inputMethodQuery(query);
+  }
 }
 
 void CMirnImage::focusInEvent(QFocusEvent* event) {

@@ -4,6 +4,7 @@
 // Pictures placed on the label are child windows of this one.
 
 #include <QWidget>
+#include <functional>
 
 namespace mirn {
 
@@ -15,6 +16,10 @@ class CMirnImage : public QWidget {
  public:
   CMirnImage(LabelViewController& view, QWidget* parent = nullptr);
   LabelViewController& View() const { return view_; }
+  // The open field editor's text box. The editor window takes the keyboard only once the
+  // window system activates it; every key and composed text that reaches the label before
+  // then is handed to this box, in the order it came.
+  void SetEditorInput(std::function<QWidget*()> input) { editorInput_ = std::move(input); }
 
  protected:
   bool event(QEvent* event) override;
@@ -26,9 +31,14 @@ class CMirnImage : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
  private:
+  QWidget* EditorInput() const;
+
   LabelViewController& view_;
+  std::function<QWidget*()> editorInput_;
 };
 
 // The accessible interface of the label window: one child per field (its display text as

@@ -7,6 +7,7 @@
 #include "util/StringTable.h"
 #include "gui/CCustomCodesDlg.h"
 #include "gui/CEditorDlg.h"
+#include "gui/CMirnFieldEdit.h"
 #include "gui/ListCommands.h"
 #include "gui/CMirnImage.h"
 #include "gui/CMirnNamePanel.h"
@@ -30,6 +31,10 @@ CMirnPanel::CMirnPanel(UserInterface& ui, Profile& profile, Clipboard& clipboard
   host_ = new CMirnWnd(*view_, this);
   // Focus given to the pane (the toolbar hands it back after a choice) goes to the label.
   setFocusProxy(host_->Image());
+  host_->Image()->SetEditorInput([this]() -> QWidget* {
+    CEditorDlg* editor = Editor();
+    return editor ? editor->Edit() : nullptr;
+  });
   view_->SetScreen(logicalDpiX(), logicalDpiY());
   measureImage_ = QImage(8, 8, QImage::Format_RGB32);
   const int dotsPerMeter = MulDiv(kOverflowMeasureDpi, 10000, 254);

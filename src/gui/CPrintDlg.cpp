@@ -41,15 +41,15 @@ CPrintDlg::CPrintDlg(MRBBase& db, DDFLibrary& library, const std::vector<std::ws
   list_ = new QTreeWidget(this);
   NameControl(list_, "Extensions");
   list_->setRootIsDecorated(false);
-  list_->setColumnCount(ExtensionListCtrl::kColumnCount);
+  list_->setColumnCount(DialogExtensionRows::kColumnCount);
   QStringList titles;
-  for (int c = 0; c < ExtensionListCtrl::kColumnCount; ++c) titles << ToQString(ExtensionListCtrl::ColumnTitle(c));
+  for (int c = 0; c < DialogExtensionRows::kColumnCount; ++c) titles << ToQString(DialogExtensionRows::ColumnTitle(c));
   list_->setHeaderLabels(titles);
   for (std::wstring id; db.GetNextExtension(id, id);) rows_.AddRow(id, true);
   rows_.TickIds(std::set<std::wstring>(selected.begin(), selected.end()));
   for (int r = 0; r < rows_.RowCount(); ++r) {
     auto* item = new QTreeWidgetItem(list_);
-    for (int c = 0; c < ExtensionListCtrl::kColumnCount; ++c) item->setText(c, ToQString(rows_.Text(r, c)));
+    for (int c = 0; c < DialogExtensionRows::kColumnCount; ++c) item->setText(c, ToQString(rows_.Text(r, c)));
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(0, rows_.IsTicked(r) ? Qt::Checked : Qt::Unchecked);
   }
@@ -158,7 +158,7 @@ CPrintDlg::CPrintDlg(MRBBase& db, DDFLibrary& library, const std::vector<std::ws
 
 void CPrintDlg::UpdateCounter() {
   const long long count = static_cast<long long>(rows_.TickedIds().size());
-  counter_->setText(ToQString(SelectedCountText(count)));
+  SetLiveText(counter_, ToQString(SelectedCountText(count)));
   print_->setEnabled(count > 0 && !printer_.empty());
   preview_->setEnabled(print_->isEnabled());
 }

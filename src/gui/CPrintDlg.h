@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ExtensionListCtrl.h"
+#include "extensions/DialogExtensionRows.h"
 #include "platform/PrinterSystem.h"
 
 class QComboBox;
@@ -70,7 +70,7 @@ class CPrintDlg final : public QDialog {
   void ShowPrinter(const std::wstring& name);
   void PrinterChosen(int index);
 
-  ExtensionListCtrl rows_;
+  DialogExtensionRows rows_;
   Printers printers_;
   std::wstring printer_;
   QTreeWidget* list_ = nullptr;

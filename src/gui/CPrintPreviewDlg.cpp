@@ -72,7 +72,7 @@ void CPrintPreviewDlg::ShowPage(int page) {
   const QImage image = pages_ > 0 ? job_.Page(page_, scale) : QImage();
   view_->setPixmap(QPixmap::fromImage(image));
   view_->resize(image.size());
-  pageText_->setText(QString("Page %1 of %2").arg(pages_ > 0 ? page_ + 1 : 0).arg(pages_));
+  SetLiveText(pageText_, QString("Page %1 of %2").arg(pages_ > 0 ? page_ + 1 : 0).arg(pages_));
   previous_->setEnabled(page_ > 0);
   next_->setEnabled(page_ + 1 < pages_);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // One picture on the label: a child window of the label window that shows the picture
 // stretched over itself (a crossed frame when it cannot be loaded), and that the user moves
-// and sizes with the mouse unless it is locked. The hit test and the drag arithmetic are the
+// and sizes with the mouse, and moves with the arrow keys, unless it is locked. The hit test and the drag arithmetic are the
 // core's (GraphicFrame); this window draws, tracks and reports.
 
 #include <QWidget>

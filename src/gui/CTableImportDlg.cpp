@@ -61,6 +61,7 @@ CTableImportDlg::CTableImportDlg(TableImportPage& page, const std::vector<std::w
   NameControl(columns_, columnsLabel->text());
   columnsLabel->setBuddy(columns_);
   columns_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  columns_->verticalHeader()->setVisible(false);  // its numbers would not be the file's rows
   auto* previewLabel = new QLabel(tr("As they will be &stored:"), this);
   preview_ = new QTableWidget(this);
   NameControl(preview_, previewLabel->text());

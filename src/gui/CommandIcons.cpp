@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QStyle>
 #include <map>
@@ -26,7 +27,7 @@ QIcon Glyph(const QString& text, bool bold, bool italic) {
   return QIcon(pixmap);
 }
 
-// Clipboard and printer signs drawn as shapes: the symbol characters for them are missing
+// Clipboard, printer and undo signs drawn as shapes: the symbol characters for them are missing
 // from the fonts a plain Debian installation has, and would show as empty boxes.
 QIcon Drawn(const QString& themeName) {
   QPixmap pixmap(32, 32);
@@ -46,6 +47,26 @@ QIcon Drawn(const QString& themeName) {
     painter.drawRect(QRectF(10, 11, 17, 18));
     painter.setBrush(QColor(120, 120, 120));
     painter.drawRect(QRectF(11, 2, 8, 5));
+  } else if (themeName == "edit-undo" || themeName == "edit-redo") {
+    // A curved arrow back to the left; redo is its mirror image.
+    if (themeName == "edit-redo") painter.setTransform(QTransform(-1, 0, 0, 1, 32, 0));
+    painter.setPen(QPen(QColor(40, 40, 40), 3, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    QPainterPath arc(QPointF(26, 26));
+    arc.cubicTo(QPointF(28, 12), QPointF(18, 8), QPointF(10, 13));
+    painter.drawPath(arc);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(40, 40, 40));
+    painter.drawPolygon(QPolygonF({QPointF(3, 17), QPointF(8, 5), QPointF(15, 17)}));
+  } else if (themeName == "object-rotate-right" || themeName == "object-rotate-left") {
+    // Three quarters of a circle with the arrow at its end; left is the mirror image.
+    if (themeName == "object-rotate-left") painter.setTransform(QTransform(-1, 0, 0, 1, 32, 0));
+    painter.setPen(QPen(QColor(40, 40, 40), 3, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(6, 7, 20, 20), 100 * 16, 270 * 16);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(40, 40, 40));
+    painter.drawPolygon(QPolygonF({QPointF(13, 1), QPointF(22, 7), QPointF(13, 13)}));
   } else {  // document-print
     painter.setBrush(paper);
     painter.drawRect(QRectF(9, 3, 14, 10));
@@ -80,7 +101,10 @@ QIcon CommandIcon(const QString& themeName, const QString& label, const QStyle* 
     const QIcon icon = style->standardIcon(it->second);
     if (!icon.isNull()) return icon;
   }
-  if (themeName == "edit-copy" || themeName == "edit-paste" || themeName == "document-print") return Drawn(themeName);
+  static const QStringList drawn = {"edit-copy", "edit-paste",          "document-print",
+                                    "edit-undo", "edit-redo",           "object-rotate-right",
+                                    "object-rotate-left"};
+  if (drawn.contains(themeName)) return Drawn(themeName);
   static const std::map<QString, QString> glyphs = {
       {"format-text-bold", "B"},  {"format-text-italic", "I"}, {"edit-cut", "\u2702"},
       {"list-add", "+"},          {"zoom-fit-best", "\u2922"}, {"format-justify-center", "\u2261"},

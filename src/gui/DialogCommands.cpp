@@ -65,7 +65,7 @@ bool ShowOptionsDialog(CMainFrame& frame) {
                                         cmd::kZoomFitWidth, cmd::kZoomFitLabel}),
                    &frame);
   if (dialog.exec() != QDialog::Accepted) return false;
-  s.zoom.Set(ZoomForLevel(dialog.Model().ZoomLevel()));
+  s.zoom.Choose(ZoomForLevel(dialog.Model().ZoomLevel()), s.profile);
   frame.UpdateCommandStates();
   return true;
 }
@@ -87,7 +87,7 @@ void InstallDialogCommands(CMainFrame& frame, const std::filesystem::path& updat
 
   frame.SetCommandHandler(cmd::kZoomCustom, [f, &s] {
     if (auto percent = AskCustomZoom(f, s.zoom.State().percent)) {
-      s.zoom.Set(ZoomState{zoom::kModeFixed, *percent});
+      s.zoom.Choose(ZoomState{zoom::kModeFixed, *percent}, s.profile);
       f->UpdateCommandStates();
     }
   });

@@ -1,5 +1,4 @@
-// The File menu's document commands: New, Open, Save, Save As, the recent files and Exit,
-// each a call into the document controller.
+#include "gui/DocumentCommands.h"
 
 #include "app/AppServices.h"
 #include "app/CommandIds.h"

@@ -24,7 +24,7 @@ namespace {
 // Owns the controller for the life of the frame and builds the two submenus.
 class ExchangeCommands final : public QObject {
  public:
-  ExchangeCommands(CMainFrame& frame, Notifier* notifier) : QObject(&frame), frame_(frame) {
+  ExchangeCommands(CMainFrame& frame, Notifier* notifier, ListPanel* list) : QObject(&frame), frame_(frame) {
     setObjectName(QStringLiteral("ExchangeCommands"));
     ExchangeHooks hooks;
     hooks.editExcelOptions = [this](ExcelExportOptions& o) { return CExportExcelDlg::Edit(o, &frame_); };
@@ -33,10 +33,10 @@ class ExchangeCommands final : public QObject {
       return CTableImportDlg::Edit(page, frame_.Services().library, &frame_);
     };
     hooks.openFile = [](const std::filesystem::path& path) {
-      QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(path)));
+      return QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(path)));
     };
-    hooks.refreshList = [this] {
-      if (auto* list = frame_.findChild<ListPanel*>()) list->Rebuild();
+    hooks.refreshList = [this, list] {
+      if (list) list->Rebuild();
       frame_.Services().document.RefreshStatusText();
       frame_.UpdateCommandStates();
     };
@@ -94,8 +94,8 @@ ExchangeCommands* Find(const CMainFrame& frame) {
 
 }  // namespace
 
-void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier) {
-  auto* commands = new ExchangeCommands(frame, notifier);
+void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier, ListPanel* list) {
+  auto* commands = new ExchangeCommands(frame, notifier, list);
   ExchangeController& c = commands->Controller();
   const auto open = [&c] { return c.DatabaseOpen(); };
   // Each exchange works on the labels as shown: a field edit still open is stored first.

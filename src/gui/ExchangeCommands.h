@@ -11,11 +11,13 @@ namespace mirn {
 
 class CMainFrame;
 class ExchangeController;
+class ListPanel;
 class Notifier;
 
 // Attaches the commands to `frame`. `notifier` (may be null: reports go to message boxes)
-// carries the completion reports; it must outlive the frame.
-void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier);
+// carries the completion reports; it must outlive the frame. `list` (may be null) is shown
+// again after an import.
+void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier, ListPanel* list);
 
 // The controller installed on `frame` (null before InstallExchangeCommands).
 ExchangeController* FrameExchangeController(const CMainFrame& frame);

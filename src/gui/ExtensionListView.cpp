@@ -11,13 +11,13 @@ namespace mirn {
 
 class ExtensionListView::Model final : public QAbstractTableModel {
  public:
-  Model(ExtensionListCtrl& list, bool checkBoxes, QObject* parent)
+  Model(DialogExtensionRows& list, bool checkBoxes, QObject* parent)
       : QAbstractTableModel(parent), list_(list), checkBoxes_(checkBoxes) {}
 
   // Rows the view knows of: the core list appends first, the view is told after.
   int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : shown_; }
   int columnCount(const QModelIndex& parent) const override {
-    return parent.isValid() ? 0 : ExtensionListCtrl::kColumnCount;
+    return parent.isValid() ? 0 : DialogExtensionRows::kColumnCount;
   }
   QVariant data(const QModelIndex& index, int role) const override {
     if (!index.isValid() || index.row() >= shown_) return {};
@@ -40,7 +40,7 @@ class ExtensionListView::Model final : public QAbstractTableModel {
   }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
-      return QString::fromWCharArray(ExtensionListCtrl::ColumnTitle(section));
+      return QString::fromWCharArray(DialogExtensionRows::ColumnTitle(section));
     }
     return {};
   }
@@ -61,7 +61,7 @@ class ExtensionListView::Model final : public QAbstractTableModel {
   }
 
  private:
-  ExtensionListCtrl& list_;
+  DialogExtensionRows& list_;
   bool checkBoxes_;
   int shown_ = 0;
 };
@@ -81,9 +81,9 @@ ExtensionListView::ExtensionListView(MRBBase& db, DDFLibrary& library, bool chec
   horizontalHeader()->setSectionsClickable(true);
   horizontalHeader()->setSortIndicatorShown(false);
   horizontalHeader()->setStretchLastSection(true);
-  setColumnWidth(ExtensionListCtrl::kId, 100);
-  setColumnWidth(ExtensionListCtrl::kModel, 200);
-  setColumnWidth(ExtensionListCtrl::kName, 100);
+  setColumnWidth(DialogExtensionRows::kId, 100);
+  setColumnWidth(DialogExtensionRows::kModel, 200);
+  setColumnWidth(DialogExtensionRows::kName, 100);
   connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
     const std::vector<std::wstring> selected = SelectedIds();
     model_->Reset([&] { list_.SortByHeader(column); });
@@ -138,7 +138,7 @@ void ExtensionListView::SelectIds(const std::set<std::wstring>& ids) {
   const int focus = list_.SelectIds(ids);
   QItemSelection selection;
   for (int row = 0; row < list_.RowCount(); ++row) {
-    if (list_.IsSelected(row)) selection.select(model_->index(row, 0), model_->index(row, ExtensionListCtrl::kColumnCount - 1));
+    if (list_.IsSelected(row)) selection.select(model_->index(row, 0), model_->index(row, DialogExtensionRows::kColumnCount - 1));
   }
   selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
   if (focus >= 0) {

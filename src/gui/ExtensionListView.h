@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ExtensionListCtrl.h"
+#include "extensions/DialogExtensionRows.h"
 
 namespace mirn {
 
@@ -20,9 +20,9 @@ class ExtensionListView final : public QTableView {
   ExtensionListView(MRBBase& db, DDFLibrary& library, bool checkBoxes, QWidget* parent = nullptr);
   ~ExtensionListView() override;
 
-  ExtensionListCtrl& List() { return list_; }
+  DialogExtensionRows& List() { return list_; }
 
-  // Adds rows (see ExtensionListCtrl::AddRow); the view follows.
+  // Adds rows (see DialogExtensionRows::AddRow); the view follows.
   bool AddRow(const std::wstring& id, bool showUnknown);
   void Clear();
 
@@ -43,7 +43,7 @@ class ExtensionListView final : public QTableView {
   class Model;
   QRect CheckBoxRect(int row) const;
 
-  ExtensionListCtrl list_;
+  DialogExtensionRows list_;
   Model* model_ = nullptr;
   bool checkBoxes_;
 };

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/ExtensionIdList.h"
+#include "extensions/ExtensionIdList.h"
 #include "gui/Widgets.h"
 #include "qt/QtText.h"
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/ExtensionProperties.h"
+#include "extensions/ExtensionProperties.h"
 
 class QLineEdit;
 

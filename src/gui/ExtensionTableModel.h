@@ -4,7 +4,7 @@
 
 #include <QAbstractTableModel>
 
-#include "app/ExtensionListModel.h"
+#include "extensions/ExtensionListModel.h"
 
 namespace mirn {
 

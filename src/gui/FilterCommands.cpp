@@ -17,6 +17,7 @@
 #include "gui/ExchangeCommands.h"
 #include "gui/PrintAllLabels.h"
 #include "gui/Widgets.h"
+#include "db/WorkFiles.h"
 #include "platform/Launcher.h"
 #include "qt/QtText.h"
 
@@ -31,9 +32,9 @@ class FilterRunner final : public QObject, public Launcher {
       : QObject(parent), ended_(std::move(ended)), message_(std::move(message)) {
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    const QString name = QStringLiteral("mirn-filters-%1-%2")
-                             .arg(QCoreApplication::applicationPid())
-                             .arg(reinterpret_cast<quintptr>(this), 0, 16);
+    // Sockets left by a program that was killed are swept by the next start (RemoveStaleWorkFiles).
+    const QString name = QString::fromStdString(
+        FilterSocketName(QString::number(reinterpret_cast<quintptr>(this), 16).toStdString()));
     if (server_->listen(name)) {
       connect(server_, &QLocalServer::newConnection, this, &FilterRunner::Accept);
     }

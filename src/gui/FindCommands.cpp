@@ -69,17 +69,26 @@ void FindSession::Step() {
                                 s.matchCase, s.mode);
   editor_ = new CFREditorDlg(rules, &frame_);
   connect(editor_, &CFREditorDlg::Closed, this, &FindSession::OnEditorClosed);
-  // Over the field, moved in by (10, 10) as the field editor is; without the field's label
-  // in view, over the label panel's corner.
+  // Beside the label, level with the field it asks about, so that both stay in sight; without
+  // the field's label in view, over the label panel's corner.
   QPoint at = frame_.mapToGlobal(QPoint(10, 10));
   if (CMirnPanel* label = LabelOf(frame_); label && label->View().ExtensionId() == current_->id) {
     const auto field = static_cast<std::uint32_t>(current_->fieldId);
     label->View().Select({field});
     const DeviceRect rect = label->View().FieldRect(field);
-    at = label->Image()->mapToGlobal(QPoint(rect.left + 10, rect.top + 10));
-  } else if (QWidget* panel = frame_.Area()->LabelPanel()) {
-    at = panel->mapToGlobal(QPoint(10, 10));
+    const QWidget* image = label->Image();
+    const QRect shown = image->visibleRegion().boundingRect();
+    const QPoint fieldTopLeft = image->mapToGlobal(QPoint(rect.left, rect.top));
+    const QPoint fieldBottomRight = image->mapToGlobal(QPoint(rect.right, rect.bottom));
+    const QPoint labelTopLeft = image->mapToGlobal(shown.topLeft());
+    const QPoint labelBottomRight = image->mapToGlobal(shown.bottomRight());
+    editor_->PlaceBeside({fieldTopLeft.x(), fieldTopLeft.y(), fieldBottomRight.x(), fieldBottomRight.y()},
+                         {labelTopLeft.x(), labelTopLeft.y(), labelBottomRight.x(), labelBottomRight.y()});
+    editor_->show();
+    editor_->activateWindow();
+    return;
   }
+  if (QWidget* panel = frame_.Area()->LabelPanel()) at = panel->mapToGlobal(QPoint(10, 10));
   editor_->PlaceAt(at);
   editor_->show();
   editor_->activateWindow();

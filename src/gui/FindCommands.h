@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/FindReplace.h"
+#include "find/FindReplace.h"
 
 namespace mirn {
 

@@ -19,6 +19,7 @@
 #include "gui/CMirnPanel.h"
 #include "gui/FontChoice.h"
 #include "gui/ListPanel.h"
+#include "gui/StartPage.h"
 #include "gui/Widgets.h"
 #include "panel/CodeInsertion.h"
 #include "platform/KnownFolders.h"
@@ -91,7 +92,7 @@ void RebuildCustomCodeItems(QMenu& menu, CMirnPanel& panel) {
 
 }  // namespace
 
-CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
+CMirnPanel* InstallLabelCommands(CMainFrame& frame, ListPanel* list) {
   using namespace cmd;
   AppServices& services = frame.Services();
   static QtClipboard clipboard;  // holds no state: every call goes to the system clipboard
@@ -100,17 +101,18 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
                                [&library](const std::wstring& typeCode) -> std::shared_ptr<const CDDFTemplate> {
                                  // A layout that is missing or cannot be read leaves the label
                                  // empty with the missing add-on message.
-                                 if (!library.Contains(typeCode)) return nullptr;
-                                 try {
-                                   return library.GetTemplate(typeCode);
-                                 } catch (const std::exception&) {
-                                   return nullptr;
-                                 }
+                                 return library.FindTemplate(typeCode);
                                },
                                CustomCodesPath(services.folders));
   frame.SetLabelPanel(panel);
   frame.SetNamePanel(panel->NamePanel());
-  ListPanel* list = frame.findChild<ListPanel*>();
+  auto* start = new StartPage(frame, *panel, services.folders.Get(KnownFolder::Program) / "samples" / "sample-labels.mrb");
+  if (list) {
+    // Extensions added to an empty database end the start page.
+    QObject::connect(list->model(), &QAbstractItemModel::modelReset, start, &StartPage::Update);
+    QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, start, &StartPage::Update);
+    QObject::connect(list->model(), &QAbstractItemModel::rowsRemoved, start, &StartPage::Update);
+  }
   new LabelDocumentEvents(services.document, *panel, list);
   LabelViewController& view = panel->View();
 
@@ -155,6 +157,9 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
 
   frame.SetCommandHandler(kBold, [&view] { view.ToggleBold(); }, hasSelection);
   frame.SetCommandHandler(kItalic, [&view] { view.ToggleItalic(); }, hasSelection);
+  // Ticked when every selected field is bold (italic); a mixed selection shows neither.
+  frame.SetCommandChecked(kBold, [&view] { return view.SelectionFormat().bold.value_or(false); });
+  frame.SetCommandChecked(kItalic, [&view] { return view.SelectionFormat().italic.value_or(false); });
   frame.SetCommandHandler(kFontGrow, [&view] { view.ChangeSize(2); }, hasSelection);
   frame.SetCommandHandler(kFontShrink, [&view] { view.ChangeSize(-2); }, hasSelection);
   frame.SetCommandHandler(kAlignLeft, [&view] { view.SetAlignment(Alignment::Left); }, hasSelection);
@@ -199,30 +204,8 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
     QObject::connect(codes, &QMenu::aboutToShow, panel, [codes, panel] { RebuildCustomCodeItems(*codes, *panel); });
   }
 
-  // Undo and Redo are the label's own: they join the top of the Edit menu.
-  auto* undo = new QAction(QObject::tr("&Undo"), panel);
-  undo->setObjectName("Undo");
-  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  undo->setStatusTip(QObject::tr("Undoes the last change to a label's fields"));
-  auto* redo = new QAction(QObject::tr("&Redo"), panel);
-  redo->setObjectName("Redo");
-  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-  redo->setStatusTip(QObject::tr("Redoes the change that was undone last"));
-  QObject::connect(undo, &QAction::triggered, panel, [&view] { view.Undo(); });
-  QObject::connect(redo, &QAction::triggered, panel, [&view] { view.Redo(); });
-  frame.addAction(undo);
-  frame.addAction(redo);
-  if (QMenu* edit = frame.Menu(QStringLiteral("Edit"))) {
-    QAction* first = edit->actions().value(0);
-    edit->insertAction(first, undo);
-    edit->insertAction(first, redo);
-    edit->insertSeparator(first);
-  }
-  const auto updateUndo = [undo, redo, &view] {
-    undo->setEnabled(view.CanUndo());
-    redo->setEnabled(view.CanRedo());
-  };
-  updateUndo();
+  frame.SetCommandHandler(kEditUndo, [&view] { view.Undo(); }, [&view] { return view.CanUndo(); });
+  frame.SetCommandHandler(kEditRedo, [&view] { view.Redo(); }, [&view] { return view.CanRedo(); });
 
   // The zoom commands set the shared zoom; the view follows it and reports what a fit mode
   // came to.
@@ -234,15 +217,16 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame) {
   view.onZoomChanged = [&zoom, &view] { zoom.ReportPercent(view.Zoom()); };
   view.SetZoom(zoom.State().Factor());
 
-  // The toolbar's boxes show the current field's face and size.
+  // The toolbar's boxes show the selection's face and size, empty where the fields differ.
   const auto showFormat = [&frame, &view] {
-    const auto format = view.CurrentFormat();
-    if (!format) return;
-    if (QComboBox* face = frame.FontNameBox()) face->setCurrentText(ToQString(format->face));
-    if (QComboBox* size = frame.FontSizeBox()) size->setCurrentText(QString::number(format->size / 2));
+    if (!view.CurrentFormat()) return;
+    const auto format = view.SelectionFormat();
+    if (QComboBox* face = frame.FontNameBox()) face->setCurrentText(format.face ? ToQString(*format.face) : QString());
+    if (QComboBox* size = frame.FontSizeBox()) {
+      size->setCurrentText(format.size ? QString::number(*format.size / 2) : QString());
+    }
   };
-  QObject::connect(panel, &CMirnPanel::StateChanged, &frame, [&frame, updateUndo, showFormat] {
-    updateUndo();
+  QObject::connect(panel, &CMirnPanel::StateChanged, &frame, [&frame, showFormat] {
     showFormat();
     frame.UpdateCommandStates();
   });

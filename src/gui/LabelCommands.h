@@ -7,9 +7,11 @@ namespace mirn {
 
 class CMainFrame;
 class CMirnPanel;
+class ListPanel;
 
-// The panel, owned by the frame. The extension list shows a row's label with
-// panel->View().SetExtension(id).
-CMirnPanel* InstallLabelCommands(CMainFrame& frame);
+// The panel, owned by the frame. The extension list (may be null) shows a row's label with
+// panel->View().SetExtension(id); Select All and Unselect All act on the label's fields or
+// on the list's rows, as the core's rule says.
+CMirnPanel* InstallLabelCommands(CMainFrame& frame, ListPanel* list);
 
 }  // namespace mirn

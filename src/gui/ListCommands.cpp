@@ -5,7 +5,7 @@
 #include "app/AppServices.h"
 #include "app/CommandIds.h"
 #include "app/DocumentController.h"
-#include "app/ExtensionCreator.h"
+#include "extensions/ExtensionCreator.h"
 #include "gui/CAddExtDialog.h"
 #include "text/TextFormat.h"
 #include "gui/CExtNameDlg.h"
@@ -41,9 +41,10 @@ class ListDocumentEvents final : public QObject, public DocumentListener {
 
 }  // namespace
 
-void InstallListCommands(CMainFrame& frame) {
+ListPanel* InstallListCommands(CMainFrame& frame) {
   AppServices& services = frame.Services();
   auto* panel = new ListPanel(services.library, services.ui);
+  panel->SetColumnMemory(&services.profile);
   frame.SetListPanel(panel);
   new ListDocumentEvents(services.document, *panel);
   if (services.document.Database() != nullptr) panel->SetDatabase(services.document.Database());
@@ -63,8 +64,6 @@ void InstallListCommands(CMainFrame& frame) {
   });
   frame.SetCommandHandler(cmd::kProperties, [panel] { panel->ShowProperties(); },
                           [panel] { return panel->CanShowProperties(); });
-  frame.SetCommandHandler(cmd::kEditSelectAll, [panel] { panel->SelectAllRows(); });
-  frame.SetCommandHandler(cmd::kUnselectAll, [panel] { panel->UnselectAll(); });
   // Refresh reads every row again and keeps the selection.
   frame.SetCommandHandler(cmd::kRefresh, [panel] {
     const std::vector<std::wstring> selected = panel->SelectedIds();
@@ -72,6 +71,7 @@ void InstallListCommands(CMainFrame& frame) {
     panel->SelectAdded(selected);
   });
   frame.UpdateCommandStates();
+  return panel;
 }
 
 bool RunNewExtension(QWidget* parent, MRBBase& db, DDFLibrary& library, Profile& profile, UserInterface& ui,

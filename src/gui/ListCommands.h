@@ -25,8 +25,9 @@ bool RunNewExtension(QWidget* parent, MRBBase& db, DDFLibrary& library, Profile&
 
 // Puts the extension list into the main window, keeps it in step with the document (filled
 // on open, emptied on close, the saved selection restored) and installs its commands: New
-// Extension, Delete, Properties, Select All, Unselect All and Refresh.
-void InstallListCommands(CMainFrame& frame);
+// Extension, Delete, Properties and Refresh. The panel is owned by the frame; Select All and
+// Unselect All reach its rows through the label commands, which decide where they act.
+ListPanel* InstallListCommands(CMainFrame& frame);
 
 // Runs Insert Extension Name; answers the code text to insert, or nothing when cancelled.
 std::optional<std::wstring> RunInsertExtensionName(QWidget* parent, MRBBase& db, Profile& profile);

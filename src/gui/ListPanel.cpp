@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <algorithm>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
 
-#include "app/ExtensionProperties.h"
+#include "app/CommandIds.h"
+#include "app/ListColumns.h"
+#include "extensions/ExtensionProperties.h"
 #include "gui/ExtensionPropertiesDialog.h"
 #include "gui/ExtensionTableModel.h"
 #include "gui/Widgets.h"
@@ -36,9 +39,12 @@ ListPanel::ListPanel(DDFLibrary& library, UserInterface& ui, QWidget* parent)
   horizontalHeader()->setSectionsClickable(true);
   // The last column fills the width the first two leave.
   horizontalHeader()->setStretchLastSection(true);
-  setColumnWidth(ExtensionListModel::kExtension, 100);
-  setColumnWidth(ExtensionListModel::kModel, 150);
-  setColumnWidth(ExtensionListModel::kName, 100);
+  horizontalHeader()->setMinimumSectionSize(kMinListColumn);
+  FitColumns();
+  connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+    if (fitting_ || !columnMemory_ || column == ExtensionListModel::kName) return;
+    RememberColumnWidth(*columnMemory_, column, width);
+  });
 
   connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
     list_.SortByHeader(column);
@@ -62,9 +68,36 @@ void ListPanel::SetDatabase(MRBBase* db) {
   Rebuild();
 }
 
+void ListPanel::SetColumnMemory(Profile* profile) {
+  columnMemory_ = profile;
+  FitColumns();
+}
+
+void ListPanel::FitColumns() {
+  const auto wanted = [this](int column) {
+    if (columnMemory_) {
+      if (const auto remembered = RememberedColumnWidth(*columnMemory_, column)) return *remembered;
+    }
+    return std::max(sizeHintForColumn(column), horizontalHeader()->sectionSizeHint(column));
+  };
+  const ListColumnWidths widths =
+      FitListColumns(viewport()->width(), wanted(ExtensionListModel::kExtension), wanted(ExtensionListModel::kModel));
+  fitting_ = true;
+  setColumnWidth(ExtensionListModel::kExtension, widths.extension);
+  setColumnWidth(ExtensionListModel::kModel, widths.model);
+  fitting_ = false;
+}
+
+bool ListPanel::viewportEvent(QEvent* event) {
+  const bool handled = QTableView::viewportEvent(event);
+  if (event->type() == QEvent::Resize) FitColumns();
+  return handled;
+}
+
 void ListPanel::Rebuild() {
   WaitCursor wait(ui_);
   list_.Rebuild();
+  FitColumns();
   horizontalHeader()->setSortIndicator(list_.SortColumn(), list_.SortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
@@ -140,14 +173,14 @@ void ListPanel::ShowProperties() {
 QMenu* ListPanel::BuildContextMenu() {
   auto* menu = new QMenu(this);
   NameControl(menu, QStringLiteral("Extension list menu"));
-  if (runCommand_) menu->addAction(QStringLiteral("&New Extension..."), this, [this] { runCommand_(kNewExtension); });
+  if (runCommand_) menu->addAction(QStringLiteral("&New Extension..."), this, [this] { runCommand_(cmd::kNewExtension); });
   menu->addAction(QStringLiteral("Select &All"), this, [this] { SelectAllRows(); });
   menu->addAction(QStringLiteral("&Unselect All"), this, [this] { UnselectAll(); });
   menu->addSeparator();
   QAction* del = menu->addAction(QStringLiteral("&Delete"), this, [this] { DeleteSelected(); });
   del->setEnabled(list_.SelectedCount() > 0);
   if (runCommand_) {
-    QAction* print = menu->addAction(QStringLiteral("&Print..."), this, [this] { runCommand_(kPrint); });
+    QAction* print = menu->addAction(QStringLiteral("&Print..."), this, [this] { runCommand_(cmd::kFilePrint); });
     print->setEnabled(list_.SelectedCount() > 0);
   }
   menu->addSeparator();

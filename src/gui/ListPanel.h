@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ExtensionListModel.h"
+#include "extensions/ExtensionListModel.h"
 
 class QMenu;
 
@@ -16,6 +16,7 @@ namespace mirn {
 
 class DDFLibrary;
 class MRBBase;
+class Profile;
 class UserInterface;
 class ExtensionTableModel;
 
@@ -23,10 +24,6 @@ class ListPanel final : public QTableView {
   Q_OBJECT
 
  public:
-  // Command ids of the context menu that the main window runs (New Extension, Print).
-  static constexpr int kNewExtension = 40000;
-  static constexpr int kPrint = 57607;
-
   ListPanel(DDFLibrary& library, UserInterface& ui, QWidget* parent = nullptr);
   ~ListPanel() override;
 
@@ -54,12 +51,18 @@ class ListPanel final : public QTableView {
   void SetCommandRunner(std::function<void(int)> run) { runCommand_ = std::move(run); }
   // The context menu as built for the current selection (for tests and the keyboard).
   QMenu* BuildContextMenu();
+  // Column widths the person drags are kept in `profile` and used again in later runs.
+  void SetColumnMemory(Profile* profile);
+  // Extension and Model to their content (or their remembered widths), Name to the rest.
+  void FitColumns();
 
  Q_SIGNALS:
   void selectedIdsChanged();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // The columns follow the viewport, which narrows when the vertical scroll bar appears.
+  bool viewportEvent(QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
@@ -72,6 +75,8 @@ class ListPanel final : public QTableView {
   ExtensionTableModel* model_ = nullptr;
   std::function<void(int)> runCommand_;
   bool syncing_ = false;
+  bool fitting_ = false;
+  Profile* columnMemory_ = nullptr;
 };
 
 }  // namespace mirn

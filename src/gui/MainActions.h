@@ -18,6 +18,8 @@ struct ActionSpec {
   const char* icon = "";       // freedesktop icon theme name, empty for none
   bool checkable = false;
   const char* supplier = "";   // the feature that installs the handler
+  const char* prompt = "";     // the status prompt of a command the string table has no text for
+  QKeySequence alternate;      // a second shortcut
 };
 
 // Every command of the menus, the toolbar and the context menus.

@@ -1,7 +1,11 @@
 #include "gui/MirnApplication.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QSessionManager>
+#include <QStyle>
+
+#include <iostream>
 
 #include "app/CommandIds.h"
 #include "app/AppNotify.h"
@@ -12,12 +16,16 @@
 #include "app/TipOfTheDay.h"
 #include "util/StringTable.h"
 #include "app/RecentFiles.h"
+#include "app/WindowPlacement.h"
 #include "app/ZoomState.h"
+#include "gui/CFrameArea.h"
+#include "db/WorkFiles.h"
 #include "gui/CMainFrame.h"
 #include "gui/CTipDlg.h"
 #include "gui/DesktopNotifications.h"
 #include "gui/FeedbackCommands.h"
 #include "gui/FilterCommands.h"
+#include "gui/MainWindowFeatures.h"
 #include "gui/PrintAllLabels.h"
 #include "gui/QtUserInterface.h"
 #include "gui/UserGuide.h"
@@ -34,7 +42,13 @@ namespace mirn {
 
 MirnApplication::MirnApplication() {
   auto folders = std::make_unique<XdgKnownFolders>();
-  profile_ = std::make_unique<IniProfile>(IniProfile::DefaultPath(*folders));
+  auto profile = std::make_unique<IniProfile>(IniProfile::DefaultPath(*folders));
+  // Before any window exists; the settings are simply not saved for this run.
+  profile->SetReadFailureHandler([](const std::filesystem::path& file, std::error_code cause) {
+    std::cerr << "mirn: " << file.string() << ": cannot read the settings; changed settings are not saved: "
+              << cause.message() << " (code " << cause.value() << ")\n";
+  });
+  profile_ = std::move(profile);
   folders_ = std::move(folders);
   Build();
 }
@@ -60,6 +74,8 @@ void MirnApplication::Build() {
   DatabaseOptions options;
   options.clock = clock_.get();
   options.tempFolder = folders_->Get(KnownFolder::Temp);
+  // What runs of the program that were killed left there (working copies, filter sockets).
+  RemoveStaleWorkFiles(options.tempFolder);
   document_ = std::make_unique<DocumentController>(*ui_, *profile_, *recentFiles_, *zoom_, options);
   // The first Open dialog offers the sample databases that come with the program.
   document_->SetSampleFolder(folders_->Get(KnownFolder::Program) / "samples");
@@ -69,7 +85,7 @@ void MirnApplication::Build() {
 
 bool MirnApplication::Start(const std::wstring& commandLineText) {
   const CommandLine commandLine(commandLineText);
-  frame_ = new CMainFrame(*services_);
+  frame_ = NewMainWindow(*services_);
   frame_->setAttribute(Qt::WA_DeleteOnClose);
   if (commandLineText.empty()) frame_->SetDocumentName(LoadString(kStrUntitled));
   ui_->SetMainWindow(frame_);
@@ -84,8 +100,19 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
   QObject::connect(qApp, &QGuiApplication::commitDataRequest, frame_, [this](QSessionManager& manager) {
     if (manager.allowsInteraction() && !document_->AskSaveChanges()) manager.cancel();
   });
+  // The last run's size and place, kept on today's screen; a first run fits the screen.
+  const std::optional<WindowPlacement> placement = ReadWindowPlacement(*profile_);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    const int title = frame_->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const ScreenRect r = PlaceMainWindow({area.x(), area.y(), area.width(), area.height()}, 16, title + 16,
+                                         placement ? std::optional<ScreenRect>(placement->window) : std::nullopt);
+    frame_->resize(r.width, r.height);
+    if (placement) frame_->move(r.x, r.y);
+  }
   frame_->show();
   frame_->RunCommand(cmd::kExtensionList);
+  if (placement && placement->listWidth > 0) frame_->Area()->SetListWidth(placement->listWidth);
   frame_->repaint();
   survey_ = StartUsageSurvey(*services_, [] { return CupsPrinterSystem().ListPrinters(); }, &closing_);
 

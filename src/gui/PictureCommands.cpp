@@ -1,5 +1,4 @@
-// The picture commands of the main window: insert an embedded or a linked picture, remove
-// the picture that has the focus, and show its properties.
+#include "gui/PictureCommands.h"
 
 #include "app/AppServices.h"
 #include "app/CommandIds.h"
@@ -9,10 +8,8 @@
 
 namespace mirn {
 
-PictureLayer* InstallPictureCommands(CMainFrame& frame) {
-  auto* panel = frame.findChild<CMirnPanel*>();
-  if (!panel) return nullptr;
-  auto* layer = new PictureLayer(*panel, frame.Services());
+PictureLayer* InstallPictureCommands(CMainFrame& frame, CMirnPanel& panel) {
+  auto* layer = new PictureLayer(panel, frame.Services());
   const auto canInsert = [layer] { return layer->CanInsert(); };
   const auto focused = [layer] { return layer->Focused() != nullptr; };
   frame.SetCommandHandler(cmd::kInsertPicture, [layer] { layer->Insert(true); }, canInsert);

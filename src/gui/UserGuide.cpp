@@ -22,7 +22,7 @@ bool OpenUserGuide(QWidget* parent) {
   } else {
     return true;
   }
-  CXMessageBox box({problem, L"Mirn", mb::kOk | mb::kIconWarning, {}}, parent);
+  CXMessageBox box({problem, {}, mb::kOk | mb::kIconWarning, {}}, parent);
   box.Run();
   return false;
 }

@@ -1,5 +1,6 @@
 #include "gui/Widgets.h"
 
+#include <QLabel>
 #include <QWidget>
 
 #include "app/Mnemonics.h"
@@ -13,6 +14,11 @@ void NameControl(QWidget* widget, const QString& label) {
   const QString name = PlainText(label);
   widget->setObjectName(name);
   widget->setAccessibleName(name);
+}
+
+void SetLiveText(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->setAccessibleName(text);  // announces the change (a NameChanged event)
 }
 
 }  // namespace mirn

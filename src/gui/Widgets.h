@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 namespace mirn {
@@ -14,5 +15,8 @@ QString PlainText(const QString& label);
 
 // Sets the object name and the accessible name of `widget` to PlainText(label).
 void NameControl(QWidget* widget, const QString& label);
+// A label whose text is live (a counter, a page number): the text is also its accessible
+// name, so assistive technology hears it change.
+void SetLiveText(QLabel* label, const QString& text);
 
 }  // namespace mirn

@@ -7,11 +7,12 @@
 #include <system_error>
 
 #include "platform/PrinterSystem.h"
+#include "print/PrintDevices.h"
 #include "qt/PainterDocument.h"
 
 namespace mirn {
 
-class PdfPrinterSystem final : public PrinterSystem {
+class PdfPrinterSystem final : public FilePrinterSystem {
  public:
   static constexpr int kDpi = 1440;
   static constexpr const wchar_t* kPrinterName = L"PDF";
@@ -31,8 +32,8 @@ class PdfPrinterSystem final : public PrinterSystem {
   std::unique_ptr<PrintDocument> StartDocument(const std::wstring& name, const DeviceMode& mode,
                                                const std::wstring& title) override;
   // Why the last document's file could not be written (empty when it was, or not tried).
-  std::error_code LastError() const { return *lastError_; }
-  const std::filesystem::path& File() const { return file_; }
+  std::error_code LastError() const override { return *lastError_; }
+  const std::filesystem::path& File() const override { return file_; }
 
  private:
   std::shared_ptr<std::error_code> lastError_ = std::make_shared<std::error_code>();

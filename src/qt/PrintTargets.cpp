@@ -62,6 +62,22 @@ class OwningMeasuringCanvas final : public Canvas {
   QPainterCanvas canvas_;
 };
 
+class QtPrintDevices final : public PrintDevices {
+ public:
+  PrinterSystem& Spooler() override {
+    if (!spooler_) spooler_ = std::make_unique<CupsPrinterSystem>();
+    return *spooler_;
+  }
+  std::unique_ptr<FilePrinterSystem> OpenPdf(const std::filesystem::path& file, std::int16_t paper) override {
+    return std::make_unique<PdfPrinterSystem>(file, PainterCanvasFactory{}, paper);
+  }
+  std::unique_ptr<PictureLoader> OpenPictureLoader() override { return MakePictureLoader(); }
+  std::unique_ptr<Canvas> MeasuringCanvas(int dpiX, int dpiY) override { return MakeMeasuringCanvas(dpiX, dpiY); }
+
+ private:
+  std::unique_ptr<PrinterSystem> spooler_;
+};
+
 }  // namespace
 
 std::unique_ptr<PrinterSystem> MakeCupsPrinterSystem() { return std::make_unique<CupsPrinterSystem>(); }
@@ -75,5 +91,7 @@ std::unique_ptr<PictureLoader> MakePictureLoader() { return std::make_unique<QtP
 std::unique_ptr<Canvas> MakeMeasuringCanvas(int dpiX, int dpiY) {
   return std::make_unique<OwningMeasuringCanvas>(dpiX, dpiY);
 }
+
+std::unique_ptr<PrintDevices> MakeQtPrintDevices() { return std::make_unique<QtPrintDevices>(); }
 
 }  // namespace mirn

@@ -8,6 +8,7 @@
 
 #include "platform/Canvas.h"
 #include "platform/PrinterSystem.h"
+#include "print/PrintDevices.h"
 
 namespace mirn {
 
@@ -19,5 +20,7 @@ std::unique_ptr<PictureLoader> MakePictureLoader();
 // A canvas for measuring text at a resolution (a printer's): fonts and metrics as a page of
 // that resolution has them. What is drawn on it goes nowhere.
 std::unique_ptr<Canvas> MakeMeasuringCanvas(int dpiX, int dpiY);
+// The print run's devices: the spooler (made on first use), PDF files, pictures, measuring.
+std::unique_ptr<PrintDevices> MakeQtPrintDevices();
 
 }  // namespace mirn

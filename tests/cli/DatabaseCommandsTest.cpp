@@ -57,7 +57,8 @@ TEST_F(DatabaseCommands, CreateAddListInfoAndRefuseToOverwrite) {
   Ok({"add", file(), "100", "HD60", " Reception "});
   const auto duplicate = Cli({"add", file(), " 10 ", "HD60"});
   EXPECT_EQ(duplicate.exitCode, 1);
-  EXPECT_NE(duplicate.err.find("extension '10' already exists (code 11)"), std::string::npos)
+  EXPECT_NE(duplicate.err.find("phones.mrb: extension '10' already exists; --on-conflict replace or skip goes on (code 11)"),
+            std::string::npos)
       << duplicate.err;
 
   // Text order of ids; type codes read upper-case; names trimmed; an ISO basic stamp.

@@ -45,7 +45,7 @@ TEST_F(ExchangeCli, ImportExportAndConflicts) {
   test::WriteFile(P("again.csv"), "1,T3,Renamed\r\n3,T3,New\r\n");
   auto skipped = Cli({"import-csv", P("db.mrb"), P("again.csv")});
   EXPECT_EQ(skipped.exitCode, 0);
-  EXPECT_EQ(skipped.out, "Skipped existing extension 1\nImported 1 extensions (1 added, 1 kept)\n");
+  EXPECT_EQ(skipped.out, "Skipped existing extension 1\nImported 1 extension (1 added, 1 kept)\n");
   auto replaced = Cli({"import-csv", P("db.mrb"), P("again.csv"), "--on-conflict", "replace"});
   EXPECT_EQ(replaced.out, "Imported 2 extensions (2 replaced)\n");
   Cli({"export-csv", P("db.mrb"), P("out2.csv")});
@@ -71,7 +71,7 @@ TEST_F(ExchangeCli, ExcelExportAndMerge) {
 
   auto merged = Cli({"merge", P("a.mrb"), P("b.mrb")});
   ASSERT_EQ(merged.exitCode, 0) << merged.err;
-  EXPECT_EQ(merged.out, "Skipped existing extension 1\nImported 1 extensions (1 added, 1 kept)\n");
+  EXPECT_EQ(merged.out, "Skipped existing extension 1\nImported 1 extension (1 added, 1 kept)\n");
   Cli({"export-csv", P("a.mrb"), P("a.csv")});
   EXPECT_EQ(test::ReadFile(P("a.csv")),
             "\"1\",\"T4\",\"One\",\"k\",\"l\",\"comment\",\"m\"\r\n\"2\",\"T3\",\"Two\",\"\",\"\",\"\"\r\n");
@@ -92,8 +92,9 @@ TEST_F(ExchangeCli, SpreadsheetCsvAndHonestFailures) {
 
   auto imported = Cli({"import-csv", P("db.mrb"), P("bom.csv"), "--create"});
   ASSERT_EQ(imported.exitCode, 0) << imported.err;
-  EXPECT_EQ(imported.out, "Imported 1 extensions (1 added)\n");
-  EXPECT_NE(imported.err.find("line 3: skipped, layout NOPE is not installed\n"), std::string::npos) << imported.err;
+  EXPECT_EQ(imported.out, "Imported 1 extension (1 added)\n");
+  EXPECT_NE(imported.err.find("bom.csv: line 3: skipped, layout NOPE is not installed (code 22)\n"), std::string::npos)
+      << imported.err;
 
   auto utf8 = Cli({"export-csv", P("db.mrb"), P("out.csv"), "--encoding", "utf-8"});
   ASSERT_EQ(utf8.exitCode, 0) << utf8.err;
@@ -117,9 +118,20 @@ TEST_F(ExchangeCli, SpreadsheetCsvAndHonestFailures) {
   test::WriteFile(P("names.csv"), "9,\r\n10,\r\n");
   auto names = Cli({"import-csv", P("db.mrb"), P("names.csv")});
   EXPECT_EQ(names.exitCode, 1);
-  EXPECT_NE(names.err.find("line 1: skipped, no type code\nline 2: skipped, no type code\n"), std::string::npos)
-      << names.err;
-  EXPECT_NE(names.err.find("Nothing was imported: 2 lines were skipped."), std::string::npos);
+  EXPECT_NE(names.err.find("names.csv: line 1: skipped, no type code (code 22)\n"), std::string::npos) << names.err;
+  EXPECT_NE(names.err.find("names.csv: line 2: skipped, no type code (code 22)\n"), std::string::npos) << names.err;
+  EXPECT_NE(names.err.find("names.csv: Nothing was imported: 2 lines were skipped."), std::string::npos);
+
+  // A line without an extension ID is named once with its reason, and the summary counts
+  // only what was stored.
+  test::WriteFile(P("noid.csv"), "11,T3,Eleven\r\n  ,T3,Nobody\r\n12,T3,Twelve\r\n");
+  auto noId = Cli({"import-csv", P("ids.mrb"), P("noid.csv"), "--create"});
+  EXPECT_EQ(noId.exitCode, 0) << noId.err;
+  EXPECT_EQ(noId.out, "Imported 2 extensions (2 added)\n");
+  EXPECT_NE(noId.err.find("noid.csv: line 2: skipped, no extension ID (code 22)\n"), std::string::npos) << noId.err;
+  EXPECT_EQ(std::count(noId.err.begin(), noId.err.end(), '\n'), 1) << noId.err;
+  ASSERT_EQ(Cli({"export-csv", P("ids.mrb"), P("ids.csv")}).exitCode, 0);
+  EXPECT_EQ(test::ReadFile(P("ids.csv")), "\"11\",\"T3\",\"Eleven\",\"\",\"\",\"\"\r\n\"12\",\"T3\",\"Twelve\",\"\",\"\",\"\"\r\n");
 }
 
 // Tables with a header, from files and standard input, with the shipped presets.
@@ -141,7 +153,8 @@ TEST_F(TableCli, HeadedCsvFromStandardInputWithPresetMapAndDryRun) {
   ASSERT_EQ(dry.exitCode, 0) << dry.err;
   EXPECT_NE(dry.out.find("\"name\": \"Anna Berg\""), std::string::npos) << dry.out;
   EXPECT_NE(dry.err.find("Would import 2 extensions"), std::string::npos);
-  EXPECT_NE(dry.err.find("Columns not imported: email, voicemail"), std::string::npos) << dry.err;
+  EXPECT_NE(dry.err.find("mirn-cli: standard input: columns not imported: email, voicemail (code 22)"), std::string::npos)
+      << dry.err;
   EXPECT_FALSE(std::filesystem::exists(P("db.mrb")));
 
   auto imported = CliIn({"import-csv", P("db.mrb"), "-", "--create", "--type", "T3"}, freepbx);
@@ -153,7 +166,7 @@ TEST_F(TableCli, HeadedCsvFromStandardInputWithPresetMapAndDryRun) {
   auto mapped = Cli({"import-csv", P("db.mrb"), P("own.txt"), "--separator", "semicolon", "--map", "1=name",
                      "--map", "2=id", "--map", "3=key 1", "--type", "T3"});
   ASSERT_EQ(mapped.exitCode, 0) << mapped.err;
-  EXPECT_EQ(mapped.out, "Imported 1 extensions (1 added)\n");
+  EXPECT_EQ(mapped.out, "Imported 1 extension (1 added)\n");
 
   // To standard output, exactly the bytes of the file export.
   auto out = Cli({"export-csv", P("db.mrb"), "-"});
@@ -175,7 +188,7 @@ TEST_F(TableCli, BadRowsNameFileRowAndColumnAndLeaveTheDatabase) {
   test::WriteFile(P("bad.csv"), "Extension;Name;Model\n5;Five;T3\n6;Six;NOPE\n");
   auto bad = Cli({"import-csv", P("db.mrb"), P("bad.csv")});
   EXPECT_EQ(bad.exitCode, 1);
-  EXPECT_NE(bad.err.find(P("bad.csv") + ": 1 row cannot be imported; nothing was stored:\n"
+  EXPECT_NE(bad.err.find(P("bad.csv") + ": 1 row cannot be imported; nothing was stored: "
                          "row 3, column 3 (Model): layout NOPE is not installed"),
             std::string::npos)
       << bad.err;
@@ -183,7 +196,7 @@ TEST_F(TableCli, BadRowsNameFileRowAndColumnAndLeaveTheDatabase) {
   EXPECT_EQ(out.out, "\"1\",\"T3\",\"One\",\"\",\"\",\"\"\r\n");
   auto rest = Cli({"import-csv", P("db.mrb"), P("bad.csv"), "--import-rest"});
   EXPECT_EQ(rest.exitCode, 0) << rest.err;
-  EXPECT_EQ(rest.out, "Imported 1 extensions (1 added); 1 rows with problems passed over\n");
+  EXPECT_EQ(rest.out, "Imported 1 extension (1 added); 1 row with problems passed over\n");
 }
 
 TEST_F(TableCli, ImportSheet) {
@@ -199,7 +212,7 @@ TEST_F(TableCli, ImportSheet) {
   EXPECT_NE(missing.err.find("no column holds the extension number"), std::string::npos) << missing.err;
   auto imported = Cli({"import-sheet", P("db.mrb"), P("book.xlsx"), "--create", "--type", "T3", "--sheet", "Phones"});
   ASSERT_EQ(imported.exitCode, 0) << imported.err;
-  EXPECT_EQ(imported.out, "Imported 1 extensions (1 added)\n");
+  EXPECT_EQ(imported.out, "Imported 1 extension (1 added)\n");
   EXPECT_EQ(Cli({"export-csv", P("db.mrb"), "-"}).out, "\"301\",\"T3\",\"Eva Ek\",\"Sales\",\"\",\"\"\r\n");
 }
 

@@ -65,6 +65,58 @@ TEST_F(FaultCli, EmptyAndBlobIdsEndEveryWalk) {
   EXPECT_EQ(pdf.exitCode, 0) << pdf.err;
 }
 
+// Copying styles to every extension of a layout walks as the other commands do: an ID that is
+// not text is skipped and reported, and the rest are copied and saved.
+TEST_F(FaultCli, CopyStylesSkipsIdsThatAreNotText) {
+  const std::string db = Copy("s.mrb");
+  Sql(db, L"INSERT INTO extension SELECT CAST('777' AS BLOB), typecode, 'blob', modified FROM extension WHERE id='201';"
+          L"INSERT INTO field SELECT CAST('777' AS BLOB), field_id, content FROM field WHERE extension_id='201';");
+  const auto r = Cli({"copy-styles", db, "201", "--all-same-layout", "--styles", "font"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_TRUE(Contains(r.err, "1 extension with an empty or non-text ID skipped")) << r.err;
+  EXPECT_FALSE(Contains(r.out + r.err, "stopped")) << r.out << r.err;
+}
+
+// A print on fresh adjustments notes their migration in the settings file. That note must not
+// cost the user the file: a pipe is left alone, a read-only file stays as it is, a link is
+// written through to its target.
+TEST_F(FaultCli, SettingsFileIsNeverReplacedByAPrint) {
+  const std::string db = Copy("p.mrb");
+  const fs::path config = dir_ / "config";
+  const fs::path settings = config / "Mirn" / "Mirn Labeling System.conf";
+  ScopedEnv xdgConfig("XDG_CONFIG_HOME", config.string());
+  ScopedEnv xdgData("XDG_DATA_HOME", (dir_ / "data").string());
+  fs::create_directories(settings.parent_path());
+  const auto print = [&] { return Cli({"print", db, "--pdf", (dir_ / "p.pdf").string(), "--yes"}); };
+
+  ASSERT_EQ(::mkfifo(settings.c_str(), 0600), 0);
+  auto r = print();
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  struct stat st {};
+  ASSERT_EQ(::lstat(settings.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_TRUE(Contains(r.err, "mirn-cli: " + settings.string() + ": cannot read the settings")) << r.err;
+  fs::remove(settings);
+  fs::remove_all(dir_ / "data");
+
+  WriteFile(config / "real.conf", "[Keep]\nMe=1\n");
+  fs::create_symlink(config / "real.conf", settings);
+  r = print();
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_TRUE(fs::is_symlink(settings));
+  const std::string written = ReadFile(config / "real.conf");
+  EXPECT_TRUE(Contains(written, "Me=1")) << written;
+  EXPECT_TRUE(Contains(written, "Migrated to XML")) << written;
+  fs::remove(settings);
+  fs::remove_all(dir_ / "data");
+
+  WriteFile(settings, "[Keep]\nMe=1\n");
+  ::chmod(settings.c_str(), 0444);
+  r = print();
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(ReadFile(settings), "[Keep]\nMe=1\n");
+}
+
 TEST_F(FaultCli, PipesAndDevicesAreRefusedWithoutWaiting) {
   const std::string db = Copy("p.mrb");
   fs::create_directories(dir_ / "lib");

@@ -50,10 +50,12 @@ TEST_F(PrintCliTest, PrintsTheSampleAfterEachRunIsAnswered) {
                  "--start-slot", "3", "--yes"}),
             0)
       << err.str();
-  EXPECT_NE(out.str().find("Ready to print 2 labels (2 of each label)\n\nLabel type: Halden Halden 40 handset "
-                           "number card\nNumber of Mirn sheets required: 1"),
+  EXPECT_NE(out.str().find("Ready to print 2 labels (2 of each label)\n\nLabel type: Halden 40 handset "
+                           "number card\nNumber of Mirn sheets required: 1\n"),
             std::string::npos)
       << out.str();
+  // --yes answers without an echo of its own.
+  EXPECT_EQ(out.str().find("\nPrint\n"), std::string::npos) << out.str();
   // One conference card twice from the third of six slots: (2 + 2) / 6 rounds up to 1.
   EXPECT_NE(out.str().find("Ready to print 1 label (2 of each label)"), std::string::npos);
   EXPECT_NE(out.str().find("Printed 6 labels on 2 pages"), std::string::npos) << out.str();

@@ -84,7 +84,7 @@ TEST(TemplateCli, ListsTheBundledLibraryAndGivenFolders) {
   fs::create_directories(env.dir / "mine");
   fs::copy_file(kBundled / "nortessa-n3.ddf", env.dir / "mine" / "n3.ddf");
   const auto mine = RunProcess({MIRN_CLI_PATH, "templates", "--folder", (env.dir / "mine").string(), "--no-cache"});
-  EXPECT_EQ(mine.out, "NT3\tNortessa\tNortessa N3, 8 line keys\t" + (env.dir / "mine" / "n3.ddf").string() + "\n");
+  EXPECT_EQ(mine.out, "NT3\tNortessa\tN3, 8 line keys\t" + (env.dir / "mine" / "n3.ddf").string() + "\n");
 }
 
 TEST(TemplateCli, ConvertTypesMovesRetiredCodesAndSaves) {

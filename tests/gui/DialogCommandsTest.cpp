@@ -14,6 +14,7 @@
 #include "app/CommandIds.h"
 #include "app/ZoomState.h"
 #include "gui/CMainFrame.h"
+#include "gui/MainWindowFeatures.h"
 #include "gui/CPrefsDlg.h"
 #include "gui/CTipDlg.h"
 #include "gui/CXMessageBox.h"
@@ -42,7 +43,7 @@ class DialogCommandsTest : public ::testing::Test, protected test::FrameServices
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
   CMainFrame& Frame() {
-    frame_ = new CMainFrame(services);
+    frame_ = NewMainWindow(services);
     frame_->setAttribute(Qt::WA_DeleteOnClose);
     frame_->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(frame_));

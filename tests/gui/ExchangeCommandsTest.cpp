@@ -23,6 +23,7 @@
 #include "gui/CExportExcelDlg.h"
 #include "gui/CTableImportDlg.h"
 #include "gui/CMainFrame.h"
+#include "gui/MainWindowFeatures.h"
 #include "gui/CXMessageBox.h"
 #include "gui/ExchangeCommands.h"
 #include "gui/FrameServices.h"
@@ -57,7 +58,7 @@ class ExchangeCommandsTest : public ::testing::Test,
   ExchangeCommandsTest() {
     ScanLayouts(test::WriteExchangeLayouts);
     document.New();
-    frame_ = new CMainFrame(services);
+    frame_ = NewMainWindow(services);
     // Reports as message boxes, whatever notification service the test machine has.
     FrameExchangeController(*frame_)->SetNotifier(nullptr);
     ui.SetMainWindow(frame_);

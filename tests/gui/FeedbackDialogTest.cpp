@@ -18,6 +18,7 @@
 #include "app/CommandIds.h"
 #include "gui/CFeedbackDlg.h"
 #include "gui/CMainFrame.h"
+#include "gui/MainWindowFeatures.h"
 #include "gui/FeedbackCommands.h"
 #include "support/FakeHttpClient.h"
 #include "FrameServices.h"
@@ -48,7 +49,7 @@ class FeedbackDialogTest : public ::testing::Test {
   FeedbackDialogTest() {
     s_.profile.WriteString(L"Feedback", L"TicketEndpoint", L"https://desk.example/tickets");
     s_.profile.WriteString(L"Feedback", L"SupportAddress", L"desk@example.org");
-    frame_ = new CMainFrame(s_.services);
+    frame_ = NewMainWindow(s_.services);
     InstallFeedbackCommands(*frame_, [this] { return std::make_unique<SlowForwardingClient>(client_); });
     frame_->show();
     frame_->UpdateCommandStates();

@@ -14,6 +14,7 @@
 #include "app/ImportFilters.h"
 #include "app/PrintAfterImport.h"
 #include "gui/CMainFrame.h"
+#include "gui/MainWindowFeatures.h"
 #include "gui/FilterCommands.h"
 #include "gui/FrameServices.h"
 #include "gui/QtUserInterface.h"
@@ -41,7 +42,7 @@ class FilterCommandsTest : public ::testing::Test, protected test::BasicFrameSer
     fs::copy_file(fs::path(MIRN_SOURCE_DIR) / "data" / "filters" / "vcard2csv.inf", filters / "vcard2csv.inf");
     test::WriteFile(filters / "plain.inf", "[Filter]\nAPIVersion=3\nDescription=Plain Filter\n");
     document.New();
-    frame_ = new CMainFrame(services);
+    frame_ = NewMainWindow(services);
     ui.SetMainWindow(frame_);
     frame_->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(frame_));

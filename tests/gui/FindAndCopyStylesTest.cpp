@@ -17,6 +17,7 @@
 #include "gui/CFREditorDlg.h"
 #include "gui/CFindDlg.h"
 #include "gui/CMainFrame.h"
+#include "gui/MainWindowFeatures.h"
 #include "gui/CMirnFieldEdit.h"
 #include "gui/ExtensionListView.h"
 #include "gui/FindCommands.h"
@@ -138,7 +139,7 @@ TEST_F(FindAndCopyStylesTest, AReplaceRunsThroughThreeFieldsInTheEditor) {
   Set(L"1", 1210, style, L"red");
   Set(L"1", 1212, style, L"red red");
   Set(L"2", 1210, style, L"Red");
-  auto* frame = new CMainFrame(services);
+  auto* frame = NewMainWindow(services);
   frame->resize(900, 600);
   frame->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
@@ -216,7 +217,7 @@ TEST_F(FindAndCopyStylesTest, Screenshots) {
   save(&replace, "replace-dialog");
   replace.hide();
 
-  auto* frame = new CMainFrame(services);
+  auto* frame = NewMainWindow(services);
   frame->resize(1000, 640);
   frame->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QComboBox>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -12,12 +14,14 @@
 #include "gui/CEditorDlg.h"
 #include "gui/CMirnFieldEdit.h"
 #include "gui/CMainFrame.h"
+#include "gui/MainWindowFeatures.h"
 #include "gui/CMirnImage.h"
 #include "gui/CMirnPanel.h"
 #include "gui/CPrintDlg.h"
 #include "gui/FrameServices.h"
 #include "gui/ListPanel.h"
 #include "gui/ModalDriver.h"
+#include "gui/StartPage.h"
 #include "support/LayoutObject.h"
 #include "text/CRTFText.h"
 #include "text/TextFormat.h"
@@ -38,7 +42,7 @@ class LabelCommandsTest : public ::testing::Test, protected test::FrameServices 
     document.Database()->AddExtension(L"100", L"DESK", L"Reception");
     document.Database()->SetField(L"100", 1, WriteRtf(EmptyTextFormat(), L"One"));
     document.Database()->SetField(L"100", 2, WriteRtf(EmptyTextFormat(), L"Two"));
-    frame_ = ShowWindow(new CMainFrame(services));
+    frame_ = ShowWindow(NewMainWindow(services));
     panel_ = frame_->findChild<CMirnPanel*>();
     document.AddListener(listener_);
   }
@@ -73,16 +77,50 @@ TEST_F(LabelCommandsTest, CtrlBOnTwoFieldsThenUndoAndRotate) {
   QTest::mouseClick(panel_->Image(), Qt::LeftButton, Qt::ControlModifier, Centre(2));
   frame_->UpdateCommandStates();
   ASSERT_TRUE(frame_->Action(cmd::kBold)->isEnabled());
+  EXPECT_FALSE(frame_->Action(cmd::kBold)->isChecked());
   QTest::keyClick(panel_->Image(), Qt::Key_B, Qt::ControlModifier);
   EXPECT_EQ(Bold(1), 1);
   EXPECT_EQ(Bold(2), 1);
+  EXPECT_TRUE(frame_->Action(cmd::kBold)->isChecked()) << "the button shows the selection's style";
   QTest::keyClick(panel_->Image(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(Bold(1), 0);
   EXPECT_EQ(Bold(2), 0);
+  EXPECT_FALSE(frame_->Action(cmd::kBold)->isChecked());
   QTest::keyClick(panel_->Image(), Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(Bold(2), 1);
+  // A mixed selection shows neither state.
+  QTest::mouseClick(panel_->Image(), Qt::LeftButton, Qt::ControlModifier, Centre(3));
+  EXPECT_FALSE(frame_->Action(cmd::kBold)->isChecked());
+  QTest::mouseClick(panel_->Image(), Qt::LeftButton, Qt::NoModifier, Centre(1));
+  EXPECT_TRUE(frame_->Action(cmd::kBold)->isChecked());
+  QTest::mouseClick(panel_->Image(), Qt::LeftButton, Qt::ControlModifier, Centre(2));
   EXPECT_TRUE(frame_->RunCommand(cmd::kRotate));
   EXPECT_EQ(CRTFText(document.Database()->GetField(L"100", 1)).GetDisplayText(), L"Two");
+}
+
+// With no database open the empty label area offers a way in; it goes once one is open.
+TEST_F(LabelCommandsTest, TheEmptyLabelAreaOffersAWayInUntilADatabaseIsOpen) {
+  auto* start = frame_->findChild<StartPage*>();
+  ASSERT_NE(start, nullptr);
+  EXPECT_FALSE(start->isVisible());
+  ui.messageAnswers = {mb::kIdNo};
+  document.CloseDatabase();
+  EXPECT_TRUE(start->isVisible());
+  EXPECT_EQ(start->geometry(), panel_->rect());
+  EXPECT_NE(start->findChild<QPushButton*>("Read Getting Started"), nullptr);
+  auto* create = start->findChild<QPushButton*>("New Database");
+  ASSERT_NE(create, nullptr);
+  create->click();
+  ASSERT_NE(document.Database(), nullptr);
+  // A new database without extensions keeps it, offering to add some.
+  EXPECT_TRUE(start->isVisible());
+  EXPECT_TRUE(start->findChild<QPushButton*>("Add Extensions...")->isVisible());
+  EXPECT_FALSE(create->isVisible());
+  document.Database()->AddExtension(L"7", L"DESK", L"");
+  auto* list = frame_->findChild<ListPanel*>();
+  ASSERT_NE(list, nullptr);
+  list->Rebuild();
+  EXPECT_FALSE(start->isVisible());
 }
 
 TEST_F(LabelCommandsTest, SelectAllTakesTheLabelsFieldsWhileItHasTheFocusElseTheListsRows) {
@@ -164,6 +202,30 @@ TEST_F(LabelCommandsTest, CustomCodesJoinTheCodesMenuAndInsertWithTheirStyle) {
   const CRTFText stored(document.Database()->GetField(L"100", 3));
   EXPECT_EQ(stored.GetDisplayText(), L"Line\nTwo");
   EXPECT_EQ(stored.GetFirstFormat().color, MakeColor(255, 0, 0));
+}
+
+// Without any system printer, Print and Print Preview go straight to the dialog with the PDF
+// target: a message that no printers are available would not be true.
+TEST_F(LabelCommandsTest, WithoutPrintersPrintOffersThePdfWithoutAFalseMessage) {
+  const test::TempDir nowhere;
+  const test::ScopedEnv noSpooler("CUPS_SERVER", (nowhere / "no-such-spooler.sock").string());
+  QAction* preview = frame_->findChild<QAction*>(QStringLiteral("Print Preview..."));
+  ASSERT_NE(preview, nullptr);
+  for (const bool viaPreview : {false, true}) {
+    ui.messages.clear();
+    QStringList offered;
+    test::WhenModal<CPrintDlg>([&offered](CPrintDlg* dialog) {
+      for (int i = 0; i < dialog->PrinterBox()->count(); ++i) offered << dialog->PrinterBox()->itemText(i);
+      dialog->reject();
+    });
+    if (viaPreview) {
+      preview->trigger();
+    } else {
+      ASSERT_TRUE(frame_->RunCommand(cmd::kFilePrint));
+    }
+    EXPECT_EQ(offered, QStringList{QStringLiteral("PDF")});
+    for (const MessageBoxRequest& message : ui.messages) EXPECT_EQ(message.text.find(L"No printers"), std::wstring::npos);
+  }
 }
 
 // Exporting, printing and adding extensions work on the label as the person sees it: a field

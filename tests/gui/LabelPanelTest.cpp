@@ -2,6 +2,7 @@
 // editor, restyling, the clipboard, and the label drawn on screen against the batch renderer.
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTest>
@@ -139,6 +140,38 @@ TEST_F(LabelPanelTest, TypingOverAFieldAndTabbingThroughThree) {
   // The edits are undone one by one.
   panel->View().Undo();
   EXPECT_TRUE(db->GetField(L"100", 3).empty());
+}
+
+// The editor window takes the keyboard only when the window system activates it: keys typed
+// back to back reach the label meanwhile, and each must land in the editor in order.
+TEST_F(LabelPanelTest, KeysTypedBeforeTheEditorTakesTheKeyboardReachItInOrder) {
+  QTest::mouseClick(Image(), Qt::LeftButton, Qt::NoModifier, FieldCentre(1));
+  QTest::keyClicks(Image(), "Desk 99");
+  QTest::keyClick(Image(), Qt::Key_Backspace);
+  ASSERT_NE(panel->Editor(), nullptr);
+  EXPECT_EQ(panel->Editor()->Edit()->toPlainText(), QString("Desk 9"));
+  // Tab still moves on to the next field, storing this one.
+  QTest::keyClick(Image(), Qt::Key_Tab);
+  EXPECT_EQ(Shown(1), L"Desk 9");
+
+  // Composed text from an input method: one commit opens the editor, the next follows it.
+  QTest::keyClick(panel->Editor()->Edit(), Qt::Key_Escape);
+  QApplication::processEvents();
+  panel->View().Select({3});
+  QInputMethodEvent first;
+  first.setCommitString(QString::fromUtf8("\u00e9t\u00e9 "));
+  QApplication::sendEvent(Image(), &first);
+  ASSERT_NE(panel->Editor(), nullptr);
+  QInputMethodEvent preedit(QString::fromUtf8("\u00fc"), {});
+  QApplication::sendEvent(Image(), &preedit);
+  QInputMethodEvent second;
+  second.setCommitString(QString::fromUtf8("\u00fc"));
+  QApplication::sendEvent(Image(), &second);
+  QTest::keyClick(Image(), Qt::Key_X);
+  QTest::keyClick(Image(), Qt::Key_Return, Qt::ControlModifier);
+  QApplication::processEvents();
+  EXPECT_EQ(panel->Editor(), nullptr);
+  EXPECT_EQ(Shown(3), L"\u00e9t\u00e9 \u00fcx");
 }
 
 TEST_F(LabelPanelTest, BoldOnTwoFieldsAndCopyPasteBetweenFields) {

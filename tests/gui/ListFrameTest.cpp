@@ -11,6 +11,7 @@
 #include "app/CommandIds.h"
 #include "gui/CFrameArea.h"
 #include "gui/CMainFrame.h"
+#include "gui/MainWindowFeatures.h"
 #include "gui/CMirnPanel.h"
 #include "gui/FrameServices.h"
 #include "gui/ListPanel.h"
@@ -27,7 +28,7 @@ class ListFrameTest : public ::testing::Test, protected FrameServices {
   ListFrameTest() {
     ScanLayouts(WriteListLayouts);
     document.New();
-    frame_ = ShowWindow(new CMainFrame(services));
+    frame_ = ShowWindow(NewMainWindow(services));
     panel_ = qobject_cast<ListPanel*>(frame_->Area()->ListPanel());
   }
   ~ListFrameTest() override {

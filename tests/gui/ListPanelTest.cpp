@@ -8,12 +8,14 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
+#include "app/ListColumns.h"
 #include "gui/CAddExtDialog.h"
 #include "gui/CAddWarningDlg.h"
 #include "gui/CExtNameDlg.h"
@@ -76,7 +78,7 @@ TEST_F(ListPanelTest, FillsAndSortsByEachHeaderWithItsMark) {
   Fill();
   EXPECT_EQ(panel->model()->headerData(1, Qt::Horizontal).toString(), QString("Model"));
   EXPECT_EQ(Column(0), QStringList({"1", "2", "10"}));
-  EXPECT_EQ(Column(1), QStringList({"QQ", "Halden 40 card (Halden)", "Halden 60 set (Halden)"}));
+  EXPECT_EQ(Column(1), QStringList({"QQ", "Halden 40 card", "Halden 60 set"}));
   ClickHeader(2);
   EXPECT_EQ(Column(2), QStringList({"alpha", "Ext 9", "ext 10"}));
   EXPECT_EQ(panel->horizontalHeader()->sortIndicatorSection(), 2);
@@ -88,6 +90,40 @@ TEST_F(ListPanelTest, FillsAndSortsByEachHeaderWithItsMark) {
   ClickHeader(0);
   EXPECT_EQ(Column(0), QStringList({"1", "2", "10"}));
   EXPECT_EQ(panel->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+}
+
+// In a narrow pane every column stays in sight: Extension and Model to their content, Name
+// stretching, no horizontal scroll bar; widths the person drags come back in the next run.
+TEST_F(ListPanelTest, ColumnsFitThePaneAndDraggedWidthsAreRemembered) {
+  db->AddExtension(L"3", L"HX40", L"A rather long name for a person");
+  panel->resize(300, 300);
+  Fill();
+  QApplication::processEvents();
+  const int view = panel->viewport()->width();
+  QHeaderView* header = panel->horizontalHeader();
+  EXPECT_LE(header->length(), view);
+  EXPECT_GE(panel->columnWidth(2), kMinNameColumn);
+  EXPECT_FALSE(panel->horizontalScrollBar()->isVisible());
+  EXPECT_GE(panel->columnWidth(0), static_cast<QAbstractItemView*>(panel.get())->sizeHintForColumn(0));
+
+  panel->SetColumnMemory(&profile);
+  header->resizeSection(1, 95);  // as a drag of the header does
+  EXPECT_EQ(RememberedColumnWidth(profile, 1), std::optional<int>(95));
+  ListPanel next(*layouts.library, ui);
+  next.SetColumnMemory(&profile);
+  next.resize(300, 300);
+  next.SetDatabase(db.get());
+  next.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&next));
+  EXPECT_EQ(next.columnWidth(1), 95);
+}
+
+// The columns' arithmetic: Model gives way first, then Extension, so Name keeps its minimum.
+TEST(ListColumns, ModelGivesWayFirstThenExtension) {
+  EXPECT_EQ(FitListColumns(400, 60, 150), (ListColumnWidths{60, 150}));
+  EXPECT_EQ(FitListColumns(250, 60, 150), (ListColumnWidths{60, 110}));
+  EXPECT_EQ(FitListColumns(170, 60, 150), (ListColumnWidths{50, kMinListColumn}));
+  EXPECT_EQ(FitListColumns(100, 60, 150), (ListColumnWidths{kMinListColumn, kMinListColumn}));
 }
 
 TEST_F(ListPanelTest, SelectsWithMouseAndKeysAndReportsIt) {

@@ -1,9 +1,12 @@
 // The main window over scripted answers: the document commands from its menus, the title,
 // the recent files menu, the list width cycle and the names of its controls.
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QIcon>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -19,6 +22,8 @@
 #include "store/OpenDatabase.h"
 #include "gui/CFrameArea.h"
 #include "gui/CMainFrame.h"
+#include "gui/CommandIcons.h"
+#include "gui/MainWindowFeatures.h"
 #include "gui/FrameServices.h"
 
 namespace mirn {
@@ -30,7 +35,7 @@ class MainFrameTest : public ::testing::Test, protected test::FrameServices {
  protected:
   MainFrameTest() {
     document.New();
-    frame_ = new CMainFrame(services);
+    frame_ = NewMainWindow(services);
     frame_->setAttribute(Qt::WA_DeleteOnClose);
     ShowWindow(frame_.data());
   }
@@ -230,6 +235,34 @@ TEST_F(MainFrameTest, ControlsAreNamedAfterTheirLabelsAndPromptsShowInTheStatusB
   }
 }
 
+// Without an icon theme, Undo and Redo are drawn as arrows (mirror images of each other), not
+// shown as a letter; so are the two rotations.
+TEST_F(MainFrameTest, UndoRedoAndRotationsFallBackToDrawnArrows) {
+  const QString theme = QIcon::themeName();
+  QIcon::setThemeName(QStringLiteral("mirn-test-no-such-theme"));
+  const auto image = [this](const char* name, const char* label) {
+    return CommandIcon(QString::fromLatin1(name), QString::fromLatin1(label), frame_->style()).pixmap(32).toImage();
+  };
+  // Pixels whose coverage differs clearly (antialiased edges may differ by a shade).
+  const auto differing = [](const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+      for (int x = 0; x < a.width(); ++x) count += std::abs(qAlpha(a.pixel(x, y)) - qAlpha(b.pixel(x, y))) > 96;
+    }
+    return count;
+  };
+  const QImage undo = image("edit-undo", "Undo");
+  const QImage redo = image("edit-redo", "Redo");
+  ASSERT_EQ(undo.size(), QSize(32, 32));
+  EXPECT_GT(differing(undo, image("mirn-no-such-icon", "Undo")), 40) << "not the letter fallback";
+  EXPECT_LT(differing(undo.mirrored(true, false), redo), 8);
+  EXPECT_GT(differing(undo, redo), 40);
+  const QImage right = image("object-rotate-right", "Rotate");
+  EXPECT_GT(differing(right, image("mirn-no-such-icon", "Rotate")), 40);
+  EXPECT_LT(differing(right.mirrored(true, false), image("object-rotate-left", "Reverse Rotate")), 8);
+  QIcon::setThemeName(theme);
+}
+
 TEST_F(MainFrameTest, ZoomCommandsSetTheModelAndShowTheirCheckMarks) {
   frame_->Action(cmd::kZoom150)->trigger();
   EXPECT_EQ(zoom.State(), (ZoomState{zoom::kModeFixed, 150}));
@@ -237,6 +270,30 @@ TEST_F(MainFrameTest, ZoomCommandsSetTheModelAndShowTheirCheckMarks) {
   frame_->Action(cmd::kZoomFitLabel)->trigger();
   EXPECT_TRUE(frame_->Action(cmd::kZoomFitLabel)->isChecked());
   EXPECT_FALSE(frame_->Action(cmd::kZoom150)->isChecked());
+}
+
+// Assistive technology hears the open document's name and acts on a checkable toolbar button
+// as a click does.
+TEST_F(MainFrameTest, ScreenReadersHearTheTitleAndToggleToolbarButtonsAsAClickDoes) {
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(frame_.data());
+  ASSERT_NE(window, nullptr);
+  frame_->SetDocumentName(L"Sales floor.mrb");
+  EXPECT_EQ(window->text(QAccessible::Name), frame_->windowTitle());
+  EXPECT_NE(frame_->windowTitle().indexOf("Sales floor.mrb"), -1);
+
+  frame_->Action(cmd::kZoom150)->trigger();
+  auto* fit = qobject_cast<QToolButton*>(frame_->ToolBar()->widgetForAction(frame_->Action(cmd::kZoomFitLabel)));
+  ASSERT_NE(fit, nullptr);
+  QAccessibleInterface* button = QAccessible::queryAccessibleInterface(fit);
+  ASSERT_NE(button, nullptr);
+  ASSERT_NE(button->actionInterface(), nullptr);
+  ASSERT_TRUE(button->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+  button->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  QApplication::processEvents();
+  EXPECT_EQ(zoom.State().mode, zoom::kModeFitLabel);
+  EXPECT_TRUE(frame_->Action(cmd::kZoomFitLabel)->isChecked());
+  EXPECT_FALSE(frame_->Action(cmd::kZoom150)->isChecked());
+  EXPECT_TRUE(fit->isChecked());
 }
 
 }  // namespace

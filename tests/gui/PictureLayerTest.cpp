@@ -10,6 +10,7 @@
 
 #include "app/CommandIds.h"
 #include "gui/CMainFrame.h"
+#include "gui/MainWindowFeatures.h"
 #include "gui/CMirnImage.h"
 #include "gui/CMirnPanel.h"
 #include "gui/CSizeableGraphic.h"
@@ -46,7 +47,7 @@ class PictureLayerTest : public ::testing::Test {
     QImage logo(96, 48, QImage::Format_RGB32);
     logo.fill(Qt::red);
     EXPECT_TRUE(logo.save(QString::fromStdString((s.root / "logo.png").string())));
-    frame = s.ShowWindow(new CMainFrame(s.services));
+    frame = s.ShowWindow(NewMainWindow(s.services));
     panel = frame->findChild<CMirnPanel*>();
   }
   ~PictureLayerTest() override {
@@ -103,6 +104,18 @@ TEST_F(PictureLayerTest, InsertDragAndSizeAreStoredInTwipsAndSurviveReopening) {
   EXPECT_EQ(logo->geometry(), QRect(0, 0, 96, 48));
   EXPECT_TRUE(Stored(1).embedded);
   EXPECT_EQ(Stored(1).width, m.ToTwipsWidth(96));
+
+  // The new picture is selected: the arrow keys move it at once, ten pixels with Shift.
+  QApplication::processEvents();
+  EXPECT_TRUE(logo->hasFocus());
+  QTest::keyClick(logo, Qt::Key_Right, Qt::ShiftModifier);
+  QTest::keyClick(logo, Qt::Key_Down);
+  EXPECT_EQ(logo->geometry(), QRect(10, 1, 96, 48));
+  EXPECT_EQ(Stored(1).left, m.ToTwipsX(10));
+  EXPECT_EQ(Stored(1).top, m.ToTwipsY(1));
+  QTest::keyClick(logo, Qt::Key_Left, Qt::ShiftModifier);
+  QTest::keyClick(logo, Qt::Key_Up);
+  EXPECT_EQ(logo->geometry(), QRect(0, 0, 96, 48));
 
   // Drag by the middle: the whole picture moves.
   Drag(logo, QPoint(48, 24), QPoint(88, 54));

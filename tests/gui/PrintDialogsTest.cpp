@@ -3,6 +3,7 @@
 // pages against the PDF the same job writes.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -80,6 +81,7 @@ TEST_F(PrintDialogsTest, PrintDialogCountsCheckedExtensionsAndCopies) {
   EXPECT_FALSE(dialog.PrintButton()->isEnabled());
   dialog.List()->topLevelItem(4)->setCheckState(0, Qt::Checked);
   EXPECT_EQ(dialog.Counter()->text(), "1 extension selected");
+  EXPECT_EQ(dialog.Counter()->accessibleName(), "1 extension selected") << "a screen reader hears the count";
   EXPECT_EQ(dialog.CheckedIds(), (std::vector<std::wstring>{L"304"}));
   dialog.findChild<QPushButton*>("Select All")->click();
   EXPECT_EQ(dialog.CheckedIds().size(), 35u);
@@ -187,6 +189,13 @@ TEST_F(PrintDialogsTest, PreviewPagesMatchThePdf) {
   }
   EXPECT_GT(dark, 0);
   EXPECT_TRUE(preview.Page(preview.PageCount(), 0.1).isNull());
+
+  // The window's page counter is what a screen reader hears, page by page.
+  CPrintPreviewDlg window(preview, 1440);
+  window.ShowPage(1);
+  const QString second = QString("Page 2 of %1").arg(preview.PageCount());
+  EXPECT_EQ(window.PageText()->text(), second);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window.PageText())->text(QAccessible::Name), second);
 }
 
 // Pictures of the printing dialogs for a person to look at, with MIRN_SCREENSHOT_DIR set

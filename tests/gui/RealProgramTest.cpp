@@ -1,6 +1,7 @@
 // The real program under a virtual display: started with a database on its command line, its
 // main window's title names the file. A second start on the same file is refused with the
-// already-open message instead of opening a second writer.
+// already-open message instead of opening a second writer. Keys typed with no delay between
+// them all reach the field.
 
 #include <unistd.h>
 
@@ -84,6 +85,37 @@ TEST(RealProgram, HelpAndVersionNeedNoDisplay) {
                                          "QT_QPA_PLATFORM", mirn, "-p", "--version"});
   EXPECT_EQ(version.exitCode, 0) << version.err;
   EXPECT_EQ(version.out, std::string("mirn ") + MIRN_VERSION + "\n");
+}
+
+// "Desk 9" typed into a field by the X server's test extension with no delay between keys,
+// on a freshly started program three times: each time the field stores all six characters.
+// The editor window takes the keyboard a moment after the first key opens it.
+TEST(RealProgram, KeysTypedWithoutDelayAllReachTheField) {
+  if (!HaveDisplayTools() || ::access("/usr/bin/xdotool", X_OK) != 0) GTEST_SKIP() << "xvfb-run and xdotool are needed";
+  test::TempDir home;
+  const std::string dir = home.Path().string();
+  const fs::path sample = fs::path(MIRN_BINARY_DIR) / "bin/samples/sample-labels.mrb";
+  for (int run = 1; run <= 3; ++run) {
+    const fs::path file = home / ("office" + std::to_string(run) + ".mrb");
+    fs::copy_file(sample, file);
+    const std::string title = "Mirn Labeling System - " + file.filename().string();
+    // Tab goes from the list to the label, Down to its second field; Ctrl+Enter ends the edit.
+    const std::string script =
+        "unset QT_QPA_PLATFORM\n"
+        "export HOME='" + dir + "' XDG_CONFIG_HOME='" + dir + "/config' XDG_DATA_HOME='" +
+        dir + "/data' XDG_CACHE_HOME='" + dir + "/cache' TMPDIR='" + dir + "'\n"
+        "'" MIRN_BINARY_DIR "/bin/mirn' '" + file.string() + "' >/dev/null 2>&1 &\n"
+        "pid=$!\n"
+        "for i in $(seq 1 80); do xdotool search --name '" + title + "' >/dev/null 2>&1 && break; sleep 0.25; done\n"
+        "sleep 1.5\n"
+        "xdotool key Tab; sleep 0.3; xdotool key Down; sleep 0.3\n"
+        "xdotool type --delay 0 'Desk 9'\n"
+        "sleep 0.5; xdotool key ctrl+Return; sleep 0.3; xdotool key ctrl+s; sleep 1\n"
+        "kill $pid; wait\n";
+    test::RunProcess({"/usr/bin/xvfb-run", "-a", "-s", "-screen 0 1024x768x24", "sh", "-c", script});
+    const test::ProcessResult fields = test::RunProcess({(fs::path(MIRN_BINARY_DIR) / "bin" / "mirn-cli").string(), "fields", file.string(), "201"});
+    EXPECT_NE(fields.out.find("\\qc Desk 9}"), std::string::npos) << "run " << run << ":\n" << fields.out;
+  }
 }
 
 }  // namespace

@@ -129,6 +129,28 @@ class PrintSpooler : public ::testing::Test {
     server_ = std::make_unique<test::ScopedEnv>("CUPS_SERVER", spooler_->Socket().string());
   }
 
+  // Adds the test's queue (cups-pdf) to the private spooler.
+  void AddQueue() {
+    ASSERT_EQ(test::RunProcess({kLpadmin, "-h", spooler_->Socket().string(), "-p", kQueue, "-E", "-v", "cups-pdf:/",
+                                "-P", kCupsPdfPpd})
+                  .exitCode,
+              0);
+  }
+  // A copy of the sample database, with the bundled layouts in `library`.
+  std::unique_ptr<MRBBase> OpenSample(DDFLibrary& library) {
+    library.ScanAll();
+    fs::copy_file(fs::path(MIRN_BINARY_DIR) / "bin" / "samples" / "sample-labels.mrb", dir / "labels.mrb");
+    int code = 0;
+    std::unique_ptr<MRBBase> db = OpenDatabase(dir / "labels.mrb", code);
+    EXPECT_TRUE(db) << code;
+    return db;
+  }
+  FakeKnownFolders BundledFolders() {
+    FakeKnownFolders folders(dir.Path());
+    folders.Set(KnownFolder::Program, fs::path(MIRN_BINARY_DIR) / "bin");
+    return folders;
+  }
+
   test::TempDir dir;
   std::unique_ptr<PrivateSpooler> spooler_;
   std::unique_ptr<test::ScopedEnv> server_;
@@ -204,19 +226,11 @@ TEST_F(PrintSpooler, PrintsAJobThroughARealCupsQueue) {
 // Labels of the sample printed through the queue as the Print command prints them: the job
 // reaches the spooler, comes out, and the half-used sheet is remembered for the queue.
 TEST_F(PrintSpooler, LabelsPrintThroughTheQueueAndTheSheetIsRemembered) {
-  ASSERT_EQ(test::RunProcess({kLpadmin, "-h", spooler_->Socket().string(), "-p", kQueue, "-E", "-v", "cups-pdf:/", "-P",
-                              kCupsPdfPpd})
-                .exitCode,
-            0);
-
-  FakeKnownFolders folders(dir.Path());
-  folders.Set(KnownFolder::Program, fs::path(MIRN_BINARY_DIR) / "bin");
+  AddQueue();
+  FakeKnownFolders folders = BundledFolders();
   DDFLibrary library(folders, false);
-  library.ScanAll();
-  fs::copy_file(fs::path(MIRN_BINARY_DIR) / "bin" / "samples" / "sample-labels.mrb", dir / "labels.mrb");
-  int code = 0;
-  std::unique_ptr<MRBBase> db = OpenDatabase(dir / "labels.mrb", code);
-  ASSERT_TRUE(db) << code;
+  std::unique_ptr<MRBBase> db = OpenSample(library);
+  ASSERT_TRUE(db);
 
   CupsPrinterSystem printers;
   PartialSheetStore sheets(dir / "Partial Sheets.xml");
@@ -246,6 +260,34 @@ TEST_F(PrintSpooler, LabelsPrintThroughTheQueueAndTheSheetIsRemembered) {
   EXPECT_NE(test::RunProcess({"/usr/bin/pdfinfo", written.string()}).out.find("Pages:           1\n"),
             std::string::npos);
   fs::remove(written);
+}
+
+// Cancel at the ready question leaves nothing with the spooler: no job, pending or finished
+// (a begun job cannot be withdrawn and comes out as a blank sheet).
+TEST_F(PrintSpooler, ACancelledPrintLeavesNoJob) {
+  AddQueue();
+  FakeKnownFolders folders = BundledFolders();
+  DDFLibrary library(folders, false);
+  std::unique_ptr<MRBBase> db = OpenSample(library);
+  ASSERT_TRUE(db);
+
+  CupsPrinterSystem printers;
+  PrintLabelsRequest request;
+  request.printer = FromUtf8(kQueue);
+  request.mode = *printers.DefaultDeviceMode(request.printer);
+  request.title = L"mirn-spooler-cancel-" + std::to_wstring(getpid());
+  request.ids = {L"201", L"202"};
+  QuietPrintJobUi cancel(false);
+  const PrintJobResult result = PrintLabels(printers, request, *db, library, {request.printer}, cancel, {});
+  EXPECT_EQ(result.outcome, PrintOutcome::Cancelled);
+  EXPECT_EQ(result.pagesPrinted, 0);
+
+  std::this_thread::sleep_for(500ms);
+  cups_job_t* jobs = nullptr;
+  const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, kQueue, 0, CUPS_WHICHJOBS_ALL);
+  cupsFreeJobs(count, jobs);
+  EXPECT_EQ(count, 0) << "jobs the spooler saw for " << kQueue;
+  EXPECT_EQ(printers.Info(request.printer)->queuedJobs, 0);
 }
 
 }  // namespace

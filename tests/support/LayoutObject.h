@@ -1,7 +1,10 @@
 #pragma once
-// A template object for the label view's tests.
+// Template objects and small layouts for tests.
+
+#include <string>
 
 #include "templates/CDDFObject.h"
+#include "templates/CDDFTemplate.h"
 
 namespace mirn::test {
 
@@ -16,6 +19,24 @@ inline CDDFObject LayoutObject(std::uint32_t id, std::uint32_t flags, int left, 
   o.bottom = bottom;
   o.color = color;
   return o;
+}
+
+// A layout of group "G" in file version 270 whose `slots` labels stand one under the other.
+inline CDDFTemplate StackedLayout(const std::wstring& typeCode, int labelWidth, int labelHeight, int slots,
+                                  bool landscape = false) {
+  CDDFTemplate t;
+  t.header = {.version = L"270",
+              .reservedText = {},
+              .groupName = L"G",
+              .typeCode = typeCode,
+              .description = {},
+              .landscape = landscape,
+              .labelWidth = labelWidth,
+              .labelHeight = labelHeight,
+              .slotCount = static_cast<std::uint32_t>(slots),
+              .objectCount = 0};
+  for (int i = 0; i < slots; ++i) t.slots.push_back({0, i * labelHeight});
+  return t;
 }
 
 }  // namespace mirn::test

@@ -156,4 +156,27 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
   return result;
 }
 
+ForkedChild::ForkedChild(const std::function<int()>& body) {
+  pid_ = ::fork();
+  if (pid_ < 0) throw std::system_error(errno, std::generic_category(), "fork");
+  if (pid_ == 0) _exit(body());
+}
+
+ForkedChild::~ForkedChild() {
+  if (!reaped_) Kill();
+}
+
+int ForkedChild::Wait() {
+  if (reaped_) return status_;
+  while (::waitpid(pid_, &status_, 0) < 0 && errno == EINTR) {
+  }
+  reaped_ = true;
+  return status_;
+}
+
+int ForkedChild::Kill() {
+  if (!reaped_) ::kill(pid_, SIGKILL);
+  return Wait();
+}
+
 }  // namespace mirn::test

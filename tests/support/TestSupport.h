@@ -1,7 +1,10 @@
 #pragma once
 // Helpers shared by the tests.
 
+#include <sys/types.h>
+
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -66,5 +69,27 @@ struct ProcessResult {
   std::string err;
 };
 ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string& input = {});
+
+// A forked child process that is killed and reaped when it goes out of scope, so that a test
+// that ends early (a failed ASSERT) never leaves a child waiting and the suite hanging.
+class ForkedChild {
+ public:
+  // Forks; the child runs `body` and ends with its result (without running the parent's
+  // exit handlers). Throws when the fork fails.
+  explicit ForkedChild(const std::function<int()>& body);
+  ~ForkedChild();
+  ForkedChild(const ForkedChild&) = delete;
+  ForkedChild& operator=(const ForkedChild&) = delete;
+  pid_t Pid() const { return pid_; }
+  // Waits for the child to end; its wait status.
+  int Wait();
+  // Kills the child (SIGKILL) and waits for it; its wait status.
+  int Kill();
+
+ private:
+  pid_t pid_ = -1;
+  bool reaped_ = false;
+  int status_ = 0;
+};
 
 }  // namespace mirn::test

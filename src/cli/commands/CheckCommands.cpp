@@ -102,16 +102,10 @@ int Check(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {{"ids", true}, {"json"}, {"paper", true}, {"fix"}});
   if (parsed.Has("fix") && parsed.Has("json")) throw UsageError("--fix lists what it did as text; leave out --json");
   parsed.ExpectPositional(1, 1);
-  const std::filesystem::path file = ToPath(FromUtf8(parsed.Positional()[0]));
-  int code = 0;
-  DatabaseOptions readOnly;
   // Only --fix writes; the check alone reads the file in place.
-  readOnly.readOnly = !parsed.Has("fix");
-  std::unique_ptr<MRBBase> db = OpenDatabase(file, code, readOnly);
-  if (!db) {
-    c.err << "cannot open " << parsed.Positional()[0] << " (result " << code << ")\n";
-    return kExitFailed;
-  }
+  std::unique_ptr<MRBBase> db =
+      parsed.Has("fix") ? OpenOrReport(parsed.Positional()[0], c) : OpenToReadOrReport(parsed.Positional()[0], c);
+  if (!db) return kExitFailed;
   const std::vector<std::wstring> ids = ChosenExtensions(parsed, *db, parsed.Positional()[0], c.err);
 
   DDFLibrary library(c.folders);

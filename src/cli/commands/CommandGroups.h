@@ -12,6 +12,8 @@ void RegisterTemplateCommands(CommandTable& table);
 void RegisterLegacyCommands(CommandTable& table);
 void RegisterRenderCommands(CommandTable& table);
 void RegisterPrintCommands(CommandTable& table);
+// Called by RegisterPrintCommands, so "printers" and "adjust" follow "print" in the help.
+void RegisterPrinterCommands(CommandTable& table);
 void RegisterCheckCommands(CommandTable& table);
 void RegisterStyleCommands(CommandTable& table);
 

@@ -3,14 +3,16 @@
 // by a complete save.
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <fstream>
 #include <ostream>
 #include <sstream>
 
-#include "app/ExtensionCreator.h"
-#include "app/ExtensionIdList.h"
-#include "app/ExtensionListModel.h"
+#include "extensions/AddExtensionsModel.h"
+#include "extensions/ExtensionCreator.h"
+#include "extensions/ExtensionIdList.h"
+#include "extensions/ExtensionListModel.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/DatabaseAccess.h"
@@ -109,6 +111,8 @@ int RunInfo(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {{"json"}});
   parsed.ExpectPositional(1, 1);
   const std::string& file = parsed.Positional()[0];
+  // A file that cannot be read is not "no database": say why.
+  if (!CheckReadableOrReport(file, c)) return kExitFailed;
   const int format = DetectFormat(file);
   json::Value info;
   info["format"] = FormatName(format);
@@ -249,16 +253,22 @@ std::vector<std::wstring> AddNames(const ParsedArgs& parsed, size_t count, Conte
   std::string bytes;
   std::error_code ec;
   if (!ReadWholeFile(*namesFile, bytes, &ec)) {
-    c.err << "mirn-cli: cannot read " << *namesFile << ": " << ec.message() << '\n';
+    ReportFileError(c.err, *namesFile, "cannot read the names", ec);
     ok = false;
     return {};
   }
-  std::vector<std::wstring> names;
-  std::istringstream lines(bytes);
-  for (std::string line; std::getline(lines, line);) names.push_back(clean(FromUtf8(line)));
+  const std::optional<std::vector<std::wstring>> read = ParseNamesFile(bytes);
+  if (!read) {
+    ReportFile(c.err, *namesFile, "cannot read the names: the file is neither UTF-8 nor Windows-1252 text", EILSEQ);
+    ok = false;
+    return {};
+  }
+  std::vector<std::wstring> names = *read;
   if (names.size() != count) {
-    c.err << "mirn-cli: " << *namesFile << " holds " << names.size() << " names for " << count
-          << " extensions (one line per extension)\n";
+    ReportFile(c.err, *namesFile,
+               "holds " + CountOf(static_cast<long long>(names.size()), "name", "names") + " for " +
+                   CountOf(static_cast<long long>(count), "extension", "extensions") + " (one line per extension)",
+               EINVAL);
     ok = false;
   }
   return names;
@@ -290,11 +300,11 @@ int RunAdd(const std::vector<std::string>& args, Context& c) {
     return RangeChoice::kCancel;
   });
   if (!ids) {
-    c.err << "mirn-cli: " << refusedRange << '\n';
+    ReportFile(c.err, p[0], refusedRange, ECANCELED);
     return kExitFailed;
   }
   if (ids->empty()) {
-    c.err << "mirn-cli: no extension ID in '" << p[1] << "'\n";
+    ReportFile(c.err, p[0], "no extension ID in '" + p[1] + "'", db::kEmptyId);
     return kExitFailed;
   }
   bool namesOk = true;
@@ -305,7 +315,7 @@ int RunAdd(const std::vector<std::string>& args, Context& c) {
   auto db = OpenOrReport(p[0], c);
   if (!db) return kExitFailed;
   if (!request.copyFromId.empty() && !db->ExtensionExists(Trim(request.copyFromId))) {
-    c.err << "mirn-cli: " << Describe(db::kNoSuchExtension, Trim(request.copyFromId)) << '\n';
+    c.err << "mirn-cli: " << p[0] << ": " << Describe(db::kNoSuchExtension, Trim(request.copyFromId)) << '\n';
     return kExitFailed;
   }
   DDFLibrary library(c.folders);
@@ -316,17 +326,24 @@ int RunAdd(const std::vector<std::string>& args, Context& c) {
   if (conflict == "skip") ui.messageAnswers.assign(ids->size(), mb::kIdNo);
   const AddExtensionsOutcome outcome = CreateExtensions(*db, library, ui, request);
   if (!outcome.ok) {
-    if (outcome.unknownTypeCode) {
-      c.err << "mirn-cli: " << Flattened(ui.LastMessage()) << '\n';
+    const std::wstring typeCode = ToUpper(Trim(request.typeCode));
+    if (outcome.unknownTypeCode && !library.Contains(typeCode)) {
+      ReportFile(c.err, p[0],
+                 "no layout has type code " + ToUtf8(typeCode) + "; 'mirn-cli templates' lists the layouts there are",
+                 ENOENT);
+    } else if (outcome.unknownTypeCode) {  // installed, but its file cannot be read
+      ReportFile(c.err, p[0], Flattened(ui.LastMessage()), ENOENT);
     } else if (outcome.failureCode != 0) {
-      c.err << "mirn-cli: " << Describe(outcome.failureCode, outcome.failedId) << '\n';
+      c.err << "mirn-cli: " << p[0] << ": " << Describe(outcome.failureCode, outcome.failedId) << '\n';
     } else {
-      c.err << "mirn-cli: " << Describe(db::kExtensionExists, outcome.failedId)
-            << " (--on-conflict replace or skip goes on)\n";
+      c.err << "mirn-cli: " << p[0] << ": "
+            << Describe(db::kExtensionExists, outcome.failedId, "; --on-conflict replace or skip goes on") << '\n';
     }
     return kExitFailed;  // nothing is saved: the file stays as it was
   }
-  for (const auto& id : outcome.skipped) c.err << "mirn-cli: skipped " << Quoted(id) << '\n';
+  for (const auto& id : outcome.skipped) {
+    c.err << "mirn-cli: " << p[0] << ": " << Describe(db::kExtensionExists, id, ", skipped") << '\n';
+  }
   const int status = SaveOrReport(*db, p[0], c);
   if (status == kExitOk) {
     for (const auto& id : outcome.created) c.out << OneLine(id) << '\n';
@@ -434,10 +451,7 @@ int RunExtract(const std::vector<std::string>& args, Context& c) {
   parsed.ExpectPositional(3, 3);
   const auto& p = parsed.Positional();
   std::error_code ec;
-  if (!std::filesystem::is_directory(p[2], ec)) {
-    ReportFile(c.err, p[2], "is not a folder", ENOTDIR);
-    return kExitFailed;
-  }
+  if (!CheckFoldersOrReport({p[2]}, c)) return kExitFailed;
   auto db = OpenToReadOrReport(p[0], c);
   if (!db) return kExitFailed;
   std::filesystem::path extracted;

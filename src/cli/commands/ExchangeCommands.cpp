@@ -1,10 +1,13 @@
 // Commands that move extensions in and out of a label database: CSV export and import,
 // spreadsheet export, and merging another database.
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <ostream>
+#include <sstream>
 
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
@@ -85,34 +88,58 @@ std::unique_ptr<DDFLibrary> LoadLibrary(Context& c) {
   return library;
 }
 
-int Report(const ExchangeOutcome& outcome, Context& c, bool import = false, bool toErr = false) {
-  c.err << ToUtf8(CsvLineNotesText(outcome.lineNotes, outcome.lineNotes.size()));
+// `about`: the file the command reads, named in a failure that names no file of its own.
+int Report(const ExchangeOutcome& outcome, const std::filesystem::path& about, Context& c, bool import = false,
+           bool toErr = false) {
+  // The notes, one line each in the form of every message, about the file the command reads.
+  const std::string file = about.string();
+  std::istringstream notes(ToUtf8(CsvLineNotesText(outcome.lineNotes, outcome.lineNotes.size())));
+  for (std::string note; std::getline(notes, note);) ReportFile(c.err, file, note, EINVAL);
   if (!outcome.unmappedColumns.empty()) {
-    c.err << "Columns not imported:";
-    for (size_t i = 0; i < outcome.unmappedColumns.size(); ++i)
-      c.err << (i == 0 ? " " : ", ") << ToUtf8(outcome.unmappedColumns[i]);
-    c.err << '\n';
+    std::string columns = "columns not imported:";
+    for (size_t i = 0; i < outcome.unmappedColumns.size(); ++i) {
+      columns += (i == 0 ? " " : ", ") + ToUtf8(outcome.unmappedColumns[i]);
+    }
+    ReportFile(c.err, file, columns, EINVAL);
   }
-  if (outcome.skipped) c.err << outcome.skipped << " lines skipped (no type code, or a layout not installed)\n";
-  if (outcome.incomplete) c.err << outcome.incomplete << " extensions could not be stored completely\n";
-  if (outcome.cutCells) c.err << outcome.cutCells << " cells were cut to 32767 characters\n";
-  if (outcome.picturesNotCopied) c.err << outcome.picturesNotCopied << " embedded pictures could not be copied\n";
+  // The lines of a CSV import are named above, each with its reason; a merge has no lines.
+  if (outcome.skipped && outcome.lineNotes.empty()) {
+    ReportFile(c.err, file,
+               CountOf(outcome.skipped, "line", "lines") + " skipped (no type code, or a layout not installed)", EINVAL);
+  }
+  if (outcome.incomplete && outcome.lineNotes.empty()) {
+    ReportFile(c.err, file, CountOf(outcome.incomplete, "extension", "extensions") + " could not be stored completely",
+               EIO);
+  }
+  if (outcome.cutCells) {
+    ReportFile(c.err, file, CountOf(outcome.cutCells, "cell was", "cells were") + " cut to 32767 characters", EFBIG);
+  }
+  if (outcome.picturesNotCopied) {
+    ReportFile(c.err, file,
+               CountOf(outcome.picturesNotCopied, "embedded picture", "embedded pictures") + " could not be copied",
+               EIO);
+  }
   if (!outcome.ok) {
     if (!outcome.failedFile.empty() && outcome.cause) {
       const bool kept = std::filesystem::exists(outcome.failedFile);
       ReportFileError(c.err, outcome.failedFile.string(),
                       kept ? "cannot write (the file keeps its previous content)" : "cannot write", outcome.cause);
-    } else if (!outcome.failedFile.empty()) {
-      c.err << "mirn-cli: " << outcome.failedFile.string() << ": " << ToUtf8(outcome.message) << '\n';
     } else {
-      c.err << "mirn-cli: " << ToUtf8(outcome.message) << '\n';
+      // One line, about the file the failure concerns, else the one the command was given.
+      std::string text = ToUtf8(outcome.message);
+      while (text.find("\n\n") != std::string::npos) text.replace(text.find("\n\n"), 2, " ");
+      std::replace(text.begin(), text.end(), '\n', ' ');
+      ReportFile(c.err, outcome.failedFile.empty() ? about.string() : outcome.failedFile.string(), text,
+                 outcome.code != 0 ? outcome.code : EIO);
     }
     return kExitFailed;
   }
   std::ostream& out = toErr ? c.err : c.out;
   out << ToUtf8(outcome.message);
   if (import) out << " (" << ToUtf8(ImportCountsText(outcome)) << ')';
-  if (import && outcome.rowsPassedOver) out << "; " << outcome.rowsPassedOver << " rows with problems passed over";
+  if (import && outcome.rowsPassedOver) {
+    out << "; " << CountOf(outcome.rowsPassedOver, "row", "rows") << " with problems passed over";
+  }
   out << '\n';
   return kExitOk;
 }
@@ -139,7 +166,8 @@ int ExportCsv(const std::vector<std::string>& args, Context& c) {
   auto library = LoadLibrary(c);
   TerminalProgress progress(c);
   if (parsed.Positional()[1] != "-")
-    return Report(RunCsvExport(*db, *library, PathArg(parsed.Positional()[1]), progress, encoding), c);
+    return Report(RunCsvExport(*db, *library, PathArg(parsed.Positional()[1]), progress, encoding),
+                  PathArg(parsed.Positional()[0]), c);
   // "-": the file is written as always, into a private temporary folder, and then copied
   // to standard output; the report goes to standard error.
   std::error_code ec;
@@ -152,7 +180,7 @@ int ExportCsv(const std::vector<std::string>& args, Context& c) {
   std::filesystem::permissions(temp, std::filesystem::perms::owner_all, ec);
   const auto file = temp / "export.csv";
   const ExchangeOutcome outcome = RunCsvExport(*db, *library, file, progress, encoding);
-  int status = Report(outcome, c, false, true);
+  int status = Report(outcome, PathArg(parsed.Positional()[0]), c, false, true);
   if (status == kExitOk) {
     std::ifstream in(file, std::ios::binary);
     c.out << in.rdbuf();
@@ -191,6 +219,9 @@ TableImportOptions TableOptions(const ParsedArgs& parsed) {
   return options;
 }
 
+// The name messages give the table to import.
+std::filesystem::path TableName(const std::string& arg) { return arg == "-" ? "standard input" : PathArg(arg); }
+
 // The table to import: a file, or standard input for "-".
 std::optional<TableFile> InputTable(const std::string& arg, Context& c) {
   if (arg == "-") return TableFile{{}, std::string(std::istreambuf_iterator<char>(c.in), {})};
@@ -201,7 +232,7 @@ std::optional<TableFile> InputTable(const std::string& arg, Context& c) {
 std::vector<ImportPreset> LoadPresets(Context& c) {
   std::vector<std::wstring> problems;
   auto presets = LoadImportPresets(PresetFolders(c.folders), &problems);
-  for (const std::wstring& p : problems) c.err << "mirn-cli: import preset " << ToUtf8(p) << '\n';
+  for (const std::wstring& p : problems) ReportFile(c.err, "import preset", ToUtf8(p), EINVAL);
   return presets;
 }
 
@@ -220,7 +251,7 @@ int ImportTable(const std::vector<std::string>& args, Context& c) {
     ExchangeOutcome outcome;
     const std::string text = DryRunText(*library, presets, *table, options, parsed.Has("json"), outcome);
     c.out << text;
-    return Report(outcome, c, false, true);
+    return Report(outcome, TableName(parsed.Positional()[1]), c, false, true);
   }
   // --style gives this run's import format as a style string; the settings stay untouched.
   MemoryProfile styled;
@@ -235,7 +266,7 @@ int ImportTable(const std::vector<std::string>& args, Context& c) {
   auto library = LoadLibrary(c);
   TerminalProgress progress(c);
   const ExchangeOutcome outcome = RunDataImport(*db, *library, *profile, presets, *table, options, progress, &policy);
-  const int status = Report(outcome, c, true);
+  const int status = Report(outcome, TableName(parsed.Positional()[1]), c, true);
   if (status != kExitOk) return status;
   return SaveInto(*db, file, c);
 }
@@ -253,7 +284,8 @@ int ExportExcel(const std::vector<std::string>& args, Context& c) {
   ReportUnwalkable(*db, parsed.Positional()[0], c);
   auto library = LoadLibrary(c);
   TerminalProgress progress(c);
-  return Report(RunExcelExport(*db, *library, PathArg(parsed.Positional()[1]), options, progress), c);
+  return Report(RunExcelExport(*db, *library, PathArg(parsed.Positional()[1]), options, progress),
+                PathArg(parsed.Positional()[0]), c);
 }
 
 int Merge(const std::vector<std::string>& args, Context& c) {
@@ -271,7 +303,7 @@ int Merge(const std::vector<std::string>& args, Context& c) {
   auto db = OpenFile(file, parsed.Has("create"), c, true);
   if (!db) return kExitFailed;
   TerminalProgress progress(c);
-  const int status = Report(RunMerge(*db, PathArg(parsed.Positional()[1]), {}, progress, &policy), c, true);
+  const int status = Report(RunMerge(*db, other, {}, progress, &policy), other, c, true);
   if (status != kExitOk) return status;
   return SaveInto(*db, file, c);
 }

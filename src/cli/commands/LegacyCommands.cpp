@@ -35,6 +35,7 @@ int Convert(const std::vector<std::string>& args, Context& c) {
   }
 
   std::unique_ptr<MRBBase> database;
+  if (!CheckReadableOrReport(from, c)) return kExitFailed;
   const int kind = DetectFormat(from);
   if (kind == format::kLegacy) {
     // Opened directly rather than through OpenDatabase, to report why a conversion failed.

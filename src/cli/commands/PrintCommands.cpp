@@ -1,129 +1,33 @@
-// Commands about printing: print a database's labels (or a calibration sheet) to a printer
-// or a PDF file, list the printers, show and set a printer's adjustment.
+// Commands that print: a database's labels, or a calibration sheet, to a printer or a PDF
+// file, through the same print controller as the window's Print command.
 
-#include <signal.h>
-#include <unistd.h>
-
-#include <algorithm>
 #include <cerrno>
-#include <csignal>
-#include <cstring>
 #include <map>
-#include <iostream>
 #include <memory>
 #include <ostream>
 
-#include <nlohmann/json.hpp>
-
 #include "cli/ChosenExtensions.h"
 #include "cli/CutLabelsReport.h"
+#include "cli/CliPrintJobUi.h"
+#include "cli/CliPrinting.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/DatabaseAccess.h"
 #include "cli/Messages.h"
 #include "cli/commands/CommandGroups.h"
-#include "platform/Clock.h"
-#include "platform/KnownFolders.h"
-#include "print/AdjustmentUnits.h"
+#include "db/DbResult.h"
+#include "platform/OutputFile.h"
 #include "print/CalibrationSheet.h"
-#include "print/CurrentPrinter.h"
-#include "print/PrintOverflow.h"
-#include "print/PaperChoice.h"
-#include "print/PartialSheets.h"
-#include "print/PrintLabels.h"
+#include "print/PdfTarget.h"
+#include "print/PrintController.h"
 #include "print/PrintTexts.h"
-#include "print/PrinterSettings.h"
-#include "print/PrinterStatus.h"
-#include "print/TestSheet.h"
-#include "templates/SheetStock.h"
-#include "qt/LabelImage.h"
-#include "qt/PdfPrinterSystem.h"
-#include "qt/PrintTargets.h"
+#include "templates/CDDFTemplate.h"
 #include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
 namespace {
-
-// Ctrl+C during a job is the progress window's Stop: the job ends after the label being
-// drawn and the document is still finished.
-volatile std::sig_atomic_t stopPressed = 0;
-
-class StopOnInterrupt {
- public:
-  StopOnInterrupt() {
-    stopPressed = 0;
-    struct sigaction action {};
-    action.sa_handler = [](int) { stopPressed = 1; };
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previous_);
-  }
-  ~StopOnInterrupt() { sigaction(SIGINT, &previous_, nullptr); }
-  StopOnInterrupt(const StopOnInterrupt&) = delete;
-  StopOnInterrupt& operator=(const StopOnInterrupt&) = delete;
-
- private:
-  struct sigaction previous_ {};
-};
-
-using Json = nlohmann::ordered_json;
-
-// The person's side of a print job on the command line: each run's ready text on standard
-// output and its answer from --yes or from standard input; messages and progress on
-// standard error. The start slot of each run is chosen before the job (--start-slot, or
-// where the layout's last sheet on the printer ended).
-class CliPrintUi final : public PrintJobUi {
- public:
-  CliPrintUi(Context& c, bool yes) : c_(c), yes_(yes) {}
-
-  bool ConfirmRun(const PrintRun& run, const RunLayout& layout, int copies, int& startSlot) override {
-    const int slots = std::max(1, layout.slotsPerSheet);
-    const long long labels = static_cast<long long>(run.ids.size());
-    c_.out << ToUtf8(ReadyText(labels, copies, layout.groupName, layout.description,
-                               SheetsRequired(labels, copies, slots, startSlot)))
-           << '\n';
-    const long long cut = CutLabelCount(layout.cutSlots, labels, copies, slots, startSlot);
-    if (cut > 0) c_.out << ToUtf8(CutLabelsNote(cut, layout.cutSlots)) << '\n';
-    if (slots > 1) {
-      // The window's note tells to click a button; here the first label is an option.
-      c_.out << "This layout has more than one label per page. To start printing on another label, give --start-slot "
-             << ToUtf8(run.typeCode) << "=N (N from 1 to " << slots << "). First label: "
-             << ToUtf8(SlotName(startSlot)) << '\n';
-    }
-    if (yes_) {
-      c_.out << "Print\n";
-      return true;
-    }
-    c_.out << "Print or Cancel? " << std::flush;
-    std::string answer;
-    if (!std::getline(c_.in, answer)) {
-      c_.out << "\n";
-      return false;
-    }
-    const std::wstring word = ToLower(Trim(FromUtf8(answer)));
-    return word == L"p" || word == L"print" || word == L"y" || word == L"yes";
-  }
-  void ShowMessage(const std::wstring& text, MessageIcon) override { c_.err << ToUtf8(text) << '\n'; }
-  void BeginProgress(long long range) override {
-    range_ = range;
-    done_ = 0;
-  }
-  void ProgressLine(const std::wstring& line) override {
-    if (c_.errIsTerminal) c_.err << '\r' << ToUtf8(line) << " (" << done_ * 100 / std::max(1LL, range_) << "%)\x1b[K";
-  }
-  void ProgressStep(long long step) override { done_ += step; }
-  bool StopRequested() override { return stopPressed != 0; }
-  void EndProgress() override {
-    if (c_.errIsTerminal) c_.err << "\r\x1b[K";
-  }
-
- private:
-  Context& c_;
-  bool yes_ = false;
-  long long range_ = 0;
-  long long done_ = 0;
-};
 
 // --start-slot values: "N" for every layout of the job, "TYPE=N" for one layout (may be
 // repeated). Labels count from 1 here.
@@ -161,15 +65,7 @@ std::map<std::wstring, int> ChosenStartSlots(const StartSlotOptions& options, co
   for (const std::wstring& id : ids) {
     const std::wstring type = db.GetTypeCode(id);
     if (type.empty() || slotsOf.count(type)) continue;
-    int slots = 0;
-    if (library.Contains(type)) {
-      try {
-        slots = static_cast<int>(library.GetTemplate(type)->GetSlots().size());
-      } catch (const std::exception&) {
-        slots = 0;  // the job reports the unreadable layout
-      }
-    }
-    slotsOf[type] = slots;
+    slotsOf[type] = library.SlotsPerSheet(type).value_or(0);  // 0: the job reports the missing layout
   }
   std::map<std::wstring, int> chosen;
   auto choose = [&](const std::wstring& type, int slots, long long label, const std::string& option) {
@@ -196,101 +92,27 @@ std::map<std::wstring, int> ChosenStartSlots(const StartSlotOptions& options, co
   return chosen;
 }
 
-// The paper named by --paper, if any.
-std::optional<std::int16_t> NamedPaper(const ParsedArgs& parsed) {
-  const std::optional<std::string> name = parsed.Value("paper");
-  if (!name) return std::nullopt;
-  const std::optional<std::int16_t> paper = PaperFromName(*name);
-  if (!paper) throw UsageError("--paper takes a4 or letter, not '" + *name + "'");
-  return *paper;
-}
-
-// Why a PDF cannot be written at `file`: its folder is missing, not a folder, or not
-// writable. Empty when it can be tried.
-std::optional<std::string> OutputFolderProblem(const std::filesystem::path& file) {
-  std::filesystem::path folder = file.parent_path();
-  if (folder.empty()) folder = ".";
-  std::error_code error;
-  const auto status = std::filesystem::status(folder, error);
-  if (error || !std::filesystem::exists(status)) {
-    return "cannot write " + file.string() + ": the folder " + folder.string() + " does not exist";
-  }
-  if (!std::filesystem::is_directory(status)) {
-    return "cannot write " + file.string() + ": " + folder.string() + " is not a folder";
-  }
-  if (::access(folder.c_str(), W_OK | X_OK) != 0) {
-    return "cannot write " + file.string() + ": " + std::strerror(errno);
-  }
-  return std::nullopt;
-}
-
-// The target of a print command: a PDF file or a printer of the spooler, with the device
-// mode the job prints with.
-struct Target {
-  std::unique_ptr<PrinterSystem> system;
-  std::wstring printer;
-  DeviceMode mode;
-};
-
-// `pdfPaper` is the paper a PDF is written on.
-std::optional<Target> OpenTarget(const ParsedArgs& parsed, Context& c, std::int16_t pdfPaper) {
-  const bool pdf = parsed.Has("pdf");
-  if (pdf == parsed.Has("printer")) throw UsageError("give one of --pdf OUT.pdf and --printer NAME");
-  EnsureGuiApplication();
-  Target t;
-  if (pdf) {
-    const std::filesystem::path file = ToPath(FromUtf8(*parsed.Value("pdf")));
-    if (const auto problem = OutputFolderProblem(file)) {
-      c.err << *problem << '\n';
-      return std::nullopt;
-    }
-    t.system = MakePdfPrinterSystem(file, pdfPaper);
-    t.printer = t.system->DefaultPrinter();
-    t.mode = *t.system->DefaultDeviceMode(t.printer);
-    return t;
-  }
-  t.system = MakeCupsPrinterSystem();
-  t.printer = FromUtf8(*parsed.Value("printer"));
-  const std::vector<std::wstring> names = t.system->ListPrinters();
-  if (names.empty()) {
-    c.err << ToUtf8(kNoPrintersAvailable) << '\n';
-    return std::nullopt;
-  }
-  // The printer becomes the program's printer, with the paper and quality the user last
-  // printed with on it.
-  PrinterSettingsStore store;
-  const auto file = PrinterSettingsPath(c.folders);
-  store.Load(file, c.clock.Now());
-  CurrentPrinter current(*t.system, store, c.clock);
-  if (std::find(names.begin(), names.end(), t.printer) == names.end() || !current.Select(t.printer)) {
-    c.err << ToUtf8(CannotSelectPrinterText(t.printer)) << '\n';
-    return std::nullopt;
-  }
-  t.mode = *current.GetPrinterDefaults();
-  store.Save(file, current.GetCurrentPrinterName());
-  return t;
-}
-
 int ReportOutcome(const PrintJobResult& result, const std::string& where, Context& c) {
   switch (result.outcome) {
     case PrintOutcome::Completed:
       if (result.pagesPrinted == 0) {
-        c.err << "Nothing was printed.\n";
+        ReportFile(c.err, where, "nothing was printed", EIO);
         return kExitFailed;
       }
       if (!result.documentEnded) {
-        c.err << "The document could not be finished: " << where << " may be incomplete.\n";
+        ReportFile(c.err, where, "the document could not be finished and may be incomplete", EIO);
         return kExitFailed;
       }
       c.out << "Printed " << result.labelsPrinted << " label" << (result.labelsPrinted == 1 ? "" : "s") << " on "
             << result.pagesPrinted << " page" << (result.pagesPrinted == 1 ? "" : "s") << " to " << where << '\n';
       return kExitOk;
     case PrintOutcome::Cancelled:
-      c.err << "Cancelled" << (result.pagesPrinted ? "; the runs before were printed" : "; nothing was printed")
-            << ".\n";
+      ReportFile(c.err, where,
+                 std::string("cancelled") + (result.pagesPrinted ? "; the runs before were printed" : "; nothing was printed"),
+                 ECANCELED);
       return kExitFailed;
     case PrintOutcome::Stopped:
-      c.err << "Stopped after " << result.labelsPrinted << " labels.\n";
+      ReportFile(c.err, where, "stopped after " + CountOf(result.labelsPrinted, "label", "labels"), ECANCELED);
       return kExitFailed;
     case PrintOutcome::DocumentFailed:
       return kExitFailed;
@@ -304,11 +126,14 @@ std::string WhereText(const ParsedArgs& parsed) {
 
 int PrintCalibration(const ParsedArgs& parsed, Context& c) {
   parsed.ExpectPositional(0, 0);
-  const std::int16_t paper = NamedPaper(parsed).value_or(PreferredPaper(SystemPaperSources()));
-  std::optional<Target> target = OpenTarget(parsed, c, paper);
-  if (!target) return kExitFailed;
-  PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
-  switch (PrintCalibrationSheet(*target->system, target->printer, target->mode, adjustments)) {
+  DDFLibrary noLayouts(c.folders, false);
+  CliPrinting printing(parsed, c, noLayouts);
+  const std::optional<PrintOrder> order = printing.Order();
+  if (!order) return kExitFailed;
+  CliPrintUi ui(c, true);
+  const std::optional<CalibrationOutcome> printed = printing.Controller().PrintCalibration(*order, ui);
+  if (!printed) return kExitFailed;
+  switch (*printed) {
     case CalibrationOutcome::Printed:
       break;
     case CalibrationOutcome::NoPrinter:
@@ -327,48 +152,48 @@ int PrintCalibration(const ParsedArgs& parsed, Context& c) {
 int PrintTestSheetCommand(const ParsedArgs& parsed, Context& c) {
   parsed.ExpectPositional(0, 0);
   const std::string named = *parsed.Value("test-sheet");
+  DDFLibrary library(c.folders);
   std::shared_ptr<const CDDFTemplate> layout;
   try {
     const std::filesystem::path file = ToPath(FromUtf8(named));
     if (std::filesystem::is_regular_file(file)) {
       layout = std::make_shared<const CDDFTemplate>(CDDFTemplate::Load(file));
     } else {
-      DDFLibrary library(c.folders);
       library.ScanAll();
       const std::wstring type = ToUpper(FromUtf8(named));
       if (!library.Contains(type)) {
-        c.err << "no layout file " << named << " and no layout with type code " << ToUtf8(type)
-              << " ('mirn-cli templates' lists them)\n";
+        ReportFile(c.err, named,
+                   "no layout file and no layout with type code " + ToUtf8(type) + " ('mirn-cli templates' lists them)",
+                   ENOENT);
         return kExitFailed;
       }
       layout = library.GetTemplate(type);
     }
   } catch (const std::exception& e) {
-    c.err << e.what() << '\n';
+    ReportFile(c.err, named, e.what(), EBADMSG);
     return kExitFailed;
   }
-  const std::int16_t paper =
-      NamedPaper(parsed).value_or(StockOf(*layout).paper == SheetPaper::A4 ? kPaperA4 : kPaperLetter);
-  std::optional<Target> target = OpenTarget(parsed, c, paper);
-  if (!target) return kExitFailed;
-  PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
+  CliPrinting printing(parsed, c, library);
+  const std::optional<PrintOrder> order = printing.Order();
+  if (!order) return kExitFailed;
   QuietPrintJobUi ui;
-  const PrintJobResult result =
-      PrintTestSheet(*target->system, target->printer, target->mode, *layout, adjustments.Load(target->printer), ui);
-  if (result.outcome == PrintOutcome::DocumentFailed) {
+  const std::optional<PrintJobResult> result = printing.Controller().PrintTestSheet(*order, *layout, ui);
+  if (!result) return kExitFailed;
+  if (result->outcome == PrintOutcome::DocumentFailed) {
     c.err << ToUtf8(kPrintingError) << '\n';
     return kExitFailed;
   }
-  return ReportOutcome(result, WhereText(parsed), c);
+  return ReportOutcome(*result, WhereText(parsed), c);
 }
 
 int Print(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {{"ids", true}, {"copies", true}, {"start-slot", true, true}, {"pdf", true},
-                                       {"printer", true}, {"paper", true}, {"yes"}, {"calibration"}, {"cut-marks"}, {"no-cut-marks"},
-                                       {"test-sheet", true}});
+                                       {"printer", true}, {"paper", true}, {"yes"}, {"calibration"}, {"cut-marks"},
+                                       {"no-cut-marks"}, {"test-sheet", true}});
   if (parsed.Has("paper") && !parsed.Has("pdf")) throw UsageError("--paper is for --pdf; a printer prints on its own paper");
   if (parsed.Has("calibration")) return PrintCalibration(parsed, c);
   if (parsed.Has("test-sheet")) return PrintTestSheetCommand(parsed, c);
+  if (parsed.Has("cut-marks") && parsed.Has("no-cut-marks")) throw UsageError("give --cut-marks or --no-cut-marks, not both");
   parsed.ExpectPositional(1, 1);
   const long long copies = parsed.IntValue("copies").value_or(1);
   if (copies < kMinCopies || copies > kMaxCopies) throw UsageError("--copies takes 1 to 1000");
@@ -387,158 +212,50 @@ int Print(const std::vector<std::string>& args, Context& c) {
   ReportUnwalkable(*db, parsed.Positional()[0], c);
   const std::vector<std::wstring> ids = ChosenExtensions(parsed, *db, parsed.Positional()[0], c.err);
   if (db->GetExtensionCount() == 0 || ids.empty()) {
-    c.err << "Nothing to print: no extensions chosen.\n";
+    ReportFile(c.err, parsed.Positional()[0], "nothing to print: no extensions chosen", db::kNoSuchExtension);
     return kExitFailed;
   }
 
   DDFLibrary library(c.folders);
   library.ScanAll();
   std::map<std::wstring, int> chosenSlots = ChosenStartSlots(startSlots, ids, *db, library);
-  // A PDF page is the layouts' own sheet unless --paper names another.
-  const std::int16_t pdfPaper =
-      NamedPaper(parsed).value_or(JobPaper(ids, *db, library, PreferredPaper(SystemPaperSources())));
-  std::optional<Target> target = OpenTarget(parsed, c, pdfPaper);
-  if (!target) return kExitFailed;
-  target->mode.orientation = JobOrientation(ids, *db, library);
-  target->mode.fields |= kDmOrientation;
-
-  PrinterAdjustmentStore adjustments(PrinterAdjustmentsPath(c.folders), c.profile);
-  const PrinterAdjustment adjustment = adjustments.Load(target->printer);
-  const std::unique_ptr<PictureLoader> pictures = MakePictureLoader();
-  const PictureSource source{pictures.get(), std::filesystem::absolute(file).parent_path(), &c.folders};
-
+  CliPrinting printing(parsed, c, library);
+  std::optional<PrintOrder> order = printing.Order();
+  if (!order) return kExitFailed;
+  order->ids = ids;
+  order->copies = static_cast<int>(copies);
+  order->title = FromPath(file.filename());
+  order->documentFolder = std::filesystem::absolute(file).parent_path();
+  order->startSlots = std::move(chosenSlots);
+  if (parsed.Has("cut-marks")) order->cutMarks = true;
+  if (parsed.Has("no-cut-marks")) order->cutMarks = false;
+  PrintHooks hooks;
   // Text that will not fit is worth a warning before paper is spent; `check` lists it.
-  const std::optional<PrinterCapabilities> caps = target->system->Capabilities(target->printer, target->mode);
-  if (caps) {
-    const std::unique_ptr<Canvas> measuring = MakeMeasuringCanvas(caps->dpiX, caps->dpiY);
-    const size_t overflowing = FindOverflowingFields(ids, *db, library, *measuring).size();
-    if (overflowing > 0) {
-      c.err << "Warning: " << overflowing << (overflowing == 1 ? " field has" : " fields have")
-            << " more text than fits; 'mirn-cli check " << parsed.Positional()[0] << "' lists them.\n";
-    }
-  }
-
-  // A printer's half-used sheets are continued; each PDF is new paper.
-  PartialSheetStore partialSheets(PartialSheetsPath(c.folders));
-  PrintLabelsRequest request;
-  request.printer = target->printer;
-  request.mode = target->mode;
-  request.title = FromPath(file.filename());
-  request.ids = ids;
-  request.copies = static_cast<int>(copies);
-  request.startSlots = std::move(chosenSlots);
-  if (parsed.Has("printer")) request.partialSheets = &partialSheets;
-  if (parsed.Has("cut-marks") && parsed.Has("no-cut-marks")) throw UsageError("give --cut-marks or --no-cut-marks, not both");
-  if (parsed.Has("cut-marks")) request.cutMarks = true;
-  if (parsed.Has("no-cut-marks")) request.cutMarks = false;
-
+  hooks.confirmOverflows = [&](const std::vector<OverflowingField>& fields) {
+    c.err << "Warning: " << fields.size() << (fields.size() == 1 ? " field has" : " fields have")
+          << " more text than fits; 'mirn-cli check " << parsed.Positional()[0] << "' lists them.\n";
+    return true;
+  };
   // Labels that would come out cut are said before anything prints; without --yes nothing is.
-  const std::vector<CutLabels> cut = FindCutLabels(*target->system, request, *db, library, adjustment);
-  ReportCutLabels(cut, c.err);
-  if (!cut.empty() && !parsed.Has("yes")) {
-    c.err << "Nothing was printed. Print on paper the sheets fit (--paper), or give --yes to print them cut.\n";
-    return kExitFailed;
-  }
+  hooks.confirmCutLabels = [&](const std::vector<CutLabels>& cut) {
+    ReportCutLabels(cut, c.err);
+    if (parsed.Has("yes")) return true;
+    ReportFile(c.err, WhereText(parsed),
+               "nothing was printed: print on paper the sheets fit (--paper), or give --yes to print them cut",
+               ECANCELED);
+    return false;
+  };
   CliPrintUi ui(c, parsed.Has("yes"));
   const StopOnInterrupt stopOnInterrupt;
-  const PrintJobResult result = PrintLabels(*target->system, request, *db, library, adjustment, ui, source);
-  if (const auto* pdf = dynamic_cast<const PdfPrinterSystem*>(target->system.get()); pdf && pdf->LastError()) {
-    const bool kept = std::filesystem::exists(pdf->File());
-    ReportFileError(c.err, pdf->File().string(),
-                    kept ? "cannot write (the file keeps its previous content)" : "cannot write", pdf->LastError());
+  const PrintResult result = printing.Controller().Print(*db, *order, ui, hooks);
+  if (!result.started) return kExitFailed;
+  if (result.pdfError) {
+    const bool kept = std::filesystem::exists(result.pdfFile);
+    ReportFileError(c.err, result.pdfFile.string(),
+                    kept ? "cannot write (the file keeps its previous content)" : "cannot write", result.pdfError);
     return kExitFailed;
   }
-  return ReportOutcome(result, WhereText(parsed), c);
-}
-
-int Printers(const std::vector<std::string>& args, Context& c) {
-  const auto parsed = ParseArgs(args, {{"json"}});
-  parsed.ExpectPositional(0, 0);
-  EnsureGuiApplication();
-  const std::unique_ptr<PrinterSystem> system = MakeCupsPrinterSystem();
-  PrinterSystem& printers = *system;
-  const std::vector<std::wstring> names = printers.ListPrinters();
-  Json list = Json::array();
-  for (const std::wstring& name : names) {
-    const std::optional<PrinterInfo> info = printers.Info(name);
-    if (!info) continue;
-    const std::wstring where = info->location.empty() ? info->port : info->location;
-    const std::wstring status = PrinterStatusText(info->status, info->queuedJobs);
-    if (parsed.Has("json")) {
-      list.push_back({{"name", ToUtf8(name)}, {"status", ToUtf8(status)}, {"driver", ToUtf8(info->driver)},
-                      {"where", ToUtf8(where)}, {"comment", ToUtf8(info->comment)}, {"shared", info->shared},
-                      {"jobs", info->queuedJobs}});
-    } else {
-      c.out << ToUtf8(name) << '\t' << ToUtf8(status) << '\t' << ToUtf8(info->driver) << '\t' << ToUtf8(where) << '\t'
-            << ToUtf8(info->comment) << '\n';
-    }
-  }
-  if (parsed.Has("json")) {
-    c.out << list.dump(2) << '\n';
-  } else if (names.empty()) {
-    c.err << ToUtf8(kNoPrintersAvailable) << '\n';
-  }
-  return kExitOk;
-}
-
-enum class AdjustUnit { Twips, Millimetres, Inches };
-
-AdjustUnit ParseUnit(const std::optional<std::string>& text) {
-  if (!text || *text == "twips") return AdjustUnit::Twips;
-  if (*text == "mm") return AdjustUnit::Millimetres;
-  if (*text == "in") return AdjustUnit::Inches;
-  throw UsageError("--unit takes twips, mm or in");
-}
-
-std::string Show(std::int32_t twips, AdjustUnit unit) {
-  if (unit == AdjustUnit::Twips) return std::to_string(twips);
-  return ToUtf8(FormatAdjustment(twips, unit == AdjustUnit::Millimetres ? MeasureUnit::Millimetres : MeasureUnit::Inches));
-}
-
-std::int32_t ParseValue(const std::wstring& text, AdjustUnit unit, const std::string& option) {
-  if (unit == AdjustUnit::Twips) {
-    long long v = 0;
-    // The pages allow up to 10 inches either way.
-    if (ParseInt(text, v) && v >= -14400 && v <= 14400) return static_cast<std::int32_t>(v);
-  } else {
-    const MeasureUnit m = unit == AdjustUnit::Millimetres ? MeasureUnit::Millimetres : MeasureUnit::Inches;
-    if (const auto twips = ParseAdjustment(text, m)) return *twips;
-  }
-  throw UsageError("--" + option + " takes X,Y within -200 to 200 mm or -10 to 10 inches, not '" + ToUtf8(text) + "'");
-}
-
-std::pair<std::int32_t, std::int32_t> ParsePairOption(const std::string& value, AdjustUnit unit, const std::string& option) {
-  const size_t comma = value.find(',');
-  if (comma == std::string::npos) throw UsageError("--" + option + " takes X,Y");
-  return {ParseValue(FromUtf8(value.substr(0, comma)), unit, option),
-          ParseValue(FromUtf8(value.substr(comma + 1)), unit, option)};
-}
-
-int Adjust(const std::vector<std::string>& args, Context& c) {
-  const auto parsed = ParseArgs(args, {{"portrait", true}, {"landscape", true}, {"unit", true}});
-  parsed.ExpectPositional(1, 1);
-  const AdjustUnit unit = ParseUnit(parsed.Value("unit"));
-  std::optional<std::pair<std::int32_t, std::int32_t>> portrait;
-  std::optional<std::pair<std::int32_t, std::int32_t>> landscape;
-  if (const auto v = parsed.Value("portrait")) portrait = ParsePairOption(*v, unit, "portrait");
-  if (const auto v = parsed.Value("landscape")) landscape = ParsePairOption(*v, unit, "landscape");
-
-  PrinterAdjustmentStore store(PrinterAdjustmentsPath(c.folders), c.profile);
-  PrinterAdjustment a = store.Load(FromUtf8(parsed.Positional()[0]));
-  if (portrait || landscape) {
-    // Each pair given replaces its own values alone, as the adjustment pages do.
-    if (portrait) std::tie(a.portraitX, a.portraitY) = *portrait;
-    if (landscape) std::tie(a.landscapeX, a.landscapeY) = *landscape;
-    if (!store.Save(a)) {
-      c.err << "cannot write " << store.File().string() << '\n';
-      return kExitFailed;
-    }
-  }
-  const char* unitName = unit == AdjustUnit::Twips ? "twips" : unit == AdjustUnit::Millimetres ? "mm" : "in";
-  c.out << "printer\t" << ToUtf8(a.name) << '\n'
-        << "portrait\t" << Show(a.portraitX, unit) << ',' << Show(a.portraitY, unit) << '\t' << unitName << '\n'
-        << "landscape\t" << Show(a.landscapeX, unit) << ',' << Show(a.landscapeY, unit) << '\t' << unitName << '\n';
-  return kExitOk;
+  return ReportOutcome(result.job, WhereText(parsed), c);
 }
 
 }  // namespace
@@ -552,9 +269,7 @@ void RegisterPrintCommands(CommandTable& table) {
              "print a database's labels (each layout asks Print or Cancel), a calibration sheet, or a layout's test "
              "sheet (the outline of every label and field, with the fields' ids)",
              Print});
-  table.Add({"printers", "[--json]", "list the printers: name, status, driver, where, comment", Printers});
-  table.Add({"adjust", "PRINTER [--portrait X,Y] [--landscape X,Y] [--unit twips|mm|in]",
-             "show or set a printer's position adjustment", Adjust});
+  RegisterPrinterCommands(table);
 }
 
 }  // namespace mirn::cli

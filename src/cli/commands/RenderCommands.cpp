@@ -43,7 +43,7 @@ std::optional<QImage> DrawExtension(MRBBase& db, const std::filesystem::path& fi
   library.ScanFolders(parsed.Values("folder"));
   // Asked first, because GetTemplate throws for a type code the library does not hold.
   if (!library.Contains(typeCode)) {
-    c.err << "no layout template for type code " << ToUtf8(typeCode) << '\n';
+    ReportFile(c.err, file.string(), "no layout template for type code " + ToUtf8(typeCode), ENOENT);
     return std::nullopt;
   }
   const std::shared_ptr<const CDDFTemplate> layout = library.GetTemplate(typeCode);

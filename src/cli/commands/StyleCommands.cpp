@@ -3,15 +3,18 @@
 // the desktop program's own flows and save only when they changed something.
 
 #include <algorithm>
+#include <cerrno>
 #include <ostream>
 #include <sstream>
 
-#include "app/CopyStyles.h"
-#include "app/CopyStylesWizard.h"
-#include "app/FindReplace.h"
+#include "find/CopyStyles.h"
+#include "find/CopyStylesWizard.h"
+#include "find/FindReplace.h"
 #include "cli/CliUserInterface.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
+#include "cli/DatabaseAccess.h"
+#include "cli/Messages.h"
 #include "cli/DatabaseFile.h"
 #include "cli/commands/CommandGroups.h"
 #include "db/DbRanges.h"
@@ -55,9 +58,10 @@ int RunCopyStylesCommand(const std::vector<std::string>& args, Context& c) {
 
   auto db = OpenOrReport(p[0], c);
   if (!db) return kExitFailed;
+  ReportUnwalkable(*db, p[0], c);
   const std::wstring source = FromUtf8(p[1]);
   if (!db->ExtensionExists(source)) {
-    c.err << "mirn-cli: " << Describe(db::kNoSuchExtension, source) << '\n';
+    c.err << "mirn-cli: " << p[0] << ": " << Describe(db::kNoSuchExtension, source) << '\n';
     return kExitFailed;
   }
   const std::wstring typeCode = db->GetTypeCode(source);
@@ -70,19 +74,21 @@ int RunCopyStylesCommand(const std::vector<std::string>& args, Context& c) {
     for (size_t i = 2; i < p.size(); ++i) {
       const std::wstring id = FromUtf8(p[i]);
       if (!db->ExtensionExists(id)) {
-        c.err << "mirn-cli: " << Describe(db::kNoSuchExtension, id) << '\n';
+        c.err << "mirn-cli: " << p[0] << ": " << Describe(db::kNoSuchExtension, id) << '\n';
         return kExitFailed;
       }
       if (std::find(sameLayout.begin(), sameLayout.end(), id) == sameLayout.end()) {
-        c.err << "mirn-cli: extension '" << p[i] << "' "
-              << (id == source ? "is the source" : "does not have the layout of '" + p[1] + "'") << '\n';
+        ReportFile(c.err, p[0],
+                   "extension '" + p[i] + "' " +
+                       (id == source ? "is the source" : "does not have the layout of '" + p[1] + "'"),
+                   EINVAL);
         return kExitFailed;
       }
       destinations.push_back(id);
     }
   }
   if (destinations.empty()) {
-    c.err << "mirn-cli: " << ToUtf8(CopyStylesWizard::NoOtherExtensionsText(source)) << '\n';
+    ReportFile(c.err, p[0], OneLine(CopyStylesWizard::NoOtherExtensionsText(source)), db::kNoSuchExtension);
     return kExitFailed;
   }
 

@@ -211,7 +211,7 @@ int ConvertTypes(const std::vector<std::string>& args, Context& c) {
     }
   }
   if (failed != 0) {
-    c.err << "not saved: " << failed << " extensions could not be converted\n";
+    c.err << "not saved: " << CountOf(failed, "extension", "extensions") << " could not be converted\n";
     return kExitFailed;
   }
   if (moved != 0) {
@@ -221,7 +221,7 @@ int ConvertTypes(const std::vector<std::string>& args, Context& c) {
       return kExitFailed;
     }
   }
-  c.err << moved << " extensions moved to new type codes\n";
+  c.err << CountOf(moved, "extension", "extensions") << " moved to new type codes\n";
   return kExitOk;
 }
 

@@ -165,6 +165,10 @@ bool DocumentController::OpenDialog() {
       std::filesystem::is_directory(sampleFolder_, ec)) {
     initial = sampleFolder_ / "*.mrb";
     profile_.WriteInt(L"Preferences", L"First Run", 0);
+  } else if (!documentPath_.empty()) {
+    initial = documentPath_.parent_path() / "*.mrb";  // beside the open database
+  } else if (!recentFiles_.Empty() && std::filesystem::is_directory(recentFiles_.Entries().front().parent_path(), ec)) {
+    initial = recentFiles_.Entries().front().parent_path() / "*.mrb";  // the folder used last
   }
   FileDialogRequest request;
   request.filter = LoadString(kStrOpenFilter);

@@ -103,7 +103,11 @@ void ExchangeController::ExportExcel() {
     AppNotify(notifier_, services_.ui, notification::kExportComplete, outcome.message, false, false);
     AppNotify(notifier_, services_.ui, notification::kExportComplete, L"Opening spreadsheet...", false, false);
   }
-  if (hooks_.openFile) hooks_.openFile(path);
+  if (hooks_.openFile && !hooks_.openFile(path)) {
+    services_.ui.Message(outcome.message + L"\n\nNo program to open " + FromPath(path) +
+                             L" was found. Open the spreadsheet with a spreadsheet program.",
+                         mb::kIconWarning);
+  }
 }
 
 void ExchangeController::FinishImport(const ExchangeOutcome& outcome) {

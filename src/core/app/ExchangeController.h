@@ -41,8 +41,9 @@ struct ExchangeHooks {
   std::function<bool(ExcelExportOptions& options)> editExcelOptions;
   // The "CSV Import Settings" dialog, preset with `settings`; false when cancelled.
   std::function<bool(CsvImportSettings& settings)> editCsvSettings;
-  // Opens a file with the program the desktop associates with it.
-  std::function<void(const std::filesystem::path& path)> openFile;
+  // Opens a file with the program the desktop associates with it; false when there is none
+  // (or it could not be started).
+  std::function<bool(const std::filesystem::path& path)> openFile;
   // The extension list shows the database again after an import.
   std::function<void()> refreshList;
   // The import page for a table from another system (a header row, a workbook): the user

@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "util/StringTable.h"
+
 namespace mirn {
 namespace {
 
@@ -47,7 +49,7 @@ std::vector<std::wstring> SplitLines(const std::wstring& text) {
 }  // namespace
 
 MessageBoxModel::MessageBoxModel(const MessageBoxRequest& request)
-    : caption_(request.caption),
+    : caption_(request.caption.empty() ? LoadString(kStrAppTitle) : request.caption),
       icon_(IconOf(request.style)),
       lines_(SplitLines(request.text)),
       playsSound_((request.style & mb::kNoSound) == 0),

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/TipOfTheDay.h"
 #include "platform/Profile.h"
 
 namespace mirn {
@@ -11,7 +12,7 @@ constexpr std::wstring_view kPreferences = L"Preferences";
 
 OptionsModel::OptionsModel(const Profile& profile)
     : font_(GetDefaultFont(profile)),
-      showTips_(profile.GetInt(kPreferences, L"Show Tip of the Day", 1) != 0) {
+      showTips_(TipOfTheDay::ShowAtStartup(profile)) {
   SetZoomLevel(profile.GetInt(kPreferences, L"Zoom Level", 2));
 }
 
@@ -40,7 +41,7 @@ void OptionsModel::Reset() {
 bool OptionsModel::Save(Profile& profile) const {
   bool written = profile.WriteInt(kPreferences, L"Justification", Justification());
   written = profile.WriteInt(kPreferences, L"Zoom Level", zoomLevel_) && written;
-  written = profile.WriteInt(kPreferences, L"Show Tip of the Day", showTips_ ? 1 : 0) && written;
+  written = TipOfTheDay::SetShowAtStartup(profile, showTips_) && written;
   written = profile.WriteString(kPreferences, L"Default Font", FormatStyleString(font_)) && written;
   GetDefaultFont(profile, true);
   return written;

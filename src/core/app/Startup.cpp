@@ -6,11 +6,12 @@
 #include "app/CommandLine.h"
 #include "app/DocumentController.h"
 #include "app/PrintAfterImport.h"
-#include "util/StringTable.h"
+#include "app/TipOfTheDay.h"
 #include "exchange/MRBExporterCommands.h"
 #include "platform/Profile.h"
 #include "platform/UserInterface.h"
 #include "templates/DDFLibrary.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -131,7 +132,7 @@ void Startup::Greet(const CommandLine& commandLine, bool hasTipsFile) {
                   LoadString(kStrAppTitle));
     }
   }
-  if (hasTipsFile && profile_.GetInt(L"Preferences", L"Show Tip of the Day", 0) != 0 && hooks_.showTipOfTheDay) {
+  if (hasTipsFile && TipOfTheDay::ShowAtStartup(profile_) && hooks_.showTipOfTheDay) {
     hooks_.showTipOfTheDay();
   }
 }

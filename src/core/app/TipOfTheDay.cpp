@@ -48,7 +48,14 @@ std::optional<TipsFile> TipsFile::Load(const std::filesystem::path& path) {
   std::error_code error;
   if (path.empty() || !std::filesystem::is_regular_file(path, error)) return std::nullopt;
   std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return std::nullopt;
+  if (!ReadFileStart(path, bytes, kMaxTipsFileBytes)) return std::nullopt;
+  if (bytes.size() == kMaxTipsFileBytes) {
+    // Cut short: a character cut in two would make the whole start read as not UTF-8.
+    size_t keep = bytes.size();
+    while (keep > 0 && bytes.size() - keep < 3 && (static_cast<unsigned char>(bytes[keep - 1]) & 0xC0) == 0x80) --keep;
+    if (keep > 0 && (static_cast<unsigned char>(bytes[keep - 1]) & 0xC0) == 0xC0) --keep;
+    bytes.resize(keep);
+  }
   TipsFile tips = FromBytes(bytes);
   if (tips.Count() == 0) return std::nullopt;
   return tips;
@@ -58,13 +65,13 @@ TipsFile TipsFile::FromBytes(std::string_view bytes) {
   TipsFile tips;
   const std::wstring text = Decode(bytes);
   std::size_t start = 0;
-  while (start < text.size()) {
+  while (start < text.size() && tips.lines_.size() < kMaxTips) {
     std::size_t end = text.find(L'\n', start);
     const bool last = end == std::wstring::npos;
     if (last) end = text.size();
-    std::wstring line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == L'\r') line.pop_back();
-    if (line.size() > kMaxTipLength) line.resize(kMaxTipLength);
+    std::size_t length = end - start;
+    if (length > 0 && text[end - 1] == L'\r') --length;
+    std::wstring line = text.substr(start, std::min(length, kMaxTipLength));
     tips.lines_.push_back(std::move(line));
     start = end + 1;
   }
@@ -90,11 +97,17 @@ void TipOfTheDay::Previous() {
   if (Count() > 0) current_ = current_ == 0 ? Count() - 1 : current_ - 1;
 }
 
-bool TipOfTheDay::ShowAtStartup(const Profile& profile) { return profile.GetInt(kPreferences, kShowTips, 1) != 0; }
+// Off until someone ticks it: what start-up does on a fresh settings file is what the Options
+// dialog and the tip window show.
+bool TipOfTheDay::ShowAtStartup(const Profile& profile) { return profile.GetInt(kPreferences, kShowTips, 0) != 0; }
+
+bool TipOfTheDay::SetShowAtStartup(Profile& profile, bool show) {
+  return profile.WriteInt(kPreferences, kShowTips, show ? 1 : 0);
+}
 
 void TipOfTheDay::Close(Profile& profile, std::optional<bool> showAtStartup) const {
   profile.WriteInt(kPreferences, kLastTip, static_cast<int>(current_));
-  if (showAtStartup) profile.WriteInt(kPreferences, kShowTips, *showAtStartup ? 1 : 0);
+  if (showAtStartup) SetShowAtStartup(profile, *showAtStartup);
 }
 
 }  // namespace mirn

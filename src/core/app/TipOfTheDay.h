@@ -16,12 +16,17 @@ class Profile;
 
 // A line holds at most this many characters; the rest of a longer line is not shown.
 inline constexpr std::size_t kMaxTipLength = 511;
+// Only the start of a tips file is read, and only so many tips kept: a file of millions of
+// empty lines or one huge line costs no more than a large real one.
+inline constexpr std::size_t kMaxTipsFileBytes = 4u << 20;
+inline constexpr std::size_t kMaxTips = 10000;
 
 class TipsFile {
  public:
   // The tips of the file at `path`; none when it cannot be read or holds no line.
   static std::optional<TipsFile> Load(const std::filesystem::path& path);
-  // The tips of a file's bytes (UTF-8, or Windows-1252 when they are not valid UTF-8).
+  // The tips of a file's bytes (UTF-8, or Windows-1252 when they are not valid UTF-8): the
+  // first kMaxTips lines.
   static TipsFile FromBytes(std::string_view bytes);
 
   std::size_t Count() const { return lines_.size(); }
@@ -43,8 +48,10 @@ class TipOfTheDay {
   void Next();
   void Previous();
 
-  // The state of the check box when the window opens.
+  // Whether start-up shows a tip; the check boxes of this window and of Options show it. The
+  // one place that reads the setting and knows its default.
   static bool ShowAtStartup(const Profile& profile);
+  static bool SetShowAtStartup(Profile& profile, bool show);
   // The window closes: "Last Tip" remembers the tip shown; with OK also whether to show
   // tips at start-up.
   void Close(Profile& profile, std::optional<bool> showAtStartup) const;

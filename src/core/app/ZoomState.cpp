@@ -39,7 +39,7 @@ ZoomState DefaultZoom(const Profile& profile) {
 }
 
 ZoomState LastZoom(const Profile& profile) {
-  const int mode = profile.GetInt(L"Zoom", L"Mode", 0);
+  const int mode = profile.GetInt(L"Zoom", L"Mode", zoom::kModeFitLabel);
   const int factor = profile.GetInt(L"Zoom", L"Factor", 100);
   if (mode == zoom::kModeFitWidth) return {zoom::kModeFitWidth, factor};
   if (mode == zoom::kModeFitLabel) return {zoom::kModeFitLabel, factor};
@@ -73,6 +73,11 @@ bool ZoomCommandChecked(int commandId, const ZoomState& current) {
            kFixedPercents.end();
   }
   return false;
+}
+
+void ZoomModel::Choose(const ZoomState& state, Profile& profile) {
+  Set(state);
+  WriteLastZoom(profile, state);
 }
 
 void ZoomModel::Set(const ZoomState& state) {

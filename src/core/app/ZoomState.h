@@ -39,7 +39,8 @@ struct ZoomState {
 ZoomState ZoomForLevel(int level);
 // The preference as new databases use it ("Preferences"/"Zoom Level", default 2).
 ZoomState DefaultZoom(const Profile& profile);
-// The zoom at the last close ("Zoom"/"Mode" default 0, "Zoom"/"Factor" default 100).
+// The zoom last used ("Zoom"/"Mode", "Zoom"/"Factor" default 100); before any was used, the
+// entire label.
 ZoomState LastZoom(const Profile& profile);
 void WriteLastZoom(Profile& profile, const ZoomState& state);
 
@@ -57,6 +58,8 @@ class ZoomModel {
   // Sets the state and tells every listener (also when it is unchanged: the view re-lays out).
   void Set(const ZoomState& state);
   void SetFactor(int factor) { Set(ZoomState::FromFactor(factor, state_.percent)); }
+  // A zoom the person chose: set, and remembered at once for the next database opened.
+  void Choose(const ZoomState& state, Profile& profile);
   // The view reports the percentage a fit mode came to, without a notice back.
   void ReportPercent(int percent) { state_.percent = percent; }
   void AddListener(Listener listener) { listeners_.push_back(std::move(listener)); }

@@ -218,7 +218,9 @@ int MRBBase::GetExtensionCount() {
 std::vector<std::wstring> MRBBase::GetExtensionsWithTypeCode(std::wstring_view typecode) {
   std::vector<std::wstring> ids;
   if (!IsOpen() || typecode.empty()) return ids;
-  auto c = db_->Prepare(L"SELECT id FROM extension WHERE typecode=:typecode ORDER BY id", true);
+  // As the walks: rows whose id is empty or not text cannot be addressed by their id.
+  auto c = db_->Prepare(
+      L"SELECT id FROM extension WHERE typecode=:typecode AND typeof(id)='text' AND id<>'' ORDER BY id", true);
   c->BindText(":typecode", typecode);
   while (c->Step()) ids.push_back(c->GetText(0));
   c->Reset();

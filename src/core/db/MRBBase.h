@@ -95,6 +95,7 @@ class MRBBase {
   int GetExtensionCount();
   // The rows whose id is empty or not text: the walks skip them, callers report them.
   int CountUnwalkableExtensions();
+  // The ids of one layout in text order, skipping those the walks skip.
   std::vector<std::wstring> GetExtensionsWithTypeCode(std::wstring_view typecode);
   // The type code is stored as given; the row's modified time is not touched.
   int ChangeTypeCode(std::wstring_view id, std::wstring_view typecode);

@@ -19,6 +19,7 @@ constexpr std::string_view kPrefix = "mirn-";
 constexpr std::string_view kSuffix = ".work";
 constexpr std::string_view kJournal = "-journal";
 constexpr std::string_view kLegacyPrefix = "mirn-legacy-";
+constexpr std::string_view kFilterSocketPrefix = "mirn-filters-";
 constexpr size_t kGuidLength = 36;
 constexpr size_t kHashLength = 40;
 
@@ -51,10 +52,10 @@ long ExtractionOwner(std::string_view name) {
   return pid;
 }
 
-// "mirn-legacy-PID-…": the process id when the name has that form, else 0.
-long LegacyOwner(std::string_view name) {
-  if (!name.starts_with(kLegacyPrefix)) return 0;
-  return LeadingPid(name.substr(kLegacyPrefix.size())).first;
+// "PREFIX-PID-…": the process id when the name has that form, else 0.
+long OwnerAfter(std::string_view prefix, std::string_view name) {
+  if (!name.starts_with(prefix)) return 0;
+  return LeadingPid(name.substr(prefix.size())).first;
 }
 
 bool ProcessRuns(long pid) { return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM; }
@@ -63,6 +64,10 @@ bool ProcessRuns(long pid) { return ::kill(static_cast<pid_t>(pid), 0) == 0 || e
 
 std::filesystem::path WorkFileName(const std::wstring& guid) {
   return std::string(kPrefix) + ToUtf8(guid) + std::string(kSuffix);
+}
+
+std::string FilterSocketName(const std::string& tag) {
+  return std::string(kFilterSocketPrefix) + std::to_string(::getpid()) + "-" + tag;
 }
 
 std::filesystem::path LegacyTemporaryName(const std::wstring& guid) {
@@ -79,9 +84,12 @@ void RemoveStaleWorkFiles(const std::filesystem::path& folder) {
       RemoveIfUnlocked(it->path());
     } else if (name.ends_with(kJournal) && IsWorkFileName(name.substr(0, name.size() - kJournal.size()))) {
       journals.push_back(it->path());
-    } else if (const long pid = std::max(ExtractionOwner(name), LegacyOwner(name)); pid > 0 && !ProcessRuns(pid)) {
+    } else if (const long pid = std::max(ExtractionOwner(name), OwnerAfter(kLegacyPrefix, name)); pid > 0 && !ProcessRuns(pid)) {
       std::error_code ignored;
       if (it->is_regular_file(ignored)) std::filesystem::remove(it->path(), ignored);
+    } else if (const long owner = OwnerAfter(kFilterSocketPrefix, name); owner > 0 && !ProcessRuns(owner)) {
+      std::error_code ignored;
+      if (it->is_socket(ignored)) std::filesystem::remove(it->path(), ignored);
     }
   }
   for (const auto& journal : journals) {

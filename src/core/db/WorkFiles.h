@@ -14,9 +14,14 @@ std::filesystem::path WorkFileName(const std::wstring& guid);
 // converted from it, by this process. The files beside it add their own extension.
 std::filesystem::path LegacyTemporaryName(const std::wstring& guid);
 
+// "mirn-filters-PID-TAG": the name of this process's socket for import filters (the desktop
+// program makes it in the temporary folder).
+std::string FilterSocketName(const std::string& tag);
+
 // Removes from `folder` the working copies that no process holds locked (with their
-// journals), and the extracted pictures ("PID-HASH.ext") and legacy conversion files
-// ("mirn-legacy-PID-…") of processes that no longer run.
+// journals), and the extracted pictures ("PID-HASH.ext"), legacy conversion files
+// ("mirn-legacy-PID-…") and filter sockets ("mirn-filters-PID-…") of processes that no
+// longer run.
 void RemoveStaleWorkFiles(const std::filesystem::path& folder);
 
 }  // namespace mirn

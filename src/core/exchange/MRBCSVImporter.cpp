@@ -63,24 +63,34 @@ long long MRBCSVImporter::Import(const ExtensionCallable& replace, const Extensi
                   typeCode);
       continue;
     }
+    // The database trims the id; fields go under the id as stored.
+    const std::wstring storedId = Trim(id);
+    if (storedId.empty()) {
+      NoteSkipped(record, CsvLineNote::Kind::kNoExtensionId, {});
+      continue;
+    }
     if (progress && !progress(id, name)) return count;
     if (replace && !replace(id, name)) continue;
 
     auto fields = fieldsOf.find(typeCode);
     if (fields == fieldsOf.end()) {
       std::vector<unsigned> ids;
-      try {
-        for (const CDDFObject& o : library_->GetTemplate(typeCode)->GetObjects())
+      // An unreadable layout still creates the extension; its fields have nowhere to go.
+      if (const std::shared_ptr<const CDDFTemplate> layout = library_->FindTemplate(typeCode)) {
+        for (const CDDFObject& o : layout->GetObjects())
           if (o.IsSelectable()) ids.push_back(o.id);
-      } catch (const TemplateError&) {
-        // The extension is still created; its fields have nowhere to go.
       }
       fields = fieldsOf.emplace(typeCode, std::move(ids)).first;
     }
 
-    bool complete = PutExtension(id, typeCode, name);
-    // The database trims the id; fields go under the id as stored.
-    const std::wstring storedId = Trim(id);
+    if (!PutExtension(id, typeCode, name)) {
+      // Nothing of this line is in the database: it is not counted as imported.
+      NoteIncomplete();
+      notes_.push_back({record.line, CsvLineNote::Kind::kNotStored, storedId});
+      if (StoppedOnFullDisk()) return count;
+      continue;
+    }
+    bool complete = true;
     for (size_t k = 0; k < fields->second.size() && 3 + k < tokens.size(); ++k) {
       complete = Written(db.InsertField(storedId, static_cast<int>(fields->second[k]), WriteRtf(format, tokens[3 + k]))) &&
                  complete;

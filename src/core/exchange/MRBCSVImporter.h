@@ -17,10 +17,10 @@ class Profile;
 
 // A data line of the last import that was skipped or not stored completely.
 struct CsvLineNote {
-  enum class Kind { kNoTypeCode, kUnknownLayout, kIncomplete };
+  enum class Kind { kNoTypeCode, kUnknownLayout, kNoExtensionId, kNotStored, kIncomplete };
   long long line = 0;    // the file line the record starts on
   Kind kind = Kind::kNoTypeCode;
-  std::wstring detail;   // the type code (unknown layout) or the id (incomplete)
+  std::wstring detail;   // the type code (unknown layout) or the id (not stored, incomplete)
 };
 
 // What the skipped lines of an import look like, to explain an import that stored nothing.

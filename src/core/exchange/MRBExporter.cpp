@@ -94,14 +94,8 @@ std::vector<std::wstring> MRBExporter::RowOf(const std::wstring& id, const std::
 const CDDFTemplate* MRBExporter::LayoutOf(const std::wstring& typeCode) {
   auto it = layouts_.find(typeCode);
   if (it == layouts_.end()) {
-    std::shared_ptr<const CDDFTemplate> layout;
-    try {
-      layout = library_->GetTemplate(typeCode);
-    } catch (const DDFException&) {
-      // An unreadable layout file gives the row without its field cells.
-    } catch (const DDFLibraryException&) {
-    }
-    it = layouts_.emplace(typeCode, std::move(layout)).first;
+    // A missing or unreadable layout gives the row without its field cells.
+    it = layouts_.emplace(typeCode, library_->FindTemplate(typeCode)).first;
   }
   return it->second.get();
 }

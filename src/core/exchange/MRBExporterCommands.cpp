@@ -1,12 +1,14 @@
 #include "exchange/MRBExporterCommands.h"
 
+#include <cerrno>
 #include <fstream>
 
 #include "util/StringTable.h"
 #include "db/MRBBase.h"
 #include "exchange/MRBCSVExporter.h"
 #include "exchange/MRBCSVImporter.h"
-#include "exchange/MRBMRBImporter.h"
+#include "exchange/MRBMergeImporter.h"
+#include "exchange/xls/XlsWorkbook.h"
 #include "platform/OutputFile.h"
 #include "store/OpenDatabase.h"
 #include "util/Text.h"
@@ -100,11 +102,11 @@ ExchangeOutcome RunImport(MRBImporter& importer, ExchangeProgressView& view, Imp
 }
 
 std::wstring ExportCompleteText(long long count) {
-  return L"Export complete.\n\n" + std::to_wstring(count) + L" extensions were " + L"exported.";
+  return L"Export complete.\n\n" + CountOf(count, L"extension was", L"extensions were") + L" exported.";
 }
 
 std::wstring ImportCompleteText(long long count) {
-  return L"Imported " + std::to_wstring(count) + L" extensions";
+  return L"Imported " + CountOf(count, L"extension", L"extensions");
 }
 
 std::wstring ImportCountsText(const ExchangeOutcome& outcome) {
@@ -128,17 +130,18 @@ std::wstring CsvLineNotesText(const std::vector<CsvLineNote>& notes, size_t limi
     switch (note.kind) {
       case CsvLineNote::Kind::kNoTypeCode: text += L"skipped, no type code"; break;
       case CsvLineNote::Kind::kUnknownLayout: text += L"skipped, layout " + note.detail + L" is not installed"; break;
+      case CsvLineNote::Kind::kNoExtensionId: text += L"skipped, no extension ID"; break;
+      case CsvLineNote::Kind::kNotStored: text += L"extension " + note.detail + L" could not be stored"; break;
       case CsvLineNote::Kind::kIncomplete: text += L"extension " + note.detail + L" was not stored completely"; break;
     }
     text += L"\n";
   }
-  if (notes.size() > limit) text += L"... and " + std::to_wstring(notes.size() - limit) + L" more lines\n";
+  if (notes.size() > limit) text += L"... and " + CountOf(static_cast<long long>(notes.size() - limit), L"more line", L"more lines") + L"\n";
   return text;
 }
 
 std::wstring NothingImportedText(long long skipped, CsvSeparatorHint hint) {
-  std::wstring text = L"Nothing was imported: " + std::to_wstring(skipped) +
-                      (skipped == 1 ? L" line was" : L" lines were") + L" skipped.";
+  std::wstring text = L"Nothing was imported: " + CountOf(skipped, L"line was", L"lines were") + L" skipped.";
   if (hint == CsvSeparatorHint::kSemicolons) {
     text += L"\n\nThe file looks semicolon-separated. Mirn reads comma-separated files: save it as "
             L"CSV with commas between the cells.";
@@ -164,6 +167,17 @@ ExchangeOutcome RunCsvExport(MRBBase& database, DDFLibrary& library, const std::
 
 ExchangeOutcome RunExcelExport(MRBBase& database, DDFLibrary& library, const std::filesystem::path& path,
                                const ExcelExportOptions& options, ExchangeProgressView& view) {
+  const long long rows = database.GetExtensionCount() - database.CountUnwalkableExtensions() +
+                         (options.includeHeaders ? 1 : 0);
+  if (!IsXmlWorkbookPath(path) && rows > static_cast<long long>(xls::Workbook::kMaxRows)) {
+    // Known before any work: the binary format cannot take the rows.
+    ExchangeOutcome tooMany;
+    tooMany.failedFile = path;
+    tooMany.code = EFBIG;
+    tooMany.message = L"An .xls workbook holds at most " + std::to_wstring(xls::Workbook::kMaxRows) +
+                      L" rows and this export needs " + std::to_wstring(rows) + L": export to .xlsx instead.";
+    return tooMany;
+  }
   ExchangeOutcome refused;
   auto out = BeginExport(path, refused);
   if (!out) return refused;
@@ -180,6 +194,8 @@ ExchangeOutcome RunCsvImport(MRBBase& database, DDFLibrary& library, const Profi
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     ExchangeOutcome outcome;
+    outcome.failedFile = path;
+    outcome.cause = std::error_code(errno, std::generic_category());
     outcome.message = L"Cannot read " + FromPath(path);
     return outcome;
   }
@@ -195,6 +211,7 @@ ExchangeOutcome RunCsvImport(MRBBase& database, DDFLibrary& library, const Profi
   outcome.lineNotes = importer.Notes();
   if (outcome.count == 0 && outcome.skipped != 0 && !session.Stopped()) {
     outcome.ok = false;
+    outcome.code = EINVAL;
     outcome.message = NothingImportedText(outcome.skipped, importer.SeparatorHint());
   }
   return outcome;
@@ -209,7 +226,7 @@ ExchangeOutcome RunMerge(MRBBase& database, const std::filesystem::path& path, c
     outcome.message = FormatString(LoadString(kCannotOpenString), {FromPath(path)});
     return outcome;
   }
-  MRBMRBImporter importer(database, *source);
+  MRBMergeImporter importer(database, *source);
   ImportSession session(view, question, ExistsIn(database));
   ExchangeOutcome outcome = RunImport(importer, view, session);
   outcome.picturesNotCopied = importer.PicturesNotCopied();

@@ -30,6 +30,7 @@ struct ExchangeOutcome {
   long long picturesNotCopied = 0;  // merge: embedded pictures that could not be copied
   std::filesystem::path failedFile;  // the file a failure is about, when it is a file's
   std::error_code cause;             // and the system's reason
+  int code = 0;  // a failure without a system reason: the errno value that names it best
   long long replaced = 0;   // import: of `count`, those that took the place of an existing one
   long long kept = 0;       // import: existing extensions kept (not replaced)
   std::vector<CsvLineNote> lineNotes;  // CSV import: the skipped and incomplete lines

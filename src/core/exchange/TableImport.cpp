@@ -100,7 +100,7 @@ std::unique_ptr<OpenedTable> OpenedTable::Open(const TableFile& file, const Tabl
 }
 
 TablePlan PlanTableImport(DDFLibrary& library, const std::vector<ImportPreset>& presets, const TableFile& file,
-                          const TableImportOptions& options, bool checkAll) {
+                          const TableImportOptions& options, bool checkAll, std::unique_ptr<OpenedTable>* keep) {
   TablePlan plan;
   plan.fileName = file.DisplayName();
   std::unique_ptr<OpenedTable> table;
@@ -146,7 +146,7 @@ TablePlan PlanTableImport(DDFLibrary& library, const std::vector<ImportPreset>& 
       TableImportOptions again = options;
       again.separator = chosen->separator;
       again.preset = chosen->name;
-      return PlanTableImport(library, presets, file, again, checkAll);
+      return PlanTableImport(library, presets, file, again, checkAll, keep);
     }
     if (chosen) {
       plan.presetName = chosen->name;
@@ -167,12 +167,15 @@ TablePlan PlanTableImport(DDFLibrary& library, const std::vector<ImportPreset>& 
 
     std::vector<std::wstring> cells;
     while (plan.firstRows.size() < kPreviewRows && rows.Next(cells, row)) plan.firstRows.push_back(cells);
-    if (!plan.problem.empty() || !checkAll) return plan;
-    TableRows tableRows(library, rows, plan.mapping, plan.headed, options.typeCode);
-    const TableRows::CheckResult checked = tableRows.Check(kProblemsKept, &plan.preview, kPreviewRows);
-    plan.good = checked.good;
-    plan.bad = checked.bad;
-    plan.problems = checked.problems;
+    if (plan.problem.empty() && checkAll) {
+      TableRows tableRows(library, rows, plan.mapping, plan.headed, options.typeCode);
+      const TableRows::CheckResult checked = tableRows.Check(kProblemsKept, &plan.preview, kPreviewRows);
+      plan.good = checked.good;
+      plan.bad = checked.bad;
+      plan.problems = checked.problems;
+    }
+    rows.Rewind();
+    if (keep) *keep = std::move(table);
   } catch (const WorkbookError& e) {
     plan.problem = FromUtf8(e.what());
   }
@@ -181,25 +184,16 @@ TablePlan PlanTableImport(DDFLibrary& library, const std::vector<ImportPreset>& 
 
 std::string DryRunText(DDFLibrary& library, const std::vector<ImportPreset>& presets, const TableFile& file,
                        const TableImportOptions& options, bool asJson, ExchangeOutcome& outcome) {
-  TablePlan plan = PlanTableImport(library, presets, file, options, false);
+  std::unique_ptr<OpenedTable> table;
+  TablePlan plan = PlanTableImport(library, presets, file, options, false, &table);
   outcome = ExchangeOutcome{};
-  if (!plan.problem.empty()) {
+  if (!plan.problem.empty() || !table) {
     outcome = Failed(file, plan.problem);
     return {};
   }
-  std::wstring error;
-  std::unique_ptr<OpenedTable> table;
   std::vector<TableRecord> records;
   TableRows::CheckResult checked;
   try {
-    TableImportOptions again = options;
-    if (!plan.presetName.empty()) again.preset = plan.presetName;
-    again.separator = plan.separator;
-    table = OpenedTable::Open(file, again, error);
-    if (!table) {
-      outcome = Failed(file, error);
-      return {};
-    }
     TableRows rows(library, table->Rows(), plan.mapping, plan.headed, options.typeCode);
     checked = rows.Check(kProblemsKept, &records, static_cast<size_t>(-1));
   } catch (const WorkbookError& e) {
@@ -213,7 +207,7 @@ std::string DryRunText(DDFLibrary& library, const std::vector<ImportPreset>& pre
   outcome.unmappedColumns = plan.mapping.unmapped;
   outcome.count = plan.good;
   outcome.rowsPassedOver = plan.bad;
-  outcome.message = outcome.ok ? L"Would import " + std::to_wstring(plan.good) + L" extensions"
+  outcome.message = outcome.ok ? L"Would import " + CountOf(plan.good, L"extension", L"extensions")
                                : file.DisplayName() + L": " + ProblemsText(plan);
   std::string text;
   if (asJson) {
@@ -245,18 +239,11 @@ ExchangeOutcome RunTableImport(MRBBase& database, DDFLibrary& library, const Pro
                                const std::vector<ImportPreset>& presets, const TableFile& file,
                                const TableImportOptions& options, ExchangeProgressView& view,
                                ReplaceQuestion* question) {
-  TableImportOptions chosen = options;
-  TablePlan plan = PlanTableImport(library, presets, file, chosen, true);
-  if (!plan.problem.empty()) return Failed(file, plan.problem);
-  if (plan.bad != 0 && !options.importRest) {
-    return Failed(file, ProblemsText(plan));
-  }
-  if (!plan.presetName.empty()) chosen.preset = plan.presetName;
-  chosen.separator = plan.separator;
-  std::wstring error;
+  std::unique_ptr<OpenedTable> table;
+  const TablePlan plan = PlanTableImport(library, presets, file, options, true, &table);
+  if (!plan.problem.empty() || !table) return Failed(file, plan.problem);
+  if (plan.bad != 0 && !options.importRest) return Failed(file, ProblemsText(plan));
   try {
-    std::unique_ptr<OpenedTable> table = OpenedTable::Open(file, chosen, error);
-    if (!table) return Failed(file, error);
     TableRows rows(library, table->Rows(), plan.mapping, plan.headed, options.typeCode);
     TableImporter importer(database, profile, rows, plan.good);
     ImportSession session(view, question, ExistsIn(database));

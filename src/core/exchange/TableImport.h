@@ -93,9 +93,11 @@ class OpenedTable {
 };
 
 // Plans the import of `file`: columns, the first rows, and (when `checkAll`) every row
-// checked. The plan of a file that cannot be read has `problem` set.
+// checked. The plan of a file that cannot be read has `problem` set. With `keep`, the
+// opened table is handed back, rewound, for the import to read.
 TablePlan PlanTableImport(DDFLibrary& library, const std::vector<ImportPreset>& presets, const TableFile& file,
-                          const TableImportOptions& options, bool checkAll = true);
+                          const TableImportOptions& options, bool checkAll = true,
+                          std::unique_ptr<OpenedTable>* keep = nullptr);
 
 // Every row as it would be stored: a JSON array of {"row", "id", "type", "name", "fields":
 // {object id: text}} objects, or plain lines ("row 4: 201 (CV210) Anna Berg; 10=...").

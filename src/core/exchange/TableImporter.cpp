@@ -16,7 +16,8 @@ std::wstring TooLong(size_t limit) { return L"longer than " + std::to_wstring(li
 
 bool BlankCells(const std::vector<std::wstring>& cells) {
   for (const std::wstring& c : cells)
-    if (!Trim(c).empty()) return false;
+    for (const wchar_t ch : c)
+      if (!IsBlank(ch)) return false;
   return true;
 }
 
@@ -135,7 +136,8 @@ bool TableRows::Build(const std::vector<std::wstring>& cells, long long row, Tab
   // Keys and fields the layout does not have are passed over, as surplus cells of Mirn's
   // own files are.
   const auto& fields = FieldsOf(record.typeCode);
-  for (const auto& [target, column] : fieldCells) {
+  for (const auto& cell : fieldCells) {
+    const ColumnTarget& target = cell.first;
     unsigned objectId = 0;
     if (target.role == ColumnRole::kKey) {
       if (target.number == 0 || target.number > fields.size()) continue;
@@ -145,7 +147,7 @@ bool TableRows::Build(const std::vector<std::wstring>& cells, long long row, Tab
       if (!known) continue;
       objectId = target.number;
     }
-    record.fields.emplace_back(objectId, cells[column]);
+    record.fields.emplace_back(objectId, cells[cell.second]);
   }
   std::sort(record.fields.begin(), record.fields.end(),
             [](const auto& a, const auto& b) { return a.first < b.first; });

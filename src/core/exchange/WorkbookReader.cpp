@@ -73,6 +73,80 @@ std::string Where(const std::wstring& file, const std::wstring& sheet, long long
   return text;
 }
 
+// The elements named `element` of one zip member, one after the other, read in pieces: the
+// buffer holds about one piece, so a member of any size needs little memory. The prefix of
+// the element's name ("x:" in some writers) is taken from the first `container` element.
+class ElementStream {
+ public:
+  ElementStream(ZipMembers& zip, const std::string& member, std::uint64_t limit, std::string container,
+                std::string element)
+      : stream_(zip, member, limit), container_(std::move(container)), element_(std::move(element)) {}
+
+  // The next whole element's XML; false at the member's end.
+  bool Next(std::string_view& xml) {
+    while (true) {
+      size_t start = 0, end = 0;
+      if (Find(start, end)) {
+        xml = std::string_view(buffer_).substr(start, end - start);
+        pos_ = end;
+        return true;
+      }
+      if (done_) return false;
+      // What was read is dropped before more is read.
+      if (pos_ != 0) {
+        buffer_.erase(0, pos_);
+        pos_ = 0;
+      }
+      if (stream_.ReadInto(buffer_, kChunk) == 0) {
+        done_ = true;
+      } else if (open_.empty()) {
+        FindPrefix();
+      }
+    }
+  }
+
+ private:
+  void FindPrefix() {
+    const size_t at = buffer_.find(container_);
+    if (at == std::string::npos) return;
+    const size_t lt = buffer_.rfind('<', at);
+    if (lt == std::string::npos) return;
+    const std::string prefix = buffer_.substr(lt + 1, at - lt - 1);
+    open_ = "<" + prefix + element_;
+    close_ = "</" + prefix + element_ + ">";
+  }
+
+  bool Find(size_t& start, size_t& end) {
+    if (open_.empty()) return false;
+    size_t at = pos_;
+    while (true) {
+      at = buffer_.find(open_, at);
+      if (at == std::string::npos || at + open_.size() >= buffer_.size()) return false;
+      const char after = buffer_[at + open_.size()];
+      if (after == ' ' || after == '>' || after == '/' || after == '\t' || after == '\r' || after == '\n') break;
+      at += open_.size();
+    }
+    const size_t gt = buffer_.find('>', at);
+    if (gt == std::string::npos) return false;
+    start = at;
+    if (buffer_[gt - 1] == '/') {
+      end = gt + 1;
+      return true;
+    }
+    const size_t finish = buffer_.find(close_, gt);
+    if (finish == std::string::npos) return false;
+    end = finish + close_.size();
+    return true;
+  }
+
+  ZipMembers::Stream stream_;
+  std::string container_, element_;
+  std::string buffer_;
+  size_t pos_ = 0;  // where the elements not yet read start in buffer_
+  std::string open_, close_;
+  bool done_ = false;
+};
+
 // A workbook's rows, whichever format holds them.
 class WorkbookRows : public RowSource {
  public:
@@ -119,34 +193,15 @@ class XlsxRows final : public WorkbookRows {
   }
 
   bool ReadRow(std::vector<std::wstring>& cells, long long& row) {
-    while (true) {
-      size_t start = 0, end = 0;
-      if (FindRow(start, end)) {
-        ParseRow(std::string_view(buffer_).substr(start, end - start), cells, row);
-        pos_ = end;
-        return true;
-      }
-      if (done_) return false;
-      // What was read is dropped before more is read, so the buffer holds about one chunk.
-      if (pos_ != 0) {
-        buffer_.erase(0, pos_);
-        pos_ = 0;
-      }
-      if (stream_->ReadInto(buffer_, kChunk) == 0) {
-        done_ = true;
-      } else if (rowTag_.empty()) {
-        FindPrefix();
-      }
-    }
+    std::string_view xml;
+    if (!rows_->Next(xml)) return false;
+    ParseRow(xml, cells, row);
+    return true;
   }
 
   void Restart() {
-    stream_.reset();
-    stream_ = std::make_unique<ZipMembers::Stream>(*zip_, sheetMember_, limits_.memberBytes);
-    buffer_.clear();
-    pos_ = 0;
-    done_ = false;
-    rowTag_.clear();
+    rows_.reset();
+    rows_ = std::make_unique<ElementStream>(*zip_, sheetMember_, limits_.memberBytes, "sheetData", "row");
     lastRow_ = 0;
   }
 
@@ -186,14 +241,18 @@ class XlsxRows final : public WorkbookRows {
     if (!zip_->Has(sheetMember_)) throw std::runtime_error("the sheet's part " + sheetMember_ + " is missing");
   }
 
+  // Read one <si> at a time, as a large sheet's strings are many.
   void ReadSharedStrings() {
-    const pugi::xml_document doc =
-        ParseXml(zip_->Read("xl/sharedStrings.xml", limits_.smallMemberBytes), "xl/sharedStrings.xml");
-    for (pugi::xml_node si : doc.document_element().children()) {
-      if (!Is(si, "si")) continue;
+    ElementStream strings(*zip_, "xl/sharedStrings.xml", limits_.memberBytes, "sst", "si");
+    std::string_view xml;
+    pugi::xml_document doc;
+    while (strings.Next(xml)) {
+      if (!doc.load_buffer(xml.data(), xml.size(), pugi::parse_default | pugi::parse_ws_pcdata_single,
+                           pugi::encoding_utf8))
+        throw std::runtime_error("xl/sharedStrings.xml: string " + std::to_string(shared_.size()) + " is damaged");
       std::string text;
-      CollectText(si, text);
-      shared_.push_back(FromUtf8(text));
+      CollectText(doc.first_child(), text);
+      shared_.push_back(std::move(text));
     }
   }
 
@@ -215,44 +274,6 @@ class XlsxRows final : public WorkbookRows {
         dateFormats_.push_back(DateFormatOf(id, code == codes.end() ? std::string_view() : code->second));
       }
     }
-  }
-
-  // The prefix of the sheet's elements ("" or "x:"), from its sheetData element.
-  void FindPrefix() {
-    const size_t at = buffer_.find("sheetData");
-    if (at == std::string::npos) return;
-    const size_t lt = buffer_.rfind('<', at);
-    if (lt == std::string::npos) return;
-    const std::string prefix = buffer_.substr(lt + 1, at - lt - 1);
-    rowTag_ = "<" + prefix + "row";
-    rowEnd_ = "</" + prefix + "row>";
-  }
-
-  // A whole <row> element in the buffer.
-  bool FindRow(size_t& start, size_t& end) {
-    if (rowTag_.empty()) return false;
-    size_t at = pos_;
-    while (true) {
-      at = buffer_.find(rowTag_, at);
-      if (at == std::string::npos || at + rowTag_.size() >= buffer_.size()) return false;
-      const char after = buffer_[at + rowTag_.size()];
-      if (after == ' ' || after == '>' || after == '/' || after == '\t' || after == '\r' || after == '\n') break;
-      at += rowTag_.size();
-    }
-    const size_t close = buffer_.find('>', at);
-    if (close == std::string::npos) return false;
-    start = at;
-    if (buffer_[close - 1] == '/') {
-      end = close + 1;
-      return true;
-    }
-    const size_t finish = buffer_.find(rowEnd_, close);
-    if (finish == std::string::npos) {
-      if (buffer_.size() - at > limits_.memberBytes) throw std::runtime_error("a row never ends");
-      return false;
-    }
-    end = finish + rowEnd_.size();
-    return true;
   }
 
   void ParseRow(std::string_view xml, std::vector<std::wstring>& cells, long long& row) {
@@ -296,7 +317,7 @@ class XlsxRows final : public WorkbookRows {
       const unsigned long index = std::strtoul(value, &end, 10);
       if (end == value || index >= shared_.size())
         throw std::runtime_error(Where(file_, sheet_, row, column) + ": names a shared string that is not there");
-      return shared_[index];
+      return FromUtf8(shared_[index]);
     }
     if (type == "str" || type == "e" || type == "d") return FromUtf8(value);
     if (type == "b") return std::strcmp(value, "1") == 0 ? L"TRUE" : L"FALSE";
@@ -316,13 +337,9 @@ class XlsxRows final : public WorkbookRows {
   std::unique_ptr<ZipMembers> zip_;
   std::wstring sheet_;
   std::string sheetMember_;
-  std::vector<std::wstring> shared_;
+  std::vector<std::string> shared_;  // UTF-8: most are short enough to need no heap
   std::vector<std::optional<std::string>> dateFormats_;  // by cell style index
-  std::unique_ptr<ZipMembers::Stream> stream_;
-  std::string buffer_;
-  size_t pos_ = 0;  // where the rows not yet read start in buffer_
-  std::string rowTag_, rowEnd_;
-  bool done_ = false;
+  std::unique_ptr<ElementStream> rows_;
   long long lastRow_ = 0;
 };
 

@@ -44,4 +44,9 @@ bool Reachable(HttpClient& client, const std::string& url);
 // "Host" header carries it; empty when the URL has no "scheme://".
 std::string UrlHost(const std::string& url);
 
+// True when what is sent to `url` cannot be read on the way: https, or plain http to this
+// machine's own loopback address (localhost, 127.0.0.0/8, ::1). False for plain http to any
+// other host and for any other scheme.
+bool TravelsProtected(const std::string& url);
+
 }  // namespace mirn

@@ -80,7 +80,19 @@ SupportRequest::SupportRequest(UserInterface& ui, Notifier* notifier, FeedbackSe
     : ui_(ui), notifier_(notifier), settings_(std::move(settings)), lines_(std::move(lines)) {}
 
 bool SupportRequest::CheckServer(HttpClient& client) {
+  if (!EndpointProtected()) return false;
   return ServerChecked(Reachable(client, settings_.ticketEndpoint));
+}
+
+bool SupportRequest::EndpointProtected() {
+  // A request carries a person's name and e-mail address: never in clear text over a network.
+  if (TravelsProtected(settings_.ticketEndpoint)) return true;
+  ui_.Message(L"Support requests are not sent to " + FromUtf8(settings_.ticketEndpoint) +
+                  L": it is not an https address, so your name and e-mail address could be read on the way.\n\n"
+                  L"Please send your feedback directly to:\n\n" +
+                  settings_.supportAddress,
+              mb::kIconWarning);
+  return false;
 }
 
 bool SupportRequest::ServerChecked(bool reachable) {
@@ -124,6 +136,7 @@ bool SupportRequest::Submit(HttpClient& client, const SupportFields& fields, Sup
   const SupportField problem = Prepare(fields, post);
   if (focus) *focus = problem;
   if (problem != SupportField::kNone) return false;
+  if (!EndpointProtected()) return false;
   HttpResult result;
   {
     WaitCursor wait(ui_);

@@ -73,6 +73,8 @@ class SupportRequest {
   bool CheckServer(HttpClient& client);
   // The outcome of a reachability check run elsewhere (off the window's thread).
   bool ServerChecked(bool reachable);
+  // False, with a message, when the ticket address would carry the request in clear text.
+  bool EndpointProtected();
 
   // Checks the fields; on a problem shows it and answers the field to put the focus in.
   // Otherwise builds the request (carriage returns removed from every text) into `post`.

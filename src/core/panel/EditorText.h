@@ -36,4 +36,18 @@ struct ScreenPoint {
 ScreenPoint PlaceEditorOnScreen(ScreenPoint wanted, int windowWidth, int windowHeight,
                                 int screenWidth, int screenHeight);
 
+struct ScreenBox {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
+// A window that asks about a field (find and replace) placed where it hides neither the
+// field nor, when the screen has room, the label: right of the label level with the field,
+// else left of it, else below or above it; failing all, below or above the field. Then kept
+// on the screen as PlaceEditorOnScreen does.
+ScreenPoint PlaceBesideField(const ScreenBox& field, const ScreenBox& label, int windowWidth, int windowHeight,
+                             int screenWidth, int screenHeight);
+
 }  // namespace mirn

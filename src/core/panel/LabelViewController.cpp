@@ -10,6 +10,7 @@
 #include "platform/Profile.h"
 #include "platform/UserInterface.h"
 #include "templates/CDDFTemplate.h"
+#include "templates/ModelName.h"
 #include "text/CRTFText.h"
 #include "text/FieldClipboard.h"
 #include "text/MRBFieldTextSource.h"
@@ -38,8 +39,7 @@ bool Contains(const FieldIds& ids, std::uint32_t id) { return std::find(ids.begi
 }  // namespace
 
 std::wstring LabelCaption(const std::wstring& extensionId, const CDDFTemplate& layout) {
-  return L"Extension \u2018" + extensionId + L"\u2019 \u2014 " + layout.GetDescription() + L" (" +
-         layout.GetGroupName() + L")";
+  return L"Extension \u2018" + extensionId + L"\u2019 \u2014 " + ModelNameMakerAfter(layout.GetGroupName(), layout.GetDescription());
 }
 
 LabelViewController::LabelViewController(LabelViewHost& host, UserInterface& ui, Profile& profile,
@@ -375,8 +375,11 @@ void LabelViewController::KeyDown(LabelKey key, unsigned modifiers) {
 }
 
 void LabelViewController::Character(wchar_t ch) {
-  if (editor_ || !layout_ || CurrentField() == 0) return;
   if (ch < 0x20 || ch == 0x7F) return;  // control characters are keys, not text
+  // The editor window opens at once but takes the keyboard only when the window system
+  // activates it: what is typed meanwhile still arrives here and belongs at its caret.
+  if (editor_) return host_.InsertIntoEditor(std::wstring(1, ch));
+  if (!layout_ || CurrentField() == 0) return;
   OpenEditor(CurrentField(), std::wstring(1, ch));
 }
 
@@ -557,6 +560,33 @@ std::optional<TextFormat> LabelViewController::CurrentFormat() const {
   if (!layout_ || selection_.empty() || !texts_) return std::nullopt;
   const CRTFText* text = texts_->Get(selection_.front());
   return text ? text->GetFirstFormat() : CRTFText().GetFirstFormat();
+}
+
+LabelViewController::SharedFormat LabelViewController::SelectionFormat() const {
+  SharedFormat shared;
+  if (!editor_ && (!layout_ || selection_.empty() || !texts_)) return shared;
+  std::vector<TextFormat> formats;
+  if (editor_) {
+    formats.push_back(ParseStyleString(editor_->style));
+  } else {
+    for (const std::uint32_t id : selection_) {
+      const CRTFText* text = texts_->Get(id);
+      formats.push_back(text ? text->GetFirstFormat() : CRTFText().GetFirstFormat());
+    }
+  }
+  const auto agreed = [&formats](auto get) {
+    using Value = decltype(get(formats.front()));
+    std::optional<Value> value = get(formats.front());
+    for (const TextFormat& f : formats) {
+      if (get(f) != *value) return std::optional<Value>();
+    }
+    return value;
+  };
+  shared.face = agreed([](const TextFormat& f) { return f.face; });
+  shared.size = agreed([](const TextFormat& f) { return f.size; });
+  shared.bold = agreed([](const TextFormat& f) { return f.bold != 0; });
+  shared.italic = agreed([](const TextFormat& f) { return f.italic != 0; });
+  return shared;
 }
 
 void LabelViewController::ToggleBold() {

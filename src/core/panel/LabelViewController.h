@@ -129,7 +129,7 @@ class LabelViewController {
   std::optional<DeviceRect> RubberBand() const;
 
   void KeyDown(LabelKey key, unsigned modifiers);
-  // A typed character while the editor is closed: opens the editor with it.
+  // A typed character: opens the editor with it, or goes to the open editor's caret.
   void Character(wchar_t ch);
 
   const FieldIds& Selection() const { return selection_; }
@@ -164,6 +164,15 @@ class LabelViewController {
   void SetFont(const TextFormat& font);
   // The format the toolbar shows: the current field's first format.
   std::optional<TextFormat> CurrentFormat() const;
+  // What the toolbar's font boxes and buttons show: each property on which the open editor,
+  // or every selected field, agrees; nothing for one on which they differ.
+  struct SharedFormat {
+    std::optional<std::wstring> face;
+    std::optional<int> size;  // half-points
+    std::optional<bool> bold;
+    std::optional<bool> italic;
+  };
+  SharedFormat SelectionFormat() const;
 
   void Rotate(bool reverse);
 

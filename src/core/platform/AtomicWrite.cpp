@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/FileErrors.h"
 #include "platform/Guid.h"
+#include "platform/WriteAccess.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -18,21 +20,40 @@ bool Fail(std::error_code* error, int err) {
   return false;
 }
 
+bool Fail(std::error_code* error, std::error_code cause) {
+  if (error) *error = cause;
+  return false;
+}
+
+std::function<int(int)>& SyncFunction() {
+  static std::function<int(int)> sync;
+  return sync;
+}
+
 }  // namespace
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+void SetAtomicWriteSyncForTests(std::function<int(int fd)> sync) { SyncFunction() = std::move(sync); }
+
+bool WriteFileAtomically(const std::filesystem::path& requested, std::string_view bytes,
                          std::error_code* error, unsigned mode) {
+  std::filesystem::path path;
+  if (!ResolveWriteTarget(requested, path, error)) return false;
+  struct stat existing {};
+  const bool replacing = ::stat(path.c_str(), &existing) == 0;
+  if (!replacing && errno != ENOENT) return Fail(error, errno);
+  if (replacing) {
+    if (S_ISDIR(existing.st_mode)) return Fail(error, std::make_error_code(std::errc::is_a_directory));
+    // A pipe or a device would be replaced by a plain file: not what its owner set up.
+    if (!S_ISREG(existing.st_mode)) return Fail(error, make_error_code(FileErrc::kNotRegularFile));
+    if (!MayReplaceFile(path, error)) return false;
+    mode = existing.st_mode & 07777;
+  }
   std::error_code ec;
   const auto parent = path.parent_path();
   if (!parent.empty()) {
     std::filesystem::create_directories(parent, ec);
-    if (ec) {
-      if (error) *error = ec;
-      return false;
-    }
+    if (ec) return Fail(error, ec);
   }
-  struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0) mode = existing.st_mode & 07777;
 
   std::filesystem::path temp = path;
   temp += ".";
@@ -40,22 +61,17 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
   temp += ".tmp";
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
   if (fd < 0) return Fail(error, errno);
-
-  const char* p = bytes.data();
-  size_t left = bytes.size();
-  while (left > 0) {
-    const ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int err = errno;
-      ::close(fd);
-      ::unlink(temp.c_str());
-      return Fail(error, err);
-    }
-    p += n;
-    left -= static_cast<size_t>(n);
-  }
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
+  auto discard = [&](int err) {
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return Fail(error, err);
+  };
+  // The umask applied at creation must not narrow the mode of the file being replaced.
+  if (replacing && ::fchmod(fd, mode) != 0) return discard(errno);
+  if (!WriteAll(fd, bytes, &ec)) return discard(ec.value());
+  const auto& sync = SyncFunction();
+  if ((sync ? sync(fd) : ::fsync(fd)) != 0) return discard(errno);
+  if (::close(fd) != 0) {
     const int err = errno;
     ::unlink(temp.c_str());
     return Fail(error, err);
@@ -91,21 +107,22 @@ bool WriteAll(int fd, std::string_view bytes, std::error_code* error) {
   return true;
 }
 
-bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::error_code* error,
-                   std::uintmax_t limit) {
-  const int fd = OpenRegularFile(path, error);
-  if (fd < 0) return false;
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || static_cast<std::uintmax_t>(st.st_size) > limit) {
-    ::close(fd);
-    if (error) *error = make_error_code(FileErrc::kTooLarge);
-    return false;
-  }
+namespace {
+
+// Reads `fd` (which it closes) to its end, or to `limit` bytes: beyond them the read fails
+// with kTooLarge when `refuseMore`, and simply stops otherwise.
+bool ReadDescriptor(int fd, std::string& bytes, std::uintmax_t limit, bool refuseMore, std::error_code* error,
+                    size_t expected = 0) {
   std::string read;
-  read.reserve(static_cast<size_t>(st.st_size));
+  read.reserve(expected);
   char buffer[65536];
   for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    size_t want = static_cast<size_t>(std::min<std::uintmax_t>(sizeof buffer, limit - read.size()));
+    if (want == 0) {
+      if (!refuseMore) break;
+      want = 1;  // one more byte tells whether the file holds more than the limit
+    }
+    const ssize_t n = ::read(fd, buffer, want);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       const int err = errno;
@@ -116,8 +133,7 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::e
     // The file may grow while it is read; the limit holds all the same.
     if (read.size() + static_cast<size_t>(n) > limit) {
       ::close(fd);
-      if (error) *error = make_error_code(FileErrc::kTooLarge);
-      return false;
+      return Fail(error, make_error_code(FileErrc::kTooLarge));
     }
     read.append(buffer, static_cast<size_t>(n));
   }
@@ -125,6 +141,27 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::e
   bytes = std::move(read);
   if (error) error->clear();
   return true;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::error_code* error,
+                   std::uintmax_t limit) {
+  const int fd = OpenRegularFile(path, error);
+  if (fd < 0) return false;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || static_cast<std::uintmax_t>(st.st_size) > limit) {
+    ::close(fd);
+    return Fail(error, make_error_code(FileErrc::kTooLarge));
+  }
+  return ReadDescriptor(fd, bytes, limit, true, error, static_cast<size_t>(st.st_size));
+}
+
+bool ReadFileStart(const std::filesystem::path& path, std::string& bytes, std::uintmax_t limit,
+                   std::error_code* error) {
+  const int fd = OpenRegularFile(path, error);
+  if (fd < 0) return false;
+  return ReadDescriptor(fd, bytes, limit, false, error);
 }
 
 }  // namespace mirn

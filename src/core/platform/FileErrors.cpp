@@ -18,6 +18,9 @@ class FileErrorCategoryImpl final : public std::error_category {
       case FileErrc::kNotRegularFile: return "not a regular file (a pipe, a device or a socket)";
       case FileErrc::kTooLarge: return "the file is too large";
       case FileErrc::kOpenDatabase: return "the file is a database that is open; it is not overwritten";
+      case FileErrc::kDamaged: return "the file is damaged";
+      case FileErrc::kNestedTooDeep: return "the file is nested deeper than its format allows";
+      case FileErrc::kNotStored: return "the file's content could not take the change";
     }
     return "unknown file error";
   }

@@ -12,6 +12,9 @@ enum class FileErrc {
   kNotRegularFile = 1,  // a pipe, a device or a socket: reading would wait or never end
   kTooLarge,            // larger than the reader accepts
   kOpenDatabase,        // a database open in a program: writing there would destroy it
+  kDamaged,             // not in the format it should be in (cut short, not XML...)
+  kNestedTooDeep,       // nesting deeper than the format has any use for
+  kNotStored,           // a write that did not store what it was given
 };
 
 const std::error_category& FileErrorCategory();

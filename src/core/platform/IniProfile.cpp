@@ -11,24 +11,42 @@ std::filesystem::path IniProfile::DefaultPath(const KnownFolders& folders) {
   return folders.Get(KnownFolder::RoamingAppData) / "Mirn" / "Mirn Labeling System.conf";
 }
 
+void IniProfile::SetReadFailureHandler(ReadFailureHandler handler) {
+  std::lock_guard lock(mutex_);
+  onReadFailure_ = std::move(handler);
+}
+
+void IniProfile::NoteReadFailureLocked(std::error_code cause) const {
+  readError_ = cause;
+  loaded_ = false;
+  if (reported_) return;
+  reported_ = true;
+  if (onReadFailure_) onReadFailure_(file_, cause);
+}
+
 void IniProfile::RefreshLocked() const {
   std::error_code ec;
   const auto stamp = std::filesystem::last_write_time(file_, ec);
-  if (ec) {  // no file (yet): an empty store
+  if (ec == std::errc::no_such_file_or_directory) {  // no file (yet): an empty store
     doc_ = IniDocument();
     loaded_ = true;
     size_ = static_cast<std::uintmax_t>(-1);
+    readError_.clear();
+    reported_ = false;
     return;
   }
+  if (ec) return NoteReadFailureLocked(ec);
   const auto size = std::filesystem::file_size(file_, ec);
   if (loaded_ && !ec && stamp == stamp_ && size == size_) return;
   std::string bytes;
-  if (ReadWholeFile(file_, bytes)) {
-    doc_ = IniDocument::Parse(bytes);
-    stamp_ = stamp;
-    size_ = ec ? static_cast<std::uintmax_t>(-1) : size;
-    loaded_ = true;
-  }
+  std::error_code readError;
+  if (!ReadWholeFile(file_, bytes, &readError)) return NoteReadFailureLocked(readError);
+  doc_ = IniDocument::Parse(bytes);
+  stamp_ = stamp;
+  size_ = ec ? static_cast<std::uintmax_t>(-1) : size;
+  loaded_ = true;
+  readError_.clear();
+  reported_ = false;
 }
 
 int IniProfile::GetInt(std::wstring_view section, std::wstring_view key, int defaultValue) const {
@@ -59,6 +77,7 @@ bool IniProfile::WriteString(std::wstring_view section, std::wstring_view key,
                              std::wstring_view value) {
   std::lock_guard lock(mutex_);
   RefreshLocked();
+  if (readError_) return false;
   IniDocument next = doc_;
   next.Set(section, key, value);
   if (!WriteFileAtomically(file_, next.Serialize())) return false;

@@ -5,9 +5,12 @@
 // The file is read when it changed since the last look (its time and size are checked on
 // every read), so that mirn-cli and the GUI see each other's writes; every write re-reads the
 // file, changes one value and replaces the file atomically. The file and its folder are made
-// on the first write.
+// on the first write. A file that exists but cannot be read is never written: replacing it
+// would keep only the value being written.
 
 #include <filesystem>
+#include <functional>
+#include <system_error>
 #include <mutex>
 
 #include "platform/IniDocument.h"
@@ -33,8 +36,14 @@ class IniProfile final : public Profile {
 
   const std::filesystem::path& File() const { return file_; }
 
+  // Told once when the file exists but cannot be read (and again only after it could be read
+  // in between); until then every write answers false and reads answer what was last read.
+  using ReadFailureHandler = std::function<void(const std::filesystem::path&, std::error_code)>;
+  void SetReadFailureHandler(ReadFailureHandler handler);
+
  private:
   void RefreshLocked() const;
+  void NoteReadFailureLocked(std::error_code cause) const;
 
   std::filesystem::path file_;
   mutable std::mutex mutex_;
@@ -42,6 +51,9 @@ class IniProfile final : public Profile {
   mutable std::filesystem::file_time_type stamp_{};
   mutable std::uintmax_t size_ = static_cast<std::uintmax_t>(-1);
   mutable bool loaded_ = false;
+  mutable std::error_code readError_;
+  mutable bool reported_ = false;
+  ReadFailureHandler onReadFailure_;
 };
 
 }  // namespace mirn

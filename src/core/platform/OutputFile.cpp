@@ -26,14 +26,6 @@ bool Fail(std::error_code* error, std::error_code code) {
 
 bool FailErrno(std::error_code* error) { return Fail(error, std::error_code(errno, std::generic_category())); }
 
-// A link is written through: the file it points to is replaced, the link stays.
-std::filesystem::path Resolve(const std::filesystem::path& target) {
-  std::error_code ec;
-  if (!std::filesystem::is_symlink(target, ec)) return target;
-  const auto resolved = std::filesystem::weakly_canonical(target, ec);
-  return ec ? target : resolved;
-}
-
 std::filesystem::path FolderOf(const std::filesystem::path& path) {
   const auto folder = path.parent_path();
   return folder.empty() ? "." : folder;
@@ -62,7 +54,8 @@ void RemoveStaleParts(const std::filesystem::path& target) {
 }  // namespace
 
 bool OutputFile::CheckTarget(const std::filesystem::path& requested, std::error_code* error) {
-  const std::filesystem::path target = Resolve(requested);
+  std::filesystem::path target;
+  if (!ResolveWriteTarget(requested, target, error)) return false;
   struct stat st {};
   if (::stat(target.c_str(), &st) != 0) {
     if (errno != ENOENT) return FailErrno(error);
@@ -84,7 +77,8 @@ bool OutputFile::CheckTarget(const std::filesystem::path& requested, std::error_
 
 std::optional<OutputFile> OutputFile::Begin(const std::filesystem::path& requested, std::error_code* error) {
   if (!CheckTarget(requested, error)) return std::nullopt;
-  const std::filesystem::path target = Resolve(requested);
+  std::filesystem::path target;
+  if (!ResolveWriteTarget(requested, target, error)) return std::nullopt;
   RemoveStaleParts(target);
   const std::filesystem::path part =
       FolderOf(target) / ("." + target.filename().string() + "." + ToUtf8(NewGuid()) + std::string(kSuffix));

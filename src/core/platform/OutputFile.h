@@ -16,8 +16,10 @@ class OutputFile {
   // Checks `target` and makes the hidden sibling ".NAME.GUID.part" to write into. Refused:
   // a target that is a database open in a program, this one included (its lock is held:
   // FileErrc::kOpenDatabase), one the user may not write (permission_denied), and anything
-  // but a regular file (FileErrc::kNotRegularFile, is_a_directory). Siblings left by
-  // writers that were killed are removed.
+  // but a regular file (FileErrc::kNotRegularFile, is_a_directory). A symbolic link is
+  // written through, also when its target does not exist yet (see ResolveWriteTarget); a
+  // loop of links is too_many_symbolic_link_levels. Siblings left by writers that were
+  // killed are removed.
   static std::optional<OutputFile> Begin(const std::filesystem::path& target,
                                          std::error_code* error = nullptr);
   // The checks of Begin alone, for callers that want to refuse before any work.

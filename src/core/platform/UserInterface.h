@@ -119,9 +119,9 @@ class UserInterface {
   // window (saving).
   virtual void SetMainWindowEnabled(bool enabled) = 0;
 
-  // Shorthand for a message with one OK button.
-  int Message(const std::wstring& text, unsigned icon = mb::kIconWarning,
-              const std::wstring& caption = L"Mirn") {
+  // Shorthand for a message with one OK button; without a caption it bears the program's title,
+  // as every box does.
+  int Message(const std::wstring& text, unsigned icon = mb::kIconWarning, const std::wstring& caption = {}) {
     return MessageBox({text, caption, mb::kOk | icon, {}});
   }
 };

@@ -20,4 +20,27 @@ bool MayReplaceFile(const std::filesystem::path& path, std::error_code* error) {
   return allowed;
 }
 
+bool ResolveWriteTarget(const std::filesystem::path& path, std::filesystem::path& target,
+                        std::error_code* error) {
+  // The kernel's own limit on links followed in one lookup.
+  constexpr int kMaxLinks = 40;
+  std::filesystem::path current = path;
+  for (int hops = 0; hops <= kMaxLinks; ++hops) {
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(current, ec)) {
+      target = current;
+      if (error) error->clear();
+      return true;
+    }
+    const std::filesystem::path next = std::filesystem::read_symlink(current, ec);
+    if (ec) {
+      if (error) *error = ec;
+      return false;
+    }
+    current = next.is_absolute() ? next : current.parent_path() / next;
+  }
+  if (error) *error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+  return false;
+}
+
 }  // namespace mirn

@@ -12,10 +12,17 @@ namespace mirn {
 namespace {
 
 pugi::xml_node FindSheet(const pugi::xml_document& doc, const std::string& layout, const std::string& printer) {
-  for (pugi::xml_node s : doc.child("sheets").children("sheet")) {
+  for (pugi::xml_node s : RootElement(doc, "sheets").children("sheet")) {
     if (layout == s.attribute("layout").value() && printer == s.attribute("printer").value()) return s;
   }
   return {};
+}
+
+// A record of a damaged file is carried over only when it names its layout, printer and slot.
+bool IsCompleteSheet(const pugi::xml_node& sheet) {
+  long long next = 0;
+  return sheet.attribute("layout") && sheet.attribute("printer") &&
+         ParseInt(FromUtf8(sheet.attribute("next").value()), next);
 }
 
 }  // namespace
@@ -42,19 +49,13 @@ int PartialSheetStore::NextSlot(std::wstring_view layout, std::wstring_view prin
 
 bool PartialSheetStore::Record(std::wstring_view layout, std::wstring_view printer, int nextSlot) {
   pugi::xml_document doc;
-  if (!LoadXmlFile(file_, doc)) doc.reset();
-  pugi::xml_node root = doc.child("sheets");
-  if (!root) {
-    // A file with another root is not ours to rewrite.
-    if (doc.document_element()) return false;
-    root = doc.append_child("sheets");
-  }
+  if (!OpenXmlStoreForUpdate(file_, "sheets", "sheet", IsCompleteSheet, doc, notice_)) return false;
+  pugi::xml_node root = RootElement(doc, "sheets");
   const std::string layoutName = ToUtf8(layout);
   const std::string printerName = ToUtf8(printer);
   pugi::xml_node sheet = FindSheet(doc, layoutName, printerName);
   if (nextSlot <= 0) {
-    if (!sheet) return true;
-    root.remove_child(sheet);
+    if (sheet) root.remove_child(sheet);
   } else {
     if (!sheet) {
       sheet = root.append_child("sheet");
@@ -64,6 +65,11 @@ bool PartialSheetStore::Record(std::wstring_view layout, std::wstring_view print
     pugi::xml_attribute next = sheet.attribute("next");
     if (!next) next = sheet.append_attribute("next");
     next = nextSlot;
+  }
+  // Write only what reads back as given: a save must never report success and store nothing.
+  const pugi::xml_node stored = FindSheet(doc, layoutName, printerName);
+  if (nextSlot > 0 ? !stored || stored.attribute("next").as_int() != nextSlot : static_cast<bool>(stored)) {
+    return false;
   }
   return SaveXmlFile(file_, doc);
 }

@@ -14,6 +14,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/XmlFile.h"
+
 namespace mirn {
 
 class KnownFolders;
@@ -34,13 +36,17 @@ class PartialSheetStore {
   // sheet of `slotsPerSheet` slots (the layout changed since).
   int NextSlot(std::wstring_view layout, std::wstring_view printer, int slotsPerSheet) const;
   // Remembers that the next run should start at `nextSlot`; 0 forgets the entry. False when
-  // the file could not be written (the file's old content then stays).
+  // the file could not be read or written (its old content then stays). A damaged file is
+  // kept as a dated backup beside it (told through the notice handler) and its readable
+  // records are carried over.
   bool Record(std::wstring_view layout, std::wstring_view printer, int nextSlot);
 
   const std::filesystem::path& File() const { return file_; }
+  void SetNoticeHandler(FileNoticeHandler notice) { notice_ = std::move(notice); }
 
  private:
   std::filesystem::path file_;
+  FileNoticeHandler notice_;
 };
 
 }  // namespace mirn

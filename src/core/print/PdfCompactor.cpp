@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -356,7 +357,15 @@ struct PdfFile {
     const std::regex pattern(key + R"(\s*\[?\s*(\d+) 0 R)");
     std::smatch m;
     if (!std::regex_search(it->second, m, pattern)) return std::nullopt;
-    return std::stoi(m[1].str());
+    return ObjectNumber(m[1].str());
+  }
+
+  // An object number that fits an int; nothing for one too large for any file.
+  static std::optional<int> ObjectNumber(const std::string& digits) {
+    int n = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+    if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+    return n;
   }
 };
 
@@ -370,9 +379,12 @@ class PdfWidths final : public GlyphWidths {
     static const std::regex fontRef(R"(/(F\d+) (\d+) 0 R)");
     for (auto m = std::sregex_iterator(it->second.begin(), it->second.end(), fontRef); m != std::sregex_iterator();
          ++m) {
-      const auto descendant = file.Ref(std::stoi((*m)[2].str()), "/DescendantFonts");
+      const auto font = PdfFile::ObjectNumber((*m)[2].str());
+      const auto descendant = font ? file.Ref(*font, "/DescendantFonts") : std::nullopt;
       if (!descendant) continue;
-      const std::string& cid = file.objects.at(*descendant);
+      const auto cidObject = file.objects.find(*descendant);
+      if (cidObject == file.objects.end()) continue;  // names an object the file lacks
+      const std::string& cid = cidObject->second;
       const size_t w = cid.find("/W [");
       if (w == std::string::npos) continue;
       ReadW(std::string_view(cid).substr(w + 4), fonts_[(*m)[1].str()]);
@@ -458,7 +470,9 @@ std::string CompactContent(const std::string& content, const GlyphWidths& widths
   return Write(merged);
 }
 
-std::string CompactPdf(const std::string& pdf) {
+namespace {
+
+std::string CompactPdfFile(const std::string& pdf) {
   std::optional<PdfFile> file = PdfFile::Read(pdf);
   if (!file) return pdf;
   static const std::regex pageType(R"(/Type\s*/Page\b(?!s))");
@@ -490,6 +504,17 @@ std::string CompactPdf(const std::string& pdf) {
         std::to_string(*lengthObject) + " 0 obj\n" + std::to_string(packed.size()) + "\nendobj\n";
   }
   return file->Write();
+}
+
+}  // namespace
+
+std::string CompactPdf(const std::string& pdf) {
+  // A file that cannot be followed is returned as it came, whatever in it went wrong.
+  try {
+    return CompactPdfFile(pdf);
+  } catch (const std::exception&) {
+    return pdf;
+  }
 }
 
 }  // namespace mirn

@@ -8,11 +8,38 @@
 namespace mirn {
 namespace {
 
-enum class RunEnd { Done, Cancelled, Stopped };
+enum class RunEnd { Done, Cancelled, Stopped, DocumentFailed };
+
+// The printer's document, begun when the first page is: a job cancelled at its first question,
+// or with nothing to print, never reaches the spooler (a begun CUPS job cannot be withdrawn
+// and comes out as a blank sheet).
+class DocumentOnDemand {
+ public:
+  DocumentOnDemand(PrinterSystem& printers, const PrintJobRequest& request, const DeviceMode& mode)
+      : printers_(printers), request_(request), mode_(mode) {}
+
+  // The document, begun on the first call; null when it could not be begun.
+  PrintDocument* Get() {
+    if (!begun_) {
+      begun_ = true;
+      document_ = printers_.StartDocument(request_.printer, mode_, request_.title);
+    }
+    return document_.get();
+  }
+  // Ends a begun document; false when none was begun or the spooler refused its end.
+  bool End() { return document_ && document_->End(); }
+
+ private:
+  PrinterSystem& printers_;
+  const PrintJobRequest& request_;
+  const DeviceMode& mode_;
+  std::unique_ptr<PrintDocument> document_;
+  bool begun_ = false;
+};
 
 class JobRunner {
  public:
-  JobRunner(PrintDocument& document, PrintJobUi& ui, LabelRenderer& renderer, PrintJobResult& result)
+  JobRunner(DocumentOnDemand& document, PrintJobUi& ui, LabelRenderer& renderer, PrintJobResult& result)
       : document_(document), ui_(ui), renderer_(renderer), result_(result) {}
 
   RunEnd Run(const PrintRun& run, int copies, int offeredSlot) {
@@ -49,10 +76,12 @@ class JobRunner {
         return RunEnd::Stopped;
       }
       if (!pageOpen) {
-        if (!document_.StartPage()) return RunEnd::Stopped;
+        PrintDocument* document = document_.Get();
+        if (!document) return RunEnd::DocumentFailed;
+        if (!document->StartPage()) return RunEnd::Stopped;
         pageOpen = true;
       }
-      renderer_.DrawLabel(document_, run.typeCode, label.id, label.slot);
+      renderer_.DrawLabel(*document_.Get(), run.typeCode, label.id, label.slot);
       ++result_.labelsPrinted;
       ui_.ProgressStep(100);
       if (label.slot + 1 == slots) {
@@ -65,12 +94,12 @@ class JobRunner {
   }
 
   bool EndPage() {
-    if (!document_.EndPage()) return false;
+    if (!document_.Get()->EndPage()) return false;
     ++result_.pagesPrinted;
     return true;
   }
 
-  PrintDocument& document_;
+  DocumentOnDemand& document_;
   PrintJobUi& ui_;
   LabelRenderer& renderer_;
   PrintJobResult& result_;
@@ -100,14 +129,9 @@ PrintJobResult RunPrintJob(PrinterSystem& printers, const PrintJobRequest& reque
   // Labels are always printed one-sided.
   if (mode.fields & kDmDuplex) mode.duplex = kDuplexSimplex;
 
-  std::unique_ptr<PrintDocument> document = printers.StartDocument(request.printer, mode, request.title);
-  if (!document) {
-    ui.ShowMessage(kPrintingError, MessageIcon::Stop);
-    result.outcome = PrintOutcome::DocumentFailed;
-    return result;
-  }
+  DocumentOnDemand document(printers, request, mode);
   const int copies = std::clamp(request.copies, kMinCopies, kMaxCopies);
-  JobRunner runner(*document, ui, renderer, result);
+  JobRunner runner(document, ui, renderer, result);
   for (const PrintRun& run : SplitIntoRuns(request.extensions)) {
     const auto offered = request.startSlots.find(run.typeCode);
     const RunEnd end = runner.Run(run, copies, offered == request.startSlots.end() ? 0 : offered->second);
@@ -119,8 +143,13 @@ PrintJobResult RunPrintJob(PrinterSystem& printers, const PrintJobRequest& reque
       result.outcome = PrintOutcome::Stopped;
       break;
     }
+    if (end == RunEnd::DocumentFailed) {
+      ui.ShowMessage(kPrintingError, MessageIcon::Stop);
+      result.outcome = PrintOutcome::DocumentFailed;
+      return result;
+    }
   }
-  result.documentEnded = document->End();
+  result.documentEnded = document.End();
   return result;
 }
 

@@ -46,13 +46,18 @@ class PrintJobUi {
 // previews, batch runs and benchmarks.
 class QuietPrintJobUi final : public PrintJobUi {
  public:
-  bool ConfirmRun(const PrintRun&, const RunLayout&, int, int&) override { return true; }
+  // `answer`: Print (true) or Cancel (false) to every run's question.
+  explicit QuietPrintJobUi(bool answer = true) : answer_(answer) {}
+  bool ConfirmRun(const PrintRun&, const RunLayout&, int, int&) override { return answer_; }
   void ShowMessage(const std::wstring&, MessageIcon) override {}
   void BeginProgress(long long) override {}
   void ProgressLine(const std::wstring&) override {}
   void ProgressStep(long long) override {}
   bool StopRequested() override { return false; }
   void EndProgress() override {}
+
+ private:
+  bool answer_ = true;
 };
 
 class LabelRenderer {
@@ -80,7 +85,7 @@ enum class PrintOutcome {
   Completed,       // every run printed or skipped for a missing layout
   Cancelled,       // a run's question was answered Cancel
   Stopped,         // Stop was pressed, or a page could not be started or ended
-  DocumentFailed,  // the document could not be started
+  DocumentFailed,  // the document could not be begun (at the first page)
 };
 
 // What one layout's run put on paper, for remembering where its last sheet ended.
@@ -104,6 +109,9 @@ struct PrintJobResult {
 // order of its runs, laid from the start slots the job offers. Nothing is printed.
 std::vector<CutLabels> FindCutLabels(const PrintJobRequest& job, LabelRenderer& renderer);
 
+// Asks each layout's run and prints it. The printer's document is begun with the first page,
+// after the first run was answered Print: a job cancelled at once, stopped before its first
+// page, or with nothing to print leaves no job with the spooler.
 PrintJobResult RunPrintJob(PrinterSystem& printers, const PrintJobRequest& request, PrintJobUi& ui,
                            LabelRenderer& renderer);
 

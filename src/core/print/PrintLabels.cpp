@@ -16,15 +16,8 @@ namespace mirn {
 std::optional<RunLayout> TemplateLabelRenderer::FindLayout(const std::wstring& typeCode) {
   auto it = layouts_.find(typeCode);
   if (it == layouts_.end()) {
-    std::shared_ptr<const CDDFTemplate> layout;
-    if (library_.Contains(typeCode)) {
-      try {
-        layout = library_.GetTemplate(typeCode);
-      } catch (const std::exception&) {
-        layout = nullptr;  // an unreadable file is a missing layout to the job
-      }
-    }
-    it = layouts_.emplace(typeCode, layout).first;
+    // An unreadable file is a missing layout to the job.
+    it = layouts_.emplace(typeCode, library_.FindTemplate(typeCode)).first;
   }
   if (!it->second) return std::nullopt;
   const CDDFTemplate& t = *it->second;
@@ -62,12 +55,10 @@ std::int16_t JobOrientation(const std::vector<std::wstring>& ids, MRBBase& datab
   for (const std::wstring& id : ids) types.insert(database.GetTypeCode(id));
   bool any = false;
   for (const std::wstring& type : types) {
-    if (!library.Contains(type)) continue;
-    try {
-      if (!library.GetTemplate(type)->IsLandscape()) return kOrientationPortrait;
-      any = true;
-    } catch (const std::exception&) {
-    }
+    const std::shared_ptr<const CDDFTemplate> layout = library.FindTemplate(type);
+    if (!layout) continue;
+    if (!layout->IsLandscape()) return kOrientationPortrait;
+    any = true;
   }
   return any ? kOrientationLandscape : kOrientationPortrait;
 }

@@ -27,13 +27,8 @@ std::vector<OverflowingField> FindOverflowingFields(const std::vector<std::wstri
     if (database.GetExtension(id, type, name) != db::kOk) continue;
     auto layout = layouts.find(type);
     if (layout == layouts.end()) {
-      std::shared_ptr<const CDDFTemplate> t;
-      try {
-        if (library.Contains(type)) t = library.GetTemplate(type);
-      } catch (const std::exception&) {
-        t = nullptr;  // an unreadable layout is reported when printing
-      }
-      layout = layouts.emplace(type, t).first;
+      // An unreadable layout is reported when printing.
+      layout = layouts.emplace(type, library.FindTemplate(type)).first;
     }
     if (!layout->second) continue;
     for (const CDDFObject& object : layout->second->GetObjects()) {

@@ -1,5 +1,6 @@
 #include "print/PrintTexts.h"
 
+#include "templates/ModelName.h"
 #include "util/StringTable.h"
 
 namespace mirn {
@@ -10,9 +11,7 @@ std::wstring ReadyText(long long labels, int copies, std::wstring_view groupName
   if (labels != 1) text += L"s";
   if (copies > 1) text += L" (" + std::to_wstring(copies) + L" of each label)";
   text += L"\n\nLabel type: ";
-  text += groupName;
-  text += L" ";
-  text += description;
+  text += ModelName(groupName, description);
   text += L"\nNumber of Mirn sheets required: " + std::to_wstring(sheets);
   return text;
 }

@@ -2,6 +2,7 @@
 
 #include <pugixml.hpp>
 
+#include "platform/FileErrors.h"
 #include "platform/KnownFolders.h"
 #include "platform/Profile.h"
 #include "print/AdjustmentUnits.h"
@@ -26,7 +27,7 @@ std::int32_t ParseInt32(std::wstring_view text) {
 }
 
 pugi::xml_node FindPrinter(const pugi::xml_document& doc, const std::string& name) {
-  for (pugi::xml_node p : doc.child("printers").children("printer")) {
+  for (pugi::xml_node p : RootElement(doc, "printers").children("printer")) {
     if (name == p.attribute("name").value()) return p;
   }
   return {};
@@ -41,6 +42,22 @@ std::pair<std::int64_t, std::int64_t> ParsePair(const std::wstring& text) {
   if (!ParseInt(std::wstring_view(text).substr(0, comma), x)) x = 0;
   if (!ParseInt(std::wstring_view(text).substr(comma + 1), y)) y = 0;
   return {x, y};
+}
+
+void ReadValues(const pugi::xml_node& printer, PrinterAdjustment& into) {
+  for (int i = 0; i < 4; ++i) {
+    *ValueSlot(into, i) = ParseInt32(FromUtf8(printer.child(kValueNames[i]).attribute("value").value()));
+  }
+}
+
+// A record of a damaged file is carried over only when all its values could be read.
+bool IsCompletePrinter(const pugi::xml_node& printer) {
+  if (!printer.attribute("name")) return false;
+  for (const char* name : kValueNames) {
+    long long v = 0;
+    if (!ParseInt(FromUtf8(printer.child(name).attribute("value").value()), v)) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -59,9 +76,7 @@ PrinterAdjustment PrinterAdjustmentStore::Load(std::wstring_view printerName) {
   pugi::xml_document doc;
   if (LoadXmlFile(file_, doc)) {
     if (pugi::xml_node p = FindPrinter(doc, ToUtf8(result.name))) {
-      for (int i = 0; i < 4; ++i) {
-        *ValueSlot(result, i) = ParseInt32(FromUtf8(p.child(kValueNames[i]).attribute("value").value()));
-      }
+      ReadValues(p, result);
       return result;
     }
   }
@@ -84,15 +99,10 @@ PrinterAdjustment PrinterAdjustmentStore::Load(std::wstring_view printerName) {
   return result;
 }
 
-bool PrinterAdjustmentStore::Save(const PrinterAdjustment& adjustment) {
+bool PrinterAdjustmentStore::Save(const PrinterAdjustment& adjustment, std::error_code* error) {
   pugi::xml_document doc;
-  if (!LoadXmlFile(file_, doc)) doc.reset();
-  pugi::xml_node root = doc.child("printers");
-  if (!root) {
-    // Another root element would make a second top-level element: that is not XML any more.
-    if (doc.document_element()) return false;
-    root = doc.append_child("printers");
-  }
+  if (!OpenXmlStoreForUpdate(file_, "printers", "printer", IsCompletePrinter, doc, notice_, error)) return false;
+  pugi::xml_node root = RootElement(doc, "printers");
   const std::string name = ToUtf8(AdjustmentPrinterName(adjustment.name));
   pugi::xml_node printer = FindPrinter(doc, name);
   if (!printer) {
@@ -107,7 +117,18 @@ bool PrinterAdjustmentStore::Save(const PrinterAdjustment& adjustment) {
     if (!attr) attr = value.append_attribute("value");
     attr = std::to_string(*ValueSlot(copy, i)).c_str();
   }
-  return SaveXmlFile(file_, doc);
+  // Write only what reads back as given (a name the file cannot hold, a document that took
+  // no change): a save must never report success and store nothing.
+  PrinterAdjustment stored;
+  const pugi::xml_node found = FindPrinter(doc, name);
+  if (found) ReadValues(found, stored);
+  stored.name = adjustment.name;
+  copy.name = adjustment.name;
+  if (!found || !(stored == copy)) {
+    if (error) *error = make_error_code(FileErrc::kNotStored);
+    return false;
+  }
+  return SaveXmlFile(file_, doc, error);
 }
 
 }  // namespace mirn

@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
+
+#include "platform/XmlFile.h"
 
 namespace mirn {
 
@@ -41,14 +44,18 @@ class PrinterAdjustmentStore {
   // file reads as no entry; a missing or malformed value as 0.
   PrinterAdjustment Load(std::wstring_view printerName);
   // Writes the printer's element, keeping everything else in the file; false when the file
-  // could not be written.
-  bool Save(const PrinterAdjustment& adjustment);
+  // could not be read or written, or would not hold the values. A damaged file is kept as a
+  // dated backup beside it (told through the notice handler) and its readable records are
+  // carried over.
+  bool Save(const PrinterAdjustment& adjustment, std::error_code* error = nullptr);
 
   const std::filesystem::path& File() const { return file_; }
+  void SetNoticeHandler(FileNoticeHandler notice) { notice_ = std::move(notice); }
 
  private:
   std::filesystem::path file_;
   Profile& profile_;
+  FileNoticeHandler notice_;
 };
 
 }  // namespace mirn

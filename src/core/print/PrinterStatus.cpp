@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "util/Text.h"
+
 namespace mirn {
 namespace {
 
@@ -82,7 +84,7 @@ std::string_view WithoutSeverity(std::string_view reason) {
 std::wstring PrinterStatusText(std::uint32_t status, int queuedJobs) {
   for (const StatusText& entry : kStatusTexts) {
     if (entry.value == status) {
-      return std::wstring(entry.text) + L"; " + std::to_wstring(queuedJobs) + L" documents waiting";
+      return std::wstring(entry.text) + L"; " + CountOf(queuedJobs, L"document", L"documents") + L" waiting";
     }
   }
   return L"Ready";

@@ -256,4 +256,19 @@ std::shared_ptr<const CDDFTemplate> DDFLibrary::GetTemplate(const std::wstring& 
   return loaded;
 }
 
+std::shared_ptr<const CDDFTemplate> DDFLibrary::FindTemplate(const std::wstring& typeCode) noexcept {
+  if (!Contains(typeCode)) return nullptr;
+  try {
+    return GetTemplate(typeCode);
+  } catch (const std::exception&) {
+    return nullptr;
+  }
+}
+
+std::optional<int> DDFLibrary::SlotsPerSheet(const std::wstring& typeCode) noexcept {
+  const std::shared_ptr<const CDDFTemplate> layout = FindTemplate(typeCode);
+  if (!layout) return std::nullopt;
+  return static_cast<int>(layout->GetSlots().size());
+}
+
 }  // namespace mirn

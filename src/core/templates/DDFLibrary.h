@@ -71,6 +71,11 @@ class DDFLibrary {
   // the file again. Throws DDFLibraryException when absent and lets the reader's
   // DDFException through.
   std::shared_ptr<const CDDFTemplate> GetTemplate(const std::wstring& typeCode);
+  // GetTemplate for callers that treat a missing or unreadable layout alike: null instead
+  // of an exception.
+  std::shared_ptr<const CDDFTemplate> FindTemplate(const std::wstring& typeCode) noexcept;
+  // The labels per sheet of a layout; nothing when the library has none or cannot read it.
+  std::optional<int> SlotsPerSheet(const std::wstring& typeCode) noexcept;
   // Group name → type codes in the order their entries were accepted (a replaced entry is
   // listed again).
   const std::map<std::wstring, std::vector<std::wstring>>& GetGroups() const { return groups_; }

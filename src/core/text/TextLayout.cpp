@@ -116,6 +116,33 @@ TextBlockSize CRTFText::Measure(Canvas& canvas, int zoomPercent) const {
   return {layout.width, layout.height};
 }
 
+namespace {
+
+// The part of a run that can show between 0 and `width` when it starts at `x`: characters
+// wholly left of 0 or wholly right of `width` are not drawn (a field draws at most what
+// fits, so a megabyte of text costs no more on paper or in a PDF than what shows). One
+// character more is kept at each side for glyphs that reach past their advance (italics).
+struct VisiblePart {
+  std::size_t first = 0;
+  std::size_t count = 0;
+  int x = 0;  // where the first drawn character starts
+};
+
+VisiblePart Visible(const std::vector<int>& advances, int x, int width) {
+  VisiblePart part;
+  std::size_t i = 0;
+  while (i < advances.size() && x + advances[i] <= 0) x += advances[i++];
+  if (i > 0) x -= advances[--i];
+  part.first = i;
+  part.x = x;
+  while (i < advances.size() && x < width) x += advances[i++];
+  if (i < advances.size()) ++i;
+  part.count = i - part.first;
+  return part;
+}
+
+}  // namespace
+
 void CRTFText::Draw(Canvas& canvas, const DeviceRect& rect, int zoomPercent) const {
   if (rect.IsEmpty()) return;  // a field too small to show anything at this zoom
   if (display_.empty()) {
@@ -127,6 +154,12 @@ void CRTFText::Draw(Canvas& canvas, const DeviceRect& rect, int zoomPercent) con
   canvas.BeginLayer(rect);
   int top = (rect.Height() - layout.height) / 2;
   for (const TextLine& line : layout.lines) {
+    // Lines wholly above or below the field do not show.
+    if (top >= rect.Height()) break;
+    if (top + line.height <= 0) {
+      top += line.height;
+      continue;
+    }
     const Alignment align = formats_[line.firstFormat].alignment;
     int x = 0;
     if (align == Alignment::Center) x = (width - line.width) / 2;
@@ -147,16 +180,31 @@ void CRTFText::Draw(Canvas& canvas, const DeviceRect& rect, int zoomPercent) con
     }
     std::size_t offset = 0;
     for (const TextRun& run : line.runs) {
+      if (x >= width) break;
       const TextFormat& format = formats_[run.format];
       canvas.SetFont(FontFor(format, zoomPercent, canvas.DpiY()));
-      canvas.SetTextColor(format.color);
       const std::wstring_view chars = std::wstring_view(display_).substr(run.start, run.length);
       if (advances.empty()) {
-        canvas.DrawText(x, baseline, chars);
+        if (x + run.width > 0) {
+          canvas.SetTextColor(format.color);
+          if (x >= 0 && x + run.width <= width) {
+            canvas.DrawText(x, baseline, chars);
+          } else {
+            const VisiblePart part = Visible(canvas.GetCharWidths(chars), x, width);
+            canvas.DrawText(part.x, baseline, chars.substr(part.first, part.count));
+          }
+        }
         x += run.width;
       } else {
-        std::vector<int> own(advances.begin() + offset, advances.begin() + offset + run.length);
-        canvas.DrawText(x, baseline, chars, &own);
+        const std::vector<int> own(advances.begin() + static_cast<std::ptrdiff_t>(offset),
+                                   advances.begin() + static_cast<std::ptrdiff_t>(offset + run.length));
+        const VisiblePart part = Visible(own, x, width);
+        if (part.count > 0) {
+          canvas.SetTextColor(format.color);
+          const std::vector<int> drawn(own.begin() + static_cast<std::ptrdiff_t>(part.first),
+                                       own.begin() + static_cast<std::ptrdiff_t>(part.first + part.count));
+          canvas.DrawText(part.x, baseline, chars.substr(part.first, part.count), &drawn);
+        }
         for (int a : own) x += a;
         offset += run.length;
       }

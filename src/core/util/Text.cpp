@@ -65,6 +65,29 @@ std::string ToUtf8(std::wstring_view text) {
   return out;
 }
 
+bool IsValidUtf8(std::string_view bytes) {
+  // Well-formed text comes back byte for byte; anything replaced does not.
+  return ToUtf8(FromUtf8(bytes)) == bytes;
+}
+
+std::optional<std::wstring> DecodeTextFile(std::string_view bytes) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  const bool marked = bytes.starts_with(kByteOrderMark);
+  if (marked) bytes.remove_prefix(kByteOrderMark.size());
+  std::wstring text;
+  if (marked || IsValidUtf8(bytes)) {
+    if (!IsValidUtf8(bytes)) return std::nullopt;
+    text = FromUtf8(bytes);
+  } else {
+    text = FromCp1252(bytes);
+  }
+  for (const wchar_t ch : text) {
+    const bool control = ch < 0x20 || (ch >= 0x7F && ch <= 0x9F);
+    if (control && ch != L'\t' && ch != L'\n' && ch != L'\f' && ch != L'\r') return std::nullopt;
+  }
+  return text;
+}
+
 std::wstring FromUtf8(std::string_view bytes) {
   std::wstring out;
   out.reserve(bytes.size());
@@ -165,6 +188,21 @@ void AppendDecimal(std::wstring& out, long long value) {
   char digits[24];
   const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
   out.append(digits, end);
+}
+
+std::wstring CountOf(long long count, std::wstring_view one, std::wstring_view many) {
+  std::wstring text;
+  AppendDecimal(text, count);
+  text += L' ';
+  text += count == 1 ? one : many;
+  return text;
+}
+
+std::string CountOf(long long count, std::string_view one, std::string_view many) {
+  std::string text = std::to_string(count);
+  text += ' ';
+  text += count == 1 ? one : many;
+  return text;
 }
 
 std::u16string ToUtf16(std::wstring_view text) {

@@ -4,6 +4,7 @@
 // between the two lives in this module.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,8 @@ namespace mirn {
 // Unicode scalar values (surrogates, > U+10FFFF) encode as U+FFFD.
 std::string ToUtf8(std::wstring_view text);
 std::wstring FromUtf8(std::string_view bytes);
+// True when `bytes` is well-formed UTF-8 (FromUtf8 would replace nothing).
+bool IsValidUtf8(std::string_view bytes);
 
 // UTF-16 (native byte order, as SQLite's UTF-16 interfaces take it) ⇄ wide. Characters above
 // U+FFFF become surrogate pairs; unpaired surrogates decode to U+FFFD, and wide characters
@@ -25,6 +28,9 @@ void AssignUtf16(std::wstring_view text, std::u16string& out);
 // the locale-aware formatted output behind it, for texts built per stored record.
 void AppendDecimal(std::wstring& out, long long value);
 std::wstring FromUtf16(std::u16string_view text);
+// "1 extension", "2 extensions": a count with its noun in the matching number.
+std::wstring CountOf(long long count, std::wstring_view one, std::wstring_view many);
+std::string CountOf(long long count, std::string_view one, std::string_view many);
 
 // Windows code page 1252 ⇄ wide, with the exact Windows table: 0x80–0x9F hold the
 // typographic characters, and the five bytes the code page leaves undefined (0x81, 0x8D,
@@ -35,6 +41,12 @@ std::wstring FromCp1252(std::string_view bytes);
 wchar_t Cp1252ToWide(unsigned char byte);
 // The byte of one character, or -1 when the code page has none.
 int WideToCp1252(wchar_t ch);
+
+// The bytes of a plain text file as text, as the CSV reader takes them: UTF-8 after a
+// byte-order mark (which is dropped) or when the bytes are well-formed UTF-8, else
+// Windows-1252. Nothing when they are neither: a byte the code page leaves undefined, or a
+// control character other than tab, line feed, form feed and carriage return.
+std::optional<std::wstring> DecodeTextFile(std::string_view bytes);
 
 // Paths from and to wide text, through UTF-8 (the file-name encoding here).
 std::filesystem::path ToPath(std::wstring_view text);

@@ -294,6 +294,18 @@ TEST_F(DocumentControllerTest, FirstOpenDialogStartsInTheSampleFolderOnce) {
   EXPECT_EQ(ui_.openDialogs[0].filter, L"Mirn Database (*.mrb)|*.mrb|All Files (*.*)|*.*||");
   EXPECT_EQ(ui_.openDialogs[1].initialPath, fs::path("*.mrb"));
   EXPECT_EQ(profile_.GetInt(L"Preferences", L"First Run", 1), 0);
+
+  // Later the dialog starts beside the open database, else in the folder used last, never in
+  // the process's working folder.
+  fs::create_directory(files_ / "site");
+  const fs::path site = files_ / "site" / "site.mrb";
+  fs::rename(MakeDatabase("site.mrb", {L"1"}), site);
+  ASSERT_TRUE(controller_->Open(site.wstring()));
+  EXPECT_FALSE(controller_->OpenDialog());
+  EXPECT_EQ(ui_.openDialogs.back().initialPath, files_ / "site" / "*.mrb");
+  controller_->CloseDatabase();
+  EXPECT_FALSE(controller_->OpenDialog());
+  EXPECT_EQ(ui_.openDialogs.back().initialPath, files_ / "site" / "*.mrb");
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ TEST_F(ExchangeControllerTest, ImportAsksWithTheReplaceBoxAndRemembersDontAskAga
   EXPECT_EQ(Db().GetName(L"3"), L"Three");
   EXPECT_EQ(refreshed, 1);
   ASSERT_EQ(notifier.sent.size(), 1u);
-  EXPECT_EQ(notifier.sent[0], (std::pair<std::wstring, std::wstring>{L"import_complete", L"Imported 1 extensions"}));
+  EXPECT_EQ(notifier.sent[0], (std::pair<std::wstring, std::wstring>{L"import_complete", L"Imported 1 extension"}));
 }
 
 TEST_F(ExchangeControllerTest, StopImportingEndsTheImportAndSkippedLinesAreListed) {
@@ -119,7 +119,7 @@ TEST_F(ExchangeControllerTest, StopImportingEndsTheImportAndSkippedLinesAreListe
   ui_.openAnswers.push_back(dir_ / "semi.csv");
   c.ImportCsv();
   EXPECT_EQ(Db().GetName(L"5"), L"Five");
-  EXPECT_EQ(ui_.LastMessage(), L"Imported 1 extensions");
+  EXPECT_EQ(ui_.LastMessage(), L"Imported 1 extension");
 
   ui_.openAnswers.push_back(std::nullopt);  // cancelled: nothing happens
   const size_t shown = ui_.messages.size();
@@ -194,7 +194,11 @@ TEST_F(ExchangeControllerTest, ExcelExportKeepsTheOptionsAndOpensTheSpreadsheet)
     o.useFriendlyNames = false;
     return accept;
   };
-  hooks.openFile = [&](const fs::path& p) { opened.push_back(p); };
+  bool programFound = true;
+  hooks.openFile = [&](const fs::path& p) {
+    opened.push_back(p);
+    return programFound;
+  };
   ExchangeController c = Controller(&notifier, hooks);
   c.ExportExcel();  // cancelled in the options dialog
   EXPECT_TRUE(ui_.saveDialogs.empty());
@@ -207,7 +211,7 @@ TEST_F(ExchangeControllerTest, ExcelExportKeepsTheOptionsAndOpensTheSpreadsheet)
   EXPECT_EQ(ui_.saveDialogs.at(0).filter, L"Microsoft Excel 2007/2010|*.xlsx|Microsoft Excel 97/2000/XP|*.xls||");
   EXPECT_EQ(test::ReadFile(dir_ / "out.XLSX").substr(0, 2), "PK");
   ASSERT_EQ(notifier.sent.size(), 2u);
-  EXPECT_EQ(notifier.sent[0].second, L"Export complete.\n\n1 extensions were exported.");
+  EXPECT_EQ(notifier.sent[0].second, L"Export complete.\n\n1 extension was exported.");
   EXPECT_EQ(notifier.sent[1].second, L"Opening spreadsheet...");
   EXPECT_EQ(opened, std::vector<fs::path>{dir_ / "out.XLSX"});
 
@@ -217,6 +221,15 @@ TEST_F(ExchangeControllerTest, ExcelExportKeepsTheOptionsAndOpensTheSpreadsheet)
   c.ExportExcel();
   EXPECT_TRUE(ui_.messages.empty());
   EXPECT_EQ(opened.size(), 2u);
+
+  // No program for spreadsheets: the export is done, and the box says why nothing opened.
+  programFound = false;
+  ui_.saveAnswers.push_back(dir_ / "none.xlsx");
+  c.ExportExcel();
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.LastMessage(), L"Export complete.\n\n1 extension was exported.\n\nNo program to open " +
+                                   (dir_ / "none.xlsx").wstring() +
+                                   L" was found. Open the spreadsheet with a spreadsheet program.");
 }
 
 TEST_F(ExchangeControllerTest, CsvExportAndMergeReport) {
@@ -227,7 +240,7 @@ TEST_F(ExchangeControllerTest, CsvExportAndMergeReport) {
   EXPECT_EQ(ui_.saveDialogs.at(0).filter, L"Comma-Separated Value (CSV) Files|*.csv|All Files|*.*||");
   EXPECT_TRUE(ui_.saveDialogs.at(0).promptOverwrite);
   EXPECT_EQ(test::ReadFile(dir_ / "out.csv"), "\"1\",\"T3\",\"One\",\"\",\"\",\"\"\r\n");
-  EXPECT_EQ(ui_.LastMessage(), L"Export complete.\n\n1 extensions were exported.");
+  EXPECT_EQ(ui_.LastMessage(), L"Export complete.\n\n1 extension was exported.");
 
   ui_.openAnswers.push_back(dir_ / "missing.mrb");
   c.Merge();

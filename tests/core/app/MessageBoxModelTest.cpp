@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/Mnemonics.h"
+#include "util/StringTable.h"
+#include "platform/ScriptedUserInterface.h"
 
 namespace mirn {
 namespace {
@@ -107,6 +109,15 @@ TEST(MessageBoxModel, DefaultButtonIconSoundAndLines) {
   EXPECT_EQ(Model(mb::kIconInformation).Icon(), MessageBoxIcon::kInformation);
   EXPECT_EQ(Model(mb::kOk).Icon(), MessageBoxIcon::kNone);
   EXPECT_EQ(MessageBoxModel(MessageBoxRequest{}).Caption(), L"Error");
+}
+
+// A message without a caption of its own (the picture errors, for one) bears the program's
+// title as every other box does.
+TEST(MessageBoxModel, AMessageWithoutACaptionBearsTheProgramsTitle) {
+  ScriptedUserInterface ui;
+  ui.Message(LoadString(5138), mb::kIconError);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(MessageBoxModel(ui.messages[0]).Caption(), L"Mirn Labeling System");
 }
 
 TEST(MessageBoxModel, SystemModalStopBoxIsPlain) {

@@ -8,6 +8,7 @@
 #include "app/ListWidth.h"
 #include "app/RecentFiles.h"
 #include "app/StatusText.h"
+#include "app/WindowPlacement.h"
 #include "app/ZoomState.h"
 #include "platform/MemoryProfile.h"
 
@@ -74,16 +75,49 @@ TEST(ZoomTest, LevelsCommandsChecksAndTheRememberedState) {
   EXPECT_EQ(ZoomForCommand(cmd::kZoom200, at75), (ZoomState{zoom::kModeFixed, 200}));
   EXPECT_FALSE(ZoomForCommand(cmd::kZoomCustom, at75).has_value());
 
+  // Before any zoom was used, a database opens showing its entire label; a zoom chosen is
+  // the one the next database opens at.
   MemoryProfile profile;
-  EXPECT_EQ(LastZoom(profile), (ZoomState{zoom::kModeFixed, 100}));
-  WriteLastZoom(profile, {zoom::kModeFitLabel, 64});
-  EXPECT_EQ(LastZoom(profile).mode, zoom::kModeFitLabel);
+  EXPECT_EQ(LastZoom(profile), (ZoomState{zoom::kModeFitLabel, 100}));
+  WriteLastZoom(profile, {zoom::kModeFitWidth, 64});
+  EXPECT_EQ(LastZoom(profile).mode, zoom::kModeFitWidth);
   ZoomModel model;
+  model.Choose({zoom::kModeFixed, 150}, profile);
+  EXPECT_EQ(LastZoom(profile), (ZoomState{zoom::kModeFixed, 150}));
   std::vector<ZoomState> heard;
   model.AddListener([&](const ZoomState& s) { heard.push_back(s); });
   model.SetFactor(zoom::kFitLabelFactor);
   ASSERT_EQ(heard.size(), 1u);
+  EXPECT_EQ(LastZoom(profile).percent, 150) << "only a chosen zoom is remembered";
   EXPECT_EQ(heard[0].mode, zoom::kModeFitLabel);
+}
+
+// The first window fits small screens and large display scales with its frame; a remembered
+// one comes back where it was, pulled onto the screen when the screen changed.
+TEST(WindowPlacementTest, FirstWindowFitsTheScreenAndARememberedOneComesBackInside) {
+  const auto inside = [](const ScreenRect& r, const ScreenRect& area, int frameW, int frameH) {
+    return r.x >= area.x && r.y >= area.y && r.x + r.width + frameW <= area.x + area.width &&
+           r.y + r.height + frameH <= area.y + area.height;
+  };
+  for (const ScreenRect area : {ScreenRect{0, 0, 800, 600}, ScreenRect{0, 0, 640, 376}, ScreenRect{0, 27, 1024, 741}}) {
+    const ScreenRect first = PlaceMainWindow(area, 16, 40, std::nullopt);
+    EXPECT_TRUE(inside(first, area, 16, 40)) << area.width << "x" << area.height;
+    EXPECT_EQ(first.width, std::min(kFirstWindowWidth, area.width - 16));
+  }
+  const ScreenRect big{0, 0, 1920, 1080};
+  EXPECT_EQ(PlaceMainWindow(big, 16, 40, std::nullopt), (ScreenRect{472, 200, 960, 640}));
+  EXPECT_EQ(PlaceMainWindow(big, 16, 40, ScreenRect{100, 50, 1200, 900}), (ScreenRect{100, 50, 1200, 900}));
+  // Remembered on a larger screen than today's, or beyond its right edge.
+  EXPECT_EQ(PlaceMainWindow({0, 0, 800, 600}, 16, 40, ScreenRect{1500, 700, 1200, 900}), (ScreenRect{0, 0, 784, 560}));
+  EXPECT_EQ(PlaceMainWindow(big, 16, 40, ScreenRect{1800, -30, 400, 300}), (ScreenRect{1504, 0, 400, 300}));
+
+  MemoryProfile profile;
+  EXPECT_FALSE(ReadWindowPlacement(profile).has_value());
+  WriteWindowPlacement(profile, {{10, 20, 700, 500}, 260});
+  const auto read = ReadWindowPlacement(profile);
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(read->window, (ScreenRect{10, 20, 700, 500}));
+  EXPECT_EQ(read->listWidth, 260);
 }
 
 TEST(ListWidthTest, CycleGoesThirdWidestNarrowestAndDragsStayInLimits) {

@@ -1,4 +1,6 @@
+#include "app/OptionsModel.h"
 #include "app/Startup.h"
+#include "app/TipOfTheDay.h"
 
 #include <gtest/gtest.h>
 
@@ -183,6 +185,24 @@ TEST_F(StartupTest, PrintRequestPrintsEveryExtensionAndCloses) {
   EXPECT_EQ(printed_, (std::vector<std::wstring>{L"10", L"11"}));
   EXPECT_EQ(closes_, 1);
   EXPECT_EQ(document_->DocumentName(), L"print.mrb");
+}
+
+// Start-up, the Options dialog and the tip window read one setting with one default: what
+// the boxes show on a fresh settings file is what start-up does, and ticking one turns it on.
+TEST_F(StartupTest, TheTipCheckBoxesShowWhatStartUpDoes) {
+  for (const bool tick : {false, true}) {
+    if (tick) {
+      OptionsModel options(profile_);
+      options.SetShowTips(true);
+      ASSERT_TRUE(options.Save(profile_));
+    }
+    const bool shown = OptionsModel(profile_).ShowTips();
+    EXPECT_EQ(TipOfTheDay::ShowAtStartup(profile_), shown);
+    EXPECT_EQ(shown, tick);
+    tips_ = 0;
+    Make().Greet(CommandLine(L""), true);
+    EXPECT_EQ(tips_, shown ? 1 : 0);
+  }
 }
 
 TEST_F(StartupTest, WelcomeOnceAndTipsOnlyForPlainStarts) {

@@ -41,6 +41,23 @@ TEST(TipsFile, MissingEmptyOrFolderGivesNoTips) {
   EXPECT_EQ(TipsFile::Load(dir / "tips.tip")->Count(), 10u);
 }
 
+// A hostile tips file costs no more than a large real one: only its start is read and only
+// so many tips are kept.
+TEST(TipsFile, HugeFilesAreReadOnlyInPart) {
+  test::TempDir dir;
+  { std::ofstream(dir / "feeds.tip") << std::string(6u << 20, '\n'); }
+  const auto feeds = TipsFile::Load(dir / "feeds.tip");
+  ASSERT_TRUE(feeds);
+  EXPECT_EQ(feeds->Count(), kMaxTips);
+  std::string line;
+  for (int i = 0; i < 3 << 20; ++i) line += "\xC3\xA9";  // one line of 6 MB, cut in a character
+  { std::ofstream(dir / "line.tip") << "x" << line; }
+  const auto one = TipsFile::Load(dir / "line.tip");
+  ASSERT_TRUE(one);
+  ASSERT_EQ(one->Count(), 1u);
+  EXPECT_EQ(one->Tip(0), L"x" + std::wstring(kMaxTipLength - 1, L'\u00E9')) << "read as UTF-8 all the same";
+}
+
 TEST(TipOfTheDay, TipsPathMustNameAFile) {
   test::TempDir dir;
   MemoryProfile profile;
@@ -74,7 +91,6 @@ TEST(TipOfTheDay, StartsAfterTheLastTipAndWraps) {
 
 TEST(TipOfTheDay, CloseRemembersTheTipAndOkTheCheckBox) {
   MemoryProfile profile;
-  EXPECT_TRUE(TipOfTheDay::ShowAtStartup(profile));
   profile.WriteInt(L"Preferences", L"Last Tip", 2);
   TipOfTheDay tip(TipsFile::FromBytes(TenTips()), profile);
   tip.Close(profile, std::nullopt);  // closed without OK

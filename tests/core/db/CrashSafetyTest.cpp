@@ -56,13 +56,9 @@ TEST_F(CrashSafety, KilledSavesLeaveTheOldOrTheNewContent) {
   int kills = 0;
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
   for (int round = 0; round < 25 && std::chrono::steady_clock::now() < deadline; ++round) {
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) SaveForever(path, work());
+    test::ForkedChild child([&]() -> int { SaveForever(path, work()); });
     std::this_thread::sleep_for(std::chrono::milliseconds(delayMs(random)));
-    ::kill(child, SIGKILL);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    const int status = child.Kill();
     ASSERT_TRUE(WIFSIGNALED(status)) << "child ended on its own with " << WEXITSTATUS(status);
     ++kills;
 

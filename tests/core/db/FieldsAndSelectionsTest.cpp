@@ -64,6 +64,18 @@ TEST_F(Fields, FieldIdsWalkInNumericOrderPerExtension) {
   EXPECT_EQ(db->FieldIds(L"3").begin(), db->FieldIds(L"3").end());
 }
 
+TEST_F(Fields, AFieldIdBetweenStoredOnesReadsAsMissing) {
+  auto db = NewDatabase();
+  ASSERT_EQ(db->AddExtension(L"1", L"T", L""), 0);
+  for (int id : {1, 5, 1025}) ASSERT_EQ(db->SetField(L"1", id, L"text " + std::to_wstring(id)), 0);
+  EXPECT_EQ(db->GetField(L"1", 3), L"");
+  EXPECT_FALSE(db->FieldExists(L"1", 3));
+  EXPECT_EQ(db->GetField(L"1", 1000), L"");
+  EXPECT_EQ(db->GetField(L"1", 0), L"");
+  EXPECT_EQ(db->GetField(L"1", 5), L"text 5");
+  EXPECT_EQ(db->GetField(L"1", 2000), L"");
+}
+
 TEST_F(Fields, ReadsSeeEveryWriteWhateverPathItTook) {
   auto db = NewDatabase();
   ASSERT_EQ(db->AddExtension(L"1", L"T", L""), 0);

@@ -2,9 +2,13 @@
 // processes and a full disk.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <cstring>
 
 #include "DbTestSupport.h"
 #include "db/DbRanges.h"
@@ -121,23 +125,25 @@ TEST_F(StoreFault, LeftoversOfKilledProcessesGoAndThoseInUseStay) {
   int ready[2];
   ASSERT_EQ(::pipe(ready), 0);
   auto openAndWait = [&](const std::filesystem::path& file, bool die) {
-    const pid_t child = ::fork();
-    if (child != 0) return child;
-    int code = -1;
-    auto db = OpenDatabase(file, code, options());
-    (void)!::write(ready[1], "x", 1);
-    if (die) ::raise(SIGKILL);
-    ::pause();
-    _exit(0);
+    return std::make_unique<test::ForkedChild>([&, file, die] {
+      int code = -1;
+      auto db = OpenDatabase(file, code, options());
+      (void)!::write(ready[1], "x", 1);
+      if (die) ::raise(SIGKILL);
+      ::pause();
+      return 0;
+    });
   };
   char buffer[2];
   // One after the other: an open sweeps what is unlocked, so the second must not come after
-  // the first died.
-  const pid_t alive = openAndWait(second, false);
+  // the first died. Both are killed and reaped however the test ends.
+  const auto aliveChild = openAndWait(second, false);
   ASSERT_EQ(::read(ready[0], buffer, 1), 1);
-  const pid_t killed = openAndWait(path, true);
+  const auto killedChild = openAndWait(path, true);
   ASSERT_EQ(::read(ready[0], buffer, 1), 1);
-  ::waitpid(killed, nullptr, 0);
+  killedChild->Wait();
+  const pid_t alive = aliveChild->Pid();
+  const pid_t killed = killedChild->Pid();
   ::close(ready[0]);
   ::close(ready[1]);
   ASSERT_EQ(WorkFiles(), 2u);
@@ -165,8 +171,34 @@ TEST_F(StoreFault, LeftoversOfKilledProcessesGoAndThoseInUseStay) {
   EXPECT_TRUE(std::filesystem::exists(busy->Path()));
   EXPECT_FALSE(std::filesystem::exists(unpackedByKilled));
   EXPECT_TRUE(std::filesystem::exists(unpackedByAlive));
-  ::kill(alive, SIGKILL);
-  ::waitpid(alive, nullptr, 0);
+}
+
+// A socket file as the desktop program leaves it for import filters when it is killed.
+void MakeSocketFile(const std::filesystem::path& path) {
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(fd, 0);
+  sockaddr_un address {};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(path.string().size(), sizeof address.sun_path);
+  std::strcpy(address.sun_path, path.c_str());
+  EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  ::close(fd);
+}
+
+TEST_F(StoreFault, FilterSocketsOfKilledProcessesAreSwept) {
+  ForkedChild gone([] { return 0; });
+  gone.Wait();
+  const auto dead = work() / ("mirn-filters-" + std::to_string(gone.Pid()) + "-5a5a");
+  const auto mine = work() / FilterSocketName("5a5a");
+  MakeSocketFile(dead);
+  MakeSocketFile(mine);
+  // A regular file of that name is not ours to remove.
+  const auto plain = work() / ("mirn-filters-" + std::to_string(gone.Pid()) + "-file");
+  WriteFile(plain, "x");
+  RemoveStaleWorkFiles(work());
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(dead)));
+  EXPECT_TRUE(std::filesystem::exists(std::filesystem::symlink_status(mine)));
+  EXPECT_TRUE(std::filesystem::exists(plain));
 }
 
 TEST_F(StoreFault, SaveOnAFullDiskKeepsTheOldFileAndSaysWhy) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "exchange/MRBCSVImportSettings.h"
@@ -155,6 +156,21 @@ TEST(CsvRecords, QuotedLineBreaksJoinAndLineNumbersCount) {
   for (int i = 0; i < CsvRecordReader::kMaxJoinedLines + 5; ++i) many += "x\n";
   many += "\"\n";
   EXPECT_EQ(Records(many).front(), (std::pair<long long, std::string>{1, "1,\"x"}));
+
+  // A quote that closes on the last continuation line allowed joins; one line later it does not.
+  for (const int continuations : {CsvRecordReader::kMaxJoinedLines, CsvRecordReader::kMaxJoinedLines + 1}) {
+    std::string text = "1,\"\n";
+    for (int i = 1; i < continuations; ++i) text += "x\n";
+    text += "\"\n2,y\n";  // the quote closes on continuation line number `continuations`
+    const auto records = Records(text);
+    if (continuations == CsvRecordReader::kMaxJoinedLines) {
+      ASSERT_EQ(records.size(), 2u);
+      EXPECT_EQ(std::count(records[0].second.begin(), records[0].second.end(), '\n'), continuations);
+      EXPECT_EQ(records[1], (std::pair<long long, std::string>{continuations + 2, "2,y"}));
+    } else {
+      EXPECT_EQ(records.front(), (std::pair<long long, std::string>{1, "1,\""}));
+    }
+  }
 
   std::istringstream in("a,\"b\nc\"\nd,e\n");
   EXPECT_EQ(CountCsvDataLines(in), 2);

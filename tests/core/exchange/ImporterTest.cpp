@@ -180,7 +180,7 @@ TEST_F(ImporterTest, CommandCountsExactlyAndFailsAnImportThatStoredNothing) {
   EXPECT_FALSE(semi.ok);
   EXPECT_EQ(semi.message.rfind(L"Nothing was imported: 2 lines were skipped.", 0), 0u) << ToUtf8(semi.message);
   EXPECT_NE(semi.message.find(L"semicolon-separated"), std::wstring::npos);
-  EXPECT_EQ(CsvLineNotesText(semi.lineNotes, 1), L"line 1: skipped, no type code\n... and 1 more lines\n");
+  EXPECT_EQ(CsvLineNotesText(semi.lineNotes, 1), L"line 1: skipped, no type code\n... and 1 more line\n");
 
   test::WriteFile(dir / "empty.csv", "; nothing here\r\n");
   ExchangeOutcome empty = RunCsvImport(*db, *library, profile, dir / "empty.csv", view, nullptr);

@@ -1,4 +1,4 @@
-#include "exchange/MRBMRBImporter.h"
+#include "exchange/MRBMergeImporter.h"
 
 #include "ExchangeFixture.h"
 #include "util/StringTable.h"

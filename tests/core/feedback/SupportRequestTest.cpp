@@ -108,6 +108,35 @@ TEST(UrlHostTest, HostWithPortWithoutCredentials) {
   EXPECT_EQ(UrlHost("help.example/tickets"), "");
 }
 
+// A support request carries a name and an e-mail address: plain http only to this machine.
+TEST(UrlHostTest, OnlyHttpsOrLoopbackTravelsProtected) {
+  for (const char* url : {"https://help.example/t", "HTTPS://help.example", "http://localhost:8080/t",
+                          "http://LOCALHOST/t", "http://127.0.0.1/t", "http://127.9.8.7:81", "http://[::1]:8080/t",
+                          "http://user:pw@127.0.0.1/t"}) {
+    EXPECT_TRUE(TravelsProtected(url)) << url;
+  }
+  for (const char* url : {"http://help.example/t", "http://128.0.0.1/t", "http://localhost.example/t",
+                          "http://[::2]/t", "http://127.0.0.1@help.example/t", "ftp://localhost/t", "help.example",
+                          "http://", ""}) {
+    EXPECT_FALSE(TravelsProtected(url)) << url;
+  }
+}
+
+TEST_F(SupportRequestTest, PlainHttpToAnotherHostSendsNothing) {
+  FeedbackSettings settings = Settings();
+  settings.ticketEndpoint = "http://help.example/tickets";
+  SupportRequest request(ui_, &notifier_, settings, kLines);
+  client_.getAnswers.push_back(HttpResult::Status(200));
+  EXPECT_FALSE(request.CheckServer(client_));
+  EXPECT_TRUE(client_.gets.empty());
+  client_.postAnswers.push_back(HttpResult::Status(201));
+  EXPECT_FALSE(request.Submit(client_, Valid()));
+  EXPECT_TRUE(client_.posts.empty());
+  ASSERT_EQ(ui_.messages.size(), 2u);
+  EXPECT_NE(ui_.messages[0].text.find(L"help@example.org"), std::wstring::npos);
+  EXPECT_EQ(ui_.messages[0].style & mb::kIconMask, mb::kIconWarning);
+}
+
 TEST_F(SupportRequestTest, UnreachableServerNamesTheSupportAddress) {
   client_.getAnswers.push_back(HttpResult::Status(503));
   EXPECT_FALSE(request_.CheckServer(client_));

@@ -31,6 +31,20 @@ TEST(FieldSelection, HitsTheLowestSelectableIdIncludingHiddenFields) {
   EXPECT_FALSE(HitField(t, 500, 500).has_value());
 }
 
+// Rectangles hold their left and top edges, not their right and bottom ones: on an edge two
+// fields share, the field to the right or below is hit.
+TEST(FieldSelection, ASharedEdgeBelongsToTheFieldRightOrBelow) {
+  CDDFTemplate t;
+  t.objects = {LayoutObject(1, DDF_SELECT | DDF_TEXT, 0, 0, 100, 100), LayoutObject(2, DDF_SELECT | DDF_TEXT, 100, 0, 200, 100),
+               LayoutObject(3, DDF_SELECT | DDF_TEXT, 0, 100, 100, 200)};
+  EXPECT_EQ(HitField(t, 100, 50), 2u);
+  EXPECT_EQ(HitField(t, 50, 100), 3u);
+  EXPECT_EQ(HitField(t, 99, 99), 1u);
+  EXPECT_EQ(HitField(t, 0, 0), 1u);
+  EXPECT_FALSE(HitField(t, 200, 50).has_value());
+  EXPECT_FALSE(HitField(t, 50, 200).has_value());
+}
+
 TEST(FieldSelection, ClicksWithAndWithoutModifiers) {
   const CDDFTemplate t = Layout();
   EXPECT_EQ(ClickSelection(t, {1, 2}, 4u, 0), (FieldIds{4}));

@@ -77,5 +77,23 @@ TEST(EditorPlacement, StaysTwoPixelsInsideTheVirtualScreen) {
   EXPECT_EQ(PlaceEditorOnScreen({-40, 1}, 300, 120, 1920, 1080), (ScreenPoint{2, 2}));
 }
 
+// The find-and-replace question never covers the field it asks about, and stays off the label
+// while the screen has room beside, above or below it.
+TEST(EditorPlacement, TheFindQuestionGoesBesideTheLabelOrAtLeastOffTheField) {
+  const ScreenBox field{500, 300, 700, 340};
+  const ScreenBox label{400, 200, 900, 600};
+  EXPECT_EQ(PlaceBesideField(field, label, 300, 120, 1920, 1080), (ScreenPoint{908, 300}));
+  // No room on the right: on the left.
+  EXPECT_EQ(PlaceBesideField(field, label, 300, 120, 1100, 1080), (ScreenPoint{92, 300}));
+  // A label as wide as the screen: below it.
+  const ScreenBox wide{0, 100, 1280, 600};
+  EXPECT_EQ(PlaceBesideField(field, wide, 300, 120, 1280, 1024), (ScreenPoint{500, 608}));
+  // A label filling the screen: under the field.
+  const ScreenBox full{0, 0, 1280, 1024};
+  const ScreenPoint p = PlaceBesideField(field, full, 300, 120, 1280, 1024);
+  EXPECT_EQ(p, (ScreenPoint{500, 348}));
+  EXPECT_TRUE(p.y >= field.bottom || p.y + 120 <= field.top);
+}
+
 }  // namespace
 }  // namespace mirn

@@ -202,16 +202,40 @@ TEST_F(LabelViewTest, TypingOverAFieldReplacesItsTextInItsOwnStyle) {
   db->SetField(L"100", 1, Rtf(L"Old", true));
   view.SetExtension(L"100");
   view.Character(L'N');
+  // Characters typed before the editor window takes the keyboard go to it, in order.
+  view.Character(L'e');
+  view.Character(L'w');
   ASSERT_EQ(host.editors.size(), 1u);
   EXPECT_EQ(host.editors[0].text.editText, L"N");
+  EXPECT_EQ(host.inserted, (std::vector<std::wstring>{L"e", L"w"}));
   EXPECT_EQ(host.editors[0].text.storedText, L"Old");
   EXPECT_FALSE(host.editors[0].selectAll);
   EXPECT_EQ(host.editors[0].rect, view.FieldRect(1));
-  view.EditorClosed(std::wstring(L"N"), EditorDirection::Stop);
+  view.EditorClosed(std::wstring(L"New"), EditorDirection::Stop);
   const CRTFText stored(db->GetField(L"100", 1));
-  EXPECT_EQ(stored.GetDisplayText(), L"N");
+  EXPECT_EQ(stored.GetDisplayText(), L"New");
   EXPECT_EQ(stored.GetFirstFormat().bold, 1);
   EXPECT_TRUE(db->IsModified());
+}
+
+// The toolbar shows a style where every selected field has it, and neither state where they
+// differ.
+TEST_F(LabelViewTest, SelectionFormatIsWhatEverySelectedFieldShares) {
+  db->SetField(L"100", 1, Rtf(L"Bold", true));
+  db->SetField(L"100", 2, Rtf(L"Plain"));
+  view.SetExtension(L"100");
+  view.Select({1});
+  auto shared = view.SelectionFormat();
+  EXPECT_EQ(shared.bold, std::optional<bool>(true));
+  EXPECT_EQ(shared.italic, std::optional<bool>(false));
+  view.Select({1, 2});
+  shared = view.SelectionFormat();
+  EXPECT_FALSE(shared.bold.has_value());
+  EXPECT_EQ(shared.italic, std::optional<bool>(false));
+  EXPECT_EQ(shared.face, CRTFText(db->GetField(L"100", 1)).GetFirstFormat().face);
+  EXPECT_EQ(shared.size, CRTFText(db->GetField(L"100", 2)).GetFirstFormat().size);
+  view.Select({});
+  EXPECT_FALSE(view.SelectionFormat().bold.has_value());
 }
 
 TEST_F(LabelViewTest, TabThroughFieldsStoresChangesAndWrapsToTheFirst) {
@@ -392,6 +416,20 @@ TEST_F(LabelViewTest, UndoRestoresStoredTextsAcrossExtensionsUntilTheDatabaseCha
   view.SetDatabase(db.get());
   EXPECT_FALSE(view.CanRedo());
   EXPECT_FALSE(view.HasLabel());
+}
+
+TEST_F(LabelViewTest, AnEditAfterUndoLeavesNothingOlderToUndo) {
+  view.SetExtension(L"100");
+  view.OpenEditor(1);
+  view.EditorClosed(std::wstring(L"first"), EditorDirection::Stop);
+  view.Undo();
+  view.OpenEditor(2);
+  view.EditorClosed(std::wstring(L"second"), EditorDirection::Stop);
+  EXPECT_FALSE(view.CanRedo());
+  view.Undo();
+  EXPECT_FALSE(view.CanUndo());
+  EXPECT_TRUE(db->GetField(L"100", 1).empty());
+  EXPECT_TRUE(db->GetField(L"100", 2).empty());
 }
 
 TEST_F(LabelViewTest, SwitchingExtensionsClosesTheEditorOnItsOwnExtension) {

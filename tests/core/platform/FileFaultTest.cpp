@@ -8,10 +8,12 @@
 #include "platform/AtomicWrite.h"
 #include "platform/FileErrors.h"
 #include "platform/FileLock.h"
+#include "platform/IniProfile.h"
 #include "platform/OutputFile.h"
 #include "platform/TempFile.h"
 #include "platform/WriteAccess.h"
 #include "support/TestSupport.h"
+#include "platform/XmlFile.h"
 
 namespace mirn {
 namespace {
@@ -152,11 +154,112 @@ TEST(FileFault, ReadOnlyFilesMayNotBeReplaced) {
   // Another user (nobody) may not write root's 0644 file.
   ::chmod(dir.Path().c_str(), 0755);
   ::chmod(file.c_str(), 0644);
-  const pid_t child = ::fork();
-  if (child == 0) _exit(::setuid(65534) == 0 && !MayReplaceFile(file) ? 0 : 1);
-  int status = 0;
-  ::waitpid(child, &status, 0);
+  test::ForkedChild child([&] { return ::setuid(65534) == 0 && !MayReplaceFile(file) ? 0 : 1; });
+  const int status = child.Wait();
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+// A link is written through whether or not its target exists yet (the target is made); a
+// loop of links is refused.
+TEST(FileFault, OutputWritesThroughLiveAndDanglingLinksAlike) {
+  TempDir dir;
+  test::WriteFile(dir / "live.csv", "OLD");
+  std::filesystem::create_symlink("live.csv", dir / "to-live.csv");
+  std::filesystem::create_symlink(dir / "sub" / "new.csv", dir / "to-missing.csv");
+  std::filesystem::create_directory(dir / "sub");
+  for (const char* link : {"to-live.csv", "to-missing.csv"}) {
+    auto out = OutputFile::Begin(dir / link);
+    ASSERT_TRUE(out) << link;
+    ASSERT_TRUE(WriteAll(out->Descriptor(), "NEW"));
+    ASSERT_TRUE(out->Commit()) << link;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / link)) << link;
+    EXPECT_EQ(test::ReadFile(dir / link), "NEW") << link;
+  }
+  std::filesystem::create_symlink("loop-b", dir / "loop-a");
+  std::filesystem::create_symlink("loop-a", dir / "loop-b");
+  std::error_code ec;
+  EXPECT_FALSE(OutputFile::Begin(dir / "loop-a", &ec));
+  EXPECT_EQ(ec, std::errc::too_many_symbolic_link_levels);
+  EXPECT_FALSE(WriteFileAtomically(dir / "loop-a", "x", &ec));
+  EXPECT_EQ(ec, std::errc::too_many_symbolic_link_levels);
+}
+
+// The whole-file writer refuses what the user protected or what is no plain file, as the
+// output files do.
+TEST(FileFault, AtomicWriteRefusesReadOnlyFilesPipesAndFolders) {
+  TempDir dir;
+  test::WriteFile(dir / "ro", "keep");
+  ::chmod((dir / "ro").c_str(), 0444);
+  std::error_code ec;
+  EXPECT_FALSE(WriteFileAtomically(dir / "ro", "new", &ec));
+  EXPECT_EQ(ec, std::errc::permission_denied);
+  EXPECT_EQ(test::ReadFile(dir / "ro"), "keep");
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+  EXPECT_FALSE(WriteFileAtomically(dir / "fifo", "new", &ec));
+  EXPECT_EQ(ec, FileErrc::kNotRegularFile);
+  std::filesystem::create_directory(dir / "folder");
+  EXPECT_FALSE(WriteFileAtomically(dir / "folder", "new", &ec));
+  EXPECT_EQ(ec, std::errc::is_a_directory);
+  size_t entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path())) ++entries;
+  EXPECT_EQ(entries, 3u) << "no temporary file stays";
+}
+
+// The new content must be on the disk before its name replaces the old file, or a crash
+// right after the rename can leave an empty file where the settings were.
+TEST(FileFault, AtomicWriteSyncsTheNewFileBeforeTheRename) {
+  TempDir dir;
+  const auto file = dir / "s.conf";
+  test::WriteFile(file, "OLD");
+  int syncs = 0;
+  SetAtomicWriteSyncForTests([&](int fd) {
+    ++syncs;
+    EXPECT_EQ(test::ReadFile(file), "OLD") << "synced after the rename";
+    return ::fsync(fd);
+  });
+  const bool written = WriteFileAtomically(file, "NEW");
+  SetAtomicWriteSyncForTests({});
+  ASSERT_TRUE(written);
+  EXPECT_EQ(syncs, 1);
+  EXPECT_EQ(test::ReadFile(file), "NEW");
+
+  // A sync that fails (a disk that could not take the data) fails the write.
+  SetAtomicWriteSyncForTests([](int) {
+    errno = EIO;
+    return -1;
+  });
+  std::error_code ec;
+  const bool failed = !WriteFileAtomically(file, "LOST", &ec);
+  SetAtomicWriteSyncForTests({});
+  EXPECT_TRUE(failed);
+  EXPECT_EQ(ec, std::errc::io_error);
+  EXPECT_EQ(test::ReadFile(file), "NEW");
+}
+
+// The settings file and the XML stores keep the permissions their owner gave them, whatever
+// the umask of the program that rewrites them.
+TEST(FileFault, ReplacedSettingsAndXmlFilesKeepTheirMode) {
+  TempDir dir;
+  const auto conf = dir / "s.conf";
+  const auto xml = dir / "s.xml";
+  test::WriteFile(conf, "[A]\nB=1\n");
+  test::WriteFile(xml, "<printers/>");
+  ::chmod(conf.c_str(), 0644);
+  ::chmod(xml.c_str(), 0644);
+  const mode_t old = ::umask(077);
+  IniProfile profile(conf);
+  const bool wroteConf = profile.WriteInt(L"A", L"B", 2);
+  pugi::xml_document doc;
+  doc.append_child("printers");
+  const bool wroteXml = SaveXmlFile(xml, doc);
+  ::umask(old);
+  ASSERT_TRUE(wroteConf);
+  ASSERT_TRUE(wroteXml);
+  for (const auto& file : {conf, xml}) {
+    struct stat st {};
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u) << file;
+  }
 }
 
 }  // namespace

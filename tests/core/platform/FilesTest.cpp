@@ -33,10 +33,8 @@ TEST(FileLock, SecondLockFailsFromTheSameProcessAndFromAChild) {
   EXPECT_FALSE(FileLock::TryLock(file, &ec));  // another descriptor of this process
   EXPECT_EQ(ec, std::errc::resource_unavailable_try_again);
 
-  const pid_t child = ::fork();
-  if (child == 0) _exit(FileLock::TryLock(file) ? 0 : 1);
-  int status = 0;
-  ::waitpid(child, &status, 0);
+  test::ForkedChild child([&] { return FileLock::TryLock(file) ? 0 : 1; });
+  const int status = child.Wait();
   EXPECT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 1) << "a child process took a held lock";
 

@@ -76,6 +76,57 @@ TEST(IniProfile, WritesAreAtomicAndFailuresAreReported) {
   EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
+// A settings file that exists but cannot be read is never replaced by one holding only the
+// value being written; the failure is told once.
+TEST(IniProfile, NeverWritesOverAFileItCouldNotRead) {
+  TempDir dir;
+  const auto file = dir / "s.conf";
+  ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+  IniProfile profile(file);
+  int told = 0;
+  profile.SetReadFailureHandler([&](const std::filesystem::path& about, std::error_code) {
+    EXPECT_EQ(about, file);
+    ++told;
+  });
+  EXPECT_FALSE(profile.WriteInt(L"Print", L"Migrated", 1));
+  EXPECT_FALSE(profile.WriteInt(L"Print", L"Other", 1));
+  EXPECT_EQ(told, 1);
+  struct stat st {};
+  ASSERT_EQ(::lstat(file.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+
+  if (::geteuid() != 0) {  // the superuser reads any file
+    const auto locked = dir / "locked.conf";
+    test::WriteFile(locked, "[A]\nB=1\nC=2\n");
+    ::chmod(locked.c_str(), 0);
+    IniProfile unreadable(locked);
+    EXPECT_FALSE(unreadable.WriteInt(L"A", L"B", 5));
+    ::chmod(locked.c_str(), 0600);
+    EXPECT_EQ(test::ReadFile(locked), "[A]\nB=1\nC=2\n");
+  }
+}
+
+TEST(IniProfile, WritesThroughLinksAndRefusesReadOnlyFiles) {
+  TempDir dir;
+  test::WriteFile(dir / "real.conf", "[Keep]\nK=1\n");
+  std::filesystem::create_symlink("real.conf", dir / "s.conf");
+  ASSERT_TRUE(IniProfile(dir / "s.conf").WriteInt(L"A", L"B", 2));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "s.conf"));
+  EXPECT_EQ(IniProfile(dir / "real.conf").GetInt(L"Keep", L"K", 0), 1);
+  EXPECT_EQ(IniProfile(dir / "real.conf").GetInt(L"A", L"B", 0), 2);
+
+  // A link whose target is missing is written through alike: the target is made.
+  std::filesystem::create_symlink("made.conf", dir / "dangling.conf");
+  ASSERT_TRUE(IniProfile(dir / "dangling.conf").WriteInt(L"A", L"B", 3));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "dangling.conf"));
+  EXPECT_EQ(IniProfile(dir / "made.conf").GetInt(L"A", L"B", 0), 3);
+
+  ::chmod((dir / "real.conf").c_str(), 0444);
+  const std::string before = test::ReadFile(dir / "real.conf");
+  EXPECT_FALSE(IniProfile(dir / "s.conf").WriteInt(L"A", L"B", 4));
+  EXPECT_EQ(test::ReadFile(dir / "real.conf"), before);
+}
+
 TEST(IniProfile, DefaultPathIsUnderTheRoamingFolder) {
   FakeKnownFolders folders("/r");
   EXPECT_EQ(IniProfile::DefaultPath(folders), "/r/roaming/Mirn/Mirn Labeling System.conf");

@@ -128,13 +128,5 @@ TEST_F(AdjustmentStoreTest, SavingOnePrinterKeepsEverythingElse) {
   EXPECT_EQ(profile.Document().Find(kSection, L"A Migrated to XML"), nullptr);
 }
 
-TEST_F(AdjustmentStoreTest, UnreadableFileReadsAsNoEntryAndIsReplaced) {
-  test::WriteFile(store.File(), "<printers><printer name=");
-  profile.WriteInt(kSection, L"Q Migrated to XML", 1);
-  EXPECT_TRUE(store.Load(L"Q").IsZero());
-  ASSERT_TRUE(store.Save({L"Q", 1, 2, 3, 4}));
-  EXPECT_EQ(store.Load(L"Q"), (PrinterAdjustment{L"Q", 1, 2, 3, 4}));
-}
-
 }  // namespace
 }  // namespace mirn

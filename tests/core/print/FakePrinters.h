@@ -14,12 +14,16 @@ namespace mirn {
 // A printer document that records what the job did with it.
 class FakeDocument final : public PrintDocument {
  public:
-  explicit FakeDocument(std::vector<std::string>& log, int failPageStartAt) : log_(log), failAt_(failPageStartAt) {}
+  FakeDocument(std::vector<std::string>& log, int failPageStartAt, Canvas* canvas = nullptr)
+      : log_(log), failAt_(failPageStartAt), canvas_(canvas) {}
   bool StartPage() override {
     log_.push_back("start");
     return ++pages_ != failAt_;
   }
-  Canvas& PageCanvas() override { throw std::logic_error("the fake renderer draws nothing"); }
+  Canvas& PageCanvas() override {
+    if (!canvas_) throw std::logic_error("the fake renderer draws nothing");
+    return *canvas_;
+  }
   bool EndPage() override {
     log_.push_back("end");
     return true;
@@ -33,6 +37,7 @@ class FakeDocument final : public PrintDocument {
   std::vector<std::string>& log_;
   int failAt_ = 0;
   int pages_ = 0;
+  Canvas* canvas_ = nullptr;
 };
 
 class FakePrinters final : public PrinterSystem {
@@ -42,9 +47,14 @@ class FakePrinters final : public PrinterSystem {
   std::map<std::wstring, DeviceMode> modes;
   std::wstring systemDefault = L"P";
   bool failDocument = false;
+  int documentsBegun = 0;
   int failPageStartAt = 0;
   DeviceMode lastMode;
+  std::wstring lastTitle;
+  Canvas* pageCanvas = nullptr;  // where labels are drawn; null: the job must draw none
+  bool noPrinters = false;  // the spooler lists none
   std::vector<std::wstring> ListPrinters() override {
+    if (noPrinters) return {};
     if (modes.empty()) return {L"P"};
     std::vector<std::wstring> names;
     for (const auto& [name, mode] : modes) names.push_back(name);
@@ -62,10 +72,12 @@ class FakePrinters final : public PrinterSystem {
     return PrinterCapabilities{};
   }
   std::unique_ptr<PrintDocument> StartDocument(const std::wstring&, const DeviceMode& mode,
-                                               const std::wstring&) override {
+                                               const std::wstring& title) override {
     lastMode = mode;
+    ++documentsBegun;
+    lastTitle = title;
     if (failDocument) return nullptr;
-    return std::make_unique<FakeDocument>(log, failPageStartAt);
+    return std::make_unique<FakeDocument>(log, failPageStartAt, pageCanvas);
   }
 };
 

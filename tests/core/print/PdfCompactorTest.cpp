@@ -1,6 +1,10 @@
 // The PDF compactor on content streams: glyph runs with corrections only where positions
 // drift, empty save/restore groups dropped, anything unknown left alone.
 #include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <cstdio>
+#include <vector>
 
 #include "print/PdfCompactor.h"
 
@@ -37,6 +41,54 @@ TEST(PdfCompactor, EmptyGroupsGoAndUnknownTextStays) {
   EXPECT_EQ(CompactContent("q BT (a) Tj ET Q", HalfEm()), "q BT (a) Tj ET Q");
   EXPECT_EQ(CompactPdf("not a pdf"), "not a pdf");
   EXPECT_EQ(CompactPdf("%PDF-1.4\nstartxref\n9\n%%EOF\n"), "%PDF-1.4\nstartxref\n9\n%%EOF\n");
+}
+
+// A PDF laid out as Qt writes one: objects numbered from 1, a classic cross-reference table.
+std::string PdfOf(const std::vector<std::string>& bodies) {
+  std::string out = "%PDF-1.4\n";
+  std::vector<size_t> offsets;
+  for (size_t i = 0; i < bodies.size(); ++i) {
+    offsets.push_back(out.size());
+    out += std::to_string(i + 1) + " 0 obj\n" + bodies[i] + "\nendobj\n";
+  }
+  const size_t xref = out.size();
+  out += "xref\n0 " + std::to_string(bodies.size() + 1) + "\n0000000000 65535 f \n";
+  char entry[32];
+  for (size_t offset : offsets) {
+    std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offset);
+    out += entry;
+  }
+  out += "trailer\n<< /Size " + std::to_string(bodies.size() + 1) + " /Root 1 0 R >>\n";
+  out += "startxref\n" + std::to_string(xref) + "\n%%EOF\n";
+  return out;
+}
+
+std::string Deflated(const std::string& text) {
+  uLongf size = compressBound(text.size());
+  std::string out(size, '\0');
+  compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(text.data()), text.size(), 9);
+  out.resize(size);
+  return out;
+}
+
+// The compactor promises to return a file it cannot follow unchanged; references to objects
+// the file lacks or numbers no int holds must not end the program.
+TEST(PdfCompactor, FilesItCannotFollowComeBackUnchanged) {
+  const std::string hugeNumber = PdfOf({"<< /Type /Catalog >>",
+                                        "<< /Type /Page /Contents 99999999999 0 R /Resources 3 0 R >>",
+                                        "<< /Font << /F1 99999999999 0 R >> >>"});
+  EXPECT_EQ(CompactPdf(hugeNumber), hugeNumber);
+
+  const std::string content = Deflated("BT /F1 12 Tf 10 10 Td <0001> Tj ET\n");
+  const std::string missingDescendant = PdfOf(
+      {"<< /Type /Catalog >>", "<< /Type /Page /Contents 3 0 R /Resources 5 0 R >>",
+       "<< /Length 4 0 R /Filter /FlateDecode >>\nstream\n" + content + "\nendstream",
+       std::to_string(content.size()), "<< /Font << /F1 6 0 R /F2 77777777777 0 R >> >>",
+       "<< /Type /Font /Subtype /Type0 /DescendantFonts [9 0 R] >>"});
+  std::string compacted;
+  ASSERT_NO_THROW(compacted = CompactPdf(missingDescendant));
+  EXPECT_NE(compacted.find("/DescendantFonts [9 0 R]"), std::string::npos);
+  EXPECT_TRUE(compacted.starts_with("%PDF-1.4\n"));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "print/PrintLabels.h"
 #include "print/PrintOverflow.h"
 #include "store/OpenDatabase.h"
+#include "support/LayoutObject.h"
 #include "support/TestSupport.h"
 #include "templates/CDDFTemplate.h"
 #include "templates/DDFLibrary.h"
@@ -186,15 +187,7 @@ class PrintLabelsTest : public PrintExtensionTest {
     PrintExtensionTest::SetUp();
     std::filesystem::create_directories(dir / "ddf");
     for (const auto& [type, landscape] : {std::pair{L"LAND", true}, std::pair{L"PORT", false}}) {
-      CDDFTemplate t;
-      t.header.version = L"270";
-      t.header.groupName = L"G";
-      t.header.typeCode = type;
-      t.header.labelWidth = 1440;
-      t.header.labelHeight = 720;
-      t.header.landscape = landscape;
-      t.slots = {{0, 0}, {0, 720}};
-      t.header.slotCount = 2;
+      const CDDFTemplate t = test::StackedLayout(type, 1440, 720, 2, landscape);
       test::WriteFile(dir / "ddf" / (std::wstring(type) + L".ddf"), WriteDDF(t, "G\r\n"));
     }
     folders.Set(KnownFolder::Program, dir.Path());
@@ -308,14 +301,7 @@ class PrintTextLayoutTest : public PrintLabelsTest {
  protected:
   void SetUp() override {
     PrintLabelsTest::SetUp();
-    CDDFTemplate t;
-    t.header.version = L"270";
-    t.header.groupName = L"G";
-    t.header.typeCode = L"TXT";
-    t.header.labelWidth = 2000;
-    t.header.labelHeight = 1000;
-    t.slots = {{0, 0}, {0, 1000}, {0, 2000}, {0, 3000}};
-    t.header.slotCount = 4;
+    CDDFTemplate t = test::StackedLayout(L"TXT", 2000, 1000, 4);
     t.objects = {Object(1, DDF_PRINT | DDF_TEXT, 0, 0, 1440, 400), Object(2, DDF_TEXT, 0, 500, 240, 900)};
     test::WriteFile(dir / "ddf" / "TXT.ddf", WriteDDF(t, "G\r\n"));
     library.ScanAll();

@@ -167,6 +167,23 @@ TEST_F(PrintJobTest, CancelOnTheSecondRunKeepsTheFirstAndEndsTheDocument) {
   EXPECT_EQ(printers.log, (std::vector<std::string>{"start", "FOUR:1@3", "end", "enddoc"}));
 }
 
+// A begun job cannot be withdrawn from the spooler (it comes out as a blank sheet): the
+// document is begun only for a first page, after the question was answered Print.
+TEST_F(PrintJobTest, CancelAtTheFirstQuestionOrStopBeforeAPageBeginsNoDocument) {
+  request.extensions = {{L"1", L"FOUR"}, {L"2", L"ONE"}};
+  ui.answers = {false};
+  PrintJobResult r = Run();
+  EXPECT_EQ(r.outcome, PrintOutcome::Cancelled);
+  EXPECT_EQ(printers.documentsBegun, 0);
+  EXPECT_TRUE(printers.log.empty());
+  EXPECT_FALSE(r.documentEnded);
+
+  request.extensions = {{L"1", L"AAA"}};  // no layout: nothing to print
+  r = Run();
+  EXPECT_EQ(r.pagesPrinted, 0);
+  EXPECT_EQ(printers.documentsBegun, 0);
+}
+
 TEST_F(PrintJobTest, MissingLayoutIsReportedAndTheOtherTypesStillPrint) {
   request.extensions = {{L"1", L"AAA"}, {L"2", L"ONE"}};
   const PrintJobResult r = Run();

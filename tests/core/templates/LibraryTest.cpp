@@ -7,6 +7,7 @@
 #include "support/TestSupport.h"
 #include "templates/DDFException.h"
 #include "templates/DDFLibrary.h"
+#include "templates/ModelName.h"
 #include "templates/SqliteConnection.h"
 
 namespace mirn {
@@ -269,6 +270,33 @@ TEST_F(LibraryTest, FolderOfBrokenFilesListsTheGoodOnes) {
   // Broken files leave their directory uncached, so it is read again; the good ones stay.
   library = ScanFresh(&called);
   EXPECT_EQ(library->Count(), 2u);
+}
+
+// Lists and messages name a model by maker and description without saying the maker twice.
+TEST(ModelName, JoinsMakerAndDescriptionOnce) {
+  EXPECT_EQ(ModelName(L"Corvane", L"210 desk set"), L"Corvane 210 desk set");
+  EXPECT_EQ(ModelName(L"Corvane", L"Corvane 210 desk set"), L"Corvane 210 desk set");
+  EXPECT_EQ(ModelName(L"Corvane", L"CORVANE 210"), L"CORVANE 210");
+  EXPECT_EQ(ModelName(L"Corvane", L"Corvane"), L"Corvane");
+  // A longer word that starts with the maker's name is not the maker.
+  EXPECT_EQ(ModelName(L"Nor", L"Nortessa N3"), L"Nor Nortessa N3");
+  EXPECT_EQ(ModelName(L"", L"Desk set"), L"Desk set");
+  EXPECT_EQ(ModelName(L"Halden", L""), L"Halden");
+}
+
+// The lookup for callers that treat a missing and an unreadable layout alike answers
+// nothing instead of throwing.
+TEST_F(LibraryTest, FindTemplateAndSlotsAnswerNothingForMissingOrBrokenLayouts) {
+  const fs::path one = Put("one.ddf", L"ONE");
+  auto library = ScanFresh();
+  EXPECT_EQ(library->FindTemplate(L"ONE"), library->GetTemplate(L"ONE"));
+  EXPECT_EQ(library->SlotsPerSheet(L"ONE"), 2);
+  EXPECT_EQ(library->FindTemplate(L"NONE"), nullptr);
+  EXPECT_FALSE(library->SlotsPerSheet(L"NONE"));
+  test::WriteFile(one, "broken");
+  test::SetFileTime(one, 1'600'000'100);
+  EXPECT_EQ(library->FindTemplate(L"ONE"), nullptr);
+  EXPECT_FALSE(library->SlotsPerSheet(L"ONE"));
 }
 
 }  // namespace

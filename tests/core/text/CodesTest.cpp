@@ -77,7 +77,10 @@ TEST(Codes, FieldsThatReadEachOtherStop) {
   MemoryFieldTextSource db;
   db.SetField(L"", 5, WriteRtf(TextFormat{}, L"{INP:5}a"));
   db.SetField(L"100", 5, WriteRtf(TextFormat{}, L"{INP:5}b"));
-  EXPECT_NO_THROW(Expand(L"{INP:5}", L"100", &db));
+  // Three deep: the field reads its namesake, which reads its own; the third level expands
+  // to nothing, so each level adds its own text once.
+  EXPECT_EQ(Expand(L"{INP:5}", L"100", &db), L"ab");
+  EXPECT_EQ(Expand(L"[{INP:5}]", L"100", &db), L"[ab]");
 }
 
 TEST(Codes, ReplacementTakesTheFormatOfTheOpeningBrace) {

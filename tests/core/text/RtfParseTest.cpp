@@ -119,6 +119,23 @@ TEST(RtfParse, GroupsRestoreTheEnclosingFormat) {
   EXPECT_EQ(fm[t.GetCharFormats()[2]].bold, 0);
 }
 
+// Word processors put each run of pasted RTF in a group of its own: the second group must
+// start from the format outside both, not from the first group's.
+TEST(RtfParse, EachGroupStartsFromTheEnclosingFormat) {
+  CRTFText t(L"{\\rtf1{\\b bold}{\\i it}}");
+  ASSERT_EQ(t.GetDisplayText(), L"boldit");
+  const auto& fm = t.GetFormats();
+  EXPECT_EQ(fm[t.GetCharFormats()[0]].bold, 1);
+  EXPECT_EQ(fm[t.GetCharFormats()[0]].italic, 0);
+  EXPECT_EQ(fm[t.GetCharFormats()[4]].bold, 0) << "the bold group ended";
+  EXPECT_EQ(fm[t.GetCharFormats()[4]].italic, 1);
+}
+
+TEST(RtfParse, EscapedCarriageReturnsAreNotText) {
+  EXPECT_EQ(CRTFText(L"{\\rtf1 a\\'0db}").GetDisplayText(), L"ab");
+  EXPECT_EQ(CRTFText(L"{\\rtf1 a\\'0ab}").GetDisplayText(), L"a\nb");
+}
+
 TEST(RtfParse, FormatsAreSharedInOrderOfFirstUse) {
   CRTFText t(L"{\\b a\\b0 b\\b c}");
   // The default format, then bold, then back to plain (equal to format 0 with its face).

@@ -123,6 +123,46 @@ TEST(TextDraw, JustifiedAdvancesEdgeCases) {
   EXPECT_EQ(Sum(JustifiedAdvances({1, 1, 1, 1}, 11)), 11);
 }
 
+// A field draws at most what fits its rectangle: a huge text costs a printout or a PDF no more
+// than what shows.
+TEST(TextDraw, OnlyWhatShowsIsDrawn) {
+  // 12 pt at 96 dpi on the recording canvas: every character 8 wide, lines 22 high.
+  for (Alignment align : {Alignment::Left, Alignment::Center, Alignment::Right, Alignment::Justify}) {
+    RecordingCanvas canvas;
+    const std::wstring longLine(100000, L'a');
+    std::wstring manyLines;
+    for (int i = 0; i < 20000; ++i) manyLines += L"line\n";
+    for (const std::wstring& text : {longLine, manyLines, longLine + L"\n" + longLine}) {
+      canvas.Clear();
+      CRTFText(WriteRtf(Format(align), text)).Draw(canvas, {0, 0, 200, 100}, 100);
+      size_t drawn = 0;
+      for (const auto& op : canvas.OpsOf(CanvasOpKind::Text)) {
+        drawn += op.text.size();
+        // Whatever is drawn reaches into the field.
+        EXPECT_LT(op.x, 200);
+        EXPECT_GT(op.x + Sum(op.advances), 0);
+        EXPECT_GT(op.y + 4, 0);
+        EXPECT_LT(op.y - 18, 100);
+      }
+      EXPECT_GT(drawn, 0u);
+      EXPECT_LE(drawn, 200u) << static_cast<int>(align);
+    }
+  }
+}
+
+// A line cut at the edges keeps the place of what it draws.
+TEST(TextDraw, ACutLineKeepsItsPlace) {
+  RecordingCanvas canvas;
+  CRTFText(WriteRtf(Format(Alignment::Right), std::wstring(40, L'a') + L"bc")).Draw(canvas, {0, 0, 100, 100}, 100);
+  const auto texts = canvas.OpsOf(CanvasOpKind::Text);
+  ASSERT_EQ(texts.size(), 1u);
+  // 42 characters of 8 end at the right edge: the last 13 reach into the field, one more
+  // is kept for glyphs that reach past their advance.
+  EXPECT_TRUE(texts[0].text.ends_with(L"abc"));
+  EXPECT_EQ(texts[0].text.size(), 14u);
+  EXPECT_EQ(texts[0].x + Sum(texts[0].advances), 100);
+}
+
 TEST(TextDraw, BlankLinesKeepTheirHeight) {
   RecordingCanvas canvas;
   CRTFText text(WriteRtf(Format(Alignment::Left), L"a\n\nb"));

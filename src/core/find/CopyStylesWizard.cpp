@@ -1,0 +1,134 @@
+#include "find/CopyStylesWizard.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "db/MRBBase.h"
+#include "platform/UserInterface.h"
+#include "templates/DDFLibrary.h"
+
+namespace mirn {
+
+CopyStylesWizard::CopyStylesWizard(MRBBase& db, DDFLibrary& library, UserInterface& ui)
+    : db_(db), library_(library), ui_(ui) {}
+
+std::wstring CopyStylesWizard::StepHeading(int page) {
+  return L"Step " + std::to_wstring(page + 1) + L" of " + std::to_wstring(kPageCount);
+}
+
+std::wstring CopyStylesWizard::Instructions(int page) const {
+  switch (page) {
+    case kIntroPage:
+      return L"This procedure will copy information from one extension to other extensions.\n\n"
+             L"You can copy text, font selections and formatting choices from one extension to "
+             L"another.\n\nTo begin, press the 'Next' button below.";
+    case kSourcePage:
+      return L"Select the extension to copy FROM, then click the 'Next' button.";
+    case kDestinationPage:
+      if (choices_.empty()) return L"Press 'Back' to choose a different extension.";
+      return L"Select the extensions to copy TO. You can select more than one extension by "
+             L"holding down the Ctrl key while clicking your mouse button on the list. Press "
+             L"[Ctrl-/] to select all extensions.\n\nAfter making your selections, click the "
+             L"'Next' button.";
+    case kStylesPage:
+      return L"Select the styles to be copied. When you are finished selecting styles, click "
+             L"the 'Finish' button.";
+    case kReadyPage:
+      return L"The styles below will be copied. Press 'Copy' to start, or 'Back' to change your choices.";
+    default:
+      return {};
+  }
+}
+
+const std::wstring& CopyStylesWizard::NoSourceText() {
+  static const std::wstring text = L"You must select an extension to copy from.";
+  return text;
+}
+
+const std::wstring& CopyStylesWizard::NoDestinationText() {
+  static const std::wstring text = L"You must select one or more extensions to copy to.";
+  return text;
+}
+
+const std::wstring& CopyStylesWizard::NoStylesText() {
+  static const std::wstring text = L"You must select one or more styles to be copied.";
+  return text;
+}
+
+std::wstring CopyStylesWizard::NoOtherExtensionsText(const std::wstring& sourceId) {
+  return L"There are no other extensions that are of the same type as extension \"" + sourceId + L"\".";
+}
+
+void CopyStylesWizard::Refuse(const std::wstring& text) { ui_.Message(text, 0); }
+
+bool CopyStylesWizard::Next() {
+  switch (page_) {
+    case kIntroPage:
+      break;
+    case kSourcePage: {
+      if (!source_ || source_->empty() || !db_.ExtensionExists(*source_)) {
+        Refuse(NoSourceText());
+        return false;
+      }
+      choices_ = db_.GetExtensionsWithTypeCode(db_.GetTypeCode(*source_));
+      std::erase(choices_, *source_);
+      // Choices made for another source do not carry over.
+      std::erase_if(destinations_, [&](const std::wstring& id) {
+        return std::find(choices_.begin(), choices_.end(), id) == choices_.end();
+      });
+      page_ = kDestinationPage;
+      if (choices_.empty()) Refuse(NoOtherExtensionsText(*source_));
+      return true;
+    }
+    case kDestinationPage: {
+      const bool offered = !destinations_.empty() && std::all_of(destinations_.begin(), destinations_.end(), [&](const std::wstring& id) {
+        return std::find(choices_.begin(), choices_.end(), id) != choices_.end();
+      });
+      if (!offered) {
+        Refuse(NoDestinationText());
+        return false;
+      }
+      break;
+    }
+    case kStylesPage:
+      if (styles_.Empty()) {
+        Refuse(NoStylesText());
+        return false;
+      }
+      break;
+    default:
+      return false;
+  }
+  ++page_;
+  return true;
+}
+
+void CopyStylesWizard::Back() {
+  if (page_ > kIntroPage) --page_;
+}
+
+CopyStylesWizard::ReadySummary CopyStylesWizard::Summary() const {
+  ReadySummary summary;
+  if (source_) {
+    summary.sourceId = *source_;
+    std::wstring typeCode;
+    db_.GetExtension(*source_, typeCode, summary.sourceName);
+    summary.sourceLayout = typeCode;
+    try {
+      if (library_.Contains(typeCode)) summary.sourceLayout = library_.GetInfo(typeCode).description;
+    } catch (const std::exception&) {
+    }
+  }
+  summary.destination = destinations_.size() == 1
+                            ? destinations_.front()
+                            : std::to_wstring(destinations_.size()) + L" selected extensions";
+  summary.styles = styles_.Describe();
+  return summary;
+}
+
+CopyStylesOutcome CopyStylesWizard::Finish() {
+  if (page_ != kReadyPage || !source_) return {};
+  return RunCopyStyles(db_, library_, ui_, {*source_, destinations_, styles_});
+}
+
+}  // namespace mirn

@@ -1,0 +1,43 @@
+#include "print/OverflowQuestion.h"
+
+#include "util/StringTable.h"
+#include "platform/UserInterface.h"
+#include "print/PrintTexts.h"
+
+namespace mirn {
+namespace {
+
+// A list longer than this would not fit in a message box.
+constexpr std::size_t kListedFields = 40;
+constexpr std::size_t kListedTextLength = 60;
+
+}  // namespace
+
+std::map<std::wstring, long long> OverflowsByLayout(const std::vector<OverflowingField>& fields) {
+  std::map<std::wstring, long long> byType;
+  for (const OverflowingField& f : fields) ++byType[f.typeCode];
+  return byType;
+}
+
+bool ConfirmPrintWithOverflows(UserInterface& ui, const std::vector<OverflowingField>& fields) {
+  if (fields.empty()) return true;
+  MessageBoxRequest request;
+  request.caption = LoadString(kStrAppTitle);
+  request.text = OverflowReadyNote(static_cast<long long>(fields.size())) + L"\n\nShow them before printing?";
+  request.style = mb::kYesNoCancel | mb::kIconWarning;
+  request.labels = {{mb::kIdYes, L"&Show Them"}, {mb::kIdNo, L"&Print Anyway"}};
+  const int answer = ui.MessageBox(request) & mb::kButtonMask;
+  if (answer == mb::kIdNo) return true;
+  if (answer == mb::kIdYes) {
+    std::wstring list;
+    for (std::size_t i = 0; i < fields.size() && i < kListedFields; ++i) {
+      list += L"Extension " + fields[i].id + L", field " + std::to_wstring(fields[i].field) + L": " +
+              fields[i].text.substr(0, kListedTextLength) + L"\n";
+    }
+    if (fields.size() > kListedFields) list += L"... and " + std::to_wstring(fields.size() - kListedFields) + L" more\n";
+    ui.Message(list, mb::kIconInformation, LoadString(kStrAppTitle));
+  }
+  return false;
+}
+
+}  // namespace mirn

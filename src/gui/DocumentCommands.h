@@ -1,0 +1,11 @@
+#pragma once
+// The document commands of the main window: New, Open, Save, Save As, the recent files and
+// Exit, run through the core's DocumentController.
+
+namespace mirn {
+
+class CMainFrame;
+
+void InstallDocumentCommands(CMainFrame& frame);
+
+}  // namespace mirn

@@ -1,0 +1,19 @@
+#pragma once
+// The features of the main window, installed by the application (and by tests that build a
+// whole window) rather than by the window itself, so that the window knows none of them.
+
+namespace mirn {
+
+struct AppServices;
+class CMainFrame;
+
+// Installs every feature on `frame`, each through its own Install…Commands, in the order
+// they build on each other: the extension list before the label panel and the import and
+// export commands that are handed it, the label panel before the pictures over it, the
+// import and export submenus before the import filters that extend them.
+void InstallMainWindowFeatures(CMainFrame& frame);
+
+// A new main window with every feature installed; the caller owns it.
+CMainFrame* NewMainWindow(AppServices& services);
+
+}  // namespace mirn

@@ -1,0 +1,72 @@
+#include "gui/StartPage.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "app/AppServices.h"
+#include "app/CommandIds.h"
+#include "db/MRBBase.h"
+#include "gui/CMainFrame.h"
+#include "gui/Widgets.h"
+#include "util/Text.h"
+
+namespace mirn {
+
+StartPage::StartPage(CMainFrame& frame, QWidget& area, std::filesystem::path sample)
+    : QWidget(&area), frame_(frame), area_(area) {
+  NameControl(this, QStringLiteral("Start"));
+  setAutoFillBackground(false);
+  auto* column = new QVBoxLayout(this);
+  column->addStretch();
+  heading_ = new QLabel(this);
+  heading_->setAlignment(Qt::AlignCenter);
+  column->addWidget(heading_, 0, Qt::AlignHCenter);
+  const auto add = [this, column](const QString& label, std::function<void()> run) {
+    auto* button = new QPushButton(label, this);
+    NameControl(button, label);
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 48);
+    connect(button, &QPushButton::clicked, this, std::move(run));
+    column->addWidget(button, 0, Qt::AlignHCenter);
+    return button;
+  };
+  std::error_code error;
+  if (std::filesystem::is_regular_file(sample, error)) {
+    add(tr("Open the &Sample Database"), [&frame, sample] {
+      frame.Services().document.Open(FromPath(sample));
+      frame.UpdateCommandStates();
+    });
+  }
+  addExtensions_ = add(tr("&Add Extensions..."), [&frame] { frame.RunCommand(cmd::kNewExtension); });
+  newDatabase_ = add(tr("&New Database"), [&frame] { frame.RunCommand(cmd::kFileNew); });
+  add(tr("&Open Database..."), [&frame] { frame.RunCommand(cmd::kFileOpen); });
+  add(tr("Read &Getting Started"), [&frame] { frame.RunCommand(cmd::kGettingStarted); });
+  column->addStretch();
+  area.installEventFilter(this);
+  setGeometry(area.rect());
+  frame.Services().document.AddListener(*this);
+  Update();
+}
+
+StartPage::~StartPage() { frame_.Services().document.RemoveListener(*this); }
+
+void StartPage::Update() {
+  MRBBase* db = frame_.Services().document.Database();
+  const bool empty = db != nullptr && db->GetExtensionCount() == 0;
+  // The live heading is its own accessible name.
+  SetLiveText(heading_, empty ? tr("This database has no extensions yet. To begin:")
+                              : tr("No database is open. To begin:"));
+  addExtensions_->setVisible(empty);
+  newDatabase_->setVisible(db == nullptr);
+  setVisible(db == nullptr || empty);
+  if (isVisible()) raise();
+}
+
+bool StartPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &area_ && event->type() == QEvent::Resize) setGeometry(area_.rect());
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace mirn

@@ -1,0 +1,135 @@
+// Every failure of mirn-cli says "mirn-cli: FILE: what happened (code N)": each command is run
+// against a table of bad inputs and every line it writes about the failure is held to the
+// form, so that a new command or a new failure cannot slip out of it.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <regex>
+
+#include "db/SQLiteDB.h"
+#include "support/TestSupport.h"
+
+namespace mirn::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSample = fs::path(MIRN_BINARY_DIR) / "bin" / "samples" / "sample-labels.mrb";
+
+class MessageForm : public ::testing::Test {
+ protected:
+  MessageForm() {
+    fs::create_directories(dir_ / "tmp");
+    fs::copy_file(kSample, db_);
+    fs::create_symlink(dir_ / "loop1", dir_ / "loop2");
+    fs::create_symlink(dir_ / "loop2", dir_ / "loop1");
+    ::mkfifo(fifo_.c_str(), 0600);
+    WriteFile(dir_ / "no-type.csv", "9,\r\n10,\r\n");
+    WriteFile(dir_ / "binary.txt", std::string("a\0b\x81\n", 5));
+  }
+
+  ProcessResult Cli(std::vector<std::string> args) {
+    args.insert(args.begin(), {"/usr/bin/timeout", "-s", "KILL", "60", MIRN_CLI_PATH});
+    return RunProcess(args);
+  }
+
+  TempDir dir_;
+  ScopedEnv tmp_{"TMPDIR", (dir_ / "tmp").string()};
+  ScopedEnv config_{"XDG_CONFIG_HOME", (dir_ / "config").string()};
+  ScopedEnv data_{"XDG_DATA_HOME", (dir_ / "data").string()};
+  const std::string db_ = (dir_ / "m.mrb").string();
+  const std::string fifo_ = (dir_ / "fifo").string();
+  const std::string missing_ = (dir_ / "missing.mrb").string();
+  const std::string noFolder_ = (dir_ / "no-folder").string();
+};
+
+// The lines that tell of the failure: everything on standard error but the usage lines and
+// the lists a command adds below its message.
+void ExpectTheForm(const std::vector<std::string>& args, const ProcessResult& r) {
+  static const std::regex form(R"(^mirn-cli: .+: .+ \(code -?[0-9]+\)$)");
+  std::string command;
+  for (const auto& a : args) command += a + " ";
+  EXPECT_EQ(r.exitCode, 1) << command << "\n" << r.err;
+  EXPECT_FALSE(r.err.empty()) << command;
+  std::istringstream lines(r.err);
+  for (std::string line; std::getline(lines, line);) {
+    EXPECT_TRUE(std::regex_match(line, form)) << command << "\n  " << line;
+  }
+}
+
+TEST_F(MessageForm, EveryCommandAgainstBadInputs) {
+  const std::vector<std::vector<std::string>> cases = {
+      // A database that is missing, a pipe, a folder, a loop of links.
+      {"check", missing_}, {"check", fifo_}, {"info", fifo_}, {"info", dir_.Path().string()},
+      {"list", (dir_ / "loop1").string()}, {"fields", missing_, "201"}, {"convert", fifo_, (dir_ / "c.mrb").string()},
+      {"render", missing_, "201", (dir_ / "r.png").string()}, {"replace", fifo_, "a", "b"},
+      {"delete", missing_, "201"}, {"update", missing_, "201", "--name", "x"},
+      // Extensions that exist, or do not.
+      {"add", db_, "201", "HD40"}, {"add", db_, "9001", "HD40", "--copy-from", "nope"},
+      {"copy-styles", db_, "nope", "--all-same-layout", "--styles", "font"},
+      {"copy-styles", db_, "201", "nope", "--styles", "font"}, {"fields", db_, "nope"},
+      {"render", db_, "nope", (dir_ / "r.png").string()},
+      {"print", db_, "--ids", "nope", "--pdf", (dir_ / "p.pdf").string()},
+      // Outputs that cannot be written.
+      {"print", db_, "--pdf", (dir_ / "no-folder" / "p.pdf").string(), "--yes"},
+      {"export-csv", db_, (dir_ / "loop1").string()}, {"export-excel", db_, dir_.Path().string()},
+      {"extract", db_, "0123456789abcdef0123456789abcdef01234567", noFolder_},
+      {"export-csv", db_, fifo_},
+      // Inputs that hold nothing usable.
+      {"import-csv", db_, (dir_ / "no-type.csv").string()}, {"import-csv", db_, fifo_},
+      {"merge", db_, missing_}, {"add", db_, "9001", "HD40", "--names-file", (dir_ / "binary.txt").string()},
+      {"add", db_, "9001", "HD40", "--names-file", missing_},
+  };
+  for (const auto& args : cases) ExpectTheForm(args, Cli(args));
+}
+
+// A binary workbook holds 65,536 rows: an export that needs more says so before any work.
+TEST_F(MessageForm, XlsRowLimitIsNamedWithTheWayOut) {
+  {
+    SQLiteDB raw;
+    ASSERT_TRUE(raw.Open(db_));
+    ASSERT_TRUE(raw.Execute(
+        L"WITH RECURSIVE n(i) AS (SELECT 100000 UNION ALL SELECT i + 1 FROM n WHERE i < 166000) "
+        L"INSERT INTO extension SELECT i, 'HD40', '', '2026-01-01T00:00:00' FROM n;"))
+        << raw.LastError();
+    ASSERT_TRUE(raw.Commit());
+  }
+  const std::vector<std::string> args = {"export-excel", db_, (dir_ / "big.xls").string()};
+  const auto r = Cli(args);
+  ExpectTheForm(args, r);
+  EXPECT_NE(r.err.find("65536 rows"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find(".xlsx"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(dir_ / "big.xls"));
+}
+
+// A file this user may not read is "permission denied", not "no database".
+TEST_F(MessageForm, UnreadableFileSaysPermissionDenied) {
+  const fs::path locked = dir_ / "locked.mrb";
+  fs::copy_file(kSample, locked);
+  ::chmod(locked.c_str(), 0);
+  std::vector<std::string> prefix;
+  if (::geteuid() == 0) {
+    // The superuser reads any file: run as nobody, who may enter the folders but not read it.
+    if (RunProcess({"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "/bin/true"}).exitCode != 0) {
+      GTEST_SKIP() << "setpriv cannot change the user here";
+    }
+    for (fs::path p = locked.parent_path(); p != p.root_path(); p = p.parent_path()) {
+      fs::permissions(p, fs::perms::others_exec, fs::perm_options::add);
+    }
+    prefix = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+  }
+  for (const char* command : {"info", "convert"}) {
+    std::vector<std::string> args = prefix;
+    args.push_back(MIRN_CLI_PATH);
+    args.push_back(command);
+    args.push_back(locked.string());
+    if (std::string(command) == "convert") args.push_back((dir_ / "tmp" / "c.mrb").string());
+    const auto r = RunProcess(args);
+    ExpectTheForm(args, r);
+    EXPECT_NE(r.err.find("permission denied"), std::string::npos) << command << ": " << r.err;
+  }
+}
+
+}  // namespace
+}  // namespace mirn::test
