@@ -9,7 +9,6 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "gui/UserGuide.h"
 #include "gui/Widgets.h"
 #include "qt/QtText.h"
 
@@ -104,9 +103,9 @@ QPushButton* CXMessageBox::Button(int buttonId) const {
 }
 
 void CXMessageBox::Press(int buttonId) {
-  // Help does not answer the question; it opens the user guide beside the box.
+  // Help does not answer the question.
   if (buttonId == mb::kIdHelp) {
-    OpenUserGuide();
+    if (help_) help_();
     return;
   }
   done(model_.Result(buttonId, checkBox_ != nullptr && checkBox_->isChecked()));

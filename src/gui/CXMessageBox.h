@@ -4,6 +4,7 @@
 // the result value: the pressed button's id plus the check box's bit when it was ticked.
 
 #include <QDialog>
+#include <functional>
 #include <vector>
 
 #include "app/MessageBoxModel.h"
@@ -25,6 +26,9 @@ class CXMessageBox : public QDialog {
   const MessageBoxModel& Model() const { return model_; }
   QPushButton* Button(int buttonId) const;
   QCheckBox* CheckBox() const { return checkBox_; }
+  // What the Help button does (it does not answer the question); the box itself knows no
+  // help, so that the user guide can show its own problems in a box like this one.
+  void SetHelp(std::function<void()> help) { help_ = std::move(help); }
 
   // Escape and the window's close button end the box only where the model allows it.
   void reject() override;
@@ -39,6 +43,7 @@ class CXMessageBox : public QDialog {
   std::vector<std::pair<int, QPushButton*>> buttons_;
   QCheckBox* checkBox_ = nullptr;
   bool alerted_ = false;
+  std::function<void()> help_;
 };
 
 }  // namespace mirn

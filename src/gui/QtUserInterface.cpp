@@ -7,6 +7,7 @@
 
 #include "gui/CProgressDlg.h"
 #include "gui/CXMessageBox.h"
+#include "gui/UserGuide.h"
 #include "platform/FileFilter.h"
 #include "qt/QtText.h"
 
@@ -52,6 +53,8 @@ QWidget* QtUserInterface::DialogOwner() const {
 int QtUserInterface::MessageBox(const MessageBoxRequest& request) {
   ArrowWhileOpen arrow(waitDepth_ > 0);
   CXMessageBox box(request, DialogOwner());
+  // Help opens the user guide beside the box.
+  box.SetHelp([&box] { OpenUserGuide(&box); });
   return box.Run();
 }
 

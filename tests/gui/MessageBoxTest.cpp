@@ -54,6 +54,22 @@ TEST(CXMessageBox, YesToAllReturns19AndTheTickedBoxAddsItsBit) {
   }
 }
 
+// Help runs what the box was given and leaves the question open: the box still answers the
+// button pressed after it.
+TEST(CXMessageBox, HelpRunsItsHandlerAndDoesNotAnswer) {
+  CXMessageBox box({L"The file could not be read.", L"Open", mb::kOk | mb::kHelpButton | mb::kIconWarning, {}});
+  int helped = 0;
+  box.SetHelp([&helped] { ++helped; });
+  test::WhenModal<CXMessageBox>([&helped](CXMessageBox* shown) {
+    shown->Button(mb::kIdHelp)->click();
+    EXPECT_EQ(helped, 1);
+    EXPECT_TRUE(shown->isVisible());
+    shown->Button(mb::kIdOk)->click();
+  });
+  EXPECT_EQ(box.Run(), mb::kIdOk);
+  EXPECT_EQ(helped, 1);
+}
+
 TEST(CXMessageBox, EscapeCancelsOnlyWhereTheBoxAllowsIt) {
   {
     CXMessageBox box(ReplaceExtension());
