@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/CommandRules.h"
+#include "gui/CommandRegistry.h"
 
 class QAction;
 class QComboBox;
@@ -26,14 +27,14 @@ struct AppServices;
 class CFrameArea;
 class CColorButton;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public CommandRegistry {
   Q_OBJECT
 
  public:
   explicit CMainFrame(AppServices& services, QWidget* parent = nullptr);
   ~CMainFrame() override;
 
-  AppServices& Services() const { return services_; }
+  AppServices& Services() const override { return services_; }
   // Keeps the title and the commands' states in step with the document from now on. Called
   // once the features are installed, so that their own document listeners (the list, the
   // label) have seen a change before the window updates its commands.
@@ -42,18 +43,19 @@ class CMainFrame : public QMainWindow {
   // ---- commands -------------------------------------------------------------------------
   // Attaches the handler of a command of the action table; `enabled` (when given) is asked
   // by UpdateCommandStates, together with the core's rule for the command.
-  void SetCommandHandler(int id, std::function<void()> run, std::function<bool()> enabled = {});
+  void SetCommandHandler(int id, std::function<void()> run, std::function<bool()> enabled = {}) override;
   // A check mark rule for a checkable command.
-  void SetCommandChecked(int id, std::function<bool()> checked);
+  void SetCommandChecked(int id, std::function<bool()> checked) override;
   // Runs a command as its menu item would (nothing when it is disabled).
-  bool RunCommand(int id);
+  bool RunCommand(int id) override;
   // Recomputes every command's enabled and checked state.
-  void UpdateCommandStates();
-  QAction* Action(int id) const;
+  void UpdateCommandStates() override;
+  QAction* Action(int id) const override;
   // Whether a tips file and the updater utility exist (their commands' enabled rules).
   void SetTipsAvailable(bool available) { hasTipsFile_ = available; }
   void SetUpdaterAvailable(bool available) { hasUpdater_ = available; }
-  QMenu* Menu(const QString& plainTitle) const;
+  QMenu* Menu(const QString& plainTitle) const override;
+  QWidget& Window() override { return *this; }
 
   // ---- placement ------------------------------------------------------------------------
   void SetListPanel(QWidget* panel);

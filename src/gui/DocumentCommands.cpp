@@ -1,22 +1,24 @@
 #include "gui/DocumentCommands.h"
 
+#include <QWidget>
+
 #include "app/AppServices.h"
 #include "app/CommandIds.h"
 #include "app/DocumentController.h"
 #include "app/RecentFiles.h"
-#include "gui/CMainFrame.h"
+#include "gui/CommandRegistry.h"
 #include "util/Text.h"
 
 namespace mirn {
 
-void InstallDocumentCommands(CMainFrame& frame) {
+void InstallDocumentCommands(CommandRegistry& frame) {
   AppServices& s = frame.Services();
   DocumentController& document = s.document;
   frame.SetCommandHandler(cmd::kFileNew, [&document] { document.New(); });
   frame.SetCommandHandler(cmd::kFileOpen, [&document] { document.OpenDialog(); });
   frame.SetCommandHandler(cmd::kFileSave, [&document] { document.Save(); });
   frame.SetCommandHandler(cmd::kFileSaveAs, [&document] { document.SaveAs(); });
-  frame.SetCommandHandler(cmd::kAppExit, [&frame] { frame.close(); });
+  frame.SetCommandHandler(cmd::kAppExit, [&frame] { frame.Window().close(); });
   for (int i = 0; i < static_cast<int>(RecentFiles::kMaxEntries); ++i) {
     const auto index = static_cast<std::size_t>(i);
     RecentFiles& recent = s.recentFiles;

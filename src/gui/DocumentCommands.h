@@ -4,8 +4,8 @@
 
 namespace mirn {
 
-class CMainFrame;
+class CommandRegistry;
 
-void InstallDocumentCommands(CMainFrame& frame);
+void InstallDocumentCommands(CommandRegistry& frame);
 
 }  // namespace mirn

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QMenu>
 #include <QUrl>
+#include <QWidget>
 #include <memory>
 
 #include "app/AppServices.h"
@@ -13,24 +14,22 @@
 #include "gui/CCsvImportSettingsDlg.h"
 #include "gui/CExportExcelDlg.h"
 #include "gui/CTableImportDlg.h"
-#include "gui/CMainFrame.h"
+#include "gui/CommandRegistry.h"
 #include "gui/ListPanel.h"
 #include "gui/Widgets.h"
 #include "qt/QtText.h"
 
 namespace mirn {
-namespace {
 
 // Owns the controller for the life of the frame and builds the two submenus.
 class ExchangeCommands final : public QObject {
  public:
-  ExchangeCommands(CMainFrame& frame, Notifier* notifier, ListPanel* list) : QObject(&frame), frame_(frame) {
-    setObjectName(QStringLiteral("ExchangeCommands"));
+  ExchangeCommands(CommandRegistry& frame, Notifier* notifier, ListPanel* list) : QObject(&frame.Window()), frame_(frame) {
     ExchangeHooks hooks;
-    hooks.editExcelOptions = [this](ExcelExportOptions& o) { return CExportExcelDlg::Edit(o, &frame_); };
-    hooks.editCsvSettings = [this](CsvImportSettings& s) { return CCsvImportSettingsDlg::Edit(s, &frame_); };
+    hooks.editExcelOptions = [this](ExcelExportOptions& o) { return CExportExcelDlg::Edit(o, &frame_.Window()); };
+    hooks.editCsvSettings = [this](CsvImportSettings& s) { return CCsvImportSettingsDlg::Edit(s, &frame_.Window()); };
     hooks.editTableImport = [this](TableImportPage& page) {
-      return CTableImportDlg::Edit(page, frame_.Services().library, &frame_);
+      return CTableImportDlg::Edit(page, frame_.Services().library, &frame_.Window());
     };
     hooks.openFile = [](const std::filesystem::path& path) {
       return QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(path)));
@@ -69,7 +68,7 @@ class ExchangeCommands final : public QObject {
  private:
   QMenu* MakeSubmenu(int id) {
     QAction* item = frame_.Action(id);
-    auto* menu = new QMenu(item != nullptr ? item->text() : QString(), &frame_);
+    auto* menu = new QMenu(item != nullptr ? item->text() : QString(), &frame_.Window());
     menu->setObjectName(item != nullptr ? PlainText(item->text()) : QString());
     if (item != nullptr) item->setMenu(menu);
     return menu;
@@ -82,19 +81,13 @@ class ExchangeCommands final : public QObject {
     connect(action, &QAction::triggered, this, [this, id] { frame_.RunCommand(id); });
   }
 
-  CMainFrame& frame_;
+  CommandRegistry& frame_;
   std::unique_ptr<ExchangeController> controller_;
   QMenu* importMenu_ = nullptr;
   QMenu* configureMenu_ = nullptr;
 };
 
-ExchangeCommands* Find(const CMainFrame& frame) {
-  return frame.findChild<ExchangeCommands*>(QStringLiteral("ExchangeCommands"), Qt::FindDirectChildrenOnly);
-}
-
-}  // namespace
-
-void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier, ListPanel* list) {
+ExchangeCommands& InstallExchangeCommands(CommandRegistry& frame, Notifier* notifier, ListPanel* list) {
   auto* commands = new ExchangeCommands(frame, notifier, list);
   ExchangeController& c = commands->Controller();
   const auto open = [&c] { return c.DatabaseOpen(); };
@@ -115,18 +108,14 @@ void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier, ListPanel* l
   frame.SetCommandHandler(cmd::kImportData, [] {}, open);
   frame.SetCommandHandler(cmd::kConfigureImport, [] {});
   commands->BuildSubmenus();
+  return *commands;
 }
 
-ExchangeController* FrameExchangeController(const CMainFrame& frame) {
-  ExchangeCommands* commands = Find(frame);
-  return commands != nullptr ? &commands->Controller() : nullptr;
-}
+ExchangeController& ExchangeControllerOf(ExchangeCommands& commands) { return commands.Controller(); }
 
-void SetImportMenuExtender(CMainFrame& frame, std::function<void(QMenu*, QMenu*)> extend) {
-  if (ExchangeCommands* commands = Find(frame)) {
-    commands->extender = std::move(extend);
-    commands->Rebuild();
-  }
+void SetImportMenuExtender(ExchangeCommands& commands, std::function<void(QMenu*, QMenu*)> extend) {
+  commands.extender = std::move(extend);
+  commands.Rebuild();
 }
 
 }  // namespace mirn

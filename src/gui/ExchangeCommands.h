@@ -9,21 +9,23 @@ class QMenu;
 
 namespace mirn {
 
-class CMainFrame;
+class CommandRegistry;
+class ExchangeCommands;
 class ExchangeController;
 class ListPanel;
 class Notifier;
 
-// Attaches the commands to `frame`. `notifier` (may be null: reports go to message boxes)
+// Attaches the commands to `frame` and answers them (owned by the frame), to be handed to
+// the features that extend them. `notifier` (may be null: reports go to message boxes)
 // carries the completion reports; it must outlive the frame. `list` (may be null) is shown
 // again after an import.
-void InstallExchangeCommands(CMainFrame& frame, Notifier* notifier, ListPanel* list);
+ExchangeCommands& InstallExchangeCommands(CommandRegistry& frame, Notifier* notifier, ListPanel* list);
 
-// The controller installed on `frame` (null before InstallExchangeCommands).
-ExchangeController* FrameExchangeController(const CMainFrame& frame);
+// The controller of the flows the commands run.
+ExchangeController& ExchangeControllerOf(ExchangeCommands& commands);
 
 // Extra entries of the two import submenus (the import filters add theirs): called each
 // time a submenu is about to show, after the built-in entries.
-void SetImportMenuExtender(CMainFrame& frame, std::function<void(QMenu* import, QMenu* configure)> extend);
+void SetImportMenuExtender(ExchangeCommands& commands, std::function<void(QMenu* import, QMenu* configure)> extend);
 
 }  // namespace mirn

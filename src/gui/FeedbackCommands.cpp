@@ -1,6 +1,7 @@
 #include "gui/FeedbackCommands.h"
 
 #include <QLoggingCategory>
+#include <QWidget>
 
 #include "app/AppServices.h"
 #include "app/CommandIds.h"
@@ -9,7 +10,7 @@
 #include "feedback/SurveyFacts.h"
 #include "feedback/UsageSurvey.h"
 #include "gui/CFeedbackDlg.h"
-#include "gui/CMainFrame.h"
+#include "gui/CommandRegistry.h"
 #include "gui/DesktopNotifications.h"
 #include "net/CurlHttpClient.h"
 #include "platform/Guid.h"
@@ -30,17 +31,17 @@ HttpClientFactory CurlClients(const Profile& profile) {
 
 }  // namespace
 
-void InstallFeedbackCommands(CMainFrame& frame) { InstallFeedbackCommands(frame, CurlClients(frame.Services().profile)); }
+void InstallFeedbackCommands(CommandRegistry& frame) { InstallFeedbackCommands(frame, CurlClients(frame.Services().profile)); }
 
-void InstallFeedbackCommands(CMainFrame& frame, HttpClientFactory makeClient) {
+void InstallFeedbackCommands(CommandRegistry& frame, HttpClientFactory makeClient) {
   frame.SetCommandHandler(cmd::kContactSupport, [&frame, makeClient] { RunSupportRequest(frame, makeClient); });
 }
 
-void RunSupportRequest(CMainFrame& frame, const HttpClientFactory& makeClient) {
+void RunSupportRequest(CommandRegistry& frame, const HttpClientFactory& makeClient) {
   AppServices& services = frame.Services();
   SupportRequest request(services.ui, ApplicationNotifier(services.profile), ReadFeedbackSettings(services.profile),
                          MakeProgramLines(OperatingSystemCaption()));
-  CFeedbackDlg dialog(request, services.ui, makeClient, &frame);
+  CFeedbackDlg dialog(request, services.ui, makeClient, &frame.Window());
   if (!dialog.CheckConnection()) return;
   dialog.exec();
 }

@@ -11,19 +11,19 @@
 
 namespace mirn {
 
-class CMainFrame;
+class CommandRegistry;
 class HttpClient;
 struct AppServices;
 
 using HttpClientFactory = std::function<std::unique_ptr<HttpClient>()>;
 
 // Attaches "Contact Support" with the libcurl client and the configured authorities.
-void InstallFeedbackCommands(CMainFrame& frame);
+void InstallFeedbackCommands(CommandRegistry& frame);
 // The same with a given client maker (tests).
-void InstallFeedbackCommands(CMainFrame& frame, HttpClientFactory makeClient);
+void InstallFeedbackCommands(CommandRegistry& frame, HttpClientFactory makeClient);
 
 // Opens the Support Request dialog after checking that the ticket server answers.
-void RunSupportRequest(CMainFrame& frame, const HttpClientFactory& makeClient);
+void RunSupportRequest(CommandRegistry& frame, const HttpClientFactory& makeClient);
 
 // Starts the usage survey when it is due: the tag and the done mark are written now, on
 // this thread, and the submission runs on the returned thread, which the caller joins

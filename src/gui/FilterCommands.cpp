@@ -7,13 +7,14 @@
 #include <QMenu>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QWidget>
 
 #include "app/AppServices.h"
 #include "app/CommandIds.h"
 #include "app/DocumentController.h"
 #include "app/ImportFilters.h"
 #include "app/PrintAfterImport.h"
-#include "gui/CMainFrame.h"
+#include "gui/CommandRegistry.h"
 #include "gui/ExchangeCommands.h"
 #include "gui/PrintAllLabels.h"
 #include "gui/Widgets.h"
@@ -79,10 +80,11 @@ class FilterRunner final : public QObject, public Launcher {
   std::function<void(const FilterMessage&)> message_;
 };
 
+}  // namespace
+
 class FilterCommands final : public QObject {
  public:
-  FilterCommands(CMainFrame& frame, std::vector<ImportFilter> filters) : QObject(&frame), frame_(frame) {
-    setObjectName(QStringLiteral("FilterCommands"));
+  FilterCommands(CommandRegistry& frame, std::vector<ImportFilter> filters) : QObject(&frame.Window()), frame_(frame) {
     runner_ = new FilterRunner(
         this,
         [this] {
@@ -99,7 +101,7 @@ class FilterCommands final : public QObject {
     AppServices& s = frame.Services();
     controller_ = std::make_unique<ImportFilterController>(s.ui, *runner_, std::move(filters),
                                                            [&s] { s.document.RefreshStatusText(); });
-    controller_->SetLowerMainWindow([this] { frame_.lower(); });
+    controller_->SetLowerMainWindow([this] { frame_.Window().lower(); });
     PrintAfterImportHooks hooks;
     hooks.runPendingEvents = [] {
       QCoreApplication::processEvents();
@@ -107,7 +109,7 @@ class FilterCommands final : public QObject {
     };
     hooks.printExtensions = [this](const std::vector<std::wstring>& ids) { return PrintAllLabels(frame_, ids); };
     // The window is deleted later (if at all), so closing from inside its own report is safe.
-    hooks.closeMainWindow = [this] { frame_.close(); };
+    hooks.closeMainWindow = [this] { frame_.Window().close(); };
     printAfterImport_ = std::make_unique<PrintAfterImport>(s.document, std::move(hooks));
     controller_->SetPrintAfterImport(printAfterImport_.get());
   }
@@ -116,7 +118,7 @@ class FilterCommands final : public QObject {
   PrintAfterImport& AfterImport() { return *printAfterImport_; }
 
   void Configure(size_t index) {
-    controller_->SetWindowId(static_cast<unsigned long long>(frame_.winId()));
+    controller_->SetWindowId(static_cast<unsigned long long>(frame_.Window().winId()));
     controller_->Configure(index);
   }
 
@@ -126,30 +128,24 @@ class FilterCommands final : public QObject {
   }
 
  private:
-  CMainFrame& frame_;
+  CommandRegistry& frame_;
   FilterRunner* runner_ = nullptr;
   std::unique_ptr<ImportFilterController> controller_;
   std::unique_ptr<PrintAfterImport> printAfterImport_;
 };
 
-FilterCommands* Find(const CMainFrame& frame) {
-  return frame.findChild<FilterCommands*>(QStringLiteral("FilterCommands"), Qt::FindDirectChildrenOnly);
+FilterCommands& InstallFilterCommands(CommandRegistry& frame, ExchangeCommands& exchange) {
+  return InstallFilterCommands(frame, exchange, ScanImportFilters(ImportFilterFolders(frame.Services().folders)));
 }
 
-}  // namespace
-
-void InstallFilterCommands(CMainFrame& frame) {
-  InstallFilterCommands(frame, ScanImportFilters(ImportFilterFolders(frame.Services().folders)));
-}
-
-void InstallFilterCommands(CMainFrame& frame, std::vector<ImportFilter> filters) {
+FilterCommands& InstallFilterCommands(CommandRegistry& frame, ExchangeCommands& exchange, std::vector<ImportFilter> filters) {
   auto* commands = new FilterCommands(frame, std::move(filters));
   const std::vector<ImportFilter>& list = commands->Controller().Filters();
   for (size_t i = 0; i < list.size(); ++i) {
     const int n = static_cast<int>(i);
     frame.SetCommandHandler(cmd::kConfigureFilterFirst + n, [commands, i] { commands->Configure(i); });
   }
-  SetImportMenuExtender(frame, [commands, &frame](QMenu* import, QMenu* configure) {
+  SetImportMenuExtender(exchange, [commands, &frame](QMenu* import, QMenu* configure) {
     const std::vector<ImportFilter>& filters = commands->Controller().Filters();
     for (size_t i = 0; i < filters.size(); ++i) {
       const QString text = ToQString(filters[i].description);
@@ -161,19 +157,14 @@ void InstallFilterCommands(CMainFrame& frame, std::vector<ImportFilter> filters)
       QAction* configureEntry = configure->addAction(text);
       configureEntry->setObjectName(text);
       const int id = cmd::kConfigureFilterFirst + static_cast<int>(i);
-      QObject::connect(configureEntry, &QAction::triggered, &frame, [&frame, id] { frame.RunCommand(id); });
+      QObject::connect(configureEntry, &QAction::triggered, &frame.Window(), [&frame, id] { frame.RunCommand(id); });
     }
   });
+  return *commands;
 }
 
-ImportFilterController* FrameFilterController(const CMainFrame& frame) {
-  FilterCommands* commands = Find(frame);
-  return commands != nullptr ? &commands->Controller() : nullptr;
-}
+ImportFilterController& FilterControllerOf(FilterCommands& commands) { return commands.Controller(); }
 
-PrintAfterImport* FramePrintAfterImport(const CMainFrame& frame) {
-  FilterCommands* commands = Find(frame);
-  return commands != nullptr ? &commands->AfterImport() : nullptr;
-}
+PrintAfterImport& PrintAfterImportOf(FilterCommands& commands) { return commands.AfterImport(); }
 
 }  // namespace mirn

@@ -8,19 +8,21 @@
 
 namespace mirn {
 
-class CMainFrame;
+class CommandRegistry;
+class ExchangeCommands;
+class FilterCommands;
 class ImportFilterController;
 class PrintAfterImport;
 struct ImportFilter;
 
-// Scans the filter folders and attaches the commands. Call after InstallExchangeCommands.
-void InstallFilterCommands(CMainFrame& frame);
+// Scans the filter folders and attaches the commands, with an entry for each filter in the
+// import submenus of `exchange`; answers them (owned by the frame).
+FilterCommands& InstallFilterCommands(CommandRegistry& frame, ExchangeCommands& exchange);
 // The same with a given list of filters (tests).
-void InstallFilterCommands(CMainFrame& frame, std::vector<ImportFilter> filters);
+FilterCommands& InstallFilterCommands(CommandRegistry& frame, ExchangeCommands& exchange, std::vector<ImportFilter> filters);
 
-ImportFilterController* FrameFilterController(const CMainFrame& frame);
-// The print after import that the filters' "FilterDone" carries out (null before
-// InstallFilterCommands).
-PrintAfterImport* FramePrintAfterImport(const CMainFrame& frame);
+ImportFilterController& FilterControllerOf(FilterCommands& commands);
+// The print after import that the filters' "FilterDone" carries out.
+PrintAfterImport& PrintAfterImportOf(FilterCommands& commands);
 
 }  // namespace mirn

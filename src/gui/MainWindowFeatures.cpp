@@ -16,23 +16,29 @@
 
 namespace mirn {
 
-void InstallMainWindowFeatures(CMainFrame& frame) {
+MainWindowParts InstallMainWindowFeatures(CMainFrame& frame) {
+  MainWindowParts parts;
   InstallDocumentCommands(frame);
   InstallDialogCommands(frame);
-  ListPanel* list = InstallListCommands(frame);
-  InstallExchangeCommands(frame, ApplicationNotifier(frame.Services().profile), list);
-  InstallFilterCommands(frame);
-  CMirnPanel* panel = InstallLabelCommands(frame, list);
-  InstallPictureCommands(frame, *panel);
+  parts.list = InstallListCommands(frame);
+  ExchangeCommands& exchange = InstallExchangeCommands(frame, ApplicationNotifier(frame.Services().profile), parts.list);
+  parts.exchange = &ExchangeControllerOf(exchange);
+  FilterCommands& filters = InstallFilterCommands(frame, exchange);
+  parts.filters = &FilterControllerOf(filters);
+  parts.printAfterImport = &PrintAfterImportOf(filters);
+  parts.labelPanel = InstallLabelCommands(frame, parts.list);
+  InstallPictureCommands(frame, *parts.labelPanel);
   InstallFindCommands(frame);
   InstallPrintCommands(frame);
   InstallFeedbackCommands(frame);
   frame.FollowDocument();
+  return parts;
 }
 
-CMainFrame* NewMainWindow(AppServices& services) {
+CMainFrame* NewMainWindow(AppServices& services, MainWindowParts* parts) {
   auto* frame = new CMainFrame(services);
-  InstallMainWindowFeatures(*frame);
+  const MainWindowParts installed = InstallMainWindowFeatures(*frame);
+  if (parts) *parts = installed;
   return frame;
 }
 

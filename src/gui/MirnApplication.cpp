@@ -24,7 +24,6 @@
 #include "gui/CTipDlg.h"
 #include "gui/DesktopNotifications.h"
 #include "gui/FeedbackCommands.h"
-#include "gui/FilterCommands.h"
 #include "gui/MainWindowFeatures.h"
 #include "gui/PrintAllLabels.h"
 #include "gui/QtUserInterface.h"
@@ -85,7 +84,7 @@ void MirnApplication::Build() {
 
 bool MirnApplication::Start(const std::wstring& commandLineText) {
   const CommandLine commandLine(commandLineText);
-  frame_ = NewMainWindow(*services_);
+  frame_ = NewMainWindow(*services_, &parts_);
   frame_->setAttribute(Qt::WA_DeleteOnClose);
   if (commandLineText.empty()) frame_->SetDocumentName(LoadString(kStrUntitled));
   ui_->SetMainWindow(frame_);
@@ -131,7 +130,8 @@ bool MirnApplication::Start(const std::wstring& commandLineText) {
     if (frame_) frame_->close();
   };
   hooks.requestPrintAfterImport = [this] {
-    if (PrintAfterImport* print = frame_ ? FramePrintAfterImport(*frame_) : nullptr) print->Request();
+    // The parts live as long as the window.
+    if (frame_ && parts_.printAfterImport) parts_.printAfterImport->Request();
   };
   hooks.runPendingEvents = [] {
     QApplication::processEvents();

@@ -12,6 +12,7 @@
 
 #include "app/AppServices.h"
 #include "gui/CMainFrame.h"
+#include "gui/MainWindowFeatures.h"
 
 namespace mirn {
 
@@ -56,6 +57,7 @@ class MirnApplication {
   std::unique_ptr<DocumentController> document_;
   std::unique_ptr<AppServices> services_;
   QPointer<CMainFrame> frame_;
+  MainWindowParts parts_;  // of frame_, while it lives
   std::filesystem::path tipsFile_;  // deletes itself when closed
   std::atomic<bool> closing_{false};  // ends the survey's submission when the program ends
   std::thread survey_;                // the usage survey's submission, joined at the end of the run

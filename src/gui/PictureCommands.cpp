@@ -2,13 +2,13 @@
 
 #include "app/AppServices.h"
 #include "app/CommandIds.h"
-#include "gui/CMainFrame.h"
+#include "gui/CommandRegistry.h"
 #include "gui/CMirnPanel.h"
 #include "gui/PictureLayer.h"
 
 namespace mirn {
 
-PictureLayer* InstallPictureCommands(CMainFrame& frame, CMirnPanel& panel) {
+PictureLayer* InstallPictureCommands(CommandRegistry& frame, CMirnPanel& panel) {
   auto* layer = new PictureLayer(panel, frame.Services());
   const auto canInsert = [layer] { return layer->CanInsert(); };
   const auto focused = [layer] { return layer->Focused() != nullptr; };

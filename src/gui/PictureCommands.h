@@ -4,11 +4,11 @@
 
 namespace mirn {
 
-class CMainFrame;
+class CommandRegistry;
 class CMirnPanel;
 class PictureLayer;
 
 // The pictures over `panel`'s label; the layer is owned by the panel.
-PictureLayer* InstallPictureCommands(CMainFrame& frame, CMirnPanel& panel);
+PictureLayer* InstallPictureCommands(CommandRegistry& frame, CMirnPanel& panel);
 
 }  // namespace mirn

@@ -7,11 +7,11 @@
 
 namespace mirn {
 
-class CMainFrame;
+class CommandRegistry;
 
 // Prints the extensions `ids` of the current database with the Print command's job on the
 // remembered printer; false when nothing was printed (no database, no printer, cancelled or
 // failed; each case reported to the person).
-bool PrintAllLabels(CMainFrame& frame, const std::vector<std::wstring>& ids);
+bool PrintAllLabels(CommandRegistry& frame, const std::vector<std::wstring>& ids);
 
 }  // namespace mirn

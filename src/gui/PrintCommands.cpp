@@ -1,12 +1,13 @@
 #include "gui/PrintCommands.h"
 
 #include <QLocale>
+#include <QWidget>
 
 #include "app/AppServices.h"
 #include "app/CommandIds.h"
 #include "app/DocumentController.h"
 #include "db/MRBBase.h"
-#include "gui/CMainFrame.h"
+#include "gui/CommandRegistry.h"
 #include "gui/CMultiLabelDlg.h"
 #include "gui/CPrintDlg.h"
 #include "gui/CPrintPreviewDlg.h"
@@ -66,7 +67,7 @@ PrintOrder MakeOrder(AppServices& s, const std::wstring& target, const std::vect
 }
 
 // Shows the preview of the job; true when its Print button was pressed.
-bool Preview(CMainFrame& frame, PrintController& printing, const PrintOrder& order) {
+bool Preview(CommandRegistry& frame, PrintController& printing, const PrintOrder& order) {
   AppServices& s = frame.Services();
   UiPrintJobUi ui(s.ui);
   std::optional<PreparedPrint> job = printing.Prepare(*s.document.Database(), order, ui, {});
@@ -75,18 +76,18 @@ bool Preview(CMainFrame& frame, PrintController& printing, const PrintOrder& ord
   PrintPreviewJob preview(*t.printers, {t.printer, t.mode, order.ids, order.copies, job->offeredStartSlots},
                           *s.document.Database(), s.library, job->adjustment, job->pictures);
   const std::optional<PrinterCapabilities> caps = t.printers->Capabilities(t.printer, t.mode);
-  CPrintPreviewDlg dialog(preview, caps ? caps->dpiX : 1440, &frame);
+  CPrintPreviewDlg dialog(preview, caps ? caps->dpiX : 1440, &frame.Window());
   return dialog.exec() == QDialog::Accepted;
 }
 
 // Prints the job; true when it completed with labels printed.
-bool PrintJob(CMainFrame& frame, PrintController& printing, const PrintOrder& order) {
+bool PrintJob(CommandRegistry& frame, PrintController& printing, const PrintOrder& order) {
   AppServices& s = frame.Services();
   UiPrintJobUi ui(s.ui);
   ui.chooseFirstLabel = [&frame, &s](const std::wstring& type, int current) -> std::optional<int> {
     const std::shared_ptr<const CDDFTemplate> layout = s.library.FindTemplate(type);
     if (!layout) return std::nullopt;
-    return ChooseFirstLabel(&frame, *layout, current);
+    return ChooseFirstLabel(&frame.Window(), *layout, current);
   };
   PrintHooks hooks;
   hooks.choosePdfFile = [&s](const std::filesystem::path& offered) { return s.ui.SaveFileName(PdfFileRequest(offered)); };
@@ -98,7 +99,7 @@ bool PrintJob(CMainFrame& frame, PrintController& printing, const PrintOrder& or
   return result.job.outcome == PrintOutcome::Completed && result.job.labelsPrinted > 0;
 }
 
-void RunPrint(CMainFrame& frame, bool previewFirst) {
+void RunPrint(CommandRegistry& frame, bool previewFirst) {
   AppServices& s = frame.Services();
   s.document.CommitPendingEdits();
   MRBBase* db = s.document.Database();
@@ -119,7 +120,7 @@ void RunPrint(CMainFrame& frame, bool previewFirst) {
     ShowPrinterProperties(printing.Current(), name, parent);
   };
   printers.warn = [&s](const std::wstring& text) { Warn(s, text); };
-  CPrintDlg dialog(*db, s.library, s.document.SelectedIds(), printers, &frame);
+  CPrintDlg dialog(*db, s.library, s.document.SelectedIds(), printers, &frame.Window());
   if (previewFirst) dialog.SetPreviewFirst();
   const int result = dialog.exec();
   if (result == QDialog::Rejected) return;
@@ -128,7 +129,7 @@ void RunPrint(CMainFrame& frame, bool previewFirst) {
   PrintJob(frame, printing, order);
 }
 
-void RunAdjustment(CMainFrame& frame) {
+void RunAdjustment(CommandRegistry& frame) {
   AppServices& s = frame.Services();
   PrintSetup setup(s);
   CurrentPrinter& current = setup.printing.Current();
@@ -138,7 +139,7 @@ void RunAdjustment(CMainFrame& frame) {
   if (!ConfirmAdjusting(s.ui, before)) return;
   const MeasureUnit unit =
       QLocale().measurementSystem() == QLocale::MetricSystem ? MeasureUnit::Millimetres : MeasureUnit::Inches;
-  CPrinterAdjustmentDlg dialog(before, unit, &frame);
+  CPrinterAdjustmentDlg dialog(before, unit, &frame.Window());
   dialog.printCalibration = [&setup, &current, &s] {
     UiPrintJobUi ui(s.ui);
     const auto printed = setup.printing.PrintCalibration(MakeOrder(s, current.GetCurrentPrinterName(), {}, 1), ui);
@@ -154,7 +155,7 @@ void RunAdjustment(CMainFrame& frame) {
 
 }  // namespace
 
-bool PrintAllLabels(CMainFrame& frame, const std::vector<std::wstring>& ids) {
+bool PrintAllLabels(CommandRegistry& frame, const std::vector<std::wstring>& ids) {
   AppServices& s = frame.Services();
   if (s.document.Database() == nullptr || ids.empty()) return false;
   s.document.CommitPendingEdits();
@@ -168,7 +169,7 @@ bool PrintAllLabels(CMainFrame& frame, const std::vector<std::wstring>& ids) {
   return PrintJob(frame, setup.printing, MakeOrder(s, setup.printing.Current().GetCurrentPrinterName(), ids, 1));
 }
 
-void InstallPrintCommands(CMainFrame& frame) {
+void InstallPrintCommands(CommandRegistry& frame) {
   auto hasExtensions = [&frame] {
     MRBBase* db = frame.Services().document.Database();
     return db && db->GetExtensionCount() > 0;

@@ -4,8 +4,8 @@
 
 namespace mirn {
 
-class CMainFrame;
+class CommandRegistry;
 
-void InstallPrintCommands(CMainFrame& frame);
+void InstallPrintCommands(CommandRegistry& frame);
 
 }  // namespace mirn

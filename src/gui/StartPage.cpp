@@ -9,14 +9,14 @@
 #include "app/AppServices.h"
 #include "app/CommandIds.h"
 #include "db/MRBBase.h"
-#include "gui/CMainFrame.h"
+#include "gui/CommandRegistry.h"
 #include "gui/Widgets.h"
 #include "util/Text.h"
 
 namespace mirn {
 
-StartPage::StartPage(CMainFrame& frame, QWidget& area, std::filesystem::path sample)
-    : QWidget(&area), frame_(frame), area_(area) {
+StartPage::StartPage(CommandRegistry& frame, QWidget& area, std::filesystem::path sample)
+    : QWidget(&area), document_(frame.Services().document), area_(area) {
   NameControl(this, QStringLiteral("Start"));
   setAutoFillBackground(false);
   auto* column = new QVBoxLayout(this);
@@ -50,10 +50,12 @@ StartPage::StartPage(CMainFrame& frame, QWidget& area, std::filesystem::path sam
   Update();
 }
 
-StartPage::~StartPage() { frame_.Services().document.RemoveListener(*this); }
+// The page goes with the window's children, after the window itself: it holds the document
+// from the start instead of asking the half-destroyed window for it.
+StartPage::~StartPage() { document_.RemoveListener(*this); }
 
 void StartPage::Update() {
-  MRBBase* db = frame_.Services().document.Database();
+  MRBBase* db = document_.Database();
   const bool empty = db != nullptr && db->GetExtensionCount() == 0;
   // The live heading is its own accessible name.
   SetLiveText(heading_, empty ? tr("This database has no extensions yet. To begin:")

@@ -13,7 +13,8 @@ class QPushButton;
 
 namespace mirn {
 
-class CMainFrame;
+class CommandRegistry;
+class DocumentController;
 
 class StartPage final : public QWidget, public DocumentListener {
   Q_OBJECT
@@ -21,7 +22,7 @@ class StartPage final : public QWidget, public DocumentListener {
  public:
   // Over `area` (the label panel), with the frame's commands behind its buttons; the sample's
   // button only when `sample` exists.
-  StartPage(CMainFrame& frame, QWidget& area, std::filesystem::path sample);
+  StartPage(CommandRegistry& frame, QWidget& area, std::filesystem::path sample);
   ~StartPage() override;
   // Shown while the document holds no database or one without extensions; the frame calls it
   // again when extensions were added.
@@ -34,7 +35,7 @@ class StartPage final : public QWidget, public DocumentListener {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  CMainFrame& frame_;
+  DocumentController& document_;
   QWidget& area_;
   QLabel* heading_ = nullptr;
   QPushButton* addExtensions_ = nullptr;

@@ -58,9 +58,9 @@ class ExchangeCommandsTest : public ::testing::Test,
   ExchangeCommandsTest() {
     ScanLayouts(test::WriteExchangeLayouts);
     document.New();
-    frame_ = NewMainWindow(services);
+    frame_ = NewMainWindow(services, &parts_);
     // Reports as message boxes, whatever notification service the test machine has.
-    FrameExchangeController(*frame_)->SetNotifier(nullptr);
+    parts_.exchange->SetNotifier(nullptr);
     ui.SetMainWindow(frame_);
     ShowWindow(frame_);
   }
@@ -84,6 +84,7 @@ class ExchangeCommandsTest : public ::testing::Test,
   }
 
   CMainFrame* frame_ = nullptr;
+  MainWindowParts parts_;
 };
 
 TEST_F(ExchangeCommandsTest, SubmenusHoldTheBuiltInEntries) {

@@ -42,7 +42,7 @@ class FilterCommandsTest : public ::testing::Test, protected test::BasicFrameSer
     fs::copy_file(fs::path(MIRN_SOURCE_DIR) / "data" / "filters" / "vcard2csv.inf", filters / "vcard2csv.inf");
     test::WriteFile(filters / "plain.inf", "[Filter]\nAPIVersion=3\nDescription=Plain Filter\n");
     document.New();
-    frame_ = NewMainWindow(services);
+    frame_ = NewMainWindow(services, &parts_);
     ui.SetMainWindow(frame_);
     frame_->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(frame_));
@@ -59,6 +59,7 @@ class FilterCommandsTest : public ::testing::Test, protected test::BasicFrameSer
 
   test::ScopedEnv config_;
   CMainFrame* frame_ = nullptr;
+  MainWindowParts parts_;
 };
 
 TEST_F(FilterCommandsTest, FiltersAreListedAndTheWindowWaitsForTheProgram) {
@@ -68,7 +69,7 @@ TEST_F(FilterCommandsTest, FiltersAreListedAndTheWindowWaitsForTheProgram) {
   EXPECT_EQ(Entries(cmd::kConfigureImport),
             (QStringList{"&CSV File", "Notes Filter", "Plain Filter", "Company Directory (vCard)"}));
 
-  ImportFilterController* filters = FrameFilterController(*frame_);
+  ImportFilterController* filters = parts_.filters;
   ASSERT_NE(filters, nullptr);
   ASSERT_TRUE(frame_->RunCommand(cmd::kConfigureFilterFirst + 0));
   EXPECT_FALSE(frame_->isEnabled());
@@ -90,7 +91,7 @@ TEST_F(FilterCommandsTest, TheVcardFilterConvertsAndReportsOverTheFilterSocket) 
   test::WriteFile(root / "config" / "Mirn" / "filters" / "vcard2csv.ini",
                   "[vCard]\nSource=" + (root / "directory.vcf").string() +
                       "\nTarget=" + (root / "directory.csv").string() + "\nTypeCode=T3\n");
-  ImportFilterController* filters = FrameFilterController(*frame_);
+  ImportFilterController* filters = parts_.filters;
   ASSERT_TRUE(frame_->RunCommand(cmd::kConfigureFilterFirst + 2));
   EXPECT_TRUE(filters->Waiting());
   QTRY_VERIFY_WITH_TIMEOUT(!filters->Waiting(), 10000);
@@ -107,10 +108,10 @@ TEST_F(FilterCommandsTest, FilterDoneClosesTheWindowWhenAPrintAfterImportIsPendi
   test::WriteFile(root / "config" / "Mirn" / "filters" / "vcard2csv.ini",
                   "[vCard]\nSource=" + (root / "none.vcf").string() + "\nTarget=" + (root / "out.csv").string() +
                       "\n");
-  PrintAfterImport* print = FramePrintAfterImport(*frame_);
+  PrintAfterImport* print = parts_.printAfterImport;
   ASSERT_NE(print, nullptr);
   print->Request();
-  ImportFilterController* filters = FrameFilterController(*frame_);
+  ImportFilterController* filters = parts_.filters;
   ASSERT_TRUE(frame_->RunCommand(cmd::kConfigureFilterFirst + 2));
   QTRY_VERIFY_WITH_TIMEOUT(!frame_->isVisible(), 10000);
   EXPECT_FALSE(print->Pending());
