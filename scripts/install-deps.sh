@@ -19,6 +19,9 @@ packages=(
   libsqlite3-dev libboost-dev libpugixml-dev nlohmann-json3-dev libssl-dev
   libxlsxwriter-dev libzip-dev libcurl4-openssl-dev libcups2-dev zlib1g-dev
   qt6-base-dev qt6-svg-dev
+  # the translations: Qt Linguist's tools build them, Qt's own make its dialogs and buttons
+  # speak the same language
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # the user guide is rendered to HTML and the icons to PNG at build time; the completion
   # goes where bash-completion's pkg-config file says
   python3-markdown librsvg2-bin bash-completion

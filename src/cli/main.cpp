@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <iostream>
+#include <memory>
 
 #include "cli/CliApp.h"
 #include "cli/Messages.h"
@@ -10,10 +12,19 @@
 #include "platform/IniProfile.h"
 #include "platform/KnownFolders.h"
 #include "qt/Logging.h"
+#include "qt/Translations.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   mirn::InstallCoreLogSink();
+  // Messages follow the locale's language. A run that writes JSON stays wholly in English:
+  // what scripts read never depends on who runs them.
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  std::unique_ptr<mirn::Translations> translations;
+  if (std::find(args.begin(), args.end(), "--json") == args.end()) {
+    translations = std::make_unique<mirn::Translations>(QLocale::system(), mirn::Translations::ProgramFolder());
+    translations->Install();
+  }
   mirn::XdgKnownFolders folders;
   mirn::IniProfile profile(mirn::IniProfile::DefaultPath(folders));
   profile.SetReadFailureHandler([](const std::filesystem::path& file, std::error_code cause) {
@@ -23,7 +34,7 @@ int main(int argc, char** argv) {
   mirn::SystemClock clock;
   mirn::cli::Context context{profile, folders, clock, std::cin, std::cout, std::cerr,
                              ::isatty(STDERR_FILENO) == 1};
-  const int status = mirn::cli::RunCli(std::vector<std::string>(argv + 1, argv + argc), context);
+  const int status = mirn::cli::RunCli(args, context);
   std::cout.flush();
   return status;
 }

@@ -32,7 +32,7 @@ CAboutBox::CAboutBox(const AboutTexts& texts, QWidget* parent) : QDialog(parent)
 
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("Picture"));
-  picture->setAccessibleName(QStringLiteral("Mirn"));
+  picture->setAccessibleName(tr("Mirn"));
   picture->setPixmap(AppIconPixmap(96, devicePixelRatioF()));
   picture->setAlignment(Qt::AlignTop);
 

@@ -19,7 +19,7 @@ namespace mirn {
 CAddExtDialog::CAddExtDialog(MRBBase& db, DDFLibrary& library, Profile& profile,
                              const std::wstring& selectedTypeCode, QWidget* parent)
     : QDialog(parent), db_(db), library_(library), profile_(profile) {
-  setWindowTitle(QStringLiteral("New Extension"));
+  setWindowTitle(tr("New Extension"));
   setObjectName(QStringLiteral("New Extension"));
   askRange_ = [this](const std::wstring& item, long long count) { return CAddWarningDlg::Ask(item, count, this); };
   wizard_ = [this](const std::vector<std::wstring>& ids, const std::vector<std::wstring>& names) {
@@ -36,7 +36,7 @@ CAddExtDialog::CAddExtDialog(MRBBase& db, DDFLibrary& library, Profile& profile,
   ids_ = new QLineEdit;
   name_ = new QLineEdit;
   name_->setMaxLength(static_cast<int>(kMaxExtensionNameLength));
-  differentNames_ = new QCheckBox(QStringLiteral("&Give a different name to each extension"));
+  differentNames_ = new QCheckBox(tr("&Give a different name to each extension"));
   NameControl(differentNames_, differentNames_->text());
   families_ = new QComboBox;
   models_ = new QComboBox;
@@ -51,14 +51,14 @@ CAddExtDialog::CAddExtDialog(MRBBase& db, DDFLibrary& library, Profile& profile,
   copyFromLabel_ = labelled(QStringLiteral("&Copy fields from:"), copyFrom_);
   form->addRow(copyFromLabel_, copyFrom_);
 
-  templating_ = new QPushButton(QStringLiteral("Show &Templating Options"));
+  templating_ = new QPushButton(tr("Show &Templating Options"));
   templating_->setCheckable(true);
   NameControl(templating_, templating_->text());
-  ok_ = new QPushButton(QStringLiteral("OK"));
+  ok_ = new QPushButton(tr("OK"));
   NameControl(ok_, ok_->text());
   ok_->setDefault(true);
   ok_->setEnabled(false);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+  auto* cancel = new QPushButton(tr("Cancel"));
   NameControl(cancel, cancel->text());
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(templating_);

@@ -15,30 +15,30 @@
 namespace mirn {
 
 CAddWarningDlg::CAddWarningDlg(const std::wstring& item, long long count, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Creating Extensions"));
+  setWindowTitle(tr("Creating Extensions"));
   setObjectName(QStringLiteral("Creating Extensions"));
   auto* icon = new QLabel;
   icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
-  auto* intro = new QLabel(QStringLiteral("WARNING: The following command will create a large number of extensions:"));
+  auto* intro = new QLabel(tr("WARNING: The following command will create a large number of extensions:"));
   intro->setWordWrap(true);
   auto* itemLabel = new QLabel(ToQString(item));
   QFont bold = itemLabel->font();
   bold.setBold(true);
   itemLabel->setFont(bold);
   NameControl(itemLabel, ToQString(item));
-  auto* question = new QLabel(QStringLiteral("Is this what you want to do?"));
+  auto* question = new QLabel(tr("Is this what you want to do?"));
   all_ = new QRadioButton(ToQString(CreateAllRangeText(count)));
   NameControl(all_, all_->text());
   one_ = new QRadioButton(ToQString(CreateOneRangeText(item)));
   NameControl(one_, one_->text());
   one_->setChecked(true);
 
-  auto* create = new QPushButton(QStringLiteral("Create"));
+  auto* create = new QPushButton(tr("Create"));
   NameControl(create, create->text());
   create->setDefault(true);
-  auto* skip = new QPushButton(QStringLiteral("&Skip"));
+  auto* skip = new QPushButton(tr("&Skip"));
   NameControl(skip, skip->text());
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+  auto* cancel = new QPushButton(tr("Cancel"));
   NameControl(cancel, cancel->text());
   connect(create, &QPushButton::clicked, this, [this] {
     choice_ = all_->isChecked() ? RangeChoice::kCreateAll : RangeChoice::kCreateOne;

@@ -26,8 +26,8 @@ QIcon Swatch(unsigned colorRef, int size = 14) {
 
 CColorButton::CColorButton(QWidget* parent) : QToolButton(parent) {
   setObjectName("Color");
-  setAccessibleName("Color");
-  setToolTip("Color");
+  setAccessibleName(tr("Color"));
+  setToolTip(tr("Color"));
   setPopupMode(QToolButton::MenuButtonPopup);
   setIcon(Swatch(current_));
 
@@ -55,12 +55,12 @@ CColorButton::CColorButton(QWidget* parent) : QToolButton(parent) {
     layout->addWidget(swatch, index / 8, index % 8);
     ++index;
   }
-  auto* more = new QPushButton(QString::fromUtf8("More colors\u2026"), grid);
+  auto* more = new QPushButton(tr("More colors\u2026"), grid);
   more->setObjectName(QString::fromUtf8("More colors\u2026"));
   more->setAccessibleName(more->objectName());
   connect(more, &QPushButton::clicked, this, [this, menu] {
     menu->close();
-    const QColor chosen = QColorDialog::getColor(ToQColor(current_), window(), "Color");
+    const QColor chosen = QColorDialog::getColor(ToQColor(current_), window(), tr("Color"));
     if (chosen.isValid()) Choose(ToColorRef(chosen));
   });
   layout->addWidget(more, index / 8 + 1, 0, 1, 8);

@@ -18,12 +18,12 @@ namespace mirn {
 
 CExtNameDlg::CExtNameDlg(MRBBase& db, Profile& profile, QWidget* parent)
     : QDialog(parent), profile_(profile), entries_(ExtensionNameLines(db)) {
-  setWindowTitle(QStringLiteral("Insert Extension Name"));
+  setWindowTitle(tr("Insert Extension Name"));
   setObjectName(QStringLiteral("Insert Extension Name"));
   // Two columns stand for the list box's tab stops: the ID, then the name about 51 dialog
   // units in (a dialog unit is a quarter of the average character width).
   lines_ = new QTreeWidget;
-  NameControl(lines_, QStringLiteral("Extensions"));
+  NameControl(lines_, tr("Extensions"));
   lines_->setColumnCount(2);
   lines_->setHeaderHidden(true);
   lines_->setRootIsDecorated(false);
@@ -36,7 +36,7 @@ CExtNameDlg::CExtNameDlg(MRBBase& db, Profile& profile, QWidget* parent)
   }
   if (lines_->topLevelItemCount() > 0) lines_->setCurrentItem(lines_->topLevelItem(0));
 
-  auto* group = new QGroupBox(QStringLiteral("Style"));
+  auto* group = new QGroupBox(tr("Style"));
   auto* groupLayout = new QVBoxLayout(group);
   const QString labels[3] = {QStringLiteral("&Normal"), QStringLiteral("E&xt + Name"), QStringLiteral("N&ame + Ext")};
   for (int i = 0; i < 3; ++i) {
@@ -46,12 +46,12 @@ CExtNameDlg::CExtNameDlg(MRBBase& db, Profile& profile, QWidget* parent)
   }
   styles_[LoadNameCodeStyle(profile_)]->setChecked(true);
 
-  ok_ = new QPushButton(QStringLiteral("OK"));
+  ok_ = new QPushButton(tr("OK"));
   NameControl(ok_, ok_->text());
   ok_->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+  auto* cancel = new QPushButton(tr("Cancel"));
   NameControl(cancel, cancel->text());
-  auto* more = new QPushButton(QStringLiteral("&More Information..."));
+  auto* more = new QPushButton(tr("&More Information..."));
   NameControl(more, more->text());
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -90,17 +90,16 @@ void CExtNameDlg::accept() {
 
 void CExtNameDlg::ShowAbout(QWidget* parent) {
   QDialog about(parent);
-  about.setWindowTitle(QStringLiteral("About Extension Name Codes"));
+  about.setWindowTitle(tr("About Extension Name Codes"));
   about.setObjectName(QStringLiteral("About Extension Name Codes"));
-  auto* text = new QLabel(QStringLiteral(
-      "An extension name code shows the name of another extension on this label. The label always shows "
+  auto* text = new QLabel(tr("An extension name code shows the name of another extension on this label. The label always shows "
       "that extension's current name: when its name changes, every label that refers to it follows.\n\n"
       "Normal inserts the name alone. Ext + Name puts \"Ext.\" and the extension ID on one line and the name "
       "below it. Name + Ext puts the name first and \"Ext.\" and the ID below it."));
   text->setWordWrap(true);
-  NameControl(text, QStringLiteral("About Extension Name Codes"));
+  NameControl(text, tr("About Extension Name Codes"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
-  NameControl(buttons->button(QDialogButtonBox::Ok), QStringLiteral("OK"));
+  NameControl(buttons->button(QDialogButtonBox::Ok), tr("OK"));
   QObject::connect(buttons, &QDialogButtonBox::accepted, &about, &QDialog::accept);
   auto* layout = new QVBoxLayout(&about);
   layout->addWidget(text);

@@ -18,31 +18,30 @@ CExtNameWizard::CExtNameWizard(std::vector<std::wstring> ids, std::vector<std::w
     : QDialog(parent), model_(std::move(ids), std::move(names)) {
   setObjectName(QStringLiteral("Name Extensions"));
   pages_ = new QStackedWidget;
-  auto* intro = new QLabel(QStringLiteral(
-      "This wizard will help you name each of the extensions that you are creating. Each page shows one "
+  auto* intro = new QLabel(tr("This wizard will help you name each of the extensions that you are creating. Each page shows one "
       "extension; type its name and go on with Next.\n\nTo begin, click Next."));
   intro->setWordWrap(true);
-  NameControl(intro, QStringLiteral("Introduction"));
+  NameControl(intro, tr("Introduction"));
   pages_->addWidget(intro);
   auto* page = new QWidget;
   auto* form = new QFormLayout(page);
   id_ = new QLabel;
   id_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  NameControl(id_, QStringLiteral("Extension"));
+  NameControl(id_, tr("Extension"));
   name_ = new QLineEdit;
   name_->setMaxLength(static_cast<int>(kMaxExtensionNameLength));
-  NameControl(name_, QStringLiteral("Name"));
-  auto* nameLabel = new QLabel(QStringLiteral("&Name:"));
+  NameControl(name_, tr("Name"));
+  auto* nameLabel = new QLabel(tr("&Name:"));
   nameLabel->setBuddy(name_);
-  form->addRow(QStringLiteral("Extension:"), id_);
+  form->addRow(tr("Extension:"), id_);
   form->addRow(nameLabel, name_);
   pages_->addWidget(page);
 
-  back_ = new QPushButton(QStringLiteral("< &Back"));
+  back_ = new QPushButton(tr("< &Back"));
   NameControl(back_, back_->text());
   forward_ = new QPushButton;
   forward_->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+  auto* cancel = new QPushButton(tr("Cancel"));
   NameControl(cancel, cancel->text());
   connect(back_, &QPushButton::clicked, this, [this] {
     model_.Back(FromQString(name_->text()));

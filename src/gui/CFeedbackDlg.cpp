@@ -59,7 +59,7 @@ QLineEdit* LimitedEdit(QWidget* parent, int limit) {
 CFeedbackDlg::CFeedbackDlg(SupportRequest& request, UserInterface& ui, HttpClientFactory makeClient, QWidget* parent)
     : QDialog(parent), request_(request), ui_(ui), makeClient_(std::move(makeClient)) {
   setObjectName(QStringLiteral("Support Request"));
-  setAccessibleName(QStringLiteral("Support Request"));
+  setAccessibleName(tr("Support Request"));
   setWindowTitle(tr("Support Request"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 

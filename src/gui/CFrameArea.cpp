@@ -10,7 +10,7 @@ namespace mirn {
 
 CFrameArea::CFrameArea(QWidget* parent) : QWidget(parent) {
   setObjectName("Main Area");
-  setAccessibleName("Main Area");
+  setAccessibleName(tr("Main Area"));
   bar_ = new CSplitterBar(this);
   SetListPanel(nullptr);
   SetNamePanel(nullptr);
@@ -77,7 +77,7 @@ void CFrameArea::DoLayout() {
 
 CSplitterBar::CSplitterBar(CFrameArea* area) : QWidget(area), area_(area) {
   setObjectName("Splitter");
-  setAccessibleName("Splitter");
+  setAccessibleName(tr("Splitter"));
   setCursor(Qt::SplitHCursor);
   setFocusPolicy(Qt::ClickFocus);
 }

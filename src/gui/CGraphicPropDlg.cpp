@@ -28,7 +28,7 @@ class PicturePreview final : public QWidget {
   PicturePreview(std::shared_ptr<const Picture> picture, QWidget* parent)
       : QWidget(parent), picture_(std::move(picture)) {
     setMinimumSize(160, 120);
-    setAccessibleName(QStringLiteral("Picture"));
+    setAccessibleName(tr("Picture"));
   }
 
  protected:
@@ -94,7 +94,7 @@ CGraphicPropDlg::CGraphicPropDlg(const GraphicProperties& properties, UserInterf
     save->setEnabled(picture != nullptr);
     connect(save, &QPushButton::clicked, this, &CGraphicPropDlg::SaveCopy);
   }
-  NameControl(buttons->button(QDialogButtonBox::Ok), "OK");
+  NameControl(buttons->button(QDialogButtonBox::Ok), tr("OK"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
 }

@@ -52,15 +52,15 @@ class CMainFrame::DocumentEvents : public DocumentListener {
 CMainFrame::CMainFrame(AppServices& services, QWidget* parent)
     : QMainWindow(parent), services_(services), events_(std::make_unique<DocumentEvents>(*this)) {
   setObjectName("Mirn Labeling System");
-  setAccessibleName("Mirn Labeling System");
+  setAccessibleName(tr("Mirn Labeling System"));
   resize(960, 640);
   area_ = new CFrameArea(this);
   setCentralWidget(area_);
   status_ = new QLabel(statusBar());
   status_->setObjectName("Status");
-  status_->setAccessibleName("Status");
+  status_->setAccessibleName(tr("Status"));
   statusBar()->setObjectName("Status Bar");
-  statusBar()->setAccessibleName("Status Bar");
+  statusBar()->setAccessibleName(tr("Status Bar"));
   statusBar()->addWidget(status_, 1);
 
   CreateActions();
@@ -82,11 +82,13 @@ CMainFrame::~CMainFrame() { services_.document.RemoveListener(*events_); }
 
 void CMainFrame::CreateActions() {
   for (const ActionSpec& spec : MainActionSpecs()) {
-    auto* action = new QAction(QString::fromUtf8(spec.text), this);
+    auto* action = new QAction(QCoreApplication::translate("MainActions", spec.text), this);
+    // The object name stays the English text in every language: tests and scripts find
+    // commands by it.
+    action->setObjectName(PlainText(QString::fromUtf8(spec.text)));
     const QString plain = PlainText(action->text());
-    action->setObjectName(plain);
     const std::wstring& table = LoadString(spec.id);
-    action->setStatusTip(table.empty() ? QString::fromUtf8(spec.prompt) : ToQString(MenuPrompt(table)));
+    action->setStatusTip(table.empty() ? QCoreApplication::translate("MainActions", spec.prompt) : ToQString(MenuPrompt(table)));
     const QString tip = ToQString(ToolTipText(table));
     action->setToolTip(tip.isEmpty() ? plain : tip);
     if (!spec.alternate.isEmpty()) {
@@ -138,10 +140,11 @@ void CMainFrame::CreateMenus() {
     const char* submenu = nullptr;
   };
   auto addMenu = [this](QMenu* parent, const char* title) {
-    QMenu* menu = parent ? parent->addMenu(QString::fromUtf8(title)) : menuBar()->addMenu(QString::fromUtf8(title));
-    const QString plain = PlainText(menu->title());
+    QMenu* menu = parent ? parent->addMenu(tr(title)) : menuBar()->addMenu(tr(title));
+    // Object names and the menu map keep the English title in every language.
+    const QString plain = PlainText(QString::fromUtf8(title));
     menu->setObjectName(plain);
-    menu->setAccessibleName(plain);
+    menu->setAccessibleName(PlainText(menu->title()));
     menu->menuAction()->setObjectName(plain);
     menus_[plain] = menu;
     connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
@@ -159,7 +162,7 @@ void CMainFrame::CreateMenus() {
     }
   };
 
-  QMenu* file = addMenu(nullptr, "&File");
+  QMenu* file = addMenu(nullptr, QT_TR_NOOP("&File"));
   add(file, {kFileNew, kFileOpen, kFileSave, kFileSaveAs, 0, kImportData, kConfigureImport,
              kExportCsv, kExportExcel, 0, kFilePrint, kFilePrintPreview, kPrecisePrinterAdjustment, 0});
   for (int i = 0; i < static_cast<int>(RecentFiles::kMaxEntries); ++i) {
@@ -169,43 +172,43 @@ void CMainFrame::CreateMenus() {
   add(file, {kAppExit});
   connect(file, &QMenu::aboutToShow, this, [this] { RebuildRecentFiles(nullptr, nullptr); });
 
-  QMenu* edit = addMenu(nullptr, "&Edit");
+  QMenu* edit = addMenu(nullptr, QT_TR_NOOP("&Edit"));
   add(edit, {kEditUndo, kEditRedo, 0, kEditCut, kEditCopy, kEditPaste, kEditClear, 0, kEditSelectAll, kUnselectAll, 0,
              kEditFind, kEditReplace, 0, kEditText, kCopyStyles});
 
-  QMenu* view = addMenu(nullptr, "&View");
+  QMenu* view = addMenu(nullptr, QT_TR_NOOP("&View"));
   add(view, {kViewToolbar, kViewStatusBar, 0, kExtensionList, kRefresh, 0});
-  QMenu* zoom = addMenu(view, "&Zoom");
+  QMenu* zoom = addMenu(view, QT_TR_NOOP("&Zoom"));
   add(zoom, {kZoom50, kZoom75, kZoom100, kZoom150, kZoom200, kZoomCustom, 0, kZoomFitWidth, kZoomFitLabel});
 
-  QMenu* format = addMenu(nullptr, "F&ormat");
+  QMenu* format = addMenu(nullptr, QT_TR_NOOP("F&ormat"));
   add(format, {kFont, kBold, kItalic, kFontGrow, kFontShrink, 0});
-  QMenu* align = addMenu(format, "&Alignment");
+  QMenu* align = addMenu(format, QT_TR_NOOP("&Alignment"));
   add(align, {kAlignLeft, kAlignCenter, kAlignRight, kAlignJustify});
-  QMenu* colors = addMenu(format, "&Text Color");
+  QMenu* colors = addMenu(format, QT_TR_NOOP("&Text Color"));
   for (int id = kColorFirst; id <= kColorLast; ++id) add(colors, {id});
   add(colors, {0, kOtherColor});
   add(format, {0, kRotate, kReverseRotate});
 
-  QMenu* insert = addMenu(nullptr, "&Insert");
+  QMenu* insert = addMenu(nullptr, QT_TR_NOOP("&Insert"));
   add(insert, {kInsertPicture, kInsertPictureLink, kGraphicProperties, kRemoveGraphic, 0});
-  QMenu* codes = addMenu(insert, "&Codes Menu");
+  QMenu* codes = addMenu(insert, QT_TR_NOOP("&Codes Menu"));
   add(codes, {kCodesCustomize, 0, kInsertExtensionId, kInsertThisName, kInsertOtherName});
 
-  QMenu* extensions = addMenu(nullptr, "E&xtensions");
+  QMenu* extensions = addMenu(nullptr, QT_TR_NOOP("E&xtensions"));
   add(extensions, {kNewExtension, kDeleteExtension, 0, kProperties});
 
-  QMenu* tools = addMenu(nullptr, "&Tools");
+  QMenu* tools = addMenu(nullptr, QT_TR_NOOP("&Tools"));
   add(tools, {kOptions, kCustomCodes});
 
-  QMenu* help = addMenu(nullptr, "&Help");
+  QMenu* help = addMenu(nullptr, QT_TR_NOOP("&Help"));
   add(help, {kTipOfTheDay, kGettingStarted, 0, kCheckForUpdates, kUpdatesOptions, 0,
              kContactSupport, 0, kAbout});
 
   // The toolbar's drop-downs share these menus' actions.
   recentMenu_ = new QMenu(this);
   recentMenu_->setObjectName("Recent Files");
-  recentMenu_->setAccessibleName("Recent Files");
+  recentMenu_->setAccessibleName(tr("Recent Files"));
   for (int i = 0; i < static_cast<int>(RecentFiles::kMaxEntries); ++i) {
     recentMenu_->addAction(Action(kRecentFileFirst + i));
   }
@@ -230,9 +233,9 @@ void CMainFrame::RebuildRecentFiles(QMenu*, QAction*) {
 
 void CMainFrame::CreateToolBar() {
   using namespace cmd;
-  toolBar_ = addToolBar("Toolbar");
+  toolBar_ = addToolBar(tr("Toolbar"));
   toolBar_->setObjectName("Toolbar");
-  toolBar_->setAccessibleName("Toolbar");
+  toolBar_->setAccessibleName(tr("Toolbar"));
   toolBar_->setIconSize(QSize(16, 16));
   toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
   toolBar_->setMovable(false);
@@ -247,7 +250,7 @@ void CMainFrame::CreateToolBar() {
   open->setMenu(recentMenu_);
   open->setPopupMode(QToolButton::MenuButtonPopup);
   open->setObjectName("Open Database");
-  open->setAccessibleName("Open Database");
+  open->setAccessibleName(tr("Open Database"));
   toolBar_->addWidget(open);
   for (int id : {kFileSave, kFilePrint}) toolBar_->addAction(Action(id));
   toolBar_->addSeparator();
@@ -258,12 +261,12 @@ void CMainFrame::CreateToolBar() {
   fontBox->setCurrentFont(QFont("Arial"));
   fontName_ = fontBox;
   fontName_->setObjectName("Font Name");
-  fontName_->setAccessibleName("Font Name");
+  fontName_->setAccessibleName(tr("Font Name"));
   fontName_->setFixedWidth(200);
   toolBar_->addWidget(fontName_);
   fontSize_ = new QComboBox(toolBar_);
   fontSize_->setObjectName("Font Size");
-  fontSize_->setAccessibleName("Font Size");
+  fontSize_->setAccessibleName(tr("Font Size"));
   fontSize_->setEditable(true);
   fontSize_->setFixedWidth(60);
   for (int size : QFontDatabase::pointSizes("Arial")) fontSize_->addItem(QString::number(size));
@@ -296,9 +299,8 @@ void CMainFrame::CreateToolBar() {
     button->setDefaultAction(Action(id));
     button->setMenu(menu);
     button->setPopupMode(QToolButton::InstantPopup);
-    const QString plain = PlainText(Action(id)->text());
-    button->setObjectName(plain);
-    button->setAccessibleName(plain);
+    button->setObjectName(Action(id)->objectName());
+    button->setAccessibleName(PlainText(Action(id)->text()));
     toolBar_->addWidget(button);
   };
   addDropDown(kAlign, Menu("Alignment"));

@@ -6,7 +6,7 @@ namespace mirn {
 
 CMirnFieldEdit::CMirnFieldEdit(QWidget* parent) : QPlainTextEdit(parent) {
   setObjectName("FieldEdit");
-  setAccessibleName("Field text");
+  setAccessibleName(tr("Field text"));
   setTabChangesFocus(false);
 }
 

@@ -159,7 +159,7 @@ void InstallLabelAccessibility() {
 CMirnImage::CMirnImage(LabelViewController& view, QWidget* parent) : QWidget(parent), view_(view) {
   InstallLabelAccessibility();
   setObjectName("Label");
-  setAccessibleName("Label");
+  setAccessibleName(tr("Label"));
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   // Composed characters (dead keys, input methods) start an edit just as typed ones do.

@@ -7,7 +7,7 @@ namespace mirn {
 
 CMirnNamePanel::CMirnNamePanel(QWidget* parent) : QWidget(parent) {
   setObjectName("LabelCaption");
-  setAccessibleName("Label caption");
+  setAccessibleName(tr("Label caption"));
   setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }

@@ -25,7 +25,7 @@ CMirnPanel::CMirnPanel(UserInterface& ui, Profile& profile, Clipboard& clipboard
                        QWidget* parent)
     : QWidget(parent), ui_(ui), profile_(profile), codesFile_(std::move(customCodesFile)) {
   setObjectName("LabelPanel");
-  setAccessibleName("Label panel");
+  setAccessibleName(tr("Label panel"));
   view_ = std::make_unique<LabelViewController>(static_cast<LabelViewHost&>(*this), ui, profile, clipboard, std::move(templates));
   namePanel_ = new CMirnNamePanel();
   host_ = new CMirnWnd(*view_, this);

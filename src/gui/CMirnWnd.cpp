@@ -17,7 +17,7 @@ constexpr int kLineStep = 16;
 
 CMirnWnd::CMirnWnd(LabelViewController& view, QWidget* parent) : QWidget(parent), view_(view) {
   setObjectName("LabelHost");
-  setAccessibleName("Label host");
+  setAccessibleName(tr("Label host"));
   setAutoFillBackground(true);
   QPalette p = palette();
   p.setColor(QPalette::Window, p.color(QPalette::Mid));

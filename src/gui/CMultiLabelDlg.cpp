@@ -27,8 +27,8 @@ QRectF AreaRect(const DiagramFit& fit, const SlotRect& r) {
 SheetDiagramView::SheetDiagramView(SheetDiagram diagram, QWidget* parent)
     : QWidget(parent), diagram_(std::move(diagram)) {
   setMinimumSize(170, 220);
-  NameControl(this, "Sheet");
-  setToolTip(ToQString(kChooserDiagramCaption));
+  NameControl(this, tr("Sheet"));
+  setToolTip(ToQString(ChooserDiagramCaption()));
 }
 
 void SheetDiagramView::SetSelected(int slot) {
@@ -68,26 +68,26 @@ void SheetDiagramView::mousePressEvent(QMouseEvent* event) {
 }
 
 CMultiLabelDlg::CMultiLabelDlg(const CDDFTemplate& layout, int startSlot, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(ToQString(kChooserTitle));
-  NameControl(this, ToQString(kChooserTitle));
+  setWindowTitle(ToQString(ChooserTitle()));
+  NameControl(this, ToQString(ChooserTitle()));
   auto* layoutBox = new QVBoxLayout(this);
   auto* name = new QLabel(ToQString(layout.GetGroupName() + L" " + layout.GetDescription()), this);
   NameControl(name, name->text());
   layoutBox->addWidget(name);
-  auto* prompt = new QLabel(ToQString(kChooserPrompt), this);
+  auto* prompt = new QLabel(ToQString(ChooserPrompt()), this);
   NameControl(prompt, prompt->text());
   layoutBox->addWidget(prompt);
 
   auto* row = new QHBoxLayout;
   list_ = new QListWidget(this);
-  NameControl(list_, "Labels");
+  NameControl(list_, tr("Labels"));
   const int slots = static_cast<int>(layout.GetSlots().size());
   for (int i = 0; i < slots; ++i) list_->addItem(ToQString(SlotName(i)));
   row->addWidget(list_);
   auto* right = new QVBoxLayout;
   view_ = new SheetDiagramView(SheetDiagramOf(layout), this);
   right->addWidget(view_, 1);
-  auto* caption = new QLabel(ToQString(kChooserDiagramCaption), this);
+  auto* caption = new QLabel(ToQString(ChooserDiagramCaption()), this);
   caption->setWordWrap(true);
   NameControl(caption, caption->text());
   right->addWidget(caption);
@@ -95,8 +95,8 @@ CMultiLabelDlg::CMultiLabelDlg(const CDDFTemplate& layout, int startSlot, QWidge
   layoutBox->addLayout(row, 1);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  NameControl(buttons->button(QDialogButtonBox::Ok), "OK");
-  NameControl(buttons->button(QDialogButtonBox::Cancel), "Cancel");
+  NameControl(buttons->button(QDialogButtonBox::Ok), tr("OK"));
+  NameControl(buttons->button(QDialogButtonBox::Cancel), tr("Cancel"));
   layoutBox->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -34,12 +34,12 @@ QLabel* Value(QWidget* parent, const QString& name) {
 CPrintDlg::CPrintDlg(MRBBase& db, DDFLibrary& library, const std::vector<std::wstring>& selected, Printers printers,
                      QWidget* parent)
     : QDialog(parent), rows_(db, library), printers_(std::move(printers)) {
-  setWindowTitle("Print");
-  NameControl(this, "Print");
+  setWindowTitle(tr("Print"));
+  NameControl(this, tr("Print"));
   auto* box = new QVBoxLayout(this);
 
   list_ = new QTreeWidget(this);
-  NameControl(list_, "Extensions");
+  NameControl(list_, tr("Extensions"));
   list_->setRootIsDecorated(false);
   list_->setColumnCount(DialogExtensionRows::kColumnCount);
   QStringList titles;
@@ -61,11 +61,11 @@ CPrintDlg::CPrintDlg(MRBBase& db, DDFLibrary& library, const std::vector<std::ws
   box->addWidget(list_, 1);
 
   auto* listButtons = new QHBoxLayout;
-  auto* all = new QPushButton("Select &All", this);
+  auto* all = new QPushButton(tr("Select &All"), this);
   NameControl(all, all->text());
-  auto* clear = new QPushButton("Clear", this);
+  auto* clear = new QPushButton(tr("Clear"), this);
   NameControl(clear, clear->text());
-  counter_ = Value(this, "Extensions selected");
+  counter_ = Value(this, tr("Extensions selected"));
   listButtons->addWidget(all);
   listButtons->addWidget(clear);
   listButtons->addStretch();
@@ -79,47 +79,47 @@ CPrintDlg::CPrintDlg(MRBBase& db, DDFLibrary& library, const std::vector<std::ws
   connect(all, &QPushButton::clicked, this, [tickAll] { tickAll(true); });
   connect(clear, &QPushButton::clicked, this, [tickAll] { tickAll(false); });
 
-  auto* printerGroup = new QGroupBox("Printer", this);
-  NameControl(printerGroup, "Printer");
+  auto* printerGroup = new QGroupBox(tr("Printer"), this);
+  NameControl(printerGroup, tr("Printer"));
   auto* form = new QFormLayout(printerGroup);
   auto* printerRow = new QHBoxLayout;
   printerBox_ = new QComboBox(printerGroup);
-  NameControl(printerBox_, "Name");
+  NameControl(printerBox_, tr("Name"));
   for (const std::wstring& name : printers_.names) printerBox_->addItem(ToQString(name));
-  auto* properties = new QPushButton("&Properties...", printerGroup);
+  auto* properties = new QPushButton(tr("&Properties..."), printerGroup);
   NameControl(properties, properties->text());
   properties->setEnabled(static_cast<bool>(printers_.properties));
   printerRow->addWidget(printerBox_, 1);
   printerRow->addWidget(properties);
-  form->addRow("Name:", printerRow);
-  status_ = Value(printerGroup, "Status");
-  type_ = Value(printerGroup, "Type");
-  where_ = Value(printerGroup, "Where");
-  comment_ = Value(printerGroup, "Comment");
-  form->addRow("Status:", status_);
-  form->addRow("Type:", type_);
-  form->addRow("Where:", where_);
-  form->addRow("Comment:", comment_);
+  form->addRow(tr("Name:"), printerRow);
+  status_ = Value(printerGroup, tr("Status"));
+  type_ = Value(printerGroup, tr("Type"));
+  where_ = Value(printerGroup, tr("Where"));
+  comment_ = Value(printerGroup, tr("Comment"));
+  form->addRow(tr("Status:"), status_);
+  form->addRow(tr("Type:"), type_);
+  form->addRow(tr("Where:"), where_);
+  form->addRow(tr("Comment:"), comment_);
   box->addWidget(printerGroup);
   connect(properties, &QPushButton::clicked, this, [this] {
     if (printers_.properties) printers_.properties(printer_, this);
     ShowPrinter(printer_);
   });
 
-  auto* copies = new QGroupBox("Number of copies", this);
-  NameControl(copies, "Number of copies");
+  auto* copies = new QGroupBox(tr("Number of copies"), this);
+  NameControl(copies, tr("Number of copies"));
   auto* copiesBox = new QVBoxLayout(copies);
-  one_ = new QRadioButton("One copy of each extension", copies);
+  one_ = new QRadioButton(tr("One copy of each extension"), copies);
   NameControl(one_, one_->text());
   auto* multiRow = new QHBoxLayout;
-  multiples_ = new QRadioButton("Multiples:", copies);
+  multiples_ = new QRadioButton(tr("Multiples:"), copies);
   NameControl(multiples_, multiples_->text());
   number_ = new QSpinBox(copies);
-  NameControl(number_, "Copies");
+  NameControl(number_, tr("Copies"));
   number_->setRange(kMinMultiples, kMaxCopies);
   number_->setValue(kDefaultMultiples);
   number_->setEnabled(false);
-  auto* each = new QLabel("copies of each extension", copies);
+  auto* each = new QLabel(tr("copies of each extension"), copies);
   multiRow->addWidget(multiples_);
   multiRow->addWidget(number_);
   multiRow->addWidget(each);
@@ -131,12 +131,12 @@ CPrintDlg::CPrintDlg(MRBBase& db, DDFLibrary& library, const std::vector<std::ws
   box->addWidget(copies);
 
   auto* buttons = new QHBoxLayout;
-  preview_ = new QPushButton("Pre&view", this);
+  preview_ = new QPushButton(tr("Pre&view"), this);
   NameControl(preview_, preview_->text());
-  print_ = new QPushButton("&Print", this);
+  print_ = new QPushButton(tr("&Print"), this);
   NameControl(print_, print_->text());
   print_->setDefault(true);
-  auto* cancel = new QPushButton("Cancel", this);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
   NameControl(cancel, cancel->text());
   buttons->addWidget(preview_);
   buttons->addStretch();

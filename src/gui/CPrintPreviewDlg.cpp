@@ -21,23 +21,23 @@ constexpr int kScreenDpi = 96;
 
 CPrintPreviewDlg::CPrintPreviewDlg(PrintPreviewJob& job, int dpi, QWidget* parent)
     : QDialog(parent), job_(job), dpi_(dpi > 0 ? dpi : 1440) {
-  setWindowTitle("Print Preview");
-  NameControl(this, "Print Preview");
+  setWindowTitle(tr("Print Preview"));
+  NameControl(this, tr("Print Preview"));
   auto* box = new QVBoxLayout(this);
   auto* bar = new QHBoxLayout;
-  auto* print = new QPushButton("&Print", this);
+  auto* print = new QPushButton(tr("&Print"), this);
   NameControl(print, print->text());
-  previous_ = new QPushButton("Pre&vious Page", this);
+  previous_ = new QPushButton(tr("Pre&vious Page"), this);
   NameControl(previous_, previous_->text());
-  next_ = new QPushButton("&Next Page", this);
+  next_ = new QPushButton(tr("&Next Page"), this);
   NameControl(next_, next_->text());
   pageText_ = new QLabel(this);
-  NameControl(pageText_, "Page");
+  NameControl(pageText_, tr("Page"));
   zoomBox_ = new QComboBox(this);
-  NameControl(zoomBox_, "Zoom");
+  NameControl(zoomBox_, tr("Zoom"));
   for (int z : kZooms) zoomBox_->addItem(QString("%1%").arg(z), z);
   zoomBox_->setCurrentIndex(2);
-  auto* close = new QPushButton("&Close", this);
+  auto* close = new QPushButton(tr("&Close"), this);
   NameControl(close, close->text());
   bar->addWidget(print);
   bar->addWidget(previous_);
@@ -51,7 +51,7 @@ CPrintPreviewDlg::CPrintPreviewDlg(PrintPreviewJob& job, int dpi, QWidget* paren
   scroll_->setAlignment(Qt::AlignCenter);
   scroll_->setBackgroundRole(QPalette::Dark);
   view_ = new QLabel;
-  NameControl(view_, "Sheet");
+  NameControl(view_, tr("Sheet"));
   scroll_->setWidget(view_);
   box->addWidget(scroll_, 1);
 
@@ -72,7 +72,7 @@ void CPrintPreviewDlg::ShowPage(int page) {
   const QImage image = pages_ > 0 ? job_.Page(page_, scale) : QImage();
   view_->setPixmap(QPixmap::fromImage(image));
   view_->resize(image.size());
-  SetLiveText(pageText_, QString("Page %1 of %2").arg(pages_ > 0 ? page_ + 1 : 0).arg(pages_));
+  SetLiveText(pageText_, tr("Page %1 of %2").arg(pages_ > 0 ? page_ + 1 : 0).arg(pages_));
   previous_->setEnabled(page_ > 0);
   next_->setEnabled(page_ + 1 < pages_);
 }

@@ -16,8 +16,12 @@ namespace mirn {
 namespace {
 
 const char* const kPageTexts[2] = {
-    "These settings will be used when printing in portrait mode. Most Mirn labels are printed in portrait mode.",
-    "These settings will be used when printing in landscape mode. Very few Mirn label layouts use landscape mode."};
+    QT_TRANSLATE_NOOP("mirn::CPrinterAdjustmentDlg",
+                      "These settings will be used when printing in portrait mode. Most Mirn labels are printed in "
+                      "portrait mode."),
+    QT_TRANSLATE_NOOP("mirn::CPrinterAdjustmentDlg",
+                      "These settings will be used when printing in landscape mode. Very few Mirn label layouts use "
+                      "landscape mode.")};
 
 QLabel* Wrapped(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -30,11 +34,11 @@ QLabel* Wrapped(const QString& text, QWidget* parent) {
 
 CPrinterAdjustmentDlg::CPrinterAdjustmentDlg(const PrinterAdjustment& adjustment, MeasureUnit unit, QWidget* parent)
     : QDialog(parent), adjustment_(adjustment), unit_(unit) {
-  setWindowTitle("Precise Printer Adjustment");
-  NameControl(this, "Precise Printer Adjustment");
+  setWindowTitle(tr("Precise Printer Adjustment"));
+  NameControl(this, tr("Precise Printer Adjustment"));
   auto* box = new QVBoxLayout(this);
   pages_ = new QTabWidget(this);
-  NameControl(pages_, "Pages");
+  NameControl(pages_, tr("Pages"));
   const int decimals = unit == MeasureUnit::Millimetres ? 1 : 2;
   const double step = unit == MeasureUnit::Millimetres ? 0.1 : 0.01;
   const double limit = static_cast<double>(LimitSteps(unit)) * step;
@@ -44,20 +48,20 @@ CPrinterAdjustmentDlg::CPrinterAdjustmentDlg(const PrinterAdjustment& adjustment
   for (int landscape = 0; landscape < 2; ++landscape) {
     auto* page = new QWidget(pages_);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(Wrapped("These adjustments will affect the following printer:", page));
+    layout->addWidget(Wrapped(tr("These adjustments will affect the following printer:"), page));
     auto* printer = new QLabel(ToQString(adjustment.name), page);
-    NameControl(printer, "Printer");
+    NameControl(printer, tr("Printer"));
     QFont bold = printer->font();
     bold.setBold(true);
     printer->setFont(bold);
     layout->addWidget(printer);
-    layout->addWidget(Wrapped(kPageTexts[landscape], page));
-    const char* labels[2] = {"&Horizontal Adjustment:", "&Vertical Adjustment"};
-    const char* explanations[2] = {
-        "A negative number will shift your printed text to the left. A positive number will shift your printed "
-        "text to the right.",
-        "A negative number will shift your printed text toward the top edge of the paper. A positive number will "
-        "shift your printed text toward the bottom edge of the paper."};
+    layout->addWidget(Wrapped(tr(kPageTexts[landscape]), page));
+    const QString labels[2] = {tr("&Horizontal Adjustment:"), tr("&Vertical Adjustment")};
+    const QString explanations[2] = {
+        tr("A negative number will shift your printed text to the left. A positive number will shift your printed "
+           "text to the right."),
+        tr("A negative number will shift your printed text toward the top edge of the paper. A positive number will "
+           "shift your printed text toward the bottom edge of the paper.")};
     for (int vertical = 1; vertical >= 0; --vertical) {
       auto* form = new QFormLayout;
       auto* spin = new QDoubleSpinBox(page);
@@ -76,14 +80,14 @@ CPrinterAdjustmentDlg::CPrinterAdjustmentDlg(const PrinterAdjustment& adjustment
       fields_[landscape][vertical] = spin;
     }
     layout->addStretch();
-    pages_->addTab(page, landscape ? "Landscape" : "Portrait");
+    pages_->addTab(page, landscape ? tr("Landscape") : tr("Portrait"));
   }
   box->addWidget(pages_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  auto* calibration = buttons->addButton("Print &Calibration Sheet", QDialogButtonBox::ActionRole);
+  auto* calibration = buttons->addButton(tr("Print &Calibration Sheet"), QDialogButtonBox::ActionRole);
   NameControl(calibration, calibration->text());
-  NameControl(buttons->button(QDialogButtonBox::Ok), "OK");
-  NameControl(buttons->button(QDialogButtonBox::Cancel), "Cancel");
+  NameControl(buttons->button(QDialogButtonBox::Ok), tr("OK"));
+  NameControl(buttons->button(QDialogButtonBox::Cancel), tr("Cancel"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(calibration, &QPushButton::clicked, this, [this] {
@@ -114,8 +118,10 @@ std::optional<PrinterAdjustment> CPrinterAdjustmentDlg::Values() const {
 
 void CPrinterAdjustmentDlg::accept() {
   if (!Values()) {
-    const QString limit = unit_ == MeasureUnit::Millimetres ? "-200 and 200" : "-10 and 10";
-    QMessageBox::warning(this, windowTitle(), "Please enter a number between " + limit + ".");
+    // The limits in the reader's own number format ("-200", "−200"...).
+    const int limit = unit_ == MeasureUnit::Millimetres ? 200 : 10;
+    QMessageBox::warning(this, windowTitle(),
+                         tr("Please enter a number between %1 and %2.").arg(locale().toString(-limit), locale().toString(limit)));
     return;
   }
   QDialog::accept();

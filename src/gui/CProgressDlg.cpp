@@ -36,7 +36,7 @@ CProgressDlg::CProgressDlg(const QString& title, QWidget* owner)
   line_->setMinimumWidth(360);
   bar_ = new QProgressBar(this);
   bar_->setObjectName(QStringLiteral("Progress"));
-  bar_->setAccessibleName(QStringLiteral("Progress"));
+  bar_->setAccessibleName(tr("Progress"));
   bar_->setRange(0, 1);
   bar_->setValue(0);
   stop_ = new QPushButton(tr("Stop"), this);

@@ -21,10 +21,10 @@ class TipArea : public QWidget {
  public:
   explicit TipArea(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Tip"));
-    setAccessibleName(QStringLiteral("Tip"));
+    setAccessibleName(tr("Tip"));
     // Japanese text leaves no room for the heading; the tip then starts higher.
     withHeading_ = QLocale::system().language() != QLocale::Japanese;
-    heading_ = new QLabel(QStringLiteral("Did you know..."), this);
+    heading_ = new QLabel(tr("Did you know..."), this);
     heading_->setObjectName(QStringLiteral("Did you know..."));
     QFont bold = font();
     bold.setWeight(QFont::Bold);

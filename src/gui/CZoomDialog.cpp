@@ -24,7 +24,7 @@ CZoomDialog::CZoomDialog(int percent, QWidget* parent) : QDialog(parent) {
   group->setObjectName(group->title());
   group->setAccessibleName(group->title());
   auto* grid = new QGridLayout(group);
-  const QStringList labels = {"&50%", "&75%", "&100%", "15&0%", "&200%", "&Other:"};
+  const QStringList labels = {tr("&50%"), tr("&75%"), tr("&100%"), tr("15&0%"), tr("&200%"), tr("&Other:")};
   for (int i = 0; i < labels.size(); ++i) {
     auto* radio = new QRadioButton(labels[i], group);
     NameControl(radio, labels[i]);
@@ -33,7 +33,7 @@ CZoomDialog::CZoomDialog(int percent, QWidget* parent) : QDialog(parent) {
   }
   number_ = new QLineEdit(group);
   number_->setObjectName(QStringLiteral("Percent"));
-  number_->setAccessibleName(QStringLiteral("Other percent"));
+  number_->setAccessibleName(tr("Other percent"));
   number_->setMaxLength(6);
   number_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), number_));
   number_->setFixedWidth(70);

@@ -1,6 +1,7 @@
 #include "gui/ExchangeCommands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMenu>
 #include <QUrl>
@@ -58,10 +59,10 @@ class ExchangeCommands final : public QObject {
   void Rebuild() {
     importMenu_->clear();
     const bool open = controller_->DatabaseOpen();
-    Entry(importMenu_, tr("From &CSV File"), cmd::kImportCsv, open);
-    Entry(importMenu_, tr("From &MRB File (Merge Databases)"), cmd::kImportMerge, open);
+    Entry(importMenu_, QCoreApplication::translate("ExchangeCommands", "From &CSV File"), cmd::kImportCsv, open);
+    Entry(importMenu_, QCoreApplication::translate("ExchangeCommands", "From &MRB File (Merge Databases)"), cmd::kImportMerge, open);
     configureMenu_->clear();
-    Entry(configureMenu_, tr("&CSV File"), cmd::kConfigureCsvImport, true);
+    Entry(configureMenu_, QCoreApplication::translate("ExchangeCommands", "&CSV File"), cmd::kConfigureCsvImport, true);
     if (extender) extender(importMenu_, configureMenu_);
   }
 

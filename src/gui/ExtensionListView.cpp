@@ -68,7 +68,7 @@ class ExtensionListView::Model final : public QAbstractTableModel {
 
 ExtensionListView::ExtensionListView(MRBBase& db, DDFLibrary& library, bool checkBoxes, QWidget* parent)
     : QTableView(parent), list_(db, library), checkBoxes_(checkBoxes) {
-  NameControl(this, QStringLiteral("Extensions"));
+  NameControl(this, tr("Extensions"));
   model_ = new Model(list_, checkBoxes, this);
   setModel(model_);
   setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -28,28 +28,28 @@ QLabel* ReadOnly(const std::wstring& text, const QString& name) {
 ExtensionPropertiesDialog::ExtensionPropertiesDialog(MRBBase& db, UserInterface& ui, const ExtensionProperties& props,
                                                      QWidget* parent)
     : QDialog(parent), db_(db), ui_(ui), props_(props) {
-  setWindowTitle(QStringLiteral("Extension Properties"));
+  setWindowTitle(tr("Extension Properties"));
   setObjectName(QStringLiteral("Extension Properties"));
   auto* form = new QFormLayout;
   id_ = new QLineEdit(ToQString(props.id));
   id_->setMaxLength(static_cast<int>(kMaxExtensionIdLength));
-  NameControl(id_, QStringLiteral("Extension ID"));
+  NameControl(id_, tr("Extension ID"));
   name_ = new QLineEdit(ToQString(props.name));
   name_->setMaxLength(static_cast<int>(kMaxExtensionNameLength));
-  NameControl(name_, QStringLiteral("Name"));
-  auto* idLabel = new QLabel(QStringLiteral("Extension &ID:"));
+  NameControl(name_, tr("Name"));
+  auto* idLabel = new QLabel(tr("Extension &ID:"));
   idLabel->setBuddy(id_);
-  auto* nameLabel = new QLabel(QStringLiteral("&Name:"));
+  auto* nameLabel = new QLabel(tr("&Name:"));
   nameLabel->setBuddy(name_);
   form->addRow(idLabel, id_);
   form->addRow(nameLabel, name_);
-  form->addRow(QStringLiteral("Type code:"), ReadOnly(props.typeCode, QStringLiteral("Type code")));
-  form->addRow(QStringLiteral("Product family:"), ReadOnly(props.family, QStringLiteral("Product family")));
-  form->addRow(QStringLiteral("Model:"), ReadOnly(props.model, QStringLiteral("Model")));
-  form->addRow(QStringLiteral("Last modified:"), ReadOnly(props.modified, QStringLiteral("Last modified")));
+  form->addRow(tr("Type code:"), ReadOnly(props.typeCode, QStringLiteral("Type code")));
+  form->addRow(tr("Product family:"), ReadOnly(props.family, QStringLiteral("Product family")));
+  form->addRow(tr("Model:"), ReadOnly(props.model, QStringLiteral("Model")));
+  form->addRow(tr("Last modified:"), ReadOnly(props.modified, QStringLiteral("Last modified")));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  NameControl(buttons->button(QDialogButtonBox::Ok), QStringLiteral("OK"));
-  NameControl(buttons->button(QDialogButtonBox::Cancel), QStringLiteral("Cancel"));
+  NameControl(buttons->button(QDialogButtonBox::Ok), tr("OK"));
+  NameControl(buttons->button(QDialogButtonBox::Cancel), tr("Cancel"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);

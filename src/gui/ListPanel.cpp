@@ -21,7 +21,7 @@ namespace mirn {
 
 ListPanel::ListPanel(DDFLibrary& library, UserInterface& ui, QWidget* parent)
     : QTableView(parent), list_(library), ui_(ui) {
-  NameControl(this, QStringLiteral("Extensions"));
+  NameControl(this, tr("Extensions"));
   model_ = new ExtensionTableModel(list_, this);
   setModel(model_);
   setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -172,7 +172,7 @@ void ListPanel::ShowProperties() {
 
 QMenu* ListPanel::BuildContextMenu() {
   auto* menu = new QMenu(this);
-  NameControl(menu, QStringLiteral("Extension list menu"));
+  NameControl(menu, tr("Extension list menu"));
   if (runCommand_) menu->addAction(QStringLiteral("&New Extension..."), this, [this] { runCommand_(cmd::kNewExtension); });
   menu->addAction(QStringLiteral("Select &All"), this, [this] { SelectAllRows(); });
   menu->addAction(QStringLiteral("&Unselect All"), this, [this] { UnselectAll(); });

@@ -13,12 +13,12 @@ namespace mirn {
 
 struct ActionSpec {
   int id = 0;
-  const char* text = "";       // menu text with its "&" mnemonic
+  const char* text = "";       // English menu text with its "&" mnemonic (translated in context "MainActions")
   QKeySequence shortcut;
   const char* icon = "";       // freedesktop icon theme name, empty for none
   bool checkable = false;
   const char* supplier = "";   // the feature that installs the handler
-  const char* prompt = "";     // the status prompt of a command the string table has no text for
+  const char* prompt = "";     // the English status prompt of a command the string table has no text for
   QKeySequence alternate;      // a second shortcut
 };
 

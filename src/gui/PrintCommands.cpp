@@ -143,7 +143,7 @@ void RunAdjustment(CommandRegistry& frame) {
   dialog.printCalibration = [&setup, &current, &s] {
     UiPrintJobUi ui(s.ui);
     const auto printed = setup.printing.PrintCalibration(MakeOrder(s, current.GetCurrentPrinterName(), {}, 1), ui);
-    if (printed && *printed != CalibrationOutcome::Printed) ui.ShowMessage(kPrintingError, MessageIcon::Stop);
+    if (printed && *printed != CalibrationOutcome::Printed) ui.ShowMessage(PrintingError(), MessageIcon::Stop);
   };
   if (dialog.exec() != QDialog::Accepted) return;
   const std::optional<PrinterAdjustment> values = dialog.Values();
@@ -161,7 +161,7 @@ bool PrintAllLabels(CommandRegistry& frame, const std::vector<std::wstring>& ids
   s.document.CommitPendingEdits();
   PrintSetup setup(s);
   if (setup.printing.Spooler().ListPrinters().empty()) {
-    Warn(s, kNoPrintersAvailable);
+    Warn(s, NoPrintersAvailable());
     return false;
   }
   // The job the Print command runs, on the remembered printer: the ready question with its

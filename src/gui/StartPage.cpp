@@ -17,7 +17,7 @@ namespace mirn {
 
 StartPage::StartPage(CommandRegistry& frame, QWidget& area, std::filesystem::path sample)
     : QWidget(&area), document_(frame.Services().document), area_(area) {
-  NameControl(this, QStringLiteral("Start"));
+  NameControl(this, tr("Start"));
   setAutoFillBackground(false);
   auto* column = new QVBoxLayout(this);
   column->addStretch();

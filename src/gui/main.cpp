@@ -10,6 +10,7 @@
 #include "gui/QuitWhenIdle.h"
 #include "qt/Logging.h"
 #include "qt/QtText.h"
+#include "qt/Translations.h"
 
 namespace {
 
@@ -68,6 +69,8 @@ int main(int argc, char** argv) {
   if (AsksForHelpOrVersion(argc, argv)) ShowHelpOrVersion(argc, argv);
   QApplication app(argc, argv);
   mirn::InstallCoreLogSink();
+  mirn::Translations translations(QLocale::system(), mirn::Translations::ProgramFolder());
+  translations.Install();
   QApplication::setOrganizationName(mirn::ToQString(mirn::LoadString(mirn::kStrCompany)));
   QApplication::setApplicationName(mirn::ToQString(mirn::LoadString(mirn::kStrAppTitle)));
   QApplication::setApplicationVersion(MIRN_VERSION);

@@ -160,6 +160,37 @@ TEST_F(PrintDialogsTest, AdjustmentPagesStepInTheUnitAndKeepToTheLimits) {
   EXPECT_EQ(inches.Pages()->count(), 2);
 }
 
+// Adjustments are typed and shown in the reader's number format ("1,5" in German and French)
+// and stored as the same twips as "1.5" in English.
+TEST_F(PrintDialogsTest, AdjustmentsAreTypedInTheLocalesNumberFormat) {
+  const PrinterAdjustment a{L"Office", 0, 0, 0, 0};
+  const QLocale before;
+  auto typed = [&](const QLocale& locale, const QString& text, MeasureUnit unit) {
+    QLocale::setDefault(locale);
+    CPrinterAdjustmentDlg dialog(a, unit);
+    QDoubleSpinBox* x = dialog.Field(false, false);
+    x->selectAll();
+    QTest::keyClicks(x, text);
+    x->interpretText();
+    const QString shown = x->text();
+    QLocale::setDefault(before);
+    return std::pair{dialog.Values()->portraitX, shown};
+  };
+  const QLocale english(QLocale::English, QLocale::UnitedStates);
+  const auto [englishTwips, englishShown] = typed(english, "1.5", MeasureUnit::Millimetres);
+  EXPECT_EQ(englishTwips, 85);  // 1.5 mm
+  EXPECT_TRUE(englishShown.startsWith("1.5 ")) << englishShown.toStdString();
+  for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::French, QLocale::France)}) {
+    SCOPED_TRACE(locale.name().toStdString());
+    const auto [twips, shown] = typed(locale, "1,5", MeasureUnit::Millimetres);
+    EXPECT_EQ(twips, englishTwips);
+    EXPECT_TRUE(shown.startsWith("1,5 ")) << shown.toStdString();
+    // A point is not the decimal separator there: "1.5" is not read as 1.5 mm.
+    EXPECT_NE(typed(locale, "1.5", MeasureUnit::Millimetres).first, 85);
+    EXPECT_EQ(typed(locale, "-0,25", MeasureUnit::Inches).first, -360);
+  }
+}
+
 // The preview shows as many pages as the PDF of the same job has, starting where the job
 // starts, and its pages are drawn.
 TEST_F(PrintDialogsTest, PreviewPagesMatchThePdf) {

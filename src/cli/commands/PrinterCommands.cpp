@@ -49,7 +49,7 @@ int Printers(const std::vector<std::string>& args, Context& c) {
   if (parsed.Has("json")) {
     c.out << list.dump(2) << '\n';
   } else if (names.empty()) {
-    c.err << ToUtf8(kNoPrintersAvailable) << '\n';
+    c.err << ToUtf8(NoPrintersAvailable()) << '\n';
   }
   return kExitOk;
 }

@@ -9,6 +9,7 @@
 #include "app/ProgramInfo.h"
 #include "app/RecentFiles.h"
 #include "app/StatusText.h"
+#include "util/Catalog.h"
 #include "util/StringTable.h"
 #include "app/ZoomState.h"
 #include "legacy/MRBv2.h"
@@ -221,19 +222,23 @@ bool DocumentController::OpenFailed(const std::filesystem::path& path, int code)
   const std::wstring& title = LoadString(kStrAppTitle);
   if (DetectFormat(path) == format::kNewer) {
     MessageBoxRequest request;
-    request.text = L"The file you are trying to open requires a newer version of Mirn.\n\n"
-                   L"Do you want to check for an update now?";
-    request.caption = L"Newer version of Mirn required";
+    request.text = Tr("DocumentController",
+                      "The file you are trying to open requires a newer version of Mirn.\n\n"
+                      "Do you want to check for an update now?");
+    request.caption = Tr("DocumentController", "Newer version of Mirn required");
     request.style = mb::kYesNo | mb::kIconWarning;
-    request.labels = {{mb::kIdYes, L"&Check for an Update"}, {mb::kIdNo, L"&Don't Check"}};
+    request.labels = {{mb::kIdYes, Tr("DocumentController", "&Check for an Update")},
+                      {mb::kIdNo, Tr("DocumentController", "&Don't Check")}};
     if ((ui_.MessageBox(request) & mb::kButtonMask) == mb::kIdYes) {
       if (checkForUpdates_) checkForUpdates_();
     } else {
-      ui_.Message(L"The file could not be opened.", mb::kIconWarning, title);
+      ui_.Message(Tr("DocumentController", "The file could not be opened."), mb::kIconWarning, title);
     }
   } else if (code == db::kCannotCopyOrLock || code == 4) {
-    ui_.Message(L"The file you are trying to open is already open, either in another window, "
-                L"or by another user.\n\nFile path: " + Text(path),
+    ui_.Message(FormatString(Tr("DocumentController",
+                                "The file you are trying to open is already open, either in another window, "
+                                "or by another user.\n\nFile path: %1"),
+                             {Text(path)}),
                 mb::kIconWarning, title);
   } else {
     ui_.Message(FormatString(LoadString(kStrCannotOpen), {Text(path)}), mb::kIconWarning, title);
@@ -256,14 +261,16 @@ bool DocumentController::IsFolderWritable(const std::filesystem::path& folder) {
 }
 
 std::wstring DocumentController::ConversionWarningText(const std::wstring& documentName) {
-  return L"FILE CONVERSION WARNING\n\n"
-         L"The file you are saving was created in Mirn 2. If "
-         L"you continue, it will be converted to Mirn 3 format "
-         L"and you will no longer be able to open it in Mirn 2.\n\n"
-         L"To save the file under a different name, use the "
-         L"\"File > Save As...\" command instead of \"File > Save\".\n\n"
-         L"If you continue, a backup of the original file will be "
-         L"saved as \"" + documentName + L".backup\".";
+  return FormatString(Tr("DocumentController",
+                         "FILE CONVERSION WARNING\n\n"
+                         "The file you are saving was created in Mirn 2. If "
+                         "you continue, it will be converted to Mirn 3 format "
+                         "and you will no longer be able to open it in Mirn 2.\n\n"
+                         "To save the file under a different name, use the "
+                         "\"File > Save As...\" command instead of \"File > Save\".\n\n"
+                         "If you continue, a backup of the original file will be "
+                         "saved as \"%1.backup\"."),
+                      {documentName});
 }
 
 bool DocumentController::WriteTo(const std::filesystem::path& path) {
@@ -272,7 +279,8 @@ bool DocumentController::WriteTo(const std::filesystem::path& path) {
   if (code != db::kOk) {
     // The file keeps its previous content and the database stays modified; saying so keeps
     // the person from closing on changes that were never written.
-    ui_.Message(Text(path) + L"\n\nMirn could not save this file: " + DbResultText(code) + L".",
+    ui_.Message(FormatString(Tr("DocumentController", "%1\n\nMirn could not save this file: %2."),
+                             {Text(path), DbResultText(code)}),
                 mb::kIconWarning, LoadString(kStrAppTitle));
     return false;
   }
@@ -286,9 +294,10 @@ bool DocumentController::Save() {
   if (dynamic_cast<MRBv2*>(database_.get()) != nullptr) {
     MessageBoxRequest request;
     request.text = ConversionWarningText(documentName_);
-    request.caption = L"File Conversion Warning";
+    request.caption = Tr("DocumentController", "File Conversion Warning");
     request.style = mb::kOkCancel | mb::kIconWarning;
-    request.labels = {{mb::kIdOk, L"&Convert and Save"}, {mb::kIdCancel, L"&Cancel"}};
+    request.labels = {{mb::kIdOk, Tr("DocumentController", "&Convert and Save")},
+                      {mb::kIdCancel, Tr("DocumentController", "&Cancel")}};
     if ((ui_.MessageBox(request) & mb::kButtonMask) != mb::kIdOk) return false;
   }
   CommitPendingEdits();
@@ -324,8 +333,10 @@ bool DocumentController::SaveAs() {
     if (!answer) return false;
     chosen = NormalizedAbsolute(*answer);
     if (IsFolderWritable(chosen.parent_path())) break;
-    ui_.Message(Text(chosen) + L"\n\nYou don't have permission to save in this location.\n\n"
-                               L"Please save to a different folder.",
+    ui_.Message(FormatString(Tr("DocumentController",
+                                "%1\n\nYou don't have permission to save in this location.\n\n"
+                                "Please save to a different folder."),
+                             {Text(chosen)}),
                 mb::kIconWarning, LoadString(kStrAppTitle));
     request.initialPath = chosen;
   }

@@ -7,6 +7,7 @@
 #include "exchange/TableImportPage.h"
 #include "platform/Notifier.h"
 #include "platform/UserInterface.h"
+#include "util/Catalog.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -18,10 +19,12 @@ constexpr size_t kNotesShown = 10;  // skipped lines listed in the report, the r
 
 ReplaceReply MessageBoxReplaceQuestion::Ask(const std::wstring& id) {
   MessageBoxRequest request;
-  request.caption = L"Importing";
+  request.caption = Tr("ExchangeController", "Importing");
   request.text = ReplaceQuestionText(id);
   request.style = mb::kYesNoCancel | mb::kIconWarning | mb::kDontAskAgain;
-  request.labels = {{mb::kIdYes, L"&Replace"}, {mb::kIdNo, L"&Don't Replace"}, {mb::kIdCancel, L"&Stop Importing"}};
+  request.labels = {{mb::kIdYes, Tr("ExchangeController", "&Replace")},
+                    {mb::kIdNo, Tr("ExchangeController", "&Don't Replace")},
+                    {mb::kIdCancel, Tr("ExchangeController", "&Stop Importing")}};
   const int result = ui_.MessageBox(request);
   ReplaceReply reply;
   switch (result & mb::kButtonMask) {
@@ -54,13 +57,13 @@ void ExchangeController::ExportCsv() {
   if (!db) return;
   FileDialogRequest request;
   request.defaultExtension = L"csv";
-  request.filter = L"Comma-Separated Value (CSV) Files|*.csv|All Files|*.*||";
+  request.filter = Tr("ExchangeController", "Comma-Separated Value (CSV) Files|*.csv|All Files|*.*||");
   request.promptOverwrite = true;
   const auto path = services_.ui.SaveFileName(request);
   if (!path) return;
   ExchangeOutcome outcome;
   {
-    auto progress = services_.ui.OpenProgress(L"Exporting");
+    auto progress = services_.ui.OpenProgress(Tr("ExchangeController", "Exporting"));
     outcome = RunCsvExport(*db, services_.library, *path, *progress);
   }
   if (outcome.ok) {
@@ -80,14 +83,14 @@ void ExchangeController::ExportExcel() {
   }
   FileDialogRequest request;
   request.defaultExtension = L"xlsx";
-  request.filter = L"Microsoft Excel 2007/2010|*.xlsx|Microsoft Excel 97/2000/XP|*.xls||";
+  request.filter = Tr("ExchangeController", "Microsoft Excel 2007/2010|*.xlsx|Microsoft Excel 97/2000/XP|*.xls||");
   request.promptOverwrite = true;
   const auto chosen = services_.ui.SaveFileName(request);
   if (!chosen) return;
   const std::filesystem::path path = *chosen;
   ExchangeOutcome outcome;
   {
-    auto progress = services_.ui.OpenProgress(L"Exporting");
+    auto progress = services_.ui.OpenProgress(Tr("ExchangeController", "Exporting"));
     outcome = RunExcelExport(*db, services_.library, path, options, *progress);
   }
   if (!outcome.ok) {
@@ -101,7 +104,8 @@ void ExchangeController::ExportExcel() {
   lastReport_ = outcome.message;
   if (NotificationsOn(notifier_)) {
     AppNotify(notifier_, services_.ui, notification::kExportComplete, outcome.message, false, false);
-    AppNotify(notifier_, services_.ui, notification::kExportComplete, L"Opening spreadsheet...", false, false);
+    AppNotify(notifier_, services_.ui, notification::kExportComplete, Tr("ExchangeController", "Opening spreadsheet..."),
+              false, false);
   }
   if (hooks_.openFile && !hooks_.openFile(path)) {
     services_.ui.Message(outcome.message + L"\n\nNo program to open " + FromPath(path) +
@@ -142,7 +146,7 @@ void ExchangeController::RunImport(const std::filesystem::path& path, const Impo
   MessageBoxReplaceQuestion question(services_.ui);
   ExchangeOutcome outcome;
   {
-    auto progress = services_.ui.OpenProgress(L"Importing");
+    auto progress = services_.ui.OpenProgress(Tr("ExchangeController", "Importing"));
     outcome = run(*db, path, *progress, question);
   }
   FinishImport(outcome);
@@ -152,7 +156,7 @@ void ExchangeController::ImportCsv() {
   if (!services_.document.Database()) return;
   FileDialogRequest request;
   request.defaultExtension = L"csv";
-  request.filter = L"CSV Files|*.txt; *.csv|Workbooks|*.xlsx; *.ods|All Files|*.*||";
+  request.filter = Tr("ExchangeController", "CSV Files|*.txt; *.csv|Workbooks|*.xlsx; *.ods|All Files|*.*||");
   request.fileMustExist = true;
   const auto path = services_.ui.OpenFileName(request);
   if (!path) return;
@@ -177,12 +181,13 @@ void ExchangeController::ImportCsv() {
   TableImportOptions options = page.Options();
   if (plan.bad != 0) {
     MessageBoxRequest ask;
-    ask.caption = L"Importing";
+    ask.caption = Tr("ExchangeController", "Importing");
     ask.text = page.ImportRestQuestion();
     ask.style = mb::kYesNo | mb::kIconWarning;
-    ask.labels = {{mb::kIdYes, L"&Import the Rest"}, {mb::kIdNo, L"&Cancel"}};
+    ask.labels = {{mb::kIdYes, Tr("ExchangeController", "&Import the Rest")},
+                  {mb::kIdNo, Tr("ExchangeController", "&Cancel")}};
     if ((services_.ui.MessageBox(ask) & mb::kButtonMask) != mb::kIdYes) {
-      lastReport_ = L"Nothing was imported.";
+      lastReport_ = Tr("ExchangeController", "Nothing was imported.");
       return;
     }
     options.importRest = true;
@@ -197,7 +202,7 @@ void ExchangeController::ImportCsv() {
 void ExchangeController::Merge() {
   FileDialogRequest request;
   request.defaultExtension = L"mrb";
-  request.filter = L"Mirn Databases|*.mrb|All Files|*.*||";
+  request.filter = Tr("ExchangeController", "Mirn Databases|*.mrb|All Files|*.*||");
   request.fileMustExist = true;
   RunImportCommand(request, [this](MRBBase& db, const std::filesystem::path& path, ProgressWindow& progress,
                                    ReplaceQuestion& question) {
@@ -209,7 +214,7 @@ void ExchangeController::ConfigureCsvImport() {
   if (!hooks_.editCsvSettings) return;
   CsvImportSettings settings = CsvImportSettings::Read(services_.profile);
   if (!hooks_.editCsvSettings(settings)) return;
-  if (!settings.Write(services_.profile)) ReportFailure(L"The CSV import settings could not be saved.");
+  if (!settings.Write(services_.profile)) ReportFailure(Tr("ExchangeController", "The CSV import settings could not be saved."));
 }
 
 }  // namespace mirn

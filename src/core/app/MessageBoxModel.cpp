@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "util/Catalog.h"
 #include "util/StringTable.h"
 
 namespace mirn {
@@ -68,12 +69,12 @@ MessageBoxModel::MessageBoxModel(const MessageBoxRequest& request)
 
   if (!plain_) {
     // One check box; should a caller set several bits, the first listed wins.
-    for (auto [bit, label] : std::initializer_list<std::pair<unsigned, const wchar_t*>>{
-             {mb::kDontAskAgain, L"Don't ask me again"},
-             {mb::kDontTellAgain, L"Don't tell me again"},
-             {mb::kDontShowAgain, L"Don't show again"}}) {
+    for (auto [bit, label] : std::initializer_list<std::pair<unsigned, const char*>>{
+             {mb::kDontAskAgain, MIRN_TRANSLATABLE("MessageBox", "Don't ask me again")},
+             {mb::kDontTellAgain, MIRN_TRANSLATABLE("MessageBox", "Don't tell me again")},
+             {mb::kDontShowAgain, MIRN_TRANSLATABLE("MessageBox", "Don't show again")}}) {
       if ((style & bit) != 0) {
-        checkBox_ = MessageBoxCheckBox{bit, label};
+        checkBox_ = MessageBoxCheckBox{bit, Tr("MessageBox", label)};
         break;
       }
     }
@@ -114,21 +115,21 @@ std::optional<int> MessageBoxModel::EscapeResult(bool checked) const {
 
 std::wstring MessageBoxModel::StandardLabel(int buttonId) {
   switch (buttonId) {
-    case mb::kIdOk: return L"OK";
-    case mb::kIdCancel: return L"Cancel";
-    case mb::kIdAbort: return L"&Abort";
-    case mb::kIdRetry: return L"&Retry";
-    case mb::kIdIgnore: return L"&Ignore";
-    case mb::kIdYes: return L"&Yes";
-    case mb::kIdNo: return L"&No";
-    case mb::kIdHelp: return L"&Help";
-    case mb::kIdTryAgain: return L"&Try Again";
-    case mb::kIdContinue: return L"&Continue";
-    case mb::kIdSkip: return L"&Skip";
-    case mb::kIdSkipAll: return L"S&kip All";
-    case mb::kIdIgnoreAll: return L"I&gnore All";
-    case mb::kIdYesToAll: return L"Y&es to All";
-    case mb::kIdNoToAll: return L"N&o to All";
+    case mb::kIdOk: return Tr("MessageBox", "OK");
+    case mb::kIdCancel: return Tr("MessageBox", "Cancel");
+    case mb::kIdAbort: return Tr("MessageBox", "&Abort");
+    case mb::kIdRetry: return Tr("MessageBox", "&Retry");
+    case mb::kIdIgnore: return Tr("MessageBox", "&Ignore");
+    case mb::kIdYes: return Tr("MessageBox", "&Yes");
+    case mb::kIdNo: return Tr("MessageBox", "&No");
+    case mb::kIdHelp: return Tr("MessageBox", "&Help");
+    case mb::kIdTryAgain: return Tr("MessageBox", "&Try Again");
+    case mb::kIdContinue: return Tr("MessageBox", "&Continue");
+    case mb::kIdSkip: return Tr("MessageBox", "&Skip");
+    case mb::kIdSkipAll: return Tr("MessageBox", "S&kip All");
+    case mb::kIdIgnoreAll: return Tr("MessageBox", "I&gnore All");
+    case mb::kIdYesToAll: return Tr("MessageBox", "Y&es to All");
+    case mb::kIdNoToAll: return Tr("MessageBox", "N&o to All");
     default: return std::wstring();
   }
 }

@@ -11,6 +11,7 @@
 #include "platform/Profile.h"
 #include "platform/UserInterface.h"
 #include "templates/DDFLibrary.h"
+#include "util/Catalog.h"
 #include "util/StringTable.h"
 #include "util/Text.h"
 
@@ -39,10 +40,10 @@ long long Startup::LoadLibrary() {
     const DDFLibrary::ScanCallback counter = [&](const std::wstring&, const std::wstring&) {
       ++found;
       if (!progress && now() - start >= kScanProgressDelay) {
-        progress = ui_.OpenProgress(L"Reading Layouts");
-        progress->SetLine(L"Loading\u2026");
+        progress = ui_.OpenProgress(Tr("Startup", "Reading Layouts"));
+        progress->SetLine(Tr("Startup", "Loading\u2026"));
       }
-      if (progress) progress->SetLine(L"Found " + std::to_wstring(found) + L" new layouts");
+      if (progress) progress->SetLine(TrN("Startup", "Found %n new layouts", "Found %n new layout", found));
       return true;
     };
     auto scan = [&] {
@@ -50,7 +51,7 @@ long long Startup::LoadLibrary() {
     };
     scan();
     if (found > 0 && hooks_.notify) {
-      hooks_.notify(L"new_templates", L"Registered " + std::to_wstring(found) + L" new layouts", L"");
+      hooks_.notify(L"new_templates", TrN("Startup", "Registered %n new layouts", "Registered %n new layout", found), L"");
     }
     if (library_.Count() == 0) {
       library_.Repair();
@@ -93,17 +94,19 @@ bool Startup::Import(const CommandLine& commandLine) {
   std::ifstream probe(path, std::ios::binary);
   std::error_code ec;
   if (file.empty() || !probe || std::filesystem::is_directory(path, ec)) {
-    ui_.Message(L"Another app requested that Mirn automatically import "
-                L"data, but Mirn was unable to open the requested "
-                L"import file.\n\n"
-                L"The import file path was:\n\n" + file + L"\n\nNo data has been imported.",
+    ui_.Message(FormatString(Tr("Startup",
+                                "Another app requested that Mirn automatically import "
+                                "data, but Mirn was unable to open the requested "
+                                "import file.\n\n"
+                                "The import file path was:\n\n%1\n\nNo data has been imported."),
+                             {file}),
                 mb::kIconWarning, LoadString(kStrAppTitle));
     return true;
   }
   probe.close();
   ExchangeOutcome outcome;
   {
-    std::unique_ptr<ProgressWindow> progress = ui_.OpenProgress(L"Importing");
+    std::unique_ptr<ProgressWindow> progress = ui_.OpenProgress(Tr("Startup", "Importing"));
     outcome = RunCsvImport(*document_.Database(), library_, profile_, path, *progress, nullptr);
   }
   document_.ContentChanged();
@@ -123,12 +126,12 @@ void Startup::Greet(const CommandLine& commandLine, bool hasTipsFile) {
   if (commandLine.Has(L"I") || commandLine.Has(L"P")) return;
   if (profile_.GetInt(L"Preferences", L"First Run", 0) != 0) {
     profile_.WriteInt(L"Preferences", L"First Run", 0);
-    const int answer = ui_.MessageBox({L"Welcome to Mirn!\n\nWould you like to view a short \"Getting Started\" video?",
+    const int answer = ui_.MessageBox({Tr("Startup", "Welcome to Mirn!\n\nWould you like to view a short \"Getting Started\" video?"),
                                        LoadString(kStrAppTitle), mb::kYesNo | mb::kIconInformation, {}});
     if ((answer & mb::kButtonMask) == mb::kIdYes) {
       if (hooks_.openGettingStarted) hooks_.openGettingStarted();
     } else {
-      ui_.Message(L"If you want to watch the video later, it's in the \"Help\" menu.", mb::kIconInformation,
+      ui_.Message(Tr("Startup", "If you want to watch the video later, it's in the \"Help\" menu."), mb::kIconInformation,
                   LoadString(kStrAppTitle));
     }
   }

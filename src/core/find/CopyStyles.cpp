@@ -4,13 +4,14 @@
 #include <array>
 #include <exception>
 
-#include "util/StringTable.h"
 #include "db/MRBBase.h"
 #include "db/MRBGraphic.h"
 #include "platform/UserInterface.h"
 #include "templates/DDFLibrary.h"
 #include "text/CRTFText.h"
 #include "text/MRBFieldTextSource.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -58,10 +59,12 @@ int ReplaceGraphics(MRBBase& db, const CopyStylesSource& source, std::wstring_vi
 
 }  // namespace
 
-const std::wstring& StyleKindName(StyleKind kind) {
-  static const std::array<std::wstring, kStyleKindCount> kNames = {
-      L"Font Style", L"Font Size", L"Text Alignment", L"Text Color", L"Graphics", L"Text"};
-  return kNames[static_cast<size_t>(kind)];
+std::wstring StyleKindName(StyleKind kind) {
+  static const std::array<const char*, kStyleKindCount> kNames = {
+      MIRN_TRANSLATABLE("CopyStyles", "Font Style"), MIRN_TRANSLATABLE("CopyStyles", "Font Size"),
+      MIRN_TRANSLATABLE("CopyStyles", "Text Alignment"), MIRN_TRANSLATABLE("CopyStyles", "Text Color"),
+      MIRN_TRANSLATABLE("CopyStyles", "Graphics"), MIRN_TRANSLATABLE("CopyStyles", "Text")};
+  return Tr("CopyStyles", kNames[static_cast<size_t>(kind)]);
 }
 
 StyleSet StyleSet::Everything() {
@@ -154,10 +157,11 @@ int CopyStylesTo(MRBBase& db, const CopyStylesSource& source, std::wstring_view 
   return db::kOk;
 }
 
-std::wstring CopyStylesCompleteText() { return L"Copying complete."; }
+std::wstring CopyStylesCompleteText() { return Tr("CopyStyles", "Copying complete."); }
 
 std::wstring CopyStylesStoppedText(std::size_t copied) {
-  return L"Copying stopped after " + CountOf(static_cast<long long>(copied), L"extension was", L"extensions were") + L" copied.";
+  return TrN("CopyStyles", "Copying stopped after %n extensions were copied.",
+             "Copying stopped after %n extension was copied.", static_cast<long long>(copied));
 }
 
 CopyStylesOutcome RunCopyStyles(MRBBase& db, DDFLibrary& library, UserInterface& ui,
@@ -168,7 +172,7 @@ CopyStylesOutcome RunCopyStyles(MRBBase& db, DDFLibrary& library, UserInterface&
   if (!db.ExtensionExists(request.sourceId)) {
     outcome.notStarted = true;
     outcome.failure = db::kNoSuchExtension;
-    ui.Message(L"There is no extension \"" + request.sourceId + L"\" to copy from.");
+    ui.Message(FormatString(Tr("CopyStyles", "There is no extension \"%1\" to copy from."), {request.sourceId}));
     return outcome;
   }
   const std::shared_ptr<const CDDFTemplate> layout = library.FindTemplate(typeCode);
@@ -184,14 +188,14 @@ CopyStylesOutcome RunCopyStyles(MRBBase& db, DDFLibrary& library, UserInterface&
   order.erase(std::unique(order.begin(), order.end()), order.end());
   outcome.total = order.size();
   {
-    const auto progress = ui.OpenProgress(L"Copying Styles");
+    const auto progress = ui.OpenProgress(Tr("CopyStyles", "Copying Styles"));
     progress->SetRange(static_cast<long long>(order.size()));
     for (const auto& id : order) {
       if (!progress->RunPendingMessages() || progress->StopPressed()) {
         outcome.stopped = true;
         break;
       }
-      progress->SetLine(L"Copying to extension " + id + L"...");
+      progress->SetLine(FormatString(Tr("CopyStyles", "Copying to extension %1..."), {id}));
       if (const int rc = CopyStylesTo(db, source, id, request.styles); rc != db::kOk) {
         outcome.failure = rc;
         outcome.failedId = id;
@@ -202,8 +206,8 @@ CopyStylesOutcome RunCopyStyles(MRBBase& db, DDFLibrary& library, UserInterface&
     }
   }
   if (outcome.failure != db::kOk) {
-    ui.Message(L"The styles could not be copied to extension \"" + outcome.failedId + L"\": " +
-               DbResultText(outcome.failure) + L".\n\n" + CopyStylesStoppedText(outcome.copied));
+    ui.Message(FormatString(Tr("CopyStyles", "The styles could not be copied to extension \"%1\": %2.\n\n%3"),
+                            {outcome.failedId, DbResultText(outcome.failure), CopyStylesStoppedText(outcome.copied)}));
   } else if (outcome.copied == outcome.total) {
     ui.Message(CopyStylesCompleteText(), mb::kIconInformation);
   } else {

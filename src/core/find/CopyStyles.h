@@ -32,7 +32,7 @@ enum class StyleKind : int {
 inline constexpr int kStyleKindCount = 6;
 
 // "Font Style", "Font Size", "Text Alignment", "Text Color", "Graphics", "Text".
-const std::wstring& StyleKindName(StyleKind kind);
+std::wstring StyleKindName(StyleKind kind);
 
 // A set of style kinds; all six together is "Everything", which copies whole stored texts.
 class StyleSet {

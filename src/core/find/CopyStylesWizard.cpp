@@ -6,6 +6,8 @@
 #include "db/MRBBase.h"
 #include "platform/UserInterface.h"
 #include "templates/DDFLibrary.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 
@@ -13,50 +15,54 @@ CopyStylesWizard::CopyStylesWizard(MRBBase& db, DDFLibrary& library, UserInterfa
     : db_(db), library_(library), ui_(ui) {}
 
 std::wstring CopyStylesWizard::StepHeading(int page) {
-  return L"Step " + std::to_wstring(page + 1) + L" of " + std::to_wstring(kPageCount);
+  return FormatString(Tr("CopyStylesWizard", "Step %1 of %2"),
+                      {std::to_wstring(page + 1), std::to_wstring(kPageCount)});
 }
 
 std::wstring CopyStylesWizard::Instructions(int page) const {
   switch (page) {
     case kIntroPage:
-      return L"This procedure will copy information from one extension to other extensions.\n\n"
-             L"You can copy text, font selections and formatting choices from one extension to "
-             L"another.\n\nTo begin, press the 'Next' button below.";
+      return Tr("CopyStylesWizard",
+                "This procedure will copy information from one extension to other extensions.\n\n"
+                "You can copy text, font selections and formatting choices from one extension to "
+                "another.\n\nTo begin, press the 'Next' button below.");
     case kSourcePage:
-      return L"Select the extension to copy FROM, then click the 'Next' button.";
+      return Tr("CopyStylesWizard", "Select the extension to copy FROM, then click the 'Next' button.");
     case kDestinationPage:
-      if (choices_.empty()) return L"Press 'Back' to choose a different extension.";
-      return L"Select the extensions to copy TO. You can select more than one extension by "
-             L"holding down the Ctrl key while clicking your mouse button on the list. Press "
-             L"[Ctrl-/] to select all extensions.\n\nAfter making your selections, click the "
-             L"'Next' button.";
+      if (choices_.empty()) return Tr("CopyStylesWizard", "Press 'Back' to choose a different extension.");
+      return Tr("CopyStylesWizard",
+                "Select the extensions to copy TO. You can select more than one extension by "
+                "holding down the Ctrl key while clicking your mouse button on the list. Press "
+                "[Ctrl-/] to select all extensions.\n\nAfter making your selections, click the "
+                "'Next' button.");
     case kStylesPage:
-      return L"Select the styles to be copied. When you are finished selecting styles, click "
-             L"the 'Finish' button.";
+      return Tr("CopyStylesWizard",
+                "Select the styles to be copied. When you are finished selecting styles, click "
+                "the 'Finish' button.");
     case kReadyPage:
-      return L"The styles below will be copied. Press 'Copy' to start, or 'Back' to change your choices.";
+      return Tr("CopyStylesWizard",
+                "The styles below will be copied. Press 'Copy' to start, or 'Back' to change your choices.");
     default:
       return {};
   }
 }
 
-const std::wstring& CopyStylesWizard::NoSourceText() {
-  static const std::wstring text = L"You must select an extension to copy from.";
-  return text;
+std::wstring CopyStylesWizard::NoSourceText() {
+  return Tr("CopyStylesWizard", "You must select an extension to copy from.");
 }
 
-const std::wstring& CopyStylesWizard::NoDestinationText() {
-  static const std::wstring text = L"You must select one or more extensions to copy to.";
-  return text;
+std::wstring CopyStylesWizard::NoDestinationText() {
+  return Tr("CopyStylesWizard", "You must select one or more extensions to copy to.");
 }
 
-const std::wstring& CopyStylesWizard::NoStylesText() {
-  static const std::wstring text = L"You must select one or more styles to be copied.";
-  return text;
+std::wstring CopyStylesWizard::NoStylesText() {
+  return Tr("CopyStylesWizard", "You must select one or more styles to be copied.");
 }
 
 std::wstring CopyStylesWizard::NoOtherExtensionsText(const std::wstring& sourceId) {
-  return L"There are no other extensions that are of the same type as extension \"" + sourceId + L"\".";
+  return FormatString(
+      Tr("CopyStylesWizard", "There are no other extensions that are of the same type as extension \"%1\"."),
+      {sourceId});
 }
 
 void CopyStylesWizard::Refuse(const std::wstring& text) { ui_.Message(text, 0); }

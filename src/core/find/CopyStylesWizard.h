@@ -62,9 +62,9 @@ class CopyStylesWizard {
   CopyStylesOutcome Finish();
 
   // The validation texts, shown without an icon.
-  static const std::wstring& NoSourceText();
-  static const std::wstring& NoDestinationText();
-  static const std::wstring& NoStylesText();
+  static std::wstring NoSourceText();
+  static std::wstring NoDestinationText();
+  static std::wstring NoStylesText();
   // The message shown when no other extension uses the source's layout.
   static std::wstring NoOtherExtensionsText(const std::wstring& sourceId);
 

@@ -6,6 +6,8 @@
 #include "text/CRTFText.h"
 #include "text/SearchPrefilter.h"
 #include "text/TextFormat.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -105,7 +107,8 @@ bool FindReplaceController::EditorClosed(MRBBase& db, const Profile& profile, co
   if (editor.Text() == presentText) return true;
   const int rc = db.SetField(field.id, field.fieldId, EditedFieldText(present, editor.Text(), profile));
   if (rc != db::kOk) {
-    ui_.Message(L"The text of extension \"" + field.id + L"\" could not be stored: " + DbResultText(rc) + L".");
+    ui_.Message(FormatString(Tr("FindReplace", "The text of extension \"%1\" could not be stored: %2."),
+                             {field.id, DbResultText(rc)}));
     return false;
   }
   if (stored) *stored = true;
@@ -122,7 +125,7 @@ void FindReplaceController::Reset() {
 }
 
 std::wstring FindReplaceController::NoMoreText(const std::wstring& findText) {
-  return L"No more occurrences of '" + findText + L"' were found.";
+  return FormatString(Tr("FindReplace", "No more occurrences of '%1' were found."), {findText});
 }
 
 }  // namespace mirn

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "util/Catalog.h"
 #include "util/StringTable.h"
 #include "db/MRBGraphic.h"
 #include "platform/Canvas.h"
@@ -60,20 +61,20 @@ std::wstring GraphicAccessibleName(const MRBGraphic& record, int slot) {
   // Stored names may use either separator: they were written on Windows as often as here.
   const std::size_t cut = stored.find_last_of(L"/\\");
   const std::wstring leaf = cut == std::wstring::npos ? stored : stored.substr(cut + 1);
-  return leaf.empty() ? L"Picture " + std::to_wstring(slot) : leaf;
+  return leaf.empty() ? FormatString(Tr("GraphicTexts", "Picture %1"), {std::to_wstring(slot)}) : leaf;
 }
 
 std::wstring GraphicAccessibleDescription(const MRBGraphic& record, bool readable) {
-  std::wstring text = record.embedded ? L"Embedded picture" : L"Linked picture";
-  if (record.locked) text += L", locked";
-  if (!readable) text += L", cannot be shown";
+  std::wstring text = record.embedded ? Tr("GraphicTexts", "Embedded picture") : Tr("GraphicTexts", "Linked picture");
+  if (record.locked) text += Tr("GraphicTexts", ", locked");
+  if (!readable) text += Tr("GraphicTexts", ", cannot be shown");
   return text;
 }
 
 std::wstring SaveCopyFilter(const std::wstring& formatName, const std::wstring& extension) {
   std::wstring ext = extension;
   if (!ext.empty() && ext.front() == L'.') ext.erase(0, 1);
-  return formatName + L"|*." + ToLower(ext) + L"|All Files (*.*)|*.*||";
+  return formatName + L"|*." + ToLower(ext) + L"|" + Tr("GraphicTexts", "All Files (*.*)") + L"|*.*||";
 }
 
 }  // namespace mirn

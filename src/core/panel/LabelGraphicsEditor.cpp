@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "util/Catalog.h"
 #include "util/StringTable.h"
 #include "db/DbRanges.h"
 #include "db/DbResult.h"
@@ -105,10 +106,11 @@ bool LabelGraphicsEditor::Remove(UserInterface& ui, int slot) {
   const auto it = records_.find(slot);
   if (it == records_.end()) return false;
   MessageBoxRequest question;
-  question.text = L"Remove this graphic from the label?";
-  question.caption = L"Remove Graphic";
+  question.text = Tr("LabelGraphicsEditor", "Remove this graphic from the label?");
+  question.caption = Tr("LabelGraphicsEditor", "Remove Graphic");
   question.style = mb::kYesNo | mb::kIconWarning | mb::kDefaultButton2;
-  question.labels = {{mb::kIdYes, L"Remove"}, {mb::kIdNo, L"Don't Remove"}};
+  question.labels = {{mb::kIdYes, Tr("LabelGraphicsEditor", "Remove")},
+                     {mb::kIdNo, Tr("LabelGraphicsEditor", "Don't Remove")}};
   if ((ui.MessageBox(question) & mb::kButtonMask) != mb::kIdYes) return false;
   if (it->second.locked) {
     ui.Message(LoadString(5144), mb::kIconInformation);

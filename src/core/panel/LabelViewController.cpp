@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "util/Catalog.h"
 #include "util/StringTable.h"
 #include "db/MRBBase.h"
 #include "panel/FieldOverflow.h"
@@ -21,8 +22,10 @@ namespace {
 
 constexpr std::wstring_view kZoomSection = L"Zoom";
 constexpr Color kOverflowMark = MakeColor(220, 0, 0);
-const std::wstring kClipboardLocked =
-    L"The text could not be copied to the clipboard because another application has locked the clipboard.";
+std::wstring ClipboardLockedText() {
+  return Tr("LabelViewController",
+            "The text could not be copied to the clipboard because another application has locked the clipboard.");
+}
 
 std::wstring CrLf(const std::wstring& text) {
   std::wstring out;
@@ -39,7 +42,8 @@ bool Contains(const FieldIds& ids, std::uint32_t id) { return std::find(ids.begi
 }  // namespace
 
 std::wstring LabelCaption(const std::wstring& extensionId, const CDDFTemplate& layout) {
-  return L"Extension \u2018" + extensionId + L"\u2019 \u2014 " + ModelNameMakerAfter(layout.GetGroupName(), layout.GetDescription());
+  return FormatString(Tr("LabelViewController", "Extension \u2018%1\u2019 \u2014 %2"),
+                      {extensionId, ModelNameMakerAfter(layout.GetGroupName(), layout.GetDescription())});
 }
 
 LabelViewController::LabelViewController(LabelViewHost& host, UserInterface& ui, Profile& profile,
@@ -500,7 +504,7 @@ bool LabelViewController::CopySelected() {
   contents.plainText = data.plainText;
   contents.formats[std::wstring(kMirnRtfFormat)] = ToUtf8(data.mirnRtf);
   if (!clipboard_.Write(contents)) {
-    ui_.Message(kClipboardLocked, mb::kIconWarning);
+    ui_.Message(ClipboardLockedText(), mb::kIconWarning);
     return false;
   }
   return true;
@@ -521,7 +525,7 @@ void LabelViewController::Paste() {
   }
   const std::optional<ClipboardContents> contents = clipboard_.Read();
   if (!contents) {
-    ui_.Message(kClipboardLocked, mb::kIconWarning);
+    ui_.Message(ClipboardLockedText(), mb::kIconWarning);
     return;
   }
   ClipboardOffer offer;

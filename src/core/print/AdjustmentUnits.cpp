@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "util/Catalog.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -51,7 +52,7 @@ std::int32_t LegacyToTwips(std::int64_t value, LegacyScale scale) {
 }
 
 std::wstring UnitName(MeasureUnit unit) {
-  return unit == MeasureUnit::Millimetres ? L"millimeters" : L"inches";
+  return unit == MeasureUnit::Millimetres ? Tr("AdjustmentUnits", "millimeters") : Tr("AdjustmentUnits", "inches");
 }
 
 std::int64_t TwipsToSteps(std::int64_t twips, MeasureUnit unit) {

@@ -45,7 +45,7 @@ bool PrintController::SelectTarget(const std::wstring& name) { return IsPdfTarge
 
 std::optional<std::wstring> PrintController::ChoosePrinter(const std::wstring& name) {
   const std::vector<std::wstring> names = Spooler().ListPrinters();
-  if (names.empty()) return std::wstring(kNoPrintersAvailable);
+  if (names.empty()) return NoPrintersAvailable();
   if (std::find(names.begin(), names.end(), name) == names.end() || !Current().Select(name)) {
     return CannotSelectPrinterText(name);
   }
@@ -72,7 +72,7 @@ std::optional<PrintTarget> PrintController::OpenTarget(const PrintOrder& order, 
   }
   const std::optional<DeviceMode> mode = Current().GetPrinterDefaults();
   if (!mode) {
-    ui.ShowMessage(kNoPrinterInstalled, MessageIcon::Exclamation);
+    ui.ShowMessage(NoPrinterInstalled(), MessageIcon::Exclamation);
     return std::nullopt;
   }
   target.printers = &Spooler();

@@ -144,7 +144,7 @@ PrintJobResult RunPrintJob(PrinterSystem& printers, const PrintJobRequest& reque
       break;
     }
     if (end == RunEnd::DocumentFailed) {
-      ui.ShowMessage(kPrintingError, MessageIcon::Stop);
+      ui.ShowMessage(PrintingError(), MessageIcon::Stop);
       result.outcome = PrintOutcome::DocumentFailed;
       return result;
     }

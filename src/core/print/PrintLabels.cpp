@@ -97,7 +97,7 @@ PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& re
                            const PictureSource& pictures) {
   const std::optional<PrinterCapabilities> caps = printers.Capabilities(request.printer, request.mode);
   if (!caps) {
-    ui.ShowMessage(kNoPrinterInstalled, MessageIcon::Exclamation);
+    ui.ShowMessage(NoPrinterInstalled(), MessageIcon::Exclamation);
     PrintJobResult failed;
     failed.outcome = PrintOutcome::DocumentFailed;
     return failed;

@@ -1,6 +1,6 @@
 #pragma once
 // The texts the print engine shows: the ready text of a run, the first-label chooser's texts,
-// and the messages of printing failures.
+// and the messages of printing failures, in the language of the installed catalog.
 
 #include <string>
 #include <string_view>
@@ -13,22 +13,22 @@ std::wstring ReadyText(long long labels, int copies, std::wstring_view groupName
                        std::wstring_view description, long long sheets);
 
 // The ready dialog's note on layouts with more than one label per sheet.
-extern const wchar_t* const kMultipleLabelsNote;
-extern const wchar_t* const kChooseLabelButton;         // "&Choose Label..."
-extern const wchar_t* const kChooserTitle;              // "Select First Label"
-extern const wchar_t* const kChooserPrompt;
-extern const wchar_t* const kChooserDiagramCaption;
+std::wstring MultipleLabelsNote();
+std::wstring ChooseLabelButton();      // "&Choose Label..."
+std::wstring ChooserTitle();           // "Select First Label"
+std::wstring ChooserPrompt();
+std::wstring ChooserDiagramCaption();
 // "Label 1", "Label 2", …: the chooser's list entry for a 0-based slot.
 std::wstring SlotName(int slot);
 
-extern const wchar_t* const kProgressTitle;             // "Printing"
-extern const wchar_t* const kProgressStop;              // "Stop"
+std::wstring ProgressTitle();          // "Printing"
+std::wstring ProgressStop();           // "Stop"
 // "Printing 201..."
 std::wstring ProgressLine(std::wstring_view id);
 
-extern const wchar_t* const kNoPrintersAvailable;
-extern const wchar_t* const kNoPrinterInstalled;
-extern const wchar_t* const kPrintingError;
+std::wstring NoPrintersAvailable();
+std::wstring NoPrinterInstalled();
+std::wstring PrintingError();
 // "%1\nCould not locate an Add-On file. …" with the type code.
 std::wstring MissingLayoutText(std::wstring_view typeCode);
 // The message when a printer chosen in the list cannot be selected.

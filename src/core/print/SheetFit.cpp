@@ -6,6 +6,8 @@
 #include "print/PrintContext.h"
 #include "print/PrinterAdjustment.h"
 #include "templates/CDDFTemplate.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 namespace {
@@ -66,17 +68,27 @@ long long CutLabelCount(const std::vector<int>& cutSlots, long long labels, int 
 }
 
 std::wstring CutLabelsNote(long long labels, const std::vector<int>& slots) {
-  std::wstring text = labels == 1 ? L"1 label would be cut off: " : std::to_wstring(labels) + L" labels would be cut off: ";
-  text += slots.size() == 1 ? L"label " : L"labels ";
+  // "3, 4 and 5"; past six numbers "1, 2, 3, 4, 5, 6 and 2 more".
   constexpr std::size_t kShown = 6;
-  for (std::size_t i = 0; i < slots.size() && i < kShown; ++i) {
-    if (i > 0) text += i + 1 == slots.size() ? L" and " : L", ";
-    text += std::to_wstring(slots[i] + 1);
+  auto number = [&](std::size_t i) { return std::to_wstring(slots[i] + 1); };
+  std::wstring list;
+  const std::size_t shown = std::min(slots.size(), kShown);
+  const std::size_t joined = slots.size() > kShown ? shown : shown == 0 ? 0 : shown - 1;
+  for (std::size_t i = 0; i < joined; ++i) list += (i > 0 ? L", " : L"") + number(i);
+  if (slots.size() > kShown) {
+    list = FormatString(TrN("SheetFit", "%1 and %n more", "%1 and %n more", static_cast<long long>(slots.size() - kShown)),
+                        {list});
+  } else if (shown > 1) {
+    list = FormatString(Tr("SheetFit", "%1 and %2"), {list, number(shown - 1)});
+  } else if (shown == 1) {
+    list = number(0);
   }
-  if (slots.size() > kShown) text += L" and " + std::to_wstring(slots.size() - kShown) + L" more";
-  text += slots.size() == 1 ? L" of the sheet reaches" : L" of the sheet reach";
-  text += L" past the edge of what the printer can print on this paper.";
-  return text;
+  const std::wstring cut = TrN("SheetFit", "%n labels would be cut off", "%n label would be cut off", labels);
+  return FormatString(TrN("SheetFit",
+                          "%1: labels %2 of the sheet reach past the edge of what the printer can print on this paper.",
+                          "%1: label %2 of the sheet reaches past the edge of what the printer can print on this paper.",
+                          static_cast<long long>(slots.size())),
+                      {cut, list});
 }
 
 }  // namespace mirn

@@ -57,7 +57,7 @@ PrintJobResult PrintTestSheet(PrinterSystem& printers, const std::wstring& print
   mode.fields |= kDmOrientation;
   const std::optional<PrinterCapabilities> caps = printers.Capabilities(printer, mode);
   if (!caps) {
-    ui.ShowMessage(kNoPrinterInstalled, MessageIcon::Exclamation);
+    ui.ShowMessage(NoPrinterInstalled(), MessageIcon::Exclamation);
     PrintJobResult failed;
     failed.outcome = PrintOutcome::DocumentFailed;
     return failed;

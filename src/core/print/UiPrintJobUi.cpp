@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "util/Catalog.h"
 #include "util/StringTable.h"
 #include "print/Pagination.h"
 #include "print/PrintTexts.h"
@@ -23,13 +24,15 @@ bool UiPrintJobUi::ConfirmRun(const PrintRun& run, const RunLayout& layout, int 
     }
     const long long cut = CutLabelCount(layout.cutSlots, labels, copies, slots, startSlot);
     if (cut > 0) request.text += L"\n\n" + CutLabelsNote(cut, layout.cutSlots);
-    if (canChoose) request.text += std::wstring(L"\n\n") + kMultipleLabelsNote;
+    if (canChoose) request.text += L"\n\n" + MultipleLabelsNote();
     request.caption = LoadString(kStrAppTitle);
     request.style = (canChoose ? mb::kYesNoCancel : mb::kOkCancel) | mb::kIconInformation;
     if (canChoose) {
-      request.labels = {{mb::kIdYes, L"&Print"}, {mb::kIdNo, kChooseLabelButton}, {mb::kIdCancel, L"Cancel"}};
+      request.labels = {{mb::kIdYes, Tr("PrintTexts", "&Print")},
+                        {mb::kIdNo, ChooseLabelButton()},
+                        {mb::kIdCancel, Tr("PrintTexts", "Cancel")}};
     } else {
-      request.labels = {{mb::kIdOk, L"&Print"}};
+      request.labels = {{mb::kIdOk, Tr("PrintTexts", "&Print")}};
     }
     const int answer = ui_.MessageBox(request) & mb::kButtonMask;
     if (answer == mb::kIdOk || answer == mb::kIdYes) return true;
@@ -48,7 +51,7 @@ void UiPrintJobUi::ShowMessage(const std::wstring& text, MessageIcon icon) {
 }
 
 void UiPrintJobUi::BeginProgress(long long range) {
-  progress_ = ui_.OpenProgress(kProgressTitle);
+  progress_ = ui_.OpenProgress(ProgressTitle());
   progress_->SetRange(range);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The system's numbered strings. Messages that the program shows by number are looked up
-// here, so every text has one home and one spelling.
+// here, so every text has one home and one spelling; each is translated as it is loaded.
 
 #include <string>
 
@@ -37,8 +37,9 @@ enum StringId : int {
   kStrMissingAddOn = 6149,     // "%1\nCould not locate an Add-On file. …"
 };
 
-// The text of a numbered string; empty for a number the table does not hold.
-const std::wstring& LoadString(int id);
+// The text of a numbered string in the language of the installed catalog (util/Catalog.h);
+// empty for a number the table does not hold.
+std::wstring LoadString(int id);
 
 // Replaces "%1" … "%9" with the arguments in order ("%%" stays "%"), as the message
 // formatting of the strings that take arguments expects.

@@ -1,6 +1,9 @@
 #include "exchange/MRBCSVExporter.h"
 
+#include <optional>
+
 #include "ExchangeFixture.h"
+#include "support/PseudoCatalog.h"
 
 namespace mirn {
 namespace {
@@ -54,6 +57,36 @@ TEST_F(ExporterTest, HeadersFriendlyNamesAndCommentField) {
   exporter.IncludeKeys = true;
   EXPECT_EQ(exporter.HeaderRow(), (Cells{L"Extension ID", L"TypeCode", L"Name", L"Keys"}));
   EXPECT_EQ(exporter.RowOf(L"1"), (Cells{L"1", L"T4", L"Desk", L"key", L"", L"note line 1\r\nline 2", L""}));
+}
+
+// The header keys and the written file are data that other programs and the importer read:
+// they stay the same whatever the language of the texts.
+TEST_F(ExporterTest, HeadersAndFileStayTheSameInAnotherLanguage) {
+  Add(*db, L"1", L"T4", L"Desk", {{22, L"note"}, {20, L"key"}});
+  const auto english = dir / "english.csv";
+  const auto other = dir / "other.csv";
+  std::vector<Cells> headers;
+  for (const auto& [target, translated] : {std::pair{english, false}, std::pair{other, true}}) {
+    std::optional<test::PseudoLanguage> language;
+    if (translated) language.emplace();
+    for (const bool friendly : {false, true}) {
+      RowRecorder recorder(*db, *library, "unused");
+      recorder.IncludeHeaders = recorder.IncludeCommentField = recorder.IncludeKeys = true;
+      recorder.UseFriendlyNames = friendly;
+      headers.push_back(recorder.HeaderRow());
+    }
+    MRBCSVExporter exporter(*db, *library, target);
+    exporter.IncludeHeaders = exporter.IncludeCommentField = true;
+    ASSERT_TRUE(exporter.IsOpen());
+    EXPECT_EQ(exporter.Export({}), 1);
+    ASSERT_TRUE(exporter.Finish());
+  }
+  ASSERT_EQ(headers.size(), 4u);
+  EXPECT_EQ(headers[0], headers[2]);
+  EXPECT_EQ(headers[1], headers[3]);
+  EXPECT_EQ(headers[1][0], L"Extension ID");
+  EXPECT_EQ(test::ReadFile(english), test::ReadFile(other));
+  EXPECT_NE(test::ReadFile(english).find("Extension ID"), std::string::npos);
 }
 
 TEST_F(ExporterTest, CancelledExportAnswersZero) {

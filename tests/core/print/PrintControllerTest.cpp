@@ -200,7 +200,7 @@ TEST_F(PrintControllerTest, NothingStartsWhenAQuestionEndsItOrThereIsNoPrinter) 
   empty.spooler.systemDefault.clear();
   PrintController nothing({empty, library, folders, profile, clock});
   EXPECT_FALSE(nothing.Print(*db, Order(L""), ui, {}).started);
-  EXPECT_EQ(ui.messages, (std::vector<std::wstring>{kNoPrinterInstalled}));
+  EXPECT_EQ(ui.messages, (std::vector<std::wstring>{NoPrinterInstalled()}));
 }
 
 // mirn-cli names its printer: one the spooler does not list, or no printer at all, is
@@ -215,7 +215,7 @@ TEST_F(PrintControllerTest, ChoosingAPrinterByName) {
   FakeDevices empty;
   empty.spooler.noPrinters = true;
   PrintController none({empty, library, folders, profile, clock});
-  EXPECT_EQ(none.ChoosePrinter(L"Laser"), std::wstring(kNoPrintersAvailable));
+  EXPECT_EQ(none.ChoosePrinter(L"Laser"), NoPrintersAvailable());
   EXPECT_EQ(PrintTargetNames({}), std::vector<std::wstring>{kPdfTargetName});
   EXPECT_EQ(PrintTargetNames({L"Laser"}), (std::vector<std::wstring>{L"Laser", kPdfTargetName}));
 }

@@ -30,8 +30,8 @@ TEST(UiPrintJobUiTest, ChooseLabelRebuildsTheQuestionAndKeepsTheChoice) {
   ASSERT_EQ(scripted.messages.size(), 3u);
   EXPECT_NE(scripted.messages[0].text.find(L"Number of Mirn sheets required: 1"), std::wstring::npos);
   EXPECT_NE(scripted.messages[0].text.find(L"2 fields have more text than fits"), std::wstring::npos);
-  EXPECT_NE(scripted.messages[0].text.find(kMultipleLabelsNote), std::wstring::npos);
-  EXPECT_EQ(scripted.messages[0].labels.at(mb::kIdNo), kChooseLabelButton);
+  EXPECT_NE(scripted.messages[0].text.find(MultipleLabelsNote()), std::wstring::npos);
+  EXPECT_EQ(scripted.messages[0].labels.at(mb::kIdNo), ChooseLabelButton());
   EXPECT_NE(scripted.messages[0].text.find(L"1 label would be cut off: label 7 of the sheet reaches past the edge"),
             std::wstring::npos)
       << scripted.messages[0].text;
@@ -44,7 +44,7 @@ TEST(UiPrintJobUiTest, ChooseLabelRebuildsTheQuestionAndKeepsTheChoice) {
   int single = 0;
   EXPECT_FALSE(ui.ConfirmRun({L"ONE", {L"1"}}, {L"G", L"D", 1}, 1, single));
   EXPECT_EQ(scripted.messages.back().style & mb::kButtonSetMask, mb::kOkCancel);
-  EXPECT_EQ(scripted.messages.back().text.find(kMultipleLabelsNote), std::wstring::npos);
+  EXPECT_EQ(scripted.messages.back().text.find(MultipleLabelsNote()), std::wstring::npos);
 }
 
 }  // namespace

@@ -1,0 +1,45 @@
+#pragma once
+// The program in the user's language: loads Mirn's translation and Qt's own for the locale's
+// languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as QLocale reads them), answers the core's
+// texts from them (util/Catalog.h) and, where a Qt application runs, its tr() calls too.
+
+#include <QLocale>
+#include <QString>
+#include <QTranslator>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "util/Catalog.h"
+
+namespace mirn {
+
+class Translations : public Catalog {
+ public:
+  // Loads the translations for `locale` from `folder` (mirn_<language>.qm) and from Qt's
+  // translation folder (qtbase_<language>.qm). A language without a file stays English.
+  Translations(const QLocale& locale, const std::filesystem::path& folder);
+  ~Translations() override;
+  Translations(const Translations&) = delete;
+  Translations& operator=(const Translations&) = delete;
+
+  // The folder of the program's translations: translations/ in the program folder.
+  static std::filesystem::path ProgramFolder();
+
+  // Installs this as the core's catalog and, when a QCoreApplication exists, its
+  // translators into it; both are removed again when this object goes.
+  void Install();
+
+  // True when Mirn's own translation for the locale was found.
+  bool HasProgramTranslation() const { return hasProgram_; }
+
+  std::string Translate(const char* context, const char* source, const char* disambiguation,
+                        int count) const override;
+
+ private:
+  std::vector<std::unique_ptr<QTranslator>> translators_;  // Mirn's first, then Qt's
+  bool hasProgram_ = false;
+  bool installed_ = false;
+};
+
+}  // namespace mirn

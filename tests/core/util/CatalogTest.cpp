@@ -1,0 +1,94 @@
+#include "util/Catalog.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
+
+#include "util/StringTable.h"
+
+namespace mirn {
+namespace {
+
+// A catalog with German-like rules: plural forms "one" and "other" chosen by count == 1,
+// as the translation files choose them for German.
+class FakeCatalog : public Catalog {
+ public:
+  std::map<std::tuple<std::string, std::string>, std::string> texts;
+  std::map<std::tuple<std::string, std::string>, std::pair<std::string, std::string>> plurals;
+  mutable std::string lastDisambiguation;
+
+  std::string Translate(const char* context, const char* source, const char* disambiguation,
+                        int count) const override {
+    lastDisambiguation = disambiguation ? disambiguation : "";
+    if (count >= 0) {
+      auto it = plurals.find({context, source});
+      if (it == plurals.end()) return {};
+      return count == 1 ? it->second.first : it->second.second;
+    }
+    auto it = texts.find({context, source});
+    return it == texts.end() ? std::string() : it->second;
+  }
+};
+
+class CatalogTest : public ::testing::Test {
+ protected:
+  void TearDown() override { InstallCatalog(nullptr); }
+  FakeCatalog catalog;
+};
+
+TEST_F(CatalogTest, WithoutACatalogTheEnglishSourceIsTheText) {
+  EXPECT_EQ(Tr("Ctx", "Save changes to %1?"), L"Save changes to %1?");
+  EXPECT_EQ(Tr("Ctx", "Stra\xc3\x9f" "e"), L"Stra\u00dfe");  // sources are UTF-8
+  EXPECT_EQ(TrN("Ctx", "%n extensions", "%n extension", 1), L"1 extension");
+  EXPECT_EQ(TrN("Ctx", "%n extensions", "%n extension", 0), L"0 extensions");
+  EXPECT_EQ(TrN("Ctx", "%n extensions", "%n extension", 2), L"2 extensions");
+  EXPECT_EQ(TrN("Ctx", "%n of %n", "%n of %n", -3), L"-3 of -3");
+}
+
+TEST_F(CatalogTest, TranslationsAnswerByContextAndFallBackToTheSource) {
+  catalog.texts[{"Doc", "Untitled"}] = "Unbenannt";
+  InstallCatalog(&catalog);
+  EXPECT_EQ(Tr("Doc", "Untitled"), L"Unbenannt");
+  EXPECT_EQ(Tr("Other", "Untitled"), L"Untitled");  // another context is another text
+  EXPECT_EQ(Tr("Doc", "Not translated"), L"Not translated");
+  EXPECT_EQ(catalog.lastDisambiguation, "");
+}
+
+TEST_F(CatalogTest, PluralsTakeTheCatalogsFormAndTheCount) {
+  catalog.plurals[{"List", "%n extensions"}] = {"%n Nebenstelle", "%n Nebenstellen"};
+  InstallCatalog(&catalog);
+  EXPECT_EQ(TrN("List", "%n extensions", "%n extension", 1), L"1 Nebenstelle");
+  EXPECT_EQ(catalog.lastDisambiguation, "%n extension");  // the singular names the text
+  EXPECT_EQ(TrN("List", "%n extensions", "%n extension", 12), L"12 Nebenstellen");
+  // A count beyond the catalog's range keeps its digits.
+  EXPECT_EQ(TrN("List", "%n extensions", "%n extension", 5000000000LL), L"5000000000 Nebenstellen");
+  // Without a plural entry, English rules.
+  EXPECT_EQ(TrN("List", "%n pages", "%n page", 1), L"1 page");
+}
+
+TEST_F(CatalogTest, PlaceholdersMayChangeOrderInTheTranslation) {
+  catalog.texts[{"Wizard", "Name Extensions (Page %1 of %2)"}] = "Seite %1/%2: Nebenstellen benennen";
+  catalog.texts[{"Ids", "Cannot change '%1' to '%2'"}] = "'%2' statt '%1' geht nicht";
+  InstallCatalog(&catalog);
+  EXPECT_EQ(FormatString(Tr("Wizard", "Name Extensions (Page %1 of %2)"), {L"2", L"5"}),
+            L"Seite 2/5: Nebenstellen benennen");
+  EXPECT_EQ(FormatString(Tr("Ids", "Cannot change '%1' to '%2'"), {L"101", L"102"}), L"'102' statt '101' geht nicht");
+}
+
+TEST_F(CatalogTest, TheStringTableTranslatesItsTextsButNotTheProgramsNames) {
+  catalog.texts[{"StringTable", "Untitled"}] = "Sans titre";
+  catalog.texts[{"StringTable", "Mirn"}] = "must not be asked";
+  catalog.texts[{"StringTable", "Mirn Labeling System"}] = "must not be asked";
+  InstallCatalog(&catalog);
+  EXPECT_EQ(LoadString(kStrUntitled), L"Sans titre");
+  // The settings folder is named after these: they stay the same in every language.
+  EXPECT_EQ(LoadString(kStrCompany), L"Mirn");
+  EXPECT_EQ(LoadString(kStrAppTitle), L"Mirn Labeling System");
+  EXPECT_EQ(LoadString(2050), L"");
+  InstallCatalog(nullptr);
+  EXPECT_EQ(LoadString(kStrUntitled), L"Untitled");
+}
+
+}  // namespace
+}  // namespace mirn

@@ -1,0 +1,2820 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AdjustmentUnits</name>
+    <message>
+        <source>millimeters</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+</context>
+<context>
+    <name>CopyStyles</name>
+    <message>
+        <source>Font Style</source>
+        <translation>Schriftstil</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Text Alignment</source>
+        <translation>Textausrichtung</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Copying complete.</source>
+        <translation>Übertragung abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>There is no extension "%1" to copy from.</source>
+        <translation>Es gibt keine Nebenstelle „%1“, von der übertragen werden kann.</translation>
+    </message>
+    <message>
+        <source>Copying Styles</source>
+        <translation>Formate werden übertragen</translation>
+    </message>
+    <message>
+        <source>Copying to extension %1...</source>
+        <translation>Übertragung auf Nebenstelle %1...</translation>
+    </message>
+    <message>
+        <source>The styles could not be copied to extension "%1": %2.
+
+%3</source>
+        <translation>Die Formate konnten nicht auf die Nebenstelle „%1“ übertragen werden: %2.
+
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>CopyStylesWizard</name>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Schritt %1 von %2</translation>
+    </message>
+    <message>
+        <source>This procedure will copy information from one extension to other extensions.
+
+You can copy text, font selections and formatting choices from one extension to another.
+
+To begin, press the 'Next' button below.</source>
+        <translation>Mit diesem Assistenten übertragen Sie Angaben von einer Nebenstelle auf andere Nebenstellen.
+
+Sie können Text, Schriftarten und Formatierungen von einer Nebenstelle auf eine andere übertragen.
+
+Klicken Sie zum Beginnen unten auf „Weiter“.</translation>
+    </message>
+    <message>
+        <source>Select the extension to copy FROM, then click the 'Next' button.</source>
+        <translation>Wählen Sie die Nebenstelle, VON der übertragen wird, und klicken Sie auf „Weiter“.</translation>
+    </message>
+    <message>
+        <source>Press 'Back' to choose a different extension.</source>
+        <translation>Klicken Sie auf „Zurück“, um eine andere Nebenstelle zu wählen.</translation>
+    </message>
+    <message>
+        <source>Select the extensions to copy TO. You can select more than one extension by holding down the Ctrl key while clicking your mouse button on the list. Press [Ctrl-/] to select all extensions.
+
+After making your selections, click the 'Next' button.</source>
+        <translation>Wählen Sie die Nebenstellen, AUF die übertragen wird. Mit gedrückter Strg-Taste können Sie in der Liste mehrere Nebenstellen anklicken. Mit [Strg-/] wählen Sie alle Nebenstellen aus.
+
+Klicken Sie danach auf „Weiter“.</translation>
+    </message>
+    <message>
+        <source>Select the styles to be copied. When you are finished selecting styles, click the 'Finish' button.</source>
+        <translation>Wählen Sie die zu übertragenden Formate. Klicken Sie danach auf „Fertig stellen“.</translation>
+    </message>
+    <message>
+        <source>The styles below will be copied. Press 'Copy' to start, or 'Back' to change your choices.</source>
+        <translation>Die unten stehenden Formate werden übertragen. Klicken Sie auf „Kopieren“, um zu beginnen, oder auf „Zurück“, um die Auswahl zu ändern.</translation>
+    </message>
+    <message>
+        <source>You must select an extension to copy from.</source>
+        <translation>Wählen Sie eine Nebenstelle, von der übertragen wird.</translation>
+    </message>
+    <message>
+        <source>You must select one or more extensions to copy to.</source>
+        <translation>Wählen Sie mindestens eine Nebenstelle, auf die übertragen wird.</translation>
+    </message>
+    <message>
+        <source>You must select one or more styles to be copied.</source>
+        <translation>Wählen Sie mindestens ein Format zum Übertragen.</translation>
+    </message>
+    <message>
+        <source>There are no other extensions that are of the same type as extension "%1".</source>
+        <translation>Es gibt keine weiteren Nebenstellen vom selben Typ wie die Nebenstelle „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>DbResult</name>
+    <message>
+        <source>success</source>
+        <translation>erfolgreich</translation>
+    </message>
+    <message>
+        <source>no such row</source>
+        <translation>Zeile nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>a database statement failed</source>
+        <translation>ein Datenbankbefehl ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>the file is not a label database of this generation</source>
+        <translation>die Datei ist keine Beschriftungsdatenbank dieser Generation</translation>
+    </message>
+    <message>
+        <source>the legacy database could not be read or converted</source>
+        <translation>die alte Datenbank konnte nicht gelesen oder umgewandelt werden</translation>
+    </message>
+    <message>
+        <source>no database is open</source>
+        <translation>keine Datenbank geöffnet</translation>
+    </message>
+    <message>
+        <source>the extension id is empty</source>
+        <translation>die Nebenstellen-ID ist leer</translation>
+    </message>
+    <message>
+        <source>the file is already open or cannot be read</source>
+        <translation>die Datei ist bereits geöffnet oder kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>an extension with that id already exists</source>
+        <translation>eine Nebenstelle mit dieser ID gibt es bereits</translation>
+    </message>
+    <message>
+        <source>there is no extension with that id</source>
+        <translation>es gibt keine Nebenstelle mit dieser ID</translation>
+    </message>
+    <message>
+        <source>the graphic slot is empty</source>
+        <translation>der Bildplatz ist leer</translation>
+    </message>
+    <message>
+        <source>the graphic description cannot be read</source>
+        <translation>die Bildbeschreibung kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the picture file or stored picture cannot be read or written</source>
+        <translation>die Bilddatei oder das gespeicherte Bild kann nicht gelesen oder geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the database lacks the schema version needed</source>
+        <translation>der Datenbank fehlt die nötige Schemaversion</translation>
+    </message>
+    <message>
+        <source>the file could not be written; it keeps its previous content</source>
+        <translation>die Datei konnte nicht geschrieben werden; sie behält ihren bisherigen Inhalt</translation>
+    </message>
+    <message>
+        <source>the file is read-only; you may not write it</source>
+        <translation>die Datei ist schreibgeschützt; Sie dürfen sie nicht ändern</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>kein Speicherplatz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentController</name>
+    <message>
+        <source>The file you are trying to open requires a newer version of Mirn.
+
+Do you want to check for an update now?</source>
+        <translation>Die Datei, die Sie öffnen möchten, braucht eine neuere Version von Mirn.
+
+Jetzt nach einer Aktualisierung suchen?</translation>
+    </message>
+    <message>
+        <source>Newer version of Mirn required</source>
+        <translation>Neuere Version von Mirn erforderlich</translation>
+    </message>
+    <message>
+        <source>&amp;Check for an Update</source>
+        <translation>Nach Aktualisierung &amp;suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Don't Check</source>
+        <translation>&amp;Nicht suchen</translation>
+    </message>
+    <message>
+        <source>The file could not be opened.</source>
+        <translation>Die Datei konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The file you are trying to open is already open, either in another window, or by another user.
+
+File path: %1</source>
+        <translation>Die Datei, die Sie öffnen möchten, ist bereits geöffnet – in einem anderen Fenster oder von einem anderen Benutzer.
+
+Dateipfad: %1</translation>
+    </message>
+    <message>
+        <source>FILE CONVERSION WARNING
+
+The file you are saving was created in Mirn 2. If you continue, it will be converted to Mirn 3 format and you will no longer be able to open it in Mirn 2.
+
+To save the file under a different name, use the "File &gt; Save As..." command instead of "File &gt; Save".
+
+If you continue, a backup of the original file will be saved as "%1.backup".</source>
+        <translation>WARNUNG ZUR DATEIUMWANDLUNG
+
+Die Datei, die Sie speichern, wurde mit Mirn 2 erstellt. Wenn Sie fortfahren, wird sie in das Format von Mirn 3 umgewandelt und lässt sich nicht mehr mit Mirn 2 öffnen.
+
+Um die Datei unter einem anderen Namen zu speichern, verwenden Sie „Datei &gt; Speichern unter...“ statt „Datei &gt; Speichern“.
+
+Wenn Sie fortfahren, wird eine Sicherung der ursprünglichen Datei als „%1.backup“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Mirn could not save this file: %2.</source>
+        <translation>%1
+
+Mirn konnte diese Datei nicht speichern: %2.</translation>
+    </message>
+    <message>
+        <source>File Conversion Warning</source>
+        <translation>Warnung zur Dateiumwandlung</translation>
+    </message>
+    <message>
+        <source>&amp;Convert and Save</source>
+        <translation>&amp;Umwandeln und speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1
+
+You don't have permission to save in this location.
+
+Please save to a different folder.</source>
+        <translation>%1
+
+Sie haben keine Berechtigung, an diesem Ort zu speichern.
+
+Bitte speichern Sie in einem anderen Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeCommands</name>
+    <message>
+        <source>From &amp;CSV File</source>
+        <translation>Aus &amp;CSV-Datei</translation>
+    </message>
+    <message>
+        <source>From &amp;MRB File (Merge Databases)</source>
+        <translation>Aus &amp;MRB-Datei (Datenbanken zusammenführen)</translation>
+    </message>
+    <message>
+        <source>&amp;CSV File</source>
+        <translation>&amp;CSV-Datei</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeController</name>
+    <message>
+        <source>Importing</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Don't Replace</source>
+        <translation>&amp;Nicht ersetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Importing</source>
+        <translation>Import a&amp;bbrechen</translation>
+    </message>
+    <message>
+        <source>Comma-Separated Value (CSV) Files|*.csv|All Files|*.*||</source>
+        <translation>CSV-Dateien (durch Komma getrennt)|*.csv|Alle Dateien|*.*||</translation>
+    </message>
+    <message>
+        <source>Exporting</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Microsoft Excel 2007/2010|*.xlsx|Microsoft Excel 97/2000/XP|*.xls||</source>
+        <translation>Microsoft Excel 2007/2010|*.xlsx|Microsoft Excel 97/2000/XP|*.xls||</translation>
+    </message>
+    <message>
+        <source>Opening spreadsheet...</source>
+        <translation>Tabelle wird geöffnet...</translation>
+    </message>
+    <message>
+        <source>CSV Files|*.txt; *.csv|Workbooks|*.xlsx; *.ods|All Files|*.*||</source>
+        <translation>CSV-Dateien|*.txt; *.csv|Arbeitsmappen|*.xlsx; *.ods|Alle Dateien|*.*||</translation>
+    </message>
+    <message>
+        <source>&amp;Import the Rest</source>
+        <translation>&amp;Rest importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Mirn Databases|*.mrb|All Files|*.*||</source>
+        <translation>Mirn-Datenbanken|*.mrb|Alle Dateien|*.*||</translation>
+    </message>
+    <message>
+        <source>The CSV import settings could not be saved.</source>
+        <translation>Die CSV-Importeinstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>FindReplace</name>
+    <message>
+        <source>The text of extension "%1" could not be stored: %2.</source>
+        <translation>Der Text der Nebenstelle „%1“ konnte nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>No more occurrences of '%1' were found.</source>
+        <translation>„%1“ wurde nicht mehr gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicTexts</name>
+    <message>
+        <source>Picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>Embedded picture</source>
+        <translation>Eingebettetes Bild</translation>
+    </message>
+    <message>
+        <source>Linked picture</source>
+        <translation>Verknüpftes Bild</translation>
+    </message>
+    <message>
+        <source>, locked</source>
+        <translation>, gesperrt</translation>
+    </message>
+    <message>
+        <source>, cannot be shown</source>
+        <translation>, kann nicht angezeigt werden</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>LabelGraphicsEditor</name>
+    <message>
+        <source>Remove this graphic from the label?</source>
+        <translation>Dieses Bild von der Tastenbeschriftung entfernen?</translation>
+    </message>
+    <message>
+        <source>Remove Graphic</source>
+        <translation>Bild entfernen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Don't Remove</source>
+        <translation>Nicht entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>LabelViewController</name>
+    <message>
+        <source>The text could not be copied to the clipboard because another application has locked the clipboard.</source>
+        <translation>Der Text konnte nicht in die Zwischenablage kopiert werden, weil ein anderes Programm sie gesperrt hat.</translation>
+    </message>
+    <message>
+        <source>Extension ‘%1’ — %2</source>
+        <translation>Nebenstelle ‚%1‘ — %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainActions</name>
+    <message>
+        <source>&amp;New Database</source>
+        <translation>&amp;Neue Datenbank</translation>
+    </message>
+    <message>
+        <source>&amp;Open Database...</source>
+        <translation>Datenbank ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Data</source>
+        <translation>Daten &amp;importieren</translation>
+    </message>
+    <message>
+        <source>Con&amp;figure Data Import</source>
+        <translation>Daten&amp;import einrichten</translation>
+    </message>
+    <message>
+        <source>Export to &amp;CSV...</source>
+        <translation>Als &amp;CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Export to &amp;Excel...</source>
+        <translation>Nach &amp;Excel exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>Show the sheets as they will print</source>
+        <translation>Zeigt die Bögen so, wie sie gedruckt werden</translation>
+    </message>
+    <message>
+        <source>Precise Printer A&amp;djustment...</source>
+        <translation>Druckerfein&amp;justierung...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undoes the last change to a label's fields</source>
+        <translation>Macht die letzte Änderung an den Feldern einer Tastenbeschriftung rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Redoes the change that was undone last</source>
+        <translation>Stellt die zuletzt rückgängig gemachte Änderung wieder her</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Unselect All</source>
+        <translation>Auswahl au&amp;fheben</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace...</source>
+        <translation>&amp;Ersetzen...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Text</source>
+        <translation>&amp;Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Styles...</source>
+        <translation>&amp;Formate übertragen...</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Status&amp;leiste</translation>
+    </message>
+    <message>
+        <source>&amp;Extension List</source>
+        <translation>&amp;Nebenstellenliste</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>A&amp;ktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;50%</source>
+        <translation>&amp;50 %</translation>
+    </message>
+    <message>
+        <source>&amp;75%</source>
+        <translation>&amp;75 %</translation>
+    </message>
+    <message>
+        <source>&amp;100%</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>15&amp;0%</source>
+        <translation>15&amp;0 %</translation>
+    </message>
+    <message>
+        <source>&amp;200%</source>
+        <translation>&amp;200 %</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <translation>&amp;Benutzerdefiniert...</translation>
+    </message>
+    <message>
+        <source>Fit to Window &amp;Width</source>
+        <translation>An Fenster&amp;breite anpassen</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Entire Label</source>
+        <translation>&amp;Ganze Tastenbeschriftung anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;Schriftart...</translation>
+    </message>
+    <message>
+        <source>&amp;Align</source>
+        <translation>&amp;Ausrichten</translation>
+    </message>
+    <message>
+        <source>Align &amp;Left</source>
+        <translation>&amp;Linksbündig</translation>
+    </message>
+    <message>
+        <source>&amp;Center</source>
+        <translation>&amp;Zentriert</translation>
+    </message>
+    <message>
+        <source>Align &amp;Right</source>
+        <translation>&amp;Rechtsbündig</translation>
+    </message>
+    <message>
+        <source>&amp;Full Justify</source>
+        <translation>&amp;Blocksatz</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Fett</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kursiv</translation>
+    </message>
+    <message>
+        <source>&amp;Grow Font</source>
+        <translation>Schrift &amp;vergrößern</translation>
+    </message>
+    <message>
+        <source>S&amp;hrink Font</source>
+        <translation>Schrift ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>C&amp;olor</source>
+        <translation>&amp;Farbe</translation>
+    </message>
+    <message>
+        <source>&amp;Other Color...</source>
+        <translation>&amp;Andere Farbe...</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate</source>
+        <translation>&amp;Drehen</translation>
+    </message>
+    <message>
+        <source>Re&amp;verse Rotate</source>
+        <translation>&amp;Zurückdrehen</translation>
+    </message>
+    <message>
+        <source>&amp;Logo or Picture...</source>
+        <translation>&amp;Logo oder Bild...</translation>
+    </message>
+    <message>
+        <source>Lin&amp;ked Picture...</source>
+        <translation>&amp;Verknüpftes Bild...</translation>
+    </message>
+    <message>
+        <source>Graphic &amp;Properties...</source>
+        <translation>Bild&amp;eigenschaften...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Graphic</source>
+        <translation>Bild &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>C&amp;odes</source>
+        <translation>&amp;Codes</translation>
+    </message>
+    <message>
+        <source>&amp;Customize...</source>
+        <translation>&amp;Anpassen...</translation>
+    </message>
+    <message>
+        <source>Extension &amp;ID</source>
+        <translation>Nebenstellen-&amp;ID</translation>
+    </message>
+    <message>
+        <source>Extension &amp;Name</source>
+        <translation>Nebenstellen&amp;name</translation>
+    </message>
+    <message>
+        <source>&amp;Other Extension's Name...</source>
+        <translation>Name einer &amp;anderen Nebenstelle...</translation>
+    </message>
+    <message>
+        <source>&amp;New Extension...</source>
+        <translation>&amp;Neue Nebenstelle...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Properties...</source>
+        <translation>&amp;Eigenschaften...</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Optionen...</translation>
+    </message>
+    <message>
+        <source>&amp;Custom Codes...</source>
+        <translation>&amp;Eigene Codes...</translation>
+    </message>
+    <message>
+        <source>&amp;Tip of the Day...</source>
+        <translation>&amp;Tipp des Tages...</translation>
+    </message>
+    <message>
+        <source>&amp;Getting Started</source>
+        <translation>&amp;Erste Schritte</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Nach &amp;Aktualisierungen suchen...</translation>
+    </message>
+    <message>
+        <source>Updates O&amp;ptions...</source>
+        <translation>Aktualisierungs&amp;optionen...</translation>
+    </message>
+    <message>
+        <source>&amp;Contact Support...</source>
+        <translation>&amp;Support kontaktieren...</translation>
+    </message>
+    <message>
+        <source>&amp;About Mirn...</source>
+        <translation>Ü&amp;ber Mirn...</translation>
+    </message>
+    <message>
+        <source>&amp;Black</source>
+        <translation>&amp;Schwarz</translation>
+    </message>
+    <message>
+        <source>&amp;Maroon</source>
+        <translation>&amp;Kastanienbraun</translation>
+    </message>
+    <message>
+        <source>&amp;Green</source>
+        <translation>&amp;Grün</translation>
+    </message>
+    <message>
+        <source>&amp;Olive</source>
+        <translation>&amp;Oliv</translation>
+    </message>
+    <message>
+        <source>&amp;Navy</source>
+        <translation>&amp;Marineblau</translation>
+    </message>
+    <message>
+        <source>&amp;Purple</source>
+        <translation>&amp;Violett</translation>
+    </message>
+    <message>
+        <source>&amp;Teal</source>
+        <translation>&amp;Blaugrün</translation>
+    </message>
+    <message>
+        <source>Gr&amp;ay</source>
+        <translation>G&amp;rau</translation>
+    </message>
+    <message>
+        <source>&amp;Silver</source>
+        <translation>Si&amp;lber</translation>
+    </message>
+    <message>
+        <source>&amp;Red</source>
+        <translation>&amp;Rot</translation>
+    </message>
+    <message>
+        <source>&amp;Lime</source>
+        <translation>&amp;Hellgrün</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <translation>&amp;Gelb</translation>
+    </message>
+    <message>
+        <source>Bl&amp;ue</source>
+        <translation>Bla&amp;u</translation>
+    </message>
+    <message>
+        <source>&amp;Fuchsia</source>
+        <translation>&amp;Fuchsie</translation>
+    </message>
+    <message>
+        <source>A&amp;qua</source>
+        <translation>&amp;Türkis</translation>
+    </message>
+    <message>
+        <source>&amp;White</source>
+        <translation>&amp;Weiß</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Don't ask me again</source>
+        <translation>Nicht mehr fragen</translation>
+    </message>
+    <message>
+        <source>Don't tell me again</source>
+        <translation>Nicht mehr melden</translation>
+    </message>
+    <message>
+        <source>Don't show again</source>
+        <translation>Nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>A&amp;bbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation>&amp;Ignorieren</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>&amp;Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Fortfahren</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>Über&amp;springen</translation>
+    </message>
+    <message>
+        <source>S&amp;kip All</source>
+        <translation>&amp;Alle überspringen</translation>
+    </message>
+    <message>
+        <source>I&amp;gnore All</source>
+        <translation>Alle i&amp;gnorieren</translation>
+    </message>
+    <message>
+        <source>Y&amp;es to All</source>
+        <translation>Ja, &amp;alle</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>Nein, &amp;keine</translation>
+    </message>
+</context>
+<context>
+    <name>PrintTexts</name>
+    <message numerus="yes">
+        <source>Ready to print %n labels</source>
+        <comment>Ready to print %n label</comment>
+        <translation>
+            <numerusform>Bereit zum Druck von %n Tastenbeschriftung</numerusform><numerusform>Bereit zum Druck von %n Tastenbeschriftungen</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n of each label)</source>
+        <comment>(%n of each label)</comment>
+        <translation>
+            <numerusform>(%n Exemplar je Beschriftung)</numerusform><numerusform>(%n Exemplare je Beschriftung)</numerusform></translation>
+    </message>
+    <message>
+        <source>Label type: %1</source>
+        <translation>Beschriftungstyp: %1</translation>
+    </message>
+    <message>
+        <source>Number of Mirn sheets required: %1</source>
+        <translation>Benötigte Mirn-Bögen: %1</translation>
+    </message>
+    <message>
+        <source>This layout has more than one label per page. If you want to start printing on a label other than the first label, click "Choose Label".</source>
+        <translation>Dieses Layout hat mehr als eine Tastenbeschriftung pro Bogen. Wenn der Druck nicht auf der ersten beginnen soll, klicken Sie auf „Beschriftung wählen“.</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Label...</source>
+        <translation>Beschriftung &amp;wählen...</translation>
+    </message>
+    <message>
+        <source>Select First Label</source>
+        <translation>Erste Beschriftung wählen</translation>
+    </message>
+    <message>
+        <source>There are multiple labels per sheet.
+
+Please select the first label on which to print.</source>
+        <translation>Ein Bogen enthält mehrere Tastenbeschriftungen.
+
+Bitte wählen Sie die erste Beschriftung, auf die gedruckt werden soll.</translation>
+    </message>
+    <message>
+        <source>The highlighted label is the first label that will be printed.</source>
+        <translation>Die hervorgehobene Beschriftung wird als erste gedruckt.</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>Beschriftung %1</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Printing %1...</source>
+        <translation>%1 wird gedruckt...</translation>
+    </message>
+    <message>
+        <source>No printers are available.</source>
+        <translation>Es sind keine Drucker verfügbar.</translation>
+    </message>
+    <message>
+        <source>Do you have a printer installed? I could not find one.
+
+Please install a printer and try again.</source>
+        <translation>Ist ein Drucker installiert? Es wurde keiner gefunden.
+
+Bitte installieren Sie einen Drucker und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Unable to print because a printing error has occurred.</source>
+        <translation>Drucken nicht möglich, weil ein Druckfehler aufgetreten ist.</translation>
+    </message>
+    <message>
+        <source>Printer "%1" could not be selected. Please update or re-install the printer driver.
+
+Reverting to previously-selected printer.</source>
+        <translation>Der Drucker „%1“ konnte nicht gewählt werden. Bitte aktualisieren oder installieren Sie den Druckertreiber neu.
+
+Der zuvor gewählte Drucker wird wieder verwendet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n extensions selected</source>
+        <comment>%n extension selected</comment>
+        <translation>
+            <numerusform>%n Nebenstelle ausgewählt</numerusform><numerusform>%n Nebenstellen ausgewählt</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields have more text than fits in them; they will print cut off.</source>
+        <comment>%n field has more text than fits in it; it will print cut off.</comment>
+        <translation>
+            <numerusform>%n Feld enthält mehr Text, als hineinpasst; er wird abgeschnitten gedruckt.</numerusform><numerusform>%n Felder enthalten mehr Text, als hineinpasst; er wird abgeschnitten gedruckt.</numerusform></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Inserts this custom code</source>
+        <translation>Fügt diesen eigenen Code ein</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>SheetFit</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n labels would be cut off</source>
+        <comment>%n label would be cut off</comment>
+        <translation>
+            <numerusform>%n Tastenbeschriftung würde abgeschnitten</numerusform><numerusform>%n Tastenbeschriftungen würden abgeschnitten</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Reading Layouts</source>
+        <translation>Layouts werden gelesen</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Wird geladen…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n new layouts</source>
+        <comment>Found %n new layout</comment>
+        <translation>
+            <numerusform>%n neues Layout gefunden</numerusform><numerusform>%n neue Layouts gefunden</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Registered %n new layouts</source>
+        <comment>Registered %n new layout</comment>
+        <translation>
+            <numerusform>%n neues Layout registriert</numerusform><numerusform>%n neue Layouts registriert</numerusform></translation>
+    </message>
+    <message>
+        <source>Another app requested that Mirn automatically import data, but Mirn was unable to open the requested import file.
+
+The import file path was:
+
+%1
+
+No data has been imported.</source>
+        <translation>Ein anderes Programm hat Mirn aufgefordert, Daten zu importieren, aber Mirn konnte die Importdatei nicht öffnen.
+
+Pfad der Importdatei:
+
+%1
+
+Es wurden keine Daten importiert.</translation>
+    </message>
+    <message>
+        <source>Importing</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Welcome to Mirn!
+
+Would you like to view a short "Getting Started" video?</source>
+        <translation>Willkommen bei Mirn!
+
+Möchten Sie ein kurzes Video „Erste Schritte“ ansehen?</translation>
+    </message>
+    <message>
+        <source>If you want to watch the video later, it's in the "Help" menu.</source>
+        <translation>Sie finden das Video später im Menü „Hilfe“.</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>A label for extension "%s" already exists in this database. Do you want to replace it with the one you're importing?</source>
+        <translation>Für die Nebenstelle „%s“ gibt es in dieser Datenbank bereits eine Tastenbeschriftung. Soll sie durch die importierte ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>There is already an extension with the name:
+
+%s
+
+Do you want to overwrite it with the new extension you are creating?</source>
+        <translation>Es gibt bereits eine Nebenstelle mit dem Namen:
+
+%s
+
+Soll sie durch die neue Nebenstelle überschrieben werden?</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>No Template</source>
+        <translation>Keine Vorlage</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nish</source>
+        <translation>&amp;Fertig stellen</translation>
+    </message>
+    <message>
+        <source>&amp;Yes, create all %1 extensions!</source>
+        <translation>&amp;Ja, alle %1 Nebenstellen anlegen!</translation>
+    </message>
+    <message>
+        <source>Name Extensions (Page %1 of %2)</source>
+        <translation>Nebenstellen benennen (Seite %1 von %2)</translation>
+    </message>
+    <message>
+        <source>Delete the selected extensions?</source>
+        <translation>Die ausgewählten Nebenstellen löschen?</translation>
+    </message>
+    <message>
+        <source>Text Editor</source>
+        <translation>Texteditor</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>&amp;No, just create one extension with ID: "%1"</source>
+        <translation>&amp;Nein, nur eine Nebenstelle mit der ID „%1“ anlegen</translation>
+    </message>
+    <message>
+        <source>Link to Graphic</source>
+        <translation>Verknüpfung zum Bild</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Durchgestrichen</translation>
+    </message>
+    <message>
+        <source>pt</source>
+        <translation>pt</translation>
+    </message>
+    <message>
+        <source>Color;Changes the colour of the selected text</source>
+        <translation>Farbe;Ändert die Farbe des ausgewählten Textes</translation>
+    </message>
+    <message>
+        <source>Bold (Ctrl+B);Makes the selected text bold</source>
+        <translation>Fett (Strg+B);Setzt den ausgewählten Text fett</translation>
+    </message>
+    <message>
+        <source>Italic (Ctrl+I);Makes the selected text italic</source>
+        <translation>Kursiv (Strg+I);Setzt den ausgewählten Text kursiv</translation>
+    </message>
+    <message>
+        <source>Font Name;Changes the font of the selected text</source>
+        <translation>Schriftart;Ändert die Schriftart des ausgewählten Textes</translation>
+    </message>
+    <message>
+        <source>Font Size;Changes the size of the selected text</source>
+        <translation>Schriftgröße;Ändert die Größe des ausgewählten Textes</translation>
+    </message>
+    <message>
+        <source>Grow Font;Makes the selected text larger</source>
+        <translation>Schrift vergrößern;Vergrößert den ausgewählten Text</translation>
+    </message>
+    <message>
+        <source>Shrink Font;Makes the selected text smaller</source>
+        <translation>Schrift verkleinern;Verkleinert den ausgewählten Text</translation>
+    </message>
+    <message>
+        <source>Codes;Inserts a code into the field</source>
+        <translation>Codes;Fügt einen Code in das Feld ein</translation>
+    </message>
+    <message>
+        <source>Mirn Database (*.mrb)|*.mrb|All Files (*.*)|*.*||</source>
+        <translation>Mirn-Datenbank (*.mrb)|*.mrb|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>%1 wird geöffnet...</translation>
+    </message>
+    <message>
+        <source>%1
+Mirn cannot find this file.</source>
+        <translation>%1
+Mirn findet diese Datei nicht.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Mirn cannot open this file.
+
+The file may not be compatible with this version of Mirn, or it may not exist, may be a read-only file, or may be opened by another process.</source>
+        <translation>%1
+
+Mirn kann diese Datei nicht öffnen.
+
+Die Datei passt vielleicht nicht zu dieser Version von Mirn, existiert nicht, ist schreibgeschützt oder wird von einem anderen Programm verwendet.</translation>
+    </message>
+    <message>
+        <source>Running filter %1...</source>
+        <translation>Filter %1 läuft...</translation>
+    </message>
+    <message>
+        <source>Mirn Database (*.mrb)|*.mrb||</source>
+        <translation>Mirn-Datenbank (*.mrb)|*.mrb||</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Wird gespeichert...</translation>
+    </message>
+    <message>
+        <source>Supported Graphics|*.bmp;*.gif;*.jpg;*.jpeg;*.png;*.tif;*.tiff;*.wmf;*.emf;*.svg|All Files (*.*)|*.*||</source>
+        <translation>Unterstützte Bilder|*.bmp;*.gif;*.jpg;*.jpeg;*.png;*.tif;*.tiff;*.wmf;*.emf;*.svg|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Bild einfügen</translation>
+    </message>
+    <message>
+        <source>Could not insert the picture.
+You have reached the maximum number of pictures that can be inserted into a single extension.</source>
+        <translation>Das Bild konnte nicht eingefügt werden.
+Diese Nebenstelle enthält bereits die größtmögliche Anzahl an Bildern.</translation>
+    </message>
+    <message>
+        <source>%1
+The picture could not be opened.
+It may have been saved in a format that this program does not recognize, or it may be a damaged file.</source>
+        <translation>%1
+Das Bild konnte nicht geöffnet werden.
+Es ist vielleicht in einem Format gespeichert, das dieses Programm nicht kennt, oder die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>This is a locked graphic. It cannot be moved, resized or deleted.</source>
+        <translation>Dieses Bild ist gesperrt. Es kann nicht verschoben, in der Größe geändert oder gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Show the Tip of the Day each time you start Mirn</source>
+        <translation>Tipp des Tages bei jedem &amp;Start von Mirn anzeigen</translation>
+    </message>
+    <message>
+        <source>Could not locate the Layout Template files.
+
+Many features will be disabled until you install the Layout Templates (also known as DDF files).</source>
+        <translation>Die Layoutvorlagen wurden nicht gefunden.
+
+Viele Funktionen sind gesperrt, bis die Layoutvorlagen (DDF-Dateien) installiert sind.</translation>
+    </message>
+    <message>
+        <source>Mirn could not create a new file.
+
+The program cannot continue.</source>
+        <translation>Mirn konnte keine neue Datei anlegen.
+
+Das Programm kann nicht fortfahren.</translation>
+    </message>
+    <message>
+        <source>%1
+Mirn could not open an Add-On file.
+The current function cannot be completed.</source>
+        <translation>%1
+Mirn konnte eine Zusatzdatei nicht öffnen.
+Der Vorgang kann nicht abgeschlossen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot change '%1' to '%2' because there is already an extension with that ID. Specify a different extension ID.</source>
+        <translation>„%1“ kann nicht in „%2“ geändert werden, weil es bereits eine Nebenstelle mit dieser ID gibt. Geben Sie eine andere Nebenstellen-ID an.</translation>
+    </message>
+    <message>
+        <source>%1
+Could not locate an Add-On file. You will not be able to edit this extension until the file is installed.</source>
+        <translation>%1
+Eine Zusatzdatei wurde nicht gefunden. Diese Nebenstelle kann erst bearbeitet werden, wenn die Datei installiert ist.</translation>
+    </message>
+    <message>
+        <source>New Extension (Ctrl+N);Adds new extensions to the database</source>
+        <translation>Neue Nebenstelle (Strg+N);Fügt der Datenbank neue Nebenstellen hinzu</translation>
+    </message>
+    <message>
+        <source>Delete;Deletes the selected extensions</source>
+        <translation>Löschen;Löscht die ausgewählten Nebenstellen</translation>
+    </message>
+    <message>
+        <source>Change Name;Changes the name of the selected extension</source>
+        <translation>Namen ändern;Ändert den Namen der ausgewählten Nebenstelle</translation>
+    </message>
+    <message>
+        <source>Unselect All;Clears the selection</source>
+        <translation>Auswahl aufheben;Hebt die Auswahl auf</translation>
+    </message>
+    <message>
+        <source>Extension List (Ctrl+E);Widens or narrows the extension list</source>
+        <translation>Nebenstellenliste (Strg+E);Verbreitert oder verschmälert die Nebenstellenliste</translation>
+    </message>
+    <message>
+        <source>Zoom 50%;Shows the label at 50 percent</source>
+        <translation>Zoom 50 %;Zeigt die Tastenbeschriftung mit 50 Prozent</translation>
+    </message>
+    <message>
+        <source>Zoom 75%;Shows the label at 75 percent</source>
+        <translation>Zoom 75 %;Zeigt die Tastenbeschriftung mit 75 Prozent</translation>
+    </message>
+    <message>
+        <source>Zoom 100%;Shows the label at its actual size</source>
+        <translation>Zoom 100 %;Zeigt die Tastenbeschriftung in Originalgröße</translation>
+    </message>
+    <message>
+        <source>Zoom 150%;Shows the label at 150 percent</source>
+        <translation>Zoom 150 %;Zeigt die Tastenbeschriftung mit 150 Prozent</translation>
+    </message>
+    <message>
+        <source>Zoom 200%;Shows the label at 200 percent</source>
+        <translation>Zoom 200 %;Zeigt die Tastenbeschriftung mit 200 Prozent</translation>
+    </message>
+    <message>
+        <source>Custom Zoom;Shows the label at a size you choose</source>
+        <translation>Benutzerdefinierter Zoom;Zeigt die Tastenbeschriftung in einer frei gewählten Größe</translation>
+    </message>
+    <message>
+        <source>Fit to Window Width;Fits the label to the width of the window</source>
+        <translation>An Fensterbreite anpassen;Passt die Tastenbeschriftung an die Fensterbreite an</translation>
+    </message>
+    <message>
+        <source>Fit Entire Label;Fits the whole label into the window</source>
+        <translation>Ganze Tastenbeschriftung;Zeigt die ganze Tastenbeschriftung im Fenster</translation>
+    </message>
+    <message>
+        <source>Change Extension ID;Changes the ID of the selected extension</source>
+        <translation>Nebenstellen-ID ändern;Ändert die ID der ausgewählten Nebenstelle</translation>
+    </message>
+    <message>
+        <source>Edit Text;Edits the text of the selected field</source>
+        <translation>Text bearbeiten;Bearbeitet den Text des ausgewählten Feldes</translation>
+    </message>
+    <message>
+        <source>Align Left;Aligns the field's text to the left</source>
+        <translation>Linksbündig;Richtet den Text des Feldes links aus</translation>
+    </message>
+    <message>
+        <source>Center;Centres the field's text</source>
+        <translation>Zentriert;Zentriert den Text des Feldes</translation>
+    </message>
+    <message>
+        <source>Align Right;Aligns the field's text to the right</source>
+        <translation>Rechtsbündig;Richtet den Text des Feldes rechts aus</translation>
+    </message>
+    <message>
+        <source>Font;Changes the font of the selected text</source>
+        <translation>Schriftart;Ändert die Schriftart des ausgewählten Textes</translation>
+    </message>
+    <message>
+        <source>Insert Logo or Picture;Inserts a picture into the label</source>
+        <translation>Logo oder Bild einfügen;Fügt ein Bild in die Tastenbeschriftung ein</translation>
+    </message>
+    <message>
+        <source>Black;Colours the selected text black</source>
+        <translation>Schwarz;Färbt den ausgewählten Text schwarz</translation>
+    </message>
+    <message>
+        <source>Maroon;Colours the selected text maroon</source>
+        <translation>Kastanienbraun;Färbt den ausgewählten Text kastanienbraun</translation>
+    </message>
+    <message>
+        <source>Green;Colours the selected text green</source>
+        <translation>Grün;Färbt den ausgewählten Text grün</translation>
+    </message>
+    <message>
+        <source>Olive;Colours the selected text olive</source>
+        <translation>Oliv;Färbt den ausgewählten Text oliv</translation>
+    </message>
+    <message>
+        <source>Navy;Colours the selected text navy</source>
+        <translation>Marineblau;Färbt den ausgewählten Text marineblau</translation>
+    </message>
+    <message>
+        <source>Purple;Colours the selected text purple</source>
+        <translation>Violett;Färbt den ausgewählten Text violett</translation>
+    </message>
+    <message>
+        <source>Teal;Colours the selected text teal</source>
+        <translation>Blaugrün;Färbt den ausgewählten Text blaugrün</translation>
+    </message>
+    <message>
+        <source>Gray;Colours the selected text gray</source>
+        <translation>Grau;Färbt den ausgewählten Text grau</translation>
+    </message>
+    <message>
+        <source>Silver;Colours the selected text silver</source>
+        <translation>Silber;Färbt den ausgewählten Text silbern</translation>
+    </message>
+    <message>
+        <source>Red;Colours the selected text red</source>
+        <translation>Rot;Färbt den ausgewählten Text rot</translation>
+    </message>
+    <message>
+        <source>Lime;Colours the selected text lime</source>
+        <translation>Hellgrün;Färbt den ausgewählten Text hellgrün</translation>
+    </message>
+    <message>
+        <source>Yellow;Colours the selected text yellow</source>
+        <translation>Gelb;Färbt den ausgewählten Text gelb</translation>
+    </message>
+    <message>
+        <source>Blue;Colours the selected text blue</source>
+        <translation>Blau;Färbt den ausgewählten Text blau</translation>
+    </message>
+    <message>
+        <source>Fuchsia;Colours the selected text fuchsia</source>
+        <translation>Fuchsie;Färbt den ausgewählten Text fuchsienrot</translation>
+    </message>
+    <message>
+        <source>Aqua;Colours the selected text aqua</source>
+        <translation>Türkis;Färbt den ausgewählten Text türkis</translation>
+    </message>
+    <message>
+        <source>White;Colours the selected text white</source>
+        <translation>Weiß;Färbt den ausgewählten Text weiß</translation>
+    </message>
+    <message>
+        <source>Other Color;Chooses any colour for the selected text</source>
+        <translation>Andere Farbe;Wählt eine beliebige Farbe für den ausgewählten Text</translation>
+    </message>
+    <message>
+        <source>Precise Printer Adjustment;Corrects where the selected printer places the labels</source>
+        <translation>Druckerfeinjustierung;Korrigiert, wo der gewählte Drucker die Tastenbeschriftungen platziert</translation>
+    </message>
+    <message>
+        <source>Rotate (Ctrl+R);Rotates the selected field clockwise</source>
+        <translation>Drehen (Strg+R);Dreht das ausgewählte Feld im Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Reverse Rotate (Ctrl+Shift+R);Rotates the selected field anticlockwise</source>
+        <translation>Zurückdrehen (Strg+Umschalt+R);Dreht das ausgewählte Feld gegen den Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Copy Styles;Copies text styles and pictures from one extension to others of the same type</source>
+        <translation>Formate übertragen;Überträgt Textformate und Bilder von einer Nebenstelle auf andere desselben Typs</translation>
+    </message>
+    <message>
+        <source>Options;Sets the default font, alignment, zoom and start-up tips</source>
+        <translation>Optionen;Legt Standardschrift, Ausrichtung, Zoom und Starttipps fest</translation>
+    </message>
+    <message>
+        <source>Custom Codes;Defines your own codes</source>
+        <translation>Eigene Codes;Legt eigene Codes fest</translation>
+    </message>
+    <message>
+        <source>Insert Other Extension's Name;Inserts the code of another extension's name</source>
+        <translation>Namen einer anderen Nebenstelle einfügen;Fügt den Code für den Namen einer anderen Nebenstelle ein</translation>
+    </message>
+    <message>
+        <source>Customize;Defines your own codes</source>
+        <translation>Anpassen;Legt eigene Codes fest</translation>
+    </message>
+    <message>
+        <source>Insert Extension ID;Inserts the code of the extension's ID</source>
+        <translation>Nebenstellen-ID einfügen;Fügt den Code für die ID der Nebenstelle ein</translation>
+    </message>
+    <message>
+        <source>Insert Extension Name;Inserts the code of this extension's name</source>
+        <translation>Nebenstellennamen einfügen;Fügt den Code für den Namen dieser Nebenstelle ein</translation>
+    </message>
+    <message>
+        <source>Properties;Shows and changes the selected extension's ID, name and layout</source>
+        <translation>Eigenschaften;Zeigt und ändert ID, Namen und Layout der ausgewählten Nebenstelle</translation>
+    </message>
+    <message>
+        <source>Refresh (F5);Redraws the extension list</source>
+        <translation>Aktualisieren (F5);Zeichnet die Nebenstellenliste neu</translation>
+    </message>
+    <message>
+        <source>Graphic Properties;Shows the position and size of the selected picture</source>
+        <translation>Bildeigenschaften;Zeigt Position und Größe des ausgewählten Bildes</translation>
+    </message>
+    <message>
+        <source>Remove Graphic;Removes the selected picture from the label</source>
+        <translation>Bild entfernen;Entfernt das ausgewählte Bild von der Tastenbeschriftung</translation>
+    </message>
+    <message>
+        <source>Tip of the Day;Shows a tip about using Mirn</source>
+        <translation>Tipp des Tages;Zeigt einen Tipp zur Arbeit mit Mirn</translation>
+    </message>
+    <message>
+        <source>Full Justify;Spreads the field's lines over the whole width</source>
+        <translation>Blocksatz;Verteilt die Zeilen des Feldes über die ganze Breite</translation>
+    </message>
+    <message>
+        <source>Getting Started;Opens the Getting Started guide in your browser</source>
+        <translation>Erste Schritte;Öffnet die Anleitung „Erste Schritte“ im Browser</translation>
+    </message>
+    <message>
+        <source>Align;Changes the alignment of the field's text</source>
+        <translation>Ausrichten;Ändert die Ausrichtung des Feldtextes</translation>
+    </message>
+    <message>
+        <source>Export to Excel;Writes the extensions of this database to an Excel workbook</source>
+        <translation>Nach Excel exportieren;Schreibt die Nebenstellen dieser Datenbank in eine Excel-Arbeitsmappe</translation>
+    </message>
+    <message>
+        <source>Export to CSV;Writes the extensions of this database to a CSV file</source>
+        <translation>Als CSV exportieren;Schreibt die Nebenstellen dieser Datenbank in eine CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Import Data;Imports extensions from a CSV file, another database or an import filter</source>
+        <translation>Daten importieren;Importiert Nebenstellen aus einer CSV-Datei, einer anderen Datenbank oder über einen Importfilter</translation>
+    </message>
+    <message>
+        <source>Configure Data Import;Sets up how data is imported from CSV files and import filters</source>
+        <translation>Datenimport einrichten;Legt fest, wie Daten aus CSV-Dateien und Importfiltern übernommen werden</translation>
+    </message>
+    <message>
+        <source>Check for Updates;Checks whether a newer version of Mirn is available</source>
+        <translation>Nach Aktualisierungen suchen;Prüft, ob eine neuere Version von Mirn verfügbar ist</translation>
+    </message>
+    <message>
+        <source>Updates Options;Sets how Mirn checks for updates</source>
+        <translation>Aktualisierungsoptionen;Legt fest, wie Mirn nach Aktualisierungen sucht</translation>
+    </message>
+    <message>
+        <source>Contact Support;Sends a question or a problem report to support</source>
+        <translation>Support kontaktieren;Sendet eine Frage oder eine Problemmeldung an den Support</translation>
+    </message>
+    <message>
+        <source>Insert Linked Picture;Inserts a picture that stays linked to its file</source>
+        <translation>Verknüpftes Bild einfügen;Fügt ein Bild ein, das mit seiner Datei verknüpft bleibt</translation>
+    </message>
+    <message>
+        <source>Recent File;Opens this database</source>
+        <translation>Zuletzt verwendete Datei;Öffnet diese Datenbank</translation>
+    </message>
+    <message>
+        <source>New Database;Creates a new, empty label database</source>
+        <translation>Neue Datenbank;Legt eine neue, leere Beschriftungsdatenbank an</translation>
+    </message>
+    <message>
+        <source>Open Database (Ctrl+O);Opens an existing label database</source>
+        <translation>Datenbank öffnen (Strg+O);Öffnet eine vorhandene Beschriftungsdatenbank</translation>
+    </message>
+    <message>
+        <source>Save (Ctrl+S);Saves the open label database</source>
+        <translation>Speichern (Strg+S);Speichert die geöffnete Beschriftungsdatenbank</translation>
+    </message>
+    <message>
+        <source>Save As;Saves the open label database under a new name</source>
+        <translation>Speichern unter;Speichert die geöffnete Beschriftungsdatenbank unter einem neuen Namen</translation>
+    </message>
+    <message>
+        <source>The requested graphic could not be embedded.</source>
+        <translation>Das gewünschte Bild konnte nicht eingebettet werden.</translation>
+    </message>
+    <message>
+        <source>Print (Ctrl+P);Prints the labels of the selected extensions</source>
+        <translation>Drucken (Strg+P);Druckt die Tastenbeschriftungen der ausgewählten Nebenstellen</translation>
+    </message>
+    <message>
+        <source>Clear (Del);Removes the selection</source>
+        <translation>Löschen (Entf);Entfernt die Auswahl</translation>
+    </message>
+    <message>
+        <source>Copy (Ctrl+C);Copies the selected field to the clipboard</source>
+        <translation>Kopieren (Strg+C);Kopiert das ausgewählte Feld in die Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Cut (Ctrl+X);Moves the selected field to the clipboard</source>
+        <translation>Ausschneiden (Strg+X);Verschiebt das ausgewählte Feld in die Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Find (F3);Finds text in the fields of the database</source>
+        <translation>Suchen (F3);Sucht Text in den Feldern der Datenbank</translation>
+    </message>
+    <message>
+        <source>Paste (Ctrl+V);Inserts the clipboard into the selected field</source>
+        <translation>Einfügen (Strg+V);Fügt die Zwischenablage in das ausgewählte Feld ein</translation>
+    </message>
+    <message>
+        <source>Replace (Ctrl+H);Replaces text in the fields of the database</source>
+        <translation>Ersetzen (Strg+H);Ersetzt Text in den Feldern der Datenbank</translation>
+    </message>
+    <message>
+        <source>Select All (Ctrl+A);Selects every extension, or every field of the label</source>
+        <translation>Alles auswählen (Strg+A);Wählt alle Nebenstellen oder alle Felder der Tastenbeschriftung aus</translation>
+    </message>
+    <message>
+        <source>About Mirn;Shows the program's version and copyright</source>
+        <translation>Über Mirn;Zeigt Version und Copyright des Programms</translation>
+    </message>
+    <message>
+        <source>Exit (Alt+F4);Quits Mirn, asking to save the open database</source>
+        <translation>Beenden (Alt+F4);Beendet Mirn und fragt, ob die geöffnete Datenbank gespeichert werden soll</translation>
+    </message>
+    <message>
+        <source>Toolbar;Shows or hides the toolbar</source>
+        <translation>Symbolleiste;Blendet die Symbolleiste ein oder aus</translation>
+    </message>
+    <message>
+        <source>Status Bar;Shows or hides the status bar</source>
+        <translation>Statusleiste;Blendet die Statusleiste ein oder aus</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CAboutBox</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Mirn</source>
+        <translation>Mirn</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CAddExtDialog</name>
+    <message>
+        <source>New Extension</source>
+        <translation>Neue Nebenstelle</translation>
+    </message>
+    <message>
+        <source>&amp;Give a different name to each extension</source>
+        <translation>Jeder Nebenstelle einen eigenen &amp;Namen geben</translation>
+    </message>
+    <message>
+        <source>Show &amp;Templating Options</source>
+        <translation>&amp;Vorlagenoptionen anzeigen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CAddWarningDlg</name>
+    <message>
+        <source>Creating Extensions</source>
+        <translation>Nebenstellen anlegen</translation>
+    </message>
+    <message>
+        <source>WARNING: The following command will create a large number of extensions:</source>
+        <translation>WARNUNG: Der folgende Befehl legt sehr viele Nebenstellen an:</translation>
+    </message>
+    <message>
+        <source>Is this what you want to do?</source>
+        <translation>Möchten Sie das wirklich?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Anlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>Über&amp;springen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CColorButton</name>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>More colors…</source>
+        <translation>Weitere Farben…</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CCopyStylesWizard</name>
+    <message>
+        <source>Copy Styles</source>
+        <translation>Formate übertragen</translation>
+    </message>
+    <message>
+        <source>Instructions:</source>
+        <translation>Anleitung:</translation>
+    </message>
+    <message>
+        <source>Copy from</source>
+        <translation>Übertragen von</translation>
+    </message>
+    <message>
+        <source>Copy to</source>
+        <translation>Übertragen auf</translation>
+    </message>
+    <message>
+        <source>Styles</source>
+        <translation>Formate</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>&amp;Fertig stellen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy from:	%1 (%2) %3
+Copy to:	%4
+Styles:	%5</source>
+        <translation>Von:	%1 (%2) %3
+Auf:	%4
+Formate:	%5</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CCsvImportSettingsDlg</name>
+    <message>
+        <source>CSV Import Settings</source>
+        <translation>CSV-Importeinstellungen</translation>
+    </message>
+    <message>
+        <source>Default Font when Importing CSV Files:</source>
+        <translation>Standardschrift beim Import von CSV-Dateien:</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Font...</source>
+        <translation>&amp;Schriftart wählen...</translation>
+    </message>
+    <message>
+        <source>&amp;Align Text:</source>
+        <translation>Text &amp;ausrichten:</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Full Justify</source>
+        <translation>Blocksatz</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CCustomCodeDlg</name>
+    <message>
+        <source>Custom Code</source>
+        <translation>Eigener Code</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code:</translation>
+    </message>
+    <message>
+        <source>In addition to text, you can include formatting information, such as font, color, and alignment.</source>
+        <translation>Neben dem Text kann ein Code auch Formatangaben wie Schriftart, Farbe und Ausrichtung enthalten.</translation>
+    </message>
+    <message>
+        <source>&amp;Include formatting information</source>
+        <translation>Format&amp;angaben einschließen</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Font...</source>
+        <translation>&amp;Schriftart wählen...</translation>
+    </message>
+    <message>
+        <source>Colo&amp;r...</source>
+        <translation>&amp;Farbe...</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Left Align</source>
+        <translation>Linksbündig</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <source>Right Align</source>
+        <translation>Rechtsbündig</translation>
+    </message>
+    <message>
+        <source>Full Justify</source>
+        <translation>Blocksatz</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CCustomCodesDlg</name>
+    <message>
+        <source>Custom Codes</source>
+        <translation>Eigene Codes</translation>
+    </message>
+    <message>
+        <source>Codes</source>
+        <translation>Codes</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Neu...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CEditorDlg</name>
+    <message>
+        <source>Custom Codes</source>
+        <translation>Eigene Codes</translation>
+    </message>
+    <message>
+        <source>{ }</source>
+        <translation>{ }</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CExportExcelDlg</name>
+    <message>
+        <source>Export to Excel</source>
+        <translation>Nach Excel exportieren</translation>
+    </message>
+    <message>
+        <source>Your Mirn database will be exported to an Excel spreadsheet.</source>
+        <translation>Ihre Mirn-Datenbank wird in eine Excel-Tabelle exportiert.</translation>
+    </message>
+    <message>
+        <source>Export Options</source>
+        <translation>Exportoptionen</translation>
+    </message>
+    <message>
+        <source>&amp;Open the spreadsheet after exporting</source>
+        <translation>Tabelle nach dem Export ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Include column &amp;headers in the first row</source>
+        <translation>Spalten&amp;überschriften in die erste Zeile schreiben</translation>
+    </message>
+    <message>
+        <source>Use regular phone &amp;model names instead of Mirn TypeCodes</source>
+        <translation>Normale Telefon&amp;modellnamen statt Mirn-Typcodes verwenden</translation>
+    </message>
+    <message>
+        <source>Include the &amp;comment field</source>
+        <translation>&amp;Kommentarfeld einschließen</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportieren…</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CExtNameDlg</name>
+    <message>
+        <source>Insert Extension Name</source>
+        <translation>Nebenstellennamen einfügen</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>Nebenstellen</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;More Information...</source>
+        <translation>&amp;Weitere Informationen...</translation>
+    </message>
+    <message>
+        <source>About Extension Name Codes</source>
+        <translation>Über Nebenstellennamen-Codes</translation>
+    </message>
+    <message>
+        <source>An extension name code shows the name of another extension on this label. The label always shows that extension's current name: when its name changes, every label that refers to it follows.
+
+Normal inserts the name alone. Ext + Name puts "Ext." and the extension ID on one line and the name below it. Name + Ext puts the name first and "Ext." and the ID below it.</source>
+        <translation>Ein Nebenstellennamen-Code zeigt den Namen einer anderen Nebenstelle auf dieser Tastenbeschriftung. Es erscheint immer der aktuelle Name: Ändert er sich, folgen alle Beschriftungen, die darauf verweisen.
+
+„Normal“ fügt nur den Namen ein. „Ext + Name“ setzt „Ext.“ und die Nebenstellen-ID in eine Zeile und den Namen darunter. „Name + Ext“ setzt den Namen zuerst und „Ext.“ mit der ID darunter.</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CExtNameWizard</name>
+    <message>
+        <source>This wizard will help you name each of the extensions that you are creating. Each page shows one extension; type its name and go on with Next.
+
+To begin, click Next.</source>
+        <translation>Dieser Assistent hilft Ihnen, jede neu angelegte Nebenstelle zu benennen. Jede Seite zeigt eine Nebenstelle; geben Sie ihren Namen ein und fahren Sie mit „Weiter“ fort.
+
+Klicken Sie zum Beginnen auf „Weiter“.</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Nebenstelle</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Extension:</source>
+        <translation>Nebenstelle:</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CFREditorDlg</name>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>N&amp;ext</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>Über&amp;springen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CFeedbackDlg</name>
+    <message>
+        <source>Support Request</source>
+        <translation>Supportanfrage</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Ihr Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Your e-mail address:</source>
+        <translation>&amp;Ihre E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;One-sentence problem summary or question:</source>
+        <translation>Problem oder Frage in &amp;einem Satz:</translation>
+    </message>
+    <message>
+        <source>&amp;Details about the problem or question:</source>
+        <translation>&amp;Einzelheiten zum Problem oder zur Frage:</translation>
+    </message>
+    <message>
+        <source>Program Version:</source>
+        <translation>Programmversion:</translation>
+    </message>
+    <message>
+        <source>Program Type:</source>
+        <translation>Programmart:</translation>
+    </message>
+    <message>
+        <source>Operating System:</source>
+        <translation>Betriebssystem:</translation>
+    </message>
+    <message>
+        <source>System Type:</source>
+        <translation>Systemtyp:</translation>
+    </message>
+    <message>
+        <source>&amp;Send Support Request</source>
+        <translation>Supportanfrage &amp;senden</translation>
+    </message>
+    <message>
+        <source>Checking Internet connection...</source>
+        <translation>Internetverbindung wird geprüft...</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CFindDlg</name>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd what:</source>
+        <translation>&amp;Suchen nach:</translation>
+    </message>
+    <message>
+        <source>Re&amp;place with:</source>
+        <translation>Ersetzen &amp;durch:</translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>&amp;Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>&amp;Start from beginning of database</source>
+        <translation>Am &amp;Anfang der Datenbank beginnen</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CFrameArea</name>
+    <message>
+        <source>Main Area</source>
+        <translation>Hauptbereich</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CGraphicPropDlg</name>
+    <message>
+        <source>Embedded Picture Properties</source>
+        <translation>Eigenschaften des eingebetteten Bildes</translation>
+    </message>
+    <message>
+        <source>Picture Properties</source>
+        <translation>Bildeigenschaften</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>Found at:</source>
+        <translation>Gefunden in:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Natural size:</source>
+        <translation>Originalgröße:</translation>
+    </message>
+    <message>
+        <source>Size on label:</source>
+        <translation>Größe auf der Tastenbeschriftung:</translation>
+    </message>
+    <message>
+        <source>&amp;Save a Copy...</source>
+        <translation>Kopie &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CMainFrame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>&amp;Format</translation>
+    </message>
+    <message>
+        <source>&amp;Alignment</source>
+        <translation>&amp;Ausrichtung</translation>
+    </message>
+    <message>
+        <source>&amp;Text Color</source>
+        <translation>&amp;Textfarbe</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Codes Menu</source>
+        <translation>&amp;Codes</translation>
+    </message>
+    <message>
+        <source>E&amp;xtensions</source>
+        <translation>&amp;Nebenstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Zuletzt verwendete Dateien</translation>
+    </message>
+    <message>
+        <source>Mirn Labeling System</source>
+        <translation>Mirn Labeling System</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Status Bar</source>
+        <translation>Statusleiste</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Open Database</source>
+        <translation>Datenbank öffnen</translation>
+    </message>
+    <message>
+        <source>Font Name</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CMirnFieldEdit</name>
+    <message>
+        <source>Field text</source>
+        <translation>Feldtext</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CMirnImage</name>
+    <message>
+        <source>Label</source>
+        <translation>Tastenbeschriftung</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CMirnNamePanel</name>
+    <message>
+        <source>Label caption</source>
+        <translation>Beschriftungstitel</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CMirnPanel</name>
+    <message>
+        <source>Extension &amp;ID</source>
+        <translation>Nebenstellen-&amp;ID</translation>
+    </message>
+    <message>
+        <source>&amp;Name of This Extension</source>
+        <translation>&amp;Name dieser Nebenstelle</translation>
+    </message>
+    <message>
+        <source>Name of &amp;Another Extension...</source>
+        <translation>Name einer &amp;anderen Nebenstelle...</translation>
+    </message>
+    <message>
+        <source>Customi&amp;ze...</source>
+        <translation>&amp;Anpassen...</translation>
+    </message>
+    <message>
+        <source>Inserts this custom code</source>
+        <translation>Fügt diesen eigenen Code ein</translation>
+    </message>
+    <message>
+        <source>Label panel</source>
+        <translation>Beschriftungsbereich</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CMirnWnd</name>
+    <message>
+        <source>Label host</source>
+        <translation>Beschriftungsfläche</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CMultiLabelDlg</name>
+    <message>
+        <source>Labels</source>
+        <translation>Tastenbeschriftungen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CPrefsDlg</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Default font for new text</source>
+        <translation>Standardschrift für neuen Text</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Font...</source>
+        <translation>&amp;Schriftart wählen...</translation>
+    </message>
+    <message>
+        <source>Co&amp;lor...</source>
+        <translation>&amp;Farbe...</translation>
+    </message>
+    <message>
+        <source>&amp;Justification:</source>
+        <translation>&amp;Ausrichtung:</translation>
+    </message>
+    <message>
+        <source>Default &amp;zoom:</source>
+        <translation>Standard-&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>Show the &amp;Tip of the Day at start-up</source>
+        <translation>&amp;Tipp des Tages beim Start anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CPrintDlg</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>Nebenstellen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Extensions selected</source>
+        <translation>Ausgewählte Nebenstellen</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>&amp;Properties...</source>
+        <translation>&amp;Eigenschaften...</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Where:</source>
+        <translation>Ort:</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>Kommentar:</translation>
+    </message>
+    <message>
+        <source>Number of copies</source>
+        <translation>Anzahl der Exemplare</translation>
+    </message>
+    <message>
+        <source>One copy of each extension</source>
+        <translation>Ein Exemplar je Nebenstelle</translation>
+    </message>
+    <message>
+        <source>Multiples:</source>
+        <translation>Mehrere:</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Exemplare</translation>
+    </message>
+    <message>
+        <source>copies of each extension</source>
+        <translation>Exemplare je Nebenstelle</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CPrintPreviewDlg</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Page</source>
+        <translation>&amp;Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>&amp;Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Bogen</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CPrinterAdjustmentDlg</name>
+    <message>
+        <source>These settings will be used when printing in portrait mode. Most Mirn labels are printed in portrait mode.</source>
+        <translation>Diese Einstellungen gelten beim Druck im Hochformat. Die meisten Mirn-Beschriftungen werden im Hochformat gedruckt.</translation>
+    </message>
+    <message>
+        <source>These settings will be used when printing in landscape mode. Very few Mirn label layouts use landscape mode.</source>
+        <translation>Diese Einstellungen gelten beim Druck im Querformat. Nur sehr wenige Mirn-Layouts verwenden das Querformat.</translation>
+    </message>
+    <message>
+        <source>Precise Printer Adjustment</source>
+        <translation>Druckerfeinjustierung</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>These adjustments will affect the following printer:</source>
+        <translation>Diese Justierung gilt für folgenden Drucker:</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>&amp;Horizontal Adjustment:</source>
+        <translation>&amp;Waagerechte Justierung:</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical Adjustment</source>
+        <translation>&amp;Senkrechte Justierung</translation>
+    </message>
+    <message>
+        <source>A negative number will shift your printed text to the left. A positive number will shift your printed text to the right.</source>
+        <translation>Ein negativer Wert verschiebt den Druck nach links, ein positiver nach rechts.</translation>
+    </message>
+    <message>
+        <source>A negative number will shift your printed text toward the top edge of the paper. A positive number will shift your printed text toward the bottom edge of the paper.</source>
+        <translation>Ein negativer Wert verschiebt den Druck zum oberen Papierrand, ein positiver zum unteren Papierrand.</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Print &amp;Calibration Sheet</source>
+        <translation>&amp;Kalibrierbogen drucken</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Bitte geben Sie eine Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CProgressDlg</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CSizeableGraphic</name>
+    <message>
+        <source>Locked picture</source>
+        <translation>Gesperrtes Bild</translation>
+    </message>
+    <message>
+        <source>Picture; drag to move, drag a handle to size</source>
+        <translation>Bild; zum Verschieben ziehen, zum Ändern der Größe an einem Griff ziehen</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CSplitterBar</name>
+    <message>
+        <source>Splitter</source>
+        <translation>Trennleiste</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CTableImportDlg</name>
+    <message>
+        <source>Import Table</source>
+        <translation>Tabelle importieren</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>First row is a &amp;header</source>
+        <translation>Erste Zeile ist eine &amp;Überschrift</translation>
+    </message>
+    <message>
+        <source>&amp;Layout of rows without one:</source>
+        <translation>&amp;Layout für Zeilen ohne Layout:</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keins)</translation>
+    </message>
+    <message>
+        <source>&amp;Columns (the first 20 rows of the file):</source>
+        <translation>&amp;Spalten (die ersten 20 Zeilen der Datei):</translation>
+    </message>
+    <message>
+        <source>As they will be &amp;stored:</source>
+        <translation>So werden sie &amp;gespeichert:</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>Target of %1</source>
+        <translation>Ziel von %1</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Name and fields</source>
+        <translation>Name und Felder</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CTipDlg</name>
+    <message>
+        <source>Tip of the Day</source>
+        <translation>Tipp des Tages</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Tip</source>
+        <translation>&amp;Vorheriger Tipp</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tip</source>
+        <translation>&amp;Nächster Tipp</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CZoomDialog</name>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom to</source>
+        <translation>Zoomen auf</translation>
+    </message>
+    <message>
+        <source>&amp;50%</source>
+        <translation>&amp;50 %</translation>
+    </message>
+    <message>
+        <source>&amp;75%</source>
+        <translation>&amp;75 %</translation>
+    </message>
+    <message>
+        <source>&amp;100%</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>15&amp;0%</source>
+        <translation>15&amp;0 %</translation>
+    </message>
+    <message>
+        <source>&amp;200%</source>
+        <translation>&amp;200 %</translation>
+    </message>
+    <message>
+        <source>&amp;Other:</source>
+        <translation>&amp;Anderer:</translation>
+    </message>
+    <message>
+        <source>Other percent</source>
+        <translation>Anderer Prozentwert</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::ExtensionListView</name>
+    <message>
+        <source>Extensions</source>
+        <translation>Nebenstellen</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::ExtensionPropertiesDialog</name>
+    <message>
+        <source>Extension Properties</source>
+        <translation>Eigenschaften der Nebenstelle</translation>
+    </message>
+    <message>
+        <source>Extension ID</source>
+        <translation>Nebenstellen-ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Extension &amp;ID:</source>
+        <translation>Nebenstellen-&amp;ID:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Type code:</source>
+        <translation>Typcode:</translation>
+    </message>
+    <message>
+        <source>Product family:</source>
+        <translation>Produktfamilie:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Last modified:</source>
+        <translation>Zuletzt geändert:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::ListPanel</name>
+    <message>
+        <source>Extensions</source>
+        <translation>Nebenstellen</translation>
+    </message>
+    <message>
+        <source>Extension list menu</source>
+        <translation>Menü der Nebenstellenliste</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::PictureLayer</name>
+    <message>
+        <source>Graphic &amp;Properties...</source>
+        <translation>Bild&amp;eigenschaften...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Graphic</source>
+        <translation>Bild &amp;entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::PicturePreview</name>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::SheetDiagramView</name>
+    <message>
+        <source>Sheet</source>
+        <translation>Bogen</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::StartPage</name>
+    <message>
+        <source>Open the &amp;Sample Database</source>
+        <translation>&amp;Beispieldatenbank öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Add Extensions...</source>
+        <translation>Nebenstellen &amp;hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;New Database</source>
+        <translation>&amp;Neue Datenbank</translation>
+    </message>
+    <message>
+        <source>&amp;Open Database...</source>
+        <translation>Datenbank ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Read &amp;Getting Started</source>
+        <translation>&amp;Erste Schritte lesen</translation>
+    </message>
+    <message>
+        <source>This database has no extensions yet. To begin:</source>
+        <translation>Diese Datenbank enthält noch keine Nebenstellen. So fangen Sie an:</translation>
+    </message>
+    <message>
+        <source>No database is open. To begin:</source>
+        <translation>Es ist keine Datenbank geöffnet. So fangen Sie an:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::TipArea</name>
+    <message>
+        <source>Tip</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Did you know...</source>
+        <translation>Wussten Sie schon...</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,2820 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AdjustmentUnits</name>
+    <message>
+        <source>millimeters</source>
+        <translation>millimètres</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+</context>
+<context>
+    <name>CopyStyles</name>
+    <message>
+        <source>Font Style</source>
+        <translation>Style de police</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Taille de police</translation>
+    </message>
+    <message>
+        <source>Text Alignment</source>
+        <translation>Alignement du texte</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Couleur du texte</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Copying complete.</source>
+        <translation>Copie terminée.</translation>
+    </message>
+    <message>
+        <source>There is no extension "%1" to copy from.</source>
+        <translation>Il n'existe aucun poste « %1 » à partir duquel copier.</translation>
+    </message>
+    <message>
+        <source>Copying Styles</source>
+        <translation>Copie des styles</translation>
+    </message>
+    <message>
+        <source>Copying to extension %1...</source>
+        <translation>Copie vers le poste %1...</translation>
+    </message>
+    <message>
+        <source>The styles could not be copied to extension "%1": %2.
+
+%3</source>
+        <translation>Les styles n'ont pas pu être copiés vers le poste « %1 » : %2.
+
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>CopyStylesWizard</name>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Étape %1 sur %2</translation>
+    </message>
+    <message>
+        <source>This procedure will copy information from one extension to other extensions.
+
+You can copy text, font selections and formatting choices from one extension to another.
+
+To begin, press the 'Next' button below.</source>
+        <translation>Cette procédure copie des informations d'un poste vers d'autres postes.
+
+Vous pouvez copier le texte, les polices et la mise en forme d'un poste à un autre.
+
+Pour commencer, cliquez sur « Suivant » ci-dessous.</translation>
+    </message>
+    <message>
+        <source>Select the extension to copy FROM, then click the 'Next' button.</source>
+        <translation>Sélectionnez le poste SOURCE, puis cliquez sur « Suivant ».</translation>
+    </message>
+    <message>
+        <source>Press 'Back' to choose a different extension.</source>
+        <translation>Cliquez sur « Précédent » pour choisir un autre poste.</translation>
+    </message>
+    <message>
+        <source>Select the extensions to copy TO. You can select more than one extension by holding down the Ctrl key while clicking your mouse button on the list. Press [Ctrl-/] to select all extensions.
+
+After making your selections, click the 'Next' button.</source>
+        <translation>Sélectionnez les postes DESTINATION. Maintenez la touche Ctrl enfoncée en cliquant dans la liste pour en sélectionner plusieurs. Appuyez sur [Ctrl-/] pour sélectionner tous les postes.
+
+Cliquez ensuite sur « Suivant ».</translation>
+    </message>
+    <message>
+        <source>Select the styles to be copied. When you are finished selecting styles, click the 'Finish' button.</source>
+        <translation>Sélectionnez les styles à copier, puis cliquez sur « Terminer ».</translation>
+    </message>
+    <message>
+        <source>The styles below will be copied. Press 'Copy' to start, or 'Back' to change your choices.</source>
+        <translation>Les styles ci-dessous seront copiés. Cliquez sur « Copier » pour commencer, ou sur « Précédent » pour modifier vos choix.</translation>
+    </message>
+    <message>
+        <source>You must select an extension to copy from.</source>
+        <translation>Vous devez sélectionner un poste source.</translation>
+    </message>
+    <message>
+        <source>You must select one or more extensions to copy to.</source>
+        <translation>Vous devez sélectionner au moins un poste de destination.</translation>
+    </message>
+    <message>
+        <source>You must select one or more styles to be copied.</source>
+        <translation>Vous devez sélectionner au moins un style à copier.</translation>
+    </message>
+    <message>
+        <source>There are no other extensions that are of the same type as extension "%1".</source>
+        <translation>Aucun autre poste n'est du même type que le poste « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>DbResult</name>
+    <message>
+        <source>success</source>
+        <translation>réussite</translation>
+    </message>
+    <message>
+        <source>no such row</source>
+        <translation>ligne inexistante</translation>
+    </message>
+    <message>
+        <source>a database statement failed</source>
+        <translation>une instruction de base de données a échoué</translation>
+    </message>
+    <message>
+        <source>the file is not a label database of this generation</source>
+        <translation>le fichier n'est pas une base d'étiquettes de cette génération</translation>
+    </message>
+    <message>
+        <source>the legacy database could not be read or converted</source>
+        <translation>l'ancienne base de données n'a pas pu être lue ou convertie</translation>
+    </message>
+    <message>
+        <source>no database is open</source>
+        <translation>aucune base de données n'est ouverte</translation>
+    </message>
+    <message>
+        <source>the extension id is empty</source>
+        <translation>l'ID du poste est vide</translation>
+    </message>
+    <message>
+        <source>the file is already open or cannot be read</source>
+        <translation>le fichier est déjà ouvert ou illisible</translation>
+    </message>
+    <message>
+        <source>an extension with that id already exists</source>
+        <translation>un poste avec cet ID existe déjà</translation>
+    </message>
+    <message>
+        <source>there is no extension with that id</source>
+        <translation>aucun poste ne porte cet ID</translation>
+    </message>
+    <message>
+        <source>the graphic slot is empty</source>
+        <translation>l'emplacement d'image est vide</translation>
+    </message>
+    <message>
+        <source>the graphic description cannot be read</source>
+        <translation>la description de l'image est illisible</translation>
+    </message>
+    <message>
+        <source>the picture file or stored picture cannot be read or written</source>
+        <translation>le fichier image ou l'image enregistrée ne peut être ni lu ni écrit</translation>
+    </message>
+    <message>
+        <source>the database lacks the schema version needed</source>
+        <translation>il manque à la base de données la version de schéma requise</translation>
+    </message>
+    <message>
+        <source>the file could not be written; it keeps its previous content</source>
+        <translation>le fichier n'a pas pu être écrit ; il garde son contenu précédent</translation>
+    </message>
+    <message>
+        <source>the file is read-only; you may not write it</source>
+        <translation>le fichier est en lecture seule ; vous ne pouvez pas l'écrire</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>plus d'espace libre sur le périphérique</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentController</name>
+    <message>
+        <source>The file you are trying to open requires a newer version of Mirn.
+
+Do you want to check for an update now?</source>
+        <translation>Le fichier que vous essayez d'ouvrir nécessite une version plus récente de Mirn.
+
+Voulez-vous rechercher une mise à jour maintenant ?</translation>
+    </message>
+    <message>
+        <source>Newer version of Mirn required</source>
+        <translation>Version plus récente de Mirn requise</translation>
+    </message>
+    <message>
+        <source>&amp;Check for an Update</source>
+        <translation>&amp;Rechercher une mise à jour</translation>
+    </message>
+    <message>
+        <source>&amp;Don't Check</source>
+        <translation>&amp;Ne pas rechercher</translation>
+    </message>
+    <message>
+        <source>The file could not be opened.</source>
+        <translation>Le fichier n'a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>The file you are trying to open is already open, either in another window, or by another user.
+
+File path: %1</source>
+        <translation>Le fichier que vous essayez d'ouvrir est déjà ouvert, dans une autre fenêtre ou par un autre utilisateur.
+
+Chemin du fichier : %1</translation>
+    </message>
+    <message>
+        <source>FILE CONVERSION WARNING
+
+The file you are saving was created in Mirn 2. If you continue, it will be converted to Mirn 3 format and you will no longer be able to open it in Mirn 2.
+
+To save the file under a different name, use the "File &gt; Save As..." command instead of "File &gt; Save".
+
+If you continue, a backup of the original file will be saved as "%1.backup".</source>
+        <translation>AVERTISSEMENT DE CONVERSION
+
+Le fichier que vous enregistrez a été créé avec Mirn 2. Si vous continuez, il sera converti au format Mirn 3 et ne pourra plus être ouvert avec Mirn 2.
+
+Pour enregistrer le fichier sous un autre nom, utilisez « Fichier &gt; Enregistrer sous... » au lieu de « Fichier &gt; Enregistrer ».
+
+Si vous continuez, une copie de sauvegarde du fichier d'origine sera enregistrée sous « %1.backup ».</translation>
+    </message>
+    <message>
+        <source>%1
+
+Mirn could not save this file: %2.</source>
+        <translation>%1
+
+Mirn n'a pas pu enregistrer ce fichier : %2.</translation>
+    </message>
+    <message>
+        <source>File Conversion Warning</source>
+        <translation>Avertissement de conversion</translation>
+    </message>
+    <message>
+        <source>&amp;Convert and Save</source>
+        <translation>&amp;Convertir et enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>%1
+
+You don't have permission to save in this location.
+
+Please save to a different folder.</source>
+        <translation>%1
+
+Vous n'avez pas l'autorisation d'enregistrer à cet emplacement.
+
+Veuillez enregistrer dans un autre dossier.</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeCommands</name>
+    <message>
+        <source>From &amp;CSV File</source>
+        <translation>Depuis un fichier &amp;CSV</translation>
+    </message>
+    <message>
+        <source>From &amp;MRB File (Merge Databases)</source>
+        <translation>Depuis un fichier &amp;MRB (fusionner des bases)</translation>
+    </message>
+    <message>
+        <source>&amp;CSV File</source>
+        <translation>Fichier &amp;CSV</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeController</name>
+    <message>
+        <source>Importing</source>
+        <translation>Importation</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>&amp;Don't Replace</source>
+        <translation>&amp;Ne pas remplacer</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Importing</source>
+        <translation>&amp;Arrêter l'importation</translation>
+    </message>
+    <message>
+        <source>Comma-Separated Value (CSV) Files|*.csv|All Files|*.*||</source>
+        <translation>Fichiers CSV (valeurs séparées par des virgules)|*.csv|Tous les fichiers|*.*||</translation>
+    </message>
+    <message>
+        <source>Exporting</source>
+        <translation>Exportation</translation>
+    </message>
+    <message>
+        <source>Microsoft Excel 2007/2010|*.xlsx|Microsoft Excel 97/2000/XP|*.xls||</source>
+        <translation>Microsoft Excel 2007/2010|*.xlsx|Microsoft Excel 97/2000/XP|*.xls||</translation>
+    </message>
+    <message>
+        <source>Opening spreadsheet...</source>
+        <translation>Ouverture du classeur...</translation>
+    </message>
+    <message>
+        <source>CSV Files|*.txt; *.csv|Workbooks|*.xlsx; *.ods|All Files|*.*||</source>
+        <translation>Fichiers CSV|*.txt; *.csv|Classeurs|*.xlsx; *.ods|Tous les fichiers|*.*||</translation>
+    </message>
+    <message>
+        <source>&amp;Import the Rest</source>
+        <translation>&amp;Importer le reste</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>Rien n'a été importé.</translation>
+    </message>
+    <message>
+        <source>Mirn Databases|*.mrb|All Files|*.*||</source>
+        <translation>Bases de données Mirn|*.mrb|Tous les fichiers|*.*||</translation>
+    </message>
+    <message>
+        <source>The CSV import settings could not be saved.</source>
+        <translation>Les paramètres d'importation CSV n'ont pas pu être enregistrés.</translation>
+    </message>
+</context>
+<context>
+    <name>FindReplace</name>
+    <message>
+        <source>The text of extension "%1" could not be stored: %2.</source>
+        <translation>Le texte du poste « %1 » n'a pas pu être enregistré : %2.</translation>
+    </message>
+    <message>
+        <source>No more occurrences of '%1' were found.</source>
+        <translation>Aucune autre occurrence de « %1 » n'a été trouvée.</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicTexts</name>
+    <message>
+        <source>Picture %1</source>
+        <translation>Image %1</translation>
+    </message>
+    <message>
+        <source>Embedded picture</source>
+        <translation>Image incorporée</translation>
+    </message>
+    <message>
+        <source>Linked picture</source>
+        <translation>Image liée</translation>
+    </message>
+    <message>
+        <source>, locked</source>
+        <translation>, verrouillée</translation>
+    </message>
+    <message>
+        <source>, cannot be shown</source>
+        <translation>, ne peut pas être affichée</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>LabelGraphicsEditor</name>
+    <message>
+        <source>Remove this graphic from the label?</source>
+        <translation>Retirer cette image de l'étiquette ?</translation>
+    </message>
+    <message>
+        <source>Remove Graphic</source>
+        <translation>Supprimer l'image</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Don't Remove</source>
+        <translation>Ne pas retirer</translation>
+    </message>
+</context>
+<context>
+    <name>LabelViewController</name>
+    <message>
+        <source>The text could not be copied to the clipboard because another application has locked the clipboard.</source>
+        <translation>Le texte n'a pas pu être copié dans le presse-papiers, car une autre application l'a verrouillé.</translation>
+    </message>
+    <message>
+        <source>Extension ‘%1’ — %2</source>
+        <translation>Poste « %1 » — %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainActions</name>
+    <message>
+        <source>&amp;New Database</source>
+        <translation>&amp;Nouvelle base de données</translation>
+    </message>
+    <message>
+        <source>&amp;Open Database...</source>
+        <translation>&amp;Ouvrir une base de données...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Data</source>
+        <translation>&amp;Importer des données</translation>
+    </message>
+    <message>
+        <source>Con&amp;figure Data Import</source>
+        <translation>&amp;Configurer l'importation</translation>
+    </message>
+    <message>
+        <source>Export to &amp;CSV...</source>
+        <translation>Exporter en &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Export to &amp;Excel...</source>
+        <translation>Exporter vers &amp;Excel...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primer...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <source>Show the sheets as they will print</source>
+        <translation>Affiche les planches telles qu'elles seront imprimées</translation>
+    </message>
+    <message>
+        <source>Precise Printer A&amp;djustment...</source>
+        <translation>A&amp;justement précis de l'imprimante...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Undoes the last change to a label's fields</source>
+        <translation>Annule la dernière modification des champs d'une étiquette</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Redoes the change that was undone last</source>
+        <translation>Rétablit la dernière modification annulée</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;Unselect All</source>
+        <translation>&amp;Désélectionner tout</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Rechercher...</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace...</source>
+        <translation>R&amp;emplacer...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Text</source>
+        <translation>Modifier le &amp;texte</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Styles...</source>
+        <translation>Copier les &amp;styles...</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barre d'outils</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barre d'é&amp;tat</translation>
+    </message>
+    <message>
+        <source>&amp;Extension List</source>
+        <translation>&amp;Liste des postes</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>A&amp;ctualiser</translation>
+    </message>
+    <message>
+        <source>&amp;50%</source>
+        <translation>&amp;50 %</translation>
+    </message>
+    <message>
+        <source>&amp;75%</source>
+        <translation>&amp;75 %</translation>
+    </message>
+    <message>
+        <source>&amp;100%</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>15&amp;0%</source>
+        <translation>15&amp;0 %</translation>
+    </message>
+    <message>
+        <source>&amp;200%</source>
+        <translation>&amp;200 %</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <translation>&amp;Personnalisé...</translation>
+    </message>
+    <message>
+        <source>Fit to Window &amp;Width</source>
+        <translation>Ajuster à la &amp;largeur de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Entire Label</source>
+        <translation>Afficher l'étiquette &amp;entière</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;Police...</translation>
+    </message>
+    <message>
+        <source>&amp;Align</source>
+        <translation>&amp;Aligner</translation>
+    </message>
+    <message>
+        <source>Align &amp;Left</source>
+        <translation>Aligner à &amp;gauche</translation>
+    </message>
+    <message>
+        <source>&amp;Center</source>
+        <translation>&amp;Centrer</translation>
+    </message>
+    <message>
+        <source>Align &amp;Right</source>
+        <translation>Aligner à &amp;droite</translation>
+    </message>
+    <message>
+        <source>&amp;Full Justify</source>
+        <translation>&amp;Justifier</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Gras</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Italique</translation>
+    </message>
+    <message>
+        <source>&amp;Grow Font</source>
+        <translation>&amp;Agrandir la police</translation>
+    </message>
+    <message>
+        <source>S&amp;hrink Font</source>
+        <translation>&amp;Réduire la police</translation>
+    </message>
+    <message>
+        <source>C&amp;olor</source>
+        <translation>C&amp;ouleur</translation>
+    </message>
+    <message>
+        <source>&amp;Other Color...</source>
+        <translation>&amp;Autre couleur...</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate</source>
+        <translation>&amp;Faire pivoter</translation>
+    </message>
+    <message>
+        <source>Re&amp;verse Rotate</source>
+        <translation>Pivoter en sens &amp;inverse</translation>
+    </message>
+    <message>
+        <source>&amp;Logo or Picture...</source>
+        <translation>&amp;Logo ou image...</translation>
+    </message>
+    <message>
+        <source>Lin&amp;ked Picture...</source>
+        <translation>Image &amp;liée...</translation>
+    </message>
+    <message>
+        <source>Graphic &amp;Properties...</source>
+        <translation>&amp;Propriétés de l'image...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Graphic</source>
+        <translation>&amp;Supprimer l'image</translation>
+    </message>
+    <message>
+        <source>C&amp;odes</source>
+        <translation>C&amp;odes</translation>
+    </message>
+    <message>
+        <source>&amp;Customize...</source>
+        <translation>&amp;Personnaliser...</translation>
+    </message>
+    <message>
+        <source>Extension &amp;ID</source>
+        <translation>&amp;ID du poste</translation>
+    </message>
+    <message>
+        <source>Extension &amp;Name</source>
+        <translation>&amp;Nom du poste</translation>
+    </message>
+    <message>
+        <source>&amp;Other Extension's Name...</source>
+        <translation>Nom d'un &amp;autre poste...</translation>
+    </message>
+    <message>
+        <source>&amp;New Extension...</source>
+        <translation>&amp;Nouveau poste...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Properties...</source>
+        <translation>&amp;Propriétés...</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Options...</translation>
+    </message>
+    <message>
+        <source>&amp;Custom Codes...</source>
+        <translation>Codes &amp;personnalisés...</translation>
+    </message>
+    <message>
+        <source>&amp;Tip of the Day...</source>
+        <translation>&amp;Astuce du jour...</translation>
+    </message>
+    <message>
+        <source>&amp;Getting Started</source>
+        <translation>&amp;Premiers pas</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Rechercher des &amp;mises à jour...</translation>
+    </message>
+    <message>
+        <source>Updates O&amp;ptions...</source>
+        <translation>&amp;Options de mise à jour...</translation>
+    </message>
+    <message>
+        <source>&amp;Contact Support...</source>
+        <translation>&amp;Contacter l'assistance...</translation>
+    </message>
+    <message>
+        <source>&amp;About Mirn...</source>
+        <translation>À &amp;propos de Mirn...</translation>
+    </message>
+    <message>
+        <source>&amp;Black</source>
+        <translation>&amp;Noir</translation>
+    </message>
+    <message>
+        <source>&amp;Maroon</source>
+        <translation>&amp;Marron</translation>
+    </message>
+    <message>
+        <source>&amp;Green</source>
+        <translation>&amp;Vert</translation>
+    </message>
+    <message>
+        <source>&amp;Olive</source>
+        <translation>&amp;Olive</translation>
+    </message>
+    <message>
+        <source>&amp;Navy</source>
+        <translation>Bleu &amp;marine</translation>
+    </message>
+    <message>
+        <source>&amp;Purple</source>
+        <translation>&amp;Violet</translation>
+    </message>
+    <message>
+        <source>&amp;Teal</source>
+        <translation>Bleu-&amp;vert</translation>
+    </message>
+    <message>
+        <source>Gr&amp;ay</source>
+        <translation>G&amp;ris</translation>
+    </message>
+    <message>
+        <source>&amp;Silver</source>
+        <translation>&amp;Argent</translation>
+    </message>
+    <message>
+        <source>&amp;Red</source>
+        <translation>&amp;Rouge</translation>
+    </message>
+    <message>
+        <source>&amp;Lime</source>
+        <translation>Vert &amp;clair</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <translation>&amp;Jaune</translation>
+    </message>
+    <message>
+        <source>Bl&amp;ue</source>
+        <translation>Ble&amp;u</translation>
+    </message>
+    <message>
+        <source>&amp;Fuchsia</source>
+        <translation>&amp;Fuchsia</translation>
+    </message>
+    <message>
+        <source>A&amp;qua</source>
+        <translation>Cy&amp;an</translation>
+    </message>
+    <message>
+        <source>&amp;White</source>
+        <translation>Bl&amp;anc</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Don't ask me again</source>
+        <translation>Ne plus me demander</translation>
+    </message>
+    <message>
+        <source>Don't tell me again</source>
+        <translation>Ne plus m'avertir</translation>
+    </message>
+    <message>
+        <source>Don't show again</source>
+        <translation>Ne plus afficher</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>&amp;Abandonner</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Réessayer</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation>&amp;Ignorer</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>&amp;Réessayer</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuer</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Ignorer</translation>
+    </message>
+    <message>
+        <source>S&amp;kip All</source>
+        <translation>&amp;Tout ignorer</translation>
+    </message>
+    <message>
+        <source>I&amp;gnore All</source>
+        <translation>I&amp;gnorer tout</translation>
+    </message>
+    <message>
+        <source>Y&amp;es to All</source>
+        <translation>O&amp;ui pour tout</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;on pour tout</translation>
+    </message>
+</context>
+<context>
+    <name>PrintTexts</name>
+    <message numerus="yes">
+        <source>Ready to print %n labels</source>
+        <comment>Ready to print %n label</comment>
+        <translation>
+            <numerusform>Prêt à imprimer %n étiquette</numerusform><numerusform>Prêt à imprimer %n étiquettes</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n of each label)</source>
+        <comment>(%n of each label)</comment>
+        <translation>
+            <numerusform>(%n exemplaire par étiquette)</numerusform><numerusform>(%n exemplaires par étiquette)</numerusform></translation>
+    </message>
+    <message>
+        <source>Label type: %1</source>
+        <translation>Type d'étiquette : %1</translation>
+    </message>
+    <message>
+        <source>Number of Mirn sheets required: %1</source>
+        <translation>Nombre de planches Mirn nécessaires : %1</translation>
+    </message>
+    <message>
+        <source>This layout has more than one label per page. If you want to start printing on a label other than the first label, click "Choose Label".</source>
+        <translation>Cette mise en page comporte plusieurs étiquettes par planche. Pour commencer l'impression sur une autre étiquette que la première, cliquez sur « Choisir l'étiquette ».</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Label...</source>
+        <translation>&amp;Choisir l'étiquette...</translation>
+    </message>
+    <message>
+        <source>Select First Label</source>
+        <translation>Choisir la première étiquette</translation>
+    </message>
+    <message>
+        <source>There are multiple labels per sheet.
+
+Please select the first label on which to print.</source>
+        <translation>Une planche contient plusieurs étiquettes.
+
+Veuillez choisir la première étiquette à imprimer.</translation>
+    </message>
+    <message>
+        <source>The highlighted label is the first label that will be printed.</source>
+        <translation>L'étiquette en surbrillance est la première qui sera imprimée.</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>Étiquette %1</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Impression</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Printing %1...</source>
+        <translation>Impression de %1...</translation>
+    </message>
+    <message>
+        <source>No printers are available.</source>
+        <translation>Aucune imprimante n'est disponible.</translation>
+    </message>
+    <message>
+        <source>Do you have a printer installed? I could not find one.
+
+Please install a printer and try again.</source>
+        <translation>Une imprimante est-elle installée ? Aucune n'a été trouvée.
+
+Veuillez installer une imprimante et réessayer.</translation>
+    </message>
+    <message>
+        <source>Unable to print because a printing error has occurred.</source>
+        <translation>Impossible d'imprimer : une erreur d'impression s'est produite.</translation>
+    </message>
+    <message>
+        <source>Printer "%1" could not be selected. Please update or re-install the printer driver.
+
+Reverting to previously-selected printer.</source>
+        <translation>L'imprimante « %1 » n'a pas pu être sélectionnée. Veuillez mettre à jour ou réinstaller le pilote d'imprimante.
+
+Retour à l'imprimante sélectionnée précédemment.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n extensions selected</source>
+        <comment>%n extension selected</comment>
+        <translation>
+            <numerusform>%n poste sélectionné</numerusform><numerusform>%n postes sélectionnés</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields have more text than fits in them; they will print cut off.</source>
+        <comment>%n field has more text than fits in it; it will print cut off.</comment>
+        <translation>
+            <numerusform>%n champ contient plus de texte qu'il ne peut en afficher ; il sera imprimé tronqué.</numerusform><numerusform>%n champs contiennent plus de texte qu'ils ne peuvent en afficher ; ils seront imprimés tronqués.</numerusform></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Im&amp;primer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Inserts this custom code</source>
+        <translation>Insère ce code personnalisé</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>SheetFit</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n labels would be cut off</source>
+        <comment>%n label would be cut off</comment>
+        <translation>
+            <numerusform>%n étiquette serait tronquée</numerusform><numerusform>%n étiquettes seraient tronquées</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Reading Layouts</source>
+        <translation>Lecture des mises en page</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Chargement…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n new layouts</source>
+        <comment>Found %n new layout</comment>
+        <translation>
+            <numerusform>%n nouvelle mise en page trouvée</numerusform><numerusform>%n nouvelles mises en page trouvées</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Registered %n new layouts</source>
+        <comment>Registered %n new layout</comment>
+        <translation>
+            <numerusform>%n nouvelle mise en page enregistrée</numerusform><numerusform>%n nouvelles mises en page enregistrées</numerusform></translation>
+    </message>
+    <message>
+        <source>Another app requested that Mirn automatically import data, but Mirn was unable to open the requested import file.
+
+The import file path was:
+
+%1
+
+No data has been imported.</source>
+        <translation>Une autre application a demandé à Mirn d'importer des données, mais Mirn n'a pas pu ouvrir le fichier d'importation.
+
+Chemin du fichier d'importation :
+
+%1
+
+Aucune donnée n'a été importée.</translation>
+    </message>
+    <message>
+        <source>Importing</source>
+        <translation>Importation</translation>
+    </message>
+    <message>
+        <source>Welcome to Mirn!
+
+Would you like to view a short "Getting Started" video?</source>
+        <translation>Bienvenue dans Mirn !
+
+Voulez-vous regarder une courte vidéo « Premiers pas » ?</translation>
+    </message>
+    <message>
+        <source>If you want to watch the video later, it's in the "Help" menu.</source>
+        <translation>Vous retrouverez la vidéo plus tard dans le menu « Aide ».</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>A label for extension "%s" already exists in this database. Do you want to replace it with the one you're importing?</source>
+        <translation>Une étiquette pour le poste « %s » existe déjà dans cette base de données. Voulez-vous la remplacer par celle que vous importez ?</translation>
+    </message>
+    <message>
+        <source>There is already an extension with the name:
+
+%s
+
+Do you want to overwrite it with the new extension you are creating?</source>
+        <translation>Il existe déjà un poste portant le nom :
+
+%s
+
+Voulez-vous le remplacer par le nouveau poste que vous créez ?</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>No Template</source>
+        <translation>Aucun modèle</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Suivant &gt;</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nish</source>
+        <translation>&amp;Terminer</translation>
+    </message>
+    <message>
+        <source>&amp;Yes, create all %1 extensions!</source>
+        <translation>&amp;Oui, créer les %1 postes !</translation>
+    </message>
+    <message>
+        <source>Name Extensions (Page %1 of %2)</source>
+        <translation>Nommer les postes (page %1 sur %2)</translation>
+    </message>
+    <message>
+        <source>Delete the selected extensions?</source>
+        <translation>Supprimer les postes sélectionnés ?</translation>
+    </message>
+    <message>
+        <source>Text Editor</source>
+        <translation>Éditeur de texte</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>po</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>&amp;No, just create one extension with ID: "%1"</source>
+        <translation>&amp;Non, créer un seul poste avec l'ID « %1 »</translation>
+    </message>
+    <message>
+        <source>Link to Graphic</source>
+        <translation>Lien vers l'image</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Barré</translation>
+    </message>
+    <message>
+        <source>pt</source>
+        <translation>pt</translation>
+    </message>
+    <message>
+        <source>Color;Changes the colour of the selected text</source>
+        <translation>Couleur;Change la couleur du texte sélectionné</translation>
+    </message>
+    <message>
+        <source>Bold (Ctrl+B);Makes the selected text bold</source>
+        <translation>Gras (Ctrl+B);Met le texte sélectionné en gras</translation>
+    </message>
+    <message>
+        <source>Italic (Ctrl+I);Makes the selected text italic</source>
+        <translation>Italique (Ctrl+I);Met le texte sélectionné en italique</translation>
+    </message>
+    <message>
+        <source>Font Name;Changes the font of the selected text</source>
+        <translation>Police;Change la police du texte sélectionné</translation>
+    </message>
+    <message>
+        <source>Font Size;Changes the size of the selected text</source>
+        <translation>Taille de police;Change la taille du texte sélectionné</translation>
+    </message>
+    <message>
+        <source>Grow Font;Makes the selected text larger</source>
+        <translation>Agrandir la police;Agrandit le texte sélectionné</translation>
+    </message>
+    <message>
+        <source>Shrink Font;Makes the selected text smaller</source>
+        <translation>Réduire la police;Réduit le texte sélectionné</translation>
+    </message>
+    <message>
+        <source>Codes;Inserts a code into the field</source>
+        <translation>Codes;Insère un code dans le champ</translation>
+    </message>
+    <message>
+        <source>Mirn Database (*.mrb)|*.mrb|All Files (*.*)|*.*||</source>
+        <translation>Base de données Mirn (*.mrb)|*.mrb|Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>Ouverture de %1...</translation>
+    </message>
+    <message>
+        <source>%1
+Mirn cannot find this file.</source>
+        <translation>%1
+Mirn ne trouve pas ce fichier.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Mirn cannot open this file.
+
+The file may not be compatible with this version of Mirn, or it may not exist, may be a read-only file, or may be opened by another process.</source>
+        <translation>%1
+
+Mirn ne peut pas ouvrir ce fichier.
+
+Le fichier n'est peut-être pas compatible avec cette version de Mirn, n'existe pas, est en lecture seule ou est ouvert par un autre programme.</translation>
+    </message>
+    <message>
+        <source>Running filter %1...</source>
+        <translation>Exécution du filtre %1...</translation>
+    </message>
+    <message>
+        <source>Mirn Database (*.mrb)|*.mrb||</source>
+        <translation>Base de données Mirn (*.mrb)|*.mrb||</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1 ?</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Enregistrement...</translation>
+    </message>
+    <message>
+        <source>Supported Graphics|*.bmp;*.gif;*.jpg;*.jpeg;*.png;*.tif;*.tiff;*.wmf;*.emf;*.svg|All Files (*.*)|*.*||</source>
+        <translation>Images prises en charge|*.bmp;*.gif;*.jpg;*.jpeg;*.png;*.tif;*.tiff;*.wmf;*.emf;*.svg|Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Insérer une image</translation>
+    </message>
+    <message>
+        <source>Could not insert the picture.
+You have reached the maximum number of pictures that can be inserted into a single extension.</source>
+        <translation>Impossible d'insérer l'image.
+Ce poste contient déjà le nombre maximal d'images.</translation>
+    </message>
+    <message>
+        <source>%1
+The picture could not be opened.
+It may have been saved in a format that this program does not recognize, or it may be a damaged file.</source>
+        <translation>%1
+Impossible d'ouvrir l'image.
+Elle est peut-être enregistrée dans un format que ce programme ne reconnaît pas, ou le fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>This is a locked graphic. It cannot be moved, resized or deleted.</source>
+        <translation>Cette image est verrouillée. Elle ne peut être ni déplacée, ni redimensionnée, ni supprimée.</translation>
+    </message>
+    <message>
+        <source>&amp;Show the Tip of the Day each time you start Mirn</source>
+        <translation>&amp;Afficher l'astuce du jour à chaque démarrage de Mirn</translation>
+    </message>
+    <message>
+        <source>Could not locate the Layout Template files.
+
+Many features will be disabled until you install the Layout Templates (also known as DDF files).</source>
+        <translation>Les fichiers de modèles de mise en page sont introuvables.
+
+De nombreuses fonctions restent désactivées tant que les modèles de mise en page (fichiers DDF) ne sont pas installés.</translation>
+    </message>
+    <message>
+        <source>Mirn could not create a new file.
+
+The program cannot continue.</source>
+        <translation>Mirn n'a pas pu créer de nouveau fichier.
+
+Le programme ne peut pas continuer.</translation>
+    </message>
+    <message>
+        <source>%1
+Mirn could not open an Add-On file.
+The current function cannot be completed.</source>
+        <translation>%1
+Mirn n'a pas pu ouvrir un fichier complémentaire.
+L'opération en cours ne peut pas aboutir.</translation>
+    </message>
+    <message>
+        <source>Cannot change '%1' to '%2' because there is already an extension with that ID. Specify a different extension ID.</source>
+        <translation>Impossible de remplacer « %1 » par « %2 » : un poste porte déjà cet ID. Indiquez un autre ID de poste.</translation>
+    </message>
+    <message>
+        <source>%1
+Could not locate an Add-On file. You will not be able to edit this extension until the file is installed.</source>
+        <translation>%1
+Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifié tant que le fichier n'est pas installé.</translation>
+    </message>
+    <message>
+        <source>New Extension (Ctrl+N);Adds new extensions to the database</source>
+        <translation>Nouveau poste (Ctrl+N);Ajoute de nouveaux postes à la base de données</translation>
+    </message>
+    <message>
+        <source>Delete;Deletes the selected extensions</source>
+        <translation>Supprimer;Supprime les postes sélectionnés</translation>
+    </message>
+    <message>
+        <source>Change Name;Changes the name of the selected extension</source>
+        <translation>Changer le nom;Change le nom du poste sélectionné</translation>
+    </message>
+    <message>
+        <source>Unselect All;Clears the selection</source>
+        <translation>Désélectionner tout;Annule la sélection</translation>
+    </message>
+    <message>
+        <source>Extension List (Ctrl+E);Widens or narrows the extension list</source>
+        <translation>Liste des postes (Ctrl+E);Élargit ou rétrécit la liste des postes</translation>
+    </message>
+    <message>
+        <source>Zoom 50%;Shows the label at 50 percent</source>
+        <translation>Zoom 50 %;Affiche l'étiquette à 50 pour cent</translation>
+    </message>
+    <message>
+        <source>Zoom 75%;Shows the label at 75 percent</source>
+        <translation>Zoom 75 %;Affiche l'étiquette à 75 pour cent</translation>
+    </message>
+    <message>
+        <source>Zoom 100%;Shows the label at its actual size</source>
+        <translation>Zoom 100 %;Affiche l'étiquette à sa taille réelle</translation>
+    </message>
+    <message>
+        <source>Zoom 150%;Shows the label at 150 percent</source>
+        <translation>Zoom 150 %;Affiche l'étiquette à 150 pour cent</translation>
+    </message>
+    <message>
+        <source>Zoom 200%;Shows the label at 200 percent</source>
+        <translation>Zoom 200 %;Affiche l'étiquette à 200 pour cent</translation>
+    </message>
+    <message>
+        <source>Custom Zoom;Shows the label at a size you choose</source>
+        <translation>Zoom personnalisé;Affiche l'étiquette à la taille de votre choix</translation>
+    </message>
+    <message>
+        <source>Fit to Window Width;Fits the label to the width of the window</source>
+        <translation>Ajuster à la largeur;Ajuste l'étiquette à la largeur de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Fit Entire Label;Fits the whole label into the window</source>
+        <translation>Étiquette entière;Affiche toute l'étiquette dans la fenêtre</translation>
+    </message>
+    <message>
+        <source>Change Extension ID;Changes the ID of the selected extension</source>
+        <translation>Changer l'ID du poste;Change l'ID du poste sélectionné</translation>
+    </message>
+    <message>
+        <source>Edit Text;Edits the text of the selected field</source>
+        <translation>Modifier le texte;Modifie le texte du champ sélectionné</translation>
+    </message>
+    <message>
+        <source>Align Left;Aligns the field's text to the left</source>
+        <translation>Aligner à gauche;Aligne le texte du champ à gauche</translation>
+    </message>
+    <message>
+        <source>Center;Centres the field's text</source>
+        <translation>Centrer;Centre le texte du champ</translation>
+    </message>
+    <message>
+        <source>Align Right;Aligns the field's text to the right</source>
+        <translation>Aligner à droite;Aligne le texte du champ à droite</translation>
+    </message>
+    <message>
+        <source>Font;Changes the font of the selected text</source>
+        <translation>Police;Change la police du texte sélectionné</translation>
+    </message>
+    <message>
+        <source>Insert Logo or Picture;Inserts a picture into the label</source>
+        <translation>Insérer un logo ou une image;Insère une image dans l'étiquette</translation>
+    </message>
+    <message>
+        <source>Black;Colours the selected text black</source>
+        <translation>Noir;Colore le texte sélectionné en noir</translation>
+    </message>
+    <message>
+        <source>Maroon;Colours the selected text maroon</source>
+        <translation>Marron;Colore le texte sélectionné en marron</translation>
+    </message>
+    <message>
+        <source>Green;Colours the selected text green</source>
+        <translation>Vert;Colore le texte sélectionné en vert</translation>
+    </message>
+    <message>
+        <source>Olive;Colours the selected text olive</source>
+        <translation>Olive;Colore le texte sélectionné en olive</translation>
+    </message>
+    <message>
+        <source>Navy;Colours the selected text navy</source>
+        <translation>Bleu marine;Colore le texte sélectionné en bleu marine</translation>
+    </message>
+    <message>
+        <source>Purple;Colours the selected text purple</source>
+        <translation>Violet;Colore le texte sélectionné en violet</translation>
+    </message>
+    <message>
+        <source>Teal;Colours the selected text teal</source>
+        <translation>Bleu-vert;Colore le texte sélectionné en bleu-vert</translation>
+    </message>
+    <message>
+        <source>Gray;Colours the selected text gray</source>
+        <translation>Gris;Colore le texte sélectionné en gris</translation>
+    </message>
+    <message>
+        <source>Silver;Colours the selected text silver</source>
+        <translation>Argent;Colore le texte sélectionné en argent</translation>
+    </message>
+    <message>
+        <source>Red;Colours the selected text red</source>
+        <translation>Rouge;Colore le texte sélectionné en rouge</translation>
+    </message>
+    <message>
+        <source>Lime;Colours the selected text lime</source>
+        <translation>Vert clair;Colore le texte sélectionné en vert clair</translation>
+    </message>
+    <message>
+        <source>Yellow;Colours the selected text yellow</source>
+        <translation>Jaune;Colore le texte sélectionné en jaune</translation>
+    </message>
+    <message>
+        <source>Blue;Colours the selected text blue</source>
+        <translation>Bleu;Colore le texte sélectionné en bleu</translation>
+    </message>
+    <message>
+        <source>Fuchsia;Colours the selected text fuchsia</source>
+        <translation>Fuchsia;Colore le texte sélectionné en fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua;Colours the selected text aqua</source>
+        <translation>Cyan;Colore le texte sélectionné en cyan</translation>
+    </message>
+    <message>
+        <source>White;Colours the selected text white</source>
+        <translation>Blanc;Colore le texte sélectionné en blanc</translation>
+    </message>
+    <message>
+        <source>Other Color;Chooses any colour for the selected text</source>
+        <translation>Autre couleur;Choisit une couleur quelconque pour le texte sélectionné</translation>
+    </message>
+    <message>
+        <source>Precise Printer Adjustment;Corrects where the selected printer places the labels</source>
+        <translation>Ajustement précis de l'imprimante;Corrige l'endroit où l'imprimante choisie place les étiquettes</translation>
+    </message>
+    <message>
+        <source>Rotate (Ctrl+R);Rotates the selected field clockwise</source>
+        <translation>Faire pivoter (Ctrl+R);Fait pivoter le champ sélectionné dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>Reverse Rotate (Ctrl+Shift+R);Rotates the selected field anticlockwise</source>
+        <translation>Pivoter en sens inverse (Ctrl+Maj+R);Fait pivoter le champ sélectionné dans le sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Copy Styles;Copies text styles and pictures from one extension to others of the same type</source>
+        <translation>Copier les styles;Copie les styles de texte et les images d'un poste vers d'autres du même type</translation>
+    </message>
+    <message>
+        <source>Options;Sets the default font, alignment, zoom and start-up tips</source>
+        <translation>Options;Définit la police, l'alignement, le zoom par défaut et les astuces au démarrage</translation>
+    </message>
+    <message>
+        <source>Custom Codes;Defines your own codes</source>
+        <translation>Codes personnalisés;Définit vos propres codes</translation>
+    </message>
+    <message>
+        <source>Insert Other Extension's Name;Inserts the code of another extension's name</source>
+        <translation>Insérer le nom d'un autre poste;Insère le code du nom d'un autre poste</translation>
+    </message>
+    <message>
+        <source>Customize;Defines your own codes</source>
+        <translation>Personnaliser;Définit vos propres codes</translation>
+    </message>
+    <message>
+        <source>Insert Extension ID;Inserts the code of the extension's ID</source>
+        <translation>Insérer l'ID du poste;Insère le code de l'ID du poste</translation>
+    </message>
+    <message>
+        <source>Insert Extension Name;Inserts the code of this extension's name</source>
+        <translation>Insérer le nom du poste;Insère le code du nom de ce poste</translation>
+    </message>
+    <message>
+        <source>Properties;Shows and changes the selected extension's ID, name and layout</source>
+        <translation>Propriétés;Affiche et modifie l'ID, le nom et la mise en page du poste sélectionné</translation>
+    </message>
+    <message>
+        <source>Refresh (F5);Redraws the extension list</source>
+        <translation>Actualiser (F5);Redessine la liste des postes</translation>
+    </message>
+    <message>
+        <source>Graphic Properties;Shows the position and size of the selected picture</source>
+        <translation>Propriétés de l'image;Affiche la position et la taille de l'image sélectionnée</translation>
+    </message>
+    <message>
+        <source>Remove Graphic;Removes the selected picture from the label</source>
+        <translation>Supprimer l'image;Retire l'image sélectionnée de l'étiquette</translation>
+    </message>
+    <message>
+        <source>Tip of the Day;Shows a tip about using Mirn</source>
+        <translation>Astuce du jour;Affiche une astuce sur l'utilisation de Mirn</translation>
+    </message>
+    <message>
+        <source>Full Justify;Spreads the field's lines over the whole width</source>
+        <translation>Justifier;Répartit les lignes du champ sur toute la largeur</translation>
+    </message>
+    <message>
+        <source>Getting Started;Opens the Getting Started guide in your browser</source>
+        <translation>Premiers pas;Ouvre le guide « Premiers pas » dans votre navigateur</translation>
+    </message>
+    <message>
+        <source>Align;Changes the alignment of the field's text</source>
+        <translation>Aligner;Change l'alignement du texte du champ</translation>
+    </message>
+    <message>
+        <source>Export to Excel;Writes the extensions of this database to an Excel workbook</source>
+        <translation>Exporter vers Excel;Écrit les postes de cette base de données dans un classeur Excel</translation>
+    </message>
+    <message>
+        <source>Export to CSV;Writes the extensions of this database to a CSV file</source>
+        <translation>Exporter en CSV;Écrit les postes de cette base de données dans un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Import Data;Imports extensions from a CSV file, another database or an import filter</source>
+        <translation>Importer des données;Importe des postes depuis un fichier CSV, une autre base de données ou un filtre d'importation</translation>
+    </message>
+    <message>
+        <source>Configure Data Import;Sets up how data is imported from CSV files and import filters</source>
+        <translation>Configurer l'importation;Définit comment les données sont importées des fichiers CSV et des filtres d'importation</translation>
+    </message>
+    <message>
+        <source>Check for Updates;Checks whether a newer version of Mirn is available</source>
+        <translation>Rechercher des mises à jour;Vérifie si une version plus récente de Mirn est disponible</translation>
+    </message>
+    <message>
+        <source>Updates Options;Sets how Mirn checks for updates</source>
+        <translation>Options de mise à jour;Définit comment Mirn recherche les mises à jour</translation>
+    </message>
+    <message>
+        <source>Contact Support;Sends a question or a problem report to support</source>
+        <translation>Contacter l'assistance;Envoie une question ou un rapport de problème à l'assistance</translation>
+    </message>
+    <message>
+        <source>Insert Linked Picture;Inserts a picture that stays linked to its file</source>
+        <translation>Insérer une image liée;Insère une image qui reste liée à son fichier</translation>
+    </message>
+    <message>
+        <source>Recent File;Opens this database</source>
+        <translation>Fichier récent;Ouvre cette base de données</translation>
+    </message>
+    <message>
+        <source>New Database;Creates a new, empty label database</source>
+        <translation>Nouvelle base de données;Crée une nouvelle base d'étiquettes vide</translation>
+    </message>
+    <message>
+        <source>Open Database (Ctrl+O);Opens an existing label database</source>
+        <translation>Ouvrir une base de données (Ctrl+O);Ouvre une base d'étiquettes existante</translation>
+    </message>
+    <message>
+        <source>Save (Ctrl+S);Saves the open label database</source>
+        <translation>Enregistrer (Ctrl+S);Enregistre la base d'étiquettes ouverte</translation>
+    </message>
+    <message>
+        <source>Save As;Saves the open label database under a new name</source>
+        <translation>Enregistrer sous;Enregistre la base d'étiquettes ouverte sous un nouveau nom</translation>
+    </message>
+    <message>
+        <source>The requested graphic could not be embedded.</source>
+        <translation>L'image demandée n'a pas pu être incorporée.</translation>
+    </message>
+    <message>
+        <source>Print (Ctrl+P);Prints the labels of the selected extensions</source>
+        <translation>Imprimer (Ctrl+P);Imprime les étiquettes des postes sélectionnés</translation>
+    </message>
+    <message>
+        <source>Clear (Del);Removes the selection</source>
+        <translation>Effacer (Suppr);Supprime la sélection</translation>
+    </message>
+    <message>
+        <source>Copy (Ctrl+C);Copies the selected field to the clipboard</source>
+        <translation>Copier (Ctrl+C);Copie le champ sélectionné dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Cut (Ctrl+X);Moves the selected field to the clipboard</source>
+        <translation>Couper (Ctrl+X);Déplace le champ sélectionné dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Find (F3);Finds text in the fields of the database</source>
+        <translation>Rechercher (F3);Recherche du texte dans les champs de la base de données</translation>
+    </message>
+    <message>
+        <source>Paste (Ctrl+V);Inserts the clipboard into the selected field</source>
+        <translation>Coller (Ctrl+V);Insère le presse-papiers dans le champ sélectionné</translation>
+    </message>
+    <message>
+        <source>Replace (Ctrl+H);Replaces text in the fields of the database</source>
+        <translation>Remplacer (Ctrl+H);Remplace du texte dans les champs de la base de données</translation>
+    </message>
+    <message>
+        <source>Select All (Ctrl+A);Selects every extension, or every field of the label</source>
+        <translation>Tout sélectionner (Ctrl+A);Sélectionne tous les postes, ou tous les champs de l'étiquette</translation>
+    </message>
+    <message>
+        <source>About Mirn;Shows the program's version and copyright</source>
+        <translation>À propos de Mirn;Affiche la version et le copyright du programme</translation>
+    </message>
+    <message>
+        <source>Exit (Alt+F4);Quits Mirn, asking to save the open database</source>
+        <translation>Quitter (Alt+F4);Quitte Mirn en proposant d'enregistrer la base ouverte</translation>
+    </message>
+    <message>
+        <source>Toolbar;Shows or hides the toolbar</source>
+        <translation>Barre d'outils;Affiche ou masque la barre d'outils</translation>
+    </message>
+    <message>
+        <source>Status Bar;Shows or hides the status bar</source>
+        <translation>Barre d'état;Affiche ou masque la barre d'état</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CAboutBox</name>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Mirn</source>
+        <translation>Mirn</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CAddExtDialog</name>
+    <message>
+        <source>New Extension</source>
+        <translation>Nouveau poste</translation>
+    </message>
+    <message>
+        <source>&amp;Give a different name to each extension</source>
+        <translation>&amp;Donner un nom différent à chaque poste</translation>
+    </message>
+    <message>
+        <source>Show &amp;Templating Options</source>
+        <translation>Afficher les options de &amp;modèle</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CAddWarningDlg</name>
+    <message>
+        <source>Creating Extensions</source>
+        <translation>Création de postes</translation>
+    </message>
+    <message>
+        <source>WARNING: The following command will create a large number of extensions:</source>
+        <translation>ATTENTION : la commande suivante va créer un grand nombre de postes :</translation>
+    </message>
+    <message>
+        <source>Is this what you want to do?</source>
+        <translation>Est-ce bien ce que vous voulez faire ?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Ignorer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CColorButton</name>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>More colors…</source>
+        <translation>Autres couleurs…</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CCopyStylesWizard</name>
+    <message>
+        <source>Copy Styles</source>
+        <translation>Copier les styles</translation>
+    </message>
+    <message>
+        <source>Instructions:</source>
+        <translation>Instructions :</translation>
+    </message>
+    <message>
+        <source>Copy from</source>
+        <translation>Copier depuis</translation>
+    </message>
+    <message>
+        <source>Copy to</source>
+        <translation>Copier vers</translation>
+    </message>
+    <message>
+        <source>Styles</source>
+        <translation>Styles</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Suivant &gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>&amp;Terminer</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy from:	%1 (%2) %3
+Copy to:	%4
+Styles:	%5</source>
+        <translation>Depuis :	%1 (%2) %3
+Vers :	%4
+Styles :	%5</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CCsvImportSettingsDlg</name>
+    <message>
+        <source>CSV Import Settings</source>
+        <translation>Paramètres d'importation CSV</translation>
+    </message>
+    <message>
+        <source>Default Font when Importing CSV Files:</source>
+        <translation>Police par défaut pour l'importation de fichiers CSV :</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Font...</source>
+        <translation>Choisir la &amp;police...</translation>
+    </message>
+    <message>
+        <source>&amp;Align Text:</source>
+        <translation>&amp;Alignement du texte :</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centré</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Full Justify</source>
+        <translation>Justifié</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CCustomCodeDlg</name>
+    <message>
+        <source>Custom Code</source>
+        <translation>Code personnalisé</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code :</translation>
+    </message>
+    <message>
+        <source>In addition to text, you can include formatting information, such as font, color, and alignment.</source>
+        <translation>En plus du texte, un code peut contenir des informations de mise en forme : police, couleur et alignement.</translation>
+    </message>
+    <message>
+        <source>&amp;Include formatting information</source>
+        <translation>&amp;Inclure la mise en forme</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Font...</source>
+        <translation>Choisir la &amp;police...</translation>
+    </message>
+    <message>
+        <source>Colo&amp;r...</source>
+        <translation>Coule&amp;ur...</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Alignement</translation>
+    </message>
+    <message>
+        <source>Left Align</source>
+        <translation>Aligné à gauche</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centré</translation>
+    </message>
+    <message>
+        <source>Right Align</source>
+        <translation>Aligné à droite</translation>
+    </message>
+    <message>
+        <source>Full Justify</source>
+        <translation>Justifié</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CCustomCodesDlg</name>
+    <message>
+        <source>Custom Codes</source>
+        <translation>Codes personnalisés</translation>
+    </message>
+    <message>
+        <source>Codes</source>
+        <translation>Codes</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nouveau...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CEditorDlg</name>
+    <message>
+        <source>Custom Codes</source>
+        <translation>Codes personnalisés</translation>
+    </message>
+    <message>
+        <source>{ }</source>
+        <translation>{ }</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CExportExcelDlg</name>
+    <message>
+        <source>Export to Excel</source>
+        <translation>Exporter vers Excel</translation>
+    </message>
+    <message>
+        <source>Your Mirn database will be exported to an Excel spreadsheet.</source>
+        <translation>Votre base de données Mirn sera exportée dans un classeur Excel.</translation>
+    </message>
+    <message>
+        <source>Export Options</source>
+        <translation>Options d'exportation</translation>
+    </message>
+    <message>
+        <source>&amp;Open the spreadsheet after exporting</source>
+        <translation>&amp;Ouvrir le classeur après l'exportation</translation>
+    </message>
+    <message>
+        <source>Include column &amp;headers in the first row</source>
+        <translation>Inclure les &amp;en-têtes de colonnes en première ligne</translation>
+    </message>
+    <message>
+        <source>Use regular phone &amp;model names instead of Mirn TypeCodes</source>
+        <translation>Utiliser les noms de &amp;modèles de téléphones au lieu des codes de type Mirn</translation>
+    </message>
+    <message>
+        <source>Include the &amp;comment field</source>
+        <translation>Inclure le champ &amp;commentaire</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exporter…</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CExtNameDlg</name>
+    <message>
+        <source>Insert Extension Name</source>
+        <translation>Insérer le nom d'un poste</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>Postes</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;More Information...</source>
+        <translation>&amp;Plus d'informations...</translation>
+    </message>
+    <message>
+        <source>About Extension Name Codes</source>
+        <translation>À propos des codes de nom de poste</translation>
+    </message>
+    <message>
+        <source>An extension name code shows the name of another extension on this label. The label always shows that extension's current name: when its name changes, every label that refers to it follows.
+
+Normal inserts the name alone. Ext + Name puts "Ext." and the extension ID on one line and the name below it. Name + Ext puts the name first and "Ext." and the ID below it.</source>
+        <translation>Un code de nom de poste affiche sur cette étiquette le nom d'un autre poste. L'étiquette affiche toujours le nom actuel : si le nom change, toutes les étiquettes qui y renvoient suivent.
+
+« Normal » insère le nom seul. « Ext + Name » place « Ext. » et l'ID du poste sur une ligne et le nom en dessous. « Name + Ext » place d'abord le nom, puis « Ext. » et l'ID en dessous.</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CExtNameWizard</name>
+    <message>
+        <source>This wizard will help you name each of the extensions that you are creating. Each page shows one extension; type its name and go on with Next.
+
+To begin, click Next.</source>
+        <translation>Cet assistant vous aide à nommer chacun des postes que vous créez. Chaque page affiche un poste ; saisissez son nom et continuez avec « Suivant ».
+
+Pour commencer, cliquez sur « Suivant ».</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Poste</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>Extension:</source>
+        <translation>Poste :</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Précédent</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CFREditorDlg</name>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace</source>
+        <translation>R&amp;emplacer</translation>
+    </message>
+    <message>
+        <source>N&amp;ext</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Ignorer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CFeedbackDlg</name>
+    <message>
+        <source>Support Request</source>
+        <translation>Demande d'assistance</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Votre nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Your e-mail address:</source>
+        <translation>&amp;Votre adresse e-mail :</translation>
+    </message>
+    <message>
+        <source>&amp;One-sentence problem summary or question:</source>
+        <translation>&amp;Résumé du problème ou question en une phrase :</translation>
+    </message>
+    <message>
+        <source>&amp;Details about the problem or question:</source>
+        <translation>&amp;Détails sur le problème ou la question :</translation>
+    </message>
+    <message>
+        <source>Program Version:</source>
+        <translation>Version du programme :</translation>
+    </message>
+    <message>
+        <source>Program Type:</source>
+        <translation>Type de programme :</translation>
+    </message>
+    <message>
+        <source>Operating System:</source>
+        <translation>Système d'exploitation :</translation>
+    </message>
+    <message>
+        <source>System Type:</source>
+        <translation>Type de système :</translation>
+    </message>
+    <message>
+        <source>&amp;Send Support Request</source>
+        <translation>&amp;Envoyer la demande d'assistance</translation>
+    </message>
+    <message>
+        <source>Checking Internet connection...</source>
+        <translation>Vérification de la connexion Internet...</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CFindDlg</name>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd what:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <source>Re&amp;place with:</source>
+        <translation>Rem&amp;placer par :</translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>Respecter la &amp;casse</translation>
+    </message>
+    <message>
+        <source>&amp;Start from beginning of database</source>
+        <translation>Commencer au &amp;début de la base de données</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CFrameArea</name>
+    <message>
+        <source>Main Area</source>
+        <translation>Zone principale</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CGraphicPropDlg</name>
+    <message>
+        <source>Embedded Picture Properties</source>
+        <translation>Propriétés de l'image incorporée</translation>
+    </message>
+    <message>
+        <source>Picture Properties</source>
+        <translation>Propriétés de l'image</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Nom du fichier :</translation>
+    </message>
+    <message>
+        <source>Found at:</source>
+        <translation>Emplacement :</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format :</translation>
+    </message>
+    <message>
+        <source>Natural size:</source>
+        <translation>Taille d'origine :</translation>
+    </message>
+    <message>
+        <source>Size on label:</source>
+        <translation>Taille sur l'étiquette :</translation>
+    </message>
+    <message>
+        <source>&amp;Save a Copy...</source>
+        <translation>&amp;Enregistrer une copie...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CMainFrame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>F&amp;ormat</translation>
+    </message>
+    <message>
+        <source>&amp;Alignment</source>
+        <translation>&amp;Alignement</translation>
+    </message>
+    <message>
+        <source>&amp;Text Color</source>
+        <translation>Couleur du &amp;texte</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Insertion</translation>
+    </message>
+    <message>
+        <source>&amp;Codes Menu</source>
+        <translation>&amp;Codes</translation>
+    </message>
+    <message>
+        <source>E&amp;xtensions</source>
+        <translation>&amp;Postes</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>O&amp;utils</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>Mirn Labeling System</source>
+        <translation>Mirn Labeling System</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Status Bar</source>
+        <translation>Barre d'état</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d'outils</translation>
+    </message>
+    <message>
+        <source>Open Database</source>
+        <translation>Ouvrir une base de données</translation>
+    </message>
+    <message>
+        <source>Font Name</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Taille de police</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CMirnFieldEdit</name>
+    <message>
+        <source>Field text</source>
+        <translation>Texte du champ</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CMirnImage</name>
+    <message>
+        <source>Label</source>
+        <translation>Étiquette</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CMirnNamePanel</name>
+    <message>
+        <source>Label caption</source>
+        <translation>Légende de l'étiquette</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CMirnPanel</name>
+    <message>
+        <source>Extension &amp;ID</source>
+        <translation>&amp;ID du poste</translation>
+    </message>
+    <message>
+        <source>&amp;Name of This Extension</source>
+        <translation>&amp;Nom de ce poste</translation>
+    </message>
+    <message>
+        <source>Name of &amp;Another Extension...</source>
+        <translation>Nom d'un &amp;autre poste...</translation>
+    </message>
+    <message>
+        <source>Customi&amp;ze...</source>
+        <translation>&amp;Personnaliser...</translation>
+    </message>
+    <message>
+        <source>Inserts this custom code</source>
+        <translation>Insère ce code personnalisé</translation>
+    </message>
+    <message>
+        <source>Label panel</source>
+        <translation>Panneau de l'étiquette</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CMirnWnd</name>
+    <message>
+        <source>Label host</source>
+        <translation>Zone de l'étiquette</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CMultiLabelDlg</name>
+    <message>
+        <source>Labels</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CPrefsDlg</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Default font for new text</source>
+        <translation>Police par défaut du nouveau texte</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Font...</source>
+        <translation>Choisir la &amp;police...</translation>
+    </message>
+    <message>
+        <source>Co&amp;lor...</source>
+        <translation>Cou&amp;leur...</translation>
+    </message>
+    <message>
+        <source>&amp;Justification:</source>
+        <translation>&amp;Alignement :</translation>
+    </message>
+    <message>
+        <source>Default &amp;zoom:</source>
+        <translation>&amp;Zoom par défaut :</translation>
+    </message>
+    <message>
+        <source>Show the &amp;Tip of the Day at start-up</source>
+        <translation>Afficher l'&amp;astuce du jour au démarrage</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CPrintDlg</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>Postes</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Extensions selected</source>
+        <translation>Postes sélectionnés</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Properties...</source>
+        <translation>&amp;Propriétés...</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>État :</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Where:</source>
+        <translation>Emplacement :</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>Commentaire :</translation>
+    </message>
+    <message>
+        <source>Number of copies</source>
+        <translation>Nombre d'exemplaires</translation>
+    </message>
+    <message>
+        <source>One copy of each extension</source>
+        <translation>Un exemplaire par poste</translation>
+    </message>
+    <message>
+        <source>Multiples:</source>
+        <translation>Plusieurs :</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Exemplaires</translation>
+    </message>
+    <message>
+        <source>copies of each extension</source>
+        <translation>exemplaires par poste</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Aperçu</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Im&amp;primer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CPrintPreviewDlg</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Im&amp;primer</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Page</source>
+        <translation>Page &amp;précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>Page &amp;suivante</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Planche</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CPrinterAdjustmentDlg</name>
+    <message>
+        <source>These settings will be used when printing in portrait mode. Most Mirn labels are printed in portrait mode.</source>
+        <translation>Ces réglages s'appliquent à l'impression en mode portrait. La plupart des étiquettes Mirn s'impriment en portrait.</translation>
+    </message>
+    <message>
+        <source>These settings will be used when printing in landscape mode. Very few Mirn label layouts use landscape mode.</source>
+        <translation>Ces réglages s'appliquent à l'impression en mode paysage. Très peu de mises en page Mirn utilisent le mode paysage.</translation>
+    </message>
+    <message>
+        <source>Precise Printer Adjustment</source>
+        <translation>Ajustement précis de l'imprimante</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>These adjustments will affect the following printer:</source>
+        <translation>Ces ajustements s'appliquent à l'imprimante suivante :</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message>
+        <source>&amp;Horizontal Adjustment:</source>
+        <translation>Ajustement &amp;horizontal :</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical Adjustment</source>
+        <translation>Ajustement &amp;vertical</translation>
+    </message>
+    <message>
+        <source>A negative number will shift your printed text to the left. A positive number will shift your printed text to the right.</source>
+        <translation>Une valeur négative décale l'impression vers la gauche, une valeur positive vers la droite.</translation>
+    </message>
+    <message>
+        <source>A negative number will shift your printed text toward the top edge of the paper. A positive number will shift your printed text toward the bottom edge of the paper.</source>
+        <translation>Une valeur négative décale l'impression vers le bord supérieur du papier, une valeur positive vers le bord inférieur.</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Paysage</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Print &amp;Calibration Sheet</source>
+        <translation>Imprimer la planche d'&amp;étalonnage</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Veuillez saisir un nombre entre %1 et %2.</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CProgressDlg</name>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CSizeableGraphic</name>
+    <message>
+        <source>Locked picture</source>
+        <translation>Image verrouillée</translation>
+    </message>
+    <message>
+        <source>Picture; drag to move, drag a handle to size</source>
+        <translation>Image ; faites glisser pour déplacer, tirez une poignée pour redimensionner</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CSplitterBar</name>
+    <message>
+        <source>Splitter</source>
+        <translation>Séparateur</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CTableImportDlg</name>
+    <message>
+        <source>Import Table</source>
+        <translation>Importer un tableau</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Fichier : %1</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>First row is a &amp;header</source>
+        <translation>La première ligne est un &amp;en-tête</translation>
+    </message>
+    <message>
+        <source>&amp;Layout of rows without one:</source>
+        <translation>&amp;Mise en page des lignes qui n'en ont pas :</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>&amp;Columns (the first 20 rows of the file):</source>
+        <translation>&amp;Colonnes (les 20 premières lignes du fichier) :</translation>
+    </message>
+    <message>
+        <source>As they will be &amp;stored:</source>
+        <translation>Telles qu'elles seront &amp;enregistrées :</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>Target of %1</source>
+        <translation>Destination de %1</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>Name and fields</source>
+        <translation>Nom et champs</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CTipDlg</name>
+    <message>
+        <source>Tip of the Day</source>
+        <translation>Astuce du jour</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Tip</source>
+        <translation>Astuce &amp;précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tip</source>
+        <translation>Astuce &amp;suivante</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CZoomDialog</name>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom to</source>
+        <translation>Zoom à</translation>
+    </message>
+    <message>
+        <source>&amp;50%</source>
+        <translation>&amp;50 %</translation>
+    </message>
+    <message>
+        <source>&amp;75%</source>
+        <translation>&amp;75 %</translation>
+    </message>
+    <message>
+        <source>&amp;100%</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>15&amp;0%</source>
+        <translation>15&amp;0 %</translation>
+    </message>
+    <message>
+        <source>&amp;200%</source>
+        <translation>&amp;200 %</translation>
+    </message>
+    <message>
+        <source>&amp;Other:</source>
+        <translation>&amp;Autre :</translation>
+    </message>
+    <message>
+        <source>Other percent</source>
+        <translation>Autre pourcentage</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::ExtensionListView</name>
+    <message>
+        <source>Extensions</source>
+        <translation>Postes</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::ExtensionPropertiesDialog</name>
+    <message>
+        <source>Extension Properties</source>
+        <translation>Propriétés du poste</translation>
+    </message>
+    <message>
+        <source>Extension ID</source>
+        <translation>ID du poste</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Extension &amp;ID:</source>
+        <translation>&amp;ID du poste :</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>Type code:</source>
+        <translation>Code de type :</translation>
+    </message>
+    <message>
+        <source>Product family:</source>
+        <translation>Gamme de produits :</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Last modified:</source>
+        <translation>Dernière modification :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::ListPanel</name>
+    <message>
+        <source>Extensions</source>
+        <translation>Postes</translation>
+    </message>
+    <message>
+        <source>Extension list menu</source>
+        <translation>Menu de la liste des postes</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::PictureLayer</name>
+    <message>
+        <source>Graphic &amp;Properties...</source>
+        <translation>&amp;Propriétés de l'image...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Graphic</source>
+        <translation>&amp;Supprimer l'image</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::PicturePreview</name>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::SheetDiagramView</name>
+    <message>
+        <source>Sheet</source>
+        <translation>Planche</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::StartPage</name>
+    <message>
+        <source>Open the &amp;Sample Database</source>
+        <translation>Ouvrir la base d'&amp;exemple</translation>
+    </message>
+    <message>
+        <source>&amp;Add Extensions...</source>
+        <translation>&amp;Ajouter des postes...</translation>
+    </message>
+    <message>
+        <source>&amp;New Database</source>
+        <translation>&amp;Nouvelle base de données</translation>
+    </message>
+    <message>
+        <source>&amp;Open Database...</source>
+        <translation>&amp;Ouvrir une base de données...</translation>
+    </message>
+    <message>
+        <source>Read &amp;Getting Started</source>
+        <translation>Lire les &amp;premiers pas</translation>
+    </message>
+    <message>
+        <source>This database has no extensions yet. To begin:</source>
+        <translation>Cette base de données ne contient encore aucun poste. Pour commencer :</translation>
+    </message>
+    <message>
+        <source>No database is open. To begin:</source>
+        <translation>Aucune base de données n'est ouverte. Pour commencer :</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Accueil</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::TipArea</name>
+    <message>
+        <source>Tip</source>
+        <translation>Astuce</translation>
+    </message>
+    <message>
+        <source>Did you know...</source>
+        <translation>Le saviez-vous...</translation>
+    </message>
+</context>
+</TS>
