@@ -1,6 +1,5 @@
 #include "gui/PrintCommands.h"
 
-#include <QLocale>
 #include <QWidget>
 
 #include "app/AppServices.h"
@@ -15,6 +14,7 @@
 #include "gui/PrintAllLabels.h"
 #include "gui/PrintPreviewJob.h"
 #include "gui/PrinterProperties.h"
+#include "panel/GraphicTexts.h"
 #include "platform/KnownFolders.h"
 #include "platform/UserInterface.h"
 #include "print/AdjustmentPages.h"
@@ -56,14 +56,8 @@ struct PrintSetup {
 void Warn(AppServices& s, const std::wstring& text) { s.ui.Message(text, mb::kIconWarning, LoadString(kStrAppTitle)); }
 
 PrintOrder MakeOrder(AppServices& s, const std::wstring& target, const std::vector<std::wstring>& ids, int copies) {
-  PrintOrder order;
-  order.target = target;
-  order.ids = ids;
-  order.copies = copies;
-  order.title = s.document.DocumentName();
-  order.documentFolder = s.document.DocumentPath().parent_path();
-  order.pdfFile = DefaultPdfPath(s.document.DocumentPath(), s.folders.Get(KnownFolder::Documents));
-  return order;
+  return DocumentPrintOrder(target, ids, copies, s.document.DocumentName(), s.document.DocumentPath(),
+                            s.folders.Get(KnownFolder::Documents));
 }
 
 // Shows the preview of the job; true when its Print button was pressed.
@@ -133,12 +127,11 @@ void RunAdjustment(CommandRegistry& frame) {
   AppServices& s = frame.Services();
   PrintSetup setup(s);
   CurrentPrinter& current = setup.printing.Current();
-  PrinterAdjustmentStore store = setup.printing.Adjustments();
-  const std::wstring printer = AdjustmentPrinterName(current.GetCurrentPrinterName());
-  const PrinterAdjustment before = store.Load(printer);
+  const PrinterAdjustment before =
+      setup.printing.Adjustments().Load(AdjustmentPrinterName(current.GetCurrentPrinterName()));
   if (!ConfirmAdjusting(s.ui, before)) return;
-  const MeasureUnit unit =
-      QLocale().measurementSystem() == QLocale::MetricSystem ? MeasureUnit::Millimetres : MeasureUnit::Inches;
+  // Millimetres or inches as the user's locale measures (LC_MEASUREMENT), like picture sizes.
+  const MeasureUnit unit = LocaleUsesMetric() ? MeasureUnit::Millimetres : MeasureUnit::Inches;
   CPrinterAdjustmentDlg dialog(before, unit, &frame.Window());
   dialog.printCalibration = [&setup, &current, &s] {
     UiPrintJobUi ui(s.ui);
@@ -148,8 +141,8 @@ void RunAdjustment(CommandRegistry& frame) {
   if (dialog.exec() != QDialog::Accepted) return;
   const std::optional<PrinterAdjustment> values = dialog.Values();
   if (!values) return;
-  if (!store.Save(MergeAdjustment(store.Load(printer), ChangedPages(before, *values)))) {
-    Warn(s, L"The adjustment could not be saved in " + store.File().wstring() + L".");
+  if (!setup.printing.SaveAdjustmentChanges(before, *values)) {
+    Warn(s, L"The adjustment could not be saved in " + setup.printing.Adjustments().File().wstring() + L".");
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "db/MRBBase.h"
 #include "platform/Clock.h"
+#include "print/AdjustmentPages.h"
 #include "print/CurrentPrinter.h"
 #include "print/PaperChoice.h"
 #include "print/PartialSheets.h"
@@ -28,6 +29,25 @@ CurrentPrinter& PrintController::Current() {
     current_ = std::make_unique<CurrentPrinter>(Spooler(), store_, services_.clock);
   }
   return *current_;
+}
+
+PrintOrder DocumentPrintOrder(const std::wstring& target, std::vector<std::wstring> ids, int copies,
+                              const std::wstring& documentName, const std::filesystem::path& documentPath,
+                              const std::filesystem::path& documentsFolder) {
+  PrintOrder order;
+  order.target = target;
+  order.ids = std::move(ids);
+  order.copies = copies;
+  order.title = documentName;
+  order.documentFolder = documentPath.parent_path();
+  order.pdfFile = DefaultPdfPath(documentPath, documentsFolder);
+  return order;
+}
+
+bool PrintController::SaveAdjustmentChanges(const PrinterAdjustment& before, const PrinterAdjustment& after,
+                                            std::error_code* error) const {
+  PrinterAdjustmentStore store = Adjustments();
+  return store.Save(MergeAdjustment(store.Load(before.name), ChangedPages(before, after)), error);
 }
 
 PrinterAdjustmentStore PrintController::Adjustments() const {

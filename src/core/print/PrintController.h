@@ -58,6 +58,13 @@ struct PrintOrder {
   std::optional<bool> cutMarks;          // else as the layouts' sheets say
 };
 
+// The order of a document's print: titled with the document's name, its linked pictures
+// looked for beside it, and the PDF offered beside it (see DefaultPdfPath). An unsaved
+// document has an empty `documentPath`.
+PrintOrder DocumentPrintOrder(const std::wstring& target, std::vector<std::wstring> ids, int copies,
+                              const std::wstring& documentName, const std::filesystem::path& documentPath,
+                              const std::filesystem::path& documentsFolder);
+
 struct PrintHooks {
   // Asks for the PDF's file, offering the order's; nothing cancels the job. Null: the
   // order's file is written.
@@ -137,6 +144,11 @@ class PrintController {
   void SetStoreNotices(FileNoticeHandler notice) { storeNotices_ = std::move(notice); }
   // The printer adjustments, telling the store notices.
   PrinterAdjustmentStore Adjustments() const;
+  // Stores the pages of the adjustment dialog that changed from `before` (what it opened
+  // with) over the printer's adjustment as the file has it now: a page left alone keeps
+  // what may have been stored meanwhile. False (with the cause) when it could not be stored.
+  bool SaveAdjustmentChanges(const PrinterAdjustment& before, const PrinterAdjustment& after,
+                             std::error_code* error = nullptr) const;
 
  private:
   std::optional<PreparedPrint> Open(MRBBase& database, const PrintOrder& order, PrintJobUi& ui,

@@ -237,6 +237,44 @@ TEST(PdfTarget, FolderProblemsAreNamed) {
   EXPECT_NE(PdfFolderProblem(dir / "file" / "out.pdf")->what.find("is not a folder"), std::string::npos);
 }
 
+// A document's order is titled after it and offers its PDF beside it; an unsaved one offers
+// labels.pdf in the Documents folder.
+TEST(PrintOrder, DocumentsOrderIsTitledAndPlacedBesideIt) {
+  const PrintOrder saved = DocumentPrintOrder(L"Laser", {L"601"}, 2, L"Desk Phones.mrb", "/home/a/Desk Phones.mrb",
+                                              "/home/a/Documents");
+  EXPECT_EQ(saved.target, L"Laser");
+  EXPECT_EQ(saved.ids, (std::vector<std::wstring>{L"601"}));
+  EXPECT_EQ(saved.copies, 2);
+  EXPECT_EQ(saved.title, L"Desk Phones.mrb");
+  EXPECT_EQ(saved.documentFolder, "/home/a");
+  EXPECT_EQ(saved.pdfFile, "/home/a/Desk Phones.pdf");
+  const PrintOrder unsaved = DocumentPrintOrder(L"Laser", {}, 1, L"Untitled", "", "/home/a/Documents");
+  EXPECT_EQ(unsaved.pdfFile, "/home/a/Documents/labels.pdf");
+  EXPECT_TRUE(unsaved.documentFolder.empty());
+}
+
+// The adjustment dialog's changes land over what the file holds now, and a damaged file is
+// told through the store notices.
+TEST_F(PrintControllerTest, AdjustmentChangesKeepWhatWasStoredMeanwhile) {
+  PrintController controller(Services());
+  std::vector<std::string> notices;
+  controller.SetStoreNotices([&notices](const std::filesystem::path&, const std::string& what, std::error_code) {
+    notices.push_back(what);
+  });
+  const PrinterAdjustment before{L"Laser", 10, 20, 30, 40};
+  ASSERT_TRUE(controller.Adjustments().Save(before));
+  ASSERT_TRUE(controller.Adjustments().Save({L"Laser", 10, 20, -30, -40}));  // another window, meanwhile
+  PrinterAdjustment after = before;
+  after.portraitY = 25;
+  ASSERT_TRUE(controller.SaveAdjustmentChanges(before, after));
+  EXPECT_EQ(controller.Adjustments().Load(L"Laser"), (PrinterAdjustment{L"Laser", 10, 25, -30, -40}));
+  EXPECT_TRUE(notices.empty());
+
+  test::WriteFile(controller.Adjustments().File(), "<Printers><Printer");  // cut short
+  ASSERT_TRUE(controller.SaveAdjustmentChanges(before, after));
+  EXPECT_EQ(notices.size(), 1u);
+}
+
 // Each page the dialog changed replaces its own pair in the file as it is now; a page left
 // alone keeps what the file has, even when that changed meanwhile.
 TEST(AdjustmentPages, OnlyChangedPagesReplaceTheStoredValues) {
