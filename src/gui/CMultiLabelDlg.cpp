@@ -31,6 +31,11 @@ SheetDiagramView::SheetDiagramView(SheetDiagram diagram, QWidget* parent)
   setToolTip(ToQString(ChooserDiagramCaption()));
 }
 
+void SheetDiagramView::SetDiagram(SheetDiagram diagram) {
+  diagram_ = std::move(diagram);
+  update();
+}
+
 void SheetDiagramView::SetSelected(int slot) {
   selected_ = slot;
   update();

@@ -27,6 +27,8 @@ class SheetDiagramView final : public QWidget {
   // The slot under a point of the widget; -1 when none.
   int SlotAt(const QPoint& point) const;
   const SheetDiagram& Diagram() const { return diagram_; }
+  // A new sheet (the layout designer's slots changed).
+  void SetDiagram(SheetDiagram diagram);
 
  Q_SIGNALS:
   void slotClicked(int slot);

@@ -23,6 +23,7 @@ constexpr const char* kPrinting = "printing";
 constexpr const char* kExchange = "import and export";
 constexpr const char* kDialogs = "shell dialogs";
 constexpr const char* kFeedback = "feedback";
+constexpr const char* kDesigner = "layout designer";
 
 // Most rows leave the last members (prompt, second shortcut) at their defaults.
 #pragma GCC diagnostic push
@@ -101,6 +102,8 @@ std::vector<ActionSpec> BuildTable() {
       {kDeleteExtension, QT_TRANSLATE_NOOP("MainActions", "&Delete"), QKeySequence(), "list-remove", false, kList},
       {kProperties, QT_TRANSLATE_NOOP("MainActions", "&Properties..."), QKeySequence(), "document-properties", false, kList},
       // Tools
+      {kLayoutDesigner, QT_TRANSLATE_NOOP("MainActions", "&Layout Designer..."), QKeySequence(), "", false, kDesigner,
+       QT_TRANSLATE_NOOP("MainActions", "Makes a layout for your telephone's labels, or changes one")},
       {kOptions, QT_TRANSLATE_NOOP("MainActions", "&Options..."), QKeySequence(), "preferences-system", false, kDialogs},
       {kCustomCodes, QT_TRANSLATE_NOOP("MainActions", "&Custom Codes..."), QKeySequence(), "", false, kCodesFeature},
       // Help

@@ -2,6 +2,7 @@
 
 #include "app/AppServices.h"
 #include "gui/CMainFrame.h"
+#include "gui/DesignerCommands.h"
 #include "gui/DesktopNotifications.h"
 #include "gui/DialogCommands.h"
 #include "gui/DocumentCommands.h"
@@ -31,6 +32,7 @@ MainWindowParts InstallMainWindowFeatures(CMainFrame& frame) {
   InstallFindCommands(frame);
   InstallPrintCommands(frame);
   InstallFeedbackCommands(frame);
+  InstallDesignerCommands(frame);
   frame.FollowDocument();
   return parts;
 }

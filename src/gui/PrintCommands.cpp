@@ -162,6 +162,24 @@ bool PrintAllLabels(CommandRegistry& frame, const std::vector<std::wstring>& ids
   return PrintJob(frame, setup.printing, MakeOrder(s, setup.printing.Current().GetCurrentPrinterName(), ids, 1));
 }
 
+void PrintLayoutTestSheet(CommandRegistry& frame, const CDDFTemplate& layout) {
+  AppServices& s = frame.Services();
+  PrintSetup setup(s);
+  std::wstring target = setup.printing.Current().GetCurrentPrinterName();
+  if (target.empty()) target = kPdfTargetName;
+  PrintOrder order = MakeOrder(s, target, {}, 1);
+  const std::wstring code = layout.GetTypeCode().empty() ? L"layout" : layout.GetTypeCode();
+  order.title = code + L" test sheet";
+  if (target == kPdfTargetName) {
+    const auto chosen = s.ui.SaveFileName(PdfFileRequest(order.pdfFile.parent_path() / ToPath(order.title + L".pdf")));
+    if (!chosen) return;
+    order.pdfFile = *chosen;
+  }
+  UiPrintJobUi ui(s.ui);
+  const std::optional<PrintJobResult> printed = setup.printing.PrintTestSheet(order, layout, ui);
+  if (printed && printed->outcome == PrintOutcome::DocumentFailed) ui.ShowMessage(PrintingError(), MessageIcon::Stop);
+}
+
 void InstallPrintCommands(CommandRegistry& frame) {
   auto hasExtensions = [&frame] {
     MRBBase* db = frame.Services().document.Database();

@@ -4,8 +4,13 @@
 
 namespace mirn {
 
+class CDDFTemplate;
 class CommandRegistry;
 
 void InstallPrintCommands(CommandRegistry& frame);
+
+// Prints a layout's test sheet on the program's printer, or to a PDF file asked for when
+// there is none, through the one print path (so the printer's adjustment applies).
+void PrintLayoutTestSheet(CommandRegistry& frame, const CDDFTemplate& layout);
 
 }  // namespace mirn

@@ -152,4 +152,24 @@ std::uint32_t DesignerController::Add(LayoutObjectKind kind, std::int32_t left, 
   return id;
 }
 
+std::uint32_t DesignerController::AddNew(LayoutObjectKind kind) {
+  const CDDFTemplate& layout = document_.Layout();
+  const std::int32_t step = GridStep(unit_);
+  const std::int32_t margin = unit_ == DesignUnit::Millimetres ? SnapToGrid(113, unit_) : 180;  // 2 mm, 1/8 in
+  const bool text = kind == LayoutObjectKind::TextField || kind == LayoutObjectKind::Caption;
+  const std::int32_t width = std::max(layout.GetLabelWidth() / (text ? 2 : 4), 2 * step);
+  const std::int32_t height = std::max(layout.GetLabelHeight() / 4, 2 * step);
+  // Under the lowest object, where the label has room; else stepped over the corner.
+  std::int32_t below = margin;
+  for (const CDDFObject& o : layout.GetObjects()) below = std::max(below, SnapToGrid(o.bottom, unit_) + step);
+  if (below + height <= layout.GetLabelHeight()) return Add(kind, margin, below, margin + width, below + height);
+  std::int32_t at = margin;
+  const auto taken = [&layout](std::int32_t x, std::int32_t y) {
+    return std::any_of(layout.GetObjects().begin(), layout.GetObjects().end(),
+                       [x, y](const CDDFObject& o) { return o.left == x && o.top == y; });
+  };
+  while (taken(at, at)) at += step;
+  return Add(kind, at, at, at + width, at + height);
+}
+
 }  // namespace mirn

@@ -58,6 +58,12 @@ class DesignerController {
   void DeleteSelection();
   // Adds an object of a kind at a place and selects it.
   std::uint32_t Add(LayoutObjectKind kind, std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom);
+  // Adds an object of a kind where a new one goes: 2 mm or 1/8 in from the label's left edge,
+  // one grid step under the lowest object (or that far from the top); where the label has no
+  // room below, over the top left corner, one grid step further down and right while another
+  // object has its corner there. Half the label wide (a quarter for shapes) and a quarter
+  // high, at least 2 grid steps.
+  std::uint32_t AddNew(LayoutObjectKind kind);
 
  private:
   void DropMissing();

@@ -44,6 +44,21 @@ std::vector<LabelSlot> GridSlots(const SlotGrid& grid) {
   return slots;
 }
 
+SlotGrid GridOf(const std::vector<LabelSlot>& slots, std::int32_t labelWidth, std::int32_t labelHeight) {
+  SlotGrid single{1, 1, {720, 720}, labelWidth, labelHeight};
+  if (slots.empty()) return single;
+  single.first = slots.front();
+  std::size_t columns = 1;
+  while (columns < slots.size() && slots[columns].y == slots.front().y) ++columns;
+  if (slots.size() % columns != 0) return single;
+  SlotGrid grid = single;
+  grid.columns = static_cast<int>(columns);
+  grid.rows = static_cast<int>(slots.size() / columns);
+  if (grid.columns > 1) grid.pitchX = slots[1].x - slots[0].x;
+  if (grid.rows > 1) grid.pitchY = slots[columns].y - slots[0].y;
+  return GridSlots(grid) == slots ? grid : single;
+}
+
 LayoutDocument::LayoutDocument() {
   layout_.header.version = L"270";
   layout_.header.labelWidth = 2880;

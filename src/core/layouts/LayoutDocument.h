@@ -27,6 +27,10 @@ struct SlotGrid {
   std::int32_t pitchY = 0;
 };
 std::vector<LabelSlot> GridSlots(const SlotGrid& grid);
+// The grid that lays out `slots` exactly, so the designer's generator starts from the
+// layout's own sheet; where they are no grid (or none), one slot at the first (or half an
+// inch in) with the label's size as pitches.
+SlotGrid GridOf(const std::vector<LabelSlot>& slots, std::int32_t labelWidth, std::int32_t labelHeight);
 
 class LayoutDocument {
  public:

@@ -112,5 +112,35 @@ TEST_F(DesignerControllerTest, ArrowsExtendAndDelete) {
   EXPECT_EQ(designer.Selection(), std::vector<std::uint32_t>{added});
 }
 
+TEST(DesignerControllerAdd, NewObjectsGoUnderTheOthersThenStepOverTheCorner) {
+  LayoutDocument document;  // 2 x 1 in: room for three quarter-high fields under each other
+  DesignerController designer(document);
+  std::vector<const CDDFObject*> added;
+  std::vector<std::uint32_t> ids;
+  for (int i = 0; i < 4; ++i) ids.push_back(designer.AddNew(i < 3 ? LayoutObjectKind::TextField : LayoutObjectKind::Ellipse));
+  EXPECT_EQ(designer.Selection(), std::vector<std::uint32_t>{ids[3]});
+  for (std::uint32_t id : ids) added.push_back(document.FindObject(id));
+  ASSERT_TRUE(added[0] && added[1] && added[2] && added[3]);
+  EXPECT_EQ(added[0]->left, 113);  // 2 mm
+  EXPECT_EQ(added[0]->top, 113);
+  EXPECT_EQ(added[0]->right - added[0]->left, 1440);
+  EXPECT_EQ(added[0]->bottom - added[0]->top, 360);
+  EXPECT_EQ(added[1]->left, 113);
+  EXPECT_EQ(added[1]->top, SnapToGrid(113 + 360, DesignUnit::Millimetres) + 57);
+  EXPECT_EQ(added[2]->top, SnapToGrid(added[1]->bottom, DesignUnit::Millimetres) + 57);
+  // No room under the third: over the corner, past the first's.
+  EXPECT_EQ(added[3]->left, 113 + 57);
+  EXPECT_EQ(added[3]->top, 113 + 57);
+  EXPECT_EQ(added[3]->right - added[3]->left, 720);
+  // In inches, on a tiny label: 1/8 in in, at least two sixteenths of an inch big.
+  LayoutDocument tiny;
+  ASSERT_TRUE(tiny.SetLabelSize(100, 100).empty());
+  DesignerController inches(tiny, DesignUnit::Inches);
+  const CDDFObject* t = tiny.FindObject(inches.AddNew(LayoutObjectKind::Frame));
+  ASSERT_TRUE(t);
+  EXPECT_EQ(t->left, 180);
+  EXPECT_EQ(t->right - t->left, 180);
+}
+
 }  // namespace
 }  // namespace mirn

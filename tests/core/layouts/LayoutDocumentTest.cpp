@@ -202,6 +202,22 @@ TEST(LayoutDocument, GridFillsRowByRow) {
   EXPECT_EQ(GridSlots({1, 1, {5, 6}, 0, 0}), (std::vector<LabelSlot>{{5, 6}}));
 }
 
+bool SameGrid(const SlotGrid& a, const SlotGrid& b) {
+  return a.columns == b.columns && a.rows == b.rows && a.first == b.first && a.pitchX == b.pitchX &&
+         a.pitchY == b.pitchY;
+}
+
+TEST(LayoutDocument, GridIsFoundBackFromItsSlots) {
+  const SlotGrid grid{3, 4, {300, 400}, 2000, 1500};
+  EXPECT_TRUE(SameGrid(GridOf(GridSlots(grid), 100, 100), grid));
+  const SlotGrid column{1, 5, {0, 10}, 999, 700};
+  EXPECT_TRUE(SameGrid(GridOf(GridSlots(column), 999, 50), column));
+  // No grid: one slot at the first, pitches of the label; none: half an inch in.
+  EXPECT_TRUE(SameGrid(GridOf({{0, 0}, {100, 0}, {300, 0}}, 80, 90), SlotGrid{1, 1, {0, 0}, 80, 90}));
+  EXPECT_TRUE(SameGrid(GridOf({{0, 0}, {100, 0}, {0, 50}}, 80, 90), SlotGrid{1, 1, {0, 0}, 80, 90}));
+  EXPECT_TRUE(SameGrid(GridOf({}, 80, 90), SlotGrid{1, 1, {720, 720}, 80, 90}));
+}
+
 TEST(LayoutDocument, NewIdsStayOutOfThePicturesAndOfEachOther) {
   CDDFTemplate t;
   t.header.version = L"270";

@@ -1,0 +1,35 @@
+#include "gui/DesignerCommands.h"
+
+#include <QLocale>
+
+#include "app/AppServices.h"
+#include "app/CommandIds.h"
+#include "app/DocumentController.h"
+#include "gui/CommandRegistry.h"
+#include "gui/LayoutDesignerWindow.h"
+#include "gui/PrintCommands.h"
+
+namespace mirn {
+
+LayoutDesignerWindow* OpenLayoutDesigner(CommandRegistry& frame) {
+  AppServices& s = frame.Services();
+  LayoutDesignerHost host{s.library, s.ui, MeasureUnit::Millimetres, {}, {}};
+  host.unit = QLocale().measurementSystem() == QLocale::MetricSystem ? MeasureUnit::Millimetres : MeasureUnit::Inches;
+  host.printTestSheet = [&frame](const CDDFTemplate& layout) { PrintLayoutTestSheet(frame, layout); };
+  // Labels drawn on a layout that changed are drawn again from the library's new entry.
+  host.saved = [&frame](const std::wstring&) {
+    if (frame.Services().document.Database()) frame.RunCommand(cmd::kRefresh);
+  };
+  // A window of its own beside the main window, closed with it.
+  auto* window = new LayoutDesignerWindow(LayoutDocument(), std::move(host), &frame.Window());
+  window->setWindowFlag(Qt::Window);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->show();
+  return window;
+}
+
+void InstallDesignerCommands(CommandRegistry& frame) {
+  frame.SetCommandHandler(cmd::kLayoutDesigner, [&frame] { OpenLayoutDesigner(frame); });
+}
+
+}  // namespace mirn

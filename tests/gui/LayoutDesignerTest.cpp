@@ -1,0 +1,302 @@
+// The layout designer window offscreen: objects added, dragged, nudged and sized with the
+// mouse and keys through the core's document (so Undo and Redo cover them), its controls and
+// label objects named for assistive technology, and a two-field layout made from nothing,
+// saved, used for an extension in the main window and printed to PDF with both fields where
+// they were designed.
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "FrameServices.h"
+#include "ModalDriver.h"
+#include "ScreenshotSupport.h"
+#include "app/CommandIds.h"
+#include "gui/CAddExtDialog.h"
+#include "gui/CMainFrame.h"
+#include "gui/CPrintDlg.h"
+#include "gui/LayoutDesignerView.h"
+#include "gui/LayoutDesignerWindow.h"
+#include "gui/MainWindowFeatures.h"
+#include "templates/DDFLibrary.h"
+#include "text/CRTFText.h"
+#include "util/Text.h"
+
+namespace mirn {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Twips of a length in millimetres, as the designer's boxes take them (tenths, rounded).
+std::int32_t Mm(double mm) { return StepsToTwips(std::llround(mm * 10), MeasureUnit::Millimetres); }
+
+class LayoutDesignerTest : public ::testing::Test, protected test::FrameServices {
+ protected:
+  LayoutDesignerTest() {
+    folders.Set(KnownFolder::Program, root.Path());
+    library.ScanAll();
+  }
+  ~LayoutDesignerTest() override {
+    ui.messageAnswers = {mb::kIdNo};
+    delete window_;
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  LayoutDesignerWindow* Open() {
+    window_ = new LayoutDesignerWindow(LayoutDocument(), {library, ui, MeasureUnit::Millimetres, {}, {}});
+    window_->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window_));
+    return window_;
+  }
+  template <class T>
+  T* Control(const char* name) const {
+    T* control = window_->findChild<T*>(name);
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+  }
+  void Type(const char* box, const QString& text) {
+    QLineEdit* edit = Control<QLineEdit>(box);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+  }
+  void SetLength(const char* box, double mm) { Control<QDoubleSpinBox>(box)->setValue(mm); }
+  // A point of the view at twips on the label.
+  QPoint At(std::int32_t x, std::int32_t y) const {
+    const TwipsMapping m = window_->View()->Mapping();
+    return {m.ToDeviceX(x), m.ToDeviceY(y)};
+  }
+  const CDDFObject& Object(std::uint32_t id) const { return *window_->Document().FindObject(id); }
+
+  LayoutDesignerWindow* window_ = nullptr;
+};
+
+TEST_F(LayoutDesignerTest, MouseAndKeysEditThroughTheDocumentAndUndoCoversThem) {
+  Open();
+  LayoutDesignerView* view = window_->View();
+  window_->Command("Text Field")->trigger();
+  const std::uint32_t id = window_->Designer().Selection().at(0);
+  const CDDFObject start = Object(id);
+  EXPECT_EQ(start.left, Mm(2));
+
+  // A drag moves it by whole millimetres (snapped) as one undo step.
+  QTest::mousePress(view, Qt::LeftButton, {}, At(start.left + 100, start.top + 100));
+  QTest::mouseMove(view, At(start.left + 300, start.top + 200));
+  QTest::mouseMove(view, At(start.left + 700, start.top + 400));
+  QTest::mouseRelease(view, Qt::LeftButton, {}, At(start.left + 700, start.top + 400));
+  EXPECT_EQ(Object(id).left, SnapToGrid(start.left + 600, DesignUnit::Millimetres));
+  EXPECT_EQ(Object(id).top, SnapToGrid(start.top + 300, DesignUnit::Millimetres));
+  EXPECT_EQ(Control<QDoubleSpinBox>("Left")->value(), 13.0);  // 2 mm + 600 twips, snapped
+
+  // Arrows: 0.1 mm, with Shift 1 mm.
+  view->setFocus();
+  const CDDFObject moved = Object(id);
+  QTest::keyClick(view, Qt::Key_Right);
+  EXPECT_EQ(Object(id).left, moved.left + 6);
+  QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+  EXPECT_EQ(Object(id).top, moved.top + 57);
+
+  // A corner handle sizes it.
+  const CDDFObject before = Object(id);
+  QTest::mousePress(view, Qt::LeftButton, {}, At(before.right, before.bottom));
+  QTest::mouseMove(view, At(before.right + Mm(5), before.bottom + Mm(2)));
+  QTest::mouseRelease(view, Qt::LeftButton, {}, At(before.right + Mm(5), before.bottom + Mm(2)));
+  EXPECT_EQ(Object(id).left, before.left);
+  EXPECT_GT(Object(id).right, before.right + Mm(4));
+
+  // Undo takes back the sizing, both arrows, the drag and the adding, in that order; Redo
+  // brings the adding back.
+  QAction* undo = window_->Command("Undo");
+  EXPECT_EQ(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  EXPECT_EQ(window_->Command("Redo")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+  undo->trigger();
+  EXPECT_EQ(Object(id).right, before.right);
+  undo->trigger();
+  undo->trigger();
+  EXPECT_EQ(Object(id).left, moved.left);
+  undo->trigger();
+  EXPECT_EQ(Object(id).left, start.left);
+  undo->trigger();
+  EXPECT_EQ(window_->Document().FindObject(id), nullptr);
+  EXPECT_TRUE(window_->Designer().Selection().empty());
+  EXPECT_FALSE(undo->isEnabled());
+  window_->Command("Redo")->trigger();
+  EXPECT_NE(window_->Document().FindObject(id), nullptr);
+
+  // Delete removes the selection.
+  window_->Designer().Select({id});
+  view->setFocus();
+  QTest::keyClick(view, Qt::Key_Delete);
+  EXPECT_EQ(window_->Document().FindObject(id), nullptr);
+}
+
+TEST_F(LayoutDesignerTest, PanelsEditTheSelectedObjectAndSayWhatIsRefused) {
+  Open();
+  window_->Command("Text Field")->trigger();
+  const std::uint32_t id = window_->Designer().Selection().at(0);
+  SetLength("Width", 30.5);
+  EXPECT_EQ(Object(id).right - Object(id).left, Mm(30.5));
+  Type("Default text", "Line 1");
+  EXPECT_EQ(ReadFieldDefault(Object(id)).text, L"Line 1");
+  Control<QComboBox>("Alignment")->setCurrentIndex(1);
+  Control<QComboBox>("Alignment")->activated(1);
+  ASSERT_TRUE(ReadFieldDefault(Object(id)).format);
+  EXPECT_EQ(ReadFieldDefault(Object(id)).format->alignment, Alignment::Center);
+  EXPECT_EQ(ReadFieldDefault(Object(id)).text, L"Line 1");
+
+  // A text longer than the format's field is refused, named in the status line, and the box
+  // shows the text the layout keeps.
+  Type("Default text", QString(700, QChar(0x78)));
+  EXPECT_EQ(ReadFieldDefault(Object(id)).text, L"Line 1");
+  EXPECT_FALSE(Control<QLabel>("Message")->text().isEmpty());
+  EXPECT_EQ(Control<QLineEdit>("Default text")->text(), "Line 1");
+
+  // The id box renames it; the selection follows.
+  Control<QSpinBox>("ID")->setValue(1200);
+  EXPECT_NE(window_->Document().FindObject(1200), nullptr);
+  EXPECT_EQ(window_->Designer().Selection(), std::vector<std::uint32_t>{1200});
+
+  // Header boxes.
+  Type("Type code", "desk9");
+  EXPECT_EQ(window_->Document().Layout().GetTypeCode(), L"DESK9");
+  Control<QComboBox>("Sheet")->setCurrentIndex(1);
+  Control<QComboBox>("Sheet")->activated(1);
+  EXPECT_EQ(window_->Document().Stock().paper, SheetPaper::A4);
+  EXPECT_TRUE(window_->windowTitle().startsWith("DESK9*")) << window_->windowTitle().toStdString();
+}
+
+TEST_F(LayoutDesignerTest, ControlsAndLabelObjectsAreNamed) {
+  Open();
+  window_->Command("Text Field")->trigger();
+  window_->Command("Caption")->trigger();
+  for (const char* name : {"Type code", "Maker", "Name", "Label width", "Label height", "Sheet", "Landscape",
+                           "Plain paper, cut by hand", "Kind", "ID", "Left", "Top", "Width", "Height", "Text",
+                           "Rows", "Columns", "First label left", "First label top", "Make Slots", "Label"}) {
+    QWidget* control = window_->findChild<QWidget*>(name);
+    ASSERT_NE(control, nullptr) << name;
+    EXPECT_EQ(control->accessibleName(), QString(name));
+  }
+  QAccessibleInterface* label = QAccessible::queryAccessibleInterface(window_->View());
+  ASSERT_NE(label, nullptr);
+  ASSERT_EQ(label->childCount(), 2);
+  EXPECT_EQ(label->child(0)->text(QAccessible::Name), "Text field 1101");
+  EXPECT_EQ(label->child(1)->text(QAccessible::Name), "Caption 2001");
+  EXPECT_TRUE(label->child(1)->state().selected);
+  EXPECT_FALSE(label->child(0)->state().selected);
+  EXPECT_EQ(label->child(0)->rect().size(), window_->View()->ObjectRect(1101).size());
+}
+
+TEST_F(LayoutDesignerTest, SaveShowsTheErrorsAndWritesNothing) {
+  Open();
+  window_->Command("Text Field")->trigger();
+  EXPECT_FALSE(window_->Save());
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].text.find(L"type code"), std::wstring::npos);
+  EXPECT_FALSE(fs::exists(library.UserFolder()) && !fs::is_empty(library.UserFolder()));
+}
+
+// A new user's whole way: a two-field layout made from nothing on A4, saved, an extension of
+// it added in the main window, printed to PDF, both fields where they were designed.
+TEST_F(LayoutDesignerTest, TwoFieldLayoutFromNothingPrintsWhereDesigned) {
+  Open();
+  Type("Type code", "MYPHONE");
+  Type("Maker", "Office");
+  Type("Name", "Desk phone strip");
+  SetLength("Label width", 50);
+  SetLength("Label height", 20);
+  Control<QComboBox>("Sheet")->setCurrentIndex(1);
+  Control<QComboBox>("Sheet")->activated(1);
+  const struct { double left, top; const char* text; } fields[] = {{5, 3, "ALPHA"}, {7.5, 11.2, "BRAVO"}};
+  for (const auto& field : fields) {
+    window_->Command("Text Field")->trigger();
+    SetLength("Left", field.left);
+    SetLength("Top", field.top);
+    SetLength("Width", 40);
+    SetLength("Height", 6);
+    Type("Default text", field.text);
+  }
+  Control<QSpinBox>("Rows")->setValue(2);
+  Control<QSpinBox>("Columns")->setValue(1);
+  SetLength("First label left", 20);
+  SetLength("First label top", 30);
+  SetLength("Down, label to label", 25);
+  QTest::mouseClick(Control<QPushButton>("Make Slots"), Qt::LeftButton);
+  ASSERT_EQ(window_->Document().Layout().GetSlots().size(), 2u);
+
+  ASSERT_TRUE(window_->Save()) << (ui.messages.empty() ? std::string() : ToUtf8(ui.messages.back().text));
+  EXPECT_TRUE(ui.messages.empty());
+  ASSERT_TRUE(library.Contains(L"MYPHONE"));
+  EXPECT_EQ(fs::path(library.GetInfo(L"MYPHONE").path), library.UserFolder() / "MYPHONE.ddf");
+  window_->close();
+
+  // The main window adds an extension of it and prints it to PDF.
+  document.New();
+  CMainFrame* frame = ShowWindow(NewMainWindow(services));
+  test::WhenModal<CAddExtDialog>([](CAddExtDialog* dialog) {
+    dialog->Families()->setCurrentIndex(dialog->Families()->findText("Office"));
+    const int model = dialog->Models()->findData(QString("MYPHONE"));
+    ASSERT_GE(model, 0);
+    dialog->Models()->setCurrentIndex(model);
+    QTest::keyClicks(dialog->IdField(), "100");
+    QTest::keyClicks(dialog->NameField(), "Reception");
+    QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+  });
+  ASSERT_TRUE(frame->RunCommand(cmd::kNewExtension));
+  ASSERT_EQ(document.Database()->GetTypeCode(L"100"), L"MYPHONE");
+  EXPECT_EQ(CRTFText(document.Database()->GetField(L"100", 1101)).GetUnexpandedText(), L"ALPHA");
+
+  const fs::path pdf = files / "labels.pdf";
+  ui.saveAnswers = {pdf};
+  ui.messageAnswers = {mb::kIdOk};  // Ready to print 1 label
+  test::WhenModal<CPrintDlg>([](CPrintDlg* dialog) {
+    dialog->PrinterBox()->setCurrentIndex(dialog->PrinterBox()->findText("PDF"));
+    dialog->accept();
+  });
+  ASSERT_TRUE(frame->RunCommand(cmd::kFilePrint));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text.substr(0, 20), L"Ready to print 1 lab");
+  ASSERT_TRUE(fs::exists(pdf));
+  delete frame;
+
+  const std::string box = test::RunProcess({"/usr/bin/pdftotext", "-bbox", pdf.string(), "-"}).out;
+  const std::string page = box.substr(box.find("<page"), box.find('>', box.find("<page")) - box.find("<page"));
+  EXPECT_NE(page.find("width=\"595"), std::string::npos) << page;  // A4
+  for (const auto& field : fields) {
+    const std::size_t at = box.find(std::string(">") + field.text + "<");
+    ASSERT_NE(at, std::string::npos) << field.text << "\n" << box;
+    const std::size_t word = box.rfind("<word", at);
+    const std::string attrs = box.substr(word, at - word);
+    const auto number = [&attrs](const char* name) {
+      return std::stod(attrs.substr(attrs.find(std::string(name) + "=\"") + 6)) * 25.4 / 72;  // mm
+    };
+    // A new extension's text takes the user's default style, centred both ways in its field:
+    // the word's middle is the field's middle, in the first slot (20 mm in, 30 mm down).
+    EXPECT_NEAR((number("xMin") + number("xMax")) / 2, 20 + field.left + 40 / 2.0, 0.2) << field.text << ": " << attrs;
+    EXPECT_NEAR((number("yMin") + number("yMax")) / 2, 30 + field.top + 6 / 2.0, 0.2) << field.text << ": " << attrs;
+  }
+}
+
+TEST_F(LayoutDesignerTest, Screenshots) {
+  MIRN_NEED_SHOT_DIR();
+  Open();
+  Type("Type code", "DESK9");
+  Type("Name", "Desk phone strip");
+  window_->Command("Text Field")->trigger();
+  Type("Default text", "Reception");
+  window_->Command("Text Field")->trigger();
+  window_->Command("Frame")->trigger();
+  Save(window_, "layout-designer");
+  window_->findChild<QTabWidget*>("Properties")->setCurrentIndex(2);
+  Save(window_, "layout-designer-slots");
+}
+
+}  // namespace
+}  // namespace mirn
