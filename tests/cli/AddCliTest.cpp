@@ -70,6 +70,17 @@ TEST_F(AddCli, UnknownLayoutConflictsAndNames) {
   Ok({"add", file(), "1-3", "HD60", "--names-file", (dir_ / "names.txt").string()});
   EXPECT_NE(Ok({"list", file()}).find("2\tHD60\tBert\t"), std::string::npos);
   EXPECT_EQ(Cli({"add", file(), "7-8", "HD60", "--names-file", (dir_ / "names.txt").string()}).exitCode, 1);
+
+  // A names file from a Windows program (Windows-1252) and one with a UTF-8 mark keep their
+  // accented names, as the CSV reader reads them.
+  WriteFile(dir_ / "ansi.txt", "M\xfcller\r\nL\xe9" "a\r\n");
+  Ok({"add", file(), "21-22", "HD60", "--names-file", (dir_ / "ansi.txt").string()});
+  WriteFile(dir_ / "marked.txt", "\xEF\xBB\xBFJos\xC3\xA9\n");
+  Ok({"add", file(), "23", "HD60", "--names-file", (dir_ / "marked.txt").string()});
+  const std::string listed = Ok({"list", file()});
+  EXPECT_NE(listed.find("21\tHD60\tM\xC3\xBCller\t"), std::string::npos) << listed;
+  EXPECT_NE(listed.find("22\tHD60\tL\xC3\xA9" "a\t"), std::string::npos) << listed;
+  EXPECT_NE(listed.find("23\tHD60\tJos\xC3\xA9\t"), std::string::npos) << listed;
   EXPECT_EQ(Cli({"add", file(), "7", "HD60", "N", "--name", "M"}).exitCode, 2);
   EXPECT_EQ(Cli({"add", file(), "7", "HD60", "--on-conflict", "ask"}).exitCode, 2);
 
