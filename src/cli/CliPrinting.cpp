@@ -52,7 +52,7 @@ std::optional<PrintOrder> CliPrinting::Order() {
   }
   order.target = FromUtf8(*parsed_.Value("printer"));
   if (const auto refused = controller_->ChoosePrinter(order.target)) {
-    c_.err << ToUtf8(*refused) << '\n';
+    ReportFile(c_.err, "printer " + *parsed_.Value("printer"), Flattened(*refused), ENODEV);
     return std::nullopt;
   }
   return order;

@@ -1,5 +1,6 @@
 #include "cli/Messages.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include "db/DbResult.h"
@@ -29,6 +30,12 @@ std::string CauseText(std::error_code error) {
   if (error == std::errc::permission_denied) return "permission denied";
   if (error == std::errc::no_space_on_device) return "No space left on device";
   return error.message();
+}
+
+std::string Flattened(const std::wstring& text) {
+  std::string out = ToUtf8(text);
+  std::replace(out.begin(), out.end(), '\n', ' ');
+  return out;
 }
 
 void ReportFile(std::ostream& err, const std::string& file, const std::string& what, int code) {

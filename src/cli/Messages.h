@@ -17,6 +17,9 @@ std::string CauseText(std::error_code error);
 
 // Writes "mirn-cli: FILE: WHAT (code CODE)" and a line break.
 void ReportFile(std::ostream& err, const std::string& file, const std::string& what, int code);
+// A message box text on one line, for the error stream.
+std::string Flattened(const std::wstring& text);
+
 // Writes "mirn-cli: FILE: WHAT: CAUSE (code N)" for a file error.
 void ReportFileError(std::ostream& err, const std::string& file, const std::string& what, std::error_code cause);
 

@@ -27,6 +27,7 @@ class MessageForm : public ::testing::Test {
     ::mkfifo(fifo_.c_str(), 0600);
     WriteFile(dir_ / "no-type.csv", "9,\r\n10,\r\n");
     WriteFile(dir_ / "binary.txt", std::string("a\0b\x81\n", 5));
+    WriteFile(dir_ / "bad.json", "{\"typeCode\": 5}");
   }
 
   ProcessResult Cli(std::vector<std::string> args) {
@@ -80,6 +81,11 @@ TEST_F(MessageForm, EveryCommandAgainstBadInputs) {
       {"import-csv", db_, (dir_ / "no-type.csv").string()}, {"import-csv", db_, fifo_},
       {"merge", db_, missing_}, {"add", db_, "9001", "HD40", "--names-file", (dir_ / "binary.txt").string()},
       {"add", db_, "9001", "HD40", "--names-file", missing_},
+      // Layout files that are not layouts, a layout source that is not one, a printer that
+      // is not there.
+      {"template", "info", (dir_ / "binary.txt").string()}, {"template", "dump", (dir_ / "binary.txt").string()},
+      {"template", "build", (dir_ / "bad.json").string(), (dir_ / "out.ddf").string()},
+      {"convert-types", missing_}, {"print", db_, "--printer", "No Such Printer", "--yes"},
   };
   for (const auto& args : cases) ExpectTheForm(args, Cli(args));
 }

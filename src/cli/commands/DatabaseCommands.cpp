@@ -274,13 +274,6 @@ std::vector<std::wstring> AddNames(const ParsedArgs& parsed, size_t count, Conte
   return names;
 }
 
-// A message box text on one line, for the error stream.
-std::string Flattened(const std::wstring& text) {
-  std::string out = ToUtf8(text);
-  std::replace(out.begin(), out.end(), '\n', ' ');
-  return out;
-}
-
 int RunAdd(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {{"name", true}, {"names-file", true}, {"copy-from", true},
                                        {"on-conflict", true}, {"yes"}});

@@ -75,10 +75,10 @@ int PrintCalibration(const ParsedArgs& parsed, Context& c) {
     case CalibrationOutcome::Printed:
       break;
     case CalibrationOutcome::NoPrinter:
-      c.err << ToUtf8(NoPrinterInstalled()) << '\n';
+      ReportFile(c.err, WhereText(parsed), Flattened(NoPrinterInstalled()), ENODEV);
       return kExitFailed;
     case CalibrationOutcome::PrintingError:
-      c.err << ToUtf8(PrintingError()) << '\n';
+      ReportFile(c.err, WhereText(parsed), Flattened(PrintingError()), EIO);
       return kExitFailed;
   }
   c.out << "Printed a calibration sheet to " << WhereText(parsed) << '\n';
@@ -118,7 +118,7 @@ int PrintTestSheetCommand(const ParsedArgs& parsed, Context& c) {
   const std::optional<PrintJobResult> result = printing.Controller().PrintTestSheet(*order, *layout, ui);
   if (!result) return kExitFailed;
   if (result->outcome == PrintOutcome::DocumentFailed) {
-    c.err << ToUtf8(PrintingError()) << '\n';
+    ReportFile(c.err, WhereText(parsed), Flattened(PrintingError()), EIO);
     return kExitFailed;
   }
   return ReportOutcome(*result, WhereText(parsed), c);

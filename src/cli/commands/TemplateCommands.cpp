@@ -1,6 +1,7 @@
 // Commands about layout templates: compile and decompile template sources, show one
 // template, list the library.
 
+#include <cerrno>
 #include <cstdio>
 #include <ostream>
 
@@ -101,10 +102,10 @@ int Build(const std::vector<std::string>& args, Context& c) {
   try {
     bytes = CompileTemplateSource(json, &warnings);
   } catch (const TemplateSourceError& e) {
-    c.err << source.string() << ": " << e.what() << '\n';
+    ReportFile(c.err, source.string(), e.what(), EINVAL);
     return kExitFailed;
   }
-  for (const auto& w : warnings) c.err << source.string() << ": warning: " << w << '\n';
+  for (const auto& w : warnings) c.err << "mirn-cli: " << source.string() << ": warning: " << w << '\n';
   auto out = BeginOutputOrReport(target, c);
   if (!out) return kExitFailed;
   std::error_code ec;
@@ -126,7 +127,7 @@ int Dump(const std::vector<std::string>& args, Context& c) {
     const CDDFTemplate layout = LoadInFileOrder(file, FromPath(path));
     c.out << DumpTemplateSource(layout, ReadPreamble(file));
   } catch (const DDFException& e) {
-    c.err << e.what() << '\n';
+    ReportFile(c.err, path.string(), e.what(), EBADMSG);
     return kExitFailed;
   }
   return kExitOk;
@@ -143,7 +144,7 @@ int Info(const std::vector<std::string>& args, Context& c) {
     else
       PrintInfo(t, c.out);
   } catch (const DDFException& e) {
-    c.err << e.what() << '\n';
+    ReportFile(c.err, parsed.Positional()[0], e.what(), EBADMSG);
     return kExitFailed;
   }
   return kExitOk;
@@ -191,36 +192,33 @@ int ConvertTypes(const std::vector<std::string>& args, Context& c) {
     c.err << "no usable conversion table; nothing converted\n";
     return kExitOk;
   }
-  int code = 0;
-  const std::unique_ptr<MRBBase> db = OpenDatabase(file, code);
-  if (!db) {
-    c.err << file.string() << ": cannot open (" << ToUtf8(DbResultText(code)) << ")\n";
-    return kExitFailed;
-  }
+  const std::unique_ptr<MRBBase> db = OpenOrReport(parsed.Positional()[0], c);
+  if (!db) return kExitFailed;
   DDFLibrary library(c.folders, !parsed.Has("no-cache"));
   library.ScanFolders(parsed.Values("folder"));
   std::size_t moved = 0, failed = 0;
+  int failure = db::kOk;
   for (const auto& change : conversions.ApplyConversions(*db, library)) {
     if (change.result == db::kOk) {
       ++moved;
       c.out << ToUtf8(change.extensionId) << '\t' << ToUtf8(change.oldTypeCode) << '\t' << ToUtf8(change.newTypeCode) << '\n';
     } else {
       ++failed;
-      c.err << ToUtf8(change.extensionId) << ": cannot change the type code to " << ToUtf8(change.newTypeCode) << " ("
-            << ToUtf8(DbResultText(change.result)) << ")\n";
+      failure = change.result;
+      ReportFile(c.err, file.string(),
+                 "extension '" + ToUtf8(change.extensionId) + "': cannot change the type code to " +
+                     ToUtf8(change.newTypeCode) + ": " + ToUtf8(DbResultText(change.result)),
+                 change.result);
     }
   }
   if (failed != 0) {
-    c.err << "not saved: " << CountOf(failed, "extension", "extensions") << " could not be converted\n";
+    ReportFile(c.err, file.string(),
+               "not saved: " + CountOf(static_cast<long long>(failed), "extension", "extensions") +
+                   " could not be converted",
+               failure);
     return kExitFailed;
   }
-  if (moved != 0) {
-    code = db->Save({});
-    if (code != db::kOk) {
-      c.err << file.string() << ": cannot save (" << ToUtf8(DbResultText(code)) << ")\n";
-      return kExitFailed;
-    }
-  }
+  if (moved != 0 && SaveOrReport(*db, parsed.Positional()[0], c) != kExitOk) return kExitFailed;
   c.err << CountOf(moved, "extension", "extensions") << " moved to new type codes\n";
   return kExitOk;
 }
