@@ -58,7 +58,7 @@ TEST(TemplateCli, FailuresExitOneWithTheReason) {
   test::WriteFile(env.dir / "bad.ddf", "short");
   const auto info = RunProcess({MIRN_CLI_PATH, "template", "info", (env.dir / "bad.ddf").string()});
   EXPECT_EQ(info.exitCode, 1);
-  EXPECT_EQ(info.err, "Could not read DDF header: " + (env.dir / "bad.ddf").string() + "\n");
+  EXPECT_EQ(info.err, "mirn-cli: " + (env.dir / "bad.ddf").string() + ": Could not read DDF header (code 74)\n");
 
   test::WriteFile(env.dir / "bad.json", R"({"format": "270"})");
   const auto build = RunProcess({MIRN_CLI_PATH, "template", "build", (env.dir / "bad.json").string(),

@@ -116,6 +116,17 @@ int Build(const std::vector<std::string>& args, Context& c) {
   return CommitOrReport(*out, c) ? kExitOk : kExitFailed;
 }
 
+// A layout reader's message without the file's name at its end, which the message form
+// already puts first.
+std::string LayoutProblem(const DDFException& e, const std::string& file) {
+  std::string what = e.what();
+  const std::string tail = ": " + file;
+  if (what.size() > tail.size() && what.compare(what.size() - tail.size(), tail.size(), tail) == 0) {
+    what.resize(what.size() - tail.size());
+  }
+  return what;
+}
+
 int Dump(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {});
   parsed.ExpectPositional(1, 1);
@@ -127,7 +138,7 @@ int Dump(const std::vector<std::string>& args, Context& c) {
     const CDDFTemplate layout = LoadInFileOrder(file, FromPath(path));
     c.out << DumpTemplateSource(layout, ReadPreamble(file));
   } catch (const DDFException& e) {
-    ReportFile(c.err, path.string(), e.what(), EBADMSG);
+    ReportFile(c.err, path.string(), LayoutProblem(e, path.string()), EBADMSG);
     return kExitFailed;
   }
   return kExitOk;
@@ -144,7 +155,7 @@ int Info(const std::vector<std::string>& args, Context& c) {
     else
       PrintInfo(t, c.out);
   } catch (const DDFException& e) {
-    ReportFile(c.err, parsed.Positional()[0], e.what(), EBADMSG);
+    ReportFile(c.err, parsed.Positional()[0], LayoutProblem(e, parsed.Positional()[0]), EBADMSG);
     return kExitFailed;
   }
   return kExitOk;
