@@ -199,7 +199,7 @@ void CMainFrame::CreateMenus() {
   add(extensions, {kNewExtension, kDeleteExtension, 0, kProperties});
 
   QMenu* tools = addMenu(nullptr, QT_TR_NOOP("&Tools"));
-  add(tools, {kLayoutDesigner, 0, kOptions, kCustomCodes});
+  add(tools, {kLayoutDesigner, kEditLayout, 0, kOptions, kCustomCodes});
 
   QMenu* help = addMenu(nullptr, QT_TR_NOOP("&Help"));
   add(help, {kTipOfTheDay, kGettingStarted, 0, kCheckForUpdates, kUpdatesOptions, 0,

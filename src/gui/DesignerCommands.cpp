@@ -8,10 +8,13 @@
 #include "gui/CommandRegistry.h"
 #include "gui/LayoutDesignerWindow.h"
 #include "gui/PrintCommands.h"
+#include "layouts/LayoutOfExtension.h"
+#include "platform/UserInterface.h"
+#include "util/Text.h"
 
 namespace mirn {
 
-LayoutDesignerWindow* OpenLayoutDesigner(CommandRegistry& frame) {
+LayoutDesignerWindow* OpenLayoutDesigner(CommandRegistry& frame, LayoutDocument document) {
   AppServices& s = frame.Services();
   LayoutDesignerHost host{s.library, s.ui, MeasureUnit::Millimetres, {}, {}};
   host.unit = QLocale().measurementSystem() == QLocale::MetricSystem ? MeasureUnit::Millimetres : MeasureUnit::Inches;
@@ -21,7 +24,7 @@ LayoutDesignerWindow* OpenLayoutDesigner(CommandRegistry& frame) {
     if (frame.Services().document.Database()) frame.RunCommand(cmd::kRefresh);
   };
   // A window of its own beside the main window, closed with it.
-  auto* window = new LayoutDesignerWindow(LayoutDocument(), std::move(host), &frame.Window());
+  auto* window = new LayoutDesignerWindow(std::move(document), std::move(host), &frame.Window());
   window->setWindowFlag(Qt::Window);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
@@ -30,6 +33,22 @@ LayoutDesignerWindow* OpenLayoutDesigner(CommandRegistry& frame) {
 
 void InstallDesignerCommands(CommandRegistry& frame) {
   frame.SetCommandHandler(cmd::kLayoutDesigner, [&frame] { OpenLayoutDesigner(frame); });
+  auto layoutFile = [&frame] {
+    AppServices& s = frame.Services();
+    return LayoutFileOf(s.document.Database(), s.library, s.document.SelectedIds());
+  };
+  frame.SetCommandHandler(
+      cmd::kEditLayout,
+      [&frame, layoutFile] {
+        const std::optional<std::filesystem::path> file = layoutFile();
+        if (!file) return;
+        try {
+          OpenLayoutDesigner(frame, LayoutDocument::Load(*file));
+        } catch (const std::exception& e) {
+          frame.Services().ui.Message(FromPath(*file) + L": " + FromUtf8(e.what()), mb::kIconError);
+        }
+      },
+      [layoutFile] { return layoutFile().has_value(); });
 }
 
 }  // namespace mirn

@@ -183,6 +183,13 @@ QMenu* ListPanel::BuildContextMenu() {
     QAction* print = menu->addAction(QStringLiteral("&Print..."), this, [this] { runCommand_(cmd::kFilePrint); });
     print->setEnabled(list_.SelectedCount() > 0);
   }
+  if (runCommand_) {
+    // A layout for the telephone: a new one, or the selected extension's.
+    menu->addSeparator();
+    menu->addAction(tr("New La&yout..."), this, [this] { runCommand_(cmd::kLayoutDesigner); });
+    QAction* edit = menu->addAction(tr("Edit &Layout..."), this, [this] { runCommand_(cmd::kEditLayout); });
+    edit->setEnabled(list_.SelectedCount() == 1);
+  }
   menu->addSeparator();
   QAction* properties = menu->addAction(QStringLiteral("P&roperties"), this, [this] { ShowProperties(); });
   properties->setEnabled(CanShowProperties());

@@ -104,6 +104,8 @@ std::vector<ActionSpec> BuildTable() {
       // Tools
       {kLayoutDesigner, QT_TRANSLATE_NOOP("MainActions", "&Layout Designer..."), QKeySequence(), "", false, kDesigner,
        QT_TRANSLATE_NOOP("MainActions", "Makes a layout for your telephone's labels, or changes one")},
+      {kEditLayout, QT_TRANSLATE_NOOP("MainActions", "&Edit Layout..."), QKeySequence(), "", false, kDesigner,
+       QT_TRANSLATE_NOOP("MainActions", "Opens the layout of the selected extension in the layout designer")},
       {kOptions, QT_TRANSLATE_NOOP("MainActions", "&Options..."), QKeySequence(), "preferences-system", false, kDialogs},
       {kCustomCodes, QT_TRANSLATE_NOOP("MainActions", "&Custom Codes..."), QKeySequence(), "", false, kCodesFeature},
       // Help

@@ -10,6 +10,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -23,7 +24,10 @@
 #include "gui/CAddExtDialog.h"
 #include "gui/CMainFrame.h"
 #include "gui/CPrintDlg.h"
+#include "support/LayoutObject.h"
+#include "support/TestSupport.h"
 #include "gui/LayoutDesignerView.h"
+#include "gui/ListPanel.h"
 #include "gui/LayoutDesignerWindow.h"
 #include "gui/MainWindowFeatures.h"
 #include "templates/DDFLibrary.h"
@@ -282,6 +286,55 @@ TEST_F(LayoutDesignerTest, TwoFieldLayoutFromNothingPrintsWhereDesigned) {
     EXPECT_NEAR((number("xMin") + number("xMax")) / 2, 20 + field.left + 40 / 2.0, 0.2) << field.text << ": " << attrs;
     EXPECT_NEAR((number("yMin") + number("yMax")) / 2, 30 + field.top + 6 / 2.0, 0.2) << field.text << ": " << attrs;
   }
+}
+
+// The extension list's menu opens the designer on a new layout or on the selected
+// extension's; an edited bundled layout is saved as the user's copy and the list's
+// extension then prints on it.
+TEST_F(LayoutDesignerTest, ExtensionMenuOpensTheDesignerOnTheExtensionsLayout) {
+  InstallDeskLayout(2880, 1440, {test::LayoutObject(1101, DDF_SELECT | DDF_TEXT | DDF_PRINT, 0, 0, 2880, 720)});
+  const std::string bundled = test::ReadFile(root / "ddf" / "desk.ddf");
+  document.New();
+  document.Database()->AddExtension(L"100", L"DESK", L"Reception");
+  document.Database()->AddExtension(L"101", L"DESK", L"Porter");
+  CMainFrame* frame = ShowWindow(NewMainWindow(services));
+  auto* list = frame->findChild<ListPanel*>();
+  ASSERT_NE(list, nullptr);
+  list->Rebuild();
+  list->SelectAllRows();
+  std::unique_ptr<QMenu> menu(list->BuildContextMenu());
+  QAction* edit = menu->findChild<QAction*>("Edit Layout...");
+  ASSERT_NE(edit, nullptr);
+  EXPECT_FALSE(edit->isEnabled());  // two extensions selected
+  ASSERT_TRUE(list->Select(L"101", false, false, true));
+  menu.reset(list->BuildContextMenu());
+  edit = menu->findChild<QAction*>("Edit Layout...");
+  ASSERT_TRUE(edit->isEnabled());
+  edit->trigger();
+
+  auto* designer = frame->findChild<LayoutDesignerWindow*>();
+  ASSERT_NE(designer, nullptr);
+  EXPECT_EQ(designer->Document().Layout().GetTypeCode(), L"DESK");
+  ASSERT_NE(designer->Document().FindObject(1101), nullptr);
+  designer->Designer().Select({1101});
+  designer->View()->setFocus();
+  QTest::keyClick(designer->View(), Qt::Key_Down, Qt::ShiftModifier);
+  EXPECT_EQ(designer->Document().FindObject(1101)->top, 57);
+  ASSERT_TRUE(designer->Save());
+  designer->close();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(test::ReadFile(root / "ddf" / "desk.ddf"), bundled);
+  EXPECT_EQ(fs::path(library.GetInfo(L"DESK").path), library.UserFolder() / "DESK.ddf");
+  EXPECT_EQ(library.GetTemplate(L"DESK")->FindObject(1101)->top, 57);
+
+  // New Layout opens an empty one.
+  menu.reset(list->BuildContextMenu());
+  menu->findChild<QAction*>("New Layout...")->trigger();
+  designer = frame->findChild<LayoutDesignerWindow*>();
+  ASSERT_NE(designer, nullptr);
+  EXPECT_TRUE(designer->Document().Layout().GetObjects().empty());
+  menu.reset();  // a child of the list: gone before the window
+  delete frame;
 }
 
 TEST_F(LayoutDesignerTest, Screenshots) {

@@ -101,6 +101,7 @@ inline constexpr int kChangeExtensionId = 40015;
 // ---- Tools and Help ------------------------------------------------------------------------
 inline constexpr int kOptions = 40057;
 inline constexpr int kLayoutDesigner = 40140;
+inline constexpr int kEditLayout = 40141;
 inline constexpr int kTipOfTheDay = 40077;
 inline constexpr int kGettingStarted = 40079;
 inline constexpr int kCheckForUpdates = 40110;

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "layouts/LayoutDocument.h"
+#include "layouts/LayoutOfExtension.h"
 #include "layouts/LayoutSaving.h"
+#include "support/TestDatabase.h"
 #include "platform/KnownFolders.h"
 #include "support/TestSupport.h"
 #include "templates/DDFLibrary.h"
@@ -60,6 +62,27 @@ TEST_F(LayoutSavingTest, SavedLayoutIsInTheLibraryAndItsCacheAtOnce) {
   EXPECT_EQ(next.Statistics().headersRead, 0u);
   EXPECT_GE(next.Statistics().directoriesFromCache, 1u);
   EXPECT_EQ(next.GetInfo(L"MY1").description, L"My phone, labelled");
+}
+
+// Edit Layout opens the one selected extension's layout as the library holds it: the bundled
+// file until the user saved an edited copy, then that copy.
+TEST_F(LayoutSavingTest, EditLayoutOpensTheSelectedExtensionsLayout) {
+  const fs::path installed = dir / "program" / "ddf" / "bundled.ddf";
+  test::WriteFile(installed, TwoFields(L"BND").Bytes());
+  DDFLibrary library(folders);
+  library.ScanAll();
+  const auto db = test::NewTestDatabase(dir);
+  ASSERT_EQ(db->AddExtension(L"1", L"BND", L"One"), 0);
+  ASSERT_EQ(db->AddExtension(L"2", L"BND", L"Two"), 0);
+  ASSERT_EQ(db->AddExtension(L"3", L"GONE", L"Three"), 0);
+  EXPECT_EQ(LayoutFileOf(db.get(), library, {L"1"}), installed);
+  EXPECT_FALSE(LayoutFileOf(db.get(), library, {L"1", L"2"}));
+  EXPECT_FALSE(LayoutFileOf(db.get(), library, {}));
+  EXPECT_FALSE(LayoutFileOf(db.get(), library, {L"3"}));
+  EXPECT_FALSE(LayoutFileOf(nullptr, library, {L"1"}));
+  LayoutDocument edited = LayoutDocument::Load(installed);
+  ASSERT_TRUE(SaveLayout(edited, library).saved);
+  EXPECT_EQ(LayoutFileOf(db.get(), library, {L"2"}), library.UserFolder() / "BND.ddf");
 }
 
 TEST_F(LayoutSavingTest, EditingABundledLayoutSavesACopy) {
