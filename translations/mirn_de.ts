@@ -123,6 +123,29 @@ Klicken Sie danach auf „Weiter“.</translation>
     </message>
 </context>
 <context>
+    <name>CsvImportSettings</name>
+    <message>
+        <source>%1 %2 pt</source>
+        <translation>%1 %2 pt</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>StrikeOut</source>
+        <translation>Durchgestrichen</translation>
+    </message>
+</context>
+<context>
     <name>DbResult</name>
     <message>
         <source>success</source>
@@ -352,6 +375,29 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     <message>
         <source>The CSV import settings could not be saved.</source>
         <translation>Die CSV-Importeinstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ExtensionList</name>
+    <message>
+        <source>Extension ID</source>
+        <translation>Nebenstellen-ID</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>(unknown)</source>
+        <translation>(unbekannt)</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Nebenstelle</translation>
     </message>
 </context>
 <context>
@@ -857,6 +903,13 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
 </context>
 <context>
+    <name>PrintCommands</name>
+    <message>
+        <source>The adjustment could not be saved in %1.</source>
+        <translation>Die Justierung konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>PrintTexts</name>
     <message numerus="yes">
         <source>Ready to print %n labels</source>
@@ -1048,6 +1101,21 @@ Möchten Sie ein kurzes Video „Erste Schritte“ ansehen?</translation>
     <message>
         <source>If you want to watch the video later, it's in the "Help" menu.</source>
         <translation>Sie finden das Video später im Menü „Hilfe“.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusText</name>
+    <message numerus="yes">
+        <source>%n extensions in database</source>
+        <comment>%n extension in database</comment>
+        <translation>
+            <numerusform>%n Nebenstelle in der Datenbank</numerusform><numerusform>%n Nebenstellen in der Datenbank</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n selected)</source>
+        <comment>(%n selected)</comment>
+        <translation>
+            <numerusform>(%n ausgewählt)</numerusform><numerusform>(%n ausgewählt)</numerusform></translation>
     </message>
 </context>
 <context>
@@ -1600,6 +1668,25 @@ Eine Zusatzdatei wurde nicht gefunden. Diese Nebenstelle kann erst bearbeitet we
     </message>
 </context>
 <context>
+    <name>UserGuide</name>
+    <message>
+        <source>The user guide was not found.
+
+It should be at: %1</source>
+        <translation>Die Anleitung wurde nicht gefunden.
+
+Sie sollte hier liegen: %1</translation>
+    </message>
+    <message>
+        <source>No program to show the user guide was found.
+
+You can open it in a web browser: %1</source>
+        <translation>Es wurde kein Programm zum Anzeigen der Anleitung gefunden.
+
+Sie können sie in einem Webbrowser öffnen: %1</translation>
+    </message>
+</context>
+<context>
     <name>mirn::CAboutBox</name>
     <message>
         <source>About %1</source>
@@ -1608,6 +1695,30 @@ Eine Zusatzdatei wurde nicht gefunden. Diese Nebenstelle kann erst bearbeitet we
     <message>
         <source>Mirn</source>
         <translation>Mirn</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Legal notice</source>
+        <translation>Rechtlicher Hinweis</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Lizenz</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>Betriebssystem</translation>
+    </message>
+    <message>
+        <source>System type</source>
+        <translation>Systemtyp</translation>
     </message>
 </context>
 <context>
@@ -1631,6 +1742,26 @@ Eine Zusatzdatei wurde nicht gefunden. Diese Nebenstelle kann erst bearbeitet we
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Extension number(s) to add:</source>
+        <translation>Hinzuzufügende &amp;Nebenstellennummer(n):</translation>
+    </message>
+    <message>
+        <source>Person’s &amp;name (optional):</source>
+        <translation>&amp;Name der Person (optional):</translation>
+    </message>
+    <message>
+        <source>Product &amp;family:</source>
+        <translation>Produkt&amp;familie:</translation>
+    </message>
+    <message>
+        <source>&amp;Model:</source>
+        <translation>&amp;Modell:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy fields from:</source>
+        <translation>Felder &amp;kopieren von:</translation>
     </message>
 </context>
 <context>
@@ -1927,6 +2058,18 @@ Normal inserts the name alone. Ext + Name puts "Ext." and the extension ID on on
 
 „Normal“ fügt nur den Namen ein. „Ext + Name“ setzt „Ext.“ und die Nebenstellen-ID in eine Zeile und den Namen darunter. „Name + Ext“ setzt den Namen zuerst und „Ext.“ mit der ID darunter.</translation>
     </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>E&amp;xt + Name</source>
+        <translation>E&amp;xt + Name</translation>
+    </message>
+    <message>
+        <source>N&amp;ame + Ext</source>
+        <translation>N&amp;ame + Ext</translation>
+    </message>
 </context>
 <context>
     <name>mirn::CExtNameWizard</name>
@@ -2090,6 +2233,18 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
         <source>Main Area</source>
         <translation>Hauptbereich</translation>
     </message>
+    <message>
+        <source>Extension List</source>
+        <translation>Nebenstellenliste</translation>
+    </message>
+    <message>
+        <source>Name Panel</source>
+        <translation>Namensbereich</translation>
+    </message>
+    <message>
+        <source>Label Panel</source>
+        <translation>Beschriftungsbereich</translation>
+    </message>
 </context>
 <context>
     <name>mirn::CGraphicPropDlg</name>
@@ -2128,6 +2283,10 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
@@ -2225,6 +2384,10 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     <message>
         <source>Label</source>
         <translation>Tastenbeschriftung</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>Feld %1</translation>
     </message>
 </context>
 <context>
@@ -2324,6 +2487,58 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     <message>
         <source>Color</source>
         <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>Linksbündig</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>Rechtsbündig</translation>
+    </message>
+    <message>
+        <source>Full Justify</source>
+        <translation>Blocksatz</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50 %</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75 %</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>150%</source>
+        <translation>150 %</translation>
+    </message>
+    <message>
+        <source>200%</source>
+        <translation>200 %</translation>
+    </message>
+    <message>
+        <source>Fit to Window Width</source>
+        <translation>An Fensterbreite anpassen</translation>
+    </message>
+    <message>
+        <source>Fit Entire Label</source>
+        <translation>Ganze Tastenbeschriftung</translation>
+    </message>
+    <message>
+        <source>Font: %1</source>
+        <translation>Schrift: %1</translation>
+    </message>
+    <message>
+        <source>The options could not be saved: the settings file cannot be written.</source>
+        <translation>Die Optionen konnten nicht gespeichert werden: Die Einstellungsdatei kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -2556,6 +2771,10 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
         <source>Picture; drag to move, drag a handle to size</source>
         <translation>Bild; zum Verschieben ziehen, zum Ändern der Größe an einem Griff ziehen</translation>
     </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
 </context>
 <context>
     <name>mirn::CSplitterBar</name>
@@ -2640,6 +2859,25 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CXMessageBox</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
     </message>
 </context>
 <context>
@@ -2734,6 +2972,22 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Type code</source>
+        <translation>Typcode</translation>
+    </message>
+    <message>
+        <source>Product family</source>
+        <translation>Produktfamilie</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Last modified</source>
+        <translation>Zuletzt geändert</translation>
+    </message>
 </context>
 <context>
     <name>mirn::ListPanel</name>
@@ -2745,6 +2999,30 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
         <source>Extension list menu</source>
         <translation>Menü der Nebenstellenliste</translation>
     </message>
+    <message>
+        <source>&amp;New Extension...</source>
+        <translation>&amp;Neue Nebenstelle...</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Unselect All</source>
+        <translation>Auswahl au&amp;fheben</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties</source>
+        <translation>&amp;Eigenschaften</translation>
+    </message>
 </context>
 <context>
     <name>mirn::PictureLayer</name>
@@ -2755,6 +3033,10 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     <message>
         <source>Re&amp;move Graphic</source>
         <translation>Bild &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>The pictures of this label could not be saved in the database.</source>
+        <translation>Die Bilder dieser Tastenbeschriftung konnten nicht in der Datenbank gespeichert werden.</translation>
     </message>
 </context>
 <context>

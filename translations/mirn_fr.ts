@@ -123,6 +123,29 @@ Cliquez ensuite sur « Suivant ».</translation>
     </message>
 </context>
 <context>
+    <name>CsvImportSettings</name>
+    <message>
+        <source>%1 %2 pt</source>
+        <translation>%1 %2 pt</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>StrikeOut</source>
+        <translation>Barré</translation>
+    </message>
+</context>
+<context>
     <name>DbResult</name>
     <message>
         <source>success</source>
@@ -352,6 +375,29 @@ Veuillez enregistrer dans un autre dossier.</translation>
     <message>
         <source>The CSV import settings could not be saved.</source>
         <translation>Les paramètres d'importation CSV n'ont pas pu être enregistrés.</translation>
+    </message>
+</context>
+<context>
+    <name>ExtensionList</name>
+    <message>
+        <source>Extension ID</source>
+        <translation>ID du poste</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>(unknown)</source>
+        <translation>(inconnu)</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Poste</translation>
     </message>
 </context>
 <context>
@@ -857,6 +903,13 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
 </context>
 <context>
+    <name>PrintCommands</name>
+    <message>
+        <source>The adjustment could not be saved in %1.</source>
+        <translation>L'ajustement n'a pas pu être enregistré dans %1.</translation>
+    </message>
+</context>
+<context>
     <name>PrintTexts</name>
     <message numerus="yes">
         <source>Ready to print %n labels</source>
@@ -1048,6 +1101,21 @@ Voulez-vous regarder une courte vidéo « Premiers pas » ?</translation>
     <message>
         <source>If you want to watch the video later, it's in the "Help" menu.</source>
         <translation>Vous retrouverez la vidéo plus tard dans le menu « Aide ».</translation>
+    </message>
+</context>
+<context>
+    <name>StatusText</name>
+    <message numerus="yes">
+        <source>%n extensions in database</source>
+        <comment>%n extension in database</comment>
+        <translation>
+            <numerusform>%n poste dans la base de données</numerusform><numerusform>%n postes dans la base de données</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n selected)</source>
+        <comment>(%n selected)</comment>
+        <translation>
+            <numerusform>(%n sélectionné)</numerusform><numerusform>(%n sélectionnés)</numerusform></translation>
     </message>
 </context>
 <context>
@@ -1600,6 +1668,25 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
     </message>
 </context>
 <context>
+    <name>UserGuide</name>
+    <message>
+        <source>The user guide was not found.
+
+It should be at: %1</source>
+        <translation>Le guide de l'utilisateur est introuvable.
+
+Il devrait se trouver ici : %1</translation>
+    </message>
+    <message>
+        <source>No program to show the user guide was found.
+
+You can open it in a web browser: %1</source>
+        <translation>Aucun programme permettant d'afficher le guide n'a été trouvé.
+
+Vous pouvez l'ouvrir dans un navigateur web : %1</translation>
+    </message>
+</context>
+<context>
     <name>mirn::CAboutBox</name>
     <message>
         <source>About %1</source>
@@ -1608,6 +1695,30 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
     <message>
         <source>Mirn</source>
         <translation>Mirn</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Legal notice</source>
+        <translation>Mentions légales</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>Système d'exploitation</translation>
+    </message>
+    <message>
+        <source>System type</source>
+        <translation>Type de système</translation>
     </message>
 </context>
 <context>
@@ -1631,6 +1742,26 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Extension number(s) to add:</source>
+        <translation>Numéro(s) de &amp;poste à ajouter :</translation>
+    </message>
+    <message>
+        <source>Person’s &amp;name (optional):</source>
+        <translation>&amp;Nom de la personne (facultatif) :</translation>
+    </message>
+    <message>
+        <source>Product &amp;family:</source>
+        <translation>&amp;Gamme de produits :</translation>
+    </message>
+    <message>
+        <source>&amp;Model:</source>
+        <translation>&amp;Modèle :</translation>
+    </message>
+    <message>
+        <source>&amp;Copy fields from:</source>
+        <translation>&amp;Copier les champs de :</translation>
     </message>
 </context>
 <context>
@@ -1927,6 +2058,18 @@ Normal inserts the name alone. Ext + Name puts "Ext." and the extension ID on on
 
 « Normal » insère le nom seul. « Ext + Name » place « Ext. » et l'ID du poste sur une ligne et le nom en dessous. « Name + Ext » place d'abord le nom, puis « Ext. » et l'ID en dessous.</translation>
     </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>E&amp;xt + Name</source>
+        <translation>E&amp;xt + Nom</translation>
+    </message>
+    <message>
+        <source>N&amp;ame + Ext</source>
+        <translation>N&amp;om + Ext</translation>
+    </message>
 </context>
 <context>
     <name>mirn::CExtNameWizard</name>
@@ -2090,6 +2233,18 @@ Pour commencer, cliquez sur « Suivant ».</translation>
         <source>Main Area</source>
         <translation>Zone principale</translation>
     </message>
+    <message>
+        <source>Extension List</source>
+        <translation>Liste des postes</translation>
+    </message>
+    <message>
+        <source>Name Panel</source>
+        <translation>Zone du nom</translation>
+    </message>
+    <message>
+        <source>Label Panel</source>
+        <translation>Zone de l'étiquette</translation>
+    </message>
 </context>
 <context>
     <name>mirn::CGraphicPropDlg</name>
@@ -2128,6 +2283,10 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
     </message>
 </context>
 <context>
@@ -2225,6 +2384,10 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <message>
         <source>Label</source>
         <translation>Étiquette</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>Champ %1</translation>
     </message>
 </context>
 <context>
@@ -2324,6 +2487,58 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <message>
         <source>Color</source>
         <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>Aligné à gauche</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centré</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>Aligné à droite</translation>
+    </message>
+    <message>
+        <source>Full Justify</source>
+        <translation>Justifié</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50 %</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75 %</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>150%</source>
+        <translation>150 %</translation>
+    </message>
+    <message>
+        <source>200%</source>
+        <translation>200 %</translation>
+    </message>
+    <message>
+        <source>Fit to Window Width</source>
+        <translation>Ajuster à la largeur de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Fit Entire Label</source>
+        <translation>Étiquette entière</translation>
+    </message>
+    <message>
+        <source>Font: %1</source>
+        <translation>Police : %1</translation>
+    </message>
+    <message>
+        <source>The options could not be saved: the settings file cannot be written.</source>
+        <translation>Les options n'ont pas pu être enregistrées : le fichier de paramètres ne peut pas être écrit.</translation>
     </message>
 </context>
 <context>
@@ -2556,6 +2771,10 @@ Pour commencer, cliquez sur « Suivant ».</translation>
         <source>Picture; drag to move, drag a handle to size</source>
         <translation>Image ; faites glisser pour déplacer, tirez une poignée pour redimensionner</translation>
     </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Image %1</translation>
+    </message>
 </context>
 <context>
     <name>mirn::CSplitterBar</name>
@@ -2640,6 +2859,25 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::CXMessageBox</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
     </message>
 </context>
 <context>
@@ -2734,6 +2972,22 @@ Pour commencer, cliquez sur « Suivant ».</translation>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Type code</source>
+        <translation>Code de type</translation>
+    </message>
+    <message>
+        <source>Product family</source>
+        <translation>Gamme de produits</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Last modified</source>
+        <translation>Dernière modification</translation>
+    </message>
 </context>
 <context>
     <name>mirn::ListPanel</name>
@@ -2745,6 +2999,30 @@ Pour commencer, cliquez sur « Suivant ».</translation>
         <source>Extension list menu</source>
         <translation>Menu de la liste des postes</translation>
     </message>
+    <message>
+        <source>&amp;New Extension...</source>
+        <translation>&amp;Nouveau poste...</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;Unselect All</source>
+        <translation>&amp;Désélectionner tout</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primer...</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties</source>
+        <translation>P&amp;ropriétés</translation>
+    </message>
 </context>
 <context>
     <name>mirn::PictureLayer</name>
@@ -2755,6 +3033,10 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <message>
         <source>Re&amp;move Graphic</source>
         <translation>&amp;Supprimer l'image</translation>
+    </message>
+    <message>
+        <source>The pictures of this label could not be saved in the database.</source>
+        <translation>Les images de cette étiquette n'ont pas pu être enregistrées dans la base de données.</translation>
     </message>
 </context>
 <context>

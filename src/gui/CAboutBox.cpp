@@ -36,7 +36,7 @@ CAboutBox::CAboutBox(const AboutTexts& texts, QWidget* parent) : QDialog(parent)
   picture->setPixmap(AppIconPixmap(96, devicePixelRatioF()));
   picture->setAlignment(Qt::AlignTop);
 
-  QLabel* title = Line(this, QStringLiteral("Title"), texts.title);
+  QLabel* title = Line(this, tr("Title"), texts.title);
   QFont big = title->font();
   big.setPointSizeF(big.pointSizeF() * 1.5);
   big.setBold(true);
@@ -44,12 +44,12 @@ CAboutBox::CAboutBox(const AboutTexts& texts, QWidget* parent) : QDialog(parent)
 
   auto* lines = new QVBoxLayout;
   lines->addWidget(title);
-  lines->addWidget(Line(this, QStringLiteral("Version"), texts.versionLine));
-  lines->addWidget(Line(this, QStringLiteral("Legal notice"), texts.legalNotice));
-  lines->addWidget(Line(this, QStringLiteral("Licence"), LicenceNotice()));
+  lines->addWidget(Line(this, tr("Version"), texts.versionLine));
+  lines->addWidget(Line(this, tr("Legal notice"), texts.legalNotice));
+  lines->addWidget(Line(this, tr("Licence"), LicenceNotice()));
   lines->addSpacing(8);
-  lines->addWidget(Line(this, QStringLiteral("Operating system"), texts.osCaption));
-  lines->addWidget(Line(this, QStringLiteral("System type"), texts.systemType));
+  lines->addWidget(Line(this, tr("Operating system"), texts.osCaption));
+  lines->addWidget(Line(this, tr("System type"), texts.systemType));
   lines->addStretch(1);
 
   auto* body = new QHBoxLayout;

@@ -43,12 +43,12 @@ CAddExtDialog::CAddExtDialog(MRBBase& db, DDFLibrary& library, Profile& profile,
   copyFrom_ = new QComboBox;
   auto* form = new QFormLayout;
   form->setRowWrapPolicy(QFormLayout::WrapAllRows);
-  form->addRow(labelled(QStringLiteral("&Extension number(s) to add:"), ids_), ids_);
-  form->addRow(labelled(QStringLiteral("Person\u2019s &name (optional):"), name_), name_);
+  form->addRow(labelled(tr("&Extension number(s) to add:"), ids_), ids_);
+  form->addRow(labelled(tr("Person\u2019s &name (optional):"), name_), name_);
   form->addRow(differentNames_);
-  form->addRow(labelled(QStringLiteral("Product &family:"), families_), families_);
-  form->addRow(labelled(QStringLiteral("&Model:"), models_), models_);
-  copyFromLabel_ = labelled(QStringLiteral("&Copy fields from:"), copyFrom_);
+  form->addRow(labelled(tr("Product &family:"), families_), families_);
+  form->addRow(labelled(tr("&Model:"), models_), models_);
+  copyFromLabel_ = labelled(tr("&Copy fields from:"), copyFrom_);
   form->addRow(copyFromLabel_, copyFrom_);
 
   templating_ = new QPushButton(tr("Show &Templating Options"));

@@ -38,7 +38,7 @@ CExtNameDlg::CExtNameDlg(MRBBase& db, Profile& profile, QWidget* parent)
 
   auto* group = new QGroupBox(tr("Style"));
   auto* groupLayout = new QVBoxLayout(group);
-  const QString labels[3] = {QStringLiteral("&Normal"), QStringLiteral("E&xt + Name"), QStringLiteral("N&ame + Ext")};
+  const QString labels[3] = {tr("&Normal"), tr("E&xt + Name"), tr("N&ame + Ext")};
   for (int i = 0; i < 3; ++i) {
     styles_[i] = new QRadioButton(labels[i]);
     NameControl(styles_[i], labels[i]);

@@ -22,7 +22,7 @@ void CFrameArea::Replace(QPointer<QWidget>& slot, QWidget* panel, const char* em
   if (!panel) {
     panel = new QWidget;
     panel->setObjectName(emptyName);
-    panel->setAccessibleName(emptyName);
+    panel->setAccessibleName(tr(emptyName));
   }
   slot = panel;
   panel->setParent(this);
@@ -31,13 +31,13 @@ void CFrameArea::Replace(QPointer<QWidget>& slot, QWidget* panel, const char* em
   DoLayout();
 }
 
-void CFrameArea::SetListPanel(QWidget* panel) { Replace(list_, panel, "Extension List"); }
+void CFrameArea::SetListPanel(QWidget* panel) { Replace(list_, panel, QT_TR_NOOP("Extension List")); }
 
 void CFrameArea::SetNamePanel(QWidget* panel) {
-  Replace(name_, panel, "Name Panel");
+  Replace(name_, panel, QT_TR_NOOP("Name Panel"));
 }
 
-void CFrameArea::SetLabelPanel(QWidget* panel) { Replace(label_, panel, "Label Panel"); }
+void CFrameArea::SetLabelPanel(QWidget* panel) { Replace(label_, panel, QT_TR_NOOP("Label Panel")); }
 
 int CFrameArea::SplitterWidth() const {
   return std::max(4, style()->pixelMetric(QStyle::PM_SplitterWidth, nullptr, this));

@@ -72,7 +72,7 @@ CGraphicPropDlg::CGraphicPropDlg(const GraphicProperties& properties, UserInterf
   const std::wstring natural =
       picture ? GraphicSizeText(PixelsToTwips(picture->Width(), properties_.screenDpi),
                                 PixelsToTwips(picture->Height(), properties_.screenDpi), metric)
-              : std::wstring(L"Unknown");
+              : FromQString(tr("Unknown"));
   const std::wstring onLabel = GraphicSizeText(r.width, r.height, metric);
 
   auto* form = new QFormLayout;

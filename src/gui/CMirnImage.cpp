@@ -59,7 +59,7 @@ class FieldAccessible final : public QAccessibleInterface {
     const auto field = Find();
     if (!field) return {};
     if (t == QAccessible::Name || t == QAccessible::Value) return ToQString(field->displayText);
-    if (t == QAccessible::Description) return QStringLiteral("Field %1").arg(field->id);
+    if (t == QAccessible::Description) return CMirnImage::tr("Field %1").arg(field->id);
     return {};
   }
   void setText(QAccessible::Text, const QString&) override {}
@@ -96,7 +96,7 @@ class FieldAccessible final : public QAccessibleInterface {
 // The label window: its fields first, in the label's order, then its picture windows.
 class LabelAccessible final : public QAccessibleWidget {
  public:
-  explicit LabelAccessible(CMirnImage* image) : QAccessibleWidget(image, QAccessible::Table, "Label") {}
+  explicit LabelAccessible(CMirnImage* image) : QAccessibleWidget(image, QAccessible::Table, CMirnImage::tr("Label")) {}
   ~LabelAccessible() override {
     for (auto& [id, accessibleId] : children_) QAccessible::deleteAccessibleInterface(accessibleId);
   }

@@ -48,10 +48,13 @@ QComboBox* LabelledCombo(QWidget* parent, QFormLayout* form, const QString& labe
 
 }  // namespace
 
-QStringList DefaultJustificationTexts() { return {"Align Left", "Center", "Align Right", "Full Justify"}; }
+QStringList DefaultJustificationTexts() {
+  return {CPrefsDlg::tr("Align Left"), CPrefsDlg::tr("Center"), CPrefsDlg::tr("Align Right"), CPrefsDlg::tr("Full Justify")};
+}
 
 QStringList DefaultZoomLevelTexts() {
-  return {"50%", "75%", "100%", "150%", "200%", "Fit to Window Width", "Fit Entire Label"};
+  return {CPrefsDlg::tr("50%"),  CPrefsDlg::tr("75%"), CPrefsDlg::tr("100%"), CPrefsDlg::tr("150%"),
+          CPrefsDlg::tr("200%"), CPrefsDlg::tr("Fit to Window Width"), CPrefsDlg::tr("Fit Entire Label")};
 }
 
 CPrefsDlg::CPrefsDlg(Profile& profile, QStringList justifications, QStringList zoomLevels, QWidget* parent)
@@ -119,7 +122,7 @@ void CPrefsDlg::ShowModel() {
   zoom_->setCurrentIndex(model_.ZoomLevel());
   showTips_->setChecked(model_.ShowTips());
   description_->setText(ToQString(model_.Description()));
-  description_->setAccessibleName(QStringLiteral("Font: ") + description_->text());
+  description_->setAccessibleName(tr("Font: %1").arg(description_->text()));
   QPalette palette = description_->palette();
   palette.setColor(QPalette::WindowText, FromColorRef(model_.Font().color));
   palette.setColor(QPalette::Window, palette.color(QPalette::Base));
@@ -158,7 +161,8 @@ void CPrefsDlg::Reset() {
 
 void CPrefsDlg::accept() {
   if (!model_.Save(profile_)) {
-    CXMessageBox box({L"The options could not be saved: the settings file cannot be written.", L"Options",
+    CXMessageBox box({FromQString(tr("The options could not be saved: the settings file cannot be written.")),
+                      FromQString(tr("Options")),
                       mb::kOk | mb::kIconWarning, {}},
                      this);
     box.Run();

@@ -38,7 +38,7 @@ CSizeableGraphic::CSizeableGraphic(int slot, std::shared_ptr<const Picture> pict
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setObjectName(QStringLiteral("Picture %1").arg(slot));
-  setAccessibleName(QStringLiteral("Picture %1").arg(slot));
+  setAccessibleName(tr("Picture %1").arg(slot));
   setAccessibleDescription(locked ? tr("Locked picture") : tr("Picture; drag to move, drag a handle to size"));
   setMinimumSize(1, 1);
 }

@@ -26,10 +26,10 @@ QStyle::StandardPixmap PixmapOf(MessageBoxIcon icon) {
 
 QString IconName(MessageBoxIcon icon) {
   switch (icon) {
-    case MessageBoxIcon::kError: return QStringLiteral("Error");
-    case MessageBoxIcon::kQuestion: return QStringLiteral("Question");
-    case MessageBoxIcon::kWarning: return QStringLiteral("Warning");
-    default: return QStringLiteral("Information");
+    case MessageBoxIcon::kError: return CXMessageBox::tr("Error");
+    case MessageBoxIcon::kQuestion: return CXMessageBox::tr("Question");
+    case MessageBoxIcon::kWarning: return CXMessageBox::tr("Warning");
+    default: return CXMessageBox::tr("Information");
   }
 }
 

@@ -40,7 +40,7 @@ class ExtensionListView::Model final : public QAbstractTableModel {
   }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
-      return QString::fromWCharArray(DialogExtensionRows::ColumnTitle(section));
+      return ToQString(DialogExtensionRows::ColumnTitle(section));
     }
     return {};
   }

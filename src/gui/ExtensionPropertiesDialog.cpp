@@ -43,10 +43,10 @@ ExtensionPropertiesDialog::ExtensionPropertiesDialog(MRBBase& db, UserInterface&
   nameLabel->setBuddy(name_);
   form->addRow(idLabel, id_);
   form->addRow(nameLabel, name_);
-  form->addRow(tr("Type code:"), ReadOnly(props.typeCode, QStringLiteral("Type code")));
-  form->addRow(tr("Product family:"), ReadOnly(props.family, QStringLiteral("Product family")));
-  form->addRow(tr("Model:"), ReadOnly(props.model, QStringLiteral("Model")));
-  form->addRow(tr("Last modified:"), ReadOnly(props.modified, QStringLiteral("Last modified")));
+  form->addRow(tr("Type code:"), ReadOnly(props.typeCode, tr("Type code")));
+  form->addRow(tr("Product family:"), ReadOnly(props.family, tr("Product family")));
+  form->addRow(tr("Model:"), ReadOnly(props.model, tr("Model")));
+  form->addRow(tr("Last modified:"), ReadOnly(props.modified, tr("Last modified")));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   NameControl(buttons->button(QDialogButtonBox::Ok), tr("OK"));
   NameControl(buttons->button(QDialogButtonBox::Cancel), tr("Cancel"));

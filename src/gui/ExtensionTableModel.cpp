@@ -29,7 +29,7 @@ QVariant ExtensionTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant ExtensionTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
-    return QString::fromWCharArray(ExtensionListModel::ColumnTitle(section));
+    return ToQString(ExtensionListModel::ColumnTitle(section));
   }
   return {};
 }

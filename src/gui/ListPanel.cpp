@@ -173,14 +173,14 @@ void ListPanel::ShowProperties() {
 QMenu* ListPanel::BuildContextMenu() {
   auto* menu = new QMenu(this);
   NameControl(menu, tr("Extension list menu"));
-  if (runCommand_) menu->addAction(QStringLiteral("&New Extension..."), this, [this] { runCommand_(cmd::kNewExtension); });
-  menu->addAction(QStringLiteral("Select &All"), this, [this] { SelectAllRows(); });
-  menu->addAction(QStringLiteral("&Unselect All"), this, [this] { UnselectAll(); });
+  if (runCommand_) menu->addAction(tr("&New Extension..."), this, [this] { runCommand_(cmd::kNewExtension); });
+  menu->addAction(tr("Select &All"), this, [this] { SelectAllRows(); });
+  menu->addAction(tr("&Unselect All"), this, [this] { UnselectAll(); });
   menu->addSeparator();
-  QAction* del = menu->addAction(QStringLiteral("&Delete"), this, [this] { DeleteSelected(); });
+  QAction* del = menu->addAction(tr("&Delete"), this, [this] { DeleteSelected(); });
   del->setEnabled(list_.SelectedCount() > 0);
   if (runCommand_) {
-    QAction* print = menu->addAction(QStringLiteral("&Print..."), this, [this] { runCommand_(cmd::kFilePrint); });
+    QAction* print = menu->addAction(tr("&Print..."), this, [this] { runCommand_(cmd::kFilePrint); });
     print->setEnabled(list_.SelectedCount() > 0);
   }
   if (runCommand_) {
@@ -191,7 +191,7 @@ QMenu* ListPanel::BuildContextMenu() {
     edit->setEnabled(list_.SelectedCount() == 1);
   }
   menu->addSeparator();
-  QAction* properties = menu->addAction(QStringLiteral("P&roperties"), this, [this] { ShowProperties(); });
+  QAction* properties = menu->addAction(tr("P&roperties"), this, [this] { ShowProperties(); });
   properties->setEnabled(CanShowProperties());
   for (QAction* action : menu->actions()) action->setObjectName(PlainText(action->text()));
   return menu;

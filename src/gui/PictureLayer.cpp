@@ -109,7 +109,7 @@ void PictureLayer::Leave() {
 
 void PictureLayer::WriteBack() {
   if (!editor_ || !editor_->Changed()) return;
-  if (editor_->Save() != 0) services_.ui.Message(L"The pictures of this label could not be saved in the database.");
+  if (editor_->Save() != 0) services_.ui.Message(FromQString(tr("The pictures of this label could not be saved in the database.")));
 }
 
 bool PictureLayer::CanInsert() const { return editor_ != nullptr; }

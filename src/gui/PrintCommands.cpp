@@ -1,5 +1,6 @@
 #include "gui/PrintCommands.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "app/AppServices.h"
@@ -26,6 +27,7 @@
 #include "print/PrintTexts.h"
 #include "print/UiPrintJobUi.h"
 #include "qt/PrintTargets.h"
+#include "qt/QtText.h"
 #include "templates/DDFLibrary.h"
 #include "util/StringTable.h"
 #include "util/Text.h"
@@ -142,7 +144,8 @@ void RunAdjustment(CommandRegistry& frame) {
   const std::optional<PrinterAdjustment> values = dialog.Values();
   if (!values) return;
   if (!setup.printing.SaveAdjustmentChanges(before, *values)) {
-    Warn(s, L"The adjustment could not be saved in " + setup.printing.Adjustments().File().wstring() + L".");
+    Warn(s, FromQString(QCoreApplication::translate("PrintCommands", "The adjustment could not be saved in %1.")
+                            .arg(PathToQString(setup.printing.Adjustments().File()))));
   }
 }
 

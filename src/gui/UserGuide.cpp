@@ -1,5 +1,6 @@
 #include "gui/UserGuide.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -16,9 +17,12 @@ bool OpenUserGuide(QWidget* parent) {
   std::error_code error;
   std::wstring problem;
   if (!std::filesystem::is_regular_file(path, error)) {
-    problem = L"The user guide was not found.\n\nIt should be at: " + path.wstring();
+    problem = FromQString(QCoreApplication::translate("UserGuide", "The user guide was not found.\n\nIt should be at: %1")
+                              .arg(PathToQString(path)));
   } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(path)))) {
-    problem = L"No program to show the user guide was found.\n\nYou can open it in a web browser: " + path.wstring();
+    problem = FromQString(QCoreApplication::translate(
+                              "UserGuide", "No program to show the user guide was found.\n\nYou can open it in a web browser: %1")
+                              .arg(PathToQString(path)));
   } else {
     return true;
   }

@@ -14,6 +14,10 @@
 
 #include "gui/CAboutBox.h"
 #include "gui/CPrefsDlg.h"
+#include "gui/CPrinterAdjustmentDlg.h"
+#include "gui/CExportExcelDlg.h"
+#include "gui/CFindDlg.h"
+#include "gui/CAddWarningDlg.h"
 #include "gui/CProgressDlg.h"
 #include "gui/CTipDlg.h"
 #include "gui/CZoomDialog.h"
@@ -21,6 +25,7 @@
 #include "platform/OsRelease.h"
 #include "gui/CXMessageBox.h"
 #include "gui/ScreenshotSupport.h"
+#include "qt/Translations.h"
 
 namespace mirn {
 namespace {
@@ -60,6 +65,37 @@ TEST(Screenshot, SmallDialogs) {
   CAboutBox about(MakeAboutTexts(profile, L"0.1.0", L"Copyright \u00A9 2026 The Mirn developers",
                                  OperatingSystemCaption()));
   Save(&about, "about");
+}
+
+// The same dialogs in German and French, to look for labels the longer texts cut off.
+TEST(Screenshot, DialogsInGermanAndFrench) {
+  MIRN_NEED_SHOT_DIR();
+  const QLocale before;
+  for (const char* language : {"de_DE", "fr_FR"}) {
+    const QLocale locale(QString::fromLatin1(language));
+    QLocale::setDefault(locale);
+    Translations translations(locale, Translations::ProgramFolder());
+    ASSERT_TRUE(translations.HasProgramTranslation()) << language;
+    translations.Install();
+    const QString suffix = QStringLiteral("-") + QString::fromLatin1(language).left(2);
+    MemoryProfile profile;
+    CPrefsDlg options(profile, {}, {});
+    Save(&options, "options" + suffix);
+    CZoomDialog zoom(120);
+    Save(&zoom, "custom-zoom" + suffix);
+    CPrinterAdjustmentDlg adjustment(PrinterAdjustment{L"Office", 85, -28, 0, 0}, MeasureUnit::Millimetres);
+    Save(&adjustment, "printer-adjustment" + suffix);
+    CFindDlg find(FindMode::Replace, SearchState{}, false);
+    Save(&find, "replace" + suffix);
+    CExportExcelDlg excel(ExcelExportOptions{}, nullptr);
+    Save(&excel, "export-excel" + suffix);
+    CAddWarningDlg warning(L"200-240", 41);
+    Save(&warning, "add-warning" + suffix);
+    CXMessageBox importing({L"Extension 201 already exists in this database.", L"Importing",
+                            mb::kYesNoCancel | mb::kIconWarning | mb::kDontAskAgain | mb::kNoSound, {}});
+    Save(&importing, "messagebox" + suffix);
+  }
+  QLocale::setDefault(before);
 }
 
 }  // namespace

@@ -1,14 +1,15 @@
 #include "app/StatusText.h"
 
+#include "util/Catalog.h"
+
 namespace mirn {
 
 std::wstring DocumentStatusText(bool databaseOpen, long long extensions, long long selected,
                                 const std::wstring& legalNotice) {
   if (!databaseOpen) return {};
   if (extensions <= 0) return legalNotice;
-  std::wstring text = std::to_wstring(extensions) + L" extension" + (extensions == 1 ? L"" : L"s") +
-                      L" in database";
-  if (selected > 1) text += L" (" + std::to_wstring(selected) + L" selected)";
+  std::wstring text = TrN("StatusText", "%n extensions in database", "%n extension in database", extensions);
+  if (selected > 1) text += L" " + TrN("StatusText", "(%n selected)", "(%n selected)", selected);
   return text;
 }
 

@@ -1,6 +1,8 @@
 #include "exchange/MRBCSVImportSettings.h"
 
 #include "platform/Profile.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 namespace {
@@ -44,11 +46,11 @@ bool CsvImportSettings::Write(Profile& profile) const {
 }
 
 std::wstring CsvImportSettings::Describe() const {
-  std::wstring text = face + L" " + std::to_wstring(pointSize) + L" pt";
-  if (bold) text += L" Bold";
-  if (italic) text += L" Italic";
-  if (underline) text += L" Underline";
-  if (strikeOut) text += L" StrikeOut";
+  std::wstring text = FormatString(Tr("CsvImportSettings", "%1 %2 pt"), {face, std::to_wstring(pointSize)});
+  if (bold) text += L" " + Tr("CsvImportSettings", "Bold");
+  if (italic) text += L" " + Tr("CsvImportSettings", "Italic");
+  if (underline) text += L" " + Tr("CsvImportSettings", "Underline");
+  if (strikeOut) text += L" " + Tr("CsvImportSettings", "StrikeOut");
   return text;
 }
 

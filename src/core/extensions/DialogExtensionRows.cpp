@@ -5,13 +5,16 @@
 #include "db/MRBBase.h"
 #include "templates/DDFLibrary.h"
 #include "templates/ModelName.h"
+#include "util/Catalog.h"
 #include "util/Text.h"
 
 namespace mirn {
 
-const wchar_t* DialogExtensionRows::ColumnTitle(int column) {
-  static const wchar_t* const kTitles[] = {L"Extension ID", L"Model", L"Name"};
-  return column >= 0 && column < kColumnCount ? kTitles[column] : L"";
+std::wstring DialogExtensionRows::ColumnTitle(int column) {
+  static const char* const kTitles[] = {MIRN_TRANSLATABLE("ExtensionList", "Extension ID"),
+                                        MIRN_TRANSLATABLE("ExtensionList", "Model"),
+                                        MIRN_TRANSLATABLE("ExtensionList", "Name")};
+  return column >= 0 && column < kColumnCount ? Tr("ExtensionList", kTitles[column]) : std::wstring();
 }
 
 bool DialogExtensionRows::AddRow(const std::wstring& id, bool showUnknown) {
@@ -22,7 +25,7 @@ bool DialogExtensionRows::AddRow(const std::wstring& id, bool showUnknown) {
     const CDDFInfo& info = library_.GetInfo(row.typeCode);
     row.model = ModelName(info.groupName, info.description);
   } else if (showUnknown) {
-    row.model = L"(unknown)";
+    row.model = Tr("ExtensionList", "(unknown)");
   } else {
     return false;
   }

@@ -19,7 +19,7 @@ class DialogExtensionRows {
   DialogExtensionRows(MRBBase& db, DDFLibrary& library) : db_(db), library_(library) {}
 
   // "Extension ID", "Model", "Name".
-  static const wchar_t* ColumnTitle(int column);
+  static std::wstring ColumnTitle(int column);
 
   // Adds the extension's row. The model text is the layout's group name, a blank and its
   // description; a type code the library lacks gives "(unknown)" when `showUnknown`, and

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "util/Catalog.h"
 #include "util/StringTable.h"
 #include "db/MRBBase.h"
 #include "platform/UserInterface.h"
@@ -22,9 +23,11 @@ std::int64_t PackTime(const LocalDateTime& t) {
 
 ExtensionListModel::ExtensionListModel(DDFLibrary& library) : library_(library) {}
 
-const wchar_t* ExtensionListModel::ColumnTitle(int column) {
-  static const wchar_t* const kTitles[] = {L"Extension", L"Model", L"Name"};
-  return column >= 0 && column < kColumnCount ? kTitles[column] : L"";
+std::wstring ExtensionListModel::ColumnTitle(int column) {
+  static const char* const kTitles[] = {MIRN_TRANSLATABLE("ExtensionList", "Extension"),
+                                        MIRN_TRANSLATABLE("ExtensionList", "Model"),
+                                        MIRN_TRANSLATABLE("ExtensionList", "Name")};
+  return column >= 0 && column < kColumnCount ? Tr("ExtensionList", kTitles[column]) : std::wstring();
 }
 
 const std::wstring& ExtensionListModel::Text(int row, int column) const {

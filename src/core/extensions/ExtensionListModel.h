@@ -50,7 +50,7 @@ class ExtensionListModel {
   void SetObserver(ExtensionListObserver* observer) { observer_ = observer; }
 
   // The column titles, in order: "Extension", "Model", "Name".
-  static const wchar_t* ColumnTitle(int column);
+  static std::wstring ColumnTitle(int column);
 
   // ---- contents -------------------------------------------------------------------------
   int RowCount() const { return static_cast<int>(order_.size()); }
