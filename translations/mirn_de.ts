@@ -469,6 +469,174 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
 </context>
 <context>
+    <name>LayoutObjects</name>
+    <message>
+        <source>Text field</source>
+        <translation>Textfeld</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Beschriftungstext</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Rahmen</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Rounded rectangle</source>
+        <translation>Abgerundetes Rechteck</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Dotted frame</source>
+        <translation>Gepunkteter Rahmen</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objekt</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutSaveQuestions</name>
+    <message>
+        <source>Layout Designer</source>
+        <translation>Layout-Designer</translation>
+    </message>
+    <message>
+        <source>The layout was not saved:</source>
+        <translation>Das Layout wurde nicht gespeichert:</translation>
+    </message>
+    <message>
+        <source>Please check the layout:</source>
+        <translation>Bitte prüfen Sie das Layout:</translation>
+    </message>
+    <message>
+        <source>Save it anyway?</source>
+        <translation>Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>Not saved.</source>
+        <translation>Nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save this layout as the new type code %1, or replace the layout of that type code with yours?</source>
+        <translation>Dieses Layout unter dem neuen Typcode %1 speichern, oder das Layout dieses Typcodes durch Ihres ersetzen?</translation>
+    </message>
+    <message>
+        <source>Save as &amp;New Type Code</source>
+        <translation>Als &amp;neuen Typcode speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Replace Mine</source>
+        <translation>Meines &amp;ersetzen</translation>
+    </message>
+    <message>
+        <source>Save the new layout?</source>
+        <translation>Das neue Layout speichern?</translation>
+    </message>
+    <message>
+        <source>Save the changes to the layout %1?</source>
+        <translation>Änderungen am Layout %1 speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutSaving</name>
+    <message>
+        <source>The layout could not be saved in %1: %2.</source>
+        <translation>Das Layout konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutValidation</name>
+    <message>
+        <source>%1 holds a character the layout file cannot store.</source>
+        <translation>%1 enthält ein Zeichen, das die Layoutdatei nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>%1 must not hold the character U+0000.</source>
+        <translation>%1 darf das Zeichen U+0000 nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 characters long; its field in the layout file holds %3.</source>
+        <translation>%1 ist %2 Zeichen lang; das Feld in der Layoutdatei fasst %3.</translation>
+    </message>
+    <message>
+        <source>The type code</source>
+        <translation>Der Typcode</translation>
+    </message>
+    <message>
+        <source>The maker's name</source>
+        <translation>Der Herstellername</translation>
+    </message>
+    <message>
+        <source>The name</source>
+        <translation>Der Name</translation>
+    </message>
+    <message>
+        <source>The label needs a width and a height above zero.</source>
+        <translation>Die Tastenbeschriftung braucht eine Breite und eine Höhe über null.</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>Beschriftung %1</translation>
+    </message>
+    <message>
+        <source>The layout has no type code.</source>
+        <translation>Das Layout hat keinen Typcode.</translation>
+    </message>
+    <message>
+        <source>The sheet's description</source>
+        <translation>Die Bogenbeschreibung</translation>
+    </message>
+    <message>
+        <source>The type code %1 is already used by the layout "%2" (%3).</source>
+        <translation>Der Typcode %1 wird bereits vom Layout „%2“ (%3) verwendet.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 use the same id %3; every object needs an id of its own.</source>
+        <translation>%1 und %2 verwenden dieselbe ID %3; jedes Objekt braucht eine eigene ID.</translation>
+    </message>
+    <message>
+        <source>%1: ids 1 to 1024 are kept for pictures; give the field an id of 1025 or above.</source>
+        <translation>%1: Die IDs 1 bis 1024 sind für Bilder reserviert; geben Sie dem Feld eine ID ab 1025.</translation>
+    </message>
+    <message>
+        <source>%1: its text is %2 characters long; its field in the layout file holds %3.</source>
+        <translation>%1: Der Text ist %2 Zeichen lang; das Feld in der Layoutdatei fasst %3.</translation>
+    </message>
+    <message>
+        <source>%1 reaches outside the label.</source>
+        <translation>%1 ragt über die Tastenbeschriftung hinaus.</translation>
+    </message>
+    <message>
+        <source>The layout has no labels on the sheet, so it cannot be printed.</source>
+        <translation>Das Layout hat keine Beschriftungen auf dem Bogen und kann daher nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>%1 landscape sheet</source>
+        <translation>Bogen %1 im Querformat</translation>
+    </message>
+    <message>
+        <source>%1 sheet</source>
+        <translation>Bogen %1</translation>
+    </message>
+    <message>
+        <source>%1 does not lie whole on the %2.</source>
+        <translation>%1 liegt nicht ganz auf dem %2.</translation>
+    </message>
+    <message>
+        <source>Labels %1 and %2 overlap.</source>
+        <translation>Die Beschriftungen %1 und %2 überlappen sich.</translation>
+    </message>
+</context>
+<context>
     <name>MainActions</name>
     <message>
         <source>&amp;New Database</source>
@@ -826,6 +994,14 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <source>&amp;White</source>
         <translation>&amp;Weiß</translation>
     </message>
+    <message>
+        <source>&amp;Layout Designer...</source>
+        <translation>&amp;Layout-Designer...</translation>
+    </message>
+    <message>
+        <source>Makes a layout for your telephone's labels, or changes one</source>
+        <translation>Erstellt oder ändert ein Layout für die Tastenbeschriftungen Ihres Telefons</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1033,6 +1209,14 @@ Der zuvor gewählte Drucker wird wieder verwendet.</translation>
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> Zoll</translation>
     </message>
 </context>
 <context>
@@ -2920,6 +3104,163 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
 </context>
 <context>
+    <name>mirn::DesignerLayoutPanel</name>
+    <message>
+        <source>T&amp;ype code:</source>
+        <translation>T&amp;ypcode:</translation>
+    </message>
+    <message>
+        <source>&amp;Maker:</source>
+        <translation>&amp;Hersteller:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Label &amp;width:</source>
+        <translation>Beschriftungs&amp;breite:</translation>
+    </message>
+    <message>
+        <source>Label &amp;height:</source>
+        <translation>Beschriftungs&amp;höhe:</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>&amp;Bogen:</translation>
+    </message>
+    <message>
+        <source>Letter (8.5 x 11 in)</source>
+        <translation>Letter (8,5 x 11 Zoll)</translation>
+    </message>
+    <message>
+        <source>A4 (210 x 297 mm)</source>
+        <translation>A4 (210 x 297 mm)</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Querformat</translation>
+    </message>
+    <message>
+        <source>&amp;Plain paper, cut by hand</source>
+        <translation>&amp;Normalpapier, von Hand geschnitten</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::DesignerObjectPanel</name>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>&amp;ID:</source>
+        <translation>&amp;ID:</translation>
+    </message>
+    <message>
+        <source>&amp;Left:</source>
+        <translation>&amp;Links:</translation>
+    </message>
+    <message>
+        <source>&amp;Top:</source>
+        <translation>&amp;Oben:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>&amp;Alignment:</source>
+        <translation>&amp;Ausrichtung:</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Font &amp;size:</source>
+        <translation>Schrift&amp;größe:</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>Li&amp;ght (printed pale)</source>
+        <translation>&amp;Hell (blass gedruckt)</translation>
+    </message>
+    <message>
+        <source>No object selected. Click an object on the label, or add one.</source>
+        <translation>Kein Objekt ausgewählt. Klicken Sie auf ein Objekt der Beschriftung oder fügen Sie eines hinzu.</translation>
+    </message>
+    <message>
+        <source>%1 objects selected.</source>
+        <translation>%1 Objekte ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Default &amp;text:</source>
+        <translation>Standard&amp;text:</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Text:</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::DesignerSheetPanel</name>
+    <message>
+        <source>&amp;Rows:</source>
+        <translation>&amp;Zeilen:</translation>
+    </message>
+    <message>
+        <source>&amp;Columns:</source>
+        <translation>&amp;Spalten:</translation>
+    </message>
+    <message>
+        <source>First label &amp;left:</source>
+        <translation>Erste Beschriftung &amp;links:</translation>
+    </message>
+    <message>
+        <source>First label &amp;top:</source>
+        <translation>Erste Beschriftung &amp;oben:</translation>
+    </message>
+    <message>
+        <source>&amp;Across, label to label:</source>
+        <translation>&amp;Waagerecht, von Beschriftung zu Beschriftung:</translation>
+    </message>
+    <message>
+        <source>&amp;Down, label to label:</source>
+        <translation>&amp;Senkrecht, von Beschriftung zu Beschriftung:</translation>
+    </message>
+    <message>
+        <source>&amp;Make Slots</source>
+        <translation>Plätze &amp;anlegen</translation>
+    </message>
+    <message>
+        <source>The labels on the sheet</source>
+        <translation>Die Beschriftungen auf dem Bogen</translation>
+    </message>
+    <message>
+        <source>Labels on the %1 sheet (landscape): %2</source>
+        <translation>Beschriftungen auf dem Bogen %1 (Querformat): %2</translation>
+    </message>
+    <message>
+        <source>Labels on the %1 sheet: %2</source>
+        <translation>Beschriftungen auf dem Bogen %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>mirn::ExtensionListView</name>
     <message>
         <source>Extensions</source>
@@ -2987,6 +3328,164 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     <message>
         <source>Last modified</source>
         <translation>Zuletzt geändert</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::LayoutDesignerView</name>
+    <message>
+        <source>Label</source>
+        <translation>Tastenbeschriftung</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::LayoutDesignerWindow</name>
+    <message>
+        <source>Layout Designer</source>
+        <translation>Layout-Designer</translation>
+    </message>
+    <message>
+        <source>Label Area</source>
+        <translation>Beschriftungsfläche</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>&amp;Layout</source>
+        <translation>&amp;Layout</translation>
+    </message>
+    <message>
+        <source>O&amp;bject</source>
+        <translation>O&amp;bjekt</translation>
+    </message>
+    <message>
+        <source>&amp;Slots</source>
+        <translation>&amp;Plätze</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objekt</translation>
+    </message>
+    <message>
+        <source>Slots</source>
+        <translation>Plätze</translation>
+    </message>
+    <message>
+        <source>Designer</source>
+        <translation>Designer</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Print &amp;Test Sheet...</source>
+        <translation>&amp;Testbogen drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Text Field</source>
+        <translation>&amp;Textfeld</translation>
+    </message>
+    <message>
+        <source>&amp;Caption</source>
+        <translation>&amp;Beschriftungstext</translation>
+    </message>
+    <message>
+        <source>&amp;Frame</source>
+        <translation>&amp;Rahmen</translation>
+    </message>
+    <message>
+        <source>&amp;Rectangle</source>
+        <translation>R&amp;echteck</translation>
+    </message>
+    <message>
+        <source>R&amp;ounded Rectangle</source>
+        <translation>Abgerundetes Rechtec&amp;k</translation>
+    </message>
+    <message>
+        <source>&amp;Ellipse</source>
+        <translation>&amp;Ellipse</translation>
+    </message>
+    <message>
+        <source>&amp;Dotted Frame</source>
+        <translation>&amp;Gepunkteter Rahmen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Snap to Grid</source>
+        <translation>Am &amp;Raster ausrichten</translation>
+    </message>
+    <message>
+        <source>Designer Tools</source>
+        <translation>Designer-Werkzeuge</translation>
+    </message>
+    <message>
+        <source>New Layout</source>
+        <translation>Neues Layout</translation>
+    </message>
+    <message>
+        <source>%1%2 - Layout Designer</source>
+        <translation>%1%2 - Layout-Designer</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Gespeichert als %1.</translation>
     </message>
 </context>
 <context>

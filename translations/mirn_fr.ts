@@ -469,6 +469,174 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
 </context>
 <context>
+    <name>LayoutObjects</name>
+    <message>
+        <source>Text field</source>
+        <translation>Champ de texte</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Cadre</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Rounded rectangle</source>
+        <translation>Rectangle arrondi</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Dotted frame</source>
+        <translation>Cadre pointillé</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objet</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutSaveQuestions</name>
+    <message>
+        <source>Layout Designer</source>
+        <translation>Concepteur de mise en page</translation>
+    </message>
+    <message>
+        <source>The layout was not saved:</source>
+        <translation>La mise en page n'a pas été enregistrée :</translation>
+    </message>
+    <message>
+        <source>Please check the layout:</source>
+        <translation>Veuillez vérifier la mise en page :</translation>
+    </message>
+    <message>
+        <source>Save it anyway?</source>
+        <translation>L'enregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source>Not saved.</source>
+        <translation>Non enregistrée.</translation>
+    </message>
+    <message>
+        <source>Save this layout as the new type code %1, or replace the layout of that type code with yours?</source>
+        <translation>Enregistrer cette mise en page sous le nouveau code de type %1, ou remplacer la mise en page de ce code de type par la vôtre ?</translation>
+    </message>
+    <message>
+        <source>Save as &amp;New Type Code</source>
+        <translation>Enregistrer sous un &amp;nouveau code de type</translation>
+    </message>
+    <message>
+        <source>&amp;Replace Mine</source>
+        <translation>&amp;Remplacer la mienne</translation>
+    </message>
+    <message>
+        <source>Save the new layout?</source>
+        <translation>Enregistrer la nouvelle mise en page ?</translation>
+    </message>
+    <message>
+        <source>Save the changes to the layout %1?</source>
+        <translation>Enregistrer les modifications de la mise en page %1 ?</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutSaving</name>
+    <message>
+        <source>The layout could not be saved in %1: %2.</source>
+        <translation>La mise en page n'a pas pu être enregistrée dans %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutValidation</name>
+    <message>
+        <source>%1 holds a character the layout file cannot store.</source>
+        <translation>%1 contient un caractère que le fichier de mise en page ne peut pas enregistrer.</translation>
+    </message>
+    <message>
+        <source>%1 must not hold the character U+0000.</source>
+        <translation>%1 ne doit pas contenir le caractère U+0000.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 characters long; its field in the layout file holds %3.</source>
+        <translation>%1 compte %2 caractères ; son champ dans le fichier de mise en page en contient %3.</translation>
+    </message>
+    <message>
+        <source>The type code</source>
+        <translation>Le code de type</translation>
+    </message>
+    <message>
+        <source>The maker's name</source>
+        <translation>Le nom du fabricant</translation>
+    </message>
+    <message>
+        <source>The name</source>
+        <translation>Le nom</translation>
+    </message>
+    <message>
+        <source>The label needs a width and a height above zero.</source>
+        <translation>L'étiquette doit avoir une largeur et une hauteur supérieures à zéro.</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>Étiquette %1</translation>
+    </message>
+    <message>
+        <source>The layout has no type code.</source>
+        <translation>La mise en page n'a pas de code de type.</translation>
+    </message>
+    <message>
+        <source>The sheet's description</source>
+        <translation>La description de la planche</translation>
+    </message>
+    <message>
+        <source>The type code %1 is already used by the layout "%2" (%3).</source>
+        <translation>Le code de type %1 est déjà utilisé par la mise en page « %2 » (%3).</translation>
+    </message>
+    <message>
+        <source>%1 and %2 use the same id %3; every object needs an id of its own.</source>
+        <translation>%1 et %2 utilisent le même ID %3 ; chaque objet doit avoir son propre ID.</translation>
+    </message>
+    <message>
+        <source>%1: ids 1 to 1024 are kept for pictures; give the field an id of 1025 or above.</source>
+        <translation>%1 : les ID 1 à 1024 sont réservés aux images ; donnez au champ un ID de 1025 ou plus.</translation>
+    </message>
+    <message>
+        <source>%1: its text is %2 characters long; its field in the layout file holds %3.</source>
+        <translation>%1 : son texte compte %2 caractères ; son champ dans le fichier de mise en page en contient %3.</translation>
+    </message>
+    <message>
+        <source>%1 reaches outside the label.</source>
+        <translation>%1 dépasse de l'étiquette.</translation>
+    </message>
+    <message>
+        <source>The layout has no labels on the sheet, so it cannot be printed.</source>
+        <translation>La mise en page n'a aucune étiquette sur la planche ; elle ne peut donc pas être imprimée.</translation>
+    </message>
+    <message>
+        <source>%1 landscape sheet</source>
+        <translation>planche %1 en paysage</translation>
+    </message>
+    <message>
+        <source>%1 sheet</source>
+        <translation>planche %1</translation>
+    </message>
+    <message>
+        <source>%1 does not lie whole on the %2.</source>
+        <translation>%1 ne tient pas entièrement sur la %2.</translation>
+    </message>
+    <message>
+        <source>Labels %1 and %2 overlap.</source>
+        <translation>Les étiquettes %1 et %2 se chevauchent.</translation>
+    </message>
+</context>
+<context>
     <name>MainActions</name>
     <message>
         <source>&amp;New Database</source>
@@ -826,6 +994,14 @@ Veuillez enregistrer dans un autre dossier.</translation>
         <source>&amp;White</source>
         <translation>Bl&amp;anc</translation>
     </message>
+    <message>
+        <source>&amp;Layout Designer...</source>
+        <translation>&amp;Concepteur de mise en page...</translation>
+    </message>
+    <message>
+        <source>Makes a layout for your telephone's labels, or changes one</source>
+        <translation>Crée ou modifie une mise en page pour les étiquettes de votre téléphone</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1033,6 +1209,14 @@ Retour à l'imprimante sélectionnée précédemment.</translation>
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> po</translation>
     </message>
 </context>
 <context>
@@ -2920,6 +3104,163 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
 </context>
 <context>
+    <name>mirn::DesignerLayoutPanel</name>
+    <message>
+        <source>T&amp;ype code:</source>
+        <translation>Code de t&amp;ype :</translation>
+    </message>
+    <message>
+        <source>&amp;Maker:</source>
+        <translation>&amp;Fabricant :</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>Label &amp;width:</source>
+        <translation>&amp;Largeur de l'étiquette :</translation>
+    </message>
+    <message>
+        <source>Label &amp;height:</source>
+        <translation>&amp;Hauteur de l'étiquette :</translation>
+    </message>
+    <message>
+        <source>S&amp;heet:</source>
+        <translation>Pla&amp;nche :</translation>
+    </message>
+    <message>
+        <source>Letter (8.5 x 11 in)</source>
+        <translation>Letter (8,5 x 11 po)</translation>
+    </message>
+    <message>
+        <source>A4 (210 x 297 mm)</source>
+        <translation>A4 (210 x 297 mm)</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Paysage</translation>
+    </message>
+    <message>
+        <source>&amp;Plain paper, cut by hand</source>
+        <translation>Papier &amp;ordinaire, découpé à la main</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::DesignerObjectPanel</name>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Type :</translation>
+    </message>
+    <message>
+        <source>&amp;ID:</source>
+        <translation>&amp;ID :</translation>
+    </message>
+    <message>
+        <source>&amp;Left:</source>
+        <translation>&amp;Gauche :</translation>
+    </message>
+    <message>
+        <source>&amp;Top:</source>
+        <translation>&amp;Haut :</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largeur :</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>Ha&amp;uteur :</translation>
+    </message>
+    <message>
+        <source>&amp;Alignment:</source>
+        <translation>&amp;Alignement :</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centré</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Font &amp;size:</source>
+        <translation>&amp;Taille de police :</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>Li&amp;ght (printed pale)</source>
+        <translation>&amp;Clair (imprimé pâle)</translation>
+    </message>
+    <message>
+        <source>No object selected. Click an object on the label, or add one.</source>
+        <translation>Aucun objet sélectionné. Cliquez sur un objet de l'étiquette ou ajoutez-en un.</translation>
+    </message>
+    <message>
+        <source>%1 objects selected.</source>
+        <translation>%1 objets sélectionnés.</translation>
+    </message>
+    <message>
+        <source>Default &amp;text:</source>
+        <translation>&amp;Texte par défaut :</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texte :</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::DesignerSheetPanel</name>
+    <message>
+        <source>&amp;Rows:</source>
+        <translation>&amp;Lignes :</translation>
+    </message>
+    <message>
+        <source>&amp;Columns:</source>
+        <translation>&amp;Colonnes :</translation>
+    </message>
+    <message>
+        <source>First label &amp;left:</source>
+        <translation>Première étiquette à &amp;gauche :</translation>
+    </message>
+    <message>
+        <source>First label &amp;top:</source>
+        <translation>Première étiquette en &amp;haut :</translation>
+    </message>
+    <message>
+        <source>&amp;Across, label to label:</source>
+        <translation>&amp;Horizontalement, d'étiquette à étiquette :</translation>
+    </message>
+    <message>
+        <source>&amp;Down, label to label:</source>
+        <translation>&amp;Verticalement, d'étiquette à étiquette :</translation>
+    </message>
+    <message>
+        <source>&amp;Make Slots</source>
+        <translation>&amp;Créer les emplacements</translation>
+    </message>
+    <message>
+        <source>The labels on the sheet</source>
+        <translation>Les étiquettes de la planche</translation>
+    </message>
+    <message>
+        <source>Labels on the %1 sheet (landscape): %2</source>
+        <translation>Étiquettes sur la planche %1 (paysage) : %2</translation>
+    </message>
+    <message>
+        <source>Labels on the %1 sheet: %2</source>
+        <translation>Étiquettes sur la planche %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>mirn::ExtensionListView</name>
     <message>
         <source>Extensions</source>
@@ -2987,6 +3328,164 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <message>
         <source>Last modified</source>
         <translation>Dernière modification</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::LayoutDesignerView</name>
+    <message>
+        <source>Label</source>
+        <translation>Étiquette</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::LayoutDesignerWindow</name>
+    <message>
+        <source>Layout Designer</source>
+        <translation>Concepteur de mise en page</translation>
+    </message>
+    <message>
+        <source>Label Area</source>
+        <translation>Zone de l'étiquette</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>&amp;Layout</source>
+        <translation>&amp;Mise en page</translation>
+    </message>
+    <message>
+        <source>O&amp;bject</source>
+        <translation>O&amp;bjet</translation>
+    </message>
+    <message>
+        <source>&amp;Slots</source>
+        <translation>&amp;Emplacements</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objet</translation>
+    </message>
+    <message>
+        <source>Slots</source>
+        <translation>Emplacements</translation>
+    </message>
+    <message>
+        <source>Designer</source>
+        <translation>Concepteur</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Print &amp;Test Sheet...</source>
+        <translation>Imprimer une planche de &amp;test...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Insertion</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insertion</translation>
+    </message>
+    <message>
+        <source>&amp;Text Field</source>
+        <translation>Champ de &amp;texte</translation>
+    </message>
+    <message>
+        <source>&amp;Caption</source>
+        <translation>&amp;Légende</translation>
+    </message>
+    <message>
+        <source>&amp;Frame</source>
+        <translation>&amp;Cadre</translation>
+    </message>
+    <message>
+        <source>&amp;Rectangle</source>
+        <translation>&amp;Rectangle</translation>
+    </message>
+    <message>
+        <source>R&amp;ounded Rectangle</source>
+        <translation>Rectangle &amp;arrondi</translation>
+    </message>
+    <message>
+        <source>&amp;Ellipse</source>
+        <translation>&amp;Ellipse</translation>
+    </message>
+    <message>
+        <source>&amp;Dotted Frame</source>
+        <translation>Cadre &amp;pointillé</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Snap to Grid</source>
+        <translation>&amp;Aligner sur la grille</translation>
+    </message>
+    <message>
+        <source>Designer Tools</source>
+        <translation>Outils du concepteur</translation>
+    </message>
+    <message>
+        <source>New Layout</source>
+        <translation>Nouvelle mise en page</translation>
+    </message>
+    <message>
+        <source>%1%2 - Layout Designer</source>
+        <translation>%1%2 - Concepteur de mise en page</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Enregistrée sous %1.</translation>
     </message>
 </context>
 <context>

@@ -62,7 +62,7 @@ class DesignObjectAccessible final : public QAccessibleInterface {
 
 class DesignLabelAccessible final : public QAccessibleWidget {
  public:
-  explicit DesignLabelAccessible(LayoutDesignerView* view) : QAccessibleWidget(view, QAccessible::Canvas, "Label") {}
+  explicit DesignLabelAccessible(LayoutDesignerView* view) : QAccessibleWidget(view, QAccessible::Canvas, LayoutDesignerView::tr("Label")) {}
   ~DesignLabelAccessible() override {
     for (auto& [id, accessibleId] : children_) QAccessible::deleteAccessibleInterface(accessibleId);
   }

@@ -7,6 +7,8 @@
 #include "templates/DDFReader.h"
 #include "templates/DDFWriter.h"
 #include "util/ByteSource.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -20,13 +22,14 @@ constexpr std::uint32_t kFirstShapeId = 2001;
 // Why a text cannot go into a fixed field of `width` bytes; empty when it can.
 std::wstring TextProblem(const std::wstring& what, const std::wstring& text, std::size_t width) {
   for (wchar_t ch : text) {
-    if (WideToCp1252(ch) < 0) return what + L" holds a character the layout file cannot store.";
-    if (ch == 0) return what + L" must not hold the character U+0000.";
+    if (WideToCp1252(ch) < 0)
+      return FormatString(Tr("LayoutValidation", "%1 holds a character the layout file cannot store."), {what});
+    if (ch == 0) return FormatString(Tr("LayoutValidation", "%1 must not hold the character U+0000."), {what});
   }
   const std::size_t bytes = ToCp1252(text).size();
   if (bytes > width)
-    return what + L" is " + std::to_wstring(bytes) + L" characters long; its field in the layout file holds " +
-           std::to_wstring(width) + L".";
+    return FormatString(Tr("LayoutValidation", "%1 is %2 characters long; its field in the layout file holds %3."),
+                        {what, std::to_wstring(bytes), std::to_wstring(width)});
   return {};
 }
 
@@ -139,25 +142,25 @@ bool LayoutDocument::Redo() {
 
 std::wstring LayoutDocument::SetTypeCode(const std::wstring& typeCode) {
   const std::wstring code = ToUpper(Trim(typeCode));
-  if (std::wstring problem = TextProblem(L"The type code", code, 8); !problem.empty()) return problem;
+  if (std::wstring problem = TextProblem(Tr("LayoutValidation", "The type code"), code, 8); !problem.empty()) return problem;
   Edit([&](CDDFTemplate& t) { return std::exchange(t.header.typeCode, code) != code; });
   return {};
 }
 
 std::wstring LayoutDocument::SetGroupName(const std::wstring& groupName) {
-  if (std::wstring problem = TextProblem(L"The maker's name", groupName, 64); !problem.empty()) return problem;
+  if (std::wstring problem = TextProblem(Tr("LayoutValidation", "The maker's name"), groupName, 64); !problem.empty()) return problem;
   Edit([&](CDDFTemplate& t) { return std::exchange(t.header.groupName, groupName) != groupName; });
   return {};
 }
 
 std::wstring LayoutDocument::SetDescription(const std::wstring& description) {
-  if (std::wstring problem = TextProblem(L"The name", description, 64); !problem.empty()) return problem;
+  if (std::wstring problem = TextProblem(Tr("LayoutValidation", "The name"), description, 64); !problem.empty()) return problem;
   Edit([&](CDDFTemplate& t) { return std::exchange(t.header.description, description) != description; });
   return {};
 }
 
 std::wstring LayoutDocument::SetLabelSize(std::int32_t width, std::int32_t height) {
-  if (width <= 0 || height <= 0) return L"The label needs a width and a height above zero.";
+  if (width <= 0 || height <= 0) return Tr("LayoutValidation", "The label needs a width and a height above zero.");
   Edit([&](CDDFTemplate& t) {
     const bool changed = t.header.labelWidth != width || t.header.labelHeight != height;
     t.header.labelWidth = width;

@@ -1,6 +1,7 @@
 #include "layouts/LayoutObjects.h"
 
 #include "text/CRTFText.h"
+#include "util/Catalog.h"
 
 namespace mirn {
 namespace {
@@ -38,15 +39,15 @@ LayoutObjectKind KindOf(const CDDFObject& o) {
 
 std::wstring KindName(LayoutObjectKind kind) {
   switch (kind) {
-    case LayoutObjectKind::TextField: return L"Text field";
-    case LayoutObjectKind::Caption: return L"Caption";
-    case LayoutObjectKind::Frame: return L"Frame";
-    case LayoutObjectKind::Rectangle: return L"Rectangle";
-    case LayoutObjectKind::RoundedRectangle: return L"Rounded rectangle";
-    case LayoutObjectKind::Ellipse: return L"Ellipse";
-    case LayoutObjectKind::DottedFrame: return L"Dotted frame";
+    case LayoutObjectKind::TextField: return Tr("LayoutObjects", "Text field");
+    case LayoutObjectKind::Caption: return Tr("LayoutObjects", "Caption");
+    case LayoutObjectKind::Frame: return Tr("LayoutObjects", "Frame");
+    case LayoutObjectKind::Rectangle: return Tr("LayoutObjects", "Rectangle");
+    case LayoutObjectKind::RoundedRectangle: return Tr("LayoutObjects", "Rounded rectangle");
+    case LayoutObjectKind::Ellipse: return Tr("LayoutObjects", "Ellipse");
+    case LayoutObjectKind::DottedFrame: return Tr("LayoutObjects", "Dotted frame");
   }
-  return L"Object";
+  return Tr("LayoutObjects", "Object");
 }
 
 std::wstring ObjectName(const CDDFObject& object) {

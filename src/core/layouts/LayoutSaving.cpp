@@ -5,6 +5,8 @@
 #include "platform/AtomicWrite.h"
 #include "templates/DDFLibrary.h"
 #include "templates/DDFWriter.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -57,7 +59,8 @@ LayoutSaveResult SaveLayout(LayoutDocument& document, DDFLibrary& library) {
   }
   std::error_code error;
   if (!WriteFileAtomically(result.file, bytes, &error, 0644)) {
-    result.message = L"The layout could not be saved in " + FromPath(result.file) + L": " + FromUtf8(error.message()) + L".";
+    result.message = FormatString(Tr("LayoutSaving", "The layout could not be saved in %1: %2."),
+                                  {FromPath(result.file), FromUtf8(error.message())});
     return result;
   }
   library.Refresh(result.file);
