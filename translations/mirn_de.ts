@@ -1002,6 +1002,14 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <source>Makes a layout for your telephone's labels, or changes one</source>
         <translation>Erstellt oder ändert ein Layout für die Tastenbeschriftungen Ihres Telefons</translation>
     </message>
+    <message>
+        <source>&amp;Edit Layout...</source>
+        <translation>Layout &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Opens the layout of the selected extension in the layout designer</source>
+        <translation>Öffnet das Layout der ausgewählten Nebenstelle im Layout-Designer</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -3521,6 +3529,14 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     <message>
         <source>P&amp;roperties</source>
         <translation>&amp;Eigenschaften</translation>
+    </message>
+    <message>
+        <source>New La&amp;yout...</source>
+        <translation>Neues La&amp;yout...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Layout...</source>
+        <translation>&amp;Layout bearbeiten...</translation>
     </message>
 </context>
 <context>

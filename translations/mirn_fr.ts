@@ -1002,6 +1002,14 @@ Veuillez enregistrer dans un autre dossier.</translation>
         <source>Makes a layout for your telephone's labels, or changes one</source>
         <translation>Crée ou modifie une mise en page pour les étiquettes de votre téléphone</translation>
     </message>
+    <message>
+        <source>&amp;Edit Layout...</source>
+        <translation>&amp;Modifier la mise en page...</translation>
+    </message>
+    <message>
+        <source>Opens the layout of the selected extension in the layout designer</source>
+        <translation>Ouvre la mise en page du poste sélectionné dans le concepteur</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -3521,6 +3529,14 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <message>
         <source>P&amp;roperties</source>
         <translation>P&amp;ropriétés</translation>
+    </message>
+    <message>
+        <source>New La&amp;yout...</source>
+        <translation>Nouvelle mise en pa&amp;ge...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Layout...</source>
+        <translation>Modifier la &amp;mise en page...</translation>
     </message>
 </context>
 <context>
