@@ -1,7 +1,5 @@
 #include "gui/DesignerCommands.h"
 
-#include <QLocale>
-
 #include "app/AppServices.h"
 #include "app/CommandIds.h"
 #include "app/DocumentController.h"
@@ -9,6 +7,7 @@
 #include "gui/LayoutDesignerWindow.h"
 #include "gui/PrintCommands.h"
 #include "layouts/LayoutOfExtension.h"
+#include "panel/GraphicTexts.h"
 #include "platform/UserInterface.h"
 #include "util/Text.h"
 
@@ -17,7 +16,9 @@ namespace mirn {
 LayoutDesignerWindow* OpenLayoutDesigner(CommandRegistry& frame, LayoutDocument document) {
   AppServices& s = frame.Services();
   LayoutDesignerHost host{s.library, s.ui, MeasureUnit::Millimetres, {}, {}};
-  host.unit = QLocale().measurementSystem() == QLocale::MetricSystem ? MeasureUnit::Millimetres : MeasureUnit::Inches;
+  // Millimetres or inches as the user's locale measures (LC_MEASUREMENT), as printer
+  // adjustments and picture sizes do.
+  host.unit = LocaleUsesMetric() ? MeasureUnit::Millimetres : MeasureUnit::Inches;
   host.printTestSheet = [&frame](const CDDFTemplate& layout) { PrintLayoutTestSheet(frame, layout); };
   // Labels drawn on a layout that changed are drawn again from the library's new entry.
   host.saved = [&frame](const std::wstring&) {

@@ -133,8 +133,25 @@ QRect LayoutDesignerView::ObjectRect(std::uint32_t id) const {
   return QRect(r.left, r.top, r.Width(), r.Height());
 }
 
+void LayoutDesignerView::SyncTexts() {
+  std::map<std::uint32_t, std::wstring> now;
+  for (const CDDFObject& o : document_.Layout().GetObjects()) {
+    if (o.IsTextField()) now.emplace(o.id, defaults_.GetFieldText(L"", static_cast<int>(o.id)));
+  }
+  if (now == shownTexts_) return;
+  for (const auto& [id, text] : shownTexts_) {
+    const auto it = now.find(id);
+    if (it == now.end() || it->second != text) texts_.Drop(id);
+  }
+  // A field that was no text field before (a kind or id changed) may have a stale entry too.
+  for (const auto& [id, text] : now) {
+    if (!shownTexts_.count(id)) texts_.Drop(id);
+  }
+  shownTexts_ = std::move(now);
+}
+
 void LayoutDesignerView::Refresh() {
-  texts_.Clear();
+  SyncTexts();
   const TwipsMapping m = Mapping();
   designer_.SetHandleReach(m.ToTwipsWidth(kHandle));
   designer_.Select(designer_.Selection());  // objects an undo took away leave the selection
@@ -183,7 +200,7 @@ void LayoutDesignerView::paintEvent(QPaintEvent*) {
 
 void LayoutDesignerView::AfterInput(std::uint64_t revisionBefore, const std::vector<std::uint32_t>& selectionBefore) {
   const bool edited = document_.Revision() != revisionBefore;
-  if (edited) texts_.Clear();
+  if (edited) SyncTexts();
   if (edited || designer_.Selection() != selectionBefore) update();
   if (edited) Q_EMIT Edited();
   if (designer_.Selection() != selectionBefore) Q_EMIT SelectionChanged();

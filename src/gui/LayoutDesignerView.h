@@ -5,6 +5,8 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <map>
+#include <string>
 
 #include "layouts/LayoutDefaultTexts.h"
 #include "panel/LabelFieldTexts.h"
@@ -48,11 +50,15 @@ class LayoutDesignerView : public QWidget {
 
  private:
   void AfterInput(std::uint64_t revisionBefore, const std::vector<std::uint32_t>& selectionBefore);
+  // Forgets the parsed texts of the fields whose text changed; a move changes none, so a drag
+  // repaints without parsing the label's texts again.
+  void SyncTexts();
 
   LayoutDocument& document_;
   DesignerController& designer_;
   LayoutDefaultTexts defaults_;
   LabelFieldTexts texts_;
+  std::map<std::uint32_t, std::wstring> shownTexts_;  // the stored text each parsed one is of
   int zoom_ = 200;
 };
 

@@ -148,8 +148,15 @@ TEST_F(LayoutDesignerTest, PanelsEditTheSelectedObjectAndSayWhatIsRefused) {
   const std::uint32_t id = window_->Designer().Selection().at(0);
   SetLength("Width", 30.5);
   EXPECT_EQ(Object(id).right - Object(id).left, Mm(30.5));
+  // The label shows the new text at once, and the old one again after Undo (parsed texts
+  // are kept across moves, never across a change of the text).
+  const QImage withId = window_->View()->grab().toImage();
   Type("Default text", "Line 1");
   EXPECT_EQ(ReadFieldDefault(Object(id)).text, L"Line 1");
+  EXPECT_NE(window_->View()->grab().toImage(), withId);
+  window_->Command("Undo")->trigger();
+  EXPECT_EQ(window_->View()->grab().toImage(), withId);
+  window_->Command("Redo")->trigger();
   Control<QComboBox>("Alignment")->setCurrentIndex(1);
   Control<QComboBox>("Alignment")->activated(1);
   ASSERT_TRUE(ReadFieldDefault(Object(id)).format);
