@@ -17,6 +17,20 @@ esac
 # configured the other way is configured again.
 werror=${MIRN_WERROR:-OFF}
 dir=build/$flavour
+# The release build compiles with the Debian package's flags (debian/rules names them), so
+# that scripts/package.sh, which builds in a copy of the tree, finds its objects in the
+# compiler cache instead of compiling everything again.
+if [ "$flavour" = release ]; then
+  while read -r name value; do
+    export "$name=$value"
+  done < <(sed -n 's/^export \(DEB_[A-Z_]*\) = \(.*\)$/\1 \2/p' debian/rules)
+  flag() { dpkg-buildflags --get "$1"; }
+  # CPPFLAGS appended as debhelper does for CMake, which does not read them.
+  extra+=("-DCMAKE_C_FLAGS=$(flag CFLAGS) $(flag CPPFLAGS)" "-DCMAKE_CXX_FLAGS=$(flag CXXFLAGS) $(flag CPPFLAGS)"
+          "-DCMAKE_EXE_LINKER_FLAGS=$(flag LDFLAGS)" "-DCMAKE_SHARED_LINKER_FLAGS=$(flag LDFLAGS)")
+  # debhelper compiles with LC_ALL=C.UTF-8, and ccache counts the locale in its hash.
+  export LC_ALL=C.UTF-8
+fi
 wanted_flags=$(printf '%s\n' "${extra[@]}" | sed -n 's/^-DCMAKE_CXX_FLAGS=//p')
 if [ ! -f "$dir/build.ninja" ] || ! grep -qx "MIRN_WERROR:BOOL=$werror" "$dir/CMakeCache.txt" 2>/dev/null ||
    ! grep -qxF "CMAKE_CXX_FLAGS:STRING=$wanted_flags" "$dir/CMakeCache.txt"; then

@@ -2,14 +2,15 @@
 # Builds the Debian package in a clean copy of the tree and checks it with lintian:
 #   scripts/package.sh     -> build/package/mirn_VERSION_ARCH.deb and mirn-dbgsym_...deb
 # The copy holds the files git knows (committed or not, no build folders). The packaging
-# tools (debhelper, lintian) are installed first when missing. The compiler cache is the one
-# of the other builds; the flags are named in debian/rules. lintian must report no error and no
-# warning; debian/mirn.lintian-overrides gives the reason for each tag it silences.
-# MIRN_WERROR=ON builds with warnings as errors, as CI does.
+# tools (debhelper, lintian) are among the packages scripts/install-deps.sh installs. The
+# flags are named in debian/rules and the release build (scripts/build.sh release) compiles
+# with the same ones, so after it the package build finds its objects in the compiler cache.
+# lintian must report no error and no warning; debian/mirn.lintian-overrides gives the reason
+# for each tag it silences. MIRN_WERROR=ON builds with warnings as errors, as CI does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-./scripts/install-deps.sh debhelper lintian desktop-file-utils appstream
+./scripts/install-deps.sh
 
 version=$(dpkg-parsechangelog -l debian/changelog -S Version)
 out=build/package
@@ -20,13 +21,15 @@ git ls-files -z --cached --others --exclude-standard |
   while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done |
   tar --null -T - -cf - | tar -xf - -C "$copy"
 
-# debhelper points HOME elsewhere, so the cache is named here, with the tree as the base
-# folder that ccache makes paths relative to and the build folder left out of the hash, as
-# scripts/build.sh does: the copy's build/deb then compiles as the release build did.
+# debhelper points HOME elsewhere, where ccache would find neither the user's cache nor its
+# size limit, so both are named here, with the tree as the base folder that ccache makes
+# paths relative to and the build folder left out of the hash, as scripts/build.sh does: the
+# copy's build/deb then compiles as the release build did.
 if command -v ccache >/dev/null; then
-  export CCACHE_DIR=${CCACHE_DIR:-$(ccache -k cache_dir)}
+  export CCACHE_DIR=${CCACHE_DIR:-$(ccache -k cache_dir)} CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-$(ccache -k max_size)}
   export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
-  ccache -z >/dev/null
+  # This build's own hits and misses (the cache's counters are shared with other builds).
+  export CCACHE_STATSLOG=$root/$out/ccache-stats.log
 fi
 log=$root/$out/build.log
 echo "Building the package in $copy (log: $log)"
@@ -40,7 +43,7 @@ start=$SECONDS
 }
 echo "Package built in $((SECONDS - start)) s."
 if command -v ccache >/dev/null; then
-  ccache -s | grep -E '^ *(Hits|Misses):' | sed 's/^ */compiler cache: /'
+  ccache --show-log-stats | grep -E '^ *(Hits|Misses):' | sed 's/^ */compiler cache: /'
 fi
 
 changes=$(ls "$out"/mirn_"$version"_*.changes)
