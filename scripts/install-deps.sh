@@ -44,6 +44,9 @@ packages=(
   dbus-daemon
   # the windows on Wayland: a compositor and Qt's Wayland platform plugin
   weston qt6-wayland
+  # the Debian package (scripts/package.sh, which CI runs): its build, lintian, and the
+  # validators of the menu entry and the AppStream metadata that its test runs
+  debhelper lintian desktop-file-utils appstream
 )
 if [ "${1:-}" = "--list" ]; then
   printf '%s\n' "${packages[@]}"
