@@ -7,27 +7,14 @@
 # Prints one line per check and "N passed, N failed"; exits 1 when a check failed.
 set -uo pipefail
 deb=${1:?usage: check-package.sh PACKAGE.deb}
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+root=$scratch/root
 dpkg -x "$deb" "$root"
 
-passed=0 failed=0
-check() {  # check "what" command...
-  local what=$1
-  shift
-  if "$@" >/dev/null 2>&1; then
-    echo "ok      $what"
-    passed=$((passed + 1))
-  else
-    echo "FAILED  $what"
-    failed=$((failed + 1))
-  fi
-}
+# shellcheck source=tests/package/checks.sh
+. "$(dirname "$0")/checks.sh"
 exists() { [ -s "$root/$1" ]; }
-png_size() {  # png_size FILE N: a PNG of N x N pixels
-  [ "$(head -c 8 "$1" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] &&
-    [ "$(od -An -tu1 -j16 -N8 "$1" | awk '{print $3*256+$4 "x" $7*256+$8}')" = "$2x$2" ]
-}
 share=$root/usr/share
 
 check "package name and version" test "$(dpkg-deb -f "$deb" Package)" = mirn
@@ -52,6 +39,11 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 check "MIME type" grep -q 'glob pattern="\*.mrb"' "$share/mime/packages/mirn.xml"
 check "thumbnailer" grep -qx 'Exec=mirn-cli thumbnail %i %o %s --no-cache' "$share/thumbnailers/mirn.thumbnailer"
+# The packaged mirn-cli draws the packaged sample's first label with the packaged layouts.
+sample=$(ls "$share"/mirn/samples/*.mrb 2>/dev/null | head -n 1)
+check "the thumbnailer draws the sample database" \
+  env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/mirn-cli" thumbnail "$sample" "$scratch/thumbnail.png" 128 --no-cache
+check "the thumbnail is a PNG whose longer side is 128 pixels" png_fits "$scratch/thumbnail.png" 128
 for page in mirn mirn-cli; do
   check "manual page $page(1)" bash -c "zcat '$share/man/man1/$page.1.gz' | grep -q '^\.TH ${page^^} 1'"
 done
@@ -67,5 +59,4 @@ check "bash completion" bash -c "source '$share/bash-completion/completions/mirn
 check "copyright names the licence" grep -q '^License: GPL-3+' "$root/usr/share/doc/mirn/copyright"
 check "nothing outside /usr" bash -c "[ -z \"\$(ls '$root' | grep -vx usr)\" ]"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_summary
