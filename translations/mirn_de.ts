@@ -469,6 +469,13 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
 </context>
 <context>
+    <name>LanguageChoice</name>
+    <message>
+        <source>The system's language</source>
+        <translation>Sprache des Systems</translation>
+    </message>
+</context>
+<context>
     <name>LayoutObjects</name>
     <message>
         <source>Text field</source>
@@ -2731,6 +2738,14 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     <message>
         <source>The options could not be saved: the settings file cannot be written.</source>
         <translation>Die Optionen konnten nicht gespeichert werden: Die Einstellungsdatei kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
+    </message>
+    <message>
+        <source>A new language shows when Mirn is started again.</source>
+        <translation>Eine neue Sprache erscheint beim nächsten Start von Mirn.</translation>
     </message>
 </context>
 <context>

@@ -469,6 +469,13 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
 </context>
 <context>
+    <name>LanguageChoice</name>
+    <message>
+        <source>The system's language</source>
+        <translation>Langue du système</translation>
+    </message>
+</context>
+<context>
     <name>LayoutObjects</name>
     <message>
         <source>Text field</source>
@@ -2731,6 +2738,14 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <message>
         <source>The options could not be saved: the settings file cannot be written.</source>
         <translation>Les options n'ont pas pu être enregistrées : le fichier de paramètres ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Langue :</translation>
+    </message>
+    <message>
+        <source>A new language shows when Mirn is started again.</source>
+        <translation>Une nouvelle langue s'affiche au prochain démarrage de Mirn.</translation>
     </message>
 </context>
 <context>

@@ -11,8 +11,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
+#include "app/LanguageChoice.h"
 #include "gui/CXMessageBox.h"
 #include "gui/Widgets.h"
 #include "qt/QtText.h"
@@ -94,6 +96,16 @@ CPrefsDlg::CPrefsDlg(Profile& profile, QStringList justifications, QStringList z
     model_.SetJustification(index);
   });
   connect(zoom_, &QComboBox::currentIndexChanged, this, [this](int index) { model_.SetZoomLevel(index); });
+  QStringList languages;
+  for (const LanguageOption& option : LanguageOptions()) languages << ToQString(option.name);
+  language_ = LabelledCombo(this, form, tr("&Language:"), languages);
+  connect(language_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    const auto options = LanguageOptions();
+    if (index >= 0 && index < static_cast<int>(options.size())) model_.SetLanguage(options[static_cast<size_t>(index)].code);
+  });
+  auto* restart = new QLabel(tr("A new language shows when Mirn is started again."), this);
+  restart->setWordWrap(true);
+  form->addRow(QString(), restart);
 
   showTips_ = new QCheckBox(tr("Show the &Tip of the Day at start-up"), this);
   NameControl(showTips_, showTips_->text());
@@ -117,7 +129,11 @@ CPrefsDlg::CPrefsDlg(Profile& profile, QStringList justifications, QStringList z
 QString CPrefsDlg::Description() const { return description_->text(); }
 
 void CPrefsDlg::ShowModel() {
-  const QSignalBlocker a(justification_), b(zoom_), c(showTips_);
+  const QSignalBlocker a(justification_), b(zoom_), c(showTips_), d(language_);
+  const auto languages = LanguageOptions();
+  const auto chosen = std::find_if(languages.begin(), languages.end(),
+                                   [&](const LanguageOption& o) { return o.code == model_.Language(); });
+  language_->setCurrentIndex(chosen == languages.end() ? 0 : static_cast<int>(chosen - languages.begin()));
   justification_->setCurrentIndex(model_.Justification());
   zoom_->setCurrentIndex(model_.ZoomLevel());
   showTips_->setChecked(model_.ShowTips());

@@ -40,6 +40,7 @@ class CPrefsDlg : public QDialog {
   QLabel* description_ = nullptr;
   QComboBox* justification_ = nullptr;
   QComboBox* zoom_ = nullptr;
+  QComboBox* language_ = nullptr;  // takes effect at the next start
   QCheckBox* showTips_ = nullptr;
 };
 

@@ -5,12 +5,14 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "util/StringTable.h"
 #include "gui/MirnApplication.h"
 #include "gui/QuitWhenIdle.h"
+#include "platform/IniProfile.h"
+#include "platform/KnownFolders.h"
 #include "qt/Logging.h"
 #include "qt/QtText.h"
 #include "qt/Translations.h"
+#include "util/StringTable.h"
 
 namespace {
 
@@ -69,7 +71,8 @@ int main(int argc, char** argv) {
   if (AsksForHelpOrVersion(argc, argv)) ShowHelpOrVersion(argc, argv);
   QApplication app(argc, argv);
   mirn::InstallCoreLogSink();
-  mirn::Translations translations(QLocale::system(), mirn::Translations::ProgramFolder());
+  const mirn::IniProfile settings(mirn::IniProfile::DefaultPath(mirn::XdgKnownFolders()));
+  mirn::Translations translations(mirn::Translations::ChosenLocale(settings), mirn::Translations::ProgramFolder());
   translations.Install();
   QApplication::setOrganizationName(mirn::ToQString(mirn::LoadString(mirn::kStrCompany)));
   QApplication::setApplicationName(mirn::ToQString(mirn::LoadString(mirn::kStrAppTitle)));

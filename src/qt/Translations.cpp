@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
+#include "app/LanguageChoice.h"
 #include "platform/KnownFolders.h"
 #include "qt/QtText.h"
 
@@ -32,6 +33,11 @@ Translations::~Translations() {
 
 std::filesystem::path Translations::ProgramFolder() {
   return XdgKnownFolders().Get(KnownFolder::Program) / "translations";
+}
+
+QLocale Translations::ChosenLocale(const Profile& profile) {
+  const std::wstring code = ChosenLanguage(profile);
+  return code.empty() ? QLocale::system() : QLocale(ToQString(code));
 }
 
 void Translations::Install() {

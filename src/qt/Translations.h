@@ -14,6 +14,8 @@
 
 namespace mirn {
 
+class Profile;
+
 class Translations : public Catalog {
  public:
   // Loads the translations for `locale` from `folder` (mirn_<language>.qm) and from Qt's
@@ -25,6 +27,9 @@ class Translations : public Catalog {
 
   // The folder of the program's translations: translations/ in the program folder.
   static std::filesystem::path ProgramFolder();
+  // The language to load: the one chosen in Options (app/LanguageChoice.h), else the
+  // locale's.
+  static QLocale ChosenLocale(const Profile& profile);
 
   // Installs this as the core's catalog and, when a QCoreApplication exists, its
   // translators into it; both are removed again when this object goes.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/LanguageChoice.h"
 #include "app/TipOfTheDay.h"
 #include "platform/Profile.h"
 
@@ -12,7 +13,8 @@ constexpr std::wstring_view kPreferences = L"Preferences";
 
 OptionsModel::OptionsModel(const Profile& profile)
     : font_(GetDefaultFont(profile)),
-      showTips_(TipOfTheDay::ShowAtStartup(profile)) {
+      showTips_(TipOfTheDay::ShowAtStartup(profile)),
+      language_(ChosenLanguage(profile)) {
   SetZoomLevel(profile.GetInt(kPreferences, L"Zoom Level", 2));
 }
 
@@ -36,6 +38,7 @@ void OptionsModel::Reset() {
   font_.alignment = Alignment::Center;
   zoomLevel_ = 2;
   showTips_ = true;
+  language_.clear();
 }
 
 bool OptionsModel::Save(Profile& profile) const {
@@ -43,6 +46,7 @@ bool OptionsModel::Save(Profile& profile) const {
   written = profile.WriteInt(kPreferences, L"Zoom Level", zoomLevel_) && written;
   written = TipOfTheDay::SetShowAtStartup(profile, showTips_) && written;
   written = profile.WriteString(kPreferences, L"Default Font", FormatStyleString(font_)) && written;
+  written = SetChosenLanguage(profile, language_) && written;
   GetDefaultFont(profile, true);
   return written;
 }

@@ -1,7 +1,10 @@
 #pragma once
 // The Options dialog's state: the default text style for new field text, its alignment
 // (the justification list), the default zoom level for new databases and whether the Tip
-// of the Day shows at start-up. Nothing is written until Save.
+// of the Day shows at start-up, and the language of the next start. Nothing is written until
+// Save.
+
+#include <string>
 
 #include "text/TextFormat.h"
 
@@ -22,6 +25,8 @@ class OptionsModel {
   int Justification() const { return static_cast<int>(font_.alignment); }
   int ZoomLevel() const { return zoomLevel_; }
   bool ShowTips() const { return showTips_; }
+  // The code of the chosen language (app/LanguageChoice.h); empty for the locale's.
+  const std::wstring& Language() const { return language_; }
   // The font description: face, styles that are on, whole points and "pt".
   std::wstring Description() const { return DescribeFormat(font_); }
 
@@ -30,17 +35,20 @@ class OptionsModel {
   void SetJustification(int index);
   void SetZoomLevel(int index);
   void SetShowTips(bool show) { showTips_ = show; }
-  // Arial 9 points, black, no styles, centred; 100 %; tips shown.
+  void SetLanguage(std::wstring code) { language_ = std::move(code); }
+  // Arial 9 points, black, no styles, centred; 100 %; tips shown; the locale's language.
   void Reset();
 
-  // Writes "Justification", "Zoom Level", "Show Tip of the Day" and "Default Font", then
-  // refreshes the cached default font. False when the settings could not be written.
+  // Writes "Justification", "Zoom Level", "Show Tip of the Day", "Default Font" and
+  // "Language", then refreshes the cached default font. False when the settings could not be
+  // written.
   bool Save(Profile& profile) const;
 
  private:
   TextFormat font_;
   int zoomLevel_ = 2;
   bool showTips_ = true;
+  std::wstring language_;
 };
 
 }  // namespace mirn

@@ -2,6 +2,7 @@
 
 #include "app/AboutInfo.h"
 #include "app/CustomZoom.h"
+#include "app/LanguageChoice.h"
 #include "app/OptionsModel.h"
 #include "platform/MemoryProfile.h"
 
@@ -44,6 +45,29 @@ TEST(OptionsModel, ReadsClampsAndWritesThePreferences) {
   EXPECT_EQ(GetDefaultFont(profile).face, L"Verdana");
   profile.WriteString(L"Preferences", L"Default Font", L"");
   GetDefaultFont(profile, true);
+}
+
+// The language chosen in Options is kept for the next start; a stored code the program does
+// not offer (a hand-edited file, a language dropped) means the locale's language.
+TEST(OptionsModel, TheChosenLanguageIsStoredAndAnUnknownOneIsTheLocales) {
+  MemoryProfile profile;
+  EXPECT_EQ(ChosenLanguage(profile), L"");
+  OptionsModel options(profile);
+  EXPECT_EQ(options.Language(), L"");
+  options.SetLanguage(L"fr");
+  EXPECT_EQ(ChosenLanguage(profile), L"") << "nothing is written before Save";
+  ASSERT_TRUE(options.Save(profile));
+  EXPECT_EQ(profile.GetString(L"Preferences", L"Language", L"?"), L"fr");
+  EXPECT_EQ(OptionsModel(profile).Language(), L"fr");
+  options.Reset();
+  EXPECT_EQ(options.Language(), L"");
+  profile.WriteString(L"Preferences", L"Language", L"xx");
+  EXPECT_EQ(ChosenLanguage(profile), L"");
+  // The locale's language comes first, then each shipped language by its own name.
+  const auto offered = LanguageOptions();
+  ASSERT_EQ(offered.size(), 4u);
+  EXPECT_EQ(offered[0].code, L"");
+  EXPECT_EQ(offered[1].name, L"Deutsch");
 }
 
 TEST(OptionsModel, ResetChangesNothingUntilSaved) {

@@ -1,0 +1,56 @@
+// The translations the build compiles, loaded as the programs load them: the core's texts and
+// the window's come from one file per language, plural forms follow the language's rules,
+// and a language without a file stays English.
+
+#include "qt/Translations.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+#include "util/Catalog.h"
+#include "util/StringTable.h"
+
+namespace mirn {
+namespace {
+
+TEST(Translations, GermanAndFrenchAnswerTheCoreAndTheWindow) {
+  {
+    Translations german(QLocale(QLocale::German, QLocale::Germany), Translations::ProgramFolder());
+    ASSERT_TRUE(german.HasProgramTranslation()) << Translations::ProgramFolder().string();
+    german.Install();
+    EXPECT_EQ(LoadString(kStrUntitled), L"Unbenannt");
+    EXPECT_EQ(QCoreApplication::translate("MainActions", "&Print..."), "&Drucken...");
+    // Qt's own buttons come along.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+    EXPECT_EQ(TrN("StatusText", "%n extensions in database", "%n extension in database", 1),
+              L"1 Nebenstelle in der Datenbank");
+    EXPECT_EQ(TrN("StatusText", "%n extensions in database", "%n extension in database", 0),
+              L"0 Nebenstellen in der Datenbank");
+  }
+  EXPECT_EQ(InstalledCatalog(), nullptr) << "the catalog goes with its translations";
+  EXPECT_EQ(LoadString(kStrUntitled), L"Untitled");
+  EXPECT_EQ(QCoreApplication::translate("MainActions", "&Print..."), "&Print...");
+
+  Translations french(QLocale(QLocale::French, QLocale::France), Translations::ProgramFolder());
+  ASSERT_TRUE(french.HasProgramTranslation());
+  french.Install();
+  // French counts 0 with 1.
+  EXPECT_EQ(TrN("StatusText", "%n extensions in database", "%n extension in database", 0),
+            L"0 poste dans la base de donn\u00e9es");
+  EXPECT_EQ(TrN("StatusText", "%n extensions in database", "%n extension in database", 2),
+            L"2 postes dans la base de donn\u00e9es");
+  EXPECT_EQ(FormatString(LoadString(kStrSaveChanges), {L"office.mrb"}), L"Enregistrer les modifications de office.mrb ?");
+}
+
+TEST(Translations, ALanguageWithoutAFileStaysEnglish) {
+  Translations english(QLocale(QLocale::English, QLocale::UnitedStates), Translations::ProgramFolder());
+  EXPECT_FALSE(english.HasProgramTranslation());
+  english.Install();
+  EXPECT_EQ(LoadString(kStrUntitled), L"Untitled");
+  EXPECT_EQ(TrN("StatusText", "%n extensions in database", "%n extension in database", 1), L"1 extension in database");
+  Translations missing(QLocale(QLocale::German), "/nonexistent/folder");
+  EXPECT_FALSE(missing.HasProgramTranslation());
+}
+
+}  // namespace
+}  // namespace mirn
