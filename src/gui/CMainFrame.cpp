@@ -182,7 +182,7 @@ void CMainFrame::CreateMenus() {
   add(zoom, {kZoom50, kZoom75, kZoom100, kZoom150, kZoom200, kZoomCustom, 0, kZoomFitWidth, kZoomFitLabel});
 
   QMenu* format = addMenu(nullptr, QT_TR_NOOP("F&ormat"));
-  add(format, {kFont, kBold, kItalic, kFontGrow, kFontShrink, 0});
+  add(format, {kFont, kBold, kItalic, kFontGrow, kFontShrink, kShrinkToFit, 0});
   QMenu* align = addMenu(format, QT_TR_NOOP("&Alignment"));
   add(align, {kAlignLeft, kAlignCenter, kAlignRight, kAlignJustify});
   QMenu* colors = addMenu(format, QT_TR_NOOP("&Text Color"));

@@ -22,7 +22,10 @@
 #include "gui/StartPage.h"
 #include "gui/Widgets.h"
 #include "panel/CodeInsertion.h"
+#include "panel/FieldOverflow.h"
+#include "panel/LabelViewController.h"
 #include "platform/KnownFolders.h"
+#include "qt/PrintTargets.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtText.h"
 #include "templates/DDFLibrary.h"
@@ -162,6 +165,11 @@ CMirnPanel* InstallLabelCommands(CMainFrame& frame, ListPanel* list) {
   frame.SetCommandChecked(kItalic, [&view] { return view.SelectionFormat().italic.value_or(false); });
   frame.SetCommandHandler(kFontGrow, [&view] { view.ChangeSize(2); }, hasSelection);
   frame.SetCommandHandler(kFontShrink, [&view] { view.ChangeSize(-2); }, hasSelection);
+  // Measured as the overflow marks and the warning before printing measure.
+  frame.SetCommandHandler(
+      kShrinkToFit,
+      [&view] { view.ShrinkSelectionToFit(*MakeMeasuringCanvas(kOverflowMeasureDpi, kOverflowMeasureDpi)); },
+      hasSelection);
   frame.SetCommandHandler(kAlignLeft, [&view] { view.SetAlignment(Alignment::Left); }, hasSelection);
   frame.SetCommandHandler(kAlignCenter, [&view] { view.SetAlignment(Alignment::Center); }, hasSelection);
   frame.SetCommandHandler(kAlignRight, [&view] { view.SetAlignment(Alignment::Right); }, hasSelection);

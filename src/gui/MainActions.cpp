@@ -83,6 +83,8 @@ std::vector<ActionSpec> BuildTable() {
       {kItalic, QT_TRANSLATE_NOOP("MainActions", "&Italic"), QKeySequence(Qt::CTRL | Qt::Key_I), "format-text-italic", true, kPanel},
       {kFontGrow, QT_TRANSLATE_NOOP("MainActions", "&Grow Font"), QKeySequence(), "", false, kPanel},
       {kFontShrink, QT_TRANSLATE_NOOP("MainActions", "S&hrink Font"), QKeySequence(), "", false, kPanel},
+      {kShrinkToFit, QT_TRANSLATE_NOOP("MainActions", "Shrink to &Fit"), QKeySequence(), "", false, kPanel,
+       QT_TRANSLATE_NOOP("MainActions", "Makes the selected fields' text smaller until it fits them")},
       {kTextColor, QT_TRANSLATE_NOOP("MainActions", "C&olor"), QKeySequence(), "format-text-color", false, kPanel},
       {kOtherColor, QT_TRANSLATE_NOOP("MainActions", "&Other Color..."), QKeySequence(), "", false, kPanel},
       {kRotate, QT_TRANSLATE_NOOP("MainActions", "&Rotate"), QKeySequence(Qt::CTRL | Qt::Key_R), "object-rotate-right", false, kPanel},

@@ -99,6 +99,25 @@ TEST_F(LabelCommandsTest, CtrlBOnTwoFieldsThenUndoAndRotate) {
 }
 
 // With no database open the empty label area offers a way in; it goes once one is open.
+// Format > Shrink to Fit makes a selected field's long text fit it at print resolution, as
+// one undo step; a field that fits keeps its size.
+TEST_F(LabelCommandsTest, ShrinkToFitMakesTheSelectedFieldsFitThenUndo) {
+  const std::wstring tooLong = WriteRtf(EmptyTextFormat(), std::wstring(60, L'W'));
+  document.Database()->SetField(L"100", 1, tooLong);
+  ShowLabel();
+  QTest::mouseClick(panel_->Image(), Qt::LeftButton, Qt::NoModifier, Centre(1));
+  QTest::mouseClick(panel_->Image(), Qt::LeftButton, Qt::ControlModifier, Centre(2));
+  frame_->UpdateCommandStates();
+  ASSERT_TRUE(frame_->Action(cmd::kShrinkToFit)->isEnabled());
+  ASSERT_TRUE(frame_->RunCommand(cmd::kShrinkToFit));
+  const int size = CRTFText(document.Database()->GetField(L"100", 1)).GetFirstFormat().size;
+  EXPECT_LT(size, EmptyTextFormat().size);
+  EXPECT_EQ(CRTFText(document.Database()->GetField(L"100", 2)).GetFirstFormat().size, EmptyTextFormat().size);
+  EXPECT_EQ(CRTFText(document.Database()->GetField(L"100", 1)).GetDisplayText(), std::wstring(60, L'W'));
+  QTest::keyClick(panel_->Image(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(document.Database()->GetField(L"100", 1), tooLong);
+}
+
 TEST_F(LabelCommandsTest, TheEmptyLabelAreaOffersAWayInUntilADatabaseIsOpen) {
   auto* start = frame_->findChild<StartPage*>();
   ASSERT_NE(start, nullptr);

@@ -70,6 +70,7 @@ inline constexpr int kFontName = 3109;        // toolbar font-name box
 inline constexpr int kFontSize = 3110;        // toolbar font-size box
 inline constexpr int kFontGrow = 3111;
 inline constexpr int kFontShrink = 3112;
+inline constexpr int kShrinkToFit = 3114;     // the selected fields' text made to fit them
 inline constexpr int kCodes = 3113;           // toolbar button with the codes menu
 inline constexpr int kColorFirst = 40032;     // the 16 text colours of the Color menu
 inline constexpr int kColorLast = 40047;

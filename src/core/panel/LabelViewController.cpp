@@ -7,6 +7,7 @@
 #include "db/MRBBase.h"
 #include "panel/FieldOverflow.h"
 #include "panel/LabelFieldTexts.h"
+#include "panel/ShrinkToFit.h"
 #include "platform/Clipboard.h"
 #include "platform/Profile.h"
 #include "platform/UserInterface.h"
@@ -655,6 +656,21 @@ void LabelViewController::Rotate(bool reverse) {
     texts.emplace_back(selection_[i], stored[from]);
   }
   StoreFields(texts);
+}
+
+int LabelViewController::ShrinkSelectionToFit(Canvas& measuring) {
+  if (editor_) host_.CloseEditor();
+  if (!layout_ || !texts_) return 0;
+  std::vector<std::pair<std::uint32_t, std::wstring>> texts;
+  for (std::uint32_t id : selection_) {
+    const CDDFObject* field = layout_->FindObject(id);
+    if (!field) continue;
+    const std::optional<ShrunkText> shrunk = ShrinkToFit(Stored(id), *field, measuring, texts_->ExtensionId(),
+                                                         texts_->ExtensionName(), texts_->Source());
+    if (shrunk) texts.emplace_back(id, shrunk->stored);
+  }
+  StoreFields(texts);
+  return static_cast<int>(texts.size());
 }
 
 // ---- codes ---------------------------------------------------------------------------------

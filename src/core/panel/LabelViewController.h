@@ -176,6 +176,11 @@ class LabelViewController {
 
   void Rotate(bool reverse);
 
+  // Shrink to Fit: each selected field whose text does not fit it on `measuring` (the canvas
+  // the overflow marks measure on) is lowered in half points until it fits, or to the
+  // smallest size; all of them as one undo step. Answers how many fields changed.
+  int ShrinkSelectionToFit(Canvas& measuring);
+
   // A code into the field being edited (at the caret), or into a new editor on the current
   // field (after its text). A style, when given, becomes the style the field takes.
   void InsertCode(const std::wstring& text, const std::optional<TextFormat>& style = std::nullopt);

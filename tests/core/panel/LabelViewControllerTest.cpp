@@ -376,6 +376,27 @@ TEST_F(LabelViewTest, RotateMovesTextsAlongTheSelectionOrder) {
   EXPECT_EQ(Display(L"100", 1), L"C");
 }
 
+// Shrink to Fit on the label: of the selected fields, only those whose text does not fit are
+// made smaller, to the largest size that fits, all in one undo step.
+TEST_F(LabelViewTest, ShrinkToFitLowersOnlyTheOverflowingSelectedFieldsAsOneStep) {
+  const std::wstring tooLong = Rtf(L"ABCDEFGHIJKLMNOPQRST");  // 12 pt: 2520 units in a 1440 field
+  db->SetField(L"100", 1, tooLong);
+  db->SetField(L"100", 2, Rtf(L"AB"));
+  db->SetField(L"100", 3, tooLong);
+  view.SetExtension(L"100");
+  view.Select({1, 2});
+  RecordingCanvas measuring(1440, 1440);
+  EXPECT_EQ(view.ShrinkSelectionToFit(measuring), 1);
+  EXPECT_EQ(CRTFText(db->GetField(L"100", 1)).GetFirstFormat().size, 13);  // 6.5 pt, the largest that fits
+  EXPECT_EQ(Display(L"100", 1), L"ABCDEFGHIJKLMNOPQRST");
+  EXPECT_EQ(db->GetField(L"100", 2), Rtf(L"AB"));
+  EXPECT_EQ(db->GetField(L"100", 3), tooLong);  // not selected
+  EXPECT_EQ(view.ShrinkSelectionToFit(measuring), 0);  // fits now: nothing to do, no step
+  view.Undo();
+  EXPECT_EQ(db->GetField(L"100", 1), tooLong);
+  EXPECT_FALSE(view.CanUndo());
+}
+
 TEST_F(LabelViewTest, CodesGoIntoTheOpenEditorOrOpenOneAfterTheText) {
   db->SetField(L"100", 1, Rtf(L"Hi "));
   view.SetExtension(L"100");
