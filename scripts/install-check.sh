@@ -9,8 +9,9 @@
 #   2. the pieces a desktop has anyway (manual pages, bash completion, the MIME and menu
 #      databases, the icon theme, an X server) are added, and their triggers take in Mirn's
 #      files: `man mirn-cli`, Tab after `mirn-cli`, the MIME type and the menu entry for
-#      label databases, and `mirn` started on a virtual display (screenshot kept);
-#   3. `apt purge mirn` leaves none of its files and no trace in those databases.
+#      label databases, and `mirn` started on a virtual display, on X11 and on Wayland
+#      (weston), screenshots kept;
+#   3. `apt remove mirn` leaves none of its files and no trace in those databases.
 # One line per check, "N passed, N failed", exit 1 when a check failed. The log, the
 # thumbnail and the screenshot go to build/install-check/.
 set -euo pipefail
@@ -116,26 +117,55 @@ check "label databases open in Mirn (menu database)" \
 check "the menu entry is valid" inside "desktop-file-validate /usr/share/applications/io.github.mirn.mirn.desktop"
 check "the icon theme's cache holds Mirn's icon" inside "grep -q mirn /usr/share/icons/hicolor/icon-theme.cache"
 
-# The window on a virtual display; the server keeps its screen in a file (XWD) to copy out.
-inside "mkdir -p /tmp/screen && (Xvfb :7 -screen 0 1280x800x24 -fbdir /tmp/screen -nolisten tcp >/tmp/xvfb.log 2>&1 &)"
+# The window on a virtual display; the server keeps its screen in a file (XWD) to copy out. The
+# chroot shares this machine's processes and abstract sockets, so the display number is one
+# that no server here uses, and every process started inside is stopped by its own id.
+display=$(for n in $(seq 70 99); do grep -q "/tmp/.X11-unix/X$n\$" /proc/net/unix || { echo "$n"; break; }; done)
+started() { inside "cd /tmp && ($2 >/tmp/$1.log 2>&1 & echo \$! >/tmp/$1.pid)"; }
+stop() { inside "kill \$(cat /tmp/$1.pid) 2>/dev/null; sleep 1"; }
+started xvfb "Xvfb :$display -screen 0 1280x800x24 -fbdir /tmp -nolisten tcp"
 sleep 2
-inside "cd /tmp && (DISPLAY=:7 mirn '$sample' >/tmp/mirn.log 2>&1 & echo \$! >/tmp/mirn.pid)"
+started mirn "env DISPLAY=:$display mirn '$sample'"
 for _ in $(seq 1 30); do
-  inside "DISPLAY=:7 xwininfo -root -tree | grep -q '\"Mirn'" 2>/dev/null && break
+  inside "DISPLAY=:$display xwininfo -root -tree | grep -q '\"Mirn'" 2>/dev/null && break
   sleep 1
 done
 sleep 3
-check "mirn shows its window" inside "DISPLAY=:7 xwininfo -root -tree | grep '\"Mirn' >&2"
+check "mirn shows its window on X11" inside "DISPLAY=:$display xwininfo -root -tree | grep '\"Mirn' >&2"
 check "mirn is still running" inside "kill -0 \$(cat /tmp/mirn.pid)"
-xwd_to_png "$root/tmp/screen/Xvfb_screen0" "$out/mirn-window.png" || echo "  (no screenshot: $root/tmp/screen holds no screen)"
-inside "kill \$(cat /tmp/mirn.pid); sleep 2; pkill -x Xvfb" || true
+xwd_to_png "$root/tmp/Xvfb_screen0" "$out/mirn-window.png" || echo "  (no screenshot: the X server kept no screen)"
+stop mirn
 if [ -s "$root/tmp/mirn.log" ]; then
   echo "  mirn's output on its terminal:"
   sed 's/^/    /' "$root/tmp/mirn.log"
 fi
 
-echo "3. apt purge mirn"
-check "apt purge mirn" logged "apt-get purge -y mirn"
+# The same on Wayland: weston on that display (its X11 backend has a seat, as a desktop's
+# compositor does) and mirn on weston.
+check "weston installs" logged "apt-get install -y --no-install-recommends weston"
+inside "mkdir -p -m 700 /tmp/xdg"
+started weston "env DISPLAY=:$display XDG_RUNTIME_DIR=/tmp/xdg weston --backend=x11-backend.so --use-pixman --width=1200 --height=760 --socket=mirn-check --idle-time=0"
+for _ in $(seq 1 50); do
+  [ -S "$root/tmp/xdg/mirn-check" ] && break
+  sleep 0.2
+done
+started mirn-wayland "env XDG_RUNTIME_DIR=/tmp/xdg WAYLAND_DISPLAY=mirn-check QT_QPA_PLATFORM=wayland mirn '$sample'"
+sleep 8
+check "mirn runs on Wayland" inside "kill -0 \$(cat /tmp/mirn-wayland.pid)"
+xwd_to_png "$root/tmp/Xvfb_screen0" "$out/mirn-wayland.png" || echo "  (no screenshot: the X server kept no screen)"
+stop mirn-wayland
+if [ -s "$root/tmp/mirn-wayland.log" ]; then
+  echo "  mirn's output on Wayland:"
+  sed 's/^/    /' "$root/tmp/mirn-wayland.log"
+fi
+stop weston
+stop xvfb
+
+echo "3. apt remove mirn"
+check "apt remove mirn" logged "apt-get remove -y mirn"
+# It has no configuration files, so removing it leaves nothing for a purge.
+check "dpkg keeps nothing of it" \
+  inside "status=\$(dpkg-query -W -f='\${db:Status-Status}' mirn 2>/dev/null); [ -z \"\$status\" ] || [ \"\$status\" = not-installed ]"
 check "none of its files is left" inside "dpkg -L mirn >/dev/null 2>&1 && exit 1
   while read -r f; do [ -d \"\$f\" ] || [ ! -e \"\$f\" ] || { echo \"left: \$f\" >&2; exit 1; }; done" <"$out/files.txt"
 check "its folders are gone" inside "! [ -e /usr/share/mirn ] && ! [ -e /usr/share/doc/mirn ]"
