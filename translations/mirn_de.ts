@@ -1208,6 +1208,119 @@ Der zuvor gewählte Drucker wird wieder verwendet.</translation>
     </message>
 </context>
 <context>
+    <name>PrinterStatus</name>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The printer is being deleted</source>
+        <translation>Der Drucker wird gelöscht</translation>
+    </message>
+    <message>
+        <source>Paper jam</source>
+        <translation>Papierstau</translation>
+    </message>
+    <message>
+        <source>Out of paper</source>
+        <translation>Kein Papier</translation>
+    </message>
+    <message>
+        <source>Manual feed</source>
+        <translation>Manueller Einzug</translation>
+    </message>
+    <message>
+        <source>Paper problem</source>
+        <translation>Papierproblem</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Beschäftigt</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Output bin full</source>
+        <translation>Ausgabefach voll</translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation>Nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Wartet</translation>
+    </message>
+    <message>
+        <source>Processing a print job</source>
+        <translation>Druckauftrag wird verarbeitet</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Wird initialisiert</translation>
+    </message>
+    <message>
+        <source>Warming up</source>
+        <translation>Wärmt auf</translation>
+    </message>
+    <message>
+        <source>Low toner</source>
+        <translation>Wenig Toner</translation>
+    </message>
+    <message>
+        <source>Out of toner</source>
+        <translation>Kein Toner</translation>
+    </message>
+    <message>
+        <source>Cannot print the current page</source>
+        <translation>Die aktuelle Seite kann nicht gedruckt werden</translation>
+    </message>
+    <message>
+        <source>Printer error</source>
+        <translation>Druckerfehler</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Kein Speicher mehr</translation>
+    </message>
+    <message>
+        <source>Printer door open</source>
+        <translation>Druckerklappe offen</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Power save mode</source>
+        <translation>Energiesparmodus</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n documents waiting</source>
+        <comment>%1; %n document waiting</comment>
+        <translation>
+            <numerusform>%1; %n Dokument wartet</numerusform><numerusform>%1; %n Dokumente warten</numerusform></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Column %1</source>

@@ -1208,6 +1208,119 @@ Retour à l'imprimante sélectionnée précédemment.</translation>
     </message>
 </context>
 <context>
+    <name>PrinterStatus</name>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The printer is being deleted</source>
+        <translation>L'imprimante est en cours de suppression</translation>
+    </message>
+    <message>
+        <source>Paper jam</source>
+        <translation>Bourrage papier</translation>
+    </message>
+    <message>
+        <source>Out of paper</source>
+        <translation>Plus de papier</translation>
+    </message>
+    <message>
+        <source>Manual feed</source>
+        <translation>Alimentation manuelle</translation>
+    </message>
+    <message>
+        <source>Paper problem</source>
+        <translation>Problème de papier</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Hors ligne</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Occupée</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Impression</translation>
+    </message>
+    <message>
+        <source>Output bin full</source>
+        <translation>Bac de sortie plein</translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation>Non disponible</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>Processing a print job</source>
+        <translation>Traitement d'un travail d'impression</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Initialisation</translation>
+    </message>
+    <message>
+        <source>Warming up</source>
+        <translation>Préchauffage</translation>
+    </message>
+    <message>
+        <source>Low toner</source>
+        <translation>Toner faible</translation>
+    </message>
+    <message>
+        <source>Out of toner</source>
+        <translation>Plus de toner</translation>
+    </message>
+    <message>
+        <source>Cannot print the current page</source>
+        <translation>Impossible d'imprimer la page en cours</translation>
+    </message>
+    <message>
+        <source>Printer error</source>
+        <translation>Erreur d'imprimante</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Printer door open</source>
+        <translation>Capot de l'imprimante ouvert</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Power save mode</source>
+        <translation>Mode économie d'énergie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n documents waiting</source>
+        <comment>%1; %n document waiting</comment>
+        <translation>
+            <numerusform>%1 ; %n document en attente</numerusform><numerusform>%1 ; %n documents en attente</numerusform></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prête</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Column %1</source>

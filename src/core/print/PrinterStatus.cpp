@@ -2,42 +2,44 @@
 
 #include <iterator>
 
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
 namespace {
 
 struct StatusText {
-  std::uint32_t value;
-  const wchar_t* text;
+  std::uint32_t value = 0;
+  const char* text = nullptr;  // English; translated in context "PrinterStatus"
 };
 
 constexpr StatusText kStatusTexts[] = {
-    {0x1, L"Paused"},
-    {0x2, L"Error"},
-    {0x4, L"The printer is being deleted"},
-    {0x8, L"Paper jam"},
-    {0x10, L"Out of paper"},
-    {0x20, L"Manual feed"},
-    {0x40, L"Paper problem"},
-    {0x80, L"Offline"},
-    {0x100, L"Active"},
-    {0x200, L"Busy"},
-    {0x400, L"Printing"},
-    {0x800, L"Output bin full"},
-    {0x1000, L"Not available"},
-    {0x2000, L"Waiting"},
-    {0x4000, L"Processing a print job"},
-    {0x8000, L"Initializing"},
-    {0x10000, L"Warming up"},
-    {0x20000, L"Low toner"},
-    {0x40000, L"Out of toner"},
-    {0x80000, L"Cannot print the current page"},
-    {0x100000, L"Printer error"},
-    {0x200000, L"Out of memory"},
-    {0x400000, L"Printer door open"},
-    {0x800000, L"Unknown"},
-    {0x1000000, L"Power save mode"},
+    {0x1, MIRN_TRANSLATABLE("PrinterStatus", "Paused")},
+    {0x2, MIRN_TRANSLATABLE("PrinterStatus", "Error")},
+    {0x4, MIRN_TRANSLATABLE("PrinterStatus", "The printer is being deleted")},
+    {0x8, MIRN_TRANSLATABLE("PrinterStatus", "Paper jam")},
+    {0x10, MIRN_TRANSLATABLE("PrinterStatus", "Out of paper")},
+    {0x20, MIRN_TRANSLATABLE("PrinterStatus", "Manual feed")},
+    {0x40, MIRN_TRANSLATABLE("PrinterStatus", "Paper problem")},
+    {0x80, MIRN_TRANSLATABLE("PrinterStatus", "Offline")},
+    {0x100, MIRN_TRANSLATABLE("PrinterStatus", "Active")},
+    {0x200, MIRN_TRANSLATABLE("PrinterStatus", "Busy")},
+    {0x400, MIRN_TRANSLATABLE("PrinterStatus", "Printing")},
+    {0x800, MIRN_TRANSLATABLE("PrinterStatus", "Output bin full")},
+    {0x1000, MIRN_TRANSLATABLE("PrinterStatus", "Not available")},
+    {0x2000, MIRN_TRANSLATABLE("PrinterStatus", "Waiting")},
+    {0x4000, MIRN_TRANSLATABLE("PrinterStatus", "Processing a print job")},
+    {0x8000, MIRN_TRANSLATABLE("PrinterStatus", "Initializing")},
+    {0x10000, MIRN_TRANSLATABLE("PrinterStatus", "Warming up")},
+    {0x20000, MIRN_TRANSLATABLE("PrinterStatus", "Low toner")},
+    {0x40000, MIRN_TRANSLATABLE("PrinterStatus", "Out of toner")},
+    {0x80000, MIRN_TRANSLATABLE("PrinterStatus", "Cannot print the current page")},
+    {0x100000, MIRN_TRANSLATABLE("PrinterStatus", "Printer error")},
+    {0x200000, MIRN_TRANSLATABLE("PrinterStatus", "Out of memory")},
+    {0x400000, MIRN_TRANSLATABLE("PrinterStatus", "Printer door open")},
+    {0x800000, MIRN_TRANSLATABLE("PrinterStatus", "Unknown")},
+    {0x1000000, MIRN_TRANSLATABLE("PrinterStatus", "Power save mode")},
 };
 
 // State reasons by seriousness: the first one a printer reports wins.
@@ -84,10 +86,11 @@ std::string_view WithoutSeverity(std::string_view reason) {
 std::wstring PrinterStatusText(std::uint32_t status, int queuedJobs) {
   for (const StatusText& entry : kStatusTexts) {
     if (entry.value == status) {
-      return std::wstring(entry.text) + L"; " + CountOf(queuedJobs, L"document", L"documents") + L" waiting";
+      return FormatString(TrN("PrinterStatus", "%1; %n documents waiting", "%1; %n document waiting", queuedJobs),
+                          {Tr("PrinterStatus", entry.text)});
     }
   }
-  return L"Ready";
+  return Tr("PrinterStatus", "Ready");
 }
 
 std::uint32_t StatusFromCups(int state, const std::vector<std::string>& reasons) {
