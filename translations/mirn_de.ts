@@ -1017,6 +1017,14 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <source>Opens the layout of the selected extension in the layout designer</source>
         <translation>Öffnet das Layout der ausgewählten Nebenstelle im Layout-Designer</translation>
     </message>
+    <message>
+        <source>Shrink to &amp;Fit</source>
+        <translation>An Feld &amp;anpassen</translation>
+    </message>
+    <message>
+        <source>Makes the selected fields' text smaller until it fits them</source>
+        <translation>Verkleinert den Text der ausgewählten Felder, bis er hineinpasst</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>

@@ -1017,6 +1017,14 @@ Veuillez enregistrer dans un autre dossier.</translation>
         <source>Opens the layout of the selected extension in the layout designer</source>
         <translation>Ouvre la mise en page du poste sélectionné dans le concepteur</translation>
     </message>
+    <message>
+        <source>Shrink to &amp;Fit</source>
+        <translation>&amp;Ajuster au champ</translation>
+    </message>
+    <message>
+        <source>Makes the selected fields' text smaller until it fits them</source>
+        <translation>Réduit le texte des champs sélectionnés jusqu'à ce qu'il y tienne</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
