@@ -175,11 +175,24 @@ bool MRBBase::GetNextExtension(std::wstring_view afterId, std::wstring& id) {
   // ever; such rows are left to CountUnwalkableExtensions.
   auto c = db_->Prepare(
       L"SELECT id FROM extension WHERE id > :id AND typeof(id)='text' ORDER BY id LIMIT 1;", true);
-  c->BindText(":id", afterId);
-  const bool found = c->Step();
-  if (found) id = c->GetText(0);
-  c->Reset();
-  return found;
+  std::u16string after = ToUtf16(afterId);
+  for (;;) {
+    c->BindUtf16(":id", after);
+    if (!c->Step()) {
+      c->Reset();
+      return false;
+    }
+    std::u16string units = c->GetUtf16(0);
+    c->Reset();
+    std::wstring text = FromUtf16(units);
+    // An id that is not text (a lone surrogate) reads as the replacement character, which
+    // may sort below it, so it would be found again after itself: step over it as stored.
+    if (ToUtf16(text) == units) {
+      id = std::move(text);
+      return true;
+    }
+    after = std::move(units);
+  }
 }
 
 int MRBBase::ReadExtensionRows(const std::function<bool(const ExtensionRow&)>& row) {

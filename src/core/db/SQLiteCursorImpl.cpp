@@ -33,12 +33,26 @@ int SQLiteCursorImpl::ParameterIndex(const char* name) const {
 void SQLiteCursorImpl::BindText(const char* name, std::wstring_view text) {
   const int index = ParameterIndex(name);
   if (index == 0) return;
+  AssignUtf16(text, BoundUnits(index));
+  BindBoundUnits(index);
+}
+
+void SQLiteCursorImpl::BindUtf16(const char* name, std::u16string_view units) {
+  const int index = ParameterIndex(name);
+  if (index == 0) return;
+  BoundUnits(index).assign(units);
+  BindBoundUnits(index);
+}
+
+std::u16string& SQLiteCursorImpl::BoundUnits(int index) {
   // Sized once: growing the vector later would move strings SQLite still points into.
   if (boundTexts_.empty()) boundTexts_.resize(static_cast<size_t>(sqlite3_bind_parameter_count(statement_)));
-  std::u16string& utf16 = boundTexts_[static_cast<size_t>(index) - 1];
-  AssignUtf16(text, utf16);
-  sqlite3_bind_text16(statement_, index, utf16.data(), static_cast<int>(utf16.size() * 2),
-                      SQLITE_STATIC);
+  return boundTexts_[static_cast<size_t>(index) - 1];
+}
+
+void SQLiteCursorImpl::BindBoundUnits(int index) {
+  const std::u16string& utf16 = boundTexts_[static_cast<size_t>(index) - 1];
+  sqlite3_bind_text16(statement_, index, utf16.data(), static_cast<int>(utf16.size() * 2), SQLITE_STATIC);
 }
 
 void SQLiteCursorImpl::BindUtf8(const char* name, std::string_view text) {
@@ -98,6 +112,13 @@ std::wstring SQLiteCursorImpl::GetText(int column) const {
   if (!text) return {};
   const int bytes = sqlite3_column_bytes16(statement_, column);
   return FromUtf16(std::u16string_view(text, static_cast<size_t>(bytes) / 2));
+}
+
+std::u16string SQLiteCursorImpl::GetUtf16(int column) const {
+  if (!statement_) return {};
+  const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(statement_, column));
+  if (!text) return {};
+  return std::u16string(text, static_cast<size_t>(sqlite3_column_bytes16(statement_, column)) / 2);
 }
 
 std::string SQLiteCursorImpl::GetUtf8(int column) const {

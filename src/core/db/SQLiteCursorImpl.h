@@ -31,6 +31,8 @@ class SQLiteCursorImpl {
   int ParameterIndex(const char* name) const;
   void BindText(const char* name, std::wstring_view text);
   void BindUtf8(const char* name, std::string_view text);
+  // Text as UTF-16 units, as the file stores them, with no conversion.
+  void BindUtf16(const char* name, std::u16string_view units);
   void BindInt(const char* name, int64_t value);
   void BindZeroBlob(const char* name, int64_t size);
   void BindNull(const char* name);
@@ -48,6 +50,7 @@ class SQLiteCursorImpl {
   int ColumnIndex(std::string_view name);
   std::wstring GetText(int column) const;
   std::string GetUtf8(int column) const;
+  std::u16string GetUtf16(int column) const;
   int GetInt(int column) const;
   int64_t GetInt64(int column) const;
   bool IsNull(int column) const;
@@ -56,6 +59,8 @@ class SQLiteCursorImpl {
   void Finalize();
 
  private:
+  std::u16string& BoundUnits(int index);
+  void BindBoundUnits(int index);
   sqlite3_stmt* statement_ = nullptr;
   int lastResult_ = 0;
   // The UTF-16 text bound to each parameter (by index - 1). SQLite reads it in place, so

@@ -58,6 +58,21 @@ TEST_F(StoreFault, WalksEndOverEmptyBlobAndTextFieldIds) {
   EXPECT_EQ(fields, (std::vector<int>{3, 7}));
 }
 
+// Ids that are not text (a lone UTF-16 surrogate, as a damaged or hostile file may hold) read
+// back as the replacement character, which sorts elsewhere: the walk must step over them by
+// their stored units instead of finding a low surrogate again after itself for ever.
+TEST_F(StoreFault, WalksEndOverIdsThatAreNotText) {
+  const auto path = MakeFile("units.mrb", {{L"10", L"HD40"}, {L"30", L"HD40"}});
+  // The file's text is UTF-16: each blob is read as two-byte units.
+  Sql(path,
+      L"INSERT INTO extension VALUES (CAST(x'ffdf' AS TEXT), 'HD40', 'low', '20200101T000000');"
+      L"INSERT INTO extension VALUES (CAST(x'3200ffdf' AS TEXT), 'HD40', 'low after 2', '20200101T000000');"
+      L"INSERT INTO extension VALUES (CAST(x'00d8' AS TEXT), 'HD40', 'high', '20200101T000000');");
+  auto db = Open(path);
+  ASSERT_TRUE(db);
+  EXPECT_EQ(Walk(*db), (std::vector<std::wstring>{L"10", L"30"}));
+}
+
 // Another process saves (renames a new, locked file over the path) between this process's
 // open and its lock: the lock on the replaced file must not count.
 TEST_F(StoreFault, FileReplacedBetweenOpenAndLockIsNotTaken) {
