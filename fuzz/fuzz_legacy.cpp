@@ -1,22 +1,20 @@
 // Opening arbitrary legacy databases end to end: the input follows a legacy marker and is
 // unpacked, read and converted. Whatever happens, no temporary file may stay behind once
 // the database object is gone.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "FuzzFolder.h"
 #include "legacy/MRBv2.h"
 
 namespace {
 
 const std::filesystem::path& Folder() {
   static const std::filesystem::path folder = [] {
-    auto dir = std::filesystem::temp_directory_path() /
-               ("mirn-fuzz-legacy-" + std::to_string(::getpid()));
+    const std::filesystem::path& dir = mirn::fuzz::ScratchFolder("legacy");
     std::filesystem::create_directories(dir / "temp");
     return dir;
   }();
