@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <string_view>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -108,6 +109,18 @@ std::string Drain(int fd) {
   return data;
 }
 
+// The environment for a program a test starts: the test's own, with the language of messages
+// set to English whatever the locale of the person running the tests, since the tests
+// compare the programs' English texts. LANGUAGE chooses the language of messages only.
+std::vector<std::string> EnglishEnvironment() {
+  std::vector<std::string> env;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    if (std::string_view(*entry).rfind("LANGUAGE=", 0) != 0) env.emplace_back(*entry);
+  }
+  env.emplace_back("LANGUAGE=en");
+  return env;
+}
+
 }  // namespace
 
 ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string& input) {
@@ -124,8 +137,12 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
   std::vector<char*> args;
   for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
+  std::vector<std::string> environment = EnglishEnvironment();
+  std::vector<char*> envp;
+  for (auto& e : environment) envp.push_back(e.data());
+  envp.push_back(nullptr);
   pid_t pid = 0;
-  const int rc = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ);
+  const int rc = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
   ::close(inPipe[0]);
   ::close(outPipe[1]);
