@@ -43,7 +43,7 @@
         <translation>Übertragung abgeschlossen.</translation>
     </message>
     <message>
-        <source>There is no extension "%1" to copy from.</source>
+        <source>There is no extension &quot;%1&quot; to copy from.</source>
         <translation>Es gibt keine Nebenstelle „%1“, von der übertragen werden kann.</translation>
     </message>
     <message>
@@ -55,7 +55,7 @@
         <translation>Übertragung auf Nebenstelle %1...</translation>
     </message>
     <message>
-        <source>The styles could not be copied to extension "%1": %2.
+        <source>The styles could not be copied to extension &quot;%1&quot;: %2.
 
 %3</source>
         <translation>Die Formate konnten nicht auf die Nebenstelle „%1“ übertragen werden: %2.
@@ -74,7 +74,7 @@
 
 You can copy text, font selections and formatting choices from one extension to another.
 
-To begin, press the 'Next' button below.</source>
+To begin, press the &apos;Next&apos; button below.</source>
         <translation>Mit diesem Assistenten übertragen Sie Angaben von einer Nebenstelle auf andere Nebenstellen.
 
 Sie können Text, Schriftarten und Formatierungen von einer Nebenstelle auf eine andere übertragen.
@@ -82,27 +82,27 @@ Sie können Text, Schriftarten und Formatierungen von einer Nebenstelle auf eine
 Klicken Sie zum Beginnen unten auf „Weiter“.</translation>
     </message>
     <message>
-        <source>Select the extension to copy FROM, then click the 'Next' button.</source>
+        <source>Select the extension to copy FROM, then click the &apos;Next&apos; button.</source>
         <translation>Wählen Sie die Nebenstelle, VON der übertragen wird, und klicken Sie auf „Weiter“.</translation>
     </message>
     <message>
-        <source>Press 'Back' to choose a different extension.</source>
+        <source>Press &apos;Back&apos; to choose a different extension.</source>
         <translation>Klicken Sie auf „Zurück“, um eine andere Nebenstelle zu wählen.</translation>
     </message>
     <message>
         <source>Select the extensions to copy TO. You can select more than one extension by holding down the Ctrl key while clicking your mouse button on the list. Press [Ctrl-/] to select all extensions.
 
-After making your selections, click the 'Next' button.</source>
+After making your selections, click the &apos;Next&apos; button.</source>
         <translation>Wählen Sie die Nebenstellen, AUF die übertragen wird. Mit gedrückter Strg-Taste können Sie in der Liste mehrere Nebenstellen anklicken. Mit [Strg-/] wählen Sie alle Nebenstellen aus.
 
 Klicken Sie danach auf „Weiter“.</translation>
     </message>
     <message>
-        <source>Select the styles to be copied. When you are finished selecting styles, click the 'Finish' button.</source>
+        <source>Select the styles to be copied. When you are finished selecting styles, click the &apos;Finish&apos; button.</source>
         <translation>Wählen Sie die zu übertragenden Formate. Klicken Sie danach auf „Fertig stellen“.</translation>
     </message>
     <message>
-        <source>The styles below will be copied. Press 'Copy' to start, or 'Back' to change your choices.</source>
+        <source>The styles below will be copied. Press &apos;Copy&apos; to start, or &apos;Back&apos; to change your choices.</source>
         <translation>Die unten stehenden Formate werden übertragen. Klicken Sie auf „Kopieren“, um zu beginnen, oder auf „Zurück“, um die Auswahl zu ändern.</translation>
     </message>
     <message>
@@ -118,7 +118,7 @@ Klicken Sie danach auf „Weiter“.</translation>
         <translation>Wählen Sie mindestens ein Format zum Übertragen.</translation>
     </message>
     <message>
-        <source>There are no other extensions that are of the same type as extension "%1".</source>
+        <source>There are no other extensions that are of the same type as extension &quot;%1&quot;.</source>
         <translation>Es gibt keine weiteren Nebenstellen vom selben Typ wie die Nebenstelle „%1“.</translation>
     </message>
 </context>
@@ -239,7 +239,7 @@ Jetzt nach einer Aktualisierung suchen?</translation>
         <translation>Nach Aktualisierung &amp;suchen</translation>
     </message>
     <message>
-        <source>&amp;Don't Check</source>
+        <source>&amp;Don&apos;t Check</source>
         <translation>&amp;Nicht suchen</translation>
     </message>
     <message>
@@ -259,9 +259,9 @@ Dateipfad: %1</translation>
 
 The file you are saving was created in Mirn 2. If you continue, it will be converted to Mirn 3 format and you will no longer be able to open it in Mirn 2.
 
-To save the file under a different name, use the "File &gt; Save As..." command instead of "File &gt; Save".
+To save the file under a different name, use the &quot;File &gt; Save As...&quot; command instead of &quot;File &gt; Save&quot;.
 
-If you continue, a backup of the original file will be saved as "%1.backup".</source>
+If you continue, a backup of the original file will be saved as &quot;%1.backup&quot;.</source>
         <translation>WARNUNG ZUR DATEIUMWANDLUNG
 
 Die Datei, die Sie speichern, wurde mit Mirn 2 erstellt. Wenn Sie fortfahren, wird sie in das Format von Mirn 3 umgewandelt und lässt sich nicht mehr mit Mirn 2 öffnen.
@@ -293,7 +293,7 @@ Mirn konnte diese Datei nicht speichern: %2.</translation>
     <message>
         <source>%1
 
-You don't have permission to save in this location.
+You don&apos;t have permission to save in this location.
 
 Please save to a different folder.</source>
         <translation>%1
@@ -329,7 +329,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <translation>&amp;Ersetzen</translation>
     </message>
     <message>
-        <source>&amp;Don't Replace</source>
+        <source>&amp;Don&apos;t Replace</source>
         <translation>&amp;Nicht ersetzen</translation>
     </message>
     <message>
@@ -403,11 +403,11 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
 <context>
     <name>FindReplace</name>
     <message>
-        <source>The text of extension "%1" could not be stored: %2.</source>
+        <source>The text of extension &quot;%1&quot; could not be stored: %2.</source>
         <translation>Der Text der Nebenstelle „%1“ konnte nicht gespeichert werden: %2.</translation>
     </message>
     <message>
-        <source>No more occurrences of '%1' were found.</source>
+        <source>No more occurrences of &apos;%1&apos; were found.</source>
         <translation>„%1“ wurde nicht mehr gefunden.</translation>
     </message>
 </context>
@@ -453,7 +453,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <translation>Entfernen</translation>
     </message>
     <message>
-        <source>Don't Remove</source>
+        <source>Don&apos;t Remove</source>
         <translation>Nicht entfernen</translation>
     </message>
 </context>
@@ -471,7 +471,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
 <context>
     <name>LanguageChoice</name>
     <message>
-        <source>The system's language</source>
+        <source>The system&apos;s language</source>
         <translation>Sprache des Systems</translation>
     </message>
 </context>
@@ -579,7 +579,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <translation>Der Typcode</translation>
     </message>
     <message>
-        <source>The maker's name</source>
+        <source>The maker&apos;s name</source>
         <translation>Der Herstellername</translation>
     </message>
     <message>
@@ -599,11 +599,11 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <translation>Das Layout hat keinen Typcode.</translation>
     </message>
     <message>
-        <source>The sheet's description</source>
+        <source>The sheet&apos;s description</source>
         <translation>Die Bogenbeschreibung</translation>
     </message>
     <message>
-        <source>The type code %1 is already used by the layout "%2" (%3).</source>
+        <source>The type code %1 is already used by the layout &quot;%2&quot; (%3).</source>
         <translation>Der Typcode %1 wird bereits vom Layout „%2“ (%3) verwendet.</translation>
     </message>
     <message>
@@ -702,7 +702,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <source>Undoes the last change to a label's fields</source>
+        <source>Undoes the last change to a label&apos;s fields</source>
         <translation>Macht die letzte Änderung an den Feldern einer Tastenbeschriftung rückgängig</translation>
     </message>
     <message>
@@ -890,7 +890,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <translation>Nebenstellen&amp;name</translation>
     </message>
     <message>
-        <source>&amp;Other Extension's Name...</source>
+        <source>&amp;Other Extension&apos;s Name...</source>
         <translation>Name einer &amp;anderen Nebenstelle...</translation>
     </message>
     <message>
@@ -1006,7 +1006,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <translation>&amp;Layout-Designer...</translation>
     </message>
     <message>
-        <source>Makes a layout for your telephone's labels, or changes one</source>
+        <source>Makes a layout for your telephone&apos;s labels, or changes one</source>
         <translation>Erstellt oder ändert ein Layout für die Tastenbeschriftungen Ihres Telefons</translation>
     </message>
     <message>
@@ -1022,22 +1022,22 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <translation>An Feld &amp;anpassen</translation>
     </message>
     <message>
-        <source>Makes the selected fields' text smaller until it fits them</source>
+        <source>Makes the selected fields&apos; text smaller until it fits them</source>
         <translation>Verkleinert den Text der ausgewählten Felder, bis er hineinpasst</translation>
     </message>
 </context>
 <context>
     <name>MessageBox</name>
     <message>
-        <source>Don't ask me again</source>
+        <source>Don&apos;t ask me again</source>
         <translation>Nicht mehr fragen</translation>
     </message>
     <message>
-        <source>Don't tell me again</source>
+        <source>Don&apos;t tell me again</source>
         <translation>Nicht mehr melden</translation>
     </message>
     <message>
-        <source>Don't show again</source>
+        <source>Don&apos;t show again</source>
         <translation>Nicht mehr anzeigen</translation>
     </message>
     <message>
@@ -1114,13 +1114,17 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <source>Ready to print %n labels</source>
         <comment>Ready to print %n label</comment>
         <translation>
-            <numerusform>Bereit zum Druck von %n Tastenbeschriftung</numerusform><numerusform>Bereit zum Druck von %n Tastenbeschriftungen</numerusform></translation>
+            <numerusform>Bereit zum Druck von %n Tastenbeschriftung</numerusform>
+            <numerusform>Bereit zum Druck von %n Tastenbeschriftungen</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>(%n of each label)</source>
         <comment>(%n of each label)</comment>
         <translation>
-            <numerusform>(%n Exemplar je Beschriftung)</numerusform><numerusform>(%n Exemplare je Beschriftung)</numerusform></translation>
+            <numerusform>(%n Exemplar je Beschriftung)</numerusform>
+            <numerusform>(%n Exemplare je Beschriftung)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Label type: %1</source>
@@ -1131,7 +1135,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <translation>Benötigte Mirn-Bögen: %1</translation>
     </message>
     <message>
-        <source>This layout has more than one label per page. If you want to start printing on a label other than the first label, click "Choose Label".</source>
+        <source>This layout has more than one label per page. If you want to start printing on a label other than the first label, click &quot;Choose Label&quot;.</source>
         <translation>Dieses Layout hat mehr als eine Tastenbeschriftung pro Bogen. Wenn der Druck nicht auf der ersten beginnen soll, klicken Sie auf „Beschriftung wählen“.</translation>
     </message>
     <message>
@@ -1187,7 +1191,7 @@ Bitte installieren Sie einen Drucker und versuchen Sie es erneut.</translation>
         <translation>Drucken nicht möglich, weil ein Druckfehler aufgetreten ist.</translation>
     </message>
     <message>
-        <source>Printer "%1" could not be selected. Please update or re-install the printer driver.
+        <source>Printer &quot;%1&quot; could not be selected. Please update or re-install the printer driver.
 
 Reverting to previously-selected printer.</source>
         <translation>Der Drucker „%1“ konnte nicht gewählt werden. Bitte aktualisieren oder installieren Sie den Druckertreiber neu.
@@ -1198,13 +1202,17 @@ Der zuvor gewählte Drucker wird wieder verwendet.</translation>
         <source>%n extensions selected</source>
         <comment>%n extension selected</comment>
         <translation>
-            <numerusform>%n Nebenstelle ausgewählt</numerusform><numerusform>%n Nebenstellen ausgewählt</numerusform></translation>
+            <numerusform>%n Nebenstelle ausgewählt</numerusform>
+            <numerusform>%n Nebenstellen ausgewählt</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n fields have more text than fits in them; they will print cut off.</source>
         <comment>%n field has more text than fits in it; it will print cut off.</comment>
         <translation>
-            <numerusform>%n Feld enthält mehr Text, als hineinpasst; er wird abgeschnitten gedruckt.</numerusform><numerusform>%n Felder enthalten mehr Text, als hineinpasst; er wird abgeschnitten gedruckt.</numerusform></translation>
+            <numerusform>%n Feld enthält mehr Text, als hineinpasst; er wird abgeschnitten gedruckt.</numerusform>
+            <numerusform>%n Felder enthalten mehr Text, als hineinpasst; er wird abgeschnitten gedruckt.</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -1321,7 +1329,9 @@ Der zuvor gewählte Drucker wird wieder verwendet.</translation>
         <source>%1; %n documents waiting</source>
         <comment>%1; %n document waiting</comment>
         <translation>
-            <numerusform>%1; %n Dokument wartet</numerusform><numerusform>%1; %n Dokumente warten</numerusform></translation>
+            <numerusform>%1; %n Dokument wartet</numerusform>
+            <numerusform>%1; %n Dokumente warten</numerusform>
+        </translation>
     </message>
     <message>
         <source>Ready</source>
@@ -1365,7 +1375,9 @@ Der zuvor gewählte Drucker wird wieder verwendet.</translation>
         <source>%n labels would be cut off</source>
         <comment>%n label would be cut off</comment>
         <translation>
-            <numerusform>%n Tastenbeschriftung würde abgeschnitten</numerusform><numerusform>%n Tastenbeschriftungen würden abgeschnitten</numerusform></translation>
+            <numerusform>%n Tastenbeschriftung würde abgeschnitten</numerusform>
+            <numerusform>%n Tastenbeschriftungen würden abgeschnitten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1382,13 +1394,17 @@ Der zuvor gewählte Drucker wird wieder verwendet.</translation>
         <source>Found %n new layouts</source>
         <comment>Found %n new layout</comment>
         <translation>
-            <numerusform>%n neues Layout gefunden</numerusform><numerusform>%n neue Layouts gefunden</numerusform></translation>
+            <numerusform>%n neues Layout gefunden</numerusform>
+            <numerusform>%n neue Layouts gefunden</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Registered %n new layouts</source>
         <comment>Registered %n new layout</comment>
         <translation>
-            <numerusform>%n neues Layout registriert</numerusform><numerusform>%n neue Layouts registriert</numerusform></translation>
+            <numerusform>%n neues Layout registriert</numerusform>
+            <numerusform>%n neue Layouts registriert</numerusform>
+        </translation>
     </message>
     <message>
         <source>Another app requested that Mirn automatically import data, but Mirn was unable to open the requested import file.
@@ -1413,13 +1429,13 @@ Es wurden keine Daten importiert.</translation>
     <message>
         <source>Welcome to Mirn!
 
-Would you like to view a short "Getting Started" video?</source>
+Would you like to view a short &quot;Getting Started&quot; video?</source>
         <translation>Willkommen bei Mirn!
 
 Möchten Sie ein kurzes Video „Erste Schritte“ ansehen?</translation>
     </message>
     <message>
-        <source>If you want to watch the video later, it's in the "Help" menu.</source>
+        <source>If you want to watch the video later, it&apos;s in the &quot;Help&quot; menu.</source>
         <translation>Sie finden das Video später im Menü „Hilfe“.</translation>
     </message>
 </context>
@@ -1429,19 +1445,23 @@ Möchten Sie ein kurzes Video „Erste Schritte“ ansehen?</translation>
         <source>%n extensions in database</source>
         <comment>%n extension in database</comment>
         <translation>
-            <numerusform>%n Nebenstelle in der Datenbank</numerusform><numerusform>%n Nebenstellen in der Datenbank</numerusform></translation>
+            <numerusform>%n Nebenstelle in der Datenbank</numerusform>
+            <numerusform>%n Nebenstellen in der Datenbank</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>(%n selected)</source>
         <comment>(%n selected)</comment>
         <translation>
-            <numerusform>(%n ausgewählt)</numerusform><numerusform>(%n ausgewählt)</numerusform></translation>
+            <numerusform>(%n ausgewählt)</numerusform>
+            <numerusform>(%n ausgewählt)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
-        <source>A label for extension "%s" already exists in this database. Do you want to replace it with the one you're importing?</source>
+        <source>A label for extension &quot;%s&quot; already exists in this database. Do you want to replace it with the one you&apos;re importing?</source>
         <translation>Für die Nebenstelle „%s“ gibt es in dieser Datenbank bereits eine Tastenbeschriftung. Soll sie durch die importierte ersetzt werden?</translation>
     </message>
     <message>
@@ -1497,7 +1517,7 @@ Soll sie durch die neue Nebenstelle überschrieben werden?</translation>
         <translation>mm</translation>
     </message>
     <message>
-        <source>&amp;No, just create one extension with ID: "%1"</source>
+        <source>&amp;No, just create one extension with ID: &quot;%1&quot;</source>
         <translation>&amp;Nein, nur eine Nebenstelle mit der ID „%1“ anlegen</translation>
     </message>
     <message>
@@ -1653,7 +1673,7 @@ Mirn konnte eine Zusatzdatei nicht öffnen.
 Der Vorgang kann nicht abgeschlossen werden.</translation>
     </message>
     <message>
-        <source>Cannot change '%1' to '%2' because there is already an extension with that ID. Specify a different extension ID.</source>
+        <source>Cannot change &apos;%1&apos; to &apos;%2&apos; because there is already an extension with that ID. Specify a different extension ID.</source>
         <translation>„%1“ kann nicht in „%2“ geändert werden, weil es bereits eine Nebenstelle mit dieser ID gibt. Geben Sie eine andere Nebenstellen-ID an.</translation>
     </message>
     <message>
@@ -1723,15 +1743,15 @@ Eine Zusatzdatei wurde nicht gefunden. Diese Nebenstelle kann erst bearbeitet we
         <translation>Text bearbeiten;Bearbeitet den Text des ausgewählten Feldes</translation>
     </message>
     <message>
-        <source>Align Left;Aligns the field's text to the left</source>
+        <source>Align Left;Aligns the field&apos;s text to the left</source>
         <translation>Linksbündig;Richtet den Text des Feldes links aus</translation>
     </message>
     <message>
-        <source>Center;Centres the field's text</source>
+        <source>Center;Centres the field&apos;s text</source>
         <translation>Zentriert;Zentriert den Text des Feldes</translation>
     </message>
     <message>
-        <source>Align Right;Aligns the field's text to the right</source>
+        <source>Align Right;Aligns the field&apos;s text to the right</source>
         <translation>Rechtsbündig;Richtet den Text des Feldes rechts aus</translation>
     </message>
     <message>
@@ -1835,7 +1855,7 @@ Eine Zusatzdatei wurde nicht gefunden. Diese Nebenstelle kann erst bearbeitet we
         <translation>Eigene Codes;Legt eigene Codes fest</translation>
     </message>
     <message>
-        <source>Insert Other Extension's Name;Inserts the code of another extension's name</source>
+        <source>Insert Other Extension&apos;s Name;Inserts the code of another extension&apos;s name</source>
         <translation>Namen einer anderen Nebenstelle einfügen;Fügt den Code für den Namen einer anderen Nebenstelle ein</translation>
     </message>
     <message>
@@ -1843,15 +1863,15 @@ Eine Zusatzdatei wurde nicht gefunden. Diese Nebenstelle kann erst bearbeitet we
         <translation>Anpassen;Legt eigene Codes fest</translation>
     </message>
     <message>
-        <source>Insert Extension ID;Inserts the code of the extension's ID</source>
+        <source>Insert Extension ID;Inserts the code of the extension&apos;s ID</source>
         <translation>Nebenstellen-ID einfügen;Fügt den Code für die ID der Nebenstelle ein</translation>
     </message>
     <message>
-        <source>Insert Extension Name;Inserts the code of this extension's name</source>
+        <source>Insert Extension Name;Inserts the code of this extension&apos;s name</source>
         <translation>Nebenstellennamen einfügen;Fügt den Code für den Namen dieser Nebenstelle ein</translation>
     </message>
     <message>
-        <source>Properties;Shows and changes the selected extension's ID, name and layout</source>
+        <source>Properties;Shows and changes the selected extension&apos;s ID, name and layout</source>
         <translation>Eigenschaften;Zeigt und ändert ID, Namen und Layout der ausgewählten Nebenstelle</translation>
     </message>
     <message>
@@ -1871,7 +1891,7 @@ Eine Zusatzdatei wurde nicht gefunden. Diese Nebenstelle kann erst bearbeitet we
         <translation>Tipp des Tages;Zeigt einen Tipp zur Arbeit mit Mirn</translation>
     </message>
     <message>
-        <source>Full Justify;Spreads the field's lines over the whole width</source>
+        <source>Full Justify;Spreads the field&apos;s lines over the whole width</source>
         <translation>Blocksatz;Verteilt die Zeilen des Feldes über die ganze Breite</translation>
     </message>
     <message>
@@ -1879,7 +1899,7 @@ Eine Zusatzdatei wurde nicht gefunden. Diese Nebenstelle kann erst bearbeitet we
         <translation>Erste Schritte;Öffnet die Anleitung „Erste Schritte“ im Browser</translation>
     </message>
     <message>
-        <source>Align;Changes the alignment of the field's text</source>
+        <source>Align;Changes the alignment of the field&apos;s text</source>
         <translation>Ausrichten;Ändert die Ausrichtung des Feldtextes</translation>
     </message>
     <message>
@@ -1971,7 +1991,7 @@ Eine Zusatzdatei wurde nicht gefunden. Diese Nebenstelle kann erst bearbeitet we
         <translation>Alles auswählen (Strg+A);Wählt alle Nebenstellen oder alle Felder der Tastenbeschriftung aus</translation>
     </message>
     <message>
-        <source>About Mirn;Shows the program's version and copyright</source>
+        <source>About Mirn;Shows the program&apos;s version and copyright</source>
         <translation>Über Mirn;Zeigt Version und Copyright des Programms</translation>
     </message>
     <message>
@@ -2371,9 +2391,9 @@ Formate:	%5</translation>
         <translation>Über Nebenstellennamen-Codes</translation>
     </message>
     <message>
-        <source>An extension name code shows the name of another extension on this label. The label always shows that extension's current name: when its name changes, every label that refers to it follows.
+        <source>An extension name code shows the name of another extension on this label. The label always shows that extension&apos;s current name: when its name changes, every label that refers to it follows.
 
-Normal inserts the name alone. Ext + Name puts "Ext." and the extension ID on one line and the name below it. Name + Ext puts the name first and "Ext." and the ID below it.</source>
+Normal inserts the name alone. Ext + Name puts &quot;Ext.&quot; and the extension ID on one line and the name below it. Name + Ext puts the name first and &quot;Ext.&quot; and the ID below it.</source>
         <translation>Ein Nebenstellennamen-Code zeigt den Namen einer anderen Nebenstelle auf dieser Tastenbeschriftung. Es erscheint immer der aktuelle Name: Ändert er sich, folgen alle Beschriftungen, die darauf verweisen.
 
 „Normal“ fügt nur den Namen ein. „Ext + Name“ setzt „Ext.“ und die Nebenstellen-ID in eine Zeile und den Namen darunter. „Name + Ext“ setzt den Namen zuerst und „Ext.“ mit der ID darunter.</translation>

@@ -43,8 +43,8 @@
         <translation>Copie terminée.</translation>
     </message>
     <message>
-        <source>There is no extension "%1" to copy from.</source>
-        <translation>Il n'existe aucun poste « %1 » à partir duquel copier.</translation>
+        <source>There is no extension &quot;%1&quot; to copy from.</source>
+        <translation>Il n&apos;existe aucun poste « %1 » à partir duquel copier.</translation>
     </message>
     <message>
         <source>Copying Styles</source>
@@ -55,10 +55,10 @@
         <translation>Copie vers le poste %1...</translation>
     </message>
     <message>
-        <source>The styles could not be copied to extension "%1": %2.
+        <source>The styles could not be copied to extension &quot;%1&quot;: %2.
 
 %3</source>
-        <translation>Les styles n'ont pas pu être copiés vers le poste « %1 » : %2.
+        <translation>Les styles n&apos;ont pas pu être copiés vers le poste « %1 » : %2.
 
 %3</translation>
     </message>
@@ -74,35 +74,35 @@
 
 You can copy text, font selections and formatting choices from one extension to another.
 
-To begin, press the 'Next' button below.</source>
-        <translation>Cette procédure copie des informations d'un poste vers d'autres postes.
+To begin, press the &apos;Next&apos; button below.</source>
+        <translation>Cette procédure copie des informations d&apos;un poste vers d&apos;autres postes.
 
-Vous pouvez copier le texte, les polices et la mise en forme d'un poste à un autre.
+Vous pouvez copier le texte, les polices et la mise en forme d&apos;un poste à un autre.
 
 Pour commencer, cliquez sur « Suivant » ci-dessous.</translation>
     </message>
     <message>
-        <source>Select the extension to copy FROM, then click the 'Next' button.</source>
+        <source>Select the extension to copy FROM, then click the &apos;Next&apos; button.</source>
         <translation>Sélectionnez le poste SOURCE, puis cliquez sur « Suivant ».</translation>
     </message>
     <message>
-        <source>Press 'Back' to choose a different extension.</source>
+        <source>Press &apos;Back&apos; to choose a different extension.</source>
         <translation>Cliquez sur « Précédent » pour choisir un autre poste.</translation>
     </message>
     <message>
         <source>Select the extensions to copy TO. You can select more than one extension by holding down the Ctrl key while clicking your mouse button on the list. Press [Ctrl-/] to select all extensions.
 
-After making your selections, click the 'Next' button.</source>
+After making your selections, click the &apos;Next&apos; button.</source>
         <translation>Sélectionnez les postes DESTINATION. Maintenez la touche Ctrl enfoncée en cliquant dans la liste pour en sélectionner plusieurs. Appuyez sur [Ctrl-/] pour sélectionner tous les postes.
 
 Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
-        <source>Select the styles to be copied. When you are finished selecting styles, click the 'Finish' button.</source>
+        <source>Select the styles to be copied. When you are finished selecting styles, click the &apos;Finish&apos; button.</source>
         <translation>Sélectionnez les styles à copier, puis cliquez sur « Terminer ».</translation>
     </message>
     <message>
-        <source>The styles below will be copied. Press 'Copy' to start, or 'Back' to change your choices.</source>
+        <source>The styles below will be copied. Press &apos;Copy&apos; to start, or &apos;Back&apos; to change your choices.</source>
         <translation>Les styles ci-dessous seront copiés. Cliquez sur « Copier » pour commencer, ou sur « Précédent » pour modifier vos choix.</translation>
     </message>
     <message>
@@ -118,8 +118,8 @@ Cliquez ensuite sur « Suivant ».</translation>
         <translation>Vous devez sélectionner au moins un style à copier.</translation>
     </message>
     <message>
-        <source>There are no other extensions that are of the same type as extension "%1".</source>
-        <translation>Aucun autre poste n'est du même type que le poste « %1 ».</translation>
+        <source>There are no other extensions that are of the same type as extension &quot;%1&quot;.</source>
+        <translation>Aucun autre poste n&apos;est du même type que le poste « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -161,19 +161,19 @@ Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>the file is not a label database of this generation</source>
-        <translation>le fichier n'est pas une base d'étiquettes de cette génération</translation>
+        <translation>le fichier n&apos;est pas une base d&apos;étiquettes de cette génération</translation>
     </message>
     <message>
         <source>the legacy database could not be read or converted</source>
-        <translation>l'ancienne base de données n'a pas pu être lue ou convertie</translation>
+        <translation>l&apos;ancienne base de données n&apos;a pas pu être lue ou convertie</translation>
     </message>
     <message>
         <source>no database is open</source>
-        <translation>aucune base de données n'est ouverte</translation>
+        <translation>aucune base de données n&apos;est ouverte</translation>
     </message>
     <message>
         <source>the extension id is empty</source>
-        <translation>l'ID du poste est vide</translation>
+        <translation>l&apos;ID du poste est vide</translation>
     </message>
     <message>
         <source>the file is already open or cannot be read</source>
@@ -189,15 +189,15 @@ Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>the graphic slot is empty</source>
-        <translation>l'emplacement d'image est vide</translation>
+        <translation>l&apos;emplacement d&apos;image est vide</translation>
     </message>
     <message>
         <source>the graphic description cannot be read</source>
-        <translation>la description de l'image est illisible</translation>
+        <translation>la description de l&apos;image est illisible</translation>
     </message>
     <message>
         <source>the picture file or stored picture cannot be read or written</source>
-        <translation>le fichier image ou l'image enregistrée ne peut être ni lu ni écrit</translation>
+        <translation>le fichier image ou l&apos;image enregistrée ne peut être ni lu ni écrit</translation>
     </message>
     <message>
         <source>the database lacks the schema version needed</source>
@@ -205,15 +205,15 @@ Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>the file could not be written; it keeps its previous content</source>
-        <translation>le fichier n'a pas pu être écrit ; il garde son contenu précédent</translation>
+        <translation>le fichier n&apos;a pas pu être écrit ; il garde son contenu précédent</translation>
     </message>
     <message>
         <source>the file is read-only; you may not write it</source>
-        <translation>le fichier est en lecture seule ; vous ne pouvez pas l'écrire</translation>
+        <translation>le fichier est en lecture seule ; vous ne pouvez pas l&apos;écrire</translation>
     </message>
     <message>
         <source>no space left on the device</source>
-        <translation>plus d'espace libre sur le périphérique</translation>
+        <translation>plus d&apos;espace libre sur le périphérique</translation>
     </message>
     <message>
         <source>unknown error</source>
@@ -226,7 +226,7 @@ Cliquez ensuite sur « Suivant ».</translation>
         <source>The file you are trying to open requires a newer version of Mirn.
 
 Do you want to check for an update now?</source>
-        <translation>Le fichier que vous essayez d'ouvrir nécessite une version plus récente de Mirn.
+        <translation>Le fichier que vous essayez d&apos;ouvrir nécessite une version plus récente de Mirn.
 
 Voulez-vous rechercher une mise à jour maintenant ?</translation>
     </message>
@@ -239,18 +239,18 @@ Voulez-vous rechercher une mise à jour maintenant ?</translation>
         <translation>&amp;Rechercher une mise à jour</translation>
     </message>
     <message>
-        <source>&amp;Don't Check</source>
+        <source>&amp;Don&apos;t Check</source>
         <translation>&amp;Ne pas rechercher</translation>
     </message>
     <message>
         <source>The file could not be opened.</source>
-        <translation>Le fichier n'a pas pu être ouvert.</translation>
+        <translation>Le fichier n&apos;a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>The file you are trying to open is already open, either in another window, or by another user.
 
 File path: %1</source>
-        <translation>Le fichier que vous essayez d'ouvrir est déjà ouvert, dans une autre fenêtre ou par un autre utilisateur.
+        <translation>Le fichier que vous essayez d&apos;ouvrir est déjà ouvert, dans une autre fenêtre ou par un autre utilisateur.
 
 Chemin du fichier : %1</translation>
     </message>
@@ -259,16 +259,16 @@ Chemin du fichier : %1</translation>
 
 The file you are saving was created in Mirn 2. If you continue, it will be converted to Mirn 3 format and you will no longer be able to open it in Mirn 2.
 
-To save the file under a different name, use the "File &gt; Save As..." command instead of "File &gt; Save".
+To save the file under a different name, use the &quot;File &gt; Save As...&quot; command instead of &quot;File &gt; Save&quot;.
 
-If you continue, a backup of the original file will be saved as "%1.backup".</source>
+If you continue, a backup of the original file will be saved as &quot;%1.backup&quot;.</source>
         <translation>AVERTISSEMENT DE CONVERSION
 
 Le fichier que vous enregistrez a été créé avec Mirn 2. Si vous continuez, il sera converti au format Mirn 3 et ne pourra plus être ouvert avec Mirn 2.
 
 Pour enregistrer le fichier sous un autre nom, utilisez « Fichier &gt; Enregistrer sous... » au lieu de « Fichier &gt; Enregistrer ».
 
-Si vous continuez, une copie de sauvegarde du fichier d'origine sera enregistrée sous « %1.backup ».</translation>
+Si vous continuez, une copie de sauvegarde du fichier d&apos;origine sera enregistrée sous « %1.backup ».</translation>
     </message>
     <message>
         <source>%1
@@ -276,7 +276,7 @@ Si vous continuez, une copie de sauvegarde du fichier d'origine sera enregistré
 Mirn could not save this file: %2.</source>
         <translation>%1
 
-Mirn n'a pas pu enregistrer ce fichier : %2.</translation>
+Mirn n&apos;a pas pu enregistrer ce fichier : %2.</translation>
     </message>
     <message>
         <source>File Conversion Warning</source>
@@ -293,12 +293,12 @@ Mirn n'a pas pu enregistrer ce fichier : %2.</translation>
     <message>
         <source>%1
 
-You don't have permission to save in this location.
+You don&apos;t have permission to save in this location.
 
 Please save to a different folder.</source>
         <translation>%1
 
-Vous n'avez pas l'autorisation d'enregistrer à cet emplacement.
+Vous n&apos;avez pas l&apos;autorisation d&apos;enregistrer à cet emplacement.
 
 Veuillez enregistrer dans un autre dossier.</translation>
     </message>
@@ -329,12 +329,12 @@ Veuillez enregistrer dans un autre dossier.</translation>
         <translation>&amp;Remplacer</translation>
     </message>
     <message>
-        <source>&amp;Don't Replace</source>
+        <source>&amp;Don&apos;t Replace</source>
         <translation>&amp;Ne pas remplacer</translation>
     </message>
     <message>
         <source>&amp;Stop Importing</source>
-        <translation>&amp;Arrêter l'importation</translation>
+        <translation>&amp;Arrêter l&apos;importation</translation>
     </message>
     <message>
         <source>Comma-Separated Value (CSV) Files|*.csv|All Files|*.*||</source>
@@ -366,7 +366,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>Nothing was imported.</source>
-        <translation>Rien n'a été importé.</translation>
+        <translation>Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Mirn Databases|*.mrb|All Files|*.*||</source>
@@ -374,7 +374,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>The CSV import settings could not be saved.</source>
-        <translation>Les paramètres d'importation CSV n'ont pas pu être enregistrés.</translation>
+        <translation>Les paramètres d&apos;importation CSV n&apos;ont pas pu être enregistrés.</translation>
     </message>
 </context>
 <context>
@@ -403,12 +403,12 @@ Veuillez enregistrer dans un autre dossier.</translation>
 <context>
     <name>FindReplace</name>
     <message>
-        <source>The text of extension "%1" could not be stored: %2.</source>
-        <translation>Le texte du poste « %1 » n'a pas pu être enregistré : %2.</translation>
+        <source>The text of extension &quot;%1&quot; could not be stored: %2.</source>
+        <translation>Le texte du poste « %1 » n&apos;a pas pu être enregistré : %2.</translation>
     </message>
     <message>
-        <source>No more occurrences of '%1' were found.</source>
-        <translation>Aucune autre occurrence de « %1 » n'a été trouvée.</translation>
+        <source>No more occurrences of &apos;%1&apos; were found.</source>
+        <translation>Aucune autre occurrence de « %1 » n&apos;a été trouvée.</translation>
     </message>
 </context>
 <context>
@@ -442,18 +442,18 @@ Veuillez enregistrer dans un autre dossier.</translation>
     <name>LabelGraphicsEditor</name>
     <message>
         <source>Remove this graphic from the label?</source>
-        <translation>Retirer cette image de l'étiquette ?</translation>
+        <translation>Retirer cette image de l&apos;étiquette ?</translation>
     </message>
     <message>
         <source>Remove Graphic</source>
-        <translation>Supprimer l'image</translation>
+        <translation>Supprimer l&apos;image</translation>
     </message>
     <message>
         <source>Remove</source>
         <translation>Retirer</translation>
     </message>
     <message>
-        <source>Don't Remove</source>
+        <source>Don&apos;t Remove</source>
         <translation>Ne pas retirer</translation>
     </message>
 </context>
@@ -461,17 +461,17 @@ Veuillez enregistrer dans un autre dossier.</translation>
     <name>LabelViewController</name>
     <message>
         <source>The text could not be copied to the clipboard because another application has locked the clipboard.</source>
-        <translation>Le texte n'a pas pu être copié dans le presse-papiers, car une autre application l'a verrouillé.</translation>
+        <translation>Le texte n&apos;a pas pu être copié dans le presse-papiers, car une autre application l&apos;a verrouillé.</translation>
     </message>
     <message>
         <source>Extension ‘%1’ — %2</source>
-        <translation>Poste « %1 » — %2</translation>
+        <translation>Poste «&#xa0;%1&#xa0;» — %2</translation>
     </message>
 </context>
 <context>
     <name>LanguageChoice</name>
     <message>
-        <source>The system's language</source>
+        <source>The system&apos;s language</source>
         <translation>Langue du système</translation>
     </message>
 </context>
@@ -518,7 +518,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>The layout was not saved:</source>
-        <translation>La mise en page n'a pas été enregistrée :</translation>
+        <translation>La mise en page n&apos;a pas été enregistrée :</translation>
     </message>
     <message>
         <source>Please check the layout:</source>
@@ -526,7 +526,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>Save it anyway?</source>
-        <translation>L'enregistrer quand même ?</translation>
+        <translation>L&apos;enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Not saved.</source>
@@ -557,7 +557,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     <name>LayoutSaving</name>
     <message>
         <source>The layout could not be saved in %1: %2.</source>
-        <translation>La mise en page n'a pas pu être enregistrée dans %1 : %2.</translation>
+        <translation>La mise en page n&apos;a pas pu être enregistrée dans %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -579,7 +579,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
         <translation>Le code de type</translation>
     </message>
     <message>
-        <source>The maker's name</source>
+        <source>The maker&apos;s name</source>
         <translation>Le nom du fabricant</translation>
     </message>
     <message>
@@ -588,7 +588,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>The label needs a width and a height above zero.</source>
-        <translation>L'étiquette doit avoir une largeur et une hauteur supérieures à zéro.</translation>
+        <translation>L&apos;étiquette doit avoir une largeur et une hauteur supérieures à zéro.</translation>
     </message>
     <message>
         <source>Label %1</source>
@@ -596,14 +596,14 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>The layout has no type code.</source>
-        <translation>La mise en page n'a pas de code de type.</translation>
+        <translation>La mise en page n&apos;a pas de code de type.</translation>
     </message>
     <message>
-        <source>The sheet's description</source>
+        <source>The sheet&apos;s description</source>
         <translation>La description de la planche</translation>
     </message>
     <message>
-        <source>The type code %1 is already used by the layout "%2" (%3).</source>
+        <source>The type code %1 is already used by the layout &quot;%2&quot; (%3).</source>
         <translation>Le code de type %1 est déjà utilisé par la mise en page « %2 » (%3).</translation>
     </message>
     <message>
@@ -620,11 +620,11 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>%1 reaches outside the label.</source>
-        <translation>%1 dépasse de l'étiquette.</translation>
+        <translation>%1 dépasse de l&apos;étiquette.</translation>
     </message>
     <message>
         <source>The layout has no labels on the sheet, so it cannot be printed.</source>
-        <translation>La mise en page n'a aucune étiquette sur la planche ; elle ne peut donc pas être imprimée.</translation>
+        <translation>La mise en page n&apos;a aucune étiquette sur la planche ; elle ne peut donc pas être imprimée.</translation>
     </message>
     <message>
         <source>%1 landscape sheet</source>
@@ -667,7 +667,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>Con&amp;figure Data Import</source>
-        <translation>&amp;Configurer l'importation</translation>
+        <translation>&amp;Configurer l&apos;importation</translation>
     </message>
     <message>
         <source>Export to &amp;CSV...</source>
@@ -687,11 +687,11 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>Show the sheets as they will print</source>
-        <translation>Affiche les planches telles qu'elles seront imprimées</translation>
+        <translation>Affiche les planches telles qu&apos;elles seront imprimées</translation>
     </message>
     <message>
         <source>Precise Printer A&amp;djustment...</source>
-        <translation>A&amp;justement précis de l'imprimante...</translation>
+        <translation>A&amp;justement précis de l&apos;imprimante...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -702,8 +702,8 @@ Veuillez enregistrer dans un autre dossier.</translation>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <source>Undoes the last change to a label's fields</source>
-        <translation>Annule la dernière modification des champs d'une étiquette</translation>
+        <source>Undoes the last change to a label&apos;s fields</source>
+        <translation>Annule la dernière modification des champs d&apos;une étiquette</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -755,11 +755,11 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>&amp;Barre d'outils</translation>
+        <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation>Barre d'é&amp;tat</translation>
+        <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
         <source>&amp;Extension List</source>
@@ -799,7 +799,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>Fit &amp;Entire Label</source>
-        <translation>Afficher l'étiquette &amp;entière</translation>
+        <translation>Afficher l&apos;étiquette &amp;entière</translation>
     </message>
     <message>
         <source>&amp;Font...</source>
@@ -867,11 +867,11 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>Graphic &amp;Properties...</source>
-        <translation>&amp;Propriétés de l'image...</translation>
+        <translation>&amp;Propriétés de l&apos;image...</translation>
     </message>
     <message>
         <source>Re&amp;move Graphic</source>
-        <translation>&amp;Supprimer l'image</translation>
+        <translation>&amp;Supprimer l&apos;image</translation>
     </message>
     <message>
         <source>C&amp;odes</source>
@@ -890,8 +890,8 @@ Veuillez enregistrer dans un autre dossier.</translation>
         <translation>&amp;Nom du poste</translation>
     </message>
     <message>
-        <source>&amp;Other Extension's Name...</source>
-        <translation>Nom d'un &amp;autre poste...</translation>
+        <source>&amp;Other Extension&apos;s Name...</source>
+        <translation>Nom d&apos;un &amp;autre poste...</translation>
     </message>
     <message>
         <source>&amp;New Extension...</source>
@@ -931,7 +931,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>&amp;Contact Support...</source>
-        <translation>&amp;Contacter l'assistance...</translation>
+        <translation>&amp;Contacter l&apos;assistance...</translation>
     </message>
     <message>
         <source>&amp;About Mirn...</source>
@@ -1006,7 +1006,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
         <translation>&amp;Concepteur de mise en page...</translation>
     </message>
     <message>
-        <source>Makes a layout for your telephone's labels, or changes one</source>
+        <source>Makes a layout for your telephone&apos;s labels, or changes one</source>
         <translation>Crée ou modifie une mise en page pour les étiquettes de votre téléphone</translation>
     </message>
     <message>
@@ -1022,22 +1022,22 @@ Veuillez enregistrer dans un autre dossier.</translation>
         <translation>&amp;Ajuster au champ</translation>
     </message>
     <message>
-        <source>Makes the selected fields' text smaller until it fits them</source>
-        <translation>Réduit le texte des champs sélectionnés jusqu'à ce qu'il y tienne</translation>
+        <source>Makes the selected fields&apos; text smaller until it fits them</source>
+        <translation>Réduit le texte des champs sélectionnés jusqu&apos;à ce qu&apos;il y tienne</translation>
     </message>
 </context>
 <context>
     <name>MessageBox</name>
     <message>
-        <source>Don't ask me again</source>
+        <source>Don&apos;t ask me again</source>
         <translation>Ne plus me demander</translation>
     </message>
     <message>
-        <source>Don't tell me again</source>
-        <translation>Ne plus m'avertir</translation>
+        <source>Don&apos;t tell me again</source>
+        <translation>Ne plus m&apos;avertir</translation>
     </message>
     <message>
-        <source>Don't show again</source>
+        <source>Don&apos;t show again</source>
         <translation>Ne plus afficher</translation>
     </message>
     <message>
@@ -1105,7 +1105,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     <name>PrintCommands</name>
     <message>
         <source>The adjustment could not be saved in %1.</source>
-        <translation>L'ajustement n'a pas pu être enregistré dans %1.</translation>
+        <translation>L&apos;ajustement n&apos;a pas pu être enregistré dans %1.</translation>
     </message>
 </context>
 <context>
@@ -1114,29 +1114,33 @@ Veuillez enregistrer dans un autre dossier.</translation>
         <source>Ready to print %n labels</source>
         <comment>Ready to print %n label</comment>
         <translation>
-            <numerusform>Prêt à imprimer %n étiquette</numerusform><numerusform>Prêt à imprimer %n étiquettes</numerusform></translation>
+            <numerusform>Prêt à imprimer %n étiquette</numerusform>
+            <numerusform>Prêt à imprimer %n étiquettes</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>(%n of each label)</source>
         <comment>(%n of each label)</comment>
         <translation>
-            <numerusform>(%n exemplaire par étiquette)</numerusform><numerusform>(%n exemplaires par étiquette)</numerusform></translation>
+            <numerusform>(%n exemplaire par étiquette)</numerusform>
+            <numerusform>(%n exemplaires par étiquette)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Label type: %1</source>
-        <translation>Type d'étiquette : %1</translation>
+        <translation>Type d&apos;étiquette : %1</translation>
     </message>
     <message>
         <source>Number of Mirn sheets required: %1</source>
         <translation>Nombre de planches Mirn nécessaires : %1</translation>
     </message>
     <message>
-        <source>This layout has more than one label per page. If you want to start printing on a label other than the first label, click "Choose Label".</source>
-        <translation>Cette mise en page comporte plusieurs étiquettes par planche. Pour commencer l'impression sur une autre étiquette que la première, cliquez sur « Choisir l'étiquette ».</translation>
+        <source>This layout has more than one label per page. If you want to start printing on a label other than the first label, click &quot;Choose Label&quot;.</source>
+        <translation>Cette mise en page comporte plusieurs étiquettes par planche. Pour commencer l&apos;impression sur une autre étiquette que la première, cliquez sur « Choisir l&apos;étiquette ».</translation>
     </message>
     <message>
         <source>&amp;Choose Label...</source>
-        <translation>&amp;Choisir l'étiquette...</translation>
+        <translation>&amp;Choisir l&apos;étiquette...</translation>
     </message>
     <message>
         <source>Select First Label</source>
@@ -1152,7 +1156,7 @@ Veuillez choisir la première étiquette à imprimer.</translation>
     </message>
     <message>
         <source>The highlighted label is the first label that will be printed.</source>
-        <translation>L'étiquette en surbrillance est la première qui sera imprimée.</translation>
+        <translation>L&apos;étiquette en surbrillance est la première qui sera imprimée.</translation>
     </message>
     <message>
         <source>Label %1</source>
@@ -1172,39 +1176,43 @@ Veuillez choisir la première étiquette à imprimer.</translation>
     </message>
     <message>
         <source>No printers are available.</source>
-        <translation>Aucune imprimante n'est disponible.</translation>
+        <translation>Aucune imprimante n&apos;est disponible.</translation>
     </message>
     <message>
         <source>Do you have a printer installed? I could not find one.
 
 Please install a printer and try again.</source>
-        <translation>Une imprimante est-elle installée ? Aucune n'a été trouvée.
+        <translation>Une imprimante est-elle installée ? Aucune n&apos;a été trouvée.
 
 Veuillez installer une imprimante et réessayer.</translation>
     </message>
     <message>
         <source>Unable to print because a printing error has occurred.</source>
-        <translation>Impossible d'imprimer : une erreur d'impression s'est produite.</translation>
+        <translation>Impossible d&apos;imprimer : une erreur d&apos;impression s&apos;est produite.</translation>
     </message>
     <message>
-        <source>Printer "%1" could not be selected. Please update or re-install the printer driver.
+        <source>Printer &quot;%1&quot; could not be selected. Please update or re-install the printer driver.
 
 Reverting to previously-selected printer.</source>
-        <translation>L'imprimante « %1 » n'a pas pu être sélectionnée. Veuillez mettre à jour ou réinstaller le pilote d'imprimante.
+        <translation>L&apos;imprimante « %1 » n&apos;a pas pu être sélectionnée. Veuillez mettre à jour ou réinstaller le pilote d&apos;imprimante.
 
-Retour à l'imprimante sélectionnée précédemment.</translation>
+Retour à l&apos;imprimante sélectionnée précédemment.</translation>
     </message>
     <message numerus="yes">
         <source>%n extensions selected</source>
         <comment>%n extension selected</comment>
         <translation>
-            <numerusform>%n poste sélectionné</numerusform><numerusform>%n postes sélectionnés</numerusform></translation>
+            <numerusform>%n poste sélectionné</numerusform>
+            <numerusform>%n postes sélectionnés</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n fields have more text than fits in them; they will print cut off.</source>
         <comment>%n field has more text than fits in it; it will print cut off.</comment>
         <translation>
-            <numerusform>%n champ contient plus de texte qu'il ne peut en afficher ; il sera imprimé tronqué.</numerusform><numerusform>%n champs contiennent plus de texte qu'ils ne peuvent en afficher ; ils seront imprimés tronqués.</numerusform></translation>
+            <numerusform>%n champ contient plus de texte qu&apos;il ne peut en afficher ; il sera imprimé tronqué.</numerusform>
+            <numerusform>%n champs contiennent plus de texte qu&apos;ils ne peuvent en afficher ; ils seront imprimés tronqués.</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -1227,7 +1235,7 @@ Retour à l'imprimante sélectionnée précédemment.</translation>
     </message>
     <message>
         <source>The printer is being deleted</source>
-        <translation>L'imprimante est en cours de suppression</translation>
+        <translation>L&apos;imprimante est en cours de suppression</translation>
     </message>
     <message>
         <source>Paper jam</source>
@@ -1275,7 +1283,7 @@ Retour à l'imprimante sélectionnée précédemment.</translation>
     </message>
     <message>
         <source>Processing a print job</source>
-        <translation>Traitement d'un travail d'impression</translation>
+        <translation>Traitement d&apos;un travail d&apos;impression</translation>
     </message>
     <message>
         <source>Initializing</source>
@@ -1295,11 +1303,11 @@ Retour à l'imprimante sélectionnée précédemment.</translation>
     </message>
     <message>
         <source>Cannot print the current page</source>
-        <translation>Impossible d'imprimer la page en cours</translation>
+        <translation>Impossible d&apos;imprimer la page en cours</translation>
     </message>
     <message>
         <source>Printer error</source>
-        <translation>Erreur d'imprimante</translation>
+        <translation>Erreur d&apos;imprimante</translation>
     </message>
     <message>
         <source>Out of memory</source>
@@ -1307,7 +1315,7 @@ Retour à l'imprimante sélectionnée précédemment.</translation>
     </message>
     <message>
         <source>Printer door open</source>
-        <translation>Capot de l'imprimante ouvert</translation>
+        <translation>Capot de l&apos;imprimante ouvert</translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -1315,13 +1323,15 @@ Retour à l'imprimante sélectionnée précédemment.</translation>
     </message>
     <message>
         <source>Power save mode</source>
-        <translation>Mode économie d'énergie</translation>
+        <translation>Mode économie d&apos;énergie</translation>
     </message>
     <message numerus="yes">
         <source>%1; %n documents waiting</source>
         <comment>%1; %n document waiting</comment>
         <translation>
-            <numerusform>%1 ; %n document en attente</numerusform><numerusform>%1 ; %n documents en attente</numerusform></translation>
+            <numerusform>%1 ; %n document en attente</numerusform>
+            <numerusform>%1 ; %n documents en attente</numerusform>
+        </translation>
     </message>
     <message>
         <source>Ready</source>
@@ -1365,7 +1375,9 @@ Retour à l'imprimante sélectionnée précédemment.</translation>
         <source>%n labels would be cut off</source>
         <comment>%n label would be cut off</comment>
         <translation>
-            <numerusform>%n étiquette serait tronquée</numerusform><numerusform>%n étiquettes seraient tronquées</numerusform></translation>
+            <numerusform>%n étiquette serait tronquée</numerusform>
+            <numerusform>%n étiquettes seraient tronquées</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1382,13 +1394,17 @@ Retour à l'imprimante sélectionnée précédemment.</translation>
         <source>Found %n new layouts</source>
         <comment>Found %n new layout</comment>
         <translation>
-            <numerusform>%n nouvelle mise en page trouvée</numerusform><numerusform>%n nouvelles mises en page trouvées</numerusform></translation>
+            <numerusform>%n nouvelle mise en page trouvée</numerusform>
+            <numerusform>%n nouvelles mises en page trouvées</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Registered %n new layouts</source>
         <comment>Registered %n new layout</comment>
         <translation>
-            <numerusform>%n nouvelle mise en page enregistrée</numerusform><numerusform>%n nouvelles mises en page enregistrées</numerusform></translation>
+            <numerusform>%n nouvelle mise en page enregistrée</numerusform>
+            <numerusform>%n nouvelles mises en page enregistrées</numerusform>
+        </translation>
     </message>
     <message>
         <source>Another app requested that Mirn automatically import data, but Mirn was unable to open the requested import file.
@@ -1398,13 +1414,13 @@ The import file path was:
 %1
 
 No data has been imported.</source>
-        <translation>Une autre application a demandé à Mirn d'importer des données, mais Mirn n'a pas pu ouvrir le fichier d'importation.
+        <translation>Une autre application a demandé à Mirn d&apos;importer des données, mais Mirn n&apos;a pas pu ouvrir le fichier d&apos;importation.
 
-Chemin du fichier d'importation :
+Chemin du fichier d&apos;importation :
 
 %1
 
-Aucune donnée n'a été importée.</translation>
+Aucune donnée n&apos;a été importée.</translation>
     </message>
     <message>
         <source>Importing</source>
@@ -1413,13 +1429,13 @@ Aucune donnée n'a été importée.</translation>
     <message>
         <source>Welcome to Mirn!
 
-Would you like to view a short "Getting Started" video?</source>
+Would you like to view a short &quot;Getting Started&quot; video?</source>
         <translation>Bienvenue dans Mirn !
 
 Voulez-vous regarder une courte vidéo « Premiers pas » ?</translation>
     </message>
     <message>
-        <source>If you want to watch the video later, it's in the "Help" menu.</source>
+        <source>If you want to watch the video later, it&apos;s in the &quot;Help&quot; menu.</source>
         <translation>Vous retrouverez la vidéo plus tard dans le menu « Aide ».</translation>
     </message>
 </context>
@@ -1429,19 +1445,23 @@ Voulez-vous regarder une courte vidéo « Premiers pas » ?</translation>
         <source>%n extensions in database</source>
         <comment>%n extension in database</comment>
         <translation>
-            <numerusform>%n poste dans la base de données</numerusform><numerusform>%n postes dans la base de données</numerusform></translation>
+            <numerusform>%n poste dans la base de données</numerusform>
+            <numerusform>%n postes dans la base de données</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>(%n selected)</source>
         <comment>(%n selected)</comment>
         <translation>
-            <numerusform>(%n sélectionné)</numerusform><numerusform>(%n sélectionnés)</numerusform></translation>
+            <numerusform>(%n sélectionné)</numerusform>
+            <numerusform>(%n sélectionnés)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
-        <source>A label for extension "%s" already exists in this database. Do you want to replace it with the one you're importing?</source>
+        <source>A label for extension &quot;%s&quot; already exists in this database. Do you want to replace it with the one you&apos;re importing?</source>
         <translation>Une étiquette pour le poste « %s » existe déjà dans cette base de données. Voulez-vous la remplacer par celle que vous importez ?</translation>
     </message>
     <message>
@@ -1497,12 +1517,12 @@ Voulez-vous le remplacer par le nouveau poste que vous créez ?</translation>
         <translation>mm</translation>
     </message>
     <message>
-        <source>&amp;No, just create one extension with ID: "%1"</source>
-        <translation>&amp;Non, créer un seul poste avec l'ID « %1 »</translation>
+        <source>&amp;No, just create one extension with ID: &quot;%1&quot;</source>
+        <translation>&amp;Non, créer un seul poste avec l&apos;ID « %1 »</translation>
     </message>
     <message>
         <source>Link to Graphic</source>
-        <translation>Lien vers l'image</translation>
+        <translation>Lien vers l&apos;image</translation>
     </message>
     <message>
         <source>Bold</source>
@@ -1580,7 +1600,7 @@ The file may not be compatible with this version of Mirn, or it may not exist, m
 
 Mirn ne peut pas ouvrir ce fichier.
 
-Le fichier n'est peut-être pas compatible avec cette version de Mirn, n'existe pas, est en lecture seule ou est ouvert par un autre programme.</translation>
+Le fichier n&apos;est peut-être pas compatible avec cette version de Mirn, n&apos;existe pas, est en lecture seule ou est ouvert par un autre programme.</translation>
     </message>
     <message>
         <source>Running filter %1...</source>
@@ -1609,15 +1629,15 @@ Le fichier n'est peut-être pas compatible avec cette version de Mirn, n'existe 
     <message>
         <source>Could not insert the picture.
 You have reached the maximum number of pictures that can be inserted into a single extension.</source>
-        <translation>Impossible d'insérer l'image.
-Ce poste contient déjà le nombre maximal d'images.</translation>
+        <translation>Impossible d&apos;insérer l&apos;image.
+Ce poste contient déjà le nombre maximal d&apos;images.</translation>
     </message>
     <message>
         <source>%1
 The picture could not be opened.
 It may have been saved in a format that this program does not recognize, or it may be a damaged file.</source>
         <translation>%1
-Impossible d'ouvrir l'image.
+Impossible d&apos;ouvrir l&apos;image.
 Elle est peut-être enregistrée dans un format que ce programme ne reconnaît pas, ou le fichier est endommagé.</translation>
     </message>
     <message>
@@ -1626,7 +1646,7 @@ Elle est peut-être enregistrée dans un format que ce programme ne reconnaît p
     </message>
     <message>
         <source>&amp;Show the Tip of the Day each time you start Mirn</source>
-        <translation>&amp;Afficher l'astuce du jour à chaque démarrage de Mirn</translation>
+        <translation>&amp;Afficher l&apos;astuce du jour à chaque démarrage de Mirn</translation>
     </message>
     <message>
         <source>Could not locate the Layout Template files.
@@ -1640,7 +1660,7 @@ De nombreuses fonctions restent désactivées tant que les modèles de mise en p
         <source>Mirn could not create a new file.
 
 The program cannot continue.</source>
-        <translation>Mirn n'a pas pu créer de nouveau fichier.
+        <translation>Mirn n&apos;a pas pu créer de nouveau fichier.
 
 Le programme ne peut pas continuer.</translation>
     </message>
@@ -1649,18 +1669,18 @@ Le programme ne peut pas continuer.</translation>
 Mirn could not open an Add-On file.
 The current function cannot be completed.</source>
         <translation>%1
-Mirn n'a pas pu ouvrir un fichier complémentaire.
-L'opération en cours ne peut pas aboutir.</translation>
+Mirn n&apos;a pas pu ouvrir un fichier complémentaire.
+L&apos;opération en cours ne peut pas aboutir.</translation>
     </message>
     <message>
-        <source>Cannot change '%1' to '%2' because there is already an extension with that ID. Specify a different extension ID.</source>
+        <source>Cannot change &apos;%1&apos; to &apos;%2&apos; because there is already an extension with that ID. Specify a different extension ID.</source>
         <translation>Impossible de remplacer « %1 » par « %2 » : un poste porte déjà cet ID. Indiquez un autre ID de poste.</translation>
     </message>
     <message>
         <source>%1
 Could not locate an Add-On file. You will not be able to edit this extension until the file is installed.</source>
         <translation>%1
-Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifié tant que le fichier n'est pas installé.</translation>
+Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifié tant que le fichier n&apos;est pas installé.</translation>
     </message>
     <message>
         <source>New Extension (Ctrl+N);Adds new extensions to the database</source>
@@ -1684,54 +1704,54 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
     </message>
     <message>
         <source>Zoom 50%;Shows the label at 50 percent</source>
-        <translation>Zoom 50 %;Affiche l'étiquette à 50 pour cent</translation>
+        <translation>Zoom 50 %;Affiche l&apos;étiquette à 50 pour cent</translation>
     </message>
     <message>
         <source>Zoom 75%;Shows the label at 75 percent</source>
-        <translation>Zoom 75 %;Affiche l'étiquette à 75 pour cent</translation>
+        <translation>Zoom 75 %;Affiche l&apos;étiquette à 75 pour cent</translation>
     </message>
     <message>
         <source>Zoom 100%;Shows the label at its actual size</source>
-        <translation>Zoom 100 %;Affiche l'étiquette à sa taille réelle</translation>
+        <translation>Zoom 100 %;Affiche l&apos;étiquette à sa taille réelle</translation>
     </message>
     <message>
         <source>Zoom 150%;Shows the label at 150 percent</source>
-        <translation>Zoom 150 %;Affiche l'étiquette à 150 pour cent</translation>
+        <translation>Zoom 150 %;Affiche l&apos;étiquette à 150 pour cent</translation>
     </message>
     <message>
         <source>Zoom 200%;Shows the label at 200 percent</source>
-        <translation>Zoom 200 %;Affiche l'étiquette à 200 pour cent</translation>
+        <translation>Zoom 200 %;Affiche l&apos;étiquette à 200 pour cent</translation>
     </message>
     <message>
         <source>Custom Zoom;Shows the label at a size you choose</source>
-        <translation>Zoom personnalisé;Affiche l'étiquette à la taille de votre choix</translation>
+        <translation>Zoom personnalisé;Affiche l&apos;étiquette à la taille de votre choix</translation>
     </message>
     <message>
         <source>Fit to Window Width;Fits the label to the width of the window</source>
-        <translation>Ajuster à la largeur;Ajuste l'étiquette à la largeur de la fenêtre</translation>
+        <translation>Ajuster à la largeur;Ajuste l&apos;étiquette à la largeur de la fenêtre</translation>
     </message>
     <message>
         <source>Fit Entire Label;Fits the whole label into the window</source>
-        <translation>Étiquette entière;Affiche toute l'étiquette dans la fenêtre</translation>
+        <translation>Étiquette entière;Affiche toute l&apos;étiquette dans la fenêtre</translation>
     </message>
     <message>
         <source>Change Extension ID;Changes the ID of the selected extension</source>
-        <translation>Changer l'ID du poste;Change l'ID du poste sélectionné</translation>
+        <translation>Changer l&apos;ID du poste;Change l&apos;ID du poste sélectionné</translation>
     </message>
     <message>
         <source>Edit Text;Edits the text of the selected field</source>
         <translation>Modifier le texte;Modifie le texte du champ sélectionné</translation>
     </message>
     <message>
-        <source>Align Left;Aligns the field's text to the left</source>
+        <source>Align Left;Aligns the field&apos;s text to the left</source>
         <translation>Aligner à gauche;Aligne le texte du champ à gauche</translation>
     </message>
     <message>
-        <source>Center;Centres the field's text</source>
+        <source>Center;Centres the field&apos;s text</source>
         <translation>Centrer;Centre le texte du champ</translation>
     </message>
     <message>
-        <source>Align Right;Aligns the field's text to the right</source>
+        <source>Align Right;Aligns the field&apos;s text to the right</source>
         <translation>Aligner à droite;Aligne le texte du champ à droite</translation>
     </message>
     <message>
@@ -1740,7 +1760,7 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
     </message>
     <message>
         <source>Insert Logo or Picture;Inserts a picture into the label</source>
-        <translation>Insérer un logo ou une image;Insère une image dans l'étiquette</translation>
+        <translation>Insérer un logo ou une image;Insère une image dans l&apos;étiquette</translation>
     </message>
     <message>
         <source>Black;Colours the selected text black</source>
@@ -1812,7 +1832,7 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
     </message>
     <message>
         <source>Precise Printer Adjustment;Corrects where the selected printer places the labels</source>
-        <translation>Ajustement précis de l'imprimante;Corrige l'endroit où l'imprimante choisie place les étiquettes</translation>
+        <translation>Ajustement précis de l&apos;imprimante;Corrige l&apos;endroit où l&apos;imprimante choisie place les étiquettes</translation>
     </message>
     <message>
         <source>Rotate (Ctrl+R);Rotates the selected field clockwise</source>
@@ -1824,35 +1844,35 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
     </message>
     <message>
         <source>Copy Styles;Copies text styles and pictures from one extension to others of the same type</source>
-        <translation>Copier les styles;Copie les styles de texte et les images d'un poste vers d'autres du même type</translation>
+        <translation>Copier les styles;Copie les styles de texte et les images d&apos;un poste vers d&apos;autres du même type</translation>
     </message>
     <message>
         <source>Options;Sets the default font, alignment, zoom and start-up tips</source>
-        <translation>Options;Définit la police, l'alignement, le zoom par défaut et les astuces au démarrage</translation>
+        <translation>Options;Définit la police, l&apos;alignement, le zoom par défaut et les astuces au démarrage</translation>
     </message>
     <message>
         <source>Custom Codes;Defines your own codes</source>
         <translation>Codes personnalisés;Définit vos propres codes</translation>
     </message>
     <message>
-        <source>Insert Other Extension's Name;Inserts the code of another extension's name</source>
-        <translation>Insérer le nom d'un autre poste;Insère le code du nom d'un autre poste</translation>
+        <source>Insert Other Extension&apos;s Name;Inserts the code of another extension&apos;s name</source>
+        <translation>Insérer le nom d&apos;un autre poste;Insère le code du nom d&apos;un autre poste</translation>
     </message>
     <message>
         <source>Customize;Defines your own codes</source>
         <translation>Personnaliser;Définit vos propres codes</translation>
     </message>
     <message>
-        <source>Insert Extension ID;Inserts the code of the extension's ID</source>
-        <translation>Insérer l'ID du poste;Insère le code de l'ID du poste</translation>
+        <source>Insert Extension ID;Inserts the code of the extension&apos;s ID</source>
+        <translation>Insérer l&apos;ID du poste;Insère le code de l&apos;ID du poste</translation>
     </message>
     <message>
-        <source>Insert Extension Name;Inserts the code of this extension's name</source>
+        <source>Insert Extension Name;Inserts the code of this extension&apos;s name</source>
         <translation>Insérer le nom du poste;Insère le code du nom de ce poste</translation>
     </message>
     <message>
-        <source>Properties;Shows and changes the selected extension's ID, name and layout</source>
-        <translation>Propriétés;Affiche et modifie l'ID, le nom et la mise en page du poste sélectionné</translation>
+        <source>Properties;Shows and changes the selected extension&apos;s ID, name and layout</source>
+        <translation>Propriétés;Affiche et modifie l&apos;ID, le nom et la mise en page du poste sélectionné</translation>
     </message>
     <message>
         <source>Refresh (F5);Redraws the extension list</source>
@@ -1860,18 +1880,18 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
     </message>
     <message>
         <source>Graphic Properties;Shows the position and size of the selected picture</source>
-        <translation>Propriétés de l'image;Affiche la position et la taille de l'image sélectionnée</translation>
+        <translation>Propriétés de l&apos;image;Affiche la position et la taille de l&apos;image sélectionnée</translation>
     </message>
     <message>
         <source>Remove Graphic;Removes the selected picture from the label</source>
-        <translation>Supprimer l'image;Retire l'image sélectionnée de l'étiquette</translation>
+        <translation>Supprimer l&apos;image;Retire l&apos;image sélectionnée de l&apos;étiquette</translation>
     </message>
     <message>
         <source>Tip of the Day;Shows a tip about using Mirn</source>
-        <translation>Astuce du jour;Affiche une astuce sur l'utilisation de Mirn</translation>
+        <translation>Astuce du jour;Affiche une astuce sur l&apos;utilisation de Mirn</translation>
     </message>
     <message>
-        <source>Full Justify;Spreads the field's lines over the whole width</source>
+        <source>Full Justify;Spreads the field&apos;s lines over the whole width</source>
         <translation>Justifier;Répartit les lignes du champ sur toute la largeur</translation>
     </message>
     <message>
@@ -1879,8 +1899,8 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
         <translation>Premiers pas;Ouvre le guide « Premiers pas » dans votre navigateur</translation>
     </message>
     <message>
-        <source>Align;Changes the alignment of the field's text</source>
-        <translation>Aligner;Change l'alignement du texte du champ</translation>
+        <source>Align;Changes the alignment of the field&apos;s text</source>
+        <translation>Aligner;Change l&apos;alignement du texte du champ</translation>
     </message>
     <message>
         <source>Export to Excel;Writes the extensions of this database to an Excel workbook</source>
@@ -1892,11 +1912,11 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
     </message>
     <message>
         <source>Import Data;Imports extensions from a CSV file, another database or an import filter</source>
-        <translation>Importer des données;Importe des postes depuis un fichier CSV, une autre base de données ou un filtre d'importation</translation>
+        <translation>Importer des données;Importe des postes depuis un fichier CSV, une autre base de données ou un filtre d&apos;importation</translation>
     </message>
     <message>
         <source>Configure Data Import;Sets up how data is imported from CSV files and import filters</source>
-        <translation>Configurer l'importation;Définit comment les données sont importées des fichiers CSV et des filtres d'importation</translation>
+        <translation>Configurer l&apos;importation;Définit comment les données sont importées des fichiers CSV et des filtres d&apos;importation</translation>
     </message>
     <message>
         <source>Check for Updates;Checks whether a newer version of Mirn is available</source>
@@ -1908,7 +1928,7 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
     </message>
     <message>
         <source>Contact Support;Sends a question or a problem report to support</source>
-        <translation>Contacter l'assistance;Envoie une question ou un rapport de problème à l'assistance</translation>
+        <translation>Contacter l&apos;assistance;Envoie une question ou un rapport de problème à l&apos;assistance</translation>
     </message>
     <message>
         <source>Insert Linked Picture;Inserts a picture that stays linked to its file</source>
@@ -1920,23 +1940,23 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
     </message>
     <message>
         <source>New Database;Creates a new, empty label database</source>
-        <translation>Nouvelle base de données;Crée une nouvelle base d'étiquettes vide</translation>
+        <translation>Nouvelle base de données;Crée une nouvelle base d&apos;étiquettes vide</translation>
     </message>
     <message>
         <source>Open Database (Ctrl+O);Opens an existing label database</source>
-        <translation>Ouvrir une base de données (Ctrl+O);Ouvre une base d'étiquettes existante</translation>
+        <translation>Ouvrir une base de données (Ctrl+O);Ouvre une base d&apos;étiquettes existante</translation>
     </message>
     <message>
         <source>Save (Ctrl+S);Saves the open label database</source>
-        <translation>Enregistrer (Ctrl+S);Enregistre la base d'étiquettes ouverte</translation>
+        <translation>Enregistrer (Ctrl+S);Enregistre la base d&apos;étiquettes ouverte</translation>
     </message>
     <message>
         <source>Save As;Saves the open label database under a new name</source>
-        <translation>Enregistrer sous;Enregistre la base d'étiquettes ouverte sous un nouveau nom</translation>
+        <translation>Enregistrer sous;Enregistre la base d&apos;étiquettes ouverte sous un nouveau nom</translation>
     </message>
     <message>
         <source>The requested graphic could not be embedded.</source>
-        <translation>L'image demandée n'a pas pu être incorporée.</translation>
+        <translation>L&apos;image demandée n&apos;a pas pu être incorporée.</translation>
     </message>
     <message>
         <source>Print (Ctrl+P);Prints the labels of the selected extensions</source>
@@ -1968,23 +1988,23 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
     </message>
     <message>
         <source>Select All (Ctrl+A);Selects every extension, or every field of the label</source>
-        <translation>Tout sélectionner (Ctrl+A);Sélectionne tous les postes, ou tous les champs de l'étiquette</translation>
+        <translation>Tout sélectionner (Ctrl+A);Sélectionne tous les postes, ou tous les champs de l&apos;étiquette</translation>
     </message>
     <message>
-        <source>About Mirn;Shows the program's version and copyright</source>
+        <source>About Mirn;Shows the program&apos;s version and copyright</source>
         <translation>À propos de Mirn;Affiche la version et le copyright du programme</translation>
     </message>
     <message>
         <source>Exit (Alt+F4);Quits Mirn, asking to save the open database</source>
-        <translation>Quitter (Alt+F4);Quitte Mirn en proposant d'enregistrer la base ouverte</translation>
+        <translation>Quitter (Alt+F4);Quitte Mirn en proposant d&apos;enregistrer la base ouverte</translation>
     </message>
     <message>
         <source>Toolbar;Shows or hides the toolbar</source>
-        <translation>Barre d'outils;Affiche ou masque la barre d'outils</translation>
+        <translation>Barre d&apos;outils;Affiche ou masque la barre d&apos;outils</translation>
     </message>
     <message>
         <source>Status Bar;Shows or hides the status bar</source>
-        <translation>Barre d'état;Affiche ou masque la barre d'état</translation>
+        <translation>Barre d&apos;état;Affiche ou masque la barre d&apos;état</translation>
     </message>
 </context>
 <context>
@@ -1993,7 +2013,7 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
         <source>The user guide was not found.
 
 It should be at: %1</source>
-        <translation>Le guide de l'utilisateur est introuvable.
+        <translation>Le guide de l&apos;utilisateur est introuvable.
 
 Il devrait se trouver ici : %1</translation>
     </message>
@@ -2001,9 +2021,9 @@ Il devrait se trouver ici : %1</translation>
         <source>No program to show the user guide was found.
 
 You can open it in a web browser: %1</source>
-        <translation>Aucun programme permettant d'afficher le guide n'a été trouvé.
+        <translation>Aucun programme permettant d&apos;afficher le guide n&apos;a été trouvé.
 
-Vous pouvez l'ouvrir dans un navigateur web : %1</translation>
+Vous pouvez l&apos;ouvrir dans un navigateur web : %1</translation>
     </message>
 </context>
 <context>
@@ -2034,7 +2054,7 @@ Vous pouvez l'ouvrir dans un navigateur web : %1</translation>
     </message>
     <message>
         <source>Operating system</source>
-        <translation>Système d'exploitation</translation>
+        <translation>Système d&apos;exploitation</translation>
     </message>
     <message>
         <source>System type</source>
@@ -2181,11 +2201,11 @@ Styles :	%5</translation>
     <name>mirn::CCsvImportSettingsDlg</name>
     <message>
         <source>CSV Import Settings</source>
-        <translation>Paramètres d'importation CSV</translation>
+        <translation>Paramètres d&apos;importation CSV</translation>
     </message>
     <message>
         <source>Default Font when Importing CSV Files:</source>
-        <translation>Police par défaut pour l'importation de fichiers CSV :</translation>
+        <translation>Police par défaut pour l&apos;importation de fichiers CSV :</translation>
     </message>
     <message>
         <source>Choose &amp;Font...</source>
@@ -2317,11 +2337,11 @@ Styles :	%5</translation>
     </message>
     <message>
         <source>Export Options</source>
-        <translation>Options d'exportation</translation>
+        <translation>Options d&apos;exportation</translation>
     </message>
     <message>
         <source>&amp;Open the spreadsheet after exporting</source>
-        <translation>&amp;Ouvrir le classeur après l'exportation</translation>
+        <translation>&amp;Ouvrir le classeur après l&apos;exportation</translation>
     </message>
     <message>
         <source>Include column &amp;headers in the first row</source>
@@ -2344,7 +2364,7 @@ Styles :	%5</translation>
     <name>mirn::CExtNameDlg</name>
     <message>
         <source>Insert Extension Name</source>
-        <translation>Insérer le nom d'un poste</translation>
+        <translation>Insérer le nom d&apos;un poste</translation>
     </message>
     <message>
         <source>Extensions</source>
@@ -2364,19 +2384,19 @@ Styles :	%5</translation>
     </message>
     <message>
         <source>&amp;More Information...</source>
-        <translation>&amp;Plus d'informations...</translation>
+        <translation>&amp;Plus d&apos;informations...</translation>
     </message>
     <message>
         <source>About Extension Name Codes</source>
         <translation>À propos des codes de nom de poste</translation>
     </message>
     <message>
-        <source>An extension name code shows the name of another extension on this label. The label always shows that extension's current name: when its name changes, every label that refers to it follows.
+        <source>An extension name code shows the name of another extension on this label. The label always shows that extension&apos;s current name: when its name changes, every label that refers to it follows.
 
-Normal inserts the name alone. Ext + Name puts "Ext." and the extension ID on one line and the name below it. Name + Ext puts the name first and "Ext." and the ID below it.</source>
-        <translation>Un code de nom de poste affiche sur cette étiquette le nom d'un autre poste. L'étiquette affiche toujours le nom actuel : si le nom change, toutes les étiquettes qui y renvoient suivent.
+Normal inserts the name alone. Ext + Name puts &quot;Ext.&quot; and the extension ID on one line and the name below it. Name + Ext puts the name first and &quot;Ext.&quot; and the ID below it.</source>
+        <translation>Un code de nom de poste affiche sur cette étiquette le nom d&apos;un autre poste. L&apos;étiquette affiche toujours le nom actuel : si le nom change, toutes les étiquettes qui y renvoient suivent.
 
-« Normal » insère le nom seul. « Ext + Name » place « Ext. » et l'ID du poste sur une ligne et le nom en dessous. « Name + Ext » place d'abord le nom, puis « Ext. » et l'ID en dessous.</translation>
+« Normal » insère le nom seul. « Ext + Name » place « Ext. » et l&apos;ID du poste sur une ligne et le nom en dessous. « Name + Ext » place d&apos;abord le nom, puis « Ext. » et l&apos;ID en dessous.</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
@@ -2465,7 +2485,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <name>mirn::CFeedbackDlg</name>
     <message>
         <source>Support Request</source>
-        <translation>Demande d'assistance</translation>
+        <translation>Demande d&apos;assistance</translation>
     </message>
     <message>
         <source>Your name:</source>
@@ -2493,7 +2513,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Operating System:</source>
-        <translation>Système d'exploitation :</translation>
+        <translation>Système d&apos;exploitation :</translation>
     </message>
     <message>
         <source>System Type:</source>
@@ -2501,7 +2521,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>&amp;Send Support Request</source>
-        <translation>&amp;Envoyer la demande d'assistance</translation>
+        <translation>&amp;Envoyer la demande d&apos;assistance</translation>
     </message>
     <message>
         <source>Checking Internet connection...</source>
@@ -2563,18 +2583,18 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Label Panel</source>
-        <translation>Zone de l'étiquette</translation>
+        <translation>Zone de l&apos;étiquette</translation>
     </message>
 </context>
 <context>
     <name>mirn::CGraphicPropDlg</name>
     <message>
         <source>Embedded Picture Properties</source>
-        <translation>Propriétés de l'image incorporée</translation>
+        <translation>Propriétés de l&apos;image incorporée</translation>
     </message>
     <message>
         <source>Picture Properties</source>
-        <translation>Propriétés de l'image</translation>
+        <translation>Propriétés de l&apos;image</translation>
     </message>
     <message>
         <source>File name:</source>
@@ -2590,11 +2610,11 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Natural size:</source>
-        <translation>Taille d'origine :</translation>
+        <translation>Taille d&apos;origine :</translation>
     </message>
     <message>
         <source>Size on label:</source>
-        <translation>Taille sur l'étiquette :</translation>
+        <translation>Taille sur l&apos;étiquette :</translation>
     </message>
     <message>
         <source>&amp;Save a Copy...</source>
@@ -2673,11 +2693,11 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Status Bar</source>
-        <translation>Barre d'état</translation>
+        <translation>Barre d&apos;état</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation>Barre d'outils</translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Open Database</source>
@@ -2714,7 +2734,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <name>mirn::CMirnNamePanel</name>
     <message>
         <source>Label caption</source>
-        <translation>Légende de l'étiquette</translation>
+        <translation>Légende de l&apos;étiquette</translation>
     </message>
 </context>
 <context>
@@ -2729,7 +2749,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Name of &amp;Another Extension...</source>
-        <translation>Nom d'un &amp;autre poste...</translation>
+        <translation>Nom d&apos;un &amp;autre poste...</translation>
     </message>
     <message>
         <source>Customi&amp;ze...</source>
@@ -2741,14 +2761,14 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Label panel</source>
-        <translation>Panneau de l'étiquette</translation>
+        <translation>Panneau de l&apos;étiquette</translation>
     </message>
 </context>
 <context>
     <name>mirn::CMirnWnd</name>
     <message>
         <source>Label host</source>
-        <translation>Zone de l'étiquette</translation>
+        <translation>Zone de l&apos;étiquette</translation>
     </message>
 </context>
 <context>
@@ -2794,7 +2814,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Show the &amp;Tip of the Day at start-up</source>
-        <translation>Afficher l'&amp;astuce du jour au démarrage</translation>
+        <translation>Afficher l&apos;&amp;astuce du jour au démarrage</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
@@ -2858,7 +2878,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>The options could not be saved: the settings file cannot be written.</source>
-        <translation>Les options n'ont pas pu être enregistrées : le fichier de paramètres ne peut pas être écrit.</translation>
+        <translation>Les options n&apos;ont pas pu être enregistrées : le fichier de paramètres ne peut pas être écrit.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
@@ -2866,7 +2886,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>A new language shows when Mirn is started again.</source>
-        <translation>Une nouvelle langue s'affiche au prochain démarrage de Mirn.</translation>
+        <translation>Une nouvelle langue s&apos;affiche au prochain démarrage de Mirn.</translation>
     </message>
 </context>
 <context>
@@ -2941,7 +2961,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Number of copies</source>
-        <translation>Nombre d'exemplaires</translation>
+        <translation>Nombre d&apos;exemplaires</translation>
     </message>
     <message>
         <source>One copy of each extension</source>
@@ -3015,15 +3035,15 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <name>mirn::CPrinterAdjustmentDlg</name>
     <message>
         <source>These settings will be used when printing in portrait mode. Most Mirn labels are printed in portrait mode.</source>
-        <translation>Ces réglages s'appliquent à l'impression en mode portrait. La plupart des étiquettes Mirn s'impriment en portrait.</translation>
+        <translation>Ces réglages s&apos;appliquent à l&apos;impression en mode portrait. La plupart des étiquettes Mirn s&apos;impriment en portrait.</translation>
     </message>
     <message>
         <source>These settings will be used when printing in landscape mode. Very few Mirn label layouts use landscape mode.</source>
-        <translation>Ces réglages s'appliquent à l'impression en mode paysage. Très peu de mises en page Mirn utilisent le mode paysage.</translation>
+        <translation>Ces réglages s&apos;appliquent à l&apos;impression en mode paysage. Très peu de mises en page Mirn utilisent le mode paysage.</translation>
     </message>
     <message>
         <source>Precise Printer Adjustment</source>
-        <translation>Ajustement précis de l'imprimante</translation>
+        <translation>Ajustement précis de l&apos;imprimante</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -3031,7 +3051,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>These adjustments will affect the following printer:</source>
-        <translation>Ces ajustements s'appliquent à l'imprimante suivante :</translation>
+        <translation>Ces ajustements s&apos;appliquent à l&apos;imprimante suivante :</translation>
     </message>
     <message>
         <source>Printer</source>
@@ -3047,11 +3067,11 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>A negative number will shift your printed text to the left. A positive number will shift your printed text to the right.</source>
-        <translation>Une valeur négative décale l'impression vers la gauche, une valeur positive vers la droite.</translation>
+        <translation>Une valeur négative décale l&apos;impression vers la gauche, une valeur positive vers la droite.</translation>
     </message>
     <message>
         <source>A negative number will shift your printed text toward the top edge of the paper. A positive number will shift your printed text toward the bottom edge of the paper.</source>
-        <translation>Une valeur négative décale l'impression vers le bord supérieur du papier, une valeur positive vers le bord inférieur.</translation>
+        <translation>Une valeur négative décale l&apos;impression vers le bord supérieur du papier, une valeur positive vers le bord inférieur.</translation>
     </message>
     <message>
         <source>Landscape</source>
@@ -3063,7 +3083,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Print &amp;Calibration Sheet</source>
-        <translation>Imprimer la planche d'&amp;étalonnage</translation>
+        <translation>Imprimer la planche d&apos;&amp;étalonnage</translation>
     </message>
     <message>
         <source>OK</source>
@@ -3131,7 +3151,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>&amp;Layout of rows without one:</source>
-        <translation>&amp;Mise en page des lignes qui n'en ont pas :</translation>
+        <translation>&amp;Mise en page des lignes qui n&apos;en ont pas :</translation>
     </message>
     <message>
         <source>(none)</source>
@@ -3143,7 +3163,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>As they will be &amp;stored:</source>
-        <translation>Telles qu'elles seront &amp;enregistrées :</translation>
+        <translation>Telles qu&apos;elles seront &amp;enregistrées :</translation>
     </message>
     <message>
         <source>&amp;Import</source>
@@ -3263,11 +3283,11 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Label &amp;width:</source>
-        <translation>&amp;Largeur de l'étiquette :</translation>
+        <translation>&amp;Largeur de l&apos;étiquette :</translation>
     </message>
     <message>
         <source>Label &amp;height:</source>
-        <translation>&amp;Hauteur de l'étiquette :</translation>
+        <translation>&amp;Hauteur de l&apos;étiquette :</translation>
     </message>
     <message>
         <source>S&amp;heet:</source>
@@ -3346,7 +3366,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>No object selected. Click an object on the label, or add one.</source>
-        <translation>Aucun objet sélectionné. Cliquez sur un objet de l'étiquette ou ajoutez-en un.</translation>
+        <translation>Aucun objet sélectionné. Cliquez sur un objet de l&apos;étiquette ou ajoutez-en un.</translation>
     </message>
     <message>
         <source>%1 objects selected.</source>
@@ -3381,11 +3401,11 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>&amp;Across, label to label:</source>
-        <translation>&amp;Horizontalement, d'étiquette à étiquette :</translation>
+        <translation>&amp;Horizontalement, d&apos;étiquette à étiquette :</translation>
     </message>
     <message>
         <source>&amp;Down, label to label:</source>
-        <translation>&amp;Verticalement, d'étiquette à étiquette :</translation>
+        <translation>&amp;Verticalement, d&apos;étiquette à étiquette :</translation>
     </message>
     <message>
         <source>&amp;Make Slots</source>
@@ -3489,7 +3509,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Label Area</source>
-        <translation>Zone de l'étiquette</translation>
+        <translation>Zone de l&apos;étiquette</translation>
     </message>
     <message>
         <source>Properties</source>
@@ -3679,15 +3699,15 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <name>mirn::PictureLayer</name>
     <message>
         <source>Graphic &amp;Properties...</source>
-        <translation>&amp;Propriétés de l'image...</translation>
+        <translation>&amp;Propriétés de l&apos;image...</translation>
     </message>
     <message>
         <source>Re&amp;move Graphic</source>
-        <translation>&amp;Supprimer l'image</translation>
+        <translation>&amp;Supprimer l&apos;image</translation>
     </message>
     <message>
         <source>The pictures of this label could not be saved in the database.</source>
-        <translation>Les images de cette étiquette n'ont pas pu être enregistrées dans la base de données.</translation>
+        <translation>Les images de cette étiquette n&apos;ont pas pu être enregistrées dans la base de données.</translation>
     </message>
 </context>
 <context>
@@ -3708,7 +3728,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <name>mirn::StartPage</name>
     <message>
         <source>Open the &amp;Sample Database</source>
-        <translation>Ouvrir la base d'&amp;exemple</translation>
+        <translation>Ouvrir la base d&apos;&amp;exemple</translation>
     </message>
     <message>
         <source>&amp;Add Extensions...</source>
@@ -3732,7 +3752,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>No database is open. To begin:</source>
-        <translation>Aucune base de données n'est ouverte. Pour commencer :</translation>
+        <translation>Aucune base de données n&apos;est ouverte. Pour commencer :</translation>
     </message>
     <message>
         <source>Start</source>
