@@ -378,6 +378,33 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
 </context>
 <context>
+    <name>ExchangeReports</name>
+    <message numerus="yes">
+        <source>Export complete.
+
+%n extensions were exported.</source>
+        <comment>Export complete.
+
+%n extension was exported.</comment>
+        <translation>
+            <numerusform>Export abgeschlossen.
+
+%n Nebenstelle wurde exportiert.</numerusform>
+            <numerusform>Export abgeschlossen.
+
+%n Nebenstellen wurden exportiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n extensions</source>
+        <comment>Imported %n extension</comment>
+        <translation>
+            <numerusform>%n Nebenstelle importiert</numerusform>
+            <numerusform>%n Nebenstellen importiert</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ExtensionList</name>
     <message>
         <source>Extension ID</source>

@@ -378,6 +378,33 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
 </context>
 <context>
+    <name>ExchangeReports</name>
+    <message numerus="yes">
+        <source>Export complete.
+
+%n extensions were exported.</source>
+        <comment>Export complete.
+
+%n extension was exported.</comment>
+        <translation>
+            <numerusform>Exportation terminée.
+
+%n poste a été exporté.</numerusform>
+            <numerusform>Exportation terminée.
+
+%n postes ont été exportés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n extensions</source>
+        <comment>Imported %n extension</comment>
+        <translation>
+            <numerusform>%n poste importé</numerusform>
+            <numerusform>%n postes importés</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ExtensionList</name>
     <message>
         <source>Extension ID</source>

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fstream>
 
+#include "util/Catalog.h"
 #include "util/StringTable.h"
 #include "db/MRBBase.h"
 #include "exchange/MRBCSVExporter.h"
@@ -102,11 +103,12 @@ ExchangeOutcome RunImport(MRBImporter& importer, ExchangeProgressView& view, Imp
 }
 
 std::wstring ExportCompleteText(long long count) {
-  return L"Export complete.\n\n" + CountOf(count, L"extension was", L"extensions were") + L" exported.";
+  return TrN("ExchangeReports", "Export complete.\n\n%n extensions were exported.",
+             "Export complete.\n\n%n extension was exported.", count);
 }
 
 std::wstring ImportCompleteText(long long count) {
-  return L"Imported " + CountOf(count, L"extension", L"extensions");
+  return TrN("ExchangeReports", "Imported %n extensions", "Imported %n extension", count);
 }
 
 std::wstring ImportCountsText(const ExchangeOutcome& outcome) {
