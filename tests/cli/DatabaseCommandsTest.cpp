@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <set>
@@ -208,9 +209,10 @@ TEST_F(DatabaseCommands, ListingWhileAnotherProcessSavesShowsWholeSavedStates) {
     }
   });
   // Each save adds one extension "E000", "E001", ... with a field; it goes on until the other
-  // process has listed a good number of times.
+  // process has listed a good number of times (a slow lister, as under the sanitizers, then
+  // lists the last state until it has).
   int saved = 0;
-  for (; saved < 400 && (saved < 20 || listed < 12); ++saved) {
+  for (; saved < 999 && (saved < 20 || listed < 12); ++saved) {
     wchar_t id[8];
     std::swprintf(id, 8, L"E%03d", saved);
     if (saver->AddExtension(id, L"HD60", L"Name " + std::wstring(id)) != 0 ||
@@ -219,6 +221,7 @@ TEST_F(DatabaseCommands, ListingWhileAnotherProcessSavesShowsWholeSavedStates) {
       break;
     }
   }
+  while (listed < 12) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   saving = false;
   lister.join();
   ASSERT_GE(listings.size(), 12u);

@@ -247,7 +247,8 @@ TEST(LayoutDocument, WrittenLayoutReadsBackEqualAndItsSourceBuildsTheSameBytes) 
   EXPECT_EQ(back.Layout().FindObject(2001)->GetCaption(), L"Caf\u00e9");
 
   // Shared as text: the dump builds back to the same file.
-  const MemoryByteSource bytes(d.Bytes());
+  const std::string written = d.Bytes();  // the source reads it in place
+  const MemoryByteSource bytes(written);
   const std::string source = DumpTemplateSource(LoadInFileOrder(bytes, L"st2"), ReadPreamble(bytes));
   EXPECT_EQ(CompileTemplateSource(source), d.Bytes());
 }
