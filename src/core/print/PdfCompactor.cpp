@@ -449,6 +449,9 @@ class PdfWidths final : public GlyphWidths {
 std::string CompactContent(const std::string& content, const GlyphWidths& widths) {
   std::optional<std::vector<Op>> ops = Parse(content);
   if (!ops) return content;
+  // An empty save/restore between two pieces of text would keep them from joining one run
+  // until a second pass; drop such groups first.
+  DropEmptyGroups(*ops);
   std::vector<Op> merged;
   merged.reserve(ops->size());
   for (size_t i = 0; i < ops->size(); ++i) {

@@ -31,6 +31,15 @@ TEST(PdfCompactor, GlyphsBecomeRunsCorrectedOnlyWhereTheyDrift) {
             "ET\n");
 }
 
+// An empty group between two glyphs goes before they are joined, so one pass does all that a
+// second would: compacting is idempotent.
+TEST(PdfCompactor, EmptyGroupBetweenGlyphsDoesNotKeepThemApart) {
+  const std::string content = "BT\n/F1 100 Tf 1 0 0 -1 0 0 Tm\n10 -20 Td <0001> Tj\nq\nQ\n50 0 Td <0002> Tj\nET\n";
+  const std::string once = CompactContent(content, HalfEm());
+  EXPECT_EQ(once, "BT\n/F1 100 Tf\n1 0 0 -1 0 0 Tm\n10 -20 Td\n[<00010002>] TJ\nET\n");
+  EXPECT_EQ(CompactContent(once, HalfEm()), once);
+}
+
 TEST(PdfCompactor, EmptyGroupsGoAndUnknownTextStays) {
   // State changes and a clip that paint nothing, nested; the painting group stays.
   EXPECT_EQ(CompactContent("q q 1 w Q 0 0 1 1 re W n Q q 0 0 m 5 5 l S Q", HalfEm()), "q\n0 0 m\n5 5 l\nS\nQ\n");
