@@ -104,10 +104,8 @@ void RunPrint(CommandRegistry& frame, bool previewFirst) {
   PrintController& printing = setup.printing;
   // The PDF target is always there, so there is always something to print to: no message
   // about missing printers, the dialog offers the PDF.
-  const std::vector<std::wstring> installed = printing.Spooler().ListPrinters();
-
   CPrintDlg::Printers printers;
-  printers.names = PrintTargetNames(installed);
+  printers.names = PrintTargetNames(printing.Spooler().ListPrinters());
   const std::wstring& current = printing.Current().GetCurrentPrinterName();
   printers.current = current.empty() ? printers.names.front() : current;
   printers.info = [&printing](const std::wstring& name) { return printing.TargetInfo(name); };
@@ -141,9 +139,7 @@ void RunAdjustment(CommandRegistry& frame) {
     if (printed && *printed != CalibrationOutcome::Printed) ui.ShowMessage(PrintingError(), MessageIcon::Stop);
   };
   if (dialog.exec() != QDialog::Accepted) return;
-  const std::optional<PrinterAdjustment> values = dialog.Values();
-  if (!values) return;
-  if (!setup.printing.SaveAdjustmentChanges(before, *values)) {
+  if (const auto values = dialog.Values(); values && !setup.printing.SaveAdjustmentChanges(before, *values)) {
     Warn(s, FromQString(QCoreApplication::translate("PrintCommands", "The adjustment could not be saved in %1.")
                             .arg(PathToQString(setup.printing.Adjustments().File()))));
   }
