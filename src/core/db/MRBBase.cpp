@@ -184,6 +184,10 @@ bool MRBBase::GetNextExtension(std::wstring_view afterId, std::wstring& id) {
     }
     std::u16string units = c->GetUtf16(0);
     c->Reset();
+    // A damaged schema can make the comparison find the same id again (an id column of
+    // numeric affinity compares the bound text as a number, below every stored text): the
+    // walk ends there instead of going round for ever.
+    if (units == after) return false;
     std::wstring text = FromUtf16(units);
     // An id that is not text (a lone surrogate) reads as the replacement character, which
     // may sort below it, so it would be found again after itself: step over it as stored.

@@ -73,6 +73,21 @@ TEST_F(StoreFault, WalksEndOverIdsThatAreNotText) {
   EXPECT_EQ(Walk(*db), (std::vector<std::wstring>{L"10", L"30"}));
 }
 
+// A damaged schema that gives the id column numeric affinity makes "id > '10'" compare a
+// number: '10' is found again after itself. The walk must end.
+TEST_F(StoreFault, WalkEndsWhenADamagedSchemaFindsTheSameIdAgain) {
+  const auto path = MakeFile("affinity.mrb", {{L"10", L"HD40"}, {L"20", L"HD40"}});
+  Sql(path,
+      L"PRAGMA writable_schema=ON;"
+      L"UPDATE sqlite_master SET sql=replace(sql, 'id TEXT NOT NULL PRIMARY KEY', 'id NUMBER NOT NULL PRIMARY KEY') "
+      L"WHERE name='extension';");
+  auto db = Open(path);
+  ASSERT_TRUE(db);
+  const std::vector<std::wstring> walked = Walk(*db);
+  EXPECT_LT(walked.size(), 100u);
+  EXPECT_EQ(walked.front(), L"10");
+}
+
 // Another process saves (renames a new, locked file over the path) between this process's
 // open and its lock: the lock on the replaced file must not count.
 TEST_F(StoreFault, FileReplacedBetweenOpenAndLockIsNotTaken) {
