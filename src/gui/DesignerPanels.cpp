@@ -143,20 +143,9 @@ void DesignerObjectPanel::ApplyText() {
     Apply(document_.SetCaption(id, text));
     return;
   }
-  // A field keeps a plain default text until it is given a style of its own.
-  FieldDefault value = ReadFieldDefault(*object);
-  value.text = text;
   const Alignment alignments[] = {Alignment::Left, Alignment::Center, Alignment::Right};
   const Alignment alignment = alignments[std::max(alignment_->currentIndex(), 0)];
-  const std::int32_t halfPoints = fontSize_->value() * 2;
-  const TextFormat base = value.format.value_or(DefaultStyleFormat());
-  if (value.format || alignment != Alignment::Left || halfPoints != base.size) {
-    TextFormat format = base;
-    format.alignment = alignment;
-    format.size = halfPoints;
-    value.format = format;
-  }
-  Apply(document_.SetFieldDefault(id, value));
+  Apply(document_.SetFieldDefault(id, WithTextAndStyle(ReadFieldDefault(*object), text, alignment, fontSize_->value() * 2)));
 }
 
 void DesignerObjectPanel::ApplyId() {

@@ -80,6 +80,18 @@ void SetKind(CDDFObject& object, LayoutObjectKind kind) {
   object.flags = flags;
 }
 
+FieldDefault WithTextAndStyle(FieldDefault value, std::wstring text, Alignment alignment, std::int32_t halfPoints) {
+  value.text = std::move(text);
+  const TextFormat base = value.format.value_or(DefaultStyleFormat());
+  if (value.format || alignment != Alignment::Left || halfPoints != base.size) {
+    TextFormat format = base;
+    format.alignment = alignment;
+    format.size = halfPoints;
+    value.format = format;
+  }
+  return value;
+}
+
 FieldDefault ReadFieldDefault(const CDDFObject& object) {
   const std::wstring caption = object.GetCaption();
   if (!IsStoredRtf(caption)) return {caption, std::nullopt};

@@ -45,6 +45,10 @@ struct FieldDefault {
   std::optional<TextFormat> format;  // nothing: the extension takes the user's default font
 };
 FieldDefault ReadFieldDefault(const CDDFObject& object);
+// `value` with a new text, alignment and size (half points), as the designer's boxes give
+// them. A field keeps a plain default text until it is given a style of its own: a format is
+// added only when the field had one, or the alignment or size differ from the user's default.
+FieldDefault WithTextAndStyle(FieldDefault value, std::wstring text, Alignment alignment, std::int32_t halfPoints);
 // The caption that holds a default (the stored text form); the caller checks its length.
 std::wstring FieldDefaultCaption(const FieldDefault& value);
 

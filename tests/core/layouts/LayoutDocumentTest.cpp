@@ -146,6 +146,27 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
+// A field's default stays plain text until its alignment or size differs from the user's
+// default; one that has a style keeps it, with the new alignment and size.
+TEST(FieldDefaults, AStyleIsAddedOnlyWhenTheBoxesDifferFromTheDefault) {
+  const std::int32_t size = DefaultStyleFormat().size;
+  const FieldDefault plain = WithTextAndStyle({L"old", std::nullopt}, L"Ext", Alignment::Left, size);
+  EXPECT_EQ(plain.text, L"Ext");
+  EXPECT_FALSE(plain.format);
+  const FieldDefault centred = WithTextAndStyle({L"old", std::nullopt}, L"Ext", Alignment::Center, size);
+  ASSERT_TRUE(centred.format);
+  EXPECT_EQ(centred.format->alignment, Alignment::Center);
+  const FieldDefault larger = WithTextAndStyle({L"old", std::nullopt}, L"Ext", Alignment::Left, size + 4);
+  ASSERT_TRUE(larger.format);
+  EXPECT_EQ(larger.format->size, size + 4);
+  TextFormat bold = DefaultStyleFormat();
+  bold.bold = true;
+  const FieldDefault styled = WithTextAndStyle({L"old", bold}, L"Ext", Alignment::Left, size);
+  ASSERT_TRUE(styled.format);
+  EXPECT_TRUE(styled.format->bold);
+  EXPECT_EQ(styled.format->alignment, Alignment::Left);
+}
+
 TEST(LayoutDocument, StepsGroupEditsAndNoChangeIsNoStep) {
   LayoutDocument d = Strip();
   const std::string before = d.Bytes();
