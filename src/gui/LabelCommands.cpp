@@ -65,6 +65,7 @@ class LabelDocumentEvents final : public QObject, public DocumentListener {
   void CommitPendingEdit() override {
     if (panel_.Editor()) panel_.Editor()->CloseAccepted(EditorDirection::Stop);
   }
+  void FieldTextsEdited(const EditStep& step) override { panel_.View().RecordEdit(step); }
 
  private:
   DocumentController& document_;

@@ -88,8 +88,19 @@ bool PrintJob(CommandRegistry& frame, PrintController& printing, const PrintOrde
   PrintHooks hooks;
   hooks.choosePdfFile = [&s](const std::filesystem::path& offered) { return s.ui.SaveFileName(PdfFileRequest(offered)); };
   hooks.confirmOverflows = [&s, &ui](const std::vector<OverflowingField>& fields) {
-    for (const auto& [type, count] : OverflowsByLayout(fields)) ui.overflowingFields[type] += count;
-    return ConfirmPrintWithOverflows(s.ui, fields);
+    const OverflowAnswer answer = AskAboutOverflows(s.ui, fields);
+    if (answer == OverflowAnswer::PrintAnyway) {
+      for (const auto& [type, count] : OverflowsByLayout(fields)) ui.overflowingFields[type] += count;
+    }
+    return answer;
+  };
+  // The shrunk texts are one step of the label panel's Undo; the ready question still tells
+  // of those too long even at the smallest size.
+  hooks.fieldsShrunk = [&s, &ui](const EditStep& step, const std::vector<ShrunkField>& shrunk) {
+    for (const ShrunkField& f : shrunk) {
+      if (!f.shrunk.fits) ++ui.overflowingFields[f.field.typeCode];
+    }
+    s.document.FieldTextsEdited(step);
   };
   const PrintResult result = printing.Print(*s.document.Database(), order, ui, hooks);
   return result.job.outcome == PrintOutcome::Completed && result.job.labelsPrinted > 0;

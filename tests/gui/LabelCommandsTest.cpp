@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -221,6 +222,37 @@ TEST_F(LabelCommandsTest, CustomCodesJoinTheCodesMenuAndInsertWithTheirStyle) {
   const CRTFText stored(document.Database()->GetField(L"100", 3));
   EXPECT_EQ(stored.GetDisplayText(), L"Line\nTwo");
   EXPECT_EQ(stored.GetFirstFormat().color, MakeColor(255, 0, 0));
+}
+
+// The overflow question before printing answered "Shrink to Fit": the overflowing field is
+// made smaller, the job prints (to a PDF here), and one Undo in the label brings the long
+// text back.
+TEST_F(LabelCommandsTest, ShrinkToFitInTheOverflowQuestionShrinksPrintsAndUndoes) {
+  const std::wstring tooLong = WriteRtf(EmptyTextFormat(), std::wstring(24, L'W'));
+  document.Database()->SetField(L"100", 1, tooLong);
+  ShowLabel();
+  const std::filesystem::path pdf = root / "shrunk.pdf";
+  ui.saveAnswers = {pdf};
+  ui.messageAnswers = {mb::kIdNoToAll, mb::kIdOk};  // Shrink to Fit; Ready to print 1 label
+  test::WhenModal<CPrintDlg>([](CPrintDlg* dialog) {
+    dialog->PrinterBox()->setCurrentIndex(dialog->PrinterBox()->findText("PDF"));
+    dialog->List()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+    dialog->accept();
+  });
+  ASSERT_TRUE(frame_->RunCommand(cmd::kFilePrint));
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[0].labels.at(mb::kIdNoToAll), L"Shrink to &Fit");
+  EXPECT_EQ(ui.messages[1].text.find(L"more text than fits"), std::wstring::npos) << "it fits now";
+  EXPECT_TRUE(std::filesystem::exists(pdf));
+  const CRTFText shrunk(document.Database()->GetField(L"100", 1));
+  EXPECT_LT(shrunk.GetFirstFormat().size, EmptyTextFormat().size);
+  EXPECT_EQ(shrunk.GetDisplayText(), std::wstring(24, L'W'));
+  EXPECT_EQ(CRTFText(document.Database()->GetField(L"100", 2)).GetFirstFormat().size, EmptyTextFormat().size);
+  EXPECT_EQ(panel_->View().Fields()[0].overflows, false);
+
+  frame_->UpdateCommandStates();
+  ASSERT_TRUE(frame_->RunCommand(cmd::kEditUndo));
+  EXPECT_EQ(document.Database()->GetField(L"100", 1), tooLong);
 }
 
 // Without any system printer, Print and Print Preview go straight to the dialog with the PDF

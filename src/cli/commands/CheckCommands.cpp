@@ -2,6 +2,7 @@
 // does not fit, and the labels that would come out cut on the paper, so that a script can
 // stop before printing.
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <ostream>
@@ -12,8 +13,6 @@
 #include "cli/CutLabelsReport.h"
 #include "cli/DatabaseAccess.h"
 #include "db/DbResult.h"
-#include "panel/ShrinkToFit.h"
-#include "text/MRBFieldTextSource.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/commands/CommandGroups.h"
@@ -22,6 +21,7 @@
 #include "platform/KnownFolders.h"
 #include "print/PaperChoice.h"
 #include "print/PrintLabels.h"
+#include "print/OverflowShrink.h"
 #include "print/PrintOverflow.h"
 #include "qt/PdfPrinterSystem.h"
 #include "qt/LabelImage.h"
@@ -76,24 +76,29 @@ std::vector<CutLabels> CutLabelsOnPaper(const std::vector<std::wstring>& ids, co
 
 // Shrinks each overflowing field's text until it fits (or to the smallest size), saying what
 // it did; answers the fields that still do not fit.
-std::vector<OverflowingField> ShrinkOverflowingFields(const std::vector<OverflowingField>& fields, MRBBase& db,
-                                                      DDFLibrary& library, Canvas& canvas, Context& c) {
-  const MRBFieldTextSource codes(db);
+std::vector<OverflowingField> ShrinkAndReport(const std::vector<OverflowingField>& fields, MRBBase& db,
+                                              DDFLibrary& library, Canvas& canvas, Context& c) {
+  const std::vector<ShrunkField> shrunk = ShrinkOverflowingFields(fields, db, library, canvas);
+  const EditStep stored = StoreShrunkFields(shrunk, db);
+  const auto written = [&stored](const OverflowingField& f) {
+    return std::any_of(stored.changes.begin(), stored.changes.end(), [&f](const FieldTextChange& change) {
+      return change.extensionId == f.id && change.fieldId == f.field;
+    });
+  };
   std::vector<OverflowingField> still;
   for (const OverflowingField& f : fields) {
-    const CDDFObject* object = library.GetTemplate(f.typeCode)->FindObject(f.field);
-    const std::wstring stored = db.GetField(f.id, static_cast<int>(f.field));
-    const std::optional<ShrunkText> shrunk =
-        object ? ShrinkToFit(stored, *object, canvas, f.id, db.GetName(f.id), &codes) : std::nullopt;
-    if (!shrunk || db.SetField(f.id, static_cast<int>(f.field), shrunk->stored) != db::kOk) {
+    const auto s = std::find_if(shrunk.begin(), shrunk.end(), [&f](const ShrunkField& one) {
+      return one.field.id == f.id && one.field.field == f.field;
+    });
+    if (s == shrunk.end() || !written(f)) {
       still.push_back(f);
       continue;
     }
     char smaller[32];
-    std::snprintf(smaller, sizeof smaller, "%.1f pt smaller", shrunk->halfPoints / 2.0);
+    std::snprintf(smaller, sizeof smaller, "%.1f pt smaller", s->shrunk.halfPoints / 2.0);
     c.out << ToUtf8(f.id) << '\t' << ToUtf8(f.typeCode) << "\tfield " << f.field << '\t' << OneLine(f.text) << '\t'
-          << smaller << (shrunk->fits ? "" : ", still too long at 4 pt") << '\n';
-    if (!shrunk->fits) still.push_back(f);
+          << smaller << (s->shrunk.fits ? "" : ", still too long at 4 pt") << '\n';
+    if (!s->shrunk.fits) still.push_back(f);
   }
   return still;
 }
@@ -116,7 +121,7 @@ int Check(const std::vector<std::string>& args, Context& c) {
   std::vector<OverflowingField> fields = FindOverflowingFields(ids, *db, library, *canvas);
   if (parsed.Has("fix") && !fields.empty()) {
     if (!CheckWritableOrReport(parsed.Positional()[0], c)) return kExitFailed;
-    fields = ShrinkOverflowingFields(fields, *db, library, *canvas, c);
+    fields = ShrinkAndReport(fields, *db, library, *canvas, c);
     if (const int saved = SaveOrReport(*db, parsed.Positional()[0], c); saved != kExitOk) return saved;
   }
   const std::vector<CutLabels> cut = CutLabelsOnPaper(ids, parsed.Value("paper"), *db, library, c);

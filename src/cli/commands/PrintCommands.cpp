@@ -172,7 +172,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
   hooks.confirmOverflows = [&](const std::vector<OverflowingField>& fields) {
     c.err << "Warning: " << fields.size() << (fields.size() == 1 ? " field has" : " fields have")
           << " more text than fits; 'mirn-cli check " << parsed.Positional()[0] << "' lists them.\n";
-    return true;
+    return OverflowAnswer::PrintAnyway;
   };
   // Labels that would come out cut are said before anything prints; without --yes nothing is.
   hooks.confirmCutLabels = [&](const std::vector<CutLabels>& cut) {

@@ -314,6 +314,11 @@ void DocumentController::CommitPendingEdits() {
   Notify([](DocumentListener& l) { l.CommitPendingEdit(); });
 }
 
+void DocumentController::FieldTextsEdited(const EditStep& step) {
+  if (step.changes.empty()) return;
+  Notify([&step](DocumentListener& l) { l.FieldTextsEdited(step); });
+}
+
 bool DocumentController::SaveAs() {
   if (!database_) return false;
   CommitPendingEdits();

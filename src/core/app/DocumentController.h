@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "db/MRBBase.h"
+#include "panel/EditHistory.h"
 #include "store/OpenDatabase.h"
 
 namespace mirn {
@@ -34,6 +35,9 @@ class DocumentListener {
   virtual void DocumentNameChanged(const std::wstring& name) { (void)name; }
   // A field edit in progress must be written into the database before it is saved.
   virtual void CommitPendingEdit() {}
+  // Field texts of the database were changed and written by a command (the print run's
+  // Shrink to Fit): the label shows them and keeps them as one undo step.
+  virtual void FieldTextsEdited(const EditStep& step) { (void)step; }
   // No database could be created: the program cannot go on and closes its window.
   virtual void CannotContinue() {}
 };
@@ -80,6 +84,8 @@ class DocumentController {
   // Stores a field edit still open in the label panel, so that saving, printing, exporting,
   // importing and adding extensions work on what the person sees.
   void CommitPendingEdits();
+  // Tells the windows of field texts a command changed and wrote (see DocumentListener).
+  void FieldTextsEdited(const EditStep& step);
   // The save-changes question: true to go on (saved, or not wanted), false to stop.
   bool AskSaveChanges();
   // The window is closing: the question, then the zoom is remembered. False keeps it open.

@@ -1,7 +1,8 @@
 #pragma once
 // Undo and Redo of the label view's changes to field texts: each step keeps the stored texts
 // of the fields it changed before and after, so undoing writes the old texts back whichever
-// extension is shown. The history lives as long as the database it describes: opening,
+// extension is shown; a step may change fields of several extensions (the print run's Shrink
+// to Fit). The history lives as long as the database it describes: opening,
 // creating or saving under a new name clears it.
 
 #include <cstddef>
@@ -17,6 +18,7 @@ struct FieldTextChange {
   std::uint32_t fieldId = 0;
   std::wstring before;
   std::wstring after;
+  std::wstring extensionId;  // empty: the step's extension
 };
 
 struct EditStep {

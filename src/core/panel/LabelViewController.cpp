@@ -400,7 +400,7 @@ FieldTextChange LabelViewController::Store(std::uint32_t fieldId, const std::wst
   // The text before comes from the shown field's cache (its source is the stored text), which
   // spares a database read on every keystroke-and-Tab.
   const CRTFText* before = Text(fieldId);
-  FieldTextChange change{fieldId, before ? before->GetSourceText() : std::wstring(), storedText};
+  FieldTextChange change{fieldId, before ? before->GetSourceText() : std::wstring(), storedText, {}};
   if (db_ && change.before != change.after) db_->SetField(extensionId_, static_cast<int>(fieldId), storedText);
   if (texts_) texts_->Drop(fieldId);
   std::erase_if(overflow_, [fieldId](const auto& e) { return e.first == fieldId; });
@@ -695,17 +695,23 @@ void LabelViewController::InsertCode(const std::wstring& text, const std::option
 
 void LabelViewController::ApplyStep(const EditStep& step, bool undo) {
   if (!db_) return;
-  const bool shown = step.extensionId == extensionId_ && layout_;
   for (const FieldTextChange& change : step.changes) {
+    const std::wstring& extension = change.extensionId.empty() ? step.extensionId : change.extensionId;
     const std::wstring& text = undo ? change.before : change.after;
-    db_->SetField(step.extensionId, static_cast<int>(change.fieldId), text);
-    if (shown) {
+    db_->SetField(extension, static_cast<int>(change.fieldId), text);
+    if (extension == extensionId_ && layout_) {
       texts_->Drop(change.fieldId);
       std::erase_if(overflow_, [&change](const auto& e) { return e.first == change.fieldId; });
       InvalidateField(change.fieldId);
     }
   }
   StateChanged();
+}
+
+void LabelViewController::RecordEdit(EditStep step) {
+  if (editor_) host_.CloseEditor();
+  history_.Record(step);
+  ApplyStep(step, false);
 }
 
 void LabelViewController::Undo() {

@@ -185,6 +185,10 @@ class LabelViewController {
   // field (after its text). A style, when given, becomes the style the field takes.
   void InsertCode(const std::wstring& text, const std::optional<TextFormat>& style = std::nullopt);
 
+  // Field texts changed elsewhere (the print run's Shrink to Fit): written (again), the
+  // shown label refreshed, and kept as one undo step.
+  void RecordEdit(EditStep step);
+
   bool CanUndo() const { return history_.CanUndo(); }
   bool CanRedo() const { return history_.CanRedo(); }
   void Undo();

@@ -1,5 +1,6 @@
 #include "print/OverflowQuestion.h"
 
+#include "util/Catalog.h"
 #include "util/StringTable.h"
 #include "platform/UserInterface.h"
 #include "print/PrintTexts.h"
@@ -19,15 +20,19 @@ std::map<std::wstring, long long> OverflowsByLayout(const std::vector<Overflowin
   return byType;
 }
 
-bool ConfirmPrintWithOverflows(UserInterface& ui, const std::vector<OverflowingField>& fields) {
-  if (fields.empty()) return true;
+OverflowAnswer AskAboutOverflows(UserInterface& ui, const std::vector<OverflowingField>& fields) {
+  if (fields.empty()) return OverflowAnswer::PrintAnyway;
   MessageBoxRequest request;
   request.caption = LoadString(kStrAppTitle);
   request.text = OverflowReadyNote(static_cast<long long>(fields.size())) + L"\n\nShow them before printing?";
-  request.style = mb::kYesNoCancel | mb::kIconWarning;
-  request.labels = {{mb::kIdYes, L"&Show Them"}, {mb::kIdNo, L"&Print Anyway"}};
+  // The "to all" button after Print Anyway: printing, with every field made to fit.
+  request.style = mb::kYesNoCancel | mb::kNoToAll | mb::kIconWarning;
+  request.labels = {{mb::kIdYes, L"&Show Them"},
+                    {mb::kIdNo, L"&Print Anyway"},
+                    {mb::kIdNoToAll, Tr("OverflowQuestion", "Shrink to &Fit")}};
   const int answer = ui.MessageBox(request) & mb::kButtonMask;
-  if (answer == mb::kIdNo) return true;
+  if (answer == mb::kIdNo) return OverflowAnswer::PrintAnyway;
+  if (answer == mb::kIdNoToAll) return OverflowAnswer::ShrinkToFit;
   if (answer == mb::kIdYes) {
     std::wstring list;
     for (std::size_t i = 0; i < fields.size() && i < kListedFields; ++i) {
@@ -37,7 +42,7 @@ bool ConfirmPrintWithOverflows(UserInterface& ui, const std::vector<OverflowingF
     if (fields.size() > kListedFields) list += L"... and " + std::to_wstring(fields.size() - kListedFields) + L" more\n";
     ui.Message(list, mb::kIconInformation, LoadString(kStrAppTitle));
   }
-  return false;
+  return OverflowAnswer::Stop;
 }
 
 }  // namespace mirn

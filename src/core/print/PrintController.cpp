@@ -182,7 +182,13 @@ PrintResult PrintController::Print(MRBBase& database, const PrintOrder& order, P
       const std::unique_ptr<Canvas> canvas = services_.devices.MeasuringCanvas(caps->dpiX, caps->dpiY);
       const std::vector<OverflowingField> fields =
           FindOverflowingFields(order.ids, database, services_.library, *canvas);
-      if (!fields.empty() && !hooks.confirmOverflows(fields)) return result;
+      const OverflowAnswer answer = fields.empty() ? OverflowAnswer::PrintAnyway : hooks.confirmOverflows(fields);
+      if (answer == OverflowAnswer::Stop) return result;
+      if (answer == OverflowAnswer::ShrinkToFit) {
+        const std::vector<ShrunkField> shrunk = ShrinkOverflowingFields(fields, database, services_.library, *canvas);
+        const EditStep step = StoreShrunkFields(shrunk, database);
+        if (hooks.fieldsShrunk) hooks.fieldsShrunk(step, shrunk);
+      }
     }
   }
   Complete(*job, order);

@@ -19,6 +19,8 @@
 #include "print/PartialSheets.h"
 #include "print/PrintDevices.h"
 #include "print/PrintLabels.h"
+#include "print/OverflowQuestion.h"
+#include "print/OverflowShrink.h"
 #include "print/PrintOverflow.h"
 #include "print/PrinterAdjustment.h"
 #include "print/PrinterSettings.h"
@@ -69,9 +71,12 @@ struct PrintHooks {
   // Asks for the PDF's file, offering the order's; nothing cancels the job. Null: the
   // order's file is written.
   std::function<std::optional<std::filesystem::path>(const std::filesystem::path& offered)> choosePdfFile;
-  // Told the fields whose text will not fit, when there are some; false ends the job before
-  // anything is printed. Null: printed anyway.
-  std::function<bool(const std::vector<OverflowingField>& fields)> confirmOverflows;
+  // Told the fields whose text will not fit, when there are some; Stop ends the job before
+  // anything is printed, ShrinkToFit makes them smaller first. Null: printed anyway.
+  std::function<OverflowAnswer(const std::vector<OverflowingField>& fields)> confirmOverflows;
+  // Told the fields ShrinkToFit changed, already written, as one edit step (for Undo), and
+  // each field's shrinking (some may not fit even at the smallest size).
+  std::function<void(const EditStep& step, const std::vector<ShrunkField>& shrunk)> fieldsShrunk;
   // Told the labels that would come out cut at the paper's edge, when there are some; false
   // ends the job before anything is printed. Null: printed anyway (each run's question
   // tells of them).

@@ -5,7 +5,7 @@
 namespace mirn {
 namespace {
 
-EditStep Step(const std::wstring& after) { return {L"100", {{1, L"", after}}}; }
+EditStep Step(const std::wstring& after) { return {L"100", {{1, L"", after, {}}}}; }
 
 // An edit after an undo starts a new branch: what was undone cannot come back by redo, and
 // undo walks only the new branch.

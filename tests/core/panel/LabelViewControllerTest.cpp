@@ -397,6 +397,29 @@ TEST_F(LabelViewTest, ShrinkToFitLowersOnlyTheOverflowingSelectedFieldsAsOneStep
   EXPECT_FALSE(view.CanUndo());
 }
 
+// An edit of several extensions made elsewhere (the print run's Shrink to Fit) is one undo
+// step: the shown label shows the new text at once, and one Undo restores every extension.
+TEST_F(LabelViewTest, AnEditOfSeveralExtensionsIsOneUndoStep) {
+  db->SetField(L"100", 1, Rtf(L"long"));
+  db->SetField(L"200", 2, Rtf(L"longer"));
+  view.SetExtension(L"100");
+  ASSERT_EQ(view.Fields()[0].displayText, L"long");
+  db->SetField(L"100", 1, Rtf(L"short"));  // written by the command before it tells
+  EditStep step;
+  step.extensionId = L"100";
+  step.changes = {{1, Rtf(L"long"), Rtf(L"short"), L"100"}, {2, Rtf(L"longer"), Rtf(L"shorter"), L"200"}};
+  view.RecordEdit(step);
+  EXPECT_EQ(view.Fields()[0].displayText, L"short");
+  EXPECT_EQ(Display(L"200", 2), L"shorter");
+  view.Undo();
+  EXPECT_EQ(Display(L"100", 1), L"long");
+  EXPECT_EQ(Display(L"200", 2), L"longer");
+  EXPECT_EQ(view.Fields()[0].displayText, L"long");
+  EXPECT_FALSE(view.CanUndo());
+  view.Redo();
+  EXPECT_EQ(Display(L"200", 2), L"shorter");
+}
+
 TEST_F(LabelViewTest, CodesGoIntoTheOpenEditorOrOpenOneAfterTheText) {
   db->SetField(L"100", 1, Rtf(L"Hi "));
   view.SetExtension(L"100");

@@ -27,26 +27,31 @@ std::vector<OverflowingField> Fields(int count) {
   return fields;
 }
 
-TEST(OverflowQuestion, AsksOnlyWhenSomethingOverflowsAndPrintsOnlyOnPrintAnyway) {
+TEST(OverflowQuestion, AsksOnlyWhenSomethingOverflowsAndPrintsOnlyOnPrintAnywayOrShrinkToFit) {
   ScriptedUserInterface ui;
-  EXPECT_TRUE(ConfirmPrintWithOverflows(ui, {}));
+  EXPECT_EQ(AskAboutOverflows(ui, {}), OverflowAnswer::PrintAnyway);
   EXPECT_TRUE(ui.messages.empty());
 
   ui.messageAnswers = {mb::kIdNo};
-  EXPECT_TRUE(ConfirmPrintWithOverflows(ui, Fields(2)));
+  EXPECT_EQ(AskAboutOverflows(ui, Fields(2)), OverflowAnswer::PrintAnyway);
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].style, mb::kYesNoCancel | mb::kIconWarning);
+  EXPECT_EQ(ui.messages[0].style, mb::kYesNoCancel | mb::kNoToAll | mb::kIconWarning);
   EXPECT_NE(ui.messages[0].text.find(L"Show them before printing?"), std::wstring::npos);
+  EXPECT_EQ(ui.messages[0].labels.at(mb::kIdNoToAll), L"Shrink to &Fit");
+
+  ui.messageAnswers = {mb::kIdNoToAll};
+  EXPECT_EQ(AskAboutOverflows(ui, Fields(2)), OverflowAnswer::ShrinkToFit);
+  EXPECT_EQ(ui.messages.size(), 2u);  // nothing listed
 
   ui.messageAnswers = {mb::kIdCancel};
-  EXPECT_FALSE(ConfirmPrintWithOverflows(ui, Fields(2)));
-  EXPECT_EQ(ui.messages.size(), 2u);  // nothing listed
+  EXPECT_EQ(AskAboutOverflows(ui, Fields(2)), OverflowAnswer::Stop);
+  EXPECT_EQ(ui.messages.size(), 3u);  // nothing listed
 }
 
 TEST(OverflowQuestion, ShowThemListsTheFirstFortyCutShortInsteadOfPrinting) {
   ScriptedUserInterface ui;
   ui.messageAnswers = {mb::kIdYes, mb::kIdOk};
-  EXPECT_FALSE(ConfirmPrintWithOverflows(ui, Fields(45)));
+  EXPECT_EQ(AskAboutOverflows(ui, Fields(45)), OverflowAnswer::Stop);
   ASSERT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(ui.messages[1].style, mb::kOk | mb::kIconInformation);
   const std::wstring& list = ui.messages[1].text;

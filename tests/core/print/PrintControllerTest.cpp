@@ -15,6 +15,7 @@
 #include "support/TestSupport.h"
 #include "templates/DDFLibrary.h"
 #include "templates/DDFWriter.h"
+#include "text/CRTFText.h"
 #include "text/TextFormat.h"
 
 namespace mirn {
@@ -187,7 +188,7 @@ TEST_F(PrintControllerTest, NothingStartsWhenAQuestionEndsItOrThereIsNoPrinter) 
   PrintHooks refuse;
   refuse.confirmOverflows = [&](const std::vector<OverflowingField>& fields) {
     told = fields;
-    return false;
+    return OverflowAnswer::Stop;
   };
   ASSERT_FALSE(printing.ChoosePrinter(L"Laser"));
   EXPECT_FALSE(printing.Print(*db, Order(L"Laser"), ui, refuse).started);
@@ -201,6 +202,54 @@ TEST_F(PrintControllerTest, NothingStartsWhenAQuestionEndsItOrThereIsNoPrinter) 
   PrintController nothing({empty, library, folders, profile, clock});
   EXPECT_FALSE(nothing.Print(*db, Order(L""), ui, {}).started);
   EXPECT_EQ(ui.messages, (std::vector<std::wstring>{NoPrinterInstalled()}));
+}
+
+// Shrink to Fit in the overflow question: every overflowing field (of both extensions) is
+// made smaller until it fits on the printer's measuring canvas, written, told as one step
+// that undoes each text, and then the job prints; a field that fits is left alone.
+TEST_F(PrintControllerTest, ShrinkToFitShrinksEveryOverflowingFieldThenPrints) {
+  const std::wstring longText = WriteRtf(EmptyTextFormat(), L"ABCDEFGHIJKLMNOP");
+  ASSERT_EQ(db->SetField(L"601", 1, longText), 0);
+  ASSERT_EQ(db->SetField(L"602", 1, longText), 0);
+  PrintHooks hooks;
+  hooks.confirmOverflows = [](const std::vector<OverflowingField>&) { return OverflowAnswer::ShrinkToFit; };
+  std::optional<EditStep> told;
+  std::size_t shrunkFields = 0;
+  hooks.fieldsShrunk = [&](const EditStep& step, const std::vector<ShrunkField>& shrunk) {
+    told = step;
+    shrunkFields = shrunk.size();
+  };
+  PrintController printing(Services());
+  ASSERT_FALSE(printing.ChoosePrinter(L"Laser"));
+  const PrintResult result = printing.Print(*db, Order(L"Laser"), ui, hooks);
+  ASSERT_TRUE(result.started);
+  EXPECT_EQ(result.job.labelsPrinted, 2);
+
+  ASSERT_TRUE(told);
+  EXPECT_EQ(shrunkFields, 2u);
+  ASSERT_EQ(told->changes.size(), 2u);
+  for (const auto& [change, id] : {std::pair{told->changes[0], L"601"}, std::pair{told->changes[1], L"602"}}) {
+    EXPECT_EQ(change.extensionId, id);
+    EXPECT_EQ(change.fieldId, 1u);
+    EXPECT_EQ(change.before, longText);
+    EXPECT_EQ(change.after, db->GetField(id, 1));
+    // 16 characters at 12 pt need 1920 units of the 1440: 8.5 pt is the largest that fits.
+    EXPECT_EQ(CRTFText(change.after).GetFirstFormat().size, 17);
+  }
+  // Measured again, nothing overflows.
+  RecordingCanvas measuring(1440, 1440);
+  EXPECT_TRUE(FindOverflowingFields({L"601", L"602"}, *db, library, measuring).empty());
+
+  // Already fitting: no question, nothing shrunk.
+  told.reset();
+  bool asked = false;
+  hooks.confirmOverflows = [&](const std::vector<OverflowingField>&) {
+    asked = true;
+    return OverflowAnswer::ShrinkToFit;
+  };
+  EXPECT_TRUE(printing.Print(*db, Order(L"Laser"), ui, hooks).started);
+  EXPECT_FALSE(asked);
+  EXPECT_FALSE(told);
 }
 
 // mirn-cli names its printer: one the spooler does not list, or no printer at all, is
