@@ -13,6 +13,789 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>there is no extension %1</source>
+        <translation>es gibt keine Nebenstelle %1</translation>
+    </message>
+    <message>
+        <source>%1, batch tool</source>
+        <translation>%1, Stapelwerkzeug</translation>
+    </message>
+    <message>
+        <source>usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>COMMAND [ARGUMENTS]</source>
+        <translation>BEFEHL [ARGUMENTE]</translation>
+    </message>
+    <message>
+        <source>commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>&apos;mirn-cli COMMAND --help&apos; describes one command.</source>
+        <translation>„mirn-cli BEFEHL --help“ beschreibt einen Befehl.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the operation failed (reason on standard error), 2 usage error.</source>
+        <translation>Rückgabewert: 0 erledigt, 1 der Vorgang ist fehlgeschlagen (Grund in der Standardfehlerausgabe), 2 Aufruffehler.</translation>
+    </message>
+    <message>
+        <source>(mirn-cli --help lists the commands)</source>
+        <translation>(mirn-cli --help listet die Befehle auf)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>cannot use it</source>
+        <translation>kann nicht verwendet werden</translation>
+    </message>
+    <message>
+        <source>This layout has more than one label per page. To start printing on another label, give --start-slot %1=N (N from 1 to %2). First label: %3</source>
+        <translation>Dieses Layout hat mehr als eine Tastenbeschriftung pro Seite. Um den Druck auf einer anderen Beschriftung zu beginnen, geben Sie --start-slot %1=N an (N von 1 bis %2). Erste Beschriftung: %3</translation>
+    </message>
+    <message>
+        <source>Print or Cancel?</source>
+        <translation>Drucken oder Abbrechen?</translation>
+    </message>
+    <message>
+        <source>print</source>
+        <translation>drucken</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>--paper takes a4 or letter, not &apos;%1&apos;</source>
+        <translation>--paper erwartet a4 oder letter, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>give one of --pdf OUT.pdf and --printer NAME</source>
+        <translation>geben Sie entweder --pdf AUSGABE.pdf oder --printer NAME an</translation>
+    </message>
+    <message>
+        <source>printer %1</source>
+        <translation>Drucker %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number, not &apos;%2&apos;</source>
+        <translation>--%1 erwartet eine ganze Zahl, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--%1 must be between %2 and %3</source>
+        <translation>--%1 muss zwischen %2 und %3 liegen</translation>
+    </message>
+    <message>
+        <source>missing arguments</source>
+        <translation>Argumente fehlen</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>unknown option --%1</source>
+        <translation>unbekannte Option --%1</translation>
+    </message>
+    <message>
+        <source>--%1 given twice</source>
+        <translation>--%1 wurde zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>--%1 needs a value</source>
+        <translation>--%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 nimmt keinen Wert</translation>
+    </message>
+    <message>
+        <source>Warning: layout %1: %2</source>
+        <translation>Warnung: Layout %1: %2</translation>
+    </message>
+    <message>
+        <source>new database</source>
+        <translation>neue Datenbank</translation>
+    </message>
+    <message>
+        <source>cannot save; the file keeps its previous content: %1</source>
+        <translation>Speichern nicht möglich; die Datei behält ihren bisherigen Inhalt: %1</translation>
+    </message>
+    <message>
+        <source>cannot create: %1</source>
+        <translation>Erstellen nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>cannot save: %1</source>
+        <translation>Speichern nicht möglich: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n extensions with an empty or non-text ID skipped</source>
+        <comment>%n extension with an empty or non-text ID skipped</comment>
+        <translation>
+            <numerusform>%n Nebenstelle mit leerer oder nicht textueller ID übersprungen</numerusform>
+            <numerusform>%n Nebenstellen mit leerer oder nicht textueller ID übersprungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cannot read</source>
+        <translation>Lesen nicht möglich</translation>
+    </message>
+    <message>
+        <source>cannot read the folder</source>
+        <translation>der Ordner kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>Schreiben nicht möglich</translation>
+    </message>
+    <message>
+        <source>cannot write (the file keeps its previous content)</source>
+        <translation>Schreiben nicht möglich (die Datei behält ihren bisherigen Inhalt)</translation>
+    </message>
+    <message>
+        <source>extension %1 already exists</source>
+        <translation>die Nebenstelle %1 gibt es schon</translation>
+    </message>
+    <message>
+        <source>the file or its folder does not exist</source>
+        <translation>die Datei oder ihr Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>the file is already open in another program</source>
+        <translation>die Datei ist bereits in einem anderen Programm geöffnet</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Speicherplatz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>cannot open: cannot make its working copy in the temporary folder %1: %2</source>
+        <translation>Öffnen nicht möglich: die Arbeitskopie kann im temporären Ordner %1 nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>Öffnen nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>cannot open: its working copy cannot grow: No space left on device</source>
+        <translation>Öffnen nicht möglich: die Arbeitskopie kann nicht wachsen: Kein Speicherplatz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>--start-slot takes N or TYPE=N, labels counted from 1, not &apos;%1&apos;</source>
+        <translation>--start-slot erwartet N oder TYP=N, Beschriftungen ab 1 gezählt, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--start-slot %1: no layout type</source>
+        <translation>--start-slot %1: kein Layouttyp</translation>
+    </message>
+    <message>
+        <source>--start-slot N is given twice; name the layout: --start-slot TYPE=N</source>
+        <translation>--start-slot N wurde zweimal angegeben; nennen Sie das Layout: --start-slot TYP=N</translation>
+    </message>
+    <message>
+        <source>--start-slot %1= is given twice</source>
+        <translation>--start-slot %1= wurde zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>--start-slot %1=%2: none of the chosen extensions has the layout %1</source>
+        <translation>--start-slot %1=%2: keine der gewählten Nebenstellen hat das Layout %1</translation>
+    </message>
+    <message>
+        <source>field %1</source>
+        <translation>Feld %1</translation>
+    </message>
+    <message>
+        <source>%1 pt smaller</source>
+        <translation>%1 pt kleiner</translation>
+    </message>
+    <message>
+        <source>%1 pt smaller, still too long at 4 pt</source>
+        <translation>%1 pt kleiner, auch mit 4 pt noch zu lang</translation>
+    </message>
+    <message>
+        <source>--fix lists what it did as text; leave out --json</source>
+        <translation>--fix listet das Ergebnis als Text auf; lassen Sie --json weg</translation>
+    </message>
+    <message>
+        <source>%1 too wide</source>
+        <translation>%1 zu breit</translation>
+    </message>
+    <message>
+        <source>%1 too tall</source>
+        <translation>%1 zu hoch</translation>
+    </message>
+    <message>
+        <source>Every field&apos;s text fits.</source>
+        <translation>Der Text jedes Feldes passt.</translation>
+    </message>
+    <message>
+        <source>list the printed fields whose text does not fit (extension, layout, field, text, how much too wide or tall) and the labels that would be cut off at the paper&apos;s edge; exit 1 when any. --fix makes each overflowing field&apos;s text smaller, in half points, until it fits, and saves</source>
+        <translation>listet die gedruckten Felder, deren Text nicht passt (Nebenstelle, Layout, Feld, Text, wie viel zu breit oder zu hoch), und die Tastenbeschriftungen, die am Papierrand abgeschnitten würden; Rückgabewert 1, wenn es welche gibt. --fix verkleinert den Text jedes überlaufenden Feldes in halben Punkten, bis er passt, und speichert</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number: &apos;%2&apos;</source>
+        <translation>%1 muss eine ganze Zahl sein: „%2“</translation>
+    </message>
+    <message>
+        <source>exists (--force replaces it)</source>
+        <translation>existiert bereits (--force ersetzt die Datei)</translation>
+    </message>
+    <message>
+        <source>--sort must be extension, model or name</source>
+        <translation>--sort muss extension, model oder name sein</translation>
+    </message>
+    <message>
+        <source>give one of NAME, --name and --names-file</source>
+        <translation>geben Sie nur eines von NAME, --name und --names-file an</translation>
+    </message>
+    <message>
+        <source>cannot read the names</source>
+        <translation>die Namen können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>cannot read the names: the file is neither UTF-8 nor Windows-1252 text</source>
+        <translation>die Namen können nicht gelesen werden: die Datei ist weder UTF-8- noch Windows-1252-Text</translation>
+    </message>
+    <message>
+        <source>holds %1 for %2 (one line per extension)</source>
+        <translation>enthält %1 für %2 (eine Zeile pro Nebenstelle)</translation>
+    </message>
+    <message>
+        <source>--on-conflict must be replace, skip or stop</source>
+        <translation>--on-conflict muss replace, skip oder stop sein</translation>
+    </message>
+    <message numerus="yes">
+        <source>the range %1 holds %n extensions; give --yes to create them all</source>
+        <comment>the range %1 holds %n extension; give --yes to create them all</comment>
+        <translation>
+            <numerusform>der Bereich %1 umfasst %n Nebenstelle; geben Sie --yes an, um sie anzulegen</numerusform>
+            <numerusform>der Bereich %1 umfasst %n Nebenstellen; geben Sie --yes an, um alle anzulegen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no extension ID in &apos;%1&apos;</source>
+        <translation>keine Nebenstellen-ID in „%1“</translation>
+    </message>
+    <message>
+        <source>no layout has type code %1; &apos;mirn-cli templates&apos; lists the layouts there are</source>
+        <translation>kein Layout hat den Typcode %1; „mirn-cli templates“ listet die vorhandenen Layouts auf</translation>
+    </message>
+    <message>
+        <source>; --on-conflict replace or skip goes on</source>
+        <translation>; mit --on-conflict replace oder skip geht es weiter</translation>
+    </message>
+    <message>
+        <source>, skipped</source>
+        <translation>, übersprungen</translation>
+    </message>
+    <message>
+        <source>give --id, --name or both</source>
+        <translation>geben Sie --id, --name oder beide an</translation>
+    </message>
+    <message>
+        <source>give --file or --plain, not both</source>
+        <translation>geben Sie --file oder --plain an, nicht beide</translation>
+    </message>
+    <message>
+        <source>SLOT must be between 1 and 1024</source>
+        <translation>PLATZ muss zwischen 1 und 1024 liegen</translation>
+    </message>
+    <message>
+        <source>cannot read the picture</source>
+        <translation>das Bild kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>cannot extract %1: %2</source>
+        <translation>%1 kann nicht herausgeschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>no stored picture has that hash, or it cannot be written</source>
+        <translation>kein gespeichertes Bild hat diesen Hashwert, oder es kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>create an empty label database</source>
+        <translation>legt eine leere Beschriftungsdatenbank an</translation>
+    </message>
+    <message>
+        <source>show the format, versions, counts and type codes of a database</source>
+        <translation>zeigt Format, Versionen, Anzahlen und Typcodes einer Datenbank</translation>
+    </message>
+    <message>
+        <source>list the extensions: id, type code, name, modified</source>
+        <translation>listet die Nebenstellen auf: ID, Typcode, Name, geändert</translation>
+    </message>
+    <message>
+        <source>show the stored fields of one extension</source>
+        <translation>zeigt die gespeicherten Felder einer Nebenstelle</translation>
+    </message>
+    <message>
+        <source>add extensions: IDs and ranges as typed in the dialog, with the layout&apos;s default texts</source>
+        <translation>fügt Nebenstellen hinzu: IDs und Bereiche wie im Dialog eingegeben, mit den Standardtexten des Layouts</translation>
+    </message>
+    <message>
+        <source>delete an extension with its fields</source>
+        <translation>löscht eine Nebenstelle mit ihren Feldern</translation>
+    </message>
+    <message>
+        <source>change an extension&apos;s id or name</source>
+        <translation>ändert ID oder Namen einer Nebenstelle</translation>
+    </message>
+    <message>
+        <source>set the stored text of a field (empty text removes it)</source>
+        <translation>setzt den gespeicherten Text eines Feldes (leerer Text entfernt ihn)</translation>
+    </message>
+    <message>
+        <source>put a picture into a graphic slot (1-1024), stored in the file unless --link</source>
+        <translation>setzt ein Bild in einen Bildplatz (1–1024), in der Datei gespeichert außer mit --link</translation>
+    </message>
+    <message>
+        <source>write a stored picture into a folder</source>
+        <translation>schreibt ein gespeichertes Bild in einen Ordner</translation>
+    </message>
+    <message>
+        <source>--on-conflict takes replace, skip or stop</source>
+        <translation>--on-conflict erwartet replace, skip oder stop</translation>
+    </message>
+    <message>
+        <source>Skipped existing extension %1</source>
+        <translation>Vorhandene Nebenstelle %1 übersprungen</translation>
+    </message>
+    <message>
+        <source>Stopped at existing extension %1</source>
+        <translation>Bei der vorhandenen Nebenstelle %1 angehalten</translation>
+    </message>
+    <message>
+        <source>no such database (give --create to make a new one)</source>
+        <translation>diese Datenbank gibt es nicht (--create legt eine neue an)</translation>
+    </message>
+    <message>
+        <source>columns not imported: %1</source>
+        <translation>nicht importierte Spalten: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines skipped (no type code, or a layout not installed)</source>
+        <comment>%n line skipped (no type code, or a layout not installed)</comment>
+        <translation>
+            <numerusform>%n Zeile übersprungen (kein Typcode oder ein nicht installiertes Layout)</numerusform>
+            <numerusform>%n Zeilen übersprungen (kein Typcode oder ein nicht installiertes Layout)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n extensions could not be stored completely</source>
+        <comment>%n extension could not be stored completely</comment>
+        <translation>
+            <numerusform>%n Nebenstelle konnte nicht vollständig gespeichert werden</numerusform>
+            <numerusform>%n Nebenstellen konnten nicht vollständig gespeichert werden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells were cut to 32767 characters</source>
+        <comment>%n cell was cut to 32767 characters</comment>
+        <translation>
+            <numerusform>%n Zelle wurde auf 32767 Zeichen gekürzt</numerusform>
+            <numerusform>%n Zellen wurden auf 32767 Zeichen gekürzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n embedded pictures could not be copied</source>
+        <comment>%n embedded picture could not be copied</comment>
+        <translation>
+            <numerusform>%n eingebettetes Bild konnte nicht kopiert werden</numerusform>
+            <numerusform>%n eingebettete Bilder konnten nicht kopiert werden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows with problems passed over</source>
+        <comment>%n row with problems passed over</comment>
+        <translation>
+            <numerusform>%n fehlerhafte Zeile übergangen</numerusform>
+            <numerusform>%n fehlerhafte Zeilen übergangen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--encoding takes windows-1252 or utf-8</source>
+        <translation>--encoding erwartet windows-1252 oder utf-8</translation>
+    </message>
+    <message>
+        <source>cannot make a temporary folder</source>
+        <translation>ein temporärer Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>--map takes COLUMN=TARGET, the target one of id, name, first name, last name, type code, field N, key N, ignore: %1</source>
+        <translation>--map erwartet SPALTE=ZIEL, das Ziel eines von id, name, first name, last name, type code, field N, key N, ignore: %1</translation>
+    </message>
+    <message>
+        <source>--separator takes comma, semicolon or tab</source>
+        <translation>--separator erwartet comma, semicolon oder tab</translation>
+    </message>
+    <message>
+        <source>--header takes yes or no</source>
+        <translation>--header erwartet yes oder no</translation>
+    </message>
+    <message>
+        <source>--json goes with --dry-run</source>
+        <translation>--json gibt es nur mit --dry-run</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>import preset</source>
+        <translation>Importvorgabe</translation>
+    </message>
+    <message>
+        <source>cannot merge a database into itself</source>
+        <translation>eine Datenbank kann nicht mit sich selbst zusammengeführt werden</translation>
+    </message>
+    <message>
+        <source>export every extension of a label database to a CSV file (Windows-1252 unless --encoding utf-8)</source>
+        <translation>exportiert jede Nebenstelle einer Beschriftungsdatenbank in eine CSV-Datei (Windows-1252, außer mit --encoding utf-8)</translation>
+    </message>
+    <message>
+        <source>import extensions from a CSV file, with or without a header row (existing ones are skipped and listed unless told)</source>
+        <translation>importiert Nebenstellen aus einer CSV-Datei, mit oder ohne Kopfzeile (vorhandene werden übersprungen und aufgelistet, wenn nicht anders angegeben)</translation>
+    </message>
+    <message>
+        <source>import extensions from the first (or the named) sheet of a workbook</source>
+        <translation>importiert Nebenstellen aus dem ersten (oder dem genannten) Tabellenblatt einer Arbeitsmappe</translation>
+    </message>
+    <message>
+        <source>export the extensions to a spreadsheet (.xlsx, or binary .xls for any other name)</source>
+        <translation>exportiert die Nebenstellen in eine Tabelle (.xlsx, oder binäres .xls bei jedem anderen Namen)</translation>
+    </message>
+    <message>
+        <source>copy the extensions of another label database into FILE</source>
+        <translation>kopiert die Nebenstellen einer anderen Beschriftungsdatenbank in DATEI</translation>
+    </message>
+    <message>
+        <source>show where settings, layouts and data are looked for</source>
+        <translation>zeigt, wo Einstellungen, Layouts und Daten gesucht werden</translation>
+    </message>
+    <message>
+        <source>cannot convert: %1</source>
+        <translation>Umwandeln nicht möglich: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records with a blank extension ID skipped</source>
+        <comment>%n record with a blank extension ID skipped</comment>
+        <translation>
+            <numerusform>%n Datensatz mit leerer Nebenstellen-ID übersprungen</numerusform>
+            <numerusform>%n Datensätze mit leerer Nebenstellen-ID übersprungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cannot convert: the file was written by a newer generation of the program</source>
+        <translation>Umwandeln nicht möglich: die Datei wurde von einer neueren Generation des Programms geschrieben</translation>
+    </message>
+    <message>
+        <source>cannot convert</source>
+        <translation>Umwandeln nicht möglich</translation>
+    </message>
+    <message>
+        <source>cannot convert: not a label database</source>
+        <translation>Umwandeln nicht möglich: keine Beschriftungsdatenbank</translation>
+    </message>
+    <message>
+        <source>written: %1</source>
+        <translation>geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>backup: %1</source>
+        <translation>Sicherung: %1</translation>
+    </message>
+    <message>
+        <source>write a database (of either generation) in the current format; converting a legacy file onto itself keeps the original as a backup; an existing NEW is replaced only with --force</source>
+        <translation>schreibt eine Datenbank (beider Generationen) im aktuellen Format; wird eine alte Datei in sich selbst umgewandelt, bleibt das Original als Sicherung erhalten; eine vorhandene NEU wird nur mit --force ersetzt</translation>
+    </message>
+    <message>
+        <source>nothing was printed</source>
+        <translation>es wurde nichts gedruckt</translation>
+    </message>
+    <message>
+        <source>the document could not be finished and may be incomplete</source>
+        <translation>das Dokument konnte nicht abgeschlossen werden und ist vielleicht unvollständig</translation>
+    </message>
+    <message numerus="yes">
+        <source>Printed %n labels on %1 to %2</source>
+        <comment>Printed %n label on %1 to %2</comment>
+        <translation>
+            <numerusform>%n Tastenbeschriftung auf %1 gedruckt nach %2</numerusform>
+            <numerusform>%n Tastenbeschriftungen auf %1 gedruckt nach %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <comment>%n page</comment>
+        <translation>
+            <numerusform>%n Seite</numerusform>
+            <numerusform>%n Seiten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cancelled; the runs before were printed</source>
+        <translation>abgebrochen; die Durchgänge davor wurden gedruckt</translation>
+    </message>
+    <message>
+        <source>cancelled; nothing was printed</source>
+        <translation>abgebrochen; es wurde nichts gedruckt</translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped after %n labels</source>
+        <comment>stopped after %n label</comment>
+        <translation>
+            <numerusform>nach %n Tastenbeschriftung angehalten</numerusform>
+            <numerusform>nach %n Tastenbeschriftungen angehalten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Printed a calibration sheet to %1</source>
+        <translation>Kalibrierbogen gedruckt nach %1</translation>
+    </message>
+    <message>
+        <source>no layout file and no layout with type code %1 (&apos;mirn-cli templates&apos; lists them)</source>
+        <translation>keine Layoutdatei und kein Layout mit dem Typcode %1 („mirn-cli templates“ listet sie auf)</translation>
+    </message>
+    <message>
+        <source>--copies takes 1 to 1000</source>
+        <translation>--copies erwartet 1 bis 1000</translation>
+    </message>
+    <message>
+        <source>nothing to print: no extensions chosen</source>
+        <translation>nichts zu drucken: keine Nebenstellen gewählt</translation>
+    </message>
+    <message>
+        <source>nothing was printed: print on paper the sheets fit (--paper), or give --yes to print them cut</source>
+        <translation>es wurde nichts gedruckt: drucken Sie auf Papier, auf das die Bögen passen (--paper), oder geben Sie --yes an, um sie abgeschnitten zu drucken</translation>
+    </message>
+    <message>
+        <source>print a database&apos;s labels (each layout asks Print or Cancel), a calibration sheet, or a layout&apos;s test sheet (the outline of every label and field, with the fields&apos; ids)</source>
+        <translation>druckt die Tastenbeschriftungen einer Datenbank (jedes Layout fragt Drucken oder Abbrechen), einen Kalibrierbogen oder den Testbogen eines Layouts (die Umrisse jeder Beschriftung und jedes Feldes, mit den IDs der Felder)</translation>
+    </message>
+    <message>
+        <source>--unit takes twips, mm or in</source>
+        <translation>--unit erwartet twips, mm oder in</translation>
+    </message>
+    <message>
+        <source>--%1 takes X,Y within -200 to 200 mm or -10 to 10 inches, not &apos;%2&apos;</source>
+        <translation>--%1 erwartet X,Y zwischen -200 und 200 mm oder -10 und 10 Zoll, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--%1 takes X,Y</source>
+        <translation>--%1 erwartet X,Y</translation>
+    </message>
+    <message>
+        <source>cannot store the adjustment</source>
+        <translation>die Feinjustierung kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>list the printers: name, status, driver, where, comment</source>
+        <translation>listet die Drucker auf: Name, Status, Treiber, Standort, Kommentar</translation>
+    </message>
+    <message>
+        <source>show or set a printer&apos;s position adjustment</source>
+        <translation>zeigt oder setzt die Druckerfeinjustierung eines Druckers</translation>
+    </message>
+    <message>
+        <source>no layout template for type code %1</source>
+        <translation>keine Layoutvorlage für den Typcode %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures of extension %1 could not be loaded or decoded and are drawn crossed out</source>
+        <comment>%n picture of extension %1 could not be loaded or decoded and is drawn crossed out</comment>
+        <translation>
+            <numerusform>%n Bild der Nebenstelle %1 konnte nicht geladen oder entschlüsselt werden und wird durchgestrichen gezeichnet</numerusform>
+            <numerusform>%n Bilder der Nebenstelle %1 konnten nicht geladen oder entschlüsselt werden und werden durchgestrichen gezeichnet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cannot write: the image could not be encoded</source>
+        <translation>Schreiben nicht möglich: das Bild konnte nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>SIZE must be a whole number of pixels between 8 and 1024, not &apos;%1&apos;</source>
+        <translation>GRÖSSE muss eine ganze Pixelzahl zwischen 8 und 1024 sein, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>holds no extension to show</source>
+        <translation>enthält keine Nebenstelle zum Anzeigen</translation>
+    </message>
+    <message>
+        <source>draw one extension&apos;s label to a PNG image as the label view shows it</source>
+        <translation>zeichnet die Tastenbeschriftung einer Nebenstelle in ein PNG-Bild, wie die Beschriftungsansicht sie zeigt</translation>
+    </message>
+    <message>
+        <source>draw the first extension&apos;s label scaled to fit SIZE pixels (for file managers)</source>
+        <translation>zeichnet die Tastenbeschriftung der ersten Nebenstelle auf GRÖSSE Pixel verkleinert (für Dateimanager)</translation>
+    </message>
+    <message>
+        <source>--styles takes everything or a list of font, size, alignment, color, graphics, text: &apos;%1&apos;</source>
+        <translation>--styles erwartet everything oder eine Liste aus font, size, alignment, color, graphics, text: „%1“</translation>
+    </message>
+    <message>
+        <source>--styles names no style</source>
+        <translation>--styles nennt kein Format</translation>
+    </message>
+    <message>
+        <source>give the extensions to copy to, or --all-same-layout</source>
+        <translation>geben Sie die Nebenstellen an, auf die übertragen wird, oder --all-same-layout</translation>
+    </message>
+    <message>
+        <source>--styles is required</source>
+        <translation>--styles ist erforderlich</translation>
+    </message>
+    <message>
+        <source>extension &apos;%1&apos; is the source</source>
+        <translation>die Nebenstelle „%1“ ist die Quelle</translation>
+    </message>
+    <message>
+        <source>extension &apos;%1&apos; does not have the layout of &apos;%2&apos;</source>
+        <translation>die Nebenstelle „%1“ hat nicht das Layout von „%2“</translation>
+    </message>
+    <message>
+        <source>the text to find is empty</source>
+        <translation>der zu suchende Text ist leer</translation>
+    </message>
+    <message>
+        <source>Would replace %1 in %2.</source>
+        <translation>Würde %1 in %2 ersetzen.</translation>
+    </message>
+    <message>
+        <source>Replaced %1 in %2.</source>
+        <translation>%1 in %2 ersetzt.</translation>
+    </message>
+    <message>
+        <source>copy text and formatting from one extension to others of its layout</source>
+        <translation>überträgt Text und Formatierung von einer Nebenstelle auf andere mit demselben Layout</translation>
+    </message>
+    <message>
+        <source>replace a text in every field of every extension</source>
+        <translation>ersetzt einen Text in jedem Feld jeder Nebenstelle</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>no usable conversion table; nothing converted</source>
+        <translation>keine brauchbare Umwandlungstabelle; nichts umgewandelt</translation>
+    </message>
+    <message>
+        <source>extension &apos;%1&apos;: cannot change the type code to %2: %3</source>
+        <translation>Nebenstelle „%1“: der Typcode kann nicht in %2 geändert werden: %3</translation>
+    </message>
+    <message>
+        <source>compile a layout template source into a template file</source>
+        <translation>übersetzt die Quelle einer Layoutvorlage in eine Vorlagendatei</translation>
+    </message>
+    <message>
+        <source>write the source of a template file to standard output</source>
+        <translation>schreibt die Quelle einer Vorlagendatei in die Standardausgabe</translation>
+    </message>
+    <message>
+        <source>show a template&apos;s header, slots and objects</source>
+        <translation>zeigt Kopf, Plätze und Objekte einer Vorlage</translation>
+    </message>
+    <message>
+        <source>list the layout library by type code (or the templates in the folders given)</source>
+        <translation>listet die Layoutbibliothek nach Typcode auf (oder die Vorlagen in den angegebenen Ordnern)</translation>
+    </message>
+    <message>
+        <source>move extensions of retired layouts to their replacements, save, and list them</source>
+        <translation>stellt Nebenstellen ausgemusterter Layouts auf deren Nachfolger um, speichert und listet sie auf</translation>
+    </message>
+    <message numerus="yes">
+        <source>--start-slot %1: the layout %2 has %n labels per sheet</source>
+        <comment>--start-slot %1: the layout %2 has %n label per sheet</comment>
+        <translation>
+            <numerusform>--start-slot %1: das Layout %2 hat %n Tastenbeschriftung pro Bogen</numerusform>
+            <numerusform>--start-slot %1: das Layout %2 hat %n Tastenbeschriftungen pro Bogen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields have more text than fits.</source>
+        <comment>%n field has more text than fits.</comment>
+        <translation>
+            <numerusform>%n Feld hat mehr Text, als hineinpasst.</numerusform>
+            <numerusform>%n Felder haben mehr Text, als hineinpasst.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <comment>%n name</comment>
+        <translation>
+            <numerusform>%n Namen</numerusform>
+            <numerusform>%n Namen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n extensions</source>
+        <comment>%n extension</comment>
+        <translation>
+            <numerusform>%n Nebenstelle</numerusform>
+            <numerusform>%n Nebenstellen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Warning: %n fields have more text than fits; &apos;%1&apos; lists them.</source>
+        <comment>Warning: %n field has more text than fits; &apos;%1&apos; lists them.</comment>
+        <translation>
+            <numerusform>Warnung: %n Feld hat mehr Text, als hineinpasst; „%1“ listet es auf.</numerusform>
+            <numerusform>Warnung: %n Felder haben mehr Text, als hineinpasst; „%1“ listet sie auf.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n occurrences</source>
+        <comment>%n occurrence</comment>
+        <translation>
+            <numerusform>%n Vorkommen</numerusform>
+            <numerusform>%n Vorkommen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields</source>
+        <comment>%n field</comment>
+        <translation>
+            <numerusform>%n Feld</numerusform>
+            <numerusform>%n Feldern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not saved: %n extensions could not be converted</source>
+        <comment>not saved: %n extension could not be converted</comment>
+        <translation>
+            <numerusform>nicht gespeichert: %n Nebenstelle konnte nicht umgewandelt werden</numerusform>
+            <numerusform>nicht gespeichert: %n Nebenstellen konnten nicht umgewandelt werden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n extensions moved to new type codes</source>
+        <comment>%n extension moved to new type codes</comment>
+        <translation>
+            <numerusform>%n Nebenstelle auf neue Typcodes umgestellt</numerusform>
+            <numerusform>%n Nebenstellen auf neue Typcodes umgestellt</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CopyStyles</name>
     <message>
         <source>Font Style</source>
@@ -61,6 +844,14 @@
         <translation>Die Formate konnten nicht auf die Nebenstelle „%1“ übertragen werden: %2.
 
 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying stopped after %n extensions were copied.</source>
+        <comment>Copying stopped after %n extension was copied.</comment>
+        <translation>
+            <numerusform>Übertragen angehalten, nachdem %n Nebenstelle übertragen wurde.</numerusform>
+            <numerusform>Übertragen angehalten, nachdem %n Nebenstellen übertragen wurden.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1129,6 +1920,41 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
 </context>
 <context>
+    <name>MirnHelp</name>
+    <message>
+        <source>Mirn designs, keeps and prints the paper labels beside the buttons of desk telephones.
+
+Switches (written with / or -, in any case):
+  /P FILE          print every label of the database FILE on the current printer and close
+  /I FILE.csv      import the CSV file into a new database, then delete the CSV file
+  /NODELETE        with /I: keep the CSV file
+  /I FILE.csv /P   import, print the labels and close
+
+mirn-cli does the same work from scripts; see mirn-cli(1).</source>
+        <translation>Mirn gestaltet, verwaltet und druckt die Tastenbeschriftungen neben den Tasten von Tischtelefonen.
+
+Schalter (mit / oder - geschrieben, Groß-/Kleinschreibung beliebig):
+  /P DATEI         jede Tastenbeschriftung der Datenbank DATEI auf dem aktuellen Drucker drucken und beenden
+  /I DATEI.csv     die CSV-Datei in eine neue Datenbank importieren, dann die CSV-Datei löschen
+  /NODELETE        mit /I: die CSV-Datei behalten
+  /I DATEI.csv /P  importieren, die Tastenbeschriftungen drucken und beenden
+
+mirn-cli erledigt dieselbe Arbeit aus Skripten; siehe mirn-cli(1).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>A label database (.mrb) to open.</source>
+        <translation>Eine Beschriftungsdatenbank (.mrb), die geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[Datei]</translation>
+    </message>
+</context>
+<context>
     <name>PrintCommands</name>
     <message>
         <source>The adjustment could not be saved in %1.</source>
@@ -1404,6 +2230,22 @@ Der zuvor gewählte Drucker wird wieder verwendet.</translation>
         <translation>
             <numerusform>%n Tastenbeschriftung würde abgeschnitten</numerusform>
             <numerusform>%n Tastenbeschriftungen würden abgeschnitten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <comment>%1 and %n more</comment>
+        <translation>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: labels %2 of the sheet reach past the edge of what the printer can print on this paper.</source>
+        <comment>%1: label %2 of the sheet reaches past the edge of what the printer can print on this paper.</comment>
+        <translation>
+            <numerusform>%1: Beschriftung %2 des Bogens reicht über den Rand dessen hinaus, was der Drucker auf diesem Papier bedrucken kann.</numerusform>
+            <numerusform>%1: die Beschriftungen %2 des Bogens reichen über den Rand dessen hinaus, was der Drucker auf diesem Papier bedrucken kann.</numerusform>
         </translation>
     </message>
 </context>

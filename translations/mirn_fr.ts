@@ -13,6 +13,789 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>there is no extension %1</source>
+        <translation>il n&apos;y a pas de poste %1</translation>
+    </message>
+    <message>
+        <source>%1, batch tool</source>
+        <translation>%1, outil de traitement par lots</translation>
+    </message>
+    <message>
+        <source>usage: %1</source>
+        <translation>usage&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>COMMAND [ARGUMENTS]</source>
+        <translation>COMMANDE [ARGUMENTS]</translation>
+    </message>
+    <message>
+        <source>commands:</source>
+        <translation>commandes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&apos;mirn-cli COMMAND --help&apos; describes one command.</source>
+        <translation>«&#xa0;mirn-cli COMMANDE --help&#xa0;» décrit une commande.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the operation failed (reason on standard error), 2 usage error.</source>
+        <translation>Code de sortie&#xa0;: 0 terminé, 1 l&apos;opération a échoué (raison sur la sortie d&apos;erreur), 2 erreur d&apos;utilisation.</translation>
+    </message>
+    <message>
+        <source>(mirn-cli --help lists the commands)</source>
+        <translation>(mirn-cli --help liste les commandes)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>cannot use it</source>
+        <translation>impossible de l&apos;utiliser</translation>
+    </message>
+    <message>
+        <source>This layout has more than one label per page. To start printing on another label, give --start-slot %1=N (N from 1 to %2). First label: %3</source>
+        <translation>Cette mise en page a plus d&apos;une étiquette par page. Pour commencer l&apos;impression sur une autre étiquette, indiquez --start-slot %1=N (N de 1 à %2). Première étiquette&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Print or Cancel?</source>
+        <translation>Imprimer ou Annuler&#xa0;?</translation>
+    </message>
+    <message>
+        <source>print</source>
+        <translation>imprimer</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>--paper takes a4 or letter, not &apos;%1&apos;</source>
+        <translation>--paper attend a4 ou letter, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>give one of --pdf OUT.pdf and --printer NAME</source>
+        <translation>indiquez soit --pdf SORTIE.pdf, soit --printer NOM</translation>
+    </message>
+    <message>
+        <source>printer %1</source>
+        <translation>imprimante %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number, not &apos;%2&apos;</source>
+        <translation>--%1 attend un nombre entier, pas «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--%1 must be between %2 and %3</source>
+        <translation>--%1 doit être compris entre %2 et %3</translation>
+    </message>
+    <message>
+        <source>missing arguments</source>
+        <translation>arguments manquants</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>unknown option --%1</source>
+        <translation>option inconnue --%1</translation>
+    </message>
+    <message>
+        <source>--%1 given twice</source>
+        <translation>--%1 est indiqué deux fois</translation>
+    </message>
+    <message>
+        <source>--%1 needs a value</source>
+        <translation>--%1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 n&apos;accepte pas de valeur</translation>
+    </message>
+    <message>
+        <source>Warning: layout %1: %2</source>
+        <translation>Avertissement&#xa0;: mise en page %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>new database</source>
+        <translation>nouvelle base de données</translation>
+    </message>
+    <message>
+        <source>cannot save; the file keeps its previous content: %1</source>
+        <translation>enregistrement impossible ; le fichier garde son contenu précédent&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot create: %1</source>
+        <translation>création impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot save: %1</source>
+        <translation>enregistrement impossible&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n extensions with an empty or non-text ID skipped</source>
+        <comment>%n extension with an empty or non-text ID skipped</comment>
+        <translation>
+            <numerusform>%n poste avec un ID vide ou non textuel ignoré</numerusform>
+            <numerusform>%n postes avec un ID vide ou non textuel ignorés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cannot read</source>
+        <translation>lecture impossible</translation>
+    </message>
+    <message>
+        <source>cannot read the folder</source>
+        <translation>le dossier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>is not a folder</source>
+        <translation>n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>écriture impossible</translation>
+    </message>
+    <message>
+        <source>cannot write (the file keeps its previous content)</source>
+        <translation>écriture impossible (le fichier garde son contenu précédent)</translation>
+    </message>
+    <message>
+        <source>extension %1 already exists</source>
+        <translation>le poste %1 existe déjà</translation>
+    </message>
+    <message>
+        <source>the file or its folder does not exist</source>
+        <translation>le fichier ou son dossier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>the file is already open in another program</source>
+        <translation>le fichier est déjà ouvert dans un autre programme</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus d&apos;espace disponible sur le périphérique</translation>
+    </message>
+    <message>
+        <source>cannot open: cannot make its working copy in the temporary folder %1: %2</source>
+        <translation>ouverture impossible&#xa0;: sa copie de travail ne peut pas être créée dans le dossier temporaire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>ouverture impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot open: its working copy cannot grow: No space left on device</source>
+        <translation>ouverture impossible&#xa0;: sa copie de travail ne peut pas grandir&#xa0;: plus d&apos;espace disponible sur le périphérique</translation>
+    </message>
+    <message>
+        <source>--start-slot takes N or TYPE=N, labels counted from 1, not &apos;%1&apos;</source>
+        <translation>--start-slot attend N ou TYPE=N, étiquettes comptées à partir de 1, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--start-slot %1: no layout type</source>
+        <translation>--start-slot %1&#xa0;: aucun type de mise en page</translation>
+    </message>
+    <message>
+        <source>--start-slot N is given twice; name the layout: --start-slot TYPE=N</source>
+        <translation>--start-slot N est indiqué deux fois ; nommez la mise en page&#xa0;: --start-slot TYPE=N</translation>
+    </message>
+    <message>
+        <source>--start-slot %1= is given twice</source>
+        <translation>--start-slot %1= est indiqué deux fois</translation>
+    </message>
+    <message>
+        <source>--start-slot %1=%2: none of the chosen extensions has the layout %1</source>
+        <translation>--start-slot %1=%2&#xa0;: aucun des postes choisis n&apos;a la mise en page %1</translation>
+    </message>
+    <message>
+        <source>field %1</source>
+        <translation>champ %1</translation>
+    </message>
+    <message>
+        <source>%1 pt smaller</source>
+        <translation>%1 pt plus petit</translation>
+    </message>
+    <message>
+        <source>%1 pt smaller, still too long at 4 pt</source>
+        <translation>%1 pt plus petit, encore trop long à 4 pt</translation>
+    </message>
+    <message>
+        <source>--fix lists what it did as text; leave out --json</source>
+        <translation>--fix liste ce qu&apos;il a fait en texte ; omettez --json</translation>
+    </message>
+    <message>
+        <source>%1 too wide</source>
+        <translation>%1 de trop en largeur</translation>
+    </message>
+    <message>
+        <source>%1 too tall</source>
+        <translation>%1 de trop en hauteur</translation>
+    </message>
+    <message>
+        <source>Every field&apos;s text fits.</source>
+        <translation>Le texte de chaque champ tient.</translation>
+    </message>
+    <message>
+        <source>list the printed fields whose text does not fit (extension, layout, field, text, how much too wide or tall) and the labels that would be cut off at the paper&apos;s edge; exit 1 when any. --fix makes each overflowing field&apos;s text smaller, in half points, until it fits, and saves</source>
+        <translation>liste les champs imprimés dont le texte ne tient pas (poste, mise en page, champ, texte, dépassement en largeur ou en hauteur) et les étiquettes qui seraient coupées au bord du papier ; code 1 s&apos;il y en a. --fix réduit le texte de chaque champ qui déborde, par demi-points, jusqu&apos;à ce qu&apos;il tienne, et enregistre</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number: &apos;%2&apos;</source>
+        <translation>%1 doit être un nombre entier&#xa0;: «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>exists (--force replaces it)</source>
+        <translation>existe déjà (--force le remplace)</translation>
+    </message>
+    <message>
+        <source>--sort must be extension, model or name</source>
+        <translation>--sort doit valoir extension, model ou name</translation>
+    </message>
+    <message>
+        <source>give one of NAME, --name and --names-file</source>
+        <translation>indiquez un seul de NOM, --name et --names-file</translation>
+    </message>
+    <message>
+        <source>cannot read the names</source>
+        <translation>les noms ne peuvent pas être lus</translation>
+    </message>
+    <message>
+        <source>cannot read the names: the file is neither UTF-8 nor Windows-1252 text</source>
+        <translation>les noms ne peuvent pas être lus&#xa0;: le fichier n&apos;est ni du texte UTF-8 ni du texte Windows-1252</translation>
+    </message>
+    <message>
+        <source>holds %1 for %2 (one line per extension)</source>
+        <translation>contient %1 pour %2 (une ligne par poste)</translation>
+    </message>
+    <message>
+        <source>--on-conflict must be replace, skip or stop</source>
+        <translation>--on-conflict doit valoir replace, skip ou stop</translation>
+    </message>
+    <message numerus="yes">
+        <source>the range %1 holds %n extensions; give --yes to create them all</source>
+        <comment>the range %1 holds %n extension; give --yes to create them all</comment>
+        <translation>
+            <numerusform>la plage %1 contient %n poste ; indiquez --yes pour le créer</numerusform>
+            <numerusform>la plage %1 contient %n postes ; indiquez --yes pour les créer tous</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no extension ID in &apos;%1&apos;</source>
+        <translation>aucun ID de poste dans «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>no layout has type code %1; &apos;mirn-cli templates&apos; lists the layouts there are</source>
+        <translation>aucune mise en page n&apos;a le code de type %1 ; «&#xa0;mirn-cli templates&#xa0;» liste les mises en page existantes</translation>
+    </message>
+    <message>
+        <source>; --on-conflict replace or skip goes on</source>
+        <translation> ; --on-conflict replace ou skip permet de continuer</translation>
+    </message>
+    <message>
+        <source>, skipped</source>
+        <translation>, ignoré</translation>
+    </message>
+    <message>
+        <source>give --id, --name or both</source>
+        <translation>indiquez --id, --name ou les deux</translation>
+    </message>
+    <message>
+        <source>give --file or --plain, not both</source>
+        <translation>indiquez --file ou --plain, pas les deux</translation>
+    </message>
+    <message>
+        <source>SLOT must be between 1 and 1024</source>
+        <translation>EMPLACEMENT doit être compris entre 1 et 1024</translation>
+    </message>
+    <message>
+        <source>cannot read the picture</source>
+        <translation>l&apos;image ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>cannot extract %1: %2</source>
+        <translation>impossible d&apos;extraire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no stored picture has that hash, or it cannot be written</source>
+        <translation>aucune image enregistrée n&apos;a cette empreinte, ou elle ne peut pas être écrite</translation>
+    </message>
+    <message>
+        <source>create an empty label database</source>
+        <translation>crée une base d&apos;étiquettes vide</translation>
+    </message>
+    <message>
+        <source>show the format, versions, counts and type codes of a database</source>
+        <translation>affiche le format, les versions, les nombres et les codes de type d&apos;une base de données</translation>
+    </message>
+    <message>
+        <source>list the extensions: id, type code, name, modified</source>
+        <translation>liste les postes&#xa0;: ID, code de type, nom, date de modification</translation>
+    </message>
+    <message>
+        <source>show the stored fields of one extension</source>
+        <translation>affiche les champs enregistrés d&apos;un poste</translation>
+    </message>
+    <message>
+        <source>add extensions: IDs and ranges as typed in the dialog, with the layout&apos;s default texts</source>
+        <translation>ajoute des postes&#xa0;: ID et plages comme dans la boîte de dialogue, avec les textes par défaut de la mise en page</translation>
+    </message>
+    <message>
+        <source>delete an extension with its fields</source>
+        <translation>supprime un poste avec ses champs</translation>
+    </message>
+    <message>
+        <source>change an extension&apos;s id or name</source>
+        <translation>modifie l&apos;ID ou le nom d&apos;un poste</translation>
+    </message>
+    <message>
+        <source>set the stored text of a field (empty text removes it)</source>
+        <translation>définit le texte enregistré d&apos;un champ (un texte vide le supprime)</translation>
+    </message>
+    <message>
+        <source>put a picture into a graphic slot (1-1024), stored in the file unless --link</source>
+        <translation>place une image dans un emplacement graphique (1-1024), enregistrée dans le fichier sauf avec --link</translation>
+    </message>
+    <message>
+        <source>write a stored picture into a folder</source>
+        <translation>écrit une image enregistrée dans un dossier</translation>
+    </message>
+    <message>
+        <source>--on-conflict takes replace, skip or stop</source>
+        <translation>--on-conflict attend replace, skip ou stop</translation>
+    </message>
+    <message>
+        <source>Skipped existing extension %1</source>
+        <translation>Poste existant %1 ignoré</translation>
+    </message>
+    <message>
+        <source>Stopped at existing extension %1</source>
+        <translation>Arrêté au poste existant %1</translation>
+    </message>
+    <message>
+        <source>no such database (give --create to make a new one)</source>
+        <translation>cette base de données n&apos;existe pas (--create en crée une nouvelle)</translation>
+    </message>
+    <message>
+        <source>columns not imported: %1</source>
+        <translation>colonnes non importées&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines skipped (no type code, or a layout not installed)</source>
+        <comment>%n line skipped (no type code, or a layout not installed)</comment>
+        <translation>
+            <numerusform>%n ligne ignorée (pas de code de type, ou une mise en page non installée)</numerusform>
+            <numerusform>%n lignes ignorées (pas de code de type, ou une mise en page non installée)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n extensions could not be stored completely</source>
+        <comment>%n extension could not be stored completely</comment>
+        <translation>
+            <numerusform>%n poste n&apos;a pas pu être enregistré entièrement</numerusform>
+            <numerusform>%n postes n&apos;ont pas pu être enregistrés entièrement</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells were cut to 32767 characters</source>
+        <comment>%n cell was cut to 32767 characters</comment>
+        <translation>
+            <numerusform>%n cellule a été coupée à 32767 caractères</numerusform>
+            <numerusform>%n cellules ont été coupées à 32767 caractères</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n embedded pictures could not be copied</source>
+        <comment>%n embedded picture could not be copied</comment>
+        <translation>
+            <numerusform>%n image incorporée n&apos;a pas pu être copiée</numerusform>
+            <numerusform>%n images incorporées n&apos;ont pas pu être copiées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows with problems passed over</source>
+        <comment>%n row with problems passed over</comment>
+        <translation>
+            <numerusform>%n ligne avec des problèmes ignorée</numerusform>
+            <numerusform>%n lignes avec des problèmes ignorées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--encoding takes windows-1252 or utf-8</source>
+        <translation>--encoding attend windows-1252 ou utf-8</translation>
+    </message>
+    <message>
+        <source>cannot make a temporary folder</source>
+        <translation>impossible de créer un dossier temporaire</translation>
+    </message>
+    <message>
+        <source>--map takes COLUMN=TARGET, the target one of id, name, first name, last name, type code, field N, key N, ignore: %1</source>
+        <translation>--map attend COLONNE=CIBLE, la cible parmi id, name, first name, last name, type code, field N, key N, ignore&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--separator takes comma, semicolon or tab</source>
+        <translation>--separator attend comma, semicolon ou tab</translation>
+    </message>
+    <message>
+        <source>--header takes yes or no</source>
+        <translation>--header attend yes ou no</translation>
+    </message>
+    <message>
+        <source>--json goes with --dry-run</source>
+        <translation>--json ne va qu&apos;avec --dry-run</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+    <message>
+        <source>import preset</source>
+        <translation>préréglage d&apos;importation</translation>
+    </message>
+    <message>
+        <source>cannot merge a database into itself</source>
+        <translation>impossible de fusionner une base de données avec elle-même</translation>
+    </message>
+    <message>
+        <source>export every extension of a label database to a CSV file (Windows-1252 unless --encoding utf-8)</source>
+        <translation>exporte chaque poste d&apos;une base d&apos;étiquettes dans un fichier CSV (Windows-1252 sauf avec --encoding utf-8)</translation>
+    </message>
+    <message>
+        <source>import extensions from a CSV file, with or without a header row (existing ones are skipped and listed unless told)</source>
+        <translation>importe des postes d&apos;un fichier CSV, avec ou sans ligne d&apos;en-tête (les postes existants sont ignorés et listés, sauf indication contraire)</translation>
+    </message>
+    <message>
+        <source>import extensions from the first (or the named) sheet of a workbook</source>
+        <translation>importe des postes de la première feuille (ou de la feuille nommée) d&apos;un classeur</translation>
+    </message>
+    <message>
+        <source>export the extensions to a spreadsheet (.xlsx, or binary .xls for any other name)</source>
+        <translation>exporte les postes dans un tableur (.xlsx, ou .xls binaire pour tout autre nom)</translation>
+    </message>
+    <message>
+        <source>copy the extensions of another label database into FILE</source>
+        <translation>copie les postes d&apos;une autre base d&apos;étiquettes dans FICHIER</translation>
+    </message>
+    <message>
+        <source>show where settings, layouts and data are looked for</source>
+        <translation>affiche où les réglages, les mises en page et les données sont cherchés</translation>
+    </message>
+    <message>
+        <source>cannot convert: %1</source>
+        <translation>conversion impossible&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records with a blank extension ID skipped</source>
+        <comment>%n record with a blank extension ID skipped</comment>
+        <translation>
+            <numerusform>%n enregistrement avec un ID de poste vide ignoré</numerusform>
+            <numerusform>%n enregistrements avec un ID de poste vide ignorés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cannot convert: the file was written by a newer generation of the program</source>
+        <translation>conversion impossible&#xa0;: le fichier a été écrit par une génération plus récente du programme</translation>
+    </message>
+    <message>
+        <source>cannot convert</source>
+        <translation>conversion impossible</translation>
+    </message>
+    <message>
+        <source>cannot convert: not a label database</source>
+        <translation>conversion impossible&#xa0;: ce n&apos;est pas une base d&apos;étiquettes</translation>
+    </message>
+    <message>
+        <source>written: %1</source>
+        <translation>écrit&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>backup: %1</source>
+        <translation>sauvegarde&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>write a database (of either generation) in the current format; converting a legacy file onto itself keeps the original as a backup; an existing NEW is replaced only with --force</source>
+        <translation>écrit une base de données (de l&apos;une ou l&apos;autre génération) au format actuel ; convertir un ancien fichier sur lui-même garde l&apos;original en sauvegarde ; un NOUVEAU existant n&apos;est remplacé qu&apos;avec --force</translation>
+    </message>
+    <message>
+        <source>nothing was printed</source>
+        <translation>rien n&apos;a été imprimé</translation>
+    </message>
+    <message>
+        <source>the document could not be finished and may be incomplete</source>
+        <translation>le document n&apos;a pas pu être terminé et peut être incomplet</translation>
+    </message>
+    <message numerus="yes">
+        <source>Printed %n labels on %1 to %2</source>
+        <comment>Printed %n label on %1 to %2</comment>
+        <translation>
+            <numerusform>%n étiquette imprimée sur %1 vers %2</numerusform>
+            <numerusform>%n étiquettes imprimées sur %1 vers %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <comment>%n page</comment>
+        <translation>
+            <numerusform>%n page</numerusform>
+            <numerusform>%n pages</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cancelled; the runs before were printed</source>
+        <translation>annulé ; les passages précédents ont été imprimés</translation>
+    </message>
+    <message>
+        <source>cancelled; nothing was printed</source>
+        <translation>annulé ; rien n&apos;a été imprimé</translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped after %n labels</source>
+        <comment>stopped after %n label</comment>
+        <translation>
+            <numerusform>arrêté après %n étiquette</numerusform>
+            <numerusform>arrêté après %n étiquettes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Printed a calibration sheet to %1</source>
+        <translation>Planche d&apos;étalonnage imprimée vers %1</translation>
+    </message>
+    <message>
+        <source>no layout file and no layout with type code %1 (&apos;mirn-cli templates&apos; lists them)</source>
+        <translation>aucun fichier de mise en page et aucune mise en page de code de type %1 («&#xa0;mirn-cli templates&#xa0;» les liste)</translation>
+    </message>
+    <message>
+        <source>--copies takes 1 to 1000</source>
+        <translation>--copies attend 1 à 1000</translation>
+    </message>
+    <message>
+        <source>nothing to print: no extensions chosen</source>
+        <translation>rien à imprimer&#xa0;: aucun poste choisi</translation>
+    </message>
+    <message>
+        <source>nothing was printed: print on paper the sheets fit (--paper), or give --yes to print them cut</source>
+        <translation>rien n&apos;a été imprimé&#xa0;: imprimez sur un papier où tiennent les planches (--paper), ou indiquez --yes pour les imprimer coupées</translation>
+    </message>
+    <message>
+        <source>print a database&apos;s labels (each layout asks Print or Cancel), a calibration sheet, or a layout&apos;s test sheet (the outline of every label and field, with the fields&apos; ids)</source>
+        <translation>imprime les étiquettes d&apos;une base de données (chaque mise en page demande Imprimer ou Annuler), une planche d&apos;étalonnage, ou la planche de test d&apos;une mise en page (le contour de chaque étiquette et de chaque champ, avec les ID des champs)</translation>
+    </message>
+    <message>
+        <source>--unit takes twips, mm or in</source>
+        <translation>--unit attend twips, mm ou in</translation>
+    </message>
+    <message>
+        <source>--%1 takes X,Y within -200 to 200 mm or -10 to 10 inches, not &apos;%2&apos;</source>
+        <translation>--%1 attend X,Y entre -200 et 200 mm ou -10 et 10 pouces, pas «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--%1 takes X,Y</source>
+        <translation>--%1 attend X,Y</translation>
+    </message>
+    <message>
+        <source>cannot store the adjustment</source>
+        <translation>l&apos;ajustement ne peut pas être enregistré</translation>
+    </message>
+    <message>
+        <source>list the printers: name, status, driver, where, comment</source>
+        <translation>liste les imprimantes&#xa0;: nom, état, pilote, emplacement, commentaire</translation>
+    </message>
+    <message>
+        <source>show or set a printer&apos;s position adjustment</source>
+        <translation>affiche ou définit l&apos;ajustement précis d&apos;une imprimante</translation>
+    </message>
+    <message>
+        <source>no layout template for type code %1</source>
+        <translation>aucun modèle de mise en page pour le code de type %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures of extension %1 could not be loaded or decoded and are drawn crossed out</source>
+        <comment>%n picture of extension %1 could not be loaded or decoded and is drawn crossed out</comment>
+        <translation>
+            <numerusform>%n image du poste %1 n&apos;a pas pu être chargée ou décodée et est dessinée barrée</numerusform>
+            <numerusform>%n images du poste %1 n&apos;ont pas pu être chargées ou décodées et sont dessinées barrées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cannot write: the image could not be encoded</source>
+        <translation>écriture impossible&#xa0;: l&apos;image n&apos;a pas pu être encodée</translation>
+    </message>
+    <message>
+        <source>SIZE must be a whole number of pixels between 8 and 1024, not &apos;%1&apos;</source>
+        <translation>TAILLE doit être un nombre entier de pixels entre 8 et 1024, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>holds no extension to show</source>
+        <translation>ne contient aucun poste à afficher</translation>
+    </message>
+    <message>
+        <source>draw one extension&apos;s label to a PNG image as the label view shows it</source>
+        <translation>dessine l&apos;étiquette d&apos;un poste dans une image PNG telle que la vue d&apos;étiquette la montre</translation>
+    </message>
+    <message>
+        <source>draw the first extension&apos;s label scaled to fit SIZE pixels (for file managers)</source>
+        <translation>dessine l&apos;étiquette du premier poste à l&apos;échelle de TAILLE pixels (pour les gestionnaires de fichiers)</translation>
+    </message>
+    <message>
+        <source>--styles takes everything or a list of font, size, alignment, color, graphics, text: &apos;%1&apos;</source>
+        <translation>--styles attend everything ou une liste parmi font, size, alignment, color, graphics, text&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--styles names no style</source>
+        <translation>--styles ne nomme aucun style</translation>
+    </message>
+    <message>
+        <source>give the extensions to copy to, or --all-same-layout</source>
+        <translation>indiquez les postes vers lesquels copier, ou --all-same-layout</translation>
+    </message>
+    <message>
+        <source>--styles is required</source>
+        <translation>--styles est obligatoire</translation>
+    </message>
+    <message>
+        <source>extension &apos;%1&apos; is the source</source>
+        <translation>le poste «&#xa0;%1&#xa0;» est la source</translation>
+    </message>
+    <message>
+        <source>extension &apos;%1&apos; does not have the layout of &apos;%2&apos;</source>
+        <translation>le poste «&#xa0;%1&#xa0;» n&apos;a pas la mise en page de «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the text to find is empty</source>
+        <translation>le texte à chercher est vide</translation>
+    </message>
+    <message>
+        <source>Would replace %1 in %2.</source>
+        <translation>Remplacerait %1 dans %2.</translation>
+    </message>
+    <message>
+        <source>Replaced %1 in %2.</source>
+        <translation>%1 remplacée(s) dans %2.</translation>
+    </message>
+    <message>
+        <source>copy text and formatting from one extension to others of its layout</source>
+        <translation>copie le texte et la mise en forme d&apos;un poste vers d&apos;autres de sa mise en page</translation>
+    </message>
+    <message>
+        <source>replace a text in every field of every extension</source>
+        <translation>remplace un texte dans chaque champ de chaque poste</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>avertissement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no usable conversion table; nothing converted</source>
+        <translation>aucune table de conversion utilisable ; rien converti</translation>
+    </message>
+    <message>
+        <source>extension &apos;%1&apos;: cannot change the type code to %2: %3</source>
+        <translation>poste «&#xa0;%1&#xa0;»&#xa0;: impossible de changer le code de type en %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>compile a layout template source into a template file</source>
+        <translation>compile la source d&apos;un modèle de mise en page en un fichier modèle</translation>
+    </message>
+    <message>
+        <source>write the source of a template file to standard output</source>
+        <translation>écrit la source d&apos;un fichier modèle sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>show a template&apos;s header, slots and objects</source>
+        <translation>affiche l&apos;en-tête, les emplacements et les objets d&apos;un modèle</translation>
+    </message>
+    <message>
+        <source>list the layout library by type code (or the templates in the folders given)</source>
+        <translation>liste la bibliothèque de mises en page par code de type (ou les modèles des dossiers indiqués)</translation>
+    </message>
+    <message>
+        <source>move extensions of retired layouts to their replacements, save, and list them</source>
+        <translation>fait passer les postes des mises en page retirées à leurs remplaçantes, enregistre et les liste</translation>
+    </message>
+    <message numerus="yes">
+        <source>--start-slot %1: the layout %2 has %n labels per sheet</source>
+        <comment>--start-slot %1: the layout %2 has %n label per sheet</comment>
+        <translation>
+            <numerusform>--start-slot %1&#xa0;: la mise en page %2 a %n étiquette par planche</numerusform>
+            <numerusform>--start-slot %1&#xa0;: la mise en page %2 a %n étiquettes par planche</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields have more text than fits.</source>
+        <comment>%n field has more text than fits.</comment>
+        <translation>
+            <numerusform>%n champ a plus de texte qu&apos;il n&apos;en tient.</numerusform>
+            <numerusform>%n champs ont plus de texte qu&apos;il n&apos;en tient.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names</source>
+        <comment>%n name</comment>
+        <translation>
+            <numerusform>%n nom</numerusform>
+            <numerusform>%n noms</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n extensions</source>
+        <comment>%n extension</comment>
+        <translation>
+            <numerusform>%n poste</numerusform>
+            <numerusform>%n postes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Warning: %n fields have more text than fits; &apos;%1&apos; lists them.</source>
+        <comment>Warning: %n field has more text than fits; &apos;%1&apos; lists them.</comment>
+        <translation>
+            <numerusform>Avertissement&#xa0;: %n champ a plus de texte qu&apos;il n&apos;en tient ; «&#xa0;%1&#xa0;» le liste.</numerusform>
+            <numerusform>Avertissement&#xa0;: %n champs ont plus de texte qu&apos;il n&apos;en tient ; «&#xa0;%1&#xa0;» les liste.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n occurrences</source>
+        <comment>%n occurrence</comment>
+        <translation>
+            <numerusform>%n occurrence</numerusform>
+            <numerusform>%n occurrences</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields</source>
+        <comment>%n field</comment>
+        <translation>
+            <numerusform>%n champ</numerusform>
+            <numerusform>%n champs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not saved: %n extensions could not be converted</source>
+        <comment>not saved: %n extension could not be converted</comment>
+        <translation>
+            <numerusform>non enregistré&#xa0;: %n poste n&apos;a pas pu être converti</numerusform>
+            <numerusform>non enregistré&#xa0;: %n postes n&apos;ont pas pu être convertis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n extensions moved to new type codes</source>
+        <comment>%n extension moved to new type codes</comment>
+        <translation>
+            <numerusform>%n poste passé à de nouveaux codes de type</numerusform>
+            <numerusform>%n postes passés à de nouveaux codes de type</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CopyStyles</name>
     <message>
         <source>Font Style</source>
@@ -61,6 +844,14 @@
         <translation>Les styles n&apos;ont pas pu être copiés vers le poste « %1 » : %2.
 
 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying stopped after %n extensions were copied.</source>
+        <comment>Copying stopped after %n extension was copied.</comment>
+        <translation>
+            <numerusform>Copie arrêtée après la copie de %n poste.</numerusform>
+            <numerusform>Copie arrêtée après la copie de %n postes.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1129,6 +1920,41 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
 </context>
 <context>
+    <name>MirnHelp</name>
+    <message>
+        <source>Mirn designs, keeps and prints the paper labels beside the buttons of desk telephones.
+
+Switches (written with / or -, in any case):
+  /P FILE          print every label of the database FILE on the current printer and close
+  /I FILE.csv      import the CSV file into a new database, then delete the CSV file
+  /NODELETE        with /I: keep the CSV file
+  /I FILE.csv /P   import, print the labels and close
+
+mirn-cli does the same work from scripts; see mirn-cli(1).</source>
+        <translation>Mirn conçoit, conserve et imprime les étiquettes de touche en papier placées à côté des touches des téléphones de bureau.
+
+Commutateurs (écrits avec / ou -, majuscules ou minuscules)&#xa0;:
+  /P FICHIER       imprime toutes les étiquettes de la base FICHIER sur l&apos;imprimante actuelle et quitte
+  /I FICHIER.csv   importe le fichier CSV dans une nouvelle base, puis supprime le fichier CSV
+  /NODELETE        avec /I&#xa0;: garde le fichier CSV
+  /I FICHIER.csv /P importe, imprime les étiquettes et quitte
+
+mirn-cli fait le même travail depuis des scripts ; voir mirn-cli(1).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>A label database (.mrb) to open.</source>
+        <translation>Une base d&apos;étiquettes (.mrb) à ouvrir.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[fichier]</translation>
+    </message>
+</context>
+<context>
     <name>PrintCommands</name>
     <message>
         <source>The adjustment could not be saved in %1.</source>
@@ -1404,6 +2230,22 @@ Retour à l&apos;imprimante sélectionnée précédemment.</translation>
         <translation>
             <numerusform>%n étiquette serait tronquée</numerusform>
             <numerusform>%n étiquettes seraient tronquées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <comment>%1 and %n more</comment>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: labels %2 of the sheet reach past the edge of what the printer can print on this paper.</source>
+        <comment>%1: label %2 of the sheet reaches past the edge of what the printer can print on this paper.</comment>
+        <translation>
+            <numerusform>%1&#xa0;: l&apos;étiquette %2 de la planche dépasse le bord de ce que l&apos;imprimante peut imprimer sur ce papier.</numerusform>
+            <numerusform>%1&#xa0;: les étiquettes %2 de la planche dépassent le bord de ce que l&apos;imprimante peut imprimer sur ce papier.</numerusform>
         </translation>
     </message>
 </context>

@@ -9,33 +9,38 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandReference.h"
 #include "cli/Messages.h"
+#include "util/Catalog.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
 namespace {
 
 void PrintHelp(const CommandTable& table, std::ostream& out) {
-  out << "mirn-cli: " << ToUtf8(LoadString(kStrAppTitle)) << ", batch tool\n\n"
-      << "usage: mirn-cli COMMAND [ARGUMENTS]\n"
-      << "       mirn-cli --help | --version\n\ncommands:\n";
+  out << "mirn-cli: " << FormatString(TrUtf8("Cli", "%1, batch tool"), {ToUtf8(LoadString(kStrAppTitle))}) << "\n\n"
+      << FormatString(TrUtf8("Cli", "usage: %1"), {"mirn-cli " + TrUtf8("Cli", "COMMAND [ARGUMENTS]")}) << '\n'
+      << "       mirn-cli --help | --version\n\n"
+      << TrUtf8("Cli", "commands:") << '\n';
   for (const auto& c : table.All()) {
     std::string line = "  " + c.name + (c.usage.empty() ? "" : " " + c.usage);
     if (line.size() < 44) line.resize(44, ' ');
-    out << line << "  " << c.summary << '\n';
+    out << line << "  " << TrUtf8("Cli", c.summary.c_str()) << '\n';
   }
-  out << "\n'mirn-cli COMMAND --help' describes one command.\n"
-      << "Exit status: 0 done, 1 the operation failed (reason on standard error), 2 usage error.\n";
+  out << '\n'
+      << TrUtf8("Cli", "'mirn-cli COMMAND --help' describes one command.") << '\n'
+      << TrUtf8("Cli", "Exit status: 0 done, 1 the operation failed (reason on standard error), 2 usage error.")
+      << '\n';
 }
 
 // A command's usage line and summary, then its rows of the reference, each under its own
 // call where that is not the usage line (print's calibration sheet).
 void PrintCommandHelp(const Command& command, std::ostream& out) {
   const std::string call = command.usage.empty() ? command.name : command.name + ' ' + command.usage;
-  out << "usage: mirn-cli " << call << '\n' << command.summary << '\n';
+  out << FormatString(TrUtf8("Cli", "usage: %1"), {"mirn-cli " + call}) << '\n'
+      << TrUtf8("Cli", command.summary.c_str()) << '\n';
   for (const auto& row : RowsOfCommand(ReferenceRows(CliReferenceMarkdown()), command.name)) {
     out << '\n';
     if (row.call != call) out << "  mirn-cli " << row.call << '\n';
-    out << WrapText(row.text, 79, "    ");
+    out << WrapText(TrUtf8("CliReference", row.text.c_str()), 79, "    ");
   }
 }
 
@@ -44,8 +49,11 @@ void PrintCommandHelp(const Command& command, std::ostream& out) {
 int RunCli(const std::vector<std::string>& args, Context& context) {
   CommandTable table;
   RegisterAllCommands(table);
+  const std::string usage =
+      FormatString(TrUtf8("Cli", "usage: %1"), {"mirn-cli " + TrUtf8("Cli", "COMMAND [ARGUMENTS]")}) + ' ' +
+      TrUtf8("Cli", "(mirn-cli --help lists the commands)") + '\n';
   if (args.empty()) {
-    context.err << "usage: mirn-cli COMMAND [ARGUMENTS] (mirn-cli --help lists the commands)\n";
+    context.err << usage;
     return kExitUsage;
   }
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
@@ -59,8 +67,7 @@ int RunCli(const std::vector<std::string>& args, Context& context) {
   size_t consumed = 0;
   const Command* command = table.Find(args, consumed);
   if (command == nullptr) {
-    context.err << "mirn-cli: unknown command '" << args[0] << "'\n"
-                << "usage: mirn-cli COMMAND [ARGUMENTS] (mirn-cli --help lists the commands)\n";
+    context.err << "mirn-cli: " << FormatString(TrUtf8("Cli", "unknown command '%1'"), {args[0]}) << '\n' << usage;
     return kExitUsage;
   }
   const std::vector<std::string> rest(args.begin() + static_cast<long>(consumed), args.end());
@@ -74,11 +81,13 @@ int RunCli(const std::vector<std::string>& args, Context& context) {
     return command->run(rest, context);
   } catch (const UsageError& e) {
     context.err << "mirn-cli " << command->name << ": " << e.what() << '\n'
-                << "usage: mirn-cli " << command->name << ' ' << command->usage << '\n';
+                << FormatString(TrUtf8("Cli", "usage: %1"), {"mirn-cli " + command->name + ' ' + command->usage})
+                << '\n';
     return kExitUsage;
   } catch (const std::filesystem::filesystem_error& e) {
     // A path the command could not follow (a loop of links, a folder without access).
-    ReportFileError(context.err, e.path1().empty() ? command->name : e.path1().string(), "cannot use it", e.code());
+    ReportFileError(context.err, e.path1().empty() ? command->name : e.path1().string(), TrUtf8("Cli", "cannot use it"),
+                    e.code());
     return kExitFailed;
   } catch (const std::exception& e) {
     ReportFile(context.err, command->name, e.what(), EIO);

@@ -7,6 +7,8 @@
 #include "print/Pagination.h"
 #include "print/PrintTexts.h"
 #include "print/SheetFit.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -38,19 +40,23 @@ bool CliPrintUi::ConfirmRun(const PrintRun& run, const RunLayout& layout, int co
   if (cut > 0) c_.out << ToUtf8(CutLabelsNote(cut, layout.cutSlots)) << '\n';
   if (slots > 1) {
     // The window's note tells to click a button; here the first label is an option.
-    c_.out << "This layout has more than one label per page. To start printing on another label, give --start-slot "
-           << ToUtf8(run.typeCode) << "=N (N from 1 to " << slots << "). First label: "
-           << ToUtf8(SlotName(startSlot)) << '\n';
+    c_.out << FormatString(TrUtf8("Cli", "This layout has more than one label per page. To start printing on another "
+                                         "label, give --start-slot %1=N (N from 1 to %2). First label: %3"),
+                           {ToUtf8(run.typeCode), std::to_string(slots), ToUtf8(SlotName(startSlot))})
+           << '\n';
   }
   if (yes_) return true;
-  c_.out << "Print or Cancel? " << std::flush;
+  c_.out << TrUtf8("Cli", "Print or Cancel?") << ' ' << std::flush;
   std::string answer;
   if (!std::getline(c_.in, answer)) {
     c_.out << "\n";
     return false;
   }
   const std::wstring word = ToLower(Trim(FromUtf8(answer)));
-  return word == L"p" || word == L"print" || word == L"y" || word == L"yes";
+  // The English answers always count, so a script's "yes" works in every language.
+  const std::wstring print = ToLower(Tr("Cli", "print")), yes = ToLower(Tr("Cli", "yes"));
+  return word == L"p" || word == L"print" || word == L"y" || word == L"yes" || word == print || word == yes ||
+         (!word.empty() && (word == print.substr(0, 1) || word == yes.substr(0, 1)));
 }
 
 void CliPrintUi::ShowMessage(const std::wstring& text, MessageIcon) { c_.err << ToUtf8(text) << '\n'; }

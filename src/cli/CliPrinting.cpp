@@ -9,6 +9,8 @@
 #include "print/PdfTarget.h"
 #include "qt/LabelImage.h"
 #include "qt/PrintTargets.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -19,7 +21,7 @@ std::optional<std::int16_t> PdfPaper(const ParsedArgs& parsed) {
   const std::optional<std::string> name = parsed.Value("paper");
   if (!name) return std::nullopt;
   const std::optional<std::int16_t> paper = PaperFromName(*name);
-  if (!paper) throw UsageError("--paper takes a4 or letter, not '" + *name + "'");
+  if (!paper) throw UsageError(FormatString(TrUtf8("Cli", "--paper takes a4 or letter, not '%1'"), {*name}));
   return *paper;
 }
 
@@ -27,7 +29,9 @@ std::optional<std::int16_t> PdfPaper(const ParsedArgs& parsed) {
 
 CliPrinting::CliPrinting(const ParsedArgs& parsed, Context& c, DDFLibrary& library)
     : parsed_(parsed), c_(c) {
-  if (parsed.Has("pdf") == parsed.Has("printer")) throw UsageError("give one of --pdf OUT.pdf and --printer NAME");
+  if (parsed.Has("pdf") == parsed.Has("printer")) {
+    throw UsageError(TrUtf8("Cli", "give one of --pdf OUT.pdf and --printer NAME"));
+  }
   EnsureGuiApplication();
   devices_ = MakeQtPrintDevices();
   controller_ = std::make_unique<PrintController>(PrintServices{*devices_, library, c.folders, c.profile, c.clock});
@@ -52,7 +56,8 @@ std::optional<PrintOrder> CliPrinting::Order() {
   }
   order.target = FromUtf8(*parsed_.Value("printer"));
   if (const auto refused = controller_->ChoosePrinter(order.target)) {
-    ReportFile(c_.err, "printer " + *parsed_.Value("printer"), Flattened(*refused), ENODEV);
+    ReportFile(c_.err, FormatString(TrUtf8("Cli", "printer %1"), {*parsed_.Value("printer")}), Flattened(*refused),
+               ENODEV);
     return std::nullopt;
   }
   return order;

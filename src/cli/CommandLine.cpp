@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -26,7 +28,7 @@ std::optional<long long> ParsedArgs::IntValue(const std::string& name) const {
   const char* last = first + v->size();
   auto [ptr, ec] = std::from_chars(first, last, n);
   if (v->empty() || ec != std::errc() || ptr != last) {
-    throw UsageError("--" + name + " takes a whole number, not '" + *v + "'");
+    throw UsageError(FormatString(TrUtf8("Cli", "--%1 takes a whole number, not '%2'"), {name, *v}));
   }
   return n;
 }
@@ -35,15 +37,16 @@ long long ParsedArgs::IntInRange(const std::string& name, long long low, long lo
                                  long long fallback) const {
   const long long value = IntValue(name).value_or(fallback);
   if (value < low || value > high) {
-    throw UsageError("--" + name + " must be between " + std::to_string(low) + " and " + std::to_string(high));
+    throw UsageError(FormatString(TrUtf8("Cli", "--%1 must be between %2 and %3"),
+                                  {name, std::to_string(low), std::to_string(high)}));
   }
   return value;
 }
 
 void ParsedArgs::ExpectPositional(size_t min, long max) const {
-  if (positional_.size() < min) throw UsageError("missing arguments");
+  if (positional_.size() < min) throw UsageError(TrUtf8("Cli", "missing arguments"));
   if (max >= 0 && positional_.size() > static_cast<size_t>(max)) {
-    throw UsageError("unexpected argument '" + positional_[static_cast<size_t>(max)] + "'");
+    throw UsageError(FormatString(TrUtf8("Cli", "unexpected argument '%1'"), {positional_[static_cast<size_t>(max)]}));
   }
 }
 
@@ -70,9 +73,9 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Opt
     for (const auto& s : specs) {
       if (s.name == name) spec = &s;
     }
-    if (spec == nullptr) throw UsageError("unknown option --" + name);
+    if (spec == nullptr) throw UsageError(FormatString(TrUtf8("Cli", "unknown option --%1"), {name}));
     if (!spec->repeatable && parsed.options_.count(name)) {
-      throw UsageError("--" + name + " given twice");
+      throw UsageError(FormatString(TrUtf8("Cli", "--%1 given twice"), {name}));
     }
     auto& values = parsed.options_[name];
     if (spec->takesValue) {
@@ -81,10 +84,10 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Opt
       } else if (i + 1 < args.size()) {
         values.push_back(args[++i]);
       } else {
-        throw UsageError("--" + name + " needs a value");
+        throw UsageError(FormatString(TrUtf8("Cli", "--%1 needs a value"), {name}));
       }
     } else if (inlineValue) {
-      throw UsageError("--" + name + " takes no value");
+      throw UsageError(FormatString(TrUtf8("Cli", "--%1 takes no value"), {name}));
     }
   }
   return parsed;

@@ -10,6 +10,8 @@
 #include "platform/KnownFolders.h"
 #include "platform/WriteAccess.h"
 #include "store/OpenDatabase.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -23,7 +25,7 @@ std::unique_ptr<MRBBase> Open(const std::string& file, Context& c, bool readOnly
   std::filesystem::path causePath;
   DatabaseOptions options{&c.clock, c.folders.Get(KnownFolder::Temp), &cause, &causePath, readOnly};
   auto db = OpenDatabase(path, code, options);
-  if (!db) c.err << "mirn-cli: " << (file.empty() ? "new database" : file) << ": " << OpenFailureText(path, code, cause, causePath) << '\n';
+  if (!db) c.err << "mirn-cli: " << (file.empty() ? TrUtf8("Cli", "new database") : file) << ": " << OpenFailureText(path, code, cause, causePath) << '\n';
   return db;
 }
 
@@ -43,26 +45,28 @@ int SaveOrReport(MRBBase& db, const std::string& file, Context& c, const std::fi
   if (code == db::kSaveFailed && cause) {
     const bool existed = std::filesystem::exists(saveAs.empty() ? std::filesystem::path(file) : saveAs);
     ReportFile(c.err, target,
-               std::string(existed ? "cannot save; the file keeps its previous content: " : "cannot create: ") +
-                   CauseText(cause),
+               FormatString(existed ? TrUtf8("Cli", "cannot save; the file keeps its previous content: %1")
+                                    : TrUtf8("Cli", "cannot create: %1"),
+                            {CauseText(cause)}),
                code);
     return kExitFailed;
   }
-  ReportFile(c.err, target, "cannot save: " + ToUtf8(DbResultText(code)), code);
+  ReportFile(c.err, target, FormatString(TrUtf8("Cli", "cannot save: %1"), {ToUtf8(DbResultText(code))}), code);
   return kExitFailed;
 }
 
 bool CheckWritableOrReport(const std::string& file, Context& c) {
   if (MayReplaceFile(file)) return true;
-  ReportFile(c.err, file, "cannot save: " + ToUtf8(DbResultText(db::kReadOnly)), db::kReadOnly);
+  ReportFile(c.err, file, FormatString(TrUtf8("Cli", "cannot save: %1"), {ToUtf8(DbResultText(db::kReadOnly))}),
+             db::kReadOnly);
   return false;
 }
 
 void ReportUnwalkable(MRBBase& db, const std::string& file, Context& c) {
   if (const int skipped = db.CountUnwalkableExtensions(); skipped > 0) {
     ReportFile(c.err, file,
-               std::to_string(skipped) + " extension" + (skipped == 1 ? "" : "s") +
-                   " with an empty or non-text ID skipped",
+               TrNUtf8("Cli", "%n extensions with an empty or non-text ID skipped",
+                       "%n extension with an empty or non-text ID skipped", skipped),
                db::kNoSuchExtension);
   }
 }
@@ -71,7 +75,7 @@ bool CheckReadableOrReport(const std::filesystem::path& path, Context& c) {
   std::error_code error;
   const int fd = OpenRegularFile(path, &error);
   if (fd < 0) {
-    ReportFileError(c.err, path.string(), "cannot read", error);
+    ReportFileError(c.err, path.string(), TrUtf8("Cli", "cannot read"), error);
     return false;
   }
   ::close(fd);
@@ -84,10 +88,10 @@ bool CheckFoldersOrReport(const std::vector<std::string>& folders, Context& c) {
     const auto status = std::filesystem::status(folder, ec);
     if (std::filesystem::is_directory(status)) continue;
     if (ec || !std::filesystem::exists(status)) {
-      ReportFileError(c.err, folder, "cannot read the folder",
+      ReportFileError(c.err, folder, TrUtf8("Cli", "cannot read the folder"),
                       ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory));
     } else {
-      ReportFile(c.err, folder, "is not a folder", ENOTDIR);
+      ReportFile(c.err, folder, TrUtf8("Cli", "is not a folder"), ENOTDIR);
     }
     return false;
   }
@@ -97,7 +101,7 @@ bool CheckFoldersOrReport(const std::vector<std::string>& folders, Context& c) {
 std::optional<OutputFile> BeginOutputOrReport(const std::filesystem::path& target, Context& c) {
   std::error_code error;
   auto out = OutputFile::Begin(target, &error);
-  if (!out) ReportFileError(c.err, target.string(), "cannot write", error);
+  if (!out) ReportFileError(c.err, target.string(), TrUtf8("Cli", "cannot write"), error);
   return out;
 }
 
@@ -111,7 +115,8 @@ bool CommitOrReport(OutputFile& out, Context& c) {
 void ReportWriteFailure(const OutputFile& out, std::error_code cause, Context& c) {
   const bool existed = std::filesystem::exists(out.Target());
   ReportFileError(c.err, out.Target().string(),
-                  existed ? "cannot write (the file keeps its previous content)" : "cannot write", cause);
+                  existed ? TrUtf8("Cli", "cannot write (the file keeps its previous content)") : TrUtf8("Cli", "cannot write"),
+                  cause);
 }
 
 }  // namespace mirn::cli

@@ -3,6 +3,8 @@
 #include <ostream>
 
 #include "db/DbResult.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -17,8 +19,8 @@ std::string Quoted(std::wstring_view id) {
 std::string Describe(int code, std::wstring_view id, const std::string& hint) {
   std::string text;
   switch (code) {
-    case db::kExtensionExists: text = "extension " + Quoted(id) + " already exists"; break;
-    case db::kNoSuchExtension: text = "there is no extension " + Quoted(id); break;
+    case db::kExtensionExists: text = FormatString(TrUtf8("Cli", "extension %1 already exists"), {Quoted(id)}); break;
+    case db::kNoSuchExtension: text = FormatString(TrUtf8("Cli", "there is no extension %1"), {Quoted(id)}); break;
     default: text = ToUtf8(DbResultText(code)); break;
   }
   return text + hint + " (code " + std::to_string(code) + ")";

@@ -5,6 +5,8 @@
 
 #include "db/DbResult.h"
 #include "platform/FileErrors.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -24,11 +26,13 @@ int ErrorNumber(std::error_code error) {
 }
 
 std::string CauseText(std::error_code error) {
-  if (error == std::errc::no_such_file_or_directory) return "the file or its folder does not exist";
-  if (error == std::errc::is_a_directory) return "it is a folder, not a file";
-  if (error == std::errc::resource_unavailable_try_again) return "the file is already open in another program";
-  if (error == std::errc::permission_denied) return "permission denied";
-  if (error == std::errc::no_space_on_device) return "No space left on device";
+  if (error == std::errc::no_such_file_or_directory) return TrUtf8("Cli", "the file or its folder does not exist");
+  if (error == std::errc::is_a_directory) return TrUtf8("Cli", "it is a folder, not a file");
+  if (error == std::errc::resource_unavailable_try_again) {
+    return TrUtf8("Cli", "the file is already open in another program");
+  }
+  if (error == std::errc::permission_denied) return TrUtf8("Cli", "permission denied");
+  if (error == std::errc::no_space_on_device) return TrUtf8("Cli", "No space left on device");
   return error.message();
 }
 
@@ -54,20 +58,21 @@ std::function<void(const std::filesystem::path&, const std::string&, std::error_
 
 std::string OpenFailureText(const std::filesystem::path& file, int code, std::error_code cause,
                             const std::filesystem::path& causePath) {
-  std::string text = "cannot open";
+  const std::string codeText = " (code " + std::to_string(code) + ")";
   if (code == db::kCannotCopyOrLock && cause) {
     std::error_code ec;
     const bool aboutFile = causePath.empty() || std::filesystem::equivalent(causePath, file, ec) || causePath == file;
     if (!aboutFile) {
-      return text + ": cannot make its working copy in the temporary folder " + causePath.string() + ": " +
-             CauseText(cause) + " (code " + std::to_string(code) + ")";
+      return FormatString(TrUtf8("Cli", "cannot open: cannot make its working copy in the temporary folder %1: %2"),
+                          {causePath.string(), CauseText(cause)}) +
+             codeText;
     }
-    return text + ": " + CauseText(cause) + " (code " + std::to_string(code) + ")";
+    return FormatString(TrUtf8("Cli", "cannot open: %1"), {CauseText(cause)}) + codeText;
   }
   if (code == db::kDiskFull) {
-    return text + ": its working copy cannot grow: No space left on device (code " + std::to_string(code) + ")";
+    return TrUtf8("Cli", "cannot open: its working copy cannot grow: No space left on device") + codeText;
   }
-  return text + ": " + ToUtf8(DbResultText(code)) + " (code " + std::to_string(code) + ")";
+  return FormatString(TrUtf8("Cli", "cannot open: %1"), {ToUtf8(DbResultText(code))}) + codeText;
 }
 
 }  // namespace mirn::cli

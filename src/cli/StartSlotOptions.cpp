@@ -4,6 +4,8 @@
 #include "cli/CommandLine.h"
 #include "db/MRBBase.h"
 #include "templates/DDFLibrary.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -15,14 +17,18 @@ StartSlotOptions ParseStartSlots(const ParsedArgs& parsed) {
     const std::wstring type = equals == std::string::npos ? L"" : ToUpper(Trim(FromUtf8(value.substr(0, equals))));
     long long label = 0;
     if (!ParseInt(Trim(FromUtf8(equals == std::string::npos ? value : value.substr(equals + 1))), label) || label < 1) {
-      throw UsageError("--start-slot takes N or TYPE=N, labels counted from 1, not '" + value + "'");
+      throw UsageError(FormatString(TrUtf8("Cli", "--start-slot takes N or TYPE=N, labels counted from 1, not '%1'"), {value}));
     }
-    if (equals != std::string::npos && type.empty()) throw UsageError("--start-slot " + value + ": no layout type");
+    if (equals != std::string::npos && type.empty()) {
+      throw UsageError(FormatString(TrUtf8("Cli", "--start-slot %1: no layout type"), {value}));
+    }
     if (type.empty()) {
-      if (options.all) throw UsageError("--start-slot N is given twice; name the layout: --start-slot TYPE=N");
+      if (options.all) {
+        throw UsageError(TrUtf8("Cli", "--start-slot N is given twice; name the layout: --start-slot TYPE=N"));
+      }
       options.all = label;
     } else if (!options.byType.emplace(type, label).second) {
-      throw UsageError("--start-slot " + ToUtf8(type) + "= is given twice");
+      throw UsageError(FormatString(TrUtf8("Cli", "--start-slot %1= is given twice"), {ToUtf8(type)}));
     }
   }
   return options;
@@ -37,19 +43,21 @@ std::map<std::wstring, int> ChosenStartSlots(const StartSlotOptions& options, co
     slotsOf[type] = library.SlotsPerSheet(type).value_or(0);  // 0: the job reports the missing layout
   }
   std::map<std::wstring, int> chosen;
-  auto choose = [&](const std::wstring& type, int slots, long long label, const std::string& option) {
-    if (slots == 0) return;  // no layout: the run is skipped with its own message
-    if (label > slots) {
-      throw UsageError("--start-slot " + option + ": the layout " + ToUtf8(type) + " has " + std::to_string(slots) +
-                       " label" + (slots == 1 ? "" : "s") + " per sheet");
+  // (The count is not named "slots": the translation tools read that word as Qt's keyword.)
+  auto choose = [&](const std::wstring& type, int perSheet, long long label, const std::string& option) {
+    if (perSheet == 0) return;  // no layout: the run is skipped with its own message
+    if (label > perSheet) {
+      throw UsageError(FormatString(TrNUtf8("Cli", "--start-slot %1: the layout %2 has %n labels per sheet",
+                                            "--start-slot %1: the layout %2 has %n label per sheet", perSheet),
+                                    {option, ToUtf8(type)}));
     }
     chosen[type] = static_cast<int>(label - 1);
   };
   for (const auto& [type, label] : options.byType) {
     const auto found = slotsOf.find(type);
     if (found == slotsOf.end()) {
-      throw UsageError("--start-slot " + ToUtf8(type) + "=" + std::to_string(label) +
-                       ": none of the chosen extensions has the layout " + ToUtf8(type));
+      throw UsageError(FormatString(TrUtf8("Cli", "--start-slot %1=%2: none of the chosen extensions has the layout %1"),
+                                    {ToUtf8(type), std::to_string(label)}));
     }
     choose(type, found->second, label, ToUtf8(type) + "=" + std::to_string(label));
   }

@@ -44,8 +44,13 @@ bool AsksForHelpOrVersion(int argc, char** argv) {
   QCoreApplication core(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("mirn"));
   QCoreApplication::setApplicationVersion(MIRN_VERSION);
+  // In the user's language, as the window would be; Qt's translation gives the parser's own
+  // lines ("Usage:", "Options:").
+  const mirn::IniProfile settings(mirn::IniProfile::DefaultPath(mirn::XdgKnownFolders()));
+  mirn::Translations translations(mirn::Translations::ChosenLocale(settings), mirn::Translations::ProgramFolder());
+  translations.Install();
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
+  parser.setApplicationDescription(QCoreApplication::translate("MirnHelp",
       "Mirn designs, keeps and prints the paper labels beside the buttons of desk telephones.\n"
       "\n"
       "Switches (written with / or -, in any case):\n"
@@ -57,8 +62,9 @@ bool AsksForHelpOrVersion(int argc, char** argv) {
       "mirn-cli does the same work from scripts; see mirn-cli(1)."));
   parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
-  parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A label database (.mrb) to open."),
-                               QStringLiteral("[file]"));
+  parser.addPositionalArgument(QCoreApplication::translate("MirnHelp", "file"),
+                               QCoreApplication::translate("MirnHelp", "A label database (.mrb) to open."),
+                               QCoreApplication::translate("MirnHelp", "[file]"));
   // The switches are not options of the parser: what it does not know is left alone.
   parser.parse(QCoreApplication::arguments());
   if (parser.isSet(version)) parser.showVersion();

@@ -90,6 +90,67 @@ TEST_F(MessageForm, EveryCommandAgainstBadInputs) {
   for (const auto& args : cases) ExpectTheForm(args, Cli(args));
 }
 
+// Under German and French the form stays "mirn-cli: FILE: what happened (code N)" with only
+// the words translated; the exit codes are those of an English run, and what scripts read
+// (--json) is the same bytes in every language.
+TEST_F(MessageForm, InAnotherLanguageOnlyTheWordsChange) {
+  const auto inLanguage = [&](const std::string& language, std::vector<std::string> args) {
+    const std::string locale = language == "de" ? "de_DE.UTF-8" : "fr_FR.UTF-8";
+    args.insert(args.begin(), {"/usr/bin/env", "LANGUAGE=" + language, "LC_ALL=" + locale, "LANG=" + locale,
+                               "/usr/bin/timeout", "-s", "KILL", "60", MIRN_CLI_PATH});
+    return RunProcess(args);
+  };
+  struct Case {
+    std::vector<std::string> args;
+    std::string german, french;  // words of the translated message
+  };
+  const std::vector<Case> cases = {
+      {{"info", missing_}, "Lesen nicht möglich: die Datei oder ihr Ordner existiert nicht",
+       "lecture impossible: le fichier ou son dossier n'existe pas"},
+      {{"fields", db_, "nope"}, "es gibt keine Nebenstelle 'nope'", "il n'y a pas de poste 'nope'"},
+      {{"add", db_, "9001", "HD40", "--names-file", missing_}, "die Namen können nicht gelesen werden",
+       "les noms ne peuvent pas être lus"},
+      {{"extract", db_, "0123456789abcdef0123456789abcdef01234567", noFolder_}, "der Ordner kann nicht gelesen werden",
+       "le dossier ne peut pas être lu"},
+  };
+  for (const Case& c : cases) {
+    const ProcessResult english = Cli(c.args);
+    for (const std::string language : {"de", "fr"}) {
+      const ProcessResult translated = inLanguage(language, c.args);
+      ExpectTheForm(c.args, translated);
+      EXPECT_EQ(translated.exitCode, english.exitCode) << c.args[0];
+      EXPECT_NE(translated.err.find(language == "de" ? c.german : c.french), std::string::npos)
+          << language << ": " << translated.err;
+      EXPECT_NE(translated.err, english.err) << language;
+    }
+  }
+  // A usage error keeps its exit status; the help is translated.
+  EXPECT_EQ(inLanguage("de", {"list"}).exitCode, 2);
+  EXPECT_NE(inLanguage("de", {"list"}).err.find("Argumente fehlen"), std::string::npos);
+  const std::string help = inLanguage("fr", {"--help"}).out;
+  EXPECT_NE(help.find("commandes\u00a0:"), std::string::npos) << help;
+  EXPECT_NE(help.find("crée une base d'étiquettes vide"), std::string::npos) << help;
+
+  // Numbers in what the tool lists keep the point: scripts read the listing too.
+  ASSERT_EQ(Cli({"update", db_, "601", "--name", "Warehouse Office"}).exitCode, 0);
+  const ProcessResult check = inLanguage("de", {"check", db_, "--ids", "601"});
+  EXPECT_EQ(check.exitCode, 1);
+  EXPECT_NE(check.out.find("601\tNT3\tFeld 1101\tWarehouse Office\t1.9 mm zu breit\n"), std::string::npos) << check.out;
+  EXPECT_NE(check.err.find("1 Feld hat mehr Text, als hineinpasst."), std::string::npos) << check.err;
+
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"list", db_, "--json"}, {"info", db_, "--json"}, {"check", db_, "--json"},
+        {"fields", db_, "201", "--json"}, {"info", missing_, "--json"}}) {
+    const ProcessResult english = Cli(args);
+    for (const std::string language : {"de", "fr"}) {
+      const ProcessResult translated = inLanguage(language, args);
+      EXPECT_EQ(translated.out, english.out) << language << " " << args[0];
+      EXPECT_EQ(translated.err, english.err) << language << " " << args[0];
+      EXPECT_EQ(translated.exitCode, english.exitCode) << language << " " << args[0];
+    }
+  }
+}
+
 // A binary workbook holds 65,536 rows: an export that needs more says so before any work.
 TEST_F(MessageForm, XlsRowLimitIsNamedWithTheWayOut) {
   {

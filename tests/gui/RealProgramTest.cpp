@@ -85,6 +85,13 @@ TEST(RealProgram, HelpAndVersionNeedNoDisplay) {
                                          "QT_QPA_PLATFORM", mirn, "-p", "--version"});
   EXPECT_EQ(version.exitCode, 0) << version.err;
   EXPECT_EQ(version.out, std::string("mirn ") + MIRN_VERSION + "\n");
+  // In the user's language, Qt's own lines ("Usage:") with it.
+  const auto german = test::RunProcess({"/usr/bin/env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u",
+                                        "QT_QPA_PLATFORM", "LANGUAGE=de", "LC_ALL=de_DE.UTF-8", mirn, "--help"});
+  EXPECT_EQ(german.exitCode, 0) << german.err;
+  for (const char* text : {"/P DATEI", "Tastenbeschriftungen", "[Datei]", "Aufruf:"}) {
+    EXPECT_NE(german.out.find(text), std::string::npos) << text << " in\n" << german.out;
+  }
 }
 
 // "Desk 9" typed into a field by the X server's test extension with no delay between keys,

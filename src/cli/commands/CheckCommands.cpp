@@ -3,7 +3,7 @@
 // stop before printing.
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 #include <memory>
 #include <ostream>
 
@@ -27,6 +27,8 @@
 #include "qt/LabelImage.h"
 #include "qt/PrintTargets.h"
 #include "templates/DDFLibrary.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -36,10 +38,18 @@ using Json = nlohmann::ordered_json;
 
 double Millimetres(int twips) { return static_cast<int>(twips * 254.0 / 1440.0 + 0.5) / 10.0; }
 
-std::string MillimetreText(int twips) {
+// One decimal with a point whatever the locale: the listing is read by scripts as well as
+// people, and the window's Qt application sets the C library's locale from the environment.
+std::string OneDecimal(double value) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.1f mm", Millimetres(twips));
-  return text;
+  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1).ptr;
+  return std::string(text, end);
+}
+
+std::string MillimetreText(int twips) { return OneDecimal(Millimetres(twips)) + " mm"; }
+
+std::string FieldText(long long field) {
+  return FormatString(TrUtf8("Cli", "field %1"), {std::to_string(field)});
 }
 
 // One line of a text as a single line: line feeds shown as " / ", tabs as spaces.
@@ -60,7 +70,9 @@ std::vector<CutLabels> CutLabelsOnPaper(const std::vector<std::wstring>& ids, co
   std::int16_t paper = JobPaper(ids, db, library, PreferredPaper(SystemPaperSources()));
   if (named) {
     const std::optional<std::int16_t> chosen = PaperFromName(*named);
-    if (!chosen) throw UsageError("--paper takes a4 or letter, not '" + *named + "'");
+    if (!chosen) {
+      throw UsageError(FormatString(TrUtf8("Cli", "--paper takes a4 or letter, not '%1'"), {*named}));
+    }
     paper = *chosen;
   }
   // Nothing is written: the PDF target only says what its page holds.
@@ -94,10 +106,12 @@ std::vector<OverflowingField> ShrinkAndReport(const std::vector<OverflowingField
       still.push_back(f);
       continue;
     }
-    char smaller[32];
-    std::snprintf(smaller, sizeof smaller, "%.1f pt smaller", s->shrunk.halfPoints / 2.0);
-    c.out << ToUtf8(f.id) << '\t' << ToUtf8(f.typeCode) << "\tfield " << f.field << '\t' << OneLine(f.text) << '\t'
-          << smaller << (s->shrunk.fits ? "" : ", still too long at 4 pt") << '\n';
+    const std::string smaller = OneDecimal(s->shrunk.halfPoints / 2.0);
+    c.out << ToUtf8(f.id) << '\t' << ToUtf8(f.typeCode) << '\t' << FieldText(f.field) << '\t' << OneLine(f.text)
+          << '\t'
+          << FormatString(s->shrunk.fits ? TrUtf8("Cli", "%1 pt smaller") : TrUtf8("Cli", "%1 pt smaller, still too long at 4 pt"),
+                          {smaller})
+          << '\n';
     if (!s->shrunk.fits) still.push_back(f);
   }
   return still;
@@ -105,7 +119,9 @@ std::vector<OverflowingField> ShrinkAndReport(const std::vector<OverflowingField
 
 int Check(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {{"ids", true}, {"json"}, {"paper", true}, {"fix"}});
-  if (parsed.Has("fix") && parsed.Has("json")) throw UsageError("--fix lists what it did as text; leave out --json");
+  if (parsed.Has("fix") && parsed.Has("json")) {
+    throw UsageError(TrUtf8("Cli", "--fix lists what it did as text; leave out --json"));
+  }
   parsed.ExpectPositional(1, 1);
   // Only --fix writes; the check alone reads the file in place.
   std::unique_ptr<MRBBase> db =
@@ -137,14 +153,16 @@ int Check(const std::vector<std::string>& args, Context& c) {
   } else {
     for (const OverflowingField& f : fields) {
       std::string how;
-      if (f.tooWide > 0) how = MillimetreText(f.tooWide) + " too wide";
-      if (f.tooTall > 0) how += (how.empty() ? "" : ", ") + MillimetreText(f.tooTall) + " too tall";
-      c.out << ToUtf8(f.id) << '\t' << ToUtf8(f.typeCode) << "\tfield " << f.field << '\t' << OneLine(f.text) << '\t'
-            << how << '\n';
+      if (f.tooWide > 0) how = FormatString(TrUtf8("Cli", "%1 too wide"), {MillimetreText(f.tooWide)});
+      if (f.tooTall > 0) {
+        how += (how.empty() ? "" : ", ") + FormatString(TrUtf8("Cli", "%1 too tall"), {MillimetreText(f.tooTall)});
+      }
+      c.out << ToUtf8(f.id) << '\t' << ToUtf8(f.typeCode) << '\t' << FieldText(f.field) << '\t' << OneLine(f.text)
+            << '\t' << how << '\n';
     }
-    c.err << (fields.empty() ? std::string("Every field's text fits.")
-                             : std::to_string(fields.size()) + (fields.size() == 1 ? " field has" : " fields have") +
-                                   " more text than fits.")
+    c.err << (fields.empty() ? TrUtf8("Cli", "Every field's text fits.")
+                             : TrNUtf8("Cli", "%n fields have more text than fits.", "%n field has more text than fits.",
+                                       fields.size()))
           << '\n';
   }
   ReportCutLabels(cut, c.err);
@@ -155,9 +173,9 @@ int Check(const std::vector<std::string>& args, Context& c) {
 
 void RegisterCheckCommands(CommandTable& table) {
   table.Add({"check", "FILE [--ids A,B,...] [--json] [--paper a4|letter] [--fix]",
-             "list the printed fields whose text does not fit (extension, layout, field, text, how much too wide "
+             MIRN_TRANSLATABLE("Cli", "list the printed fields whose text does not fit (extension, layout, field, text, how much too wide "
              "or tall) and the labels that would be cut off at the paper's edge; exit 1 when any. --fix makes each "
-             "overflowing field's text smaller, in half points, until it fits, and saves",
+             "overflowing field's text smaller, in half points, until it fits, and saves"),
              Check});
 }
 

@@ -31,6 +31,8 @@
 #include "templates/DDFLibrary.h"
 #include "text/CRTFText.h"
 #include "text/MRBFieldTextSource.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -42,7 +44,7 @@ constexpr std::uintmax_t kFieldFileLimit = 16u << 20;
 int ParseFieldId(const std::string& text, const char* what) {
   long long value = 0;
   if (!ParseInt(FromUtf8(text), value) || value < INT32_MIN || value > INT32_MAX) {
-    throw UsageError(std::string(what) + " must be a whole number: '" + text + "'");
+    throw UsageError(FormatString(TrUtf8("Cli", "%1 must be a whole number: '%2'"), {what, text}));
   }
   return static_cast<int>(value);
 }
@@ -77,7 +79,7 @@ int RunNew(const std::vector<std::string>& args, Context& c) {
   std::error_code ec;
   if (std::filesystem::exists(path, ec)) {
     if (!parsed.Has("force")) {
-      ReportFile(c.err, path.string(), "exists (--force replaces it)", EEXIST);
+      ReportFile(c.err, path.string(), TrUtf8("Cli", "exists (--force replaces it)"), EEXIST);
       return kExitFailed;
     }
   }
@@ -141,7 +143,7 @@ std::vector<std::wstring> ListOrder(MRBBase& db, const std::string& sort, Contex
                      : sort == "model"   ? ExtensionListModel::kModel
                      : sort == "name"    ? ExtensionListModel::kName
                                           : -1;
-  if (column < 0) throw UsageError("--sort must be extension, model or name");
+  if (column < 0) throw UsageError(TrUtf8("Cli", "--sort must be extension, model or name"));
   DDFLibrary library(c.folders);
   if (column == ExtensionListModel::kModel) library.ScanAll();
   ExtensionListModel list(library);
@@ -156,7 +158,7 @@ int RunList(const std::vector<std::string>& args, Context& c) {
   parsed.ExpectPositional(1, 1);
   const auto sort = parsed.Value("sort");
   if (sort && *sort != "extension" && *sort != "model" && *sort != "name") {
-    throw UsageError("--sort must be extension, model or name");
+    throw UsageError(TrUtf8("Cli", "--sort must be extension, model or name"));
   }
   auto db = OpenToReadOrReport(parsed.Positional()[0], c);
   if (!db) return kExitFailed;
@@ -243,7 +245,7 @@ std::vector<std::wstring> AddNames(const ParsedArgs& parsed, size_t count, Conte
   const auto nameOption = parsed.Value("name");
   const auto namesFile = parsed.Value("names-file");
   if ((nameOption ? 1 : 0) + (namesFile ? 1 : 0) + (p.size() > 3 ? 1 : 0) > 1) {
-    throw UsageError("give one of NAME, --name and --names-file");
+    throw UsageError(TrUtf8("Cli", "give one of NAME, --name and --names-file"));
   }
   const auto clean = [](std::wstring_view text) { return Trim(text).substr(0, kMaxExtensionNameLength); };
   if (!namesFile) {
@@ -253,21 +255,23 @@ std::vector<std::wstring> AddNames(const ParsedArgs& parsed, size_t count, Conte
   std::string bytes;
   std::error_code ec;
   if (!ReadWholeFile(*namesFile, bytes, &ec)) {
-    ReportFileError(c.err, *namesFile, "cannot read the names", ec);
+    ReportFileError(c.err, *namesFile, TrUtf8("Cli", "cannot read the names"), ec);
     ok = false;
     return {};
   }
   const std::optional<std::vector<std::wstring>> read = ParseNamesFile(bytes);
   if (!read) {
-    ReportFile(c.err, *namesFile, "cannot read the names: the file is neither UTF-8 nor Windows-1252 text", EILSEQ);
+    ReportFile(c.err, *namesFile,
+               TrUtf8("Cli", "cannot read the names: the file is neither UTF-8 nor Windows-1252 text"), EILSEQ);
     ok = false;
     return {};
   }
   std::vector<std::wstring> names = *read;
   if (names.size() != count) {
     ReportFile(c.err, *namesFile,
-               "holds " + CountOf(static_cast<long long>(names.size()), "name", "names") + " for " +
-                   CountOf(static_cast<long long>(count), "extension", "extensions") + " (one line per extension)",
+               FormatString(TrUtf8("Cli", "holds %1 for %2 (one line per extension)"),
+                            {TrNUtf8("Cli", "%n names", "%n name", names.size()),
+                             TrNUtf8("Cli", "%n extensions", "%n extension", count)}),
                EINVAL);
     ok = false;
   }
@@ -281,15 +285,16 @@ int RunAdd(const std::vector<std::string>& args, Context& c) {
   const auto& p = parsed.Positional();
   const std::string conflict = parsed.Value("on-conflict").value_or("stop");
   if (conflict != "replace" && conflict != "skip" && conflict != "stop") {
-    throw UsageError("--on-conflict must be replace, skip or stop");
+    throw UsageError(TrUtf8("Cli", "--on-conflict must be replace, skip or stop"));
   }
   // The same two passes as the Add Extensions dialog; --yes answers the large-range warning
   // with "create all".
   std::string refusedRange;
   const auto ids = ParseExtensionIds(FromUtf8(p[1]), [&](const std::wstring& item, long long count) {
     if (parsed.Has("yes")) return RangeChoice::kCreateAll;
-    refusedRange = "the range " + ToUtf8(item) + " holds " + std::to_string(count) +
-                   " extensions; give --yes to create them all";
+    refusedRange = FormatString(TrNUtf8("Cli", "the range %1 holds %n extensions; give --yes to create them all",
+                                        "the range %1 holds %n extension; give --yes to create them all", count),
+                                {ToUtf8(item)});
     return RangeChoice::kCancel;
   });
   if (!ids) {
@@ -297,7 +302,7 @@ int RunAdd(const std::vector<std::string>& args, Context& c) {
     return kExitFailed;
   }
   if (ids->empty()) {
-    ReportFile(c.err, p[0], "no extension ID in '" + p[1] + "'", db::kEmptyId);
+    ReportFile(c.err, p[0], FormatString(TrUtf8("Cli", "no extension ID in '%1'"), {p[1]}), db::kEmptyId);
     return kExitFailed;
   }
   bool namesOk = true;
@@ -322,7 +327,8 @@ int RunAdd(const std::vector<std::string>& args, Context& c) {
     const std::wstring typeCode = ToUpper(Trim(request.typeCode));
     if (outcome.unknownTypeCode && !library.Contains(typeCode)) {
       ReportFile(c.err, p[0],
-                 "no layout has type code " + ToUtf8(typeCode) + "; 'mirn-cli templates' lists the layouts there are",
+                 FormatString(TrUtf8("Cli", "no layout has type code %1; 'mirn-cli templates' lists the layouts there are"),
+                              {ToUtf8(typeCode)}),
                  ENOENT);
     } else if (outcome.unknownTypeCode) {  // installed, but its file cannot be read
       ReportFile(c.err, p[0], Flattened(ui.LastMessage()), ENOENT);
@@ -330,12 +336,12 @@ int RunAdd(const std::vector<std::string>& args, Context& c) {
       c.err << "mirn-cli: " << p[0] << ": " << Describe(outcome.failureCode, outcome.failedId) << '\n';
     } else {
       c.err << "mirn-cli: " << p[0] << ": "
-            << Describe(db::kExtensionExists, outcome.failedId, "; --on-conflict replace or skip goes on") << '\n';
+            << Describe(db::kExtensionExists, outcome.failedId, TrUtf8("Cli", "; --on-conflict replace or skip goes on")) << '\n';
     }
     return kExitFailed;  // nothing is saved: the file stays as it was
   }
   for (const auto& id : outcome.skipped) {
-    c.err << "mirn-cli: " << p[0] << ": " << Describe(db::kExtensionExists, id, ", skipped") << '\n';
+    c.err << "mirn-cli: " << p[0] << ": " << Describe(db::kExtensionExists, id, TrUtf8("Cli", ", skipped")) << '\n';
   }
   const int status = SaveOrReport(*db, p[0], c);
   if (status == kExitOk) {
@@ -362,7 +368,7 @@ int RunUpdate(const std::vector<std::string>& args, Context& c) {
   std::optional<std::wstring> newId, newName;
   if (auto v = parsed.Value("id")) newId = FromUtf8(*v);
   if (auto v = parsed.Value("name")) newName = FromUtf8(*v);
-  if (!newId && !newName) throw UsageError("give --id, --name or both");
+  if (!newId && !newName) throw UsageError(TrUtf8("Cli", "give --id, --name or both"));
   return ChangeAndSave(parsed.Positional()[0], c, [&](MRBBase& db, std::string& failure) {
     const int code = db.UpdateExtension(id, newId, newName);
     failure = Describe(code, code == db::kExtensionExists ? Trim(*newId) : id);
@@ -374,7 +380,7 @@ int RunSetField(const std::vector<std::string>& args, Context& c) {
   const auto parsed = ParseArgs(args, {{"file", true}, {"plain", true}, {"style", true}});
   const auto fromFile = parsed.Value("file");
   const auto plain = parsed.Value("plain");
-  if (fromFile && plain) throw UsageError("give --file or --plain, not both");
+  if (fromFile && plain) throw UsageError(TrUtf8("Cli", "give --file or --plain, not both"));
   if (parsed.Has("style") && !plain) throw UsageError("--style needs --plain");
   const bool inOption = fromFile || plain;
   parsed.ExpectPositional(inOption ? 3 : 4, inOption ? 3 : 4);
@@ -385,7 +391,7 @@ int RunSetField(const std::vector<std::string>& args, Context& c) {
   if (fromFile) {
     std::error_code ec;
     if (!ReadWholeFile(*fromFile, bytes, &ec, kFieldFileLimit)) {
-      ReportFileError(c.err, *fromFile, "cannot read", ec);
+      ReportFileError(c.err, *fromFile, TrUtf8("Cli", "cannot read"), ec);
       return kExitFailed;
     }
   }
@@ -410,13 +416,13 @@ int RunEmbed(const std::vector<std::string>& args, Context& c) {
   const auto& p = parsed.Positional();
   const std::wstring id = FromUtf8(p[1]);
   const int slot = ParseFieldId(p[2], "SLOT");
-  if (!IsGraphicSlot(slot)) throw UsageError("SLOT must be between 1 and 1024");
+  if (!IsGraphicSlot(slot)) throw UsageError(TrUtf8("Cli", "SLOT must be between 1 and 1024"));
   std::error_code ec;
   const std::filesystem::path picture = std::filesystem::absolute(p[3], ec);
   if (ec || !std::filesystem::is_regular_file(picture, ec)) {
     if (!ec) ec = std::filesystem::exists(picture, ec) ? make_error_code(FileErrc::kNotRegularFile)
                                                        : std::make_error_code(std::errc::no_such_file_or_directory);
-    ReportFileError(c.err, p[3], "cannot read the picture", ec);
+    ReportFileError(c.err, p[3], TrUtf8("Cli", "cannot read the picture"), ec);
     return kExitFailed;
   }
   MRBGraphic graphic;
@@ -452,15 +458,16 @@ int RunExtract(const std::vector<std::string>& args, Context& c) {
   const int code = db->ExtractGraphic(ToLower(FromUtf8(p[1])), extracted, originalName);
   if (code != db::kOk) {
     ReportFile(c.err, p[0],
-               "cannot extract " + p[1] + ": " +
-                   (code == db::kGraphicIo ? "no stored picture has that hash, or it cannot be written"
-                                           : ToUtf8(DbResultText(code))),
+               FormatString(TrUtf8("Cli", "cannot extract %1: %2"),
+                            {p[1], code == db::kGraphicIo
+                                       ? TrUtf8("Cli", "no stored picture has that hash, or it cannot be written")
+                                       : ToUtf8(DbResultText(code))}),
                code);
     return kExitFailed;
   }
   const std::filesystem::path target = std::filesystem::path(p[2]) / ToPath(StoredFileName(originalName));
   if (!parsed.Has("force") && std::filesystem::exists(std::filesystem::symlink_status(target, ec))) {
-    ReportFile(c.err, target.string(), "exists (--force replaces it)", EEXIST);
+    ReportFile(c.err, target.string(), TrUtf8("Cli", "exists (--force replaces it)"), EEXIST);
     return kExitFailed;
   }
   // The picture is copied into a sibling that takes the name only when complete.
@@ -479,27 +486,27 @@ int RunExtract(const std::vector<std::string>& args, Context& c) {
 }  // namespace
 
 void RegisterDatabaseCommands(CommandTable& table) {
-  table.Add({"new", "FILE [--force]", "create an empty label database", RunNew});
-  table.Add({"info", "FILE [--json]", "show the format, versions, counts and type codes of a database",
+  table.Add({"new", "FILE [--force]", MIRN_TRANSLATABLE("Cli", "create an empty label database"), RunNew});
+  table.Add({"info", "FILE [--json]", MIRN_TRANSLATABLE("Cli", "show the format, versions, counts and type codes of a database"),
              RunInfo});
   table.Add({"list", "FILE [--sort extension|model|name] [--json]",
-             "list the extensions: id, type code, name, modified", RunList});
-  table.Add({"fields", "FILE ID [--json]", "show the stored fields of one extension", RunFields});
+             MIRN_TRANSLATABLE("Cli", "list the extensions: id, type code, name, modified"), RunList});
+  table.Add({"fields", "FILE ID [--json]", MIRN_TRANSLATABLE("Cli", "show the stored fields of one extension"), RunFields});
   table.Add({"add",
              "FILE IDS TYPECODE [NAME | --name NAME | --names-file FILE] [--copy-from ID] "
              "[--on-conflict replace|skip|stop] [--yes]",
-             "add extensions: IDs and ranges as typed in the dialog, with the layout's default texts",
+             MIRN_TRANSLATABLE("Cli", "add extensions: IDs and ranges as typed in the dialog, with the layout's default texts"),
              RunAdd});
-  table.Add({"delete", "FILE ID", "delete an extension with its fields", RunDelete});
-  table.Add({"update", "FILE ID [--id NEW] [--name NAME]", "change an extension's id or name",
+  table.Add({"delete", "FILE ID", MIRN_TRANSLATABLE("Cli", "delete an extension with its fields"), RunDelete});
+  table.Add({"update", "FILE ID [--id NEW] [--name NAME]", MIRN_TRANSLATABLE("Cli", "change an extension's id or name"),
              RunUpdate});
   table.Add({"set-field", "FILE ID FIELD (TEXT | --file PATH | --plain TEXT [--style STYLE])",
-             "set the stored text of a field (empty text removes it)", RunSetField});
+             MIRN_TRANSLATABLE("Cli", "set the stored text of a field (empty text removes it)"), RunSetField});
   table.Add({"embed",
              "FILE ID SLOT PICTURE [--left N] [--top N] [--width N] [--height N] [--locked] [--link]",
-             "put a picture into a graphic slot (1-1024), stored in the file unless --link",
+             MIRN_TRANSLATABLE("Cli", "put a picture into a graphic slot (1-1024), stored in the file unless --link"),
              RunEmbed});
-  table.Add({"extract", "FILE HASH DIR [--force]", "write a stored picture into a folder",
+  table.Add({"extract", "FILE HASH DIR [--force]", MIRN_TRANSLATABLE("Cli", "write a stored picture into a folder"),
              RunExtract});
 }
 

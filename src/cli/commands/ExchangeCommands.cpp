@@ -27,6 +27,8 @@
 #include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
 #include "text/TextFormat.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -43,16 +45,16 @@ class ConflictPolicy final : public ReplaceQuestion {
     } else if (policy == "stop") {
       answer_ = ReplaceAnswer::StopImporting;
     } else if (policy != "skip") {
-      throw UsageError("--on-conflict takes replace, skip or stop");
+      throw UsageError(TrUtf8("Cli", "--on-conflict takes replace, skip or stop"));
     }
   }
   ReplaceReply Ask(const std::wstring& id) override {
     if (answer_ == ReplaceAnswer::DontReplace) {
-      *out_ << "Skipped existing extension " << ToUtf8(id) << '\n';
+      *out_ << FormatString(TrUtf8("Cli", "Skipped existing extension %1"), {ToUtf8(id)}) << '\n';
       return {answer_, false};
     }
     if (answer_ == ReplaceAnswer::StopImporting)
-      *out_ << "Stopped at existing extension " << ToUtf8(id) << '\n';
+      *out_ << FormatString(TrUtf8("Cli", "Stopped at existing extension %1"), {ToUtf8(id)}) << '\n';
     return {answer_, answer_ == ReplaceAnswer::Replace};
   }
 
@@ -72,7 +74,8 @@ std::unique_ptr<MRBBase> OpenFile(const std::filesystem::path& path, bool create
   std::error_code ec;
   if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
     if (!createMissing) {
-      ReportFile(c.err, path.string(), "no such database (give --create to make a new one)", ENOENT);
+      ReportFile(c.err, path.string(), TrUtf8("Cli", "no such database (give --create to make a new one)"),
+                 ENOENT);
       return nullptr;
     }
     return OpenOrReport({}, c);
@@ -96,34 +99,42 @@ int Report(const ExchangeOutcome& outcome, const std::filesystem::path& about, C
   std::istringstream notes(ToUtf8(CsvLineNotesText(outcome.lineNotes, outcome.lineNotes.size())));
   for (std::string note; std::getline(notes, note);) ReportFile(c.err, file, note, EINVAL);
   if (!outcome.unmappedColumns.empty()) {
-    std::string columns = "columns not imported:";
+    std::string columns;
     for (size_t i = 0; i < outcome.unmappedColumns.size(); ++i) {
-      columns += (i == 0 ? " " : ", ") + ToUtf8(outcome.unmappedColumns[i]);
+      columns += (i == 0 ? "" : ", ") + ToUtf8(outcome.unmappedColumns[i]);
     }
-    ReportFile(c.err, file, columns, EINVAL);
+    ReportFile(c.err, file, FormatString(TrUtf8("Cli", "columns not imported: %1"), {columns}), EINVAL);
   }
   // The lines of a CSV import are named above, each with its reason; a merge has no lines.
   if (outcome.skipped && outcome.lineNotes.empty()) {
     ReportFile(c.err, file,
-               CountOf(outcome.skipped, "line", "lines") + " skipped (no type code, or a layout not installed)", EINVAL);
+               TrNUtf8("Cli", "%n lines skipped (no type code, or a layout not installed)",
+                       "%n line skipped (no type code, or a layout not installed)", outcome.skipped),
+               EINVAL);
   }
   if (outcome.incomplete && outcome.lineNotes.empty()) {
-    ReportFile(c.err, file, CountOf(outcome.incomplete, "extension", "extensions") + " could not be stored completely",
+    ReportFile(c.err, file,
+               TrNUtf8("Cli", "%n extensions could not be stored completely",
+                       "%n extension could not be stored completely", outcome.incomplete),
                EIO);
   }
   if (outcome.cutCells) {
-    ReportFile(c.err, file, CountOf(outcome.cutCells, "cell was", "cells were") + " cut to 32767 characters", EFBIG);
+    ReportFile(c.err, file,
+               TrNUtf8("Cli", "%n cells were cut to 32767 characters", "%n cell was cut to 32767 characters",
+                       outcome.cutCells),
+               EFBIG);
   }
   if (outcome.picturesNotCopied) {
     ReportFile(c.err, file,
-               CountOf(outcome.picturesNotCopied, "embedded picture", "embedded pictures") + " could not be copied",
+               TrNUtf8("Cli", "%n embedded pictures could not be copied", "%n embedded picture could not be copied",
+                       outcome.picturesNotCopied),
                EIO);
   }
   if (!outcome.ok) {
     if (!outcome.failedFile.empty() && outcome.cause) {
       const bool kept = std::filesystem::exists(outcome.failedFile);
       ReportFileError(c.err, outcome.failedFile.string(),
-                      kept ? "cannot write (the file keeps its previous content)" : "cannot write", outcome.cause);
+                      kept ? TrUtf8("Cli", "cannot write (the file keeps its previous content)") : TrUtf8("Cli", "cannot write"), outcome.cause);
     } else {
       // One line, about the file the failure concerns, else the one the command was given.
       std::string text = ToUtf8(outcome.message);
@@ -138,7 +149,9 @@ int Report(const ExchangeOutcome& outcome, const std::filesystem::path& about, C
   out << ToUtf8(outcome.message);
   if (import) out << " (" << ToUtf8(ImportCountsText(outcome)) << ')';
   if (import && outcome.rowsPassedOver) {
-    out << "; " << CountOf(outcome.rowsPassedOver, "row", "rows") << " with problems passed over";
+    out << "; "
+        << TrNUtf8("Cli", "%n rows with problems passed over", "%n row with problems passed over",
+                   outcome.rowsPassedOver);
   }
   out << '\n';
   return kExitOk;
@@ -148,7 +161,7 @@ CsvEncoding EncodingArg(const ParsedArgs& args) {
   const std::string name = args.Value("encoding").value_or("windows-1252");
   if (name == "utf-8" || name == "UTF-8") return CsvEncoding::kUtf8;
   if (name == "windows-1252") return CsvEncoding::kWindows1252;
-  throw UsageError("--encoding takes windows-1252 or utf-8");
+  throw UsageError(TrUtf8("Cli", "--encoding takes windows-1252 or utf-8"));
 }
 
 // Writes the imported changes back into FILE.
@@ -174,7 +187,7 @@ int ExportCsv(const std::vector<std::string>& args, Context& c) {
   const auto temp = std::filesystem::path(c.folders.Get(KnownFolder::Temp)) /
                     ("mirn-export-" + ToUtf8(NewGuid()));
   if (!std::filesystem::create_directory(temp, ec)) {
-    ReportFileError(c.err, temp.string(), "cannot make a temporary folder", ec);
+    ReportFileError(c.err, temp.string(), TrUtf8("Cli", "cannot make a temporary folder"), ec);
     return kExitFailed;
   }
   std::filesystem::permissions(temp, std::filesystem::perms::owner_all, ec);
@@ -201,11 +214,14 @@ TableImportOptions TableOptions(const ParsedArgs& parsed) {
   if (const auto preset = parsed.Value("preset")) options.preset = FromUtf8(*preset);
   for (const std::string& choice : parsed.Values("map"))
     if (!AddColumnChoice(options, FromUtf8(choice)))
-      throw UsageError("--map takes COLUMN=TARGET, the target one of id, name, first name, last name, type code, "
-                       "field N, key N, ignore: " + choice);
+      throw UsageError(FormatString(TrUtf8("Cli", "--map takes COLUMN=TARGET, the target one of id, name, first name, "
+                                                  "last name, type code, field N, key N, ignore: %1"),
+                                    {choice}));
   if (const auto separator = parsed.Value("separator")) {
     options.separator = ParseSeparator(*separator);
-    if (options.separator == 0) throw UsageError("--separator takes comma, semicolon or tab");
+    if (options.separator == 0) {
+      throw UsageError(TrUtf8("Cli", "--separator takes comma, semicolon or tab"));
+    }
   }
   if (const auto type = parsed.Value("type")) options.typeCode = FromUtf8(*type);
   if (const auto sheet = parsed.Value("sheet")) options.sheet = FromUtf8(*sheet);
@@ -213,14 +229,16 @@ TableImportOptions TableOptions(const ParsedArgs& parsed) {
   if (const auto header = parsed.Value("header")) {
     if (*header == "yes") options.header = TableImportOptions::Header::kYes;
     else if (*header == "no") options.header = TableImportOptions::Header::kNo;
-    else throw UsageError("--header takes yes or no");
+    else throw UsageError(TrUtf8("Cli", "--header takes yes or no"));
   }
-  if (parsed.Has("json") && !parsed.Has("dry-run")) throw UsageError("--json goes with --dry-run");
+  if (parsed.Has("json") && !parsed.Has("dry-run")) throw UsageError(TrUtf8("Cli", "--json goes with --dry-run"));
   return options;
 }
 
 // The name messages give the table to import.
-std::filesystem::path TableName(const std::string& arg) { return arg == "-" ? "standard input" : PathArg(arg); }
+std::filesystem::path TableName(const std::string& arg) { 
+  return arg == "-" ? std::filesystem::path(TrUtf8("Cli", "standard input")) : PathArg(arg);
+}
 
 // The table to import: a file, or standard input for "-".
 std::optional<TableFile> InputTable(const std::string& arg, Context& c) {
@@ -232,7 +250,7 @@ std::optional<TableFile> InputTable(const std::string& arg, Context& c) {
 std::vector<ImportPreset> LoadPresets(Context& c) {
   std::vector<std::wstring> problems;
   auto presets = LoadImportPresets(PresetFolders(c.folders), &problems);
-  for (const std::wstring& p : problems) ReportFile(c.err, "import preset", ToUtf8(p), EINVAL);
+  for (const std::wstring& p : problems) ReportFile(c.err, TrUtf8("Cli", "import preset"), ToUtf8(p), EINVAL);
   return presets;
 }
 
@@ -296,7 +314,7 @@ int Merge(const std::vector<std::string>& args, Context& c) {
   const std::filesystem::path other = PathArg(parsed.Positional()[1]);
   std::error_code ec;
   if (std::filesystem::equivalent(file, other, ec)) {
-    ReportFile(c.err, other.string(), "cannot merge a database into itself", db::kCannotCopyOrLock);
+    ReportFile(c.err, other.string(), TrUtf8("Cli", "cannot merge a database into itself"), db::kCannotCopyOrLock);
     return kExitFailed;
   }
   if (!CheckReadableOrReport(other, c)) return kExitFailed;
@@ -312,25 +330,25 @@ int Merge(const std::vector<std::string>& args, Context& c) {
 
 void RegisterExchangeCommands(CommandTable& table) {
   table.Add({"export-csv", "FILE OUT.csv|- [--encoding windows-1252|utf-8]",
-             "export every extension of a label database to a CSV file (Windows-1252 unless --encoding utf-8)",
+             MIRN_TRANSLATABLE("Cli", "export every extension of a label database to a CSV file (Windows-1252 unless --encoding utf-8)"),
              ExportCsv});
   table.Add({"import-csv",
              "FILE IN.csv|- [--create] [--on-conflict replace|skip|stop] [--style STYLE] [--preset NAME] "
              "[--map COLUMN=TARGET]... [--separator comma|semicolon|tab] [--header yes|no] [--type CODE] [--import-rest] "
              "[--dry-run [--json]]",
-             "import extensions from a CSV file, with or without a header row (existing ones are skipped and "
-             "listed unless told)",
+             MIRN_TRANSLATABLE("Cli", "import extensions from a CSV file, with or without a header row (existing ones are skipped and "
+             "listed unless told)"),
              ImportTable});
   table.Add({"import-sheet",
              "FILE IN.xlsx|IN.ods|- [--sheet NAME] [--create] [--on-conflict replace|skip|stop] [--style STYLE] "
              "[--preset NAME] [--map COLUMN=TARGET]... [--type CODE] [--import-rest] [--dry-run [--json]]",
-             "import extensions from the first (or the named) sheet of a workbook",
+             MIRN_TRANSLATABLE("Cli", "import extensions from the first (or the named) sheet of a workbook"),
              ImportTable});
   table.Add({"export-excel", "FILE OUT.xlsx|OUT.xls [--no-headers] [--no-friendly-names] [--no-comments]",
-             "export the extensions to a spreadsheet (.xlsx, or binary .xls for any other name)",
+             MIRN_TRANSLATABLE("Cli", "export the extensions to a spreadsheet (.xlsx, or binary .xls for any other name)"),
              ExportExcel});
   table.Add({"merge", "FILE OTHER.mrb [--create] [--on-conflict replace|skip|stop]",
-             "copy the extensions of another label database into FILE", Merge});
+             MIRN_TRANSLATABLE("Cli", "copy the extensions of another label database into FILE"), Merge});
 }
 
 }  // namespace mirn::cli

@@ -8,12 +8,13 @@
 #include "cli/commands/CommandGroups.h"
 #include "platform/KnownFolders.h"
 #include "platform/IniProfile.h"
+#include "util/Catalog.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
 
 void RegisterGeneralCommands(CommandTable& table) {
-  table.Add({"folders", "", "show where settings, layouts and data are looked for",
+  table.Add({"folders", "", MIRN_TRANSLATABLE("Cli", "show where settings, layouts and data are looked for"),
              [](const std::vector<std::string>& args, Context& c) {
                ParseArgs(args, {}).ExpectPositional(0, 0);
                const auto& f = c.folders;

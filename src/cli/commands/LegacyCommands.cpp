@@ -13,6 +13,8 @@
 #include "platform/FileErrors.h"
 #include "platform/KnownFolders.h"
 #include "store/OpenDatabase.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -30,7 +32,7 @@ int Convert(const std::vector<std::string>& args, Context& c) {
   std::error_code ec;
   const bool ontoItself = std::filesystem::equivalent(from, to, ec);
   if (!ontoItself && std::filesystem::exists(std::filesystem::symlink_status(to, ec)) && !parsed.Has("force")) {
-    ReportFile(c.err, to.string(), "exists (--force replaces it)", EEXIST);
+    ReportFile(c.err, to.string(), TrUtf8("Cli", "exists (--force replaces it)"), EEXIST);
     return kExitFailed;
   }
 
@@ -45,42 +47,45 @@ int Convert(const std::vector<std::string>& args, Context& c) {
     const int code = legacy->Open(from);
     if (code != db::kOk) {
       ReportFile(c.err, from.string(),
-                 "cannot convert: " +
-                     (legacy->ConversionError().empty() ? ToUtf8(DbResultText(code)) : legacy->ConversionError()),
+                 FormatString(TrUtf8("Cli", "cannot convert: %1"),
+                              {legacy->ConversionError().empty() ? ToUtf8(DbResultText(code))
+                                                                 : legacy->ConversionError()}),
                  code);
       return kExitFailed;
     }
     if (legacy->BlankIdsSkipped() > 0) {
-      c.err << "mirn-cli: " << from.string() << ": " << legacy->BlankIdsSkipped()
-            << " record(s) with a blank extension ID skipped\n";
+      c.err << "mirn-cli: " << from.string() << ": "
+            << TrNUtf8("Cli", "%n records with a blank extension ID skipped",
+                       "%n record with a blank extension ID skipped", legacy->BlankIdsSkipped())
+            << '\n';
     }
     database = std::move(legacy);
   } else if (kind == format::kCurrent) {
     database = OpenOrReport(from.string(), c);
     if (!database) return kExitFailed;
   } else if (kind == format::kNewer) {
-    ReportFile(c.err, from.string(), "cannot convert: the file was written by a newer generation of the program",
+    ReportFile(c.err, from.string(), TrUtf8("Cli", "cannot convert: the file was written by a newer generation of the program"),
                db::kNotCurrentFormat);
     return kExitFailed;
   } else {
     std::error_code cause;
     if (!std::filesystem::exists(from, cause) || !std::filesystem::is_regular_file(from, cause)) {
-      ReportFileError(c.err, from.string(), "cannot convert",
+      ReportFileError(c.err, from.string(), TrUtf8("Cli", "cannot convert"),
                       cause ? cause
                             : (std::filesystem::is_directory(from, ec) ? std::make_error_code(std::errc::is_a_directory)
                                : std::filesystem::exists(from, ec)      ? make_error_code(FileErrc::kNotRegularFile)
                                                                         : std::make_error_code(std::errc::no_such_file_or_directory)));
       return kExitFailed;
     }
-    ReportFile(c.err, from.string(), "cannot convert: not a label database", db::kNotCurrentFormat);
+    ReportFile(c.err, from.string(), TrUtf8("Cli", "cannot convert: not a label database"), db::kNotCurrentFormat);
     return kExitFailed;
   }
 
   if (SaveOrReport(*database, to.string(), c, to) != kExitOk) return kExitFailed;
-  c.out << "written: " << to.string() << '\n';
+  c.out << FormatString(TrUtf8("Cli", "written: %1"), {to.string()}) << '\n';
   if (const auto* legacy = dynamic_cast<const MRBv2*>(database.get());
       legacy && !legacy->BackupPath().empty()) {
-    c.out << "backup: " << legacy->BackupPath().string() << '\n';
+    c.out << FormatString(TrUtf8("Cli", "backup: %1"), {legacy->BackupPath().string()}) << '\n';
   }
   return kExitOk;
 }
@@ -89,9 +94,9 @@ int Convert(const std::vector<std::string>& args, Context& c) {
 
 void RegisterLegacyCommands(CommandTable& table) {
   table.Add({"convert", "OLD.mrb NEW.mrb [--force]",
-             "write a database (of either generation) in the current format; converting a "
+             MIRN_TRANSLATABLE("Cli", "write a database (of either generation) in the current format; converting a "
              "legacy file onto itself keeps the original as a backup; an existing NEW is replaced "
-             "only with --force",
+             "only with --force"),
              Convert});
 }
 

@@ -25,6 +25,8 @@
 #include "templates/CDDFTemplate.h"
 #include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -34,23 +36,27 @@ int ReportOutcome(const PrintJobResult& result, const std::string& where, Contex
   switch (result.outcome) {
     case PrintOutcome::Completed:
       if (result.pagesPrinted == 0) {
-        ReportFile(c.err, where, "nothing was printed", EIO);
+        ReportFile(c.err, where, TrUtf8("Cli", "nothing was printed"), EIO);
         return kExitFailed;
       }
       if (!result.documentEnded) {
-        ReportFile(c.err, where, "the document could not be finished and may be incomplete", EIO);
+        ReportFile(c.err, where, TrUtf8("Cli", "the document could not be finished and may be incomplete"), EIO);
         return kExitFailed;
       }
-      c.out << "Printed " << result.labelsPrinted << " label" << (result.labelsPrinted == 1 ? "" : "s") << " on "
-            << result.pagesPrinted << " page" << (result.pagesPrinted == 1 ? "" : "s") << " to " << where << '\n';
+      c.out << FormatString(TrNUtf8("Cli", "Printed %n labels on %1 to %2", "Printed %n label on %1 to %2",
+                                    result.labelsPrinted),
+                            {TrNUtf8("Cli", "%n pages", "%n page", result.pagesPrinted), where})
+            << '\n';
       return kExitOk;
     case PrintOutcome::Cancelled:
       ReportFile(c.err, where,
-                 std::string("cancelled") + (result.pagesPrinted ? "; the runs before were printed" : "; nothing was printed"),
+                 result.pagesPrinted ? TrUtf8("Cli", "cancelled; the runs before were printed")
+                                     : TrUtf8("Cli", "cancelled; nothing was printed"),
                  ECANCELED);
       return kExitFailed;
     case PrintOutcome::Stopped:
-      ReportFile(c.err, where, "stopped after " + CountOf(result.labelsPrinted, "label", "labels"), ECANCELED);
+      ReportFile(c.err, where,
+                 TrNUtf8("Cli", "stopped after %n labels", "stopped after %n label", result.labelsPrinted), ECANCELED);
       return kExitFailed;
     case PrintOutcome::DocumentFailed:
       return kExitFailed;
@@ -59,7 +65,8 @@ int ReportOutcome(const PrintJobResult& result, const std::string& where, Contex
 }
 
 std::string WhereText(const ParsedArgs& parsed) {
-  return parsed.Has("pdf") ? *parsed.Value("pdf") : "printer " + *parsed.Value("printer");
+  return parsed.Has("pdf") ? *parsed.Value("pdf")
+                           : FormatString(TrUtf8("Cli", "printer %1"), {*parsed.Value("printer")});
 }
 
 int PrintCalibration(const ParsedArgs& parsed, Context& c) {
@@ -81,7 +88,7 @@ int PrintCalibration(const ParsedArgs& parsed, Context& c) {
       ReportFile(c.err, WhereText(parsed), Flattened(PrintingError()), EIO);
       return kExitFailed;
   }
-  c.out << "Printed a calibration sheet to " << WhereText(parsed) << '\n';
+  c.out << FormatString(TrUtf8("Cli", "Printed a calibration sheet to %1"), {WhereText(parsed)}) << '\n';
   return kExitOk;
 }
 
@@ -101,7 +108,9 @@ int PrintTestSheetCommand(const ParsedArgs& parsed, Context& c) {
       const std::wstring type = ToUpper(FromUtf8(named));
       if (!library.Contains(type)) {
         ReportFile(c.err, named,
-                   "no layout file and no layout with type code " + ToUtf8(type) + " ('mirn-cli templates' lists them)",
+                   FormatString(TrUtf8("Cli", "no layout file and no layout with type code %1 ('mirn-cli templates' "
+                                              "lists them)"),
+                                {ToUtf8(type)}),
                    ENOENT);
         return kExitFailed;
       }
@@ -134,7 +143,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
   if (parsed.Has("cut-marks") && parsed.Has("no-cut-marks")) throw UsageError("give --cut-marks or --no-cut-marks, not both");
   parsed.ExpectPositional(1, 1);
   const long long copies = parsed.IntValue("copies").value_or(1);
-  if (copies < kMinCopies || copies > kMaxCopies) throw UsageError("--copies takes 1 to 1000");
+  if (copies < kMinCopies || copies > kMaxCopies) throw UsageError(TrUtf8("Cli", "--copies takes 1 to 1000"));
   const StartSlotOptions startSlots = ParseStartSlots(parsed);
   if (parsed.Has("pdf") == parsed.Has("printer")) throw UsageError("give one of --pdf OUT.pdf and --printer NAME");
 
@@ -144,13 +153,14 @@ int Print(const std::vector<std::string>& args, Context& c) {
   // The PDF may not be the database printed (held open now) or any other open database.
   std::error_code refused;
   if (const auto pdf = parsed.Value("pdf"); pdf && !OutputFile::CheckTarget(ToPath(FromUtf8(*pdf)), &refused)) {
-    ReportFileError(c.err, *pdf, "cannot write", refused);
+    ReportFileError(c.err, *pdf, TrUtf8("Cli", "cannot write"), refused);
     return kExitFailed;
   }
   ReportUnwalkable(*db, parsed.Positional()[0], c);
   const std::vector<std::wstring> ids = ChosenExtensions(parsed, *db, parsed.Positional()[0], c.err);
   if (db->GetExtensionCount() == 0 || ids.empty()) {
-    ReportFile(c.err, parsed.Positional()[0], "nothing to print: no extensions chosen", db::kNoSuchExtension);
+    ReportFile(c.err, parsed.Positional()[0], TrUtf8("Cli", "nothing to print: no extensions chosen"),
+               db::kNoSuchExtension);
     return kExitFailed;
   }
 
@@ -170,8 +180,11 @@ int Print(const std::vector<std::string>& args, Context& c) {
   PrintHooks hooks;
   // Text that will not fit is worth a warning before paper is spent; `check` lists it.
   hooks.confirmOverflows = [&](const std::vector<OverflowingField>& fields) {
-    c.err << "Warning: " << fields.size() << (fields.size() == 1 ? " field has" : " fields have")
-          << " more text than fits; 'mirn-cli check " << parsed.Positional()[0] << "' lists them.\n";
+    c.err << FormatString(TrNUtf8("Cli", "Warning: %n fields have more text than fits; '%1' lists them.",
+                                  "Warning: %n field has more text than fits; '%1' lists them.",
+                                  fields.size()),
+                          {"mirn-cli check " + parsed.Positional()[0]})
+          << '\n';
     return OverflowAnswer::PrintAnyway;
   };
   // Labels that would come out cut are said before anything prints; without --yes nothing is.
@@ -179,7 +192,8 @@ int Print(const std::vector<std::string>& args, Context& c) {
     ReportCutLabels(cut, c.err);
     if (parsed.Has("yes")) return true;
     ReportFile(c.err, WhereText(parsed),
-               "nothing was printed: print on paper the sheets fit (--paper), or give --yes to print them cut",
+               TrUtf8("Cli", "nothing was printed: print on paper the sheets fit (--paper), or give --yes to print "
+                             "them cut"),
                ECANCELED);
     return false;
   };
@@ -190,7 +204,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
   if (result.pdfError) {
     const bool kept = std::filesystem::exists(result.pdfFile);
     ReportFileError(c.err, result.pdfFile.string(),
-                    kept ? "cannot write (the file keeps its previous content)" : "cannot write", result.pdfError);
+                    kept ? TrUtf8("Cli", "cannot write (the file keeps its previous content)") : TrUtf8("Cli", "cannot write"), result.pdfError);
     return kExitFailed;
   }
   return ReportOutcome(result.job, WhereText(parsed), c);
@@ -204,8 +218,8 @@ void RegisterPrintCommands(CommandTable& table) {
              " (--pdf OUT.pdf [--paper a4|letter] | --printer NAME) [--yes] [--cut-marks | --no-cut-marks]"
              " | --calibration (--pdf OUT.pdf [--paper a4|letter] | --printer NAME)"
              " | --test-sheet LAYOUT.ddf|TYPE (--pdf OUT.pdf [--paper a4|letter] | --printer NAME)",
-             "print a database's labels (each layout asks Print or Cancel), a calibration sheet, or a layout's test "
-             "sheet (the outline of every label and field, with the fields' ids)",
+             MIRN_TRANSLATABLE("Cli", "print a database's labels (each layout asks Print or Cancel), a calibration sheet, or a layout's test "
+             "sheet (the outline of every label and field, with the fields' ids)"),
              Print});
   RegisterPrinterCommands(table);
 }

@@ -17,6 +17,8 @@
 #include "print/PrinterStatus.h"
 #include "qt/LabelImage.h"
 #include "qt/PrintTargets.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -60,7 +62,7 @@ AdjustUnit ParseUnit(const std::optional<std::string>& text) {
   if (!text || *text == "twips") return AdjustUnit::Twips;
   if (*text == "mm") return AdjustUnit::Millimetres;
   if (*text == "in") return AdjustUnit::Inches;
-  throw UsageError("--unit takes twips, mm or in");
+  throw UsageError(TrUtf8("Cli", "--unit takes twips, mm or in"));
 }
 
 std::string Show(std::int32_t twips, AdjustUnit unit) {
@@ -77,12 +79,15 @@ std::int32_t ParseValue(const std::wstring& text, AdjustUnit unit, const std::st
     const MeasureUnit m = unit == AdjustUnit::Millimetres ? MeasureUnit::Millimetres : MeasureUnit::Inches;
     if (const auto twips = ParseAdjustment(text, m)) return *twips;
   }
-  throw UsageError("--" + option + " takes X,Y within -200 to 200 mm or -10 to 10 inches, not '" + ToUtf8(text) + "'");
+  throw UsageError(FormatString(TrUtf8("Cli", "--%1 takes X,Y within -200 to 200 mm or -10 to 10 inches, not '%2'"),
+                                {option, ToUtf8(text)}));
 }
 
 AdjustmentPair ParsePairOption(const std::string& value, AdjustUnit unit, const std::string& option) {
   const size_t comma = value.find(',');
-  if (comma == std::string::npos) throw UsageError("--" + option + " takes X,Y");
+  if (comma == std::string::npos) {
+    throw UsageError(FormatString(TrUtf8("Cli", "--%1 takes X,Y"), {option}));
+  }
   return {ParseValue(FromUtf8(value.substr(0, comma)), unit, option),
           ParseValue(FromUtf8(value.substr(comma + 1)), unit, option)};
 }
@@ -102,7 +107,7 @@ int Adjust(const std::vector<std::string>& args, Context& c) {
     a = MergeAdjustment(a, pages);
     std::error_code cause;
     if (!store.Save(a, &cause)) {
-      ReportFileError(c.err, store.File().string(), "cannot store the adjustment", cause);
+      ReportFileError(c.err, store.File().string(), TrUtf8("Cli", "cannot store the adjustment"), cause);
       return kExitFailed;
     }
   }
@@ -116,9 +121,9 @@ int Adjust(const std::vector<std::string>& args, Context& c) {
 }  // namespace
 
 void RegisterPrinterCommands(CommandTable& table) {
-  table.Add({"printers", "[--json]", "list the printers: name, status, driver, where, comment", Printers});
+  table.Add({"printers", "[--json]", MIRN_TRANSLATABLE("Cli", "list the printers: name, status, driver, where, comment"), Printers});
   table.Add({"adjust", "PRINTER [--portrait X,Y] [--landscape X,Y] [--unit twips|mm|in]",
-             "show or set a printer's position adjustment", Adjust});
+             MIRN_TRANSLATABLE("Cli", "show or set a printer's position adjustment"), Adjust});
 }
 
 }  // namespace mirn::cli

@@ -11,6 +11,7 @@
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/DatabaseAccess.h"
+#include "cli/DatabaseFile.h"
 #include "cli/Messages.h"
 #include "cli/commands/CommandGroups.h"
 #include "db/MRBBase.h"
@@ -24,6 +25,8 @@
 #include "store/OpenDatabase.h"
 #include "templates/DDFLibrary.h"
 #include "text/MRBFieldTextSource.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -35,7 +38,7 @@ std::optional<QImage> DrawExtension(MRBBase& db, const std::filesystem::path& fi
                                     const ParsedArgs& parsed, int zoom, int dpi, Context& c) {
   std::wstring typeCode, name;
   if (const int code = db.GetExtension(id, typeCode, name); code != db::kOk) {
-    ReportFile(c.err, file.string(), "there is no extension '" + ToUtf8(id) + "'", code);
+    ReportFile(c.err, file.string(), FormatString(TrUtf8("Cli", "there is no extension %1"), {Quoted(id)}), code);
     return std::nullopt;
   }
   if (!CheckFoldersOrReport(parsed.Values("folder"), c)) return std::nullopt;
@@ -43,7 +46,8 @@ std::optional<QImage> DrawExtension(MRBBase& db, const std::filesystem::path& fi
   library.ScanFolders(parsed.Values("folder"));
   // Asked first, because GetTemplate throws for a type code the library does not hold.
   if (!library.Contains(typeCode)) {
-    ReportFile(c.err, file.string(), "no layout template for type code " + ToUtf8(typeCode), ENOENT);
+    ReportFile(c.err, file.string(), FormatString(TrUtf8("Cli", "no layout template for type code %1"), {ToUtf8(typeCode)}),
+               ENOENT);
     return std::nullopt;
   }
   const std::shared_ptr<const CDDFTemplate> layout = library.GetTemplate(typeCode);
@@ -57,9 +61,12 @@ std::optional<QImage> DrawExtension(MRBBase& db, const std::filesystem::path& fi
   // A picture that is missing or that cannot be decoded is drawn crossed out; say so.
   const auto unloaded = std::count_if(graphics.begin(), graphics.end(), [](const LabelGraphic& g) { return !g.picture; });
   if (unloaded > 0) {
-    c.err << "mirn-cli: " << file.string() << ": " << unloaded << " picture" << (unloaded == 1 ? "" : "s")
-          << " of extension '" << ToUtf8(id) << "' could not be loaded or decoded and " << (unloaded == 1 ? "is" : "are")
-          << " drawn crossed out\n";
+    c.err << "mirn-cli: " << file.string() << ": "
+          << FormatString(TrNUtf8("Cli", "%n pictures of extension %1 could not be loaded or decoded and are drawn crossed out",
+                                  "%n picture of extension %1 could not be loaded or decoded and is drawn crossed out",
+                                  unloaded),
+                          {Quoted(id)})
+          << '\n';
   }
   return RenderLabelImage(*layout, texts, graphics, zoom, dpi);
 }
@@ -71,7 +78,7 @@ int WritePng(const QImage& image, const std::filesystem::path& out, Context& c) 
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   if (!image.save(&buffer, "PNG")) {
-    ReportFile(c.err, out.string(), "cannot write: the image could not be encoded", EIO);
+    ReportFile(c.err, out.string(), TrUtf8("Cli", "cannot write: the image could not be encoded"), EIO);
     return kExitFailed;
   }
   auto target = BeginOutputOrReport(out, c);
@@ -88,7 +95,7 @@ int WritePng(const QImage& image, const std::filesystem::path& out, Context& c) 
 bool CheckImageTargetOrReport(const std::filesystem::path& out, Context& c) {
   std::error_code refused;
   if (OutputFile::CheckTarget(out, &refused)) return true;
-  ReportFileError(c.err, out.string(), "cannot write", refused);
+  ReportFileError(c.err, out.string(), TrUtf8("Cli", "cannot write"), refused);
   return false;
 }
 
@@ -115,7 +122,8 @@ int ThumbnailSize(const std::string& text) {
   int size = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), size);
   if (error != std::errc() || end != text.data() + text.size() || size < 8 || size > 1024) {
-    throw UsageError("SIZE must be a whole number of pixels between 8 and 1024, not '" + text + "'");
+    throw UsageError(FormatString(TrUtf8("Cli", "SIZE must be a whole number of pixels between 8 and 1024, not '%1'"),
+                                  {text}));
   }
   return size;
 }
@@ -135,7 +143,7 @@ int Thumbnail(const std::vector<std::string>& args, Context& c) {
   if (!CheckImageTargetOrReport(out, c)) return kExitFailed;
   std::wstring first;
   if (!db->GetNextExtension(L"", first)) {
-    ReportFile(c.err, file.string(), "holds no extension to show", db::kOk);
+    ReportFile(c.err, file.string(), TrUtf8("Cli", "holds no extension to show"), db::kOk);
     return kExitFailed;
   }
   constexpr int kScreenDpi = 96;
@@ -154,9 +162,9 @@ int Thumbnail(const std::vector<std::string>& args, Context& c) {
 
 void RegisterRenderCommands(CommandTable& table) {
   table.Add({"render", "FILE ID OUT.png [--zoom Z] [--dpi D] [--folder DIR]... [--no-cache]",
-             "draw one extension's label to a PNG image as the label view shows it", Render});
+             MIRN_TRANSLATABLE("Cli", "draw one extension's label to a PNG image as the label view shows it"), Render});
   table.Add({"thumbnail", "FILE OUT.png SIZE [--folder DIR]... [--no-cache]",
-             "draw the first extension's label scaled to fit SIZE pixels (for file managers)", Thumbnail});
+             MIRN_TRANSLATABLE("Cli", "draw the first extension's label scaled to fit SIZE pixels (for file managers)"), Thumbnail});
 }
 
 }  // namespace mirn::cli

@@ -20,6 +20,8 @@
 #include "db/DbRanges.h"
 #include "db/MRBBase.h"
 #include "templates/DDFLibrary.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -38,12 +40,13 @@ StyleSet ParseStyles(const std::string& list) {
     const auto* it = std::find_if(std::begin(kNames), std::end(kNames),
                                   [&](const auto& entry) { return word == entry.first; });
     if (it == std::end(kNames)) {
-      throw UsageError("--styles takes everything or a list of font, size, alignment, color, graphics, text: '" +
-                       word + "'");
+      throw UsageError(FormatString(
+          TrUtf8("Cli", "--styles takes everything or a list of font, size, alignment, color, graphics, text: '%1'"),
+          {word}));
     }
     styles.Add(it->second);
   }
-  if (styles.Empty()) throw UsageError("--styles names no style");
+  if (styles.Empty()) throw UsageError(TrUtf8("Cli", "--styles names no style"));
   return styles;
 }
 
@@ -52,8 +55,10 @@ int RunCopyStylesCommand(const std::vector<std::string>& args, Context& c) {
   parsed.ExpectPositional(2, -1);
   const auto& p = parsed.Positional();
   const bool allSameLayout = parsed.Has("all-same-layout");
-  if (allSameLayout == (p.size() > 2)) throw UsageError("give the extensions to copy to, or --all-same-layout");
-  if (!parsed.Value("styles")) throw UsageError("--styles is required");
+  if (allSameLayout == (p.size() > 2)) {
+    throw UsageError(TrUtf8("Cli", "give the extensions to copy to, or --all-same-layout"));
+  }
+  if (!parsed.Value("styles")) throw UsageError(TrUtf8("Cli", "--styles is required"));
   const StyleSet styles = ParseStyles(*parsed.Value("styles"));
 
   auto db = OpenOrReport(p[0], c);
@@ -79,8 +84,9 @@ int RunCopyStylesCommand(const std::vector<std::string>& args, Context& c) {
       }
       if (std::find(sameLayout.begin(), sameLayout.end(), id) == sameLayout.end()) {
         ReportFile(c.err, p[0],
-                   "extension '" + p[i] + "' " +
-                       (id == source ? "is the source" : "does not have the layout of '" + p[1] + "'"),
+                   FormatString(id == source ? TrUtf8("Cli", "extension '%1' is the source")
+                                             : TrUtf8("Cli", "extension '%1' does not have the layout of '%2'"),
+                                {p[i], p[1]}),
                    EINVAL);
         return kExitFailed;
       }
@@ -109,7 +115,7 @@ int RunReplaceCommand(const std::vector<std::string>& args, Context& c) {
   request.replaceText = FromUtf8(p[2]);
   request.matchCase = parsed.Has("match-case");
   request.mode = FindMode::Replace;
-  if (request.findText.empty()) throw UsageError("the text to find is empty");
+  if (request.findText.empty()) throw UsageError(TrUtf8("Cli", "the text to find is empty"));
   const bool dryRun = parsed.Has("dry-run");
 
   auto db = OpenOrReport(p[0], c);
@@ -137,9 +143,11 @@ int RunReplaceCommand(const std::vector<std::string>& args, Context& c) {
     if (dryRun) continue;
     if (!controller.EditorClosed(*db, c.profile, *found, editor)) return kExitFailed;
   }
-  const char* verb = dryRun ? "Would replace " : "Replaced ";
-  c.out << verb << occurrences << (occurrences == 1 ? " occurrence" : " occurrences") << " in " << fields
-        << (fields == 1 ? " field" : " fields") << ".\n";
+  const auto occurrencesText = TrNUtf8("Cli", "%n occurrences", "%n occurrence", occurrences);
+  const auto fieldsText = TrNUtf8("Cli", "%n fields", "%n field", fields);
+  c.out << FormatString(dryRun ? TrUtf8("Cli", "Would replace %1 in %2.") : TrUtf8("Cli", "Replaced %1 in %2."),
+                        {occurrencesText, fieldsText})
+        << '\n';
   if (dryRun || occurrences == 0) return kExitOk;
   return SaveOrReport(*db, p[0], c);
 }
@@ -149,10 +157,10 @@ int RunReplaceCommand(const std::vector<std::string>& args, Context& c) {
 void RegisterStyleCommands(CommandTable& table) {
   table.Add({"copy-styles",
              "FILE FROM (TO... | --all-same-layout) --styles everything|font,size,alignment,color,graphics,text",
-             "copy text and formatting from one extension to others of its layout",
+             MIRN_TRANSLATABLE("Cli", "copy text and formatting from one extension to others of its layout"),
              RunCopyStylesCommand});
   table.Add({"replace", "FILE FIND REPLACE [--match-case] [--dry-run]",
-             "replace a text in every field of every extension", RunReplaceCommand});
+             MIRN_TRANSLATABLE("Cli", "replace a text in every field of every extension"), RunReplaceCommand});
 }
 
 }  // namespace mirn::cli

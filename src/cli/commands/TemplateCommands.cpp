@@ -23,6 +23,8 @@
 #include "templates/SheetStock.h"
 #include "templates/TemplateSource.h"
 #include "util/ByteSource.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn::cli {
@@ -94,7 +96,7 @@ int Build(const std::vector<std::string>& args, Context& c) {
   std::string json;
   std::error_code readError;
   if (!ReadWholeFile(source, json, &readError)) {
-    ReportFileError(c.err, source.string(), "cannot read", readError);
+    ReportFileError(c.err, source.string(), TrUtf8("Cli", "cannot read"), readError);
     return kExitFailed;
   }
   std::vector<std::string> warnings;
@@ -105,7 +107,9 @@ int Build(const std::vector<std::string>& args, Context& c) {
     ReportFile(c.err, source.string(), e.what(), EINVAL);
     return kExitFailed;
   }
-  for (const auto& w : warnings) c.err << "mirn-cli: " << source.string() << ": warning: " << w << '\n';
+  for (const auto& w : warnings) {
+    c.err << "mirn-cli: " << source.string() << ": " << FormatString(TrUtf8("Cli", "warning: %1"), {w}) << '\n';
+  }
   auto out = BeginOutputOrReport(target, c);
   if (!out) return kExitFailed;
   std::error_code ec;
@@ -200,7 +204,7 @@ int ConvertTypes(const std::vector<std::string>& args, Context& c) {
   DDFConversions conversions;
   if (!OpenConversionTable(parsed, conversions, c)) {
     // As when a database is opened: without a usable table nothing is converted.
-    c.err << "no usable conversion table; nothing converted\n";
+    c.err << TrUtf8("Cli", "no usable conversion table; nothing converted") << '\n';
     return kExitOk;
   }
   const std::unique_ptr<MRBBase> db = OpenOrReport(parsed.Positional()[0], c);
@@ -217,33 +221,36 @@ int ConvertTypes(const std::vector<std::string>& args, Context& c) {
       ++failed;
       failure = change.result;
       ReportFile(c.err, file.string(),
-                 "extension '" + ToUtf8(change.extensionId) + "': cannot change the type code to " +
-                     ToUtf8(change.newTypeCode) + ": " + ToUtf8(DbResultText(change.result)),
+                 FormatString(TrUtf8("Cli", "extension '%1': cannot change the type code to %2: %3"),
+                              {ToUtf8(change.extensionId), ToUtf8(change.newTypeCode),
+                               ToUtf8(DbResultText(change.result))}),
                  change.result);
     }
   }
   if (failed != 0) {
     ReportFile(c.err, file.string(),
-               "not saved: " + CountOf(static_cast<long long>(failed), "extension", "extensions") +
-                   " could not be converted",
+               TrNUtf8("Cli", "not saved: %n extensions could not be converted",
+                       "not saved: %n extension could not be converted", failed),
                failure);
     return kExitFailed;
   }
   if (moved != 0 && SaveOrReport(*db, parsed.Positional()[0], c) != kExitOk) return kExitFailed;
-  c.err << CountOf(moved, "extension", "extensions") << " moved to new type codes\n";
+  c.err << TrNUtf8("Cli", "%n extensions moved to new type codes", "%n extension moved to new type codes",
+                   moved)
+        << '\n';
   return kExitOk;
 }
 
 }  // namespace
 
 void RegisterTemplateCommands(CommandTable& table) {
-  table.Add({"template build", "SRC.json OUT.ddf", "compile a layout template source into a template file", Build});
-  table.Add({"template dump", "FILE.ddf", "write the source of a template file to standard output", Dump});
-  table.Add({"template info", "FILE.ddf [--json]", "show a template's header, slots and objects", Info});
+  table.Add({"template build", "SRC.json OUT.ddf", MIRN_TRANSLATABLE("Cli", "compile a layout template source into a template file"), Build});
+  table.Add({"template dump", "FILE.ddf", MIRN_TRANSLATABLE("Cli", "write the source of a template file to standard output"), Dump});
+  table.Add({"template info", "FILE.ddf [--json]", MIRN_TRANSLATABLE("Cli", "show a template's header, slots and objects"), Info});
   table.Add({"templates", "[--folder DIR]... [--no-cache] [--json]",
-             "list the layout library by type code (or the templates in the folders given)", List});
+             MIRN_TRANSLATABLE("Cli", "list the layout library by type code (or the templates in the folders given)"), List});
   table.Add({"convert-types", "FILE [--conversions PATH] [--folder DIR]... [--no-cache]",
-             "move extensions of retired layouts to their replacements, save, and list them", ConvertTypes});
+             MIRN_TRANSLATABLE("Cli", "move extensions of retired layouts to their replacements, save, and list them"), ConvertTypes});
 }
 
 }  // namespace mirn::cli

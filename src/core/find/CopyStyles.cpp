@@ -161,7 +161,7 @@ std::wstring CopyStylesCompleteText() { return Tr("CopyStyles", "Copying complet
 
 std::wstring CopyStylesStoppedText(std::size_t copied) {
   return TrN("CopyStyles", "Copying stopped after %n extensions were copied.",
-             "Copying stopped after %n extension was copied.", static_cast<long long>(copied));
+             "Copying stopped after %n extension was copied.", copied);
 }
 
 CopyStylesOutcome RunCopyStyles(MRBBase& db, DDFLibrary& library, UserInterface& ui,

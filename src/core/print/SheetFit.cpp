@@ -76,18 +76,21 @@ std::wstring CutLabelsNote(long long labels, const std::vector<int>& slots) {
   const std::size_t joined = slots.size() > kShown ? shown : shown == 0 ? 0 : shown - 1;
   for (std::size_t i = 0; i < joined; ++i) list += (i > 0 ? L", " : L"") + number(i);
   if (slots.size() > kShown) {
-    list = FormatString(TrN("SheetFit", "%1 and %n more", "%1 and %n more", static_cast<long long>(slots.size() - kShown)),
-                        {list});
+    // (Counts are plain names here: the translation tools read neither a cast nor the word
+    // "slots", Qt's keyword.)
+    const std::size_t more = slots.size() - kShown;
+    list = FormatString(TrN("SheetFit", "%1 and %n more", "%1 and %n more", more), {list});
   } else if (shown > 1) {
     list = FormatString(Tr("SheetFit", "%1 and %2"), {list, number(shown - 1)});
   } else if (shown == 1) {
     list = number(0);
   }
   const std::wstring cut = TrN("SheetFit", "%n labels would be cut off", "%n label would be cut off", labels);
+  const std::size_t places = slots.size();
   return FormatString(TrN("SheetFit",
                           "%1: labels %2 of the sheet reach past the edge of what the printer can print on this paper.",
                           "%1: label %2 of the sheet reaches past the edge of what the printer can print on this paper.",
-                          static_cast<long long>(slots.size())),
+                          places),
                       {cut, list});
 }
 

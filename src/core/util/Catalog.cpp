@@ -43,4 +43,10 @@ std::wstring TrN(const char* context, const char* many, const char* one, long lo
   return ReplaceCount(FromUtf8(count == 1 ? one : many), count);
 }
 
+std::string TrUtf8(const char* context, const char* source) { return ToUtf8(Tr(context, source)); }
+
+std::string TrNUtf8(const char* context, const char* many, const char* one, long long count) {
+  return ToUtf8(TrN(context, many, one, count));
+}
+
 }  // namespace mirn

@@ -6,7 +6,7 @@
 // per language holds the core's texts and the window's.
 //
 // The translation tools find the texts by these spellings: Tr("Context", "Source"),
-// TrN("Context", "%n things", "%n thing", count) and, where a table keeps the source for
+// TrN("Context", "%n things", "%n thing", count), their UTF-8 twins TrUtf8() and TrNUtf8() and, where a table keeps the source for
 // later, MIRN_TRANSLATABLE("Context", "Source"). The arguments must be plain string
 // literals, so a text that takes values is formatted around the call:
 // FormatString(Tr("Context", "Cannot open %1"), {name}).
@@ -44,5 +44,9 @@ std::wstring Tr(const char* context, const char* source);
 // takes `one` for a count of 1 and `many` for every other count. "%n" becomes the count's
 // digits in every form.
 std::wstring TrN(const char* context, const char* many, const char* one, long long count);
+
+// Tr() and TrN() as UTF-8, for a program that writes bytes (mirn-cli's messages).
+std::string TrUtf8(const char* context, const char* source);
+std::string TrNUtf8(const char* context, const char* many, const char* one, long long count);
 
 }  // namespace mirn

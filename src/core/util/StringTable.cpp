@@ -174,19 +174,22 @@ std::wstring LoadString(int id) {
   return it->translate ? Tr("StringTable", it->text) : FromUtf8(it->text);
 }
 
-std::wstring FormatString(const std::wstring& pattern, std::initializer_list<std::wstring> args) {
-  std::wstring out;
+namespace {
+
+template <typename String>
+String Format(const String& pattern, std::initializer_list<String> args) {
+  String out;
   out.reserve(pattern.size());
   for (size_t i = 0; i < pattern.size(); ++i) {
-    if (pattern[i] == L'%' && i + 1 < pattern.size()) {
-      const wchar_t n = pattern[i + 1];
-      if (n == L'%') {
-        out += L'%';
+    if (pattern[i] == '%' && i + 1 < pattern.size()) {
+      const auto n = pattern[i + 1];
+      if (n == '%') {
+        out += pattern[i];
         ++i;
         continue;
       }
-      if (n >= L'1' && n <= L'9') {
-        const size_t index = static_cast<size_t>(n - L'1');
+      if (n >= '1' && n <= '9') {
+        const size_t index = static_cast<size_t>(n - '1');
         if (index < args.size()) out += *(args.begin() + index);
         ++i;
         continue;
@@ -195,6 +198,16 @@ std::wstring FormatString(const std::wstring& pattern, std::initializer_list<std
     out += pattern[i];
   }
   return out;
+}
+
+}  // namespace
+
+std::wstring FormatString(const std::wstring& pattern, std::initializer_list<std::wstring> args) {
+  return Format(pattern, args);
+}
+
+std::string FormatString(const std::string& pattern, std::initializer_list<std::string> args) {
+  return Format(pattern, args);
 }
 
 }  // namespace mirn

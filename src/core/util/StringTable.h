@@ -44,5 +44,7 @@ std::wstring LoadString(int id);
 // Replaces "%1" … "%9" with the arguments in order ("%%" stays "%"), as the message
 // formatting of the strings that take arguments expects.
 std::wstring FormatString(const std::wstring& pattern, std::initializer_list<std::wstring> args);
+// The same for UTF-8 texts (mirn-cli's messages).
+std::string FormatString(const std::string& pattern, std::initializer_list<std::string> args);
 
 }  // namespace mirn

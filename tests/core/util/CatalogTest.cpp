@@ -74,6 +74,13 @@ TEST_F(CatalogTest, PlaceholdersMayChangeOrderInTheTranslation) {
   EXPECT_EQ(FormatString(Tr("Wizard", "Name Extensions (Page %1 of %2)"), {L"2", L"5"}),
             L"Seite 2/5: Nebenstellen benennen");
   EXPECT_EQ(FormatString(Tr("Ids", "Cannot change '%1' to '%2'"), {L"101", L"102"}), L"'102' statt '101' geht nicht");
+  // The UTF-8 twins mirn-cli writes with: the same texts, placeholders and "%%".
+  EXPECT_EQ(FormatString(TrUtf8("Ids", "Cannot change '%1' to '%2'"), {"B\xc3\xbcro", "102"}),
+            "'102' statt 'B\xc3\xbcro' geht nicht");
+  EXPECT_EQ(FormatString(std::string("100%% of %1, %3"), {"x"}), "100% of x, ");
+  catalog.plurals[{"List", "%n names"}] = {"%n Name", "%n Namen"};
+  EXPECT_EQ(TrNUtf8("List", "%n names", "%n name", 3), "3 Namen");
+  EXPECT_EQ(TrNUtf8("List", "%n lines", "%n line", 1), "1 line");
 }
 
 TEST_F(CatalogTest, TheStringTableTranslatesItsTextsButNotTheProgramsNames) {
