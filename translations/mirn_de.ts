@@ -1955,6 +1955,13 @@ mirn-cli erledigt dieselbe Arbeit aus Skripten; siehe mirn-cli(1).</translation>
     </message>
 </context>
 <context>
+    <name>OverflowQuestion</name>
+    <message>
+        <source>Shrink to &amp;Fit</source>
+        <translation>An Feld &amp;anpassen</translation>
+    </message>
+</context>
+<context>
     <name>PrintCommands</name>
     <message>
         <source>The adjustment could not be saved in %1.</source>

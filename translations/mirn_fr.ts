@@ -1955,6 +1955,13 @@ mirn-cli fait le même travail depuis des scripts ; voir mirn-cli(1).</translati
     </message>
 </context>
 <context>
+    <name>OverflowQuestion</name>
+    <message>
+        <source>Shrink to &amp;Fit</source>
+        <translation>&amp;Ajuster au champ</translation>
+    </message>
+</context>
+<context>
     <name>PrintCommands</name>
     <message>
         <source>The adjustment could not be saved in %1.</source>

@@ -145,7 +145,9 @@ int Print(const std::vector<std::string>& args, Context& c) {
   const long long copies = parsed.IntValue("copies").value_or(1);
   if (copies < kMinCopies || copies > kMaxCopies) throw UsageError(TrUtf8("Cli", "--copies takes 1 to 1000"));
   const StartSlotOptions startSlots = ParseStartSlots(parsed);
-  if (parsed.Has("pdf") == parsed.Has("printer")) throw UsageError("give one of --pdf OUT.pdf and --printer NAME");
+  if (parsed.Has("pdf") == parsed.Has("printer")) {
+    throw UsageError(TrUtf8("Cli", "give one of --pdf OUT.pdf and --printer NAME"));
+  }
 
   const std::filesystem::path file = ToPath(FromUtf8(parsed.Positional()[0]));
   std::unique_ptr<MRBBase> db = OpenToReadOrReport(parsed.Positional()[0], c);
