@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AboutInfo</name>
+    <message>
+        <source>Print Engine %1 (%2)</source>
+        <translation>Druckmodul %1 (%2)</translation>
+    </message>
+    <message>
+        <source>, Build ID: %1</source>
+        <translation>, Build-ID: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AdjustmentPages</name>
+    <message>
+        <source>Precise Printer Adjustment</source>
+        <translation>Druckerfeinjustierung</translation>
+    </message>
+    <message>
+        <source>Most people do not need to make any adjustments here. You may need to make adjustments if one of the following is true:
+
+If you are using a print driver that was not designed specifically for your printer (such as using an HP Laserjet driver with a Panasonic laser printer).
+
+If your printouts are &quot;shifted&quot; so they do not align correctly (e.g, your printed text does not center in the spaces provided on the paper).</source>
+        <translation>Die meisten Anwender müssen hier nichts einstellen. Eine Feinjustierung kann nötig sein, wenn einer der folgenden Fälle zutrifft:
+
+Sie verwenden einen Druckertreiber, der nicht eigens für Ihren Drucker gemacht ist (zum Beispiel einen HP-LaserJet-Treiber mit einem Panasonic-Laserdrucker).
+
+Ihre Ausdrucke sind „verschoben“, sodass sie nicht richtig sitzen (zum Beispiel steht der gedruckte Text nicht mittig in den vorgesehenen Feldern auf dem Papier).</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+</context>
+<context>
     <name>AdjustmentUnits</name>
     <message>
         <source>millimeters</source>
@@ -10,6 +44,41 @@
     <message>
         <source>inches</source>
         <translation>Zoll</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationSheet</name>
+    <message>
+        <source>from left %1</source>
+        <translation>von links %1</translation>
+    </message>
+    <message>
+        <source>from top %1</source>
+        <translation>von oben %1</translation>
+    </message>
+    <message>
+        <source>Mirn printer calibration sheet for %1</source>
+        <translation>Mirn-Kalibrierbogen für %1</translation>
+    </message>
+    <message>
+        <source>Adjustment applied: portrait %1, %2 mm; landscape %3, %4 mm</source>
+        <translation>Angewandte Feinjustierung: Hochformat %1, %2 mm; Querformat %3, %4 mm</translation>
+    </message>
+    <message>
+        <source>Measure each cross from the paper&apos;s left and top edges and compare with its label.</source>
+        <translation>Messen Sie jedes Kreuz vom linken und oberen Papierrand aus und vergleichen Sie mit seiner Beschriftung.</translation>
+    </message>
+    <message>
+        <source>A cross that lands further right than labelled needs a negative horizontal adjustment</source>
+        <translation>Ein Kreuz, das weiter rechts liegt als angegeben, braucht eine negative waagerechte Feinjustierung</translation>
+    </message>
+    <message>
+        <source>of the difference; one that lands lower needs a negative vertical adjustment.</source>
+        <translation>um die Differenz; eines, das tiefer liegt, eine negative senkrechte Feinjustierung.</translation>
+    </message>
+    <message>
+        <source>Add the correction to the adjustment applied and enter it with: mirn-cli adjust PRINTER</source>
+        <translation>Addieren Sie die Korrektur zur angewandten Feinjustierung und geben Sie sie ein mit: mirn-cli adjust DRUCKER</translation>
     </message>
 </context>
 <context>
@@ -796,6 +865,33 @@
     </message>
 </context>
 <context>
+    <name>ColumnMapping</name>
+    <message>
+        <source>column %1 (%2)</source>
+        <translation>Spalte %1 (%2)</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are both mapped to %3</source>
+        <translation>%1 und %2 sind beide %3 zugeordnet</translation>
+    </message>
+    <message>
+        <source>no column holds the extension number (name one &quot;extension&quot;, or map one to id)</source>
+        <translation>keine Spalte enthält die Nebenstellennummer (nennen Sie eine „extension“ oder ordnen Sie eine id zu)</translation>
+    </message>
+    <message>
+        <source>%1 is the name while other columns hold first and last names</source>
+        <translation>%1 ist der Name, während andere Spalten Vor- und Nachnamen enthalten</translation>
+    </message>
+    <message>
+        <source>no column holds the layout: choose one (--type CODE)</source>
+        <translation>keine Spalte enthält das Layout: wählen Sie eines (--type CODE)</translation>
+    </message>
+</context>
+<context>
     <name>CopyStyles</name>
     <message>
         <source>Font Style</source>
@@ -934,6 +1030,32 @@ Klicken Sie danach auf „Weiter“.</translation>
     <message>
         <source>StrikeOut</source>
         <translation>Durchgestrichen</translation>
+    </message>
+</context>
+<context>
+    <name>CustomCodes</name>
+    <message>
+        <source>The custom codes could not be saved. The file was supposed to be saved to:
+
+%1</source>
+        <translation>Die eigenen Codes konnten nicht gespeichert werden. Die Datei sollte gespeichert werden unter:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DDFReader</name>
+    <message>
+        <source>Could not open DDF file: %1</source>
+        <translation>Die Layoutvorlage kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Could not read DDF header: %1</source>
+        <translation>Der Kopf der Layoutvorlage kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>DDF did not pass validation tests: %1</source>
+        <translation>Die Layoutvorlage hat die Prüfung nicht bestanden: %1</translation>
     </message>
 </context>
 <context>
@@ -1193,6 +1315,129 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
             <numerusform>%n Nebenstelle importiert</numerusform>
             <numerusform>%n Nebenstellen importiert</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2; the file keeps its previous content</source>
+        <translation>%1 konnte nicht geschrieben werden: %2; die Datei behält ihren bisherigen Inhalt</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The working copy in %1 cannot grow: no space left on the device. Nothing was saved.</source>
+        <translation>Die Arbeitskopie in %1 kann nicht wachsen: kein Speicherplatz mehr auf dem Gerät. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <comment>%n added</comment>
+        <translation>
+            <numerusform>%n hinzugefügt</numerusform>
+            <numerusform>%n hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <comment>%n replaced</comment>
+        <translation>
+            <numerusform>%n ersetzt</numerusform>
+            <numerusform>%n ersetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept</source>
+        <comment>%n kept</comment>
+        <translation>
+            <numerusform>%n beibehalten</numerusform>
+            <numerusform>%n beibehalten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing added</source>
+        <translation>nichts hinzugefügt</translation>
+    </message>
+    <message>
+        <source>skipped, no type code</source>
+        <translation>übersprungen, kein Typcode</translation>
+    </message>
+    <message>
+        <source>skipped, layout %1 is not installed</source>
+        <translation>übersprungen, das Layout %1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>skipped, no extension ID</source>
+        <translation>übersprungen, keine Nebenstellen-ID</translation>
+    </message>
+    <message>
+        <source>extension %1 could not be stored</source>
+        <translation>die Nebenstelle %1 konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>extension %1 was not stored completely</source>
+        <translation>die Nebenstelle %1 wurde nicht vollständig gespeichert</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more lines</source>
+        <comment>... and %n more line</comment>
+        <translation>
+            <numerusform>... und %n weitere Zeile</numerusform>
+            <numerusform>... und %n weitere Zeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: %n lines were skipped.</source>
+        <comment>Nothing was imported: %n line was skipped.</comment>
+        <translation>
+            <numerusform>Es wurde nichts importiert: %n Zeile wurde übersprungen.</numerusform>
+            <numerusform>Es wurde nichts importiert: %n Zeilen wurden übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file looks semicolon-separated. Mirn reads comma-separated files: save it as CSV with commas between the cells.</source>
+        <translation>Die Datei scheint durch Semikolons getrennt zu sein. Mirn liest durch Kommas getrennte Dateien: Speichern Sie sie als CSV mit Kommas zwischen den Zellen.</translation>
+    </message>
+    <message>
+        <source>The file looks tab-separated. Mirn reads comma-separated files: save it as CSV with commas between the cells.</source>
+        <translation>Die Datei scheint durch Tabulatoren getrennt zu sein. Mirn liest durch Kommas getrennte Dateien: Speichern Sie sie als CSV mit Kommas zwischen den Zellen.</translation>
+    </message>
+    <message>
+        <source>An .xls workbook holds at most %1 rows and this export needs %2: export to .xlsx instead.</source>
+        <translation>Eine .xls-Arbeitsmappe fasst höchstens %1 Zeilen, und dieser Export braucht %2: Exportieren Sie stattdessen nach .xlsx.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Importing extension %1 (%2)</source>
+        <translation>Nebenstelle %1 (%2) wird importiert</translation>
+    </message>
+    <message>
+        <source>Importing extension %1</source>
+        <translation>Nebenstelle %1 wird importiert</translation>
+    </message>
+    <message>
+        <source>Exporting extension %1 (%2)</source>
+        <translation>Nebenstelle %1 (%2) wird exportiert</translation>
+    </message>
+    <message>
+        <source>Exporting extension %1</source>
+        <translation>Nebenstelle %1 wird exportiert</translation>
+    </message>
+</context>
+<context>
+    <name>ExtensionCreator</name>
+    <message>
+        <source>Replace Extension</source>
+        <translation>Nebenstelle ersetzen</translation>
     </message>
 </context>
 <context>
@@ -1960,6 +2205,80 @@ mirn-cli erledigt dieselbe Arbeit aus Skripten; siehe mirn-cli(1).</translation>
         <source>Shrink to &amp;Fit</source>
         <translation>An Feld &amp;anpassen</translation>
     </message>
+    <message>
+        <source>&amp;Show Them</source>
+        <translation>&amp;Anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Print Anyway</source>
+        <translation>&amp;Trotzdem drucken</translation>
+    </message>
+    <message>
+        <source>Extension %1, field %2: %3</source>
+        <translation>Nebenstelle %1, Feld %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <comment>... and %n more</comment>
+        <translation>
+            <numerusform>... und %n weiteres</numerusform>
+            <numerusform>... und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PdfTarget</name>
+    <message>
+        <source>Mirn PDF writer</source>
+        <translation>Mirn-PDF-Schreiber</translation>
+    </message>
+    <message>
+        <source>A file you choose</source>
+        <translation>Eine Datei Ihrer Wahl</translation>
+    </message>
+    <message>
+        <source>Print to PDF</source>
+        <translation>In PDF drucken</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*||</source>
+        <translation>PDF-Dateien (*.pdf)|*.pdf|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFormat</name>
+    <message>
+        <source>Windows Bitmap (BMP)</source>
+        <translation>Windows-Bitmap (BMP)</translation>
+    </message>
+    <message>
+        <source>Enhanced Metafile (EMF)</source>
+        <translation>Erweiterte Metadatei (EMF)</translation>
+    </message>
+    <message>
+        <source>Graphics Interchange Format (GIF)</source>
+        <translation>Graphics Interchange Format (GIF)</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics (PNG)</source>
+        <translation>Portable Network Graphics (PNG)</translation>
+    </message>
+    <message>
+        <source>Tagged Image File Format (TIFF)</source>
+        <translation>Tagged Image File Format (TIFF)</translation>
+    </message>
+    <message>
+        <source>Windows Metafile (WMF)</source>
+        <translation>Windows-Metadatei (WMF)</translation>
+    </message>
+    <message>
+        <source>Scalable Vector Graphics (SVG)</source>
+        <translation>Skalierbare Vektorgrafik (SVG)</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
 </context>
 <context>
     <name>PrintCommands</name>
@@ -2196,6 +2515,13 @@ Der zuvor gewählte Drucker wird wieder verwendet.</translation>
     <message>
         <source>Ready</source>
         <translation>Bereit</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramInfo</name>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later; no warranty.</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder später; ohne Gewährleistung.</translation>
     </message>
 </context>
 <context>
@@ -2884,6 +3210,254 @@ Eine Zusatzdatei wurde nicht gefunden. Diese Nebenstelle kann erst bearbeitet we
     </message>
 </context>
 <context>
+    <name>SupportRequest</name>
+    <message>
+        <source>Please enter your name.</source>
+        <translation>Bitte geben Sie Ihren Namen ein.</translation>
+    </message>
+    <message>
+        <source>You must provide your e-mail address so we can respond to your support request.</source>
+        <translation>Bitte geben Sie Ihre E-Mail-Adresse an, damit wir auf Ihre Supportanfrage antworten können.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid e-mail address.</source>
+        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein.</translation>
+    </message>
+    <message>
+        <source>Please enter a problem summary.</source>
+        <translation>Bitte geben Sie eine Zusammenfassung des Problems ein.</translation>
+    </message>
+    <message>
+        <source>Could not submit data to the server.</source>
+        <translation>Die Daten konnten nicht an den Server gesendet werden.</translation>
+    </message>
+    <message>
+        <source>The server did not accept the data. The error code was: %1</source>
+        <translation>Der Server hat die Daten nicht angenommen. Der Fehlercode war: %1</translation>
+    </message>
+    <message>
+        <source>The server returned an error. The status code was: %1</source>
+        <translation>Der Server hat einen Fehler gemeldet. Der Statuscode war: %1</translation>
+    </message>
+    <message>
+        <source>Support requests are not sent to %1: it is not an https address, so your name and e-mail address could be read on the way.
+
+Please send your feedback directly to:
+
+%2</source>
+        <translation>Supportanfragen werden nicht an %1 gesendet: Das ist keine https-Adresse, Ihr Name und Ihre E-Mail-Adresse könnten also unterwegs mitgelesen werden.
+
+Bitte senden Sie Ihre Rückmeldung direkt an:
+
+%2</translation>
+    </message>
+    <message>
+        <source>The feedback system is not available at this time because the server is not responding.
+
+Please make sure you have a working Internet connection and try again, or send your feedback directly to:
+
+%1</source>
+        <translation>Das Rückmeldesystem ist zurzeit nicht verfügbar, weil der Server nicht antwortet.
+
+Bitte prüfen Sie Ihre Internetverbindung und versuchen Sie es erneut, oder senden Sie Ihre Rückmeldung direkt an:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Your feedback has been sent. Thank you.</source>
+        <translation>Ihre Rückmeldung wurde gesendet. Vielen Dank.</translation>
+    </message>
+</context>
+<context>
+    <name>TableImport</name>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <comment>... and %n more</comment>
+        <translation>
+            <numerusform>... und %n weitere</numerusform>
+            <numerusform>... und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows cannot be imported; nothing was stored:</source>
+        <comment>%n row cannot be imported; nothing was stored:</comment>
+        <translation>
+            <numerusform>%n Zeile kann nicht importiert werden; es wurde nichts gespeichert:</numerusform>
+            <numerusform>%n Zeilen können nicht importiert werden; es wurde nichts gespeichert:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>cannot read it: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>no rows</source>
+        <translation>keine Zeilen</translation>
+    </message>
+    <message>
+        <source>no import preset is named %1</source>
+        <translation>keine Importvorgabe heißt %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Would import %n extensions</source>
+        <comment>Would import %n extension</comment>
+        <translation>
+            <numerusform>Würde %n Nebenstelle importieren</numerusform>
+            <numerusform>Würde %n Nebenstellen importieren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1: %2 (%3)</source>
+        <translation>Zeile %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Nachname</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Field %1 (%2)</source>
+        <translation>Feld %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>Feld %1</translation>
+    </message>
+    <message>
+        <source>Workbook</source>
+        <translation>Arbeitsmappe</translation>
+    </message>
+    <message>
+        <source>Separator: %1, encoding: %2</source>
+        <translation>Trennzeichen: %1, Kodierung: %2</translation>
+    </message>
+    <message>
+        <source>header row</source>
+        <translation>Kopfzeile</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>keine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>preset: %1</source>
+        <translation>Vorgabe: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n extensions will be imported.</source>
+        <comment>%n extension will be imported.</comment>
+        <translation>
+            <numerusform>%n Nebenstelle wird importiert.</numerusform>
+            <numerusform>%n Nebenstellen werden importiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows cannot be (%1).</source>
+        <comment>%n row cannot be (%1).</comment>
+        <translation>
+            <numerusform>%n Zeile kann nicht importiert werden (%1).</numerusform>
+            <numerusform>%n Zeilen können nicht importiert werden (%1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not imported: %1.</source>
+        <translation>Nicht importiert: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows cannot be imported:</source>
+        <comment>%n row cannot be imported:</comment>
+        <translation>
+            <numerusform>%n Zeile kann nicht importiert werden:</numerusform>
+            <numerusform>%n Zeilen können nicht importiert werden:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import the other %n rows?</source>
+        <comment>Import the other %n row?</comment>
+        <translation>
+            <numerusform>Die übrige %n Zeile importieren?</numerusform>
+            <numerusform>Die übrigen %n Zeilen importieren?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 (%3): %4</source>
+        <translation>Zeile %1, Spalte %2 (%3): %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>a cell beyond the header&apos;s %n columns</source>
+        <comment>a cell beyond the header&apos;s %n column</comment>
+        <translation>
+            <numerusform>eine Zelle jenseits der %n Spalte der Kopfzeile</numerusform>
+            <numerusform>eine Zelle jenseits der %n Spalten der Kopfzeile</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no extension number</source>
+        <translation>keine Nebenstellennummer</translation>
+    </message>
+    <message>
+        <source>no layout</source>
+        <translation>kein Layout</translation>
+    </message>
+    <message>
+        <source>layout %1 is not installed</source>
+        <translation>das Layout %1 ist nicht installiert</translation>
+    </message>
+</context>
+<context>
+    <name>TestSheet</name>
+    <message>
+        <source>Test sheet %1</source>
+        <translation>Testbogen %1</translation>
+    </message>
+</context>
+<context>
+    <name>UsageSurvey</name>
+    <message>
+        <source>The Internet connection appears to be offline.</source>
+        <translation>Die Internetverbindung scheint getrennt zu sein.</translation>
+    </message>
+</context>
+<context>
     <name>UserGuide</name>
     <message>
         <source>The user guide was not found.
@@ -2900,6 +3474,37 @@ You can open it in a web browser: %1</source>
         <translation>Es wurde kein Programm zum Anzeigen der Anleitung gefunden.
 
 Sie können sie in einem Webbrowser öffnen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookReader</name>
+    <message>
+        <source>a workbook with macros; save it as an .xlsx workbook without macros</source>
+        <translation>eine Arbeitsmappe mit Makros; speichern Sie sie als .xlsx-Arbeitsmappe ohne Makros</translation>
+    </message>
+    <message>
+        <source>the workbook has no sheet</source>
+        <translation>die Arbeitsmappe hat kein Tabellenblatt</translation>
+    </message>
+    <message>
+        <source>no sheet is named %1 (the sheets: %2)</source>
+        <translation>kein Tabellenblatt heißt %1 (die Tabellenblätter: %2)</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is protected by a password; save it without one</source>
+        <translation>die Tabelle ist durch ein Kennwort geschützt; speichern Sie sie ohne Kennwort</translation>
+    </message>
+    <message>
+        <source>a spreadsheet with macros; save it without macros</source>
+        <translation>eine Tabelle mit Makros; speichern Sie sie ohne Makros</translation>
+    </message>
+    <message>
+        <source>the spreadsheet has no sheet</source>
+        <translation>die Tabelle hat kein Tabellenblatt</translation>
+    </message>
+    <message>
+        <source>no sheet is named %1</source>
+        <translation>kein Tabellenblatt heißt %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AboutInfo</name>
+    <message>
+        <source>Print Engine %1 (%2)</source>
+        <translation>Moteur d&apos;impression %1 (%2)</translation>
+    </message>
+    <message>
+        <source>, Build ID: %1</source>
+        <translation>, ID de build : %1</translation>
+    </message>
+</context>
+<context>
+    <name>AdjustmentPages</name>
+    <message>
+        <source>Precise Printer Adjustment</source>
+        <translation>Ajustement précis de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Most people do not need to make any adjustments here. You may need to make adjustments if one of the following is true:
+
+If you are using a print driver that was not designed specifically for your printer (such as using an HP Laserjet driver with a Panasonic laser printer).
+
+If your printouts are &quot;shifted&quot; so they do not align correctly (e.g, your printed text does not center in the spaces provided on the paper).</source>
+        <translation>La plupart des utilisateurs n&apos;ont rien à ajuster ici. Un ajustement peut être nécessaire dans l&apos;un des cas suivants :
+
+Vous utilisez un pilote d&apos;impression qui n&apos;a pas été conçu pour votre imprimante (par exemple un pilote HP LaserJet avec une imprimante laser Panasonic).
+
+Vos impressions sont « décalées » et ne s&apos;alignent pas correctement (par exemple, le texte imprimé n&apos;est pas centré dans les cases prévues sur le papier).</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+</context>
+<context>
     <name>AdjustmentUnits</name>
     <message>
         <source>millimeters</source>
@@ -10,6 +44,41 @@
     <message>
         <source>inches</source>
         <translation>pouces</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationSheet</name>
+    <message>
+        <source>from left %1</source>
+        <translation>depuis la gauche %1</translation>
+    </message>
+    <message>
+        <source>from top %1</source>
+        <translation>depuis le haut %1</translation>
+    </message>
+    <message>
+        <source>Mirn printer calibration sheet for %1</source>
+        <translation>Planche d&apos;étalonnage Mirn pour %1</translation>
+    </message>
+    <message>
+        <source>Adjustment applied: portrait %1, %2 mm; landscape %3, %4 mm</source>
+        <translation>Ajustement appliqué : portrait %1, %2 mm ; paysage %3, %4 mm</translation>
+    </message>
+    <message>
+        <source>Measure each cross from the paper&apos;s left and top edges and compare with its label.</source>
+        <translation>Mesurez chaque croix depuis les bords gauche et haut du papier et comparez avec son libellé.</translation>
+    </message>
+    <message>
+        <source>A cross that lands further right than labelled needs a negative horizontal adjustment</source>
+        <translation>Une croix placée plus à droite qu&apos;indiqué demande un ajustement horizontal négatif</translation>
+    </message>
+    <message>
+        <source>of the difference; one that lands lower needs a negative vertical adjustment.</source>
+        <translation>de la différence ; une croix placée plus bas demande un ajustement vertical négatif.</translation>
+    </message>
+    <message>
+        <source>Add the correction to the adjustment applied and enter it with: mirn-cli adjust PRINTER</source>
+        <translation>Ajoutez la correction à l&apos;ajustement appliqué et saisissez-la avec : mirn-cli adjust IMPRIMANTE</translation>
     </message>
 </context>
 <context>
@@ -796,6 +865,33 @@
     </message>
 </context>
 <context>
+    <name>ColumnMapping</name>
+    <message>
+        <source>column %1 (%2)</source>
+        <translation>colonne %1 (%2)</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>colonne %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are both mapped to %3</source>
+        <translation>%1 et %2 sont toutes deux associées à %3</translation>
+    </message>
+    <message>
+        <source>no column holds the extension number (name one &quot;extension&quot;, or map one to id)</source>
+        <translation>aucune colonne ne contient le numéro de poste (nommez-en une « extension » ou associez-en une à id)</translation>
+    </message>
+    <message>
+        <source>%1 is the name while other columns hold first and last names</source>
+        <translation>%1 est le nom alors que d&apos;autres colonnes contiennent prénoms et noms de famille</translation>
+    </message>
+    <message>
+        <source>no column holds the layout: choose one (--type CODE)</source>
+        <translation>aucune colonne ne contient la mise en page : choisissez-en une (--type CODE)</translation>
+    </message>
+</context>
+<context>
     <name>CopyStyles</name>
     <message>
         <source>Font Style</source>
@@ -934,6 +1030,32 @@ Cliquez ensuite sur « Suivant ».</translation>
     <message>
         <source>StrikeOut</source>
         <translation>Barré</translation>
+    </message>
+</context>
+<context>
+    <name>CustomCodes</name>
+    <message>
+        <source>The custom codes could not be saved. The file was supposed to be saved to:
+
+%1</source>
+        <translation>Les codes personnalisés n&apos;ont pas pu être enregistrés. Le fichier devait être enregistré dans :
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DDFReader</name>
+    <message>
+        <source>Could not open DDF file: %1</source>
+        <translation>Impossible d&apos;ouvrir le modèle de mise en page : %1</translation>
+    </message>
+    <message>
+        <source>Could not read DDF header: %1</source>
+        <translation>Impossible de lire l&apos;en-tête du modèle de mise en page : %1</translation>
+    </message>
+    <message>
+        <source>DDF did not pass validation tests: %1</source>
+        <translation>Le modèle de mise en page n&apos;a pas passé la vérification : %1</translation>
     </message>
 </context>
 <context>
@@ -1193,6 +1315,129 @@ Veuillez enregistrer dans un autre dossier.</translation>
             <numerusform>%n poste importé</numerusform>
             <numerusform>%n postes importés</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2; the file keeps its previous content</source>
+        <translation>Impossible d&apos;écrire %1 : %2 ; le fichier garde son contenu précédent</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>The working copy in %1 cannot grow: no space left on the device. Nothing was saved.</source>
+        <translation>La copie de travail dans %1 ne peut pas grandir : plus d&apos;espace sur le périphérique. Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <comment>%n added</comment>
+        <translation>
+            <numerusform>%n ajouté</numerusform>
+            <numerusform>%n ajoutés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <comment>%n replaced</comment>
+        <translation>
+            <numerusform>%n remplacé</numerusform>
+            <numerusform>%n remplacés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept</source>
+        <comment>%n kept</comment>
+        <translation>
+            <numerusform>%n conservé</numerusform>
+            <numerusform>%n conservés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing added</source>
+        <translation>rien ajouté</translation>
+    </message>
+    <message>
+        <source>skipped, no type code</source>
+        <translation>ignorée, pas de code de type</translation>
+    </message>
+    <message>
+        <source>skipped, layout %1 is not installed</source>
+        <translation>ignorée, la mise en page %1 n&apos;est pas installée</translation>
+    </message>
+    <message>
+        <source>skipped, no extension ID</source>
+        <translation>ignorée, pas d&apos;ID de poste</translation>
+    </message>
+    <message>
+        <source>extension %1 could not be stored</source>
+        <translation>le poste %1 n&apos;a pas pu être enregistré</translation>
+    </message>
+    <message>
+        <source>extension %1 was not stored completely</source>
+        <translation>le poste %1 n&apos;a pas été enregistré entièrement</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more lines</source>
+        <comment>... and %n more line</comment>
+        <translation>
+            <numerusform>... et %n autre ligne</numerusform>
+            <numerusform>... et %n autres lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: %n lines were skipped.</source>
+        <comment>Nothing was imported: %n line was skipped.</comment>
+        <translation>
+            <numerusform>Rien n&apos;a été importé : %n ligne a été ignorée.</numerusform>
+            <numerusform>Rien n&apos;a été importé : %n lignes ont été ignorées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file looks semicolon-separated. Mirn reads comma-separated files: save it as CSV with commas between the cells.</source>
+        <translation>Le fichier semble séparé par des points-virgules. Mirn lit les fichiers séparés par des virgules : enregistrez-le en CSV avec des virgules entre les cellules.</translation>
+    </message>
+    <message>
+        <source>The file looks tab-separated. Mirn reads comma-separated files: save it as CSV with commas between the cells.</source>
+        <translation>Le fichier semble séparé par des tabulations. Mirn lit les fichiers séparés par des virgules : enregistrez-le en CSV avec des virgules entre les cellules.</translation>
+    </message>
+    <message>
+        <source>An .xls workbook holds at most %1 rows and this export needs %2: export to .xlsx instead.</source>
+        <translation>Un classeur .xls contient au plus %1 lignes et cette exportation en demande %2 : exportez plutôt en .xlsx.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>Impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>Importing extension %1 (%2)</source>
+        <translation>Importation du poste %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Importing extension %1</source>
+        <translation>Importation du poste %1</translation>
+    </message>
+    <message>
+        <source>Exporting extension %1 (%2)</source>
+        <translation>Exportation du poste %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Exporting extension %1</source>
+        <translation>Exportation du poste %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExtensionCreator</name>
+    <message>
+        <source>Replace Extension</source>
+        <translation>Remplacer le poste</translation>
     </message>
 </context>
 <context>
@@ -1960,6 +2205,80 @@ mirn-cli fait le même travail depuis des scripts ; voir mirn-cli(1).</translati
         <source>Shrink to &amp;Fit</source>
         <translation>&amp;Ajuster au champ</translation>
     </message>
+    <message>
+        <source>&amp;Show Them</source>
+        <translation>&amp;Les afficher</translation>
+    </message>
+    <message>
+        <source>&amp;Print Anyway</source>
+        <translation>&amp;Imprimer quand même</translation>
+    </message>
+    <message>
+        <source>Extension %1, field %2: %3</source>
+        <translation>Poste %1, champ %2 : %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <comment>... and %n more</comment>
+        <translation>
+            <numerusform>... et %n autre</numerusform>
+            <numerusform>... et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PdfTarget</name>
+    <message>
+        <source>Mirn PDF writer</source>
+        <translation>Générateur PDF de Mirn</translation>
+    </message>
+    <message>
+        <source>A file you choose</source>
+        <translation>Un fichier de votre choix</translation>
+    </message>
+    <message>
+        <source>Print to PDF</source>
+        <translation>Imprimer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*||</source>
+        <translation>Fichiers PDF (*.pdf)|*.pdf|Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFormat</name>
+    <message>
+        <source>Windows Bitmap (BMP)</source>
+        <translation>Bitmap Windows (BMP)</translation>
+    </message>
+    <message>
+        <source>Enhanced Metafile (EMF)</source>
+        <translation>Métafichier amélioré (EMF)</translation>
+    </message>
+    <message>
+        <source>Graphics Interchange Format (GIF)</source>
+        <translation>Graphics Interchange Format (GIF)</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics (PNG)</source>
+        <translation>Portable Network Graphics (PNG)</translation>
+    </message>
+    <message>
+        <source>Tagged Image File Format (TIFF)</source>
+        <translation>Tagged Image File Format (TIFF)</translation>
+    </message>
+    <message>
+        <source>Windows Metafile (WMF)</source>
+        <translation>Métafichier Windows (WMF)</translation>
+    </message>
+    <message>
+        <source>Scalable Vector Graphics (SVG)</source>
+        <translation>Graphiques vectoriels adaptables (SVG)</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
 </context>
 <context>
     <name>PrintCommands</name>
@@ -2196,6 +2515,13 @@ Retour à l&apos;imprimante sélectionnée précédemment.</translation>
     <message>
         <source>Ready</source>
         <translation>Prête</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramInfo</name>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later; no warranty.</source>
+        <translation>Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure ; sans garantie.</translation>
     </message>
 </context>
 <context>
@@ -2884,6 +3210,254 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
     </message>
 </context>
 <context>
+    <name>SupportRequest</name>
+    <message>
+        <source>Please enter your name.</source>
+        <translation>Veuillez saisir votre nom.</translation>
+    </message>
+    <message>
+        <source>You must provide your e-mail address so we can respond to your support request.</source>
+        <translation>Vous devez indiquer votre adresse e-mail pour que nous puissions répondre à votre demande d&apos;assistance.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid e-mail address.</source>
+        <translation>Veuillez saisir une adresse e-mail valide.</translation>
+    </message>
+    <message>
+        <source>Please enter a problem summary.</source>
+        <translation>Veuillez saisir un résumé du problème.</translation>
+    </message>
+    <message>
+        <source>Could not submit data to the server.</source>
+        <translation>Les données n&apos;ont pas pu être envoyées au serveur.</translation>
+    </message>
+    <message>
+        <source>The server did not accept the data. The error code was: %1</source>
+        <translation>Le serveur n&apos;a pas accepté les données. Le code d&apos;erreur était : %1</translation>
+    </message>
+    <message>
+        <source>The server returned an error. The status code was: %1</source>
+        <translation>Le serveur a renvoyé une erreur. Le code d&apos;état était : %1</translation>
+    </message>
+    <message>
+        <source>Support requests are not sent to %1: it is not an https address, so your name and e-mail address could be read on the way.
+
+Please send your feedback directly to:
+
+%2</source>
+        <translation>Les demandes d&apos;assistance ne sont pas envoyées à %1 : ce n&apos;est pas une adresse https, votre nom et votre adresse e-mail pourraient donc être lus en chemin.
+
+Veuillez envoyer vos commentaires directement à :
+
+%2</translation>
+    </message>
+    <message>
+        <source>The feedback system is not available at this time because the server is not responding.
+
+Please make sure you have a working Internet connection and try again, or send your feedback directly to:
+
+%1</source>
+        <translation>Le système de commentaires n&apos;est pas disponible pour le moment car le serveur ne répond pas.
+
+Vérifiez que votre connexion Internet fonctionne et réessayez, ou envoyez vos commentaires directement à :
+
+%1</translation>
+    </message>
+    <message>
+        <source>Your feedback has been sent. Thank you.</source>
+        <translation>Vos commentaires ont été envoyés. Merci.</translation>
+    </message>
+</context>
+<context>
+    <name>TableImport</name>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <comment>... and %n more</comment>
+        <translation>
+            <numerusform>... et %n autre</numerusform>
+            <numerusform>... et %n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows cannot be imported; nothing was stored:</source>
+        <comment>%n row cannot be imported; nothing was stored:</comment>
+        <translation>
+            <numerusform>%n ligne ne peut pas être importée ; rien n&apos;a été enregistré :</numerusform>
+            <numerusform>%n lignes ne peuvent pas être importées ; rien n&apos;a été enregistré :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+    <message>
+        <source>cannot read it: %1</source>
+        <translation>lecture impossible : %1</translation>
+    </message>
+    <message>
+        <source>no rows</source>
+        <translation>aucune ligne</translation>
+    </message>
+    <message>
+        <source>no import preset is named %1</source>
+        <translation>aucun préréglage d&apos;importation ne s&apos;appelle %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Would import %n extensions</source>
+        <comment>Would import %n extension</comment>
+        <translation>
+            <numerusform>Importerait %n poste</numerusform>
+            <numerusform>Importerait %n postes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1: %2 (%3)</source>
+        <translation>ligne %1 : %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Nom de famille</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
+    <message>
+        <source>Field %1 (%2)</source>
+        <translation>Champ %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>Champ %1</translation>
+    </message>
+    <message>
+        <source>Workbook</source>
+        <translation>Classeur</translation>
+    </message>
+    <message>
+        <source>Separator: %1, encoding: %2</source>
+        <translation>Séparateur : %1, encodage : %2</translation>
+    </message>
+    <message>
+        <source>header row</source>
+        <translation>ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>pas de ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>preset: %1</source>
+        <translation>préréglage : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n extensions will be imported.</source>
+        <comment>%n extension will be imported.</comment>
+        <translation>
+            <numerusform>%n poste sera importé.</numerusform>
+            <numerusform>%n postes seront importés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows cannot be (%1).</source>
+        <comment>%n row cannot be (%1).</comment>
+        <translation>
+            <numerusform>%n ligne ne peut pas être importée (%1).</numerusform>
+            <numerusform>%n lignes ne peuvent pas être importées (%1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not imported: %1.</source>
+        <translation>Non importé : %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows cannot be imported:</source>
+        <comment>%n row cannot be imported:</comment>
+        <translation>
+            <numerusform>%n ligne ne peut pas être importée :</numerusform>
+            <numerusform>%n lignes ne peuvent pas être importées :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import the other %n rows?</source>
+        <comment>Import the other %n row?</comment>
+        <translation>
+            <numerusform>Importer l&apos;autre ligne (%n) ?</numerusform>
+            <numerusform>Importer les %n autres lignes ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>plus long que %1 caractères</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 (%3): %4</source>
+        <translation>ligne %1, colonne %2 (%3) : %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>a cell beyond the header&apos;s %n columns</source>
+        <comment>a cell beyond the header&apos;s %n column</comment>
+        <translation>
+            <numerusform>une cellule au-delà de la colonne (%n) de l&apos;en-tête</numerusform>
+            <numerusform>une cellule au-delà des %n colonnes de l&apos;en-tête</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no extension number</source>
+        <translation>pas de numéro de poste</translation>
+    </message>
+    <message>
+        <source>no layout</source>
+        <translation>pas de mise en page</translation>
+    </message>
+    <message>
+        <source>layout %1 is not installed</source>
+        <translation>la mise en page %1 n&apos;est pas installée</translation>
+    </message>
+</context>
+<context>
+    <name>TestSheet</name>
+    <message>
+        <source>Test sheet %1</source>
+        <translation>Planche de test %1</translation>
+    </message>
+</context>
+<context>
+    <name>UsageSurvey</name>
+    <message>
+        <source>The Internet connection appears to be offline.</source>
+        <translation>La connexion Internet semble hors ligne.</translation>
+    </message>
+</context>
+<context>
     <name>UserGuide</name>
     <message>
         <source>The user guide was not found.
@@ -2900,6 +3474,37 @@ You can open it in a web browser: %1</source>
         <translation>Aucun programme permettant d&apos;afficher le guide n&apos;a été trouvé.
 
 Vous pouvez l&apos;ouvrir dans un navigateur web : %1</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookReader</name>
+    <message>
+        <source>a workbook with macros; save it as an .xlsx workbook without macros</source>
+        <translation>un classeur avec des macros ; enregistrez-le en classeur .xlsx sans macros</translation>
+    </message>
+    <message>
+        <source>the workbook has no sheet</source>
+        <translation>le classeur n&apos;a aucune feuille</translation>
+    </message>
+    <message>
+        <source>no sheet is named %1 (the sheets: %2)</source>
+        <translation>aucune feuille ne s&apos;appelle %1 (les feuilles : %2)</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is protected by a password; save it without one</source>
+        <translation>le tableur est protégé par un mot de passe ; enregistrez-le sans mot de passe</translation>
+    </message>
+    <message>
+        <source>a spreadsheet with macros; save it without macros</source>
+        <translation>un tableur avec des macros ; enregistrez-le sans macros</translation>
+    </message>
+    <message>
+        <source>the spreadsheet has no sheet</source>
+        <translation>le tableur n&apos;a aucune feuille</translation>
+    </message>
+    <message>
+        <source>no sheet is named %1</source>
+        <translation>aucune feuille ne s&apos;appelle %1</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,11 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
+#include "exchange/ColumnMapping.h"
+#include "exchange/MRBExporterCommands.h"
+#include "exchange/TableImporter.h"
+#include "feedback/SupportRequest.h"
+#include "print/PdfTarget.h"
 #include "util/Catalog.h"
 #include "util/StringTable.h"
 
@@ -40,6 +45,31 @@ TEST(Translations, GermanAndFrenchAnswerTheCoreAndTheWindow) {
   EXPECT_EQ(TrN("StatusText", "%n extensions in database", "%n extension in database", 2),
             L"2 postes dans la base de donn\u00e9es");
   EXPECT_EQ(FormatString(LoadString(kStrSaveChanges), {L"office.mrb"}), L"Enregistrer les modifications de office.mrb ?");
+}
+
+// The core's messages (imports, exports, the PDF target, support requests) come in the
+// language; what is data beside them (the mapping words stored in the settings, the PDF
+// target's name) does not.
+TEST(Translations, TheCoresMessagesFollowTheLanguageAndItsDataDoesNot) {
+  {
+    Translations german(QLocale(QLocale::German, QLocale::Germany), Translations::ProgramFolder());
+    german.Install();
+    ExchangeOutcome outcome;
+    outcome.count = 3;
+    outcome.replaced = 1;
+    outcome.kept = 1;
+    EXPECT_EQ(ImportCountsText(outcome), L"2 hinzugef\u00fcgt, 1 ersetzt, 1 beibehalten");
+    EXPECT_EQ(ProblemText({4, 2, L"Name", L"x"}), L"Zeile 4, Spalte 2 (Name): x");
+    EXPECT_EQ(NothingImportedText(1, CsvSeparatorHint::kNone), L"Es wurde nichts importiert: 1 Zeile wurde \u00fcbersprungen.");
+    EXPECT_EQ(PdfTargetInfo().driver, L"Mirn-PDF-Schreiber");
+    EXPECT_EQ(PdfTargetInfo().name, L"PDF");
+    EXPECT_EQ(CheckSupportFields({}).text, L"Bitte geben Sie Ihren Namen ein.");
+    EXPECT_EQ(TargetName({ColumnRole::kFirstName, 0}), L"first name");
+  }
+  Translations french(QLocale(QLocale::French, QLocale::France), Translations::ProgramFolder());
+  french.Install();
+  EXPECT_EQ(NothingImportedText(2, CsvSeparatorHint::kNone),
+            L"Rien n'a \u00e9t\u00e9 import\u00e9\u00a0: 2 lignes ont \u00e9t\u00e9 ignor\u00e9es.");
 }
 
 TEST(Translations, ALanguageWithoutAFileStaysEnglish) {

@@ -1,5 +1,6 @@
 #include "app/AboutInfo.h"
 
+#include "util/Catalog.h"
 #include "util/StringTable.h"
 #include "platform/Profile.h"
 
@@ -13,8 +14,8 @@ std::wstring ShortVersion(std::wstring_view productVersion) {
 }
 
 std::wstring VersionLine(std::wstring_view productVersion, std::wstring_view buildId) {
-  std::wstring line = L"Print Engine " + ShortVersion(productVersion) + L" (" + SystemType() + L")";
-  if (!buildId.empty()) line += L", Build ID: " + std::wstring(buildId);
+  std::wstring line = FormatString(Tr("AboutInfo", "Print Engine %1 (%2)"), {ShortVersion(productVersion), SystemType()});
+  if (!buildId.empty()) line += FormatString(Tr("AboutInfo", ", Build ID: %1"), {std::wstring(buildId)});
   return line;
 }
 

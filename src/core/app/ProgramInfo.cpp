@@ -1,5 +1,6 @@
 #include "app/ProgramInfo.h"
 
+#include "util/Catalog.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -11,10 +12,8 @@ const std::wstring& LegalNotice() {
   return notice;
 }
 
-const std::wstring& LicenceNotice() {
-  static const std::wstring notice =
-      L"Free software under the GNU General Public License, version 3 or later; no warranty.";
-  return notice;
+std::wstring LicenceNotice() {
+  return Tr("ProgramInfo", "Free software under the GNU General Public License, version 3 or later; no warranty.");
 }
 
 }  // namespace mirn

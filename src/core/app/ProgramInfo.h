@@ -11,6 +11,6 @@ std::wstring ProductVersion();
 // The copyright line of the program.
 const std::wstring& LegalNotice();
 // The licence the program is under, in one line for the About box.
-const std::wstring& LicenceNotice();
+std::wstring LicenceNotice();
 
 }  // namespace mirn

@@ -4,6 +4,8 @@
 #include <cwctype>
 #include <set>
 
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -47,10 +49,11 @@ std::optional<unsigned> NumberAfter(std::wstring_view normalized, std::wstring_v
 }
 
 std::wstring ColumnText(const HeaderMapping& mapping, size_t column) {
-  std::wstring text = L"column " + std::to_wstring(column + 1);
-  if (column < mapping.header.size() && !mapping.header[column].empty())
-    text += L" (" + mapping.header[column] + L")";
-  return text;
+  const std::wstring number = std::to_wstring(column + 1);
+  if (column < mapping.header.size() && !mapping.header[column].empty()) {
+    return FormatString(Tr("ColumnMapping", "column %1 (%2)"), {number, mapping.header[column]});
+  }
+  return FormatString(Tr("ColumnMapping", "column %1"), {number});
 }
 
 }  // namespace
@@ -174,16 +177,16 @@ std::wstring MappingProblem(const HeaderMapping& mapping, bool haveDefaultType) 
     if (mapping.columns[i].role == ColumnRole::kIgnore) continue;
     for (size_t j = i + 1; j < mapping.columns.size(); ++j)
       if (mapping.columns[j] == mapping.columns[i])
-        return ColumnText(mapping, i) + L" and " + ColumnText(mapping, j) + L" are both mapped to " +
-               TargetName(mapping.columns[i]);
+        return FormatString(Tr("ColumnMapping", "%1 and %2 are both mapped to %3"),
+                            {ColumnText(mapping, i), ColumnText(mapping, j), TargetName(mapping.columns[i])});
   }
   if (!mapping.Has(ColumnRole::kId))
-    return L"no column holds the extension number (name one \"extension\", or map one to id)";
+    return Tr("ColumnMapping", "no column holds the extension number (name one \"extension\", or map one to id)");
   if (mapping.Has(ColumnRole::kName) && (mapping.Has(ColumnRole::kFirstName) || mapping.Has(ColumnRole::kLastName)))
-    return ColumnText(mapping, static_cast<size_t>(mapping.ColumnOf(ColumnRole::kName))) +
-           L" is the name while other columns hold first and last names";
+    return FormatString(Tr("ColumnMapping", "%1 is the name while other columns hold first and last names"),
+                        {ColumnText(mapping, static_cast<size_t>(mapping.ColumnOf(ColumnRole::kName)))});
   if (!haveDefaultType && !mapping.Has(ColumnRole::kTypeCode))
-    return L"no column holds the layout: choose one (--type CODE)";
+    return Tr("ColumnMapping", "no column holds the layout: choose one (--type CODE)");
   return {};
 }
 

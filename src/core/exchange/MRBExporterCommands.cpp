@@ -25,8 +25,9 @@ ExchangeOutcome WriteFailed(const std::filesystem::path& path, std::error_code c
   ExchangeOutcome outcome;
   outcome.failedFile = path;
   outcome.cause = cause;
-  outcome.message = L"Could not write " + FromPath(path) + L": " + CauseText(cause) +
-                    (existed ? L"; the file keeps its previous content" : L"");
+  outcome.message = FormatString(existed ? Tr("ExchangeReports", "Could not write %1: %2; the file keeps its previous content")
+                                         : Tr("ExchangeReports", "Could not write %1: %2"),
+                                 {FromPath(path), CauseText(cause)});
   return outcome;
 }
 
@@ -67,7 +68,7 @@ std::optional<OutputFile> BeginExport(const std::filesystem::path& path, Exchang
   if (!out) {
     refused.failedFile = path;
     refused.cause = error;
-    refused.message = L"Cannot write " + FromPath(path) + L": " + CauseText(error);
+    refused.message = FormatString(Tr("ExchangeReports", "Cannot write %1: %2"), {FromPath(path), CauseText(error)});
   }
   return out;
 }
@@ -93,8 +94,9 @@ ExchangeOutcome RunImport(MRBImporter& importer, ExchangeProgressView& view, Imp
     // The working copy cannot grow: stopped at the first write that failed so.
     outcome.failedFile = importer.TempFolder();
     outcome.cause = std::make_error_code(std::errc::no_space_on_device);
-    outcome.message = L"The working copy in " + FromPath(outcome.failedFile) +
-                      L" cannot grow: no space left on the device. Nothing was saved.";
+    outcome.message = FormatString(Tr("ExchangeReports", "The working copy in %1 cannot grow: no space left on the "
+                                                         "device. Nothing was saved."),
+                                   {FromPath(outcome.failedFile)});
     return outcome;
   }
   outcome.ok = true;
@@ -113,43 +115,54 @@ std::wstring ImportCompleteText(long long count) {
 
 std::wstring ImportCountsText(const ExchangeOutcome& outcome) {
   std::wstring text;
-  const auto add = [&text](long long n, const wchar_t* what) {
+  const auto add = [&text](long long n, const std::wstring& counted) {
     if (n == 0) return;
     if (!text.empty()) text += L", ";
-    text += std::to_wstring(n) + L" " + what;
+    text += counted;
   };
-  add(outcome.count - outcome.replaced, L"added");
-  add(outcome.replaced, L"replaced");
-  add(outcome.kept, L"kept");
-  return text.empty() ? L"nothing added" : text;
+  const long long added = outcome.count - outcome.replaced;
+  add(added, TrN("ExchangeReports", "%n added", "%n added", added));
+  add(outcome.replaced, TrN("ExchangeReports", "%n replaced", "%n replaced", outcome.replaced));
+  add(outcome.kept, TrN("ExchangeReports", "%n kept", "%n kept", outcome.kept));
+  return text.empty() ? Tr("ExchangeReports", "nothing added") : text;
 }
 
 std::wstring CsvLineNotesText(const std::vector<CsvLineNote>& notes, size_t limit) {
   std::wstring text;
   for (size_t i = 0; i < notes.size() && i < limit; ++i) {
     const CsvLineNote& note = notes[i];
-    text += L"line " + std::to_wstring(note.line) + L": ";
+    std::wstring what;
     switch (note.kind) {
-      case CsvLineNote::Kind::kNoTypeCode: text += L"skipped, no type code"; break;
-      case CsvLineNote::Kind::kUnknownLayout: text += L"skipped, layout " + note.detail + L" is not installed"; break;
-      case CsvLineNote::Kind::kNoExtensionId: text += L"skipped, no extension ID"; break;
-      case CsvLineNote::Kind::kNotStored: text += L"extension " + note.detail + L" could not be stored"; break;
-      case CsvLineNote::Kind::kIncomplete: text += L"extension " + note.detail + L" was not stored completely"; break;
+      case CsvLineNote::Kind::kNoTypeCode: what = Tr("ExchangeReports", "skipped, no type code"); break;
+      case CsvLineNote::Kind::kUnknownLayout:
+        what = FormatString(Tr("ExchangeReports", "skipped, layout %1 is not installed"), {note.detail});
+        break;
+      case CsvLineNote::Kind::kNoExtensionId: what = Tr("ExchangeReports", "skipped, no extension ID"); break;
+      case CsvLineNote::Kind::kNotStored:
+        what = FormatString(Tr("ExchangeReports", "extension %1 could not be stored"), {note.detail});
+        break;
+      case CsvLineNote::Kind::kIncomplete:
+        what = FormatString(Tr("ExchangeReports", "extension %1 was not stored completely"), {note.detail});
+        break;
     }
-    text += L"\n";
+    text += FormatString(Tr("ExchangeReports", "line %1: %2"), {std::to_wstring(note.line), what}) + L"\n";
   }
-  if (notes.size() > limit) text += L"... and " + CountOf(static_cast<long long>(notes.size() - limit), L"more line", L"more lines") + L"\n";
+  if (notes.size() > limit) {
+    const std::size_t more = notes.size() - limit;
+    text += TrN("ExchangeReports", "... and %n more lines", "... and %n more line", more) + L"\n";
+  }
   return text;
 }
 
 std::wstring NothingImportedText(long long skipped, CsvSeparatorHint hint) {
-  std::wstring text = L"Nothing was imported: " + CountOf(skipped, L"line was", L"lines were") + L" skipped.";
+  std::wstring text = TrN("ExchangeReports", "Nothing was imported: %n lines were skipped.",
+                          "Nothing was imported: %n line was skipped.", skipped);
   if (hint == CsvSeparatorHint::kSemicolons) {
-    text += L"\n\nThe file looks semicolon-separated. Mirn reads comma-separated files: save it as "
-            L"CSV with commas between the cells.";
+    text += L"\n\n" + Tr("ExchangeReports", "The file looks semicolon-separated. Mirn reads comma-separated files: "
+                                             "save it as CSV with commas between the cells.");
   } else if (hint == CsvSeparatorHint::kTabs) {
-    text += L"\n\nThe file looks tab-separated. Mirn reads comma-separated files: save it as "
-            L"CSV with commas between the cells.";
+    text += L"\n\n" + Tr("ExchangeReports", "The file looks tab-separated. Mirn reads comma-separated files: save "
+                                             "it as CSV with commas between the cells.");
   }
   return text;
 }
@@ -176,8 +189,9 @@ ExchangeOutcome RunExcelExport(MRBBase& database, DDFLibrary& library, const std
     ExchangeOutcome tooMany;
     tooMany.failedFile = path;
     tooMany.code = EFBIG;
-    tooMany.message = L"An .xls workbook holds at most " + std::to_wstring(xls::Workbook::kMaxRows) +
-                      L" rows and this export needs " + std::to_wstring(rows) + L": export to .xlsx instead.";
+    tooMany.message = FormatString(Tr("ExchangeReports", "An .xls workbook holds at most %1 rows and this export "
+                                                         "needs %2: export to .xlsx instead."),
+                                   {std::to_wstring(xls::Workbook::kMaxRows), std::to_wstring(rows)});
     return tooMany;
   }
   ExchangeOutcome refused;
@@ -198,7 +212,7 @@ ExchangeOutcome RunCsvImport(MRBBase& database, DDFLibrary& library, const Profi
     ExchangeOutcome outcome;
     outcome.failedFile = path;
     outcome.cause = std::error_code(errno, std::generic_category());
-    outcome.message = L"Cannot read " + FromPath(path);
+    outcome.message = FormatString(Tr("ExchangeReports", "Cannot read %1"), {FromPath(path)});
     return outcome;
   }
   return RunCsvImport(database, library, profile, in, view, question);

@@ -1,5 +1,6 @@
 #include "exchange/MRBImporterSession.h"
 
+#include "util/Catalog.h"
 #include "util/StringTable.h"
 
 namespace mirn {
@@ -8,10 +9,10 @@ namespace {
 constexpr int kReplaceQuestionString = 1039;
 constexpr long long kMessageInterval = 100;
 
-std::wstring LineFor(const wchar_t* verb, const std::wstring& id, const std::wstring& name) {
-  std::wstring line = verb + id;
-  if (!name.empty()) line += L" (" + name + L")";
-  return line;
+// "Importing extension 201 (Reception)": the pattern takes the id as %1 and the name as %2.
+std::wstring LineFor(const std::wstring& withName, const std::wstring& withoutName, const std::wstring& id,
+                     const std::wstring& name) {
+  return name.empty() ? FormatString(withoutName, {id}) : FormatString(withName, {id, name});
 }
 
 // Steps the bar and, every kMessageInterval positions, lets window messages run. False
@@ -32,11 +33,13 @@ std::wstring ReplaceQuestionText(const std::wstring& id) {
 }
 
 std::wstring ImportingLine(const std::wstring& id, const std::wstring& name) {
-  return LineFor(L"Importing extension ", id, name);
+  return LineFor(Tr("ExchangeReports", "Importing extension %1 (%2)"), Tr("ExchangeReports", "Importing extension %1"),
+                 id, name);
 }
 
 std::wstring ExportingLine(const std::wstring& id, const std::wstring& name) {
-  return LineFor(L"Exporting extension ", id, name);
+  return LineFor(Tr("ExchangeReports", "Exporting extension %1 (%2)"), Tr("ExchangeReports", "Exporting extension %1"),
+                 id, name);
 }
 
 ImportSession::ImportSession(ExchangeProgressView& view, ReplaceQuestion* question,

@@ -9,6 +9,8 @@
 #include "platform/AtomicWrite.h"
 #include "platform/KnownFolders.h"
 #include "templates/DDFLibrary.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -47,13 +49,22 @@ ExchangeOutcome Failed(const TableFile& file, const std::wstring& text) {
   return outcome;
 }
 
-std::wstring ProblemsText(const TablePlan& plan) {
-  std::wstring text = std::to_wstring(plan.bad) + (plan.bad == 1 ? L" row cannot" : L" rows cannot") +
-                      L" be imported; nothing was stored:";
+}  // namespace
+
+std::wstring MoreProblemsText(const TablePlan& plan) {
+  std::wstring text;
   for (const TableProblem& p : plan.problems) text += L"\n" + ProblemText(p);
-  if (plan.bad > static_cast<long long>(plan.problems.size()))
-    text += L"\n... and " + std::to_wstring(plan.bad - static_cast<long long>(plan.problems.size())) + L" more";
+  const long long more = plan.bad - static_cast<long long>(plan.problems.size());
+  if (more > 0) text += L"\n" + TrN("TableImport", "... and %n more", "... and %n more", more);
   return text;
+}
+
+namespace {
+
+std::wstring ProblemsText(const TablePlan& plan) {
+  std::wstring text = TrN("TableImport", "%n rows cannot be imported; nothing was stored:",
+                          "%n row cannot be imported; nothing was stored:", plan.bad);
+  return text + MoreProblemsText(plan);
 }
 
 }  // namespace
@@ -70,7 +81,7 @@ bool AddColumnChoice(TableImportOptions& options, std::wstring_view choice) {
   return true;
 }
 
-std::wstring TableFile::DisplayName() const { return bytes ? std::wstring(L"standard input") : FromPath(path); }
+std::wstring TableFile::DisplayName() const { return bytes ? Tr("TableImport", "standard input") : FromPath(path); }
 
 std::unique_ptr<OpenedTable> OpenedTable::Open(const TableFile& file, const TableImportOptions& options,
                                                std::wstring& error) {
@@ -80,7 +91,7 @@ std::unique_ptr<OpenedTable> OpenedTable::Open(const TableFile& file, const Tabl
   } else {
     std::error_code ec;
     if (!ReadWholeFile(file.path, table->bytes_, &ec, kTableFileLimit)) {
-      error = L"cannot read it: " + FromUtf8(ec.message());
+      error = FormatString(Tr("TableImport", "cannot read it: %1"), {FromUtf8(ec.message())});
       return nullptr;
     }
   }
@@ -115,7 +126,7 @@ TablePlan PlanTableImport(DDFLibrary& library, const std::vector<ImportPreset>& 
     std::vector<std::wstring> first;
     long long row = 0;
     if (!rows.Next(first, row)) {
-      plan.problem = L"no rows";
+      plan.problem = Tr("TableImport", "no rows");
       return plan;
     }
     plan.firstRow = first;
@@ -123,7 +134,7 @@ TablePlan PlanTableImport(DDFLibrary& library, const std::vector<ImportPreset>& 
     if (!options.preset.empty()) {
       chosen = FindPreset(presets, options.preset);
       if (!chosen) {
-        plan.problem = L"no import preset is named " + options.preset;
+        plan.problem = FormatString(Tr("TableImport", "no import preset is named %1"), {options.preset});
         return plan;
       }
     }
@@ -207,7 +218,7 @@ std::string DryRunText(DDFLibrary& library, const std::vector<ImportPreset>& pre
   outcome.unmappedColumns = plan.mapping.unmapped;
   outcome.count = plan.good;
   outcome.rowsPassedOver = plan.bad;
-  outcome.message = outcome.ok ? L"Would import " + CountOf(plan.good, L"extension", L"extensions")
+  outcome.message = outcome.ok ? TrN("TableImport", "Would import %n extensions", "Would import %n extension", plan.good)
                                : file.DisplayName() + L": " + ProblemsText(plan);
   std::string text;
   if (asJson) {
@@ -226,7 +237,7 @@ std::string DryRunText(DDFLibrary& library, const std::vector<ImportPreset>& pre
     text = all.dump(1, '\t') + "\n";
   } else {
     for (const TableRecord& r : records) {
-      std::wstring line = L"row " + std::to_wstring(r.row) + L": " + r.id + L" (" + r.typeCode + L")";
+      std::wstring line = FormatString(Tr("TableImport", "row %1: %2 (%3)"), {std::to_wstring(r.row), r.id, r.typeCode});
       if (!r.name.empty()) line += L" " + r.name;
       for (const auto& [id, value] : r.fields) line += L"; " + std::to_wstring(id) + L"=" + value;
       text += ToUtf8(line) + "\n";

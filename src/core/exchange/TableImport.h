@@ -92,6 +92,10 @@ class OpenedTable {
   DelimitedFormat format_;
 };
 
+// The plan's rows that cannot be imported, one line each after a line break, and how many
+// more there are than it lists.
+std::wstring MoreProblemsText(const TablePlan& plan);
+
 // Plans the import of `file`: columns, the first rows, and (when `checkAll`) every row
 // checked. The plan of a file that cannot be read has `problem` set. With `keep`, the
 // opened table is handed back, rewound, for the import to read.

@@ -2,6 +2,8 @@
 
 #include "exchange/DelimitedText.h"
 #include "platform/Profile.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -36,19 +38,21 @@ std::vector<ColumnTarget> TableImportPage::Targets() const {
 
 std::wstring TableImportPage::TargetLabel(const ColumnTarget& target) const {
   switch (target.role) {
-    case ColumnRole::kIgnore: return L"Ignore";
-    case ColumnRole::kId: return L"ID";
-    case ColumnRole::kName: return L"Name";
-    case ColumnRole::kFirstName: return L"First name";
-    case ColumnRole::kLastName: return L"Last name";
-    case ColumnRole::kTypeCode: return L"Layout";
-    case ColumnRole::kKey: return L"Key " + std::to_wstring(target.number);
+    case ColumnRole::kIgnore: return Tr("TableImport", "Ignore");
+    case ColumnRole::kId: return Tr("TableImport", "ID");
+    case ColumnRole::kName: return Tr("TableImport", "Name");
+    case ColumnRole::kFirstName: return Tr("TableImport", "First name");
+    case ColumnRole::kLastName: return Tr("TableImport", "Last name");
+    case ColumnRole::kTypeCode: return Tr("TableImport", "Layout");
+    case ColumnRole::kKey: return FormatString(Tr("TableImport", "Key %1"), {std::to_wstring(target.number)});
     case ColumnRole::kField: break;
   }
-  std::wstring label = L"Field " + std::to_wstring(target.number);
+  const std::wstring number = std::to_wstring(target.number);
   for (const auto& [id, caption] : LayoutFields(*library_, ToUpper(Trim(options_.typeCode))))
-    if (id == target.number && !Trim(caption).empty()) label += L" (" + Trim(caption) + L")";
-  return label;
+    if (id == target.number && !Trim(caption).empty()) {
+      return FormatString(Tr("TableImport", "Field %1 (%2)"), {number, Trim(caption)});
+    }
+  return FormatString(Tr("TableImport", "Field %1"), {number});
 }
 
 void TableImportPage::SetColumn(size_t column, const ColumnTarget& target) {
@@ -71,40 +75,36 @@ void TableImportPage::SetTypeCode(const std::wstring& typeCode) {
 std::wstring TableImportPage::Detected() const {
   std::wstring text;
   if (plan_.workbook) {
-    text = L"Workbook";
+    text = Tr("TableImport", "Workbook");
   } else {
-    text = L"Separator: " + SeparatorName(plan_.separator) + L", encoding: " +
-           (plan_.encoding == CsvEncoding::kUtf8 ? L"UTF-8" : L"Windows-1252");
+    text = FormatString(Tr("TableImport", "Separator: %1, encoding: %2"),
+                        {SeparatorName(plan_.separator), plan_.encoding == CsvEncoding::kUtf8 ? L"UTF-8" : L"Windows-1252"});
   }
-  text += plan_.headed ? L", header row" : L", no header row";
-  if (!plan_.presetTitle.empty()) text += L", preset: " + plan_.presetTitle;
+  text += L", " + (plan_.headed ? Tr("TableImport", "header row") : Tr("TableImport", "no header row"));
+  if (!plan_.presetTitle.empty()) text += L", " + FormatString(Tr("TableImport", "preset: %1"), {plan_.presetTitle});
   return text;
 }
 
 std::wstring TableImportPage::CountText() const {
   if (!plan_.problem.empty()) return plan_.problem;
-  std::wstring text = std::to_wstring(plan_.good) + (plan_.good == 1 ? L" extension" : L" extensions") +
-                      L" will be imported.";
+  std::wstring text = TrN("TableImport", "%n extensions will be imported.", "%n extension will be imported.", plan_.good);
   if (plan_.bad != 0) {
-    text += L" " + std::to_wstring(plan_.bad) + (plan_.bad == 1 ? L" row cannot" : L" rows cannot") + L" be (" +
-            ProblemText(plan_.problems.front()) + L").";
+    text += L" " + FormatString(TrN("TableImport", "%n rows cannot be (%1).", "%n row cannot be (%1).", plan_.bad),
+                                {ProblemText(plan_.problems.front())});
   }
   if (!plan_.mapping.unmapped.empty()) {
-    text += L" Not imported:";
-    for (size_t i = 0; i < plan_.mapping.unmapped.size(); ++i)
-      text += (i == 0 ? L" " : L", ") + plan_.mapping.unmapped[i];
-    text += L".";
+    std::wstring columns;
+    for (size_t i = 0; i < plan_.mapping.unmapped.size(); ++i) columns += (i == 0 ? L"" : L", ") + plan_.mapping.unmapped[i];
+    text += L" " + FormatString(Tr("TableImport", "Not imported: %1."), {columns});
   }
   return text;
 }
 
 std::wstring TableImportPage::ImportRestQuestion() const {
-  std::wstring text = file_.DisplayName() + L": " + std::to_wstring(plan_.bad) +
-                      (plan_.bad == 1 ? L" row cannot" : L" rows cannot") + L" be imported:";
-  for (const TableProblem& p : plan_.problems) text += L"\n" + ProblemText(p);
-  if (plan_.bad > static_cast<long long>(plan_.problems.size()))
-    text += L"\n... and " + std::to_wstring(plan_.bad - static_cast<long long>(plan_.problems.size())) + L" more";
-  text += L"\n\nImport the other " + std::to_wstring(plan_.good) + L" rows?";
+  std::wstring text = file_.DisplayName() + L": " +
+                     TrN("TableImport", "%n rows cannot be imported:", "%n row cannot be imported:", plan_.bad) +
+                     MoreProblemsText(plan_);
+  text += L"\n\n" + TrN("TableImport", "Import the other %n rows?", "Import the other %n row?", plan_.good);
   return text;
 }
 

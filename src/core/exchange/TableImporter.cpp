@@ -7,12 +7,16 @@
 #include "templates/DDFException.h"
 #include "templates/DDFLibrary.h"
 #include "text/TextFormat.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
 namespace {
 
-std::wstring TooLong(size_t limit) { return L"longer than " + std::to_wstring(limit) + L" characters"; }
+std::wstring TooLong(size_t limit) {
+  return FormatString(Tr("TableImport", "longer than %1 characters"), {std::to_wstring(limit)});
+}
 
 bool BlankCells(const std::vector<std::wstring>& cells) {
   for (const std::wstring& c : cells)
@@ -24,12 +28,13 @@ bool BlankCells(const std::vector<std::wstring>& cells) {
 }  // namespace
 
 std::wstring ProblemText(const TableProblem& problem) {
-  std::wstring text = L"row " + std::to_wstring(problem.row);
-  if (problem.column != 0) {
-    text += L", column " + std::to_wstring(problem.column);
-    if (!problem.columnName.empty()) text += L" (" + problem.columnName + L")";
+  const std::wstring row = std::to_wstring(problem.row);
+  if (problem.column == 0) return FormatString(Tr("TableImport", "row %1: %2"), {row, problem.cause});
+  const std::wstring column = std::to_wstring(problem.column);
+  if (problem.columnName.empty()) {
+    return FormatString(Tr("TableImport", "row %1, column %2: %3"), {row, column, problem.cause});
   }
-  return text + L": " + problem.cause;
+  return FormatString(Tr("TableImport", "row %1, column %2 (%3): %4"), {row, column, problem.columnName, problem.cause});
 }
 
 std::vector<std::pair<unsigned, std::wstring>> LayoutFields(DDFLibrary& library, const std::wstring& typeCode) {
@@ -94,7 +99,10 @@ bool TableRows::Build(const std::vector<std::wstring>& cells, long long row, Tab
   };
   if (headed_) {
     for (size_t c = mapping_.columns.size(); c < cells.size(); ++c)
-      if (!Trim(cells[c]).empty()) return fail(c, L"a cell beyond the header's " + std::to_wstring(mapping_.columns.size()) + L" columns");
+      if (!Trim(cells[c]).empty()) {
+        return fail(c, TrN("TableImport", "a cell beyond the header's %n columns", "a cell beyond the header's %n column",
+                           mapping_.columns.size()));
+      }
   }
   record = TableRecord{};
   record.row = row;
@@ -122,7 +130,7 @@ bool TableRows::Build(const std::vector<std::wstring>& cells, long long row, Tab
     }
   }
   const int idColumn = mapping_.ColumnOf(ColumnRole::kId);
-  if (record.id.empty()) return fail(static_cast<size_t>(idColumn), L"no extension number");
+  if (record.id.empty()) return fail(static_cast<size_t>(idColumn), Tr("TableImport", "no extension number"));
   if (!haveName) record.name = first.empty() || last.empty() ? first + last : first + L" " + last;
   if (record.name.size() > kMaxImportedNameLength) {
     const int nameColumn = mapping_.ColumnOf(haveName ? ColumnRole::kName : ColumnRole::kLastName);
@@ -130,9 +138,10 @@ bool TableRows::Build(const std::vector<std::wstring>& cells, long long row, Tab
   }
   const int typeColumn = mapping_.ColumnOf(ColumnRole::kTypeCode);
   if (record.typeCode.empty()) record.typeCode = defaultTypeCode_;
-  if (record.typeCode.empty()) return fail(static_cast<size_t>(typeColumn), L"no layout");
+  if (record.typeCode.empty()) return fail(static_cast<size_t>(typeColumn), Tr("TableImport", "no layout"));
   if (!library_->Contains(record.typeCode))
-    return fail(static_cast<size_t>(typeColumn), L"layout " + record.typeCode + L" is not installed");
+    return fail(static_cast<size_t>(typeColumn),
+                FormatString(Tr("TableImport", "layout %1 is not installed"), {record.typeCode}));
   // Keys and fields the layout does not have are passed over, as surplus cells of Mirn's
   // own files are.
   const auto& fields = FieldsOf(record.typeCode);

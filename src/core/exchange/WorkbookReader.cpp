@@ -10,6 +10,8 @@
 #include "exchange/SheetNumbers.h"
 #include "exchange/ZipMembers.h"
 #include "util/Text.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 namespace {
@@ -161,7 +163,7 @@ class XlsxRows final : public WorkbookRows {
       : bytes_(std::move(bytes)), file_(std::move(file)), limits_(limits) {
     zip_ = std::make_unique<ZipMembers>(bytes_, limits.totalBytes);
     if (zip_->Has("xl/vbaProject.bin"))
-      throw std::runtime_error("a workbook with macros; save it as an .xlsx workbook without macros");
+      throw std::runtime_error(TrUtf8("WorkbookReader", "a workbook with macros; save it as an .xlsx workbook without macros"));
     FindSheet(sheet);
     if (zip_->Has("xl/sharedStrings.xml")) ReadSharedStrings();
     if (zip_->Has("xl/styles.xml")) ReadStyles();
@@ -231,10 +233,10 @@ class XlsxRows final : public WorkbookRows {
       }
     }
     if (chosenId.empty()) {
-      if (wanted.empty()) throw std::runtime_error("the workbook has no sheet");
+      if (wanted.empty()) throw std::runtime_error(TrUtf8("WorkbookReader", "the workbook has no sheet"));
       std::string names;
       for (const auto& n : sheetNames) names += (names.empty() ? "" : ", ") + ToUtf8(n);
-      throw std::runtime_error("no sheet is named " + ToUtf8(wanted) + " (the sheets: " + names + ")");
+      throw std::runtime_error(FormatString(TrUtf8("WorkbookReader", "no sheet is named %1 (the sheets: %2)"), {ToUtf8(wanted), names}));
     }
     std::string target = targets.count(chosenId) ? targets[chosenId] : "worksheets/sheet" + std::to_string(index) + ".xml";
     sheetMember_ = target.rfind("/", 0) == 0 ? target.substr(1) : "xl/" + target;
@@ -368,10 +370,10 @@ class OdsRows final : public WorkbookRows {
     if (zip.Has("META-INF/manifest.xml")) {
       const std::string manifest = zip.Read("META-INF/manifest.xml", limits.smallMemberBytes);
       if (manifest.find("encryption-data") != std::string::npos)
-        throw std::runtime_error("the spreadsheet is protected by a password; save it without one");
+        throw std::runtime_error(TrUtf8("WorkbookReader", "the spreadsheet is protected by a password; save it without one"));
     }
     if (zip.Has("Basic/script-lc.xml") || zip.Has("Scripts/"))
-      throw std::runtime_error("a spreadsheet with macros; save it without macros");
+      throw std::runtime_error(TrUtf8("WorkbookReader", "a spreadsheet with macros; save it without macros"));
     const pugi::xml_document doc = ParseXml(zip.Read("content.xml", limits.smallMemberBytes), "content.xml");
     pugi::xml_node chosen;
     for (pugi::xml_node body : doc.document_element().children()) {
@@ -390,8 +392,8 @@ class OdsRows final : public WorkbookRows {
       }
     }
     if (!chosen) {
-      if (wanted.empty()) throw std::runtime_error("the spreadsheet has no sheet");
-      throw std::runtime_error("no sheet is named " + ToUtf8(wanted));
+      if (wanted.empty()) throw std::runtime_error(TrUtf8("WorkbookReader", "the spreadsheet has no sheet"));
+      throw std::runtime_error(FormatString(TrUtf8("WorkbookReader", "no sheet is named %1"), {ToUtf8(wanted)}));
     }
     long long row = 0;
     ReadRows(chosen, row);

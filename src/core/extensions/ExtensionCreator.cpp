@@ -12,6 +12,7 @@
 #include "templates/DDFException.h"
 #include "templates/DDFLibrary.h"
 #include "util/Text.h"
+#include "util/Catalog.h"
 
 namespace mirn {
 namespace {
@@ -101,7 +102,7 @@ AddExtensionsOutcome CreateExtensions(MRBBase& db, DDFLibrary& library, UserInte
     }
     if (db.ExtensionExists(id)) {
       if (!replaceAll) {
-        const int answer = ui.MessageBox({ReplaceQuestionText(id), L"Replace Extension",
+        const int answer = ui.MessageBox({ReplaceQuestionText(id), Tr("ExtensionCreator", "Replace Extension"),
                                           mb::kYesNoCancel | mb::kYesToAll | mb::kIconWarning, {}}) &
                            mb::kButtonMask;
         if (answer == mb::kIdNo) {

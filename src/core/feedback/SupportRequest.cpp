@@ -7,6 +7,8 @@
 #include "app/ProgramInfo.h"
 #include "platform/Notifier.h"
 #include "platform/UserInterface.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -31,13 +33,15 @@ bool PlausibleEmail(std::wstring_view email) {
 }
 
 SupportProblem CheckSupportFields(const SupportFields& fields) {
-  if (fields.name.empty()) return {SupportField::kName, L"Please enter your name."};
+  if (fields.name.empty()) return {SupportField::kName, Tr("SupportRequest", "Please enter your name.")};
   if (fields.email.empty()) {
     return {SupportField::kEmail,
-            L"You must provide your e-mail address so we can respond to your support request."};
+            Tr("SupportRequest", "You must provide your e-mail address so we can respond to your support request.")};
   }
-  if (!PlausibleEmail(fields.email)) return {SupportField::kEmail, L"Please enter a valid e-mail address."};
-  if (fields.summary.empty()) return {SupportField::kSummary, L"Please enter a problem summary."};
+  if (!PlausibleEmail(fields.email)) {
+    return {SupportField::kEmail, Tr("SupportRequest", "Please enter a valid e-mail address.")};
+  }
+  if (fields.summary.empty()) return {SupportField::kSummary, Tr("SupportRequest", "Please enter a problem summary.")};
   return {};
 }
 
@@ -66,12 +70,14 @@ std::string TicketJson(std::wstring_view subject, std::wstring_view name, std::w
 std::wstring SubmissionFailureText(const HttpResult& result) {
   switch (result.kind) {
     case HttpResult::Kind::kNotSent:
-      return L"Could not submit data to the server.";
+      return Tr("SupportRequest", "Could not submit data to the server.");
     case HttpResult::Kind::kFailed:
-      return L"The server did not accept the data. The error code was: " + std::to_wstring(result.errorCode);
+      return FormatString(Tr("SupportRequest", "The server did not accept the data. The error code was: %1"),
+                          {std::to_wstring(result.errorCode)});
     case HttpResult::Kind::kStatus:
       if (result.Succeeded()) return {};
-      return L"The server returned an error. The status code was: " + std::to_wstring(result.status);
+      return FormatString(Tr("SupportRequest", "The server returned an error. The status code was: %1"),
+                          {std::to_wstring(result.status)});
   }
   return {};
 }
@@ -87,22 +93,22 @@ bool SupportRequest::CheckServer(HttpClient& client) {
 bool SupportRequest::EndpointProtected() {
   // A request carries a person's name and e-mail address: never in clear text over a network.
   if (TravelsProtected(settings_.ticketEndpoint)) return true;
-  ui_.Message(L"Support requests are not sent to " + FromUtf8(settings_.ticketEndpoint) +
-                  L": it is not an https address, so your name and e-mail address could be read on the way.\n\n"
-                  L"Please send your feedback directly to:\n\n" +
-                  settings_.supportAddress,
+  ui_.Message(FormatString(Tr("SupportRequest", "Support requests are not sent to %1: it is not an https address, so "
+                                                 "your name and e-mail address could be read on the way.\n\n"
+                                                 "Please send your feedback directly to:\n\n%2"),
+                           {FromUtf8(settings_.ticketEndpoint), settings_.supportAddress}),
               mb::kIconWarning);
   return false;
 }
 
 bool SupportRequest::ServerChecked(bool reachable) {
   if (reachable) return true;
-  ui_.Message(
-      L"The feedback system is not available at this time because the server is not responding.\n\n"
-      L"Please make sure you have a working Internet connection and try again, or send your feedback "
-      L"directly to:\n\n" +
-          settings_.supportAddress,
-      mb::kIconWarning);
+  ui_.Message(FormatString(Tr("SupportRequest",
+                              "The feedback system is not available at this time because the server is not "
+                              "responding.\n\nPlease make sure you have a working Internet connection and try "
+                              "again, or send your feedback directly to:\n\n%1"),
+                           {settings_.supportAddress}),
+              mb::kIconWarning);
   return false;
 }
 
@@ -124,7 +130,8 @@ SupportField SupportRequest::Prepare(const SupportFields& fields, HttpPost& post
 bool SupportRequest::Finish(const HttpResult& result) {
   if (result.Succeeded()) {
     // The person asked for this, so the thanks reach them even without a notification service.
-    AppNotify(notifier_, ui_, notification::kFeedbackSent, L"Your feedback has been sent. Thank you.", false, true);
+    AppNotify(notifier_, ui_, notification::kFeedbackSent, Tr("SupportRequest", "Your feedback has been sent. Thank you."),
+              false, true);
     return true;
   }
   ui_.Message(SubmissionFailureText(result), mb::kIconWarning);

@@ -4,6 +4,8 @@
 
 #include "feedback/SupportRequest.h"
 #include "platform/Profile.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -68,7 +70,7 @@ void EndSurvey(Profile& profile) { profile.WriteInt(kSurveySection, L"SurveyDone
 
 std::wstring SubmitSurvey(HttpClient& client, const std::string& endpoint, const std::string& document,
                           bool online) {
-  if (!online) return L"The Internet connection appears to be offline.";
+  if (!online) return Tr("UsageSurvey", "The Internet connection appears to be offline.");
   HttpPost post{endpoint, {"Host: " + UrlHost(endpoint), "Connection: close", "Content-Type: application/json"},
                 document};
   HttpResult result;

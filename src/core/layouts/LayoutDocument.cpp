@@ -71,7 +71,7 @@ LayoutDocument::LayoutDocument() {
 LayoutDocument LayoutDocument::Load(const std::filesystem::path& path) {
   const std::wstring name = FromPath(path);
   const FileByteSource file(path);
-  if (!file.IsOpen()) throw DDFException(L"Could not open DDF file: " + name);
+  if (!file.IsOpen()) throw DDFException(FormatString(Tr("DDFReader", "Could not open DDF file: %1"), {name}));
   LayoutDocument document = FromTemplate(CDDFTemplate::Load(file, name), ReadPreamble(file));
   document.path_ = path;
   return document;

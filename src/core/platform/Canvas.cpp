@@ -1,4 +1,5 @@
 #include "platform/Canvas.h"
+#include "util/Catalog.h"
 
 #include <cstdint>
 
@@ -42,17 +43,17 @@ TwipsMapping TwipsMapping::ForDevice(int dpiX, int dpiY, int originX, int origin
 
 std::wstring PictureFormatName(PictureFormat format) {
   switch (format) {
-    case PictureFormat::Bmp: return L"Windows Bitmap (BMP)";
-    case PictureFormat::Emf: return L"Enhanced Metafile (EMF)";
-    case PictureFormat::Gif: return L"Graphics Interchange Format (GIF)";
+    case PictureFormat::Bmp: return Tr("PictureFormat", "Windows Bitmap (BMP)");
+    case PictureFormat::Emf: return Tr("PictureFormat", "Enhanced Metafile (EMF)");
+    case PictureFormat::Gif: return Tr("PictureFormat", "Graphics Interchange Format (GIF)");
     case PictureFormat::Jpeg: return L"JPEG";
-    case PictureFormat::Png: return L"Portable Network Graphics (PNG)";
-    case PictureFormat::Tiff: return L"Tagged Image File Format (TIFF)";
-    case PictureFormat::Wmf: return L"Windows Metafile (WMF)";
-    case PictureFormat::Svg: return L"Scalable Vector Graphics (SVG)";
+    case PictureFormat::Png: return Tr("PictureFormat", "Portable Network Graphics (PNG)");
+    case PictureFormat::Tiff: return Tr("PictureFormat", "Tagged Image File Format (TIFF)");
+    case PictureFormat::Wmf: return Tr("PictureFormat", "Windows Metafile (WMF)");
+    case PictureFormat::Svg: return Tr("PictureFormat", "Scalable Vector Graphics (SVG)");
     case PictureFormat::Unknown: break;
   }
-  return L"Unknown";
+  return Tr("PictureFormat", "Unknown");
 }
 
 }  // namespace mirn

@@ -1,6 +1,8 @@
 #include "print/AdjustmentPages.h"
 
 #include "platform/UserInterface.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 
@@ -30,15 +32,16 @@ PrinterAdjustment MergeAdjustment(PrinterAdjustment stored, const AdjustmentPage
 bool ConfirmAdjusting(UserInterface& ui, const PrinterAdjustment& before) {
   if (!before.IsZero()) return true;
   MessageBoxRequest notice;
-  notice.caption = L"Precise Printer Adjustment";
-  notice.text = L"Most people do not need to make any adjustments here. You may need to make adjustments if one of "
-                L"the following is true:\n\n"
-                L"If you are using a print driver that was not designed specifically for your printer (such as "
-                L"using an HP Laserjet driver with a Panasonic laser printer).\n\n"
-                L"If your printouts are \"shifted\" so they do not align correctly (e.g, your printed text does not "
-                L"center in the spaces provided on the paper).";
+  notice.caption = Tr("AdjustmentPages", "Precise Printer Adjustment");
+  notice.text = Tr("AdjustmentPages",
+                   "Most people do not need to make any adjustments here. You may need to make adjustments if one of "
+                   "the following is true:\n\n"
+                   "If you are using a print driver that was not designed specifically for your printer (such as "
+                   "using an HP Laserjet driver with a Panasonic laser printer).\n\n"
+                   "If your printouts are \"shifted\" so they do not align correctly (e.g, your printed text does not "
+                   "center in the spaces provided on the paper).");
   notice.style = mb::kOkCancel | mb::kIconWarning;
-  notice.labels = {{mb::kIdOk, L"Continue"}};
+  notice.labels = {{mb::kIdOk, Tr("AdjustmentPages", "Continue")}};
   return (ui.MessageBox(notice) & mb::kButtonMask) == mb::kIdOk;
 }
 

@@ -4,6 +4,8 @@
 #include <optional>
 
 #include "print/AdjustmentUnits.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 namespace {
@@ -116,8 +118,8 @@ void DrawCalibrationSheet(Canvas& canvas, const PrintContext& context, const Pri
     pen.Line(m.x + 72, m.y + 72, m.x - 72, m.y + 72);
     pen.Line(m.x - 72, m.y + 72, m.x - 72, m.y - 72);
     const int textX = m.x + 400 < width - 3000 ? m.x + 120 : m.x - 3000;
-    pen.Text(textX, m.y + 120, L"from left " + CalibrationDistance(m.x));
-    pen.Text(textX, m.y + 300, L"from top " + CalibrationDistance(m.y));
+    pen.Text(textX, m.y + 120, FormatString(Tr("CalibrationSheet", "from left %1"), {CalibrationDistance(m.x)}));
+    pen.Text(textX, m.y + 300, FormatString(Tr("CalibrationSheet", "from top %1"), {CalibrationDistance(m.y)}));
   }
 
   pen.Font(10);
@@ -127,13 +129,15 @@ void DrawCalibrationSheet(Canvas& canvas, const PrintContext& context, const Pri
     pen.Text(left, y, text);
     y += 260;
   };
-  line(L"Mirn printer calibration sheet for " + AdjustmentPrinterName(adjustment.name));
-  line(L"Adjustment applied: portrait " + Millimetres(adjustment.portraitX) + L", " + Millimetres(adjustment.portraitY) +
-       L" mm; landscape " + Millimetres(adjustment.landscapeX) + L", " + Millimetres(adjustment.landscapeY) + L" mm");
-  line(L"Measure each cross from the paper's left and top edges and compare with its label.");
-  line(L"A cross that lands further right than labelled needs a negative horizontal adjustment");
-  line(L"of the difference; one that lands lower needs a negative vertical adjustment.");
-  line(L"Add the correction to the adjustment applied and enter it with: mirn-cli adjust PRINTER");
+  line(FormatString(Tr("CalibrationSheet", "Mirn printer calibration sheet for %1"),
+                    {AdjustmentPrinterName(adjustment.name)}));
+  line(FormatString(Tr("CalibrationSheet", "Adjustment applied: portrait %1, %2 mm; landscape %3, %4 mm"),
+                    {Millimetres(adjustment.portraitX), Millimetres(adjustment.portraitY),
+                     Millimetres(adjustment.landscapeX), Millimetres(adjustment.landscapeY)}));
+  line(Tr("CalibrationSheet", "Measure each cross from the paper's left and top edges and compare with its label."));
+  line(Tr("CalibrationSheet", "A cross that lands further right than labelled needs a negative horizontal adjustment"));
+  line(Tr("CalibrationSheet", "of the difference; one that lands lower needs a negative vertical adjustment."));
+  line(Tr("CalibrationSheet", "Add the correction to the adjustment applied and enter it with: mirn-cli adjust PRINTER"));
 }
 
 }  // namespace mirn

@@ -27,8 +27,8 @@ OverflowAnswer AskAboutOverflows(UserInterface& ui, const std::vector<Overflowin
   request.text = OverflowReadyNote(static_cast<long long>(fields.size())) + L"\n\nShow them before printing?";
   // The "to all" button after Print Anyway: printing, with every field made to fit.
   request.style = mb::kYesNoCancel | mb::kNoToAll | mb::kIconWarning;
-  request.labels = {{mb::kIdYes, L"&Show Them"},
-                    {mb::kIdNo, L"&Print Anyway"},
+  request.labels = {{mb::kIdYes, Tr("OverflowQuestion", "&Show Them")},
+                    {mb::kIdNo, Tr("OverflowQuestion", "&Print Anyway")},
                     {mb::kIdNoToAll, Tr("OverflowQuestion", "Shrink to &Fit")}};
   const int answer = ui.MessageBox(request) & mb::kButtonMask;
   if (answer == mb::kIdNo) return OverflowAnswer::PrintAnyway;
@@ -36,10 +36,14 @@ OverflowAnswer AskAboutOverflows(UserInterface& ui, const std::vector<Overflowin
   if (answer == mb::kIdYes) {
     std::wstring list;
     for (std::size_t i = 0; i < fields.size() && i < kListedFields; ++i) {
-      list += L"Extension " + fields[i].id + L", field " + std::to_wstring(fields[i].field) + L": " +
-              fields[i].text.substr(0, kListedTextLength) + L"\n";
+      list += FormatString(Tr("OverflowQuestion", "Extension %1, field %2: %3"),
+                           {fields[i].id, std::to_wstring(fields[i].field), fields[i].text.substr(0, kListedTextLength)}) +
+              L"\n";
     }
-    if (fields.size() > kListedFields) list += L"... and " + std::to_wstring(fields.size() - kListedFields) + L" more\n";
+    if (fields.size() > kListedFields) {
+      const std::size_t more = fields.size() - kListedFields;
+      list += TrN("OverflowQuestion", "... and %n more", "... and %n more", more) + L"\n";
+    }
     ui.Message(list, mb::kIconInformation, LoadString(kStrAppTitle));
   }
   return OverflowAnswer::Stop;

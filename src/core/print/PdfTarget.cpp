@@ -1,4 +1,6 @@
 #include "print/PdfTarget.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 #include <unistd.h>
 
@@ -12,8 +14,8 @@ bool IsPdfTarget(std::wstring_view name) { return name == kPdfTargetName; }
 PrinterInfo PdfTargetInfo() {
   PrinterInfo info;
   info.name = kPdfTargetName;
-  info.driver = L"Mirn PDF writer";
-  info.location = L"A file you choose";
+  info.driver = Tr("PdfTarget", "Mirn PDF writer");
+  info.location = Tr("PdfTarget", "A file you choose");
   return info;
 }
 
@@ -30,8 +32,8 @@ std::filesystem::path DefaultPdfPath(const std::filesystem::path& documentPath,
 
 FileDialogRequest PdfFileRequest(const std::filesystem::path& suggested) {
   FileDialogRequest request;
-  request.title = L"Print to PDF";
-  request.filter = L"PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*||";
+  request.title = Tr("PdfTarget", "Print to PDF");
+  request.filter = Tr("PdfTarget", "PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*||");
   request.defaultExtension = L"pdf";
   request.initialPath = suggested;
   request.promptOverwrite = true;

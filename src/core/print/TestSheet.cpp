@@ -9,6 +9,8 @@
 #include "print/PrintTexts.h"
 #include "print/PrinterAdjustment.h"
 #include "templates/CDDFTemplate.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 namespace {
@@ -67,7 +69,7 @@ PrintJobResult PrintTestSheet(PrinterSystem& printers, const std::wstring& print
   PrintJobRequest request;
   request.printer = printer;
   request.mode = mode;
-  request.title = L"Test sheet " + layout.GetTypeCode();
+  request.title = FormatString(Tr("TestSheet", "Test sheet %1"), {layout.GetTypeCode()});
   // One label per slot; the ids only need to be distinct and to sort in slot order.
   const std::size_t slots = std::max<std::size_t>(1, layout.GetSlots().size());
   for (std::size_t i = 0; i < slots; ++i) {

@@ -7,6 +7,8 @@
 #include "util/ByteSource.h"
 #include "templates/CDDFTemplate.h"
 #include "templates/DDFException.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -36,10 +38,10 @@ struct ParsedHeader {
 ParsedHeader ReadHeader(const ByteSource& bytes, const std::wstring& path, bool upCase = true) {
   std::array<char, kDDFHeaderReadSize> buffer{};
   if (bytes.ReadAt(0, buffer.data(), buffer.size()) != buffer.size())
-    throw DDFException(L"Could not read DDF header: " + path);
+    throw DDFException(FormatString(Tr("DDFReader", "Could not read DDF header: %1"), {path}));
   const auto end = buffer.begin() + kDDFPreambleLimit;
   const auto mark = std::find(buffer.begin(), end, kDDFPreambleEnd);
-  if (mark == end) throw DDFException(L"Could not read DDF header: " + path);
+  if (mark == end) throw DDFException(FormatString(Tr("DDFReader", "Could not read DDF header: %1"), {path}));
 
   ParsedHeader parsed;
   parsed.offset = static_cast<std::uint64_t>(mark - buffer.begin()) + 1;
@@ -69,7 +71,7 @@ ParsedHeader ReadHeader(const ByteSource& bytes, const std::wstring& path, bool 
 
 void ReadObjects(const ByteSource& bytes, const ParsedHeader& parsed, CDDFTemplate& out) {
   std::uint64_t at = parsed.offset + kDDFHeaderSize;
-  const std::wstring truncated = L"Could not read DDF header: " + out.path;
+  const std::wstring truncated = FormatString(Tr("DDFReader", "Could not read DDF header: %1"), {out.path});
   // The sizes were validated against the header, so short reads mean the file changed
   // underneath: refuse rather than keep a partial template.
   out.slots.reserve(parsed.header.slotCount);
@@ -119,7 +121,7 @@ CDDFTemplate CDDFTemplate::Load(const ByteSource& bytes, const std::wstring& pat
 
 CDDFTemplate LoadInFileOrder(const ByteSource& bytes, const std::wstring& path, bool upCaseTypeCode) {
   const ParsedHeader parsed = ReadHeader(bytes, path, upCaseTypeCode);
-  if (!parsed.valid) throw DDFException(L"DDF did not pass validation tests: " + path);
+  if (!parsed.valid) throw DDFException(FormatString(Tr("DDFReader", "DDF did not pass validation tests: %1"), {path}));
   CDDFTemplate result;
   result.path = path;
   result.header = parsed.header;
@@ -137,7 +139,7 @@ std::string ReadPreamble(const ByteSource& bytes) {
 CDDFTemplate CDDFTemplate::Load(const std::filesystem::path& path) {
   const std::wstring name = FromPath(path);
   const FileByteSource file(path);
-  if (!file.IsOpen()) throw DDFException(L"Could not open DDF file: " + name);
+  if (!file.IsOpen()) throw DDFException(FormatString(Tr("DDFReader", "Could not open DDF file: %1"), {name}));
   return Load(file, name);
 }
 
@@ -153,7 +155,7 @@ bool CDDFTemplate::ReadInfo(const ByteSource& bytes, const std::wstring& path, D
 bool CDDFTemplate::ReadInfo(const std::filesystem::path& path, DDFHeaderInfo& info) {
   const std::wstring name = FromPath(path);
   const FileByteSource file(path);
-  if (!file.IsOpen()) throw DDFException(L"Could not open DDF file: " + name);
+  if (!file.IsOpen()) throw DDFException(FormatString(Tr("DDFReader", "Could not open DDF file: %1"), {name}));
   return ReadInfo(file, name, info);
 }
 

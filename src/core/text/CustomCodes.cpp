@@ -9,6 +9,8 @@
 #include "platform/KnownFolders.h"
 #include "platform/LegacyIniFile.h"
 #include "platform/Profile.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -111,8 +113,8 @@ CustomCode MakeCustomCode(std::wstring text, const TextFormat& style) {
 }
 
 std::wstring CustomCodesSaveFailedMessage(const std::filesystem::path& file) {
-  return L"The custom codes could not be saved. The file was supposed to be saved to:\n\n" +
-         FromPath(file);
+  return FormatString(Tr("CustomCodes", "The custom codes could not be saved. The file was supposed to be saved to:\n\n%1"),
+                      {FromPath(file)});
 }
 
 std::filesystem::path CustomCodesPath(const KnownFolders& folders) {

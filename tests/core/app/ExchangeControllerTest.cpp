@@ -172,7 +172,7 @@ TEST_F(ExchangeControllerTest, BadRowsAskBeforeImportingTheRest) {
   ASSERT_EQ(ui_.messages.size(), 1u);
   EXPECT_EQ(ui_.messages[0].text, (dir_ / "bad.csv").wstring() +
                                       L": 1 row cannot be imported:\nrow 3, column 3 (Model): layout NOPE is not "
-                                      L"installed\n\nImport the other 1 rows?");
+                                      L"installed\n\nImport the other 1 row?");
   EXPECT_EQ(Db().GetExtensionCount(), 1);
 
   ui_.openAnswers.push_back(dir_ / "bad.csv");
