@@ -1,14 +1,17 @@
 #include "qt/PdfPrinterSystem.h"
 
-#include <QBuffer>
+#include <unistd.h>
+
+#include <QFile>
 #include <QPdfWriter>
 #include <system_error>
 
-#include "platform/AtomicWrite.h"
 #include "platform/OutputFile.h"
+#include "platform/TempFile.h"
 #include "qt/PaperSizes.h"
 #include "print/PdfCompactor.h"
 #include "qt/QtText.h"
+#include "util/ByteSource.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -63,34 +66,49 @@ std::optional<PrinterCapabilities> PdfPrinterSystem::Capabilities(const std::wst
 std::unique_ptr<PrintDocument> PdfPrinterSystem::StartDocument(const std::wstring& name, const DeviceMode& mode,
                                                                const std::wstring& title) {
   if (name != kPrinterName) return nullptr;
-  // The document is made in memory and written out only when it ended with pages in it:
-  // the writer does not report failed writes, so it never writes the file itself. The file
-  // is written beside the target and renamed over it when complete on disk.
+  // The writer sends each page to an unnamed spool file as it finishes it, so memory does
+  // not grow with the pages. Only a document that ended with pages in it is written out:
+  // compacted object by object from the spool into the output file's sibling, which is
+  // renamed over the target when complete on disk. The spool lies beside the target, on the
+  // same disk, or in the temporary folder where that folder's file system cannot make one.
   *lastError_ = {};
-  auto buffer = std::make_shared<QBuffer>();
-  buffer->open(QIODevice::WriteOnly);
-  auto writer = std::make_unique<QPdfWriter>(buffer.get());
+  const std::filesystem::path target = file_;
+  std::error_code error;
+  int fd = OpenUnnamedFile(target.parent_path(), &error);
+  if (fd < 0) fd = OpenUnnamedFile(std::filesystem::temp_directory_path(error), &error);
+  if (fd < 0) {
+    *lastError_ = error;
+    return nullptr;
+  }
+  auto spool = std::make_shared<QFile>();
+  if (!spool->open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    *lastError_ = std::make_error_code(std::errc::io_error);
+    return nullptr;
+  }
+  auto writer = std::make_unique<QPdfWriter>(spool.get());
   writer->setResolution(kDpi);
   writer->setPageLayout(LayoutFor(mode));
   writer->setTitle(ToQString(title));
   writer->setCreator(QStringLiteral("Mirn"));
   auto painter = std::make_unique<QPainter>();
   if (!painter->begin(writer.get())) return nullptr;
-  const std::filesystem::path target = file_;
   return std::make_unique<PainterDocument>(
       std::move(writer), std::move(painter), QPointF(0, 0), canvasFactory_,
-      [buffer, target, lastError = lastError_](std::unique_ptr<QPagedPaintDevice>& device, QPainter& p, int pages) {
+      [spool, target, lastError = lastError_](std::unique_ptr<QPagedPaintDevice>& device, QPainter& p, int pages) {
         const bool painted = p.end();
-        device.reset();  // the writer finishes the document into the buffer
+        device.reset();  // the writer finishes the document into the spool
         if (!painted || pages == 0) return pages == 0 && painted;
-        // Qt places every glyph on its own; the file is written with whole runs.
-        const QByteArray& made = buffer->data();
-        std::string bytes(made.constData(), static_cast<size_t>(made.size()));
-        std::string compact = CompactPdf(bytes);
-        if (compact.size() < bytes.size()) bytes = std::move(compact);
         auto out = OutputFile::Begin(target, lastError.get());
         if (!out) return false;
-        return WriteAll(out->Descriptor(), bytes, lastError.get()) && out->Commit(lastError.get());
+        // The writer does not report failed writes; the spool does.
+        if (!spool->flush() || spool->error() != QFileDevice::NoError) {
+          *lastError = out->WriteFailure();
+          return false;
+        }
+        // Qt places every glyph on its own; the file is written with whole runs.
+        const DescriptorByteSource source(spool->handle());
+        return CompactPdf(source, out->Descriptor(), lastError.get()) && out->Commit(lastError.get());
       });
 }
 

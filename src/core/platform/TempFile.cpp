@@ -92,4 +92,14 @@ bool TempFile::Remove() {
   return gone;
 }
 
+int OpenUnnamedFile(const std::filesystem::path& dir, std::error_code* error) {
+  const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    if (error) *error = std::error_code(errno, std::generic_category());
+    return -1;
+  }
+  if (error) error->clear();
+  return fd;
+}
+
 }  // namespace mirn

@@ -44,4 +44,9 @@ bool CreatePrivateFolder(const std::filesystem::path& path, std::error_code* err
 // Makes `path` exclusively with mode 0600; false when it exists or cannot be made.
 bool CreateFileExclusive(const std::filesystem::path& path, std::error_code* error = nullptr);
 
+// An unnamed file in the folder `dir`, open for reading and writing with mode 0600: having no
+// name, it goes with its last descriptor, however the process ends. -1 and `error` when the
+// folder cannot take one (its file system may not make unnamed files).
+int OpenUnnamedFile(const std::filesystem::path& dir, std::error_code* error = nullptr);
+
 }  // namespace mirn

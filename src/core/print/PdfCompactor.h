@@ -9,10 +9,19 @@
 // object stay byte for byte. A file it cannot follow is returned as it was.
 
 #include <string>
+#include <system_error>
+
+#include "util/ByteSource.h"
 
 namespace mirn {
 
 std::string CompactPdf(const std::string& pdf);
+
+// The same from a file of any size into the file open on `fd` (written from its current
+// position, which must be its start): one object is held at a time, so memory does not grow
+// with the pages. A source it cannot follow, or one the compacting would not make smaller,
+// is copied as it is. False, with the system's cause in `error`, when writing failed.
+bool CompactPdf(const ByteSource& source, int fd, std::error_code* error = nullptr);
 
 // The content-stream part on its own: `widths` answers a glyph's advance in thousandths of
 // the font size for a font resource name ("F7") and glyph id, or -1 when unknown.

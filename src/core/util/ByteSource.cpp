@@ -35,17 +35,34 @@ FileByteSource::~FileByteSource() {
   if (fd_ >= 0) ::close(fd_);
 }
 
-std::size_t FileByteSource::ReadAt(std::uint64_t offset, void* out, std::size_t count) const {
-  if (fd_ < 0) return 0;
+namespace {
+
+std::size_t ReadAtDescriptor(int fd, std::uint64_t offset, void* out, std::size_t count) {
+  if (fd < 0) return 0;
   std::size_t done = 0;
   auto* bytes = static_cast<char*>(out);
   while (done < count) {
-    const ssize_t n = ::pread(fd_, bytes + done, count - done, static_cast<off_t>(offset + done));
+    const ssize_t n = ::pread(fd, bytes + done, count - done, static_cast<off_t>(offset + done));
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     done += static_cast<std::size_t>(n);
   }
   return done;
+}
+
+}  // namespace
+
+std::size_t FileByteSource::ReadAt(std::uint64_t offset, void* out, std::size_t count) const {
+  return ReadAtDescriptor(fd_, offset, out, count);
+}
+
+DescriptorByteSource::DescriptorByteSource(int fd) : fd_(fd) {
+  struct stat st {};
+  if (fd >= 0 && ::fstat(fd, &st) == 0) size_ = static_cast<std::uint64_t>(st.st_size);
+}
+
+std::size_t DescriptorByteSource::ReadAt(std::uint64_t offset, void* out, std::size_t count) const {
+  return ReadAtDescriptor(fd_, offset, out, count);
 }
 
 }  // namespace mirn

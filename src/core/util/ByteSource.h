@@ -47,4 +47,17 @@ class FileByteSource final : public ByteSource {
   std::uint64_t size_ = 0;
 };
 
+// A descriptor the caller keeps open (and closes), read by position; its size is taken when
+// the source is made.
+class DescriptorByteSource final : public ByteSource {
+ public:
+  explicit DescriptorByteSource(int fd);
+  std::uint64_t Size() const override { return size_; }
+  std::size_t ReadAt(std::uint64_t offset, void* out, std::size_t count) const override;
+
+ private:
+  int fd_ = -1;
+  std::uint64_t size_ = 0;
+};
+
 }  // namespace mirn

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <vector>
 
 #include "print/PdfCompactor.h"
+#include "support/TestSupport.h"
 
 namespace mirn {
 namespace {
@@ -98,6 +102,101 @@ TEST(PdfCompactor, FilesItCannotFollowComeBackUnchanged) {
   ASSERT_NO_THROW(compacted = CompactPdf(missingDescendant));
   EXPECT_NE(compacted.find("/DescendantFonts [9 0 R]"), std::string::npos);
   EXPECT_TRUE(compacted.starts_with("%PDF-1.4\n"));
+}
+
+// Pages as Qt writes them: page, resources, content stream and its length, the font last.
+// `lengthFirst` puts a page's length object before its stream, as other writers may.
+std::string PagesPdf(int pages, bool lengthFirst = false) {
+  std::vector<std::string> bodies = {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Count 0 >>"};
+  const int font = 3 + pages * 4;
+  for (int p = 0; p < pages; ++p) {
+    const int first = static_cast<int>(bodies.size()) + 1;
+    std::string content = "q\nq\n1 w\nQ\nBT\n/F1 100 Tf\n1 0 0 -1 0 0 Tm\n";
+    for (int g = 0; g < 6; ++g) content += (g == 0 ? "10 -20" : g == 3 ? "52.7 0" : "50 0") + std::string(" Td <000") +
+                                           std::to_string(g + 1) + "> Tj\n";
+    content += "ET\nQ\n";
+    const std::string packed = Deflated(content);
+    const std::string stream = "<< /Length " + std::to_string(first + (lengthFirst ? 2 : 3)) +
+                               " 0 R /Filter /FlateDecode >>\nstream\n" + packed + "\nendstream";
+    bodies.push_back("<< /Type /Page /Contents " + std::to_string(first + (lengthFirst ? 3 : 2)) +
+                     " 0 R /Resources " + std::to_string(first + 1) + " 0 R >>");
+    bodies.push_back("<< /Font << /F1 " + std::to_string(font) + " 0 R >> >>");
+    if (lengthFirst) bodies.push_back(std::to_string(packed.size()));
+    bodies.push_back(stream);
+    if (!lengthFirst) bodies.push_back(std::to_string(packed.size()));
+  }
+  bodies.push_back("<< /Type /Font /Subtype /Type0 /DescendantFonts [" + std::to_string(font + 1) + " 0 R] >>");
+  bodies.push_back("<< /Type /Font /Subtype /CIDFontType2 /W [1 6 500] >>");
+  return PdfOf(bodies);
+}
+
+// Every entry of the cross-reference table names the offset where its object begins.
+void ExpectCrossReferencesHold(const std::string& pdf) {
+  const size_t startxref = pdf.rfind("startxref");
+  ASSERT_NE(startxref, std::string::npos);
+  const size_t xref = std::stoul(pdf.substr(startxref + 10));
+  ASSERT_EQ(pdf.compare(xref, 5, "xref\n"), 0);
+  const size_t count = std::stoul(pdf.substr(xref + 7));
+  size_t at = pdf.find('\n', xref + 5) + 1;
+  for (size_t n = 0; n < count; ++n, at += 20) {
+    if (pdf[at + 17] != 'n') continue;
+    const size_t offset = std::stoul(pdf.substr(at, 10));
+    EXPECT_EQ(pdf.compare(offset, std::to_string(n).size() + 6, std::to_string(n) + " 0 obj"), 0) << n;
+  }
+}
+
+std::string Streamed(const std::string& pdf, std::error_code* error = nullptr) {
+  test::TempDir dir;
+  const auto path = dir / "out.pdf";
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC, 0600);
+  const MemoryByteSource source(pdf);
+  const bool written = CompactPdf(source, fd, error);
+  ::close(fd);
+  EXPECT_TRUE(written);
+  return test::ReadFile(path);
+}
+
+// Each page's glyphs become one run with the font's widths from the end of the file, its
+// length follows, and the streamed compaction writes the same bytes as the one in memory,
+// whichever of a page's stream and length comes first.
+TEST(PdfCompactor, PagesBecomeRunsWhetherStreamedOrInMemory) {
+  for (const bool lengthFirst : {false, true}) {
+    const std::string pdf = PagesPdf(5, lengthFirst);
+    const std::string compact = CompactPdf(pdf);
+    ASSERT_LT(compact.size(), pdf.size()) << lengthFirst;
+    ExpectCrossReferencesHold(compact);
+    for (size_t at = compact.find("stream\n"), pages = 0; at != std::string::npos; at = compact.find("stream\n", at + 1)) {
+      if (compact.compare(at - 3, 3, "end") == 0) continue;
+      const size_t end = compact.find("\nendstream", at);
+      uLongf size = 4096;
+      std::string content(size, '\0');
+      ASSERT_EQ(uncompress(reinterpret_cast<Bytef*>(content.data()), &size,
+                           reinterpret_cast<const Bytef*>(compact.data() + at + 7), end - at - 7),
+                Z_OK);
+      content.resize(size);
+      EXPECT_EQ(content, "q\nBT\n/F1 100 Tf\n1 0 0 -1 0 0 Tm\n10 -20 Td\n[<000100020003> -27 <000400050006>] TJ\nET\nQ\n");
+      EXPECT_LE(++pages, 5u);
+    }
+    EXPECT_EQ(Streamed(pdf), compact) << lengthFirst;
+  }
+}
+
+// A file it cannot follow reaches the descriptor as it came; a descriptor that cannot take
+// the bytes is reported with the system's cause.
+TEST(PdfCompactor, StreamedFilesItCannotFollowAreCopiedAndWriteFailuresReported) {
+  std::string damaged = PagesPdf(3);
+  damaged.replace(damaged.find("4 0 obj"), 7, "9 0 obj");  // the table names object 4 there
+  EXPECT_EQ(CompactPdf(damaged), damaged);
+  EXPECT_EQ(Streamed(damaged), damaged);
+
+  const int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+  ASSERT_GE(full, 0);
+  const std::string pdf = PagesPdf(200);
+  const MemoryByteSource source(pdf);
+  std::error_code error;
+  EXPECT_FALSE(CompactPdf(source, full, &error));
+  EXPECT_EQ(error, std::errc::no_space_on_device);
+  ::close(full);
 }
 
 }  // namespace
