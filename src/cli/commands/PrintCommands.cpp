@@ -159,7 +159,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
     return kExitFailed;
   }
   ReportUnwalkable(*db, parsed.Positional()[0], c);
-  const std::vector<std::wstring> ids = ChosenExtensions(parsed, *db, parsed.Positional()[0], c.err);
+  std::vector<std::wstring> ids = ChosenExtensions(parsed, *db, parsed.Positional()[0], c.err);
   if (db->GetExtensionCount() == 0 || ids.empty()) {
     ReportFile(c.err, parsed.Positional()[0], TrUtf8("Cli", "nothing to print: no extensions chosen"),
                db::kNoSuchExtension);
@@ -172,7 +172,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
   CliPrinting printing(parsed, c, library);
   std::optional<PrintOrder> order = printing.Order();
   if (!order) return kExitFailed;
-  order->ids = ids;
+  order->ids = std::move(ids);
   order->copies = static_cast<int>(copies);
   order->title = FromPath(file.filename());
   order->documentFolder = std::filesystem::absolute(file).parent_path();
@@ -201,7 +201,7 @@ int Print(const std::vector<std::string>& args, Context& c) {
   };
   CliPrintUi ui(c, parsed.Has("yes"));
   const StopOnInterrupt stopOnInterrupt;
-  const PrintResult result = printing.Controller().Print(*db, *order, ui, hooks);
+  const PrintResult result = printing.Controller().Print(*db, std::move(*order), ui, hooks);
   if (!result.started) return kExitFailed;
   if (result.pdfError) {
     const bool kept = std::filesystem::exists(result.pdfFile);

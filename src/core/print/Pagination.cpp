@@ -5,9 +5,9 @@
 
 namespace mirn {
 
-std::vector<PrintRun> SplitIntoRuns(std::vector<ExtensionToPrint> extensions) {
-  std::map<std::wstring, std::vector<std::wstring>> byType;
-  for (ExtensionToPrint& e : extensions) byType[e.typeCode].push_back(std::move(e.id));
+namespace {
+
+std::vector<PrintRun> RunsOf(std::map<std::wstring, std::vector<std::wstring>> byType) {
   std::vector<PrintRun> runs;
   for (auto& [type, ids] : byType) {
     std::sort(ids.begin(), ids.end());
@@ -17,23 +17,48 @@ std::vector<PrintRun> SplitIntoRuns(std::vector<ExtensionToPrint> extensions) {
   return runs;
 }
 
+}  // namespace
+
+std::vector<PrintRun> SplitIntoRuns(std::vector<ExtensionToPrint>&& extensions) {
+  std::map<std::wstring, std::vector<std::wstring>> byType;
+  for (ExtensionToPrint& e : extensions) byType[e.typeCode].push_back(std::move(e.id));
+  extensions.clear();
+  extensions.shrink_to_fit();
+  return RunsOf(std::move(byType));
+}
+
+std::vector<PrintRun> SplitIntoRuns(const std::vector<ExtensionToPrint>& extensions) {
+  std::map<std::wstring, std::vector<std::wstring>> byType;
+  for (const ExtensionToPrint& e : extensions) byType[e.typeCode].push_back(e.id);
+  return RunsOf(std::move(byType));
+}
+
 std::vector<LabelPlacement> PlaceLabels(const std::vector<std::wstring>& ids, int copies,
                                         int slotsPerSheet, int startSlot) {
+  std::vector<LabelPlacement> placements;
+  placements.reserve(ids.size() * static_cast<size_t>(std::max(1, copies)));
+  ForEachPlacement(ids, copies, slotsPerSheet, startSlot, [&](const std::wstring& id, int copy, int slot, int sheet) {
+    placements.push_back({id, copy, slot, sheet});
+    return true;
+  });
+  return placements;
+}
+
+bool ForEachPlacement(const std::vector<std::wstring>& ids, int copies, int slotsPerSheet, int startSlot,
+                      const std::function<bool(const std::wstring& id, int copy, int slot, int sheet)>& place) {
   const int slots = std::max(1, slotsPerSheet);
   int slot = startSlot >= 0 && startSlot < slots ? startSlot : 0;
   int sheet = 0;
-  std::vector<LabelPlacement> placements;
-  placements.reserve(ids.size() * static_cast<size_t>(std::max(1, copies)));
   for (const std::wstring& id : ids) {
     for (int copy = 0; copy < std::max(1, copies); ++copy) {
-      placements.push_back({id, copy, slot, sheet});
+      if (!place(id, copy, slot, sheet)) return false;
       if (++slot == slots) {
         slot = 0;
         ++sheet;
       }
     }
   }
-  return placements;
+  return true;
 }
 
 long long SheetsRequired(long long labels, int copies, int slotsPerSheet, int startSlot) {

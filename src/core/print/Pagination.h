@@ -3,6 +3,7 @@
 // run in order, and each copy of each label in its slot on its sheet. Pure functions, so the
 // job, the ready dialog and previews agree.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,9 @@ struct PrintRun {
 
 // One run per distinct type code, in ascending order of type code. An ID asked twice is
 // printed once.
-std::vector<PrintRun> SplitIntoRuns(std::vector<ExtensionToPrint> extensions);
+std::vector<PrintRun> SplitIntoRuns(std::vector<ExtensionToPrint>&& extensions);
+// The same leaving `extensions` as they are: only the IDs are copied, never the list.
+std::vector<PrintRun> SplitIntoRuns(const std::vector<ExtensionToPrint>& extensions);
 
 struct LabelPlacement {
   std::wstring id;
@@ -35,6 +38,11 @@ struct LabelPlacement {
 // outside the sheet counts as 0.
 std::vector<LabelPlacement> PlaceLabels(const std::vector<std::wstring>& ids, int copies,
                                         int slotsPerSheet, int startSlot);
+// The same placements one at a time, with no list of them held (a job of any size prints in
+// the same memory): `place` is given each label's ID, copy, slot and sheet, and answers false
+// to stop there. Answers false when `place` stopped.
+bool ForEachPlacement(const std::vector<std::wstring>& ids, int copies, int slotsPerSheet, int startSlot,
+                      const std::function<bool(const std::wstring& id, int copy, int slot, int sheet)>& place);
 
 // Sheets needed: ⌈(labels × copies + start slot) ÷ slots per sheet⌉.
 long long SheetsRequired(long long labels, int copies, int slotsPerSheet, int startSlot);

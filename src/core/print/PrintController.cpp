@@ -120,12 +120,12 @@ std::optional<PreparedPrint> PrintController::Open(MRBBase& database, const Prin
   return job;
 }
 
-void PrintController::Complete(PreparedPrint& job, const PrintOrder& order) {
+void PrintController::Complete(PreparedPrint& job, PrintOrder order) {
   PrintLabelsRequest& request = job.request;
   request.printer = job.target.printer;
   request.mode = job.target.mode;
   request.title = order.title;
-  request.ids = order.ids;
+  request.ids = std::move(order.ids);
   request.copies = order.copies;
   request.startSlots = order.startSlots;
   request.cutMarks = order.cutMarks;
@@ -169,7 +169,7 @@ std::optional<PrintJobResult> PrintController::PrintTestSheet(const PrintOrder& 
                               Adjustments().Load(target->printer), ui);
 }
 
-PrintResult PrintController::Print(MRBBase& database, const PrintOrder& order, PrintJobUi& ui,
+PrintResult PrintController::Print(MRBBase& database, PrintOrder order, PrintJobUi& ui,
                                    const PrintHooks& hooks) {
   PrintResult result;
   std::optional<PreparedPrint> job = Open(database, order, ui, hooks);
@@ -191,7 +191,7 @@ PrintResult PrintController::Print(MRBBase& database, const PrintOrder& order, P
       }
     }
   }
-  Complete(*job, order);
+  Complete(*job, std::move(order));
   if (hooks.confirmCutLabels) {
     const std::vector<CutLabels> cut =
         FindCutLabels(*job->target.printers, job->request, database, services_.library, job->adjustment);

@@ -135,8 +135,9 @@ class PrintController {
   // The job as the preview shows it, with the start slots each run is offered.
   std::optional<PreparedPrint> Prepare(MRBBase& database, const PrintOrder& order, PrintJobUi& ui,
                                        const PrintHooks& hooks);
-  // Prints the order: the target, the overflow question, then the job.
-  PrintResult Print(MRBBase& database, const PrintOrder& order, PrintJobUi& ui, const PrintHooks& hooks);
+  // Prints the order: the target, the overflow question, then the job. The order is taken so
+  // that its list of extensions becomes the job's without a copy.
+  PrintResult Print(MRBBase& database, PrintOrder order, PrintJobUi& ui, const PrintHooks& hooks);
   // Prints the calibration sheet on the order's target with its printer's adjustment.
   // Nothing when the target could not be opened (said through `ui`).
   std::optional<CalibrationOutcome> PrintCalibration(const PrintOrder& order, PrintJobUi& ui);
@@ -158,7 +159,7 @@ class PrintController {
  private:
   std::optional<PreparedPrint> Open(MRBBase& database, const PrintOrder& order, PrintJobUi& ui,
                                     const PrintHooks& hooks);
-  void Complete(PreparedPrint& job, const PrintOrder& order);
+  void Complete(PreparedPrint& job, PrintOrder order);
 
   PrintServices services_;
   PrinterSettingsStore store_;

@@ -67,28 +67,35 @@ class JobRunner {
     const int slots = std::max(1, layout.slotsPerSheet);
     bool pageOpen = false;
     const std::wstring* lastId = nullptr;
-    for (const LabelPlacement& label : PlaceLabels(run.ids, copies, slots, startSlot)) {
-      if (lastId == nullptr || *lastId != label.id) ui_.ProgressLine(ProgressLine(label.id));
-      lastId = &label.id;
+    RunEnd end = RunEnd::Done;
+    auto stop = [&end](RunEnd why) {
+      end = why;
+      return false;
+    };
+    ForEachPlacement(run.ids, copies, slots, startSlot, [&](const std::wstring& id, int, int slot, int) {
+      if (lastId == nullptr || *lastId != id) ui_.ProgressLine(ProgressLine(id));
+      lastId = &id;
       // Stop is looked at before a page is started, so that stopping never feeds a blank sheet.
       if (ui_.StopRequested()) {
         if (pageOpen) EndPage();
-        return RunEnd::Stopped;
+        return stop(RunEnd::Stopped);
       }
       if (!pageOpen) {
         PrintDocument* document = document_.Get();
-        if (!document) return RunEnd::DocumentFailed;
-        if (!document->StartPage()) return RunEnd::Stopped;
+        if (!document) return stop(RunEnd::DocumentFailed);
+        if (!document->StartPage()) return stop(RunEnd::Stopped);
         pageOpen = true;
       }
-      renderer_.DrawLabel(*document_.Get(), run.typeCode, label.id, label.slot);
+      renderer_.DrawLabel(*document_.Get(), run.typeCode, id, slot);
       ++result_.labelsPrinted;
       ui_.ProgressStep(100);
-      if (label.slot + 1 == slots) {
+      if (slot + 1 == slots) {
         pageOpen = false;
-        if (!EndPage()) return RunEnd::Stopped;
+        if (!EndPage()) return stop(RunEnd::Stopped);
       }
-    }
+      return true;
+    });
+    if (end != RunEnd::Done) return end;
     if (pageOpen && !EndPage()) return RunEnd::Stopped;
     return RunEnd::Done;
   }
@@ -122,7 +129,7 @@ std::vector<CutLabels> FindCutLabels(const PrintJobRequest& job, LabelRenderer& 
   return found;
 }
 
-PrintJobResult RunPrintJob(PrinterSystem& printers, const PrintJobRequest& request, PrintJobUi& ui,
+PrintJobResult RunPrintJob(PrinterSystem& printers, PrintJobRequest request, PrintJobUi& ui,
                            LabelRenderer& renderer) {
   PrintJobResult result;
   DeviceMode mode = request.mode;
@@ -132,7 +139,7 @@ PrintJobResult RunPrintJob(PrinterSystem& printers, const PrintJobRequest& reque
   DocumentOnDemand document(printers, request, mode);
   const int copies = std::clamp(request.copies, kMinCopies, kMaxCopies);
   JobRunner runner(document, ui, renderer, result);
-  for (const PrintRun& run : SplitIntoRuns(request.extensions)) {
+  for (const PrintRun& run : SplitIntoRuns(std::move(request.extensions))) {
     const auto offered = request.startSlots.find(run.typeCode);
     const RunEnd end = runner.Run(run, copies, offered == request.startSlots.end() ? 0 : offered->second);
     if (end == RunEnd::Cancelled) {

@@ -111,8 +111,9 @@ std::vector<CutLabels> FindCutLabels(const PrintJobRequest& job, LabelRenderer& 
 
 // Asks each layout's run and prints it. The printer's document is begun with the first page,
 // after the first run was answered Print: a job cancelled at once, stopped before its first
-// page, or with nothing to print leaves no job with the spooler.
-PrintJobResult RunPrintJob(PrinterSystem& printers, const PrintJobRequest& request, PrintJobUi& ui,
+// page, or with nothing to print leaves no job with the spooler. The request is taken so that
+// its list of extensions, once divided into runs, is not held twice while the labels print.
+PrintJobResult RunPrintJob(PrinterSystem& printers, PrintJobRequest request, PrintJobUi& ui,
                            LabelRenderer& renderer);
 
 }  // namespace mirn

@@ -107,7 +107,7 @@ PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& re
   TemplateLabelRenderer renderer(library, database, context, adjustment, pictures);
   renderer.SetCutMarks(request.cutMarks);
   job.startSlots = OfferedStartSlots(request, database, renderer);
-  PrintJobResult result = RunPrintJob(printers, job, ui, renderer);
+  PrintJobResult result = RunPrintJob(printers, std::move(job), ui, renderer);
   if (request.partialSheets) {
     for (const RunRecord& run : result.runs) {
       if (run.labelsPrinted > 0) request.partialSheets->Record(run.typeCode, request.printer, run.nextSlot);
