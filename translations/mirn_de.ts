@@ -1500,6 +1500,18 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <source>All Files (*.*)</source>
         <translation>Alle Dateien (*.*)</translation>
     </message>
+    <message>
+        <source>%1 x %2 %3</source>
+        <translation>%1 × %2 %3</translation>
+    </message>
+    <message>
+        <source>(not found)</source>
+        <translation>(nicht gefunden)</translation>
+    </message>
+    <message>
+        <source>(same)</source>
+        <translation>(derselbe)</translation>
+    </message>
 </context>
 <context>
     <name>LabelGraphicsEditor</name>

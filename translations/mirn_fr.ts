@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>, Build ID: %1</source>
-        <translation>, ID de build : %1</translation>
+        <translation>, ID de build&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -24,11 +24,11 @@
 If you are using a print driver that was not designed specifically for your printer (such as using an HP Laserjet driver with a Panasonic laser printer).
 
 If your printouts are &quot;shifted&quot; so they do not align correctly (e.g, your printed text does not center in the spaces provided on the paper).</source>
-        <translation>La plupart des utilisateurs n&apos;ont rien à ajuster ici. Un ajustement peut être nécessaire dans l&apos;un des cas suivants :
+        <translation>La plupart des utilisateurs n&apos;ont rien à ajuster ici. Un ajustement peut être nécessaire dans l&apos;un des cas suivants&#xa0;:
 
 Vous utilisez un pilote d&apos;impression qui n&apos;a pas été conçu pour votre imprimante (par exemple un pilote HP LaserJet avec une imprimante laser Panasonic).
 
-Vos impressions sont « décalées » et ne s&apos;alignent pas correctement (par exemple, le texte imprimé n&apos;est pas centré dans les cases prévues sur le papier).</translation>
+Vos impressions sont «&#xa0;décalées&#xa0;» et ne s&apos;alignent pas correctement (par exemple, le texte imprimé n&apos;est pas centré dans les cases prévues sur le papier).</translation>
     </message>
     <message>
         <source>Continue</source>
@@ -62,7 +62,7 @@ Vos impressions sont « décalées » et ne s&apos;alignent pas correctement (
     </message>
     <message>
         <source>Adjustment applied: portrait %1, %2 mm; landscape %3, %4 mm</source>
-        <translation>Ajustement appliqué : portrait %1, %2 mm ; paysage %3, %4 mm</translation>
+        <translation>Ajustement appliqué&#xa0;: portrait %1, %2 mm ; paysage %3, %4 mm</translation>
     </message>
     <message>
         <source>Measure each cross from the paper&apos;s left and top edges and compare with its label.</source>
@@ -78,7 +78,7 @@ Vos impressions sont « décalées » et ne s&apos;alignent pas correctement (
     </message>
     <message>
         <source>Add the correction to the adjustment applied and enter it with: mirn-cli adjust PRINTER</source>
-        <translation>Ajoutez la correction à l&apos;ajustement appliqué et saisissez-la avec : mirn-cli adjust IMPRIMANTE</translation>
+        <translation>Ajoutez la correction à l&apos;ajustement appliqué et saisissez-la avec&#xa0;: mirn-cli adjust IMPRIMANTE</translation>
     </message>
 </context>
 <context>
@@ -880,7 +880,7 @@ Vos impressions sont « décalées » et ne s&apos;alignent pas correctement (
     </message>
     <message>
         <source>no column holds the extension number (name one &quot;extension&quot;, or map one to id)</source>
-        <translation>aucune colonne ne contient le numéro de poste (nommez-en une « extension » ou associez-en une à id)</translation>
+        <translation>aucune colonne ne contient le numéro de poste (nommez-en une «&#xa0;extension&#xa0;» ou associez-en une à id)</translation>
     </message>
     <message>
         <source>%1 is the name while other columns hold first and last names</source>
@@ -888,7 +888,7 @@ Vos impressions sont « décalées » et ne s&apos;alignent pas correctement (
     </message>
     <message>
         <source>no column holds the layout: choose one (--type CODE)</source>
-        <translation>aucune colonne ne contient la mise en page : choisissez-en une (--type CODE)</translation>
+        <translation>aucune colonne ne contient la mise en page&#xa0;: choisissez-en une (--type CODE)</translation>
     </message>
 </context>
 <context>
@@ -1038,7 +1038,7 @@ Cliquez ensuite sur « Suivant ».</translation>
         <source>The custom codes could not be saved. The file was supposed to be saved to:
 
 %1</source>
-        <translation>Les codes personnalisés n&apos;ont pas pu être enregistrés. Le fichier devait être enregistré dans :
+        <translation>Les codes personnalisés n&apos;ont pas pu être enregistrés. Le fichier devait être enregistré dans&#xa0;:
 
 %1</translation>
     </message>
@@ -1047,15 +1047,15 @@ Cliquez ensuite sur « Suivant ».</translation>
     <name>DDFReader</name>
     <message>
         <source>Could not open DDF file: %1</source>
-        <translation>Impossible d&apos;ouvrir le modèle de mise en page : %1</translation>
+        <translation>Impossible d&apos;ouvrir le modèle de mise en page&#xa0;: %1</translation>
     </message>
     <message>
         <source>Could not read DDF header: %1</source>
-        <translation>Impossible de lire l&apos;en-tête du modèle de mise en page : %1</translation>
+        <translation>Impossible de lire l&apos;en-tête du modèle de mise en page&#xa0;: %1</translation>
     </message>
     <message>
         <source>DDF did not pass validation tests: %1</source>
-        <translation>Le modèle de mise en page n&apos;a pas passé la vérification : %1</translation>
+        <translation>Le modèle de mise en page n&apos;a pas passé la vérification&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1318,19 +1318,19 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>Could not write %1: %2; the file keeps its previous content</source>
-        <translation>Impossible d&apos;écrire %1 : %2 ; le fichier garde son contenu précédent</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2 ; le fichier garde son contenu précédent</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The working copy in %1 cannot grow: no space left on the device. Nothing was saved.</source>
-        <translation>La copie de travail dans %1 ne peut pas grandir : plus d&apos;espace sur le périphérique. Rien n&apos;a été enregistré.</translation>
+        <translation>La copie de travail dans %1 ne peut pas grandir&#xa0;: plus d&apos;espace sur le périphérique. Rien n&apos;a été enregistré.</translation>
     </message>
     <message numerus="yes">
         <source>%n added</source>
@@ -1382,7 +1382,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more lines</source>
@@ -1396,21 +1396,21 @@ Veuillez enregistrer dans un autre dossier.</translation>
         <source>Nothing was imported: %n lines were skipped.</source>
         <comment>Nothing was imported: %n line was skipped.</comment>
         <translation>
-            <numerusform>Rien n&apos;a été importé : %n ligne a été ignorée.</numerusform>
-            <numerusform>Rien n&apos;a été importé : %n lignes ont été ignorées.</numerusform>
+            <numerusform>Rien n&apos;a été importé&#xa0;: %n ligne a été ignorée.</numerusform>
+            <numerusform>Rien n&apos;a été importé&#xa0;: %n lignes ont été ignorées.</numerusform>
         </translation>
     </message>
     <message>
         <source>The file looks semicolon-separated. Mirn reads comma-separated files: save it as CSV with commas between the cells.</source>
-        <translation>Le fichier semble séparé par des points-virgules. Mirn lit les fichiers séparés par des virgules : enregistrez-le en CSV avec des virgules entre les cellules.</translation>
+        <translation>Le fichier semble séparé par des points-virgules. Mirn lit les fichiers séparés par des virgules&#xa0;: enregistrez-le en CSV avec des virgules entre les cellules.</translation>
     </message>
     <message>
         <source>The file looks tab-separated. Mirn reads comma-separated files: save it as CSV with commas between the cells.</source>
-        <translation>Le fichier semble séparé par des tabulations. Mirn lit les fichiers séparés par des virgules : enregistrez-le en CSV avec des virgules entre les cellules.</translation>
+        <translation>Le fichier semble séparé par des tabulations. Mirn lit les fichiers séparés par des virgules&#xa0;: enregistrez-le en CSV avec des virgules entre les cellules.</translation>
     </message>
     <message>
         <source>An .xls workbook holds at most %1 rows and this export needs %2: export to .xlsx instead.</source>
-        <translation>Un classeur .xls contient au plus %1 lignes et cette exportation en demande %2 : exportez plutôt en .xlsx.</translation>
+        <translation>Un classeur .xls contient au plus %1 lignes et cette exportation en demande %2&#xa0;: exportez plutôt en .xlsx.</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
@@ -1499,6 +1499,18 @@ Veuillez enregistrer dans un autre dossier.</translation>
     <message>
         <source>All Files (*.*)</source>
         <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 %3</source>
+        <translation>%1 × %2 %3</translation>
+    </message>
+    <message>
+        <source>(not found)</source>
+        <translation>(introuvable)</translation>
+    </message>
+    <message>
+        <source>(same)</source>
+        <translation>(identique)</translation>
     </message>
 </context>
 <context>
@@ -2215,7 +2227,7 @@ mirn-cli fait le même travail depuis des scripts ; voir mirn-cli(1).</translati
     </message>
     <message>
         <source>Extension %1, field %2: %3</source>
-        <translation>Poste %1, champ %2 : %3</translation>
+        <translation>Poste %1, champ %2&#xa0;: %3</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more</source>
@@ -3233,11 +3245,11 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
     </message>
     <message>
         <source>The server did not accept the data. The error code was: %1</source>
-        <translation>Le serveur n&apos;a pas accepté les données. Le code d&apos;erreur était : %1</translation>
+        <translation>Le serveur n&apos;a pas accepté les données. Le code d&apos;erreur était&#xa0;: %1</translation>
     </message>
     <message>
         <source>The server returned an error. The status code was: %1</source>
-        <translation>Le serveur a renvoyé une erreur. Le code d&apos;état était : %1</translation>
+        <translation>Le serveur a renvoyé une erreur. Le code d&apos;état était&#xa0;: %1</translation>
     </message>
     <message>
         <source>Support requests are not sent to %1: it is not an https address, so your name and e-mail address could be read on the way.
@@ -3245,9 +3257,9 @@ Un fichier complémentaire est introuvable. Ce poste ne pourra pas être modifi�
 Please send your feedback directly to:
 
 %2</source>
-        <translation>Les demandes d&apos;assistance ne sont pas envoyées à %1 : ce n&apos;est pas une adresse https, votre nom et votre adresse e-mail pourraient donc être lus en chemin.
+        <translation>Les demandes d&apos;assistance ne sont pas envoyées à %1&#xa0;: ce n&apos;est pas une adresse https, votre nom et votre adresse e-mail pourraient donc être lus en chemin.
 
-Veuillez envoyer vos commentaires directement à :
+Veuillez envoyer vos commentaires directement à&#xa0;:
 
 %2</translation>
     </message>
@@ -3259,7 +3271,7 @@ Please make sure you have a working Internet connection and try again, or send y
 %1</source>
         <translation>Le système de commentaires n&apos;est pas disponible pour le moment car le serveur ne répond pas.
 
-Vérifiez que votre connexion Internet fonctionne et réessayez, ou envoyez vos commentaires directement à :
+Vérifiez que votre connexion Internet fonctionne et réessayez, ou envoyez vos commentaires directement à&#xa0;:
 
 %1</translation>
     </message>
@@ -3282,8 +3294,8 @@ Vérifiez que votre connexion Internet fonctionne et réessayez, ou envoyez vos 
         <source>%n rows cannot be imported; nothing was stored:</source>
         <comment>%n row cannot be imported; nothing was stored:</comment>
         <translation>
-            <numerusform>%n ligne ne peut pas être importée ; rien n&apos;a été enregistré :</numerusform>
-            <numerusform>%n lignes ne peuvent pas être importées ; rien n&apos;a été enregistré :</numerusform>
+            <numerusform>%n ligne ne peut pas être importée ; rien n&apos;a été enregistré&#xa0;:</numerusform>
+            <numerusform>%n lignes ne peuvent pas être importées ; rien n&apos;a été enregistré&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
@@ -3292,7 +3304,7 @@ Vérifiez que votre connexion Internet fonctionne et réessayez, ou envoyez vos 
     </message>
     <message>
         <source>cannot read it: %1</source>
-        <translation>lecture impossible : %1</translation>
+        <translation>lecture impossible&#xa0;: %1</translation>
     </message>
     <message>
         <source>no rows</source>
@@ -3312,7 +3324,7 @@ Vérifiez que votre connexion Internet fonctionne et réessayez, ou envoyez vos 
     </message>
     <message>
         <source>row %1: %2 (%3)</source>
-        <translation>ligne %1 : %2 (%3)</translation>
+        <translation>ligne %1&#xa0;: %2 (%3)</translation>
     </message>
     <message>
         <source>Ignore</source>
@@ -3356,7 +3368,7 @@ Vérifiez que votre connexion Internet fonctionne et réessayez, ou envoyez vos 
     </message>
     <message>
         <source>Separator: %1, encoding: %2</source>
-        <translation>Séparateur : %1, encodage : %2</translation>
+        <translation>Séparateur&#xa0;: %1, encodage&#xa0;: %2</translation>
     </message>
     <message>
         <source>header row</source>
@@ -3368,7 +3380,7 @@ Vérifiez que votre connexion Internet fonctionne et réessayez, ou envoyez vos 
     </message>
     <message>
         <source>preset: %1</source>
-        <translation>préréglage : %1</translation>
+        <translation>préréglage&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n extensions will be imported.</source>
@@ -3388,22 +3400,22 @@ Vérifiez que votre connexion Internet fonctionne et réessayez, ou envoyez vos 
     </message>
     <message>
         <source>Not imported: %1.</source>
-        <translation>Non importé : %1.</translation>
+        <translation>Non importé&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n rows cannot be imported:</source>
         <comment>%n row cannot be imported:</comment>
         <translation>
-            <numerusform>%n ligne ne peut pas être importée :</numerusform>
-            <numerusform>%n lignes ne peuvent pas être importées :</numerusform>
+            <numerusform>%n ligne ne peut pas être importée&#xa0;:</numerusform>
+            <numerusform>%n lignes ne peuvent pas être importées&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Import the other %n rows?</source>
         <comment>Import the other %n row?</comment>
         <translation>
-            <numerusform>Importer l&apos;autre ligne (%n) ?</numerusform>
-            <numerusform>Importer les %n autres lignes ?</numerusform>
+            <numerusform>Importer l&apos;autre ligne (%n)&#xa0;?</numerusform>
+            <numerusform>Importer les %n autres lignes&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
@@ -3412,15 +3424,15 @@ Vérifiez que votre connexion Internet fonctionne et réessayez, ou envoyez vos 
     </message>
     <message>
         <source>row %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>row %1, column %2: %3</source>
-        <translation>ligne %1, colonne %2 : %3</translation>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>row %1, column %2 (%3): %4</source>
-        <translation>ligne %1, colonne %2 (%3) : %4</translation>
+        <translation>ligne %1, colonne %2 (%3)&#xa0;: %4</translation>
     </message>
     <message numerus="yes">
         <source>a cell beyond the header&apos;s %n columns</source>
@@ -3488,7 +3500,7 @@ Vous pouvez l&apos;ouvrir dans un navigateur web : %1</translation>
     </message>
     <message>
         <source>no sheet is named %1 (the sheets: %2)</source>
-        <translation>aucune feuille ne s&apos;appelle %1 (les feuilles : %2)</translation>
+        <translation>aucune feuille ne s&apos;appelle %1 (les feuilles&#xa0;: %2)</translation>
     </message>
     <message>
         <source>the spreadsheet is protected by a password; save it without one</source>

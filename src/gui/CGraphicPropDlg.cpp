@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -67,13 +68,14 @@ CGraphicPropDlg::CGraphicPropDlg(const GraphicProperties& properties, UserInterf
   setWindowTitle(r.embedded ? tr("Embedded Picture Properties") : tr("Picture Properties"));
   setObjectName(r.embedded ? "Embedded Picture Properties" : "Picture Properties");
   const bool metric = LocaleUsesMetric();
+  const wchar_t point = QLocale().decimalPoint().front().unicode();
   const Picture* picture = properties_.picture.get();
   const std::wstring format = PictureFormatName(picture ? picture->Format() : PictureFormat::Unknown);
   const std::wstring natural =
       picture ? GraphicSizeText(PixelsToTwips(picture->Width(), properties_.screenDpi),
-                                PixelsToTwips(picture->Height(), properties_.screenDpi), metric)
+                                PixelsToTwips(picture->Height(), properties_.screenDpi), metric, point)
               : FromQString(tr("Unknown"));
-  const std::wstring onLabel = GraphicSizeText(r.width, r.height, metric);
+  const std::wstring onLabel = GraphicSizeText(r.width, r.height, metric, point);
 
   auto* form = new QFormLayout;
   if (!r.embedded) {

@@ -1,11 +1,13 @@
 #include "gui/ExtensionPropertiesDialog.h"
 
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -46,7 +48,11 @@ ExtensionPropertiesDialog::ExtensionPropertiesDialog(MRBBase& db, UserInterface&
   form->addRow(tr("Type code:"), ReadOnly(props.typeCode, tr("Type code")));
   form->addRow(tr("Product family:"), ReadOnly(props.family, tr("Product family")));
   form->addRow(tr("Model:"), ReadOnly(props.model, tr("Model")));
-  form->addRow(tr("Last modified:"), ReadOnly(props.modified, tr("Last modified")));
+  // The date and time in the locale's short form ("09.12.26 14:03" in Germany).
+  const LocalDateTime& at = props.modifiedAt;
+  const QDateTime modified(QDate(at.year, at.month, at.day), QTime(at.hour, at.minute, at.second));
+  form->addRow(tr("Last modified:"),
+               ReadOnly(FromQString(QLocale().toString(modified, QLocale::ShortFormat)), tr("Last modified")));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   NameControl(buttons->button(QDialogButtonBox::Ok), tr("OK"));
   NameControl(buttons->button(QDialogButtonBox::Cancel), tr("Cancel"));

@@ -194,6 +194,25 @@ TEST_F(ListPanelTest, DoubleClickOpensPropertiesAndRenames) {
   EXPECT_EQ(Column(0), QStringList({"1", "10", "20"}));
 }
 
+// The last change is shown in the locale's short date and time form; the core keeps the
+// stored, locale-free text beside it.
+TEST_F(ListPanelTest, PropertiesShowTheLastChangeInTheLocalesForm) {
+  ExtensionProperties props;
+  props.id = L"201";
+  props.modified = L"2026-12-09 14:03:51";
+  props.modifiedAt = {2026, 12, 9, 14, 3, 51};
+  const QLocale before;
+  for (const auto& [locale, shown] : {std::pair{QLocale(QLocale::German, QLocale::Germany), "09.12.26 14:03"},
+                                      std::pair{QLocale(QLocale::English, QLocale::UnitedStates), "12/9/26 2:03 PM"}}) {
+    QLocale::setDefault(locale);
+    ExtensionPropertiesDialog dialog(*db, ui, props);
+    const auto* label = dialog.findChild<QLabel*>("Last modified");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QString::fromUtf8(shown)) << locale.name().toStdString();
+  }
+  QLocale::setDefault(before);
+}
+
 TEST_F(ListPanelTest, AddDialogCreatesARangeNamedByTheWizard) {
   Fill();
   QTest::mouseClick(panel->viewport(), Qt::LeftButton, {}, RowPoint(2));  // HX60 chooses the model

@@ -26,6 +26,7 @@ bool LoadExtensionProperties(MRBBase& db, const DDFLibrary& library, const std::
   std::swprintf(text, std::size(text), L"%04d-%02d-%02d %02d:%02d:%02d", modified.year, modified.month,
                 modified.day, modified.hour, modified.minute, modified.second);
   out.modified = text;
+  out.modifiedAt = modified;
   return true;
 }
 

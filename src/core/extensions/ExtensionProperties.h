@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "util/DateTime.h"
+
 namespace mirn {
 
 class MRBBase;
@@ -17,6 +19,7 @@ struct ExtensionProperties {
   std::wstring family;  // the layout's group name; empty when the library lacks the type code
   std::wstring model;   // the layout's description; empty likewise
   std::wstring modified;  // "2026-12-09 14:03:51"
+  LocalDateTime modifiedAt;  // the same, for a window to show in the locale's form
 };
 
 // Reads the extension; false when the database has no such extension.

@@ -27,32 +27,34 @@ bool LocaleUsesMetric() {
 
 namespace {
 
-// `value` hundredths or tenths written with a point and `decimals` digits, whatever the
+// `value` hundredths or tenths written with `point` and `decimals` digits, whatever the
 // process locale says of decimal separators.
-std::wstring FixedPoint(int scaled, int decimals) {
+std::wstring FixedPoint(int scaled, int decimals, wchar_t point) {
   const int unit = decimals == 1 ? 10 : 100;
   std::wstring text = scaled < 0 ? L"-" : L"";
   const int magnitude = scaled < 0 ? -scaled : scaled;
   std::wstring fraction = std::to_wstring(magnitude % unit);
   while (static_cast<int>(fraction.size()) < decimals) fraction.insert(0, 1, L'0');
-  return text + std::to_wstring(magnitude / unit) + L"." + fraction;
+  return text + std::to_wstring(magnitude / unit) + point + fraction;
 }
 
 }  // namespace
 
-std::wstring GraphicSizeText(int widthTwips, int heightTwips, bool metric) {
+std::wstring GraphicSizeText(int widthTwips, int heightTwips, bool metric, wchar_t decimalPoint) {
   // Tenths of a millimetre (twips × 254 ÷ 1440) or hundredths of an inch (twips × 100 ÷ 1440).
   const int decimals = metric ? 1 : 2;
   const int per = metric ? 254 : 100;
-  return FixedPoint(MulDiv(widthTwips, per, 1440), decimals) + L" x " +
-         FixedPoint(MulDiv(heightTwips, per, 1440), decimals) + L" " + LoadString(metric ? 2076 : 2075);
+  return FormatString(Tr("GraphicTexts", "%1 x %2 %3"),
+                      {FixedPoint(MulDiv(widthTwips, per, 1440), decimals, decimalPoint),
+                       FixedPoint(MulDiv(heightTwips, per, 1440), decimals, decimalPoint),
+                       LoadString(metric ? 2076 : 2075)});
 }
 
 int PixelsToTwips(int pixels, int pixelsPerInch) { return MulDiv(pixels, 1440, pixelsPerInch); }
 
 std::wstring FoundPathText(const std::wstring& storedName, const std::wstring& foundPath) {
-  if (foundPath.empty()) return L"(not found)";
-  if (foundPath == storedName) return L"(same)";
+  if (foundPath.empty()) return Tr("GraphicTexts", "(not found)");
+  if (foundPath == storedName) return Tr("GraphicTexts", "(same)");
   return foundPath;
 }
 

@@ -12,8 +12,9 @@ struct MRBGraphic;
 // environment as the C library reads it); false for the U.S. system.
 bool LocaleUsesMetric();
 
-// "25.4 x 12.7 mm" (twips ÷ 1440 × 25.4, one decimal) or "1.00 x 0.50 in" (two decimals).
-std::wstring GraphicSizeText(int widthTwips, int heightTwips, bool metric);
+// "25.4 x 12.7 mm" (twips ÷ 1440 × 25.4, one decimal) or "1.00 x 0.50 in" (two decimals),
+// with the locale's decimal separator ("25,4 x 12,7 mm" under de_DE).
+std::wstring GraphicSizeText(int widthTwips, int heightTwips, bool metric, wchar_t decimalPoint = L'.');
 
 // A pixel size taken to twips at the screen's pixels per inch.
 int PixelsToTwips(int pixels, int pixelsPerInch);

@@ -89,6 +89,9 @@ TEST(GraphicTexts, SizesInTheUsersUnitsAndFoundPaths) {
   EXPECT_EQ(GraphicSizeText(1440, 720, true), L"25.4 x 12.7 mm");
   EXPECT_EQ(GraphicSizeText(1440, 720, false), L"1.00 x 0.50 in");
   EXPECT_EQ(GraphicSizeText(15, 0, false), L"0.01 x 0.00 in");
+  // The locale's separator, for the window to pass in.
+  EXPECT_EQ(GraphicSizeText(1440, 720, true, L','), L"25,4 x 12,7 mm");
+  EXPECT_EQ(GraphicSizeText(-15, 1440, false, L','), L"-0,01 x 1,00 in");
   EXPECT_EQ(PixelsToTwips(96, 96), 1440);
   EXPECT_EQ(FoundPathText(L"/a/x.png", L""), L"(not found)");
   EXPECT_EQ(FoundPathText(L"/a/x.png", L"/a/x.png"), L"(same)");
