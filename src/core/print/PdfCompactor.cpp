@@ -1,22 +1,55 @@
 #include "print/PdfCompactor.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
+#include <initializer_list>
 #include <optional>
-#include <set>
 #include <string_view>
 #include <vector>
 
 namespace mirn {
 namespace {
 
+// The operands of one operation, as views of the content or of texts the compactor made
+// (see Texts). No operator of a content stream takes more than six.
+class Operands {
+ public:
+  static constexpr size_t kMax = 8;
+  Operands() = default;
+  Operands(std::initializer_list<std::string_view> list) {
+    for (std::string_view operand : list) push_back(operand);
+  }
+  // False when there is no room: the stream is then left alone.
+  bool push_back(std::string_view operand) {
+    if (count_ == kMax) return false;
+    items_[count_++] = operand;
+    return true;
+  }
+  size_t size() const { return count_; }
+  bool empty() const { return count_ == 0; }
+  std::string_view operator[](size_t i) const { return items_[i]; }
+  const std::string_view* begin() const { return items_.data(); }
+  const std::string_view* end() const { return items_.data() + count_; }
+
+ private:
+  std::array<std::string_view, kMax> items_{};
+  size_t count_ = 0;
+};
+
 // One content-stream operation: its operands as written and its operator.
 struct Op {
-  std::vector<std::string> operands;
-  std::string op;
+  Operands operands;
+  std::string_view op;
 };
+
+// Texts the compactor writes in place of the engine's, kept while the operations that view
+// them live (a deque never moves what it holds).
+using Texts = std::deque<std::string>;
+std::string_view Keep(Texts& texts, std::string text) { return texts.emplace_back(std::move(text)); }
 
 bool IsSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0'; }
 bool IsDelimiter(char c) { return IsSpace(c) || c == '[' || c == ']' || c == '<' || c == '>' || c == '(' || c == ')' || c == '/' || c == '%'; }
@@ -42,12 +75,12 @@ std::optional<std::vector<Op>> Parse(std::string_view s) {
         if (s[i] == ']' && --depth == 0) break;
       }
       if (i == s.size()) return std::nullopt;
-      current.operands.emplace_back(s.substr(start, ++i - start));
+      if (!current.operands.push_back(s.substr(start, ++i - start))) return std::nullopt;
     } else if (c == '<') {
       if (i + 1 < s.size() && s[i + 1] == '<') return std::nullopt;  // inline dictionaries
       const size_t end = s.find('>', i);
       if (end == std::string_view::npos) return std::nullopt;
-      current.operands.emplace_back(s.substr(i, end + 1 - i));
+      if (!current.operands.push_back(s.substr(i, end + 1 - i))) return std::nullopt;
       i = end + 1;
     } else if (c == '(' || c == ')' || c == ']' || c == '>') {
       return std::nullopt;
@@ -57,11 +90,11 @@ std::optional<std::vector<Op>> Parse(std::string_view s) {
       const std::string_view word = s.substr(start, i - start);
       const bool operand = c == '/' || c == '-' || c == '+' || c == '.' || (c >= '0' && c <= '9');
       if (operand) {
-        current.operands.emplace_back(word);
+        if (!current.operands.push_back(word)) return std::nullopt;
       } else {
         if (word == "BI" || word == "ID") return std::nullopt;
-        current.op = std::string(word);
-        ops.push_back(std::move(current));
+        current.op = word;
+        ops.push_back(current);
         current = Op{};
       }
     }
@@ -70,10 +103,10 @@ std::optional<std::vector<Op>> Parse(std::string_view s) {
   return ops;
 }
 
-bool Paints(const std::string& op) {
-  static const std::set<std::string> kPainting = {"S", "s", "f", "F", "f*", "B", "B*", "b", "b*", "sh", "Do",
-                                                  "Tj", "TJ", "'", "\"", "BT", "ET", "EI", "BI"};
-  return kPainting.count(op) != 0;
+bool Paints(std::string_view op) {
+  static constexpr std::string_view kPainting[] = {"S",  "s",  "f",  "F",  "f*", "B", "B*", "b",  "b*", "sh",
+                                                   "Do", "Tj", "TJ", "'",  "\"", "BT", "ET", "EI", "BI"};
+  return std::find(std::begin(kPainting), std::end(kPainting), op) != std::end(kPainting);
 }
 
 // Drops q ... Q groups that paint nothing, innermost first, until none is left.
@@ -110,7 +143,8 @@ void DropEmptyGroups(std::vector<Op>& ops) {
   }
 }
 
-std::optional<double> Number(const std::string& text) {
+std::optional<double> Number(std::string_view operand) {
+  const std::string text(operand);
   char* end = nullptr;
   const double v = std::strtod(text.c_str(), &end);
   // Positions beyond any page are not a glyph placing this file makes.
@@ -136,7 +170,7 @@ std::string NumberText(double v) {
 }
 
 // Glyph ids of a hex string of two-byte codes ("<00010002>").
-std::optional<std::vector<unsigned>> Glyphs(const std::string& hex) {
+std::optional<std::vector<unsigned>> Glyphs(std::string_view hex) {
   if (hex.size() < 2 || hex.front() != '<' || hex.back() != '>' || (hex.size() - 2) % 4 != 0) return std::nullopt;
   std::vector<unsigned> glyphs;
   for (size_t i = 1; i + 4 <= hex.size() - 1; i += 4) {
@@ -163,7 +197,7 @@ std::string Hex(unsigned glyph) {
 // Rewrites the glyph-by-glyph placing inside one BT ... ET block (ops[begin, end)) as runs.
 // Answers false when the block holds anything else, to be left as it was.
 bool MergeTextBlock(const std::vector<Op>& ops, size_t begin, size_t end, const GlyphWidths& widths,
-                    std::vector<Op>& out) {
+                    Texts& texts, std::vector<Op>& out) {
   std::string font;
   double size = 0;
   std::vector<Op> result;
@@ -180,7 +214,7 @@ bool MergeTextBlock(const std::vector<Op>& ops, size_t begin, size_t end, const 
     if (op.op == "Tf" && op.operands.size() == 2 && glyphs.empty()) {
       const auto s = Number(op.operands[1]);
       if (!s || *s < 0.01 || op.operands[0].size() < 2) return false;
-      font = op.operands[0].substr(1);
+      font = std::string(op.operands[0].substr(1));
       size = *s;
       result.push_back(op);
     } else if (op.op == "Tm" && glyphs.empty() && op.operands.size() == 6 && op.operands[0] == "1") {
@@ -205,7 +239,8 @@ bool MergeTextBlock(const std::vector<Op>& ops, size_t begin, size_t end, const 
   for (size_t g = 0; g < glyphs.size();) {
     size_t last = g + 1;
     while (last < glyphs.size() && glyphs[last].y == glyphs[g].y) ++last;
-    result.push_back({{NumberText(glyphs[g].x - lineX), NumberText(glyphs[g].y - lineY)}, "Td"});
+    result.push_back(
+        {{Keep(texts, NumberText(glyphs[g].x - lineX)), Keep(texts, NumberText(glyphs[g].y - lineY))}, "Td"});
     lineX = glyphs[g].x;
     lineY = glyphs[g].y;
     std::string run = "[<";
@@ -227,7 +262,7 @@ bool MergeTextBlock(const std::vector<Op>& ops, size_t begin, size_t end, const 
       pen += w * size / 1000;
     }
     run += ">]";
-    result.push_back({{run}, "TJ"});
+    result.push_back({{Keep(texts, std::move(run))}, "TJ"});
     g = last;
   }
   out.insert(out.end(), result.begin(), result.end());
@@ -236,8 +271,9 @@ bool MergeTextBlock(const std::vector<Op>& ops, size_t begin, size_t end, const 
 
 std::string Write(const std::vector<Op>& ops) {
   std::string s;
+  s.reserve(ops.size() * 16);
   for (const Op& op : ops) {
-    for (const std::string& operand : op.operands) {
+    for (std::string_view operand : op.operands) {
       s += operand;
       s += ' ';
     }
@@ -255,6 +291,7 @@ std::string CompactContent(const std::string& content, const GlyphWidths& widths
   // An empty save/restore between two pieces of text would keep them from joining one run
   // until a second pass; drop such groups first.
   DropEmptyGroups(*ops);
+  Texts texts;
   std::vector<Op> merged;
   merged.reserve(ops->size());
   for (size_t i = 0; i < ops->size(); ++i) {
@@ -266,7 +303,7 @@ std::string CompactContent(const std::string& content, const GlyphWidths& widths
     while (end < ops->size() && (*ops)[end].op != "ET") ++end;
     if (end == ops->size()) return content;
     merged.push_back((*ops)[i]);
-    if (!MergeTextBlock(*ops, i + 1, end, widths, merged)) {
+    if (!MergeTextBlock(*ops, i + 1, end, widths, texts, merged)) {
       for (size_t k = i + 1; k < end; ++k) merged.push_back((*ops)[k]);
     }
     merged.push_back((*ops)[end]);
