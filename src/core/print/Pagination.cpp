@@ -5,9 +5,7 @@
 
 namespace mirn {
 
-namespace {
-
-std::vector<PrintRun> RunsOf(std::map<std::wstring, std::vector<std::wstring>> byType) {
+std::vector<PrintRun> RunsByType(std::map<std::wstring, std::vector<std::wstring>> byType) {
   std::vector<PrintRun> runs;
   for (auto& [type, ids] : byType) {
     std::sort(ids.begin(), ids.end());
@@ -17,20 +15,18 @@ std::vector<PrintRun> RunsOf(std::map<std::wstring, std::vector<std::wstring>> b
   return runs;
 }
 
-}  // namespace
-
 std::vector<PrintRun> SplitIntoRuns(std::vector<ExtensionToPrint>&& extensions) {
   std::map<std::wstring, std::vector<std::wstring>> byType;
   for (ExtensionToPrint& e : extensions) byType[e.typeCode].push_back(std::move(e.id));
   extensions.clear();
   extensions.shrink_to_fit();
-  return RunsOf(std::move(byType));
+  return RunsByType(std::move(byType));
 }
 
 std::vector<PrintRun> SplitIntoRuns(const std::vector<ExtensionToPrint>& extensions) {
   std::map<std::wstring, std::vector<std::wstring>> byType;
   for (const ExtensionToPrint& e : extensions) byType[e.typeCode].push_back(e.id);
-  return RunsOf(std::move(byType));
+  return RunsByType(std::move(byType));
 }
 
 std::vector<LabelPlacement> PlaceLabels(const std::vector<std::wstring>& ids, int copies,

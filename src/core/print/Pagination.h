@@ -4,6 +4,7 @@
 // job, the ready dialog and previews agree.
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ struct PrintRun {
 // One run per distinct type code, in ascending order of type code. An ID asked twice is
 // printed once.
 std::vector<PrintRun> SplitIntoRuns(std::vector<ExtensionToPrint>&& extensions);
+// The runs of IDs already grouped by type code: each run's IDs sorted, each ID once.
+std::vector<PrintRun> RunsByType(std::map<std::wstring, std::vector<std::wstring>> idsByType);
 // The same leaving `extensions` as they are: only the IDs are copied, never the list.
 std::vector<PrintRun> SplitIntoRuns(const std::vector<ExtensionToPrint>& extensions);
 

@@ -1,6 +1,8 @@
 #include "print/PrintJob.h"
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 
 #include "print/PartialSheets.h"
 #include "print/PrintTexts.h"
@@ -112,12 +114,21 @@ class JobRunner {
   PrintJobResult& result_;
 };
 
+// The runs of `split` then those of `given`, without copying either.
+std::vector<std::reference_wrapper<const PrintRun>> AllRuns(const std::vector<PrintRun>& split,
+                                                            const std::vector<PrintRun>& given) {
+  std::vector<std::reference_wrapper<const PrintRun>> all(split.begin(), split.end());
+  all.insert(all.end(), given.begin(), given.end());
+  return all;
+}
+
 }  // namespace
 
 std::vector<CutLabels> FindCutLabels(const PrintJobRequest& job, LabelRenderer& renderer) {
   std::vector<CutLabels> found;
   const int copies = std::clamp(job.copies, kMinCopies, kMaxCopies);
-  for (const PrintRun& run : SplitIntoRuns(job.extensions)) {
+  const std::vector<PrintRun> split = SplitIntoRuns(job.extensions);
+  for (const PrintRun& run : AllRuns(split, job.runs)) {
     const std::optional<RunLayout> layout = renderer.FindLayout(run.typeCode);
     if (!layout || layout->cutSlots.empty()) continue;
     const auto offered = job.startSlots.find(run.typeCode);
@@ -139,7 +150,10 @@ PrintJobResult RunPrintJob(PrinterSystem& printers, PrintJobRequest request, Pri
   DocumentOnDemand document(printers, request, mode);
   const int copies = std::clamp(request.copies, kMinCopies, kMaxCopies);
   JobRunner runner(document, ui, renderer, result);
-  for (const PrintRun& run : SplitIntoRuns(std::move(request.extensions))) {
+  std::vector<PrintRun> runs = SplitIntoRuns(std::move(request.extensions));
+  runs.insert(runs.end(), std::make_move_iterator(request.runs.begin()), std::make_move_iterator(request.runs.end()));
+  request.runs.clear();
+  for (const PrintRun& run : runs) {
     const auto offered = request.startSlots.find(run.typeCode);
     const RunEnd end = runner.Run(run, copies, offered == request.startSlots.end() ? 0 : offered->second);
     if (end == RunEnd::Cancelled) {

@@ -75,6 +75,9 @@ struct PrintJobRequest {
   DeviceMode mode;
   std::wstring title;  // the document name the spooler shows
   std::vector<ExtensionToPrint> extensions;
+  // Extensions already divided into runs (as RunsByType divides them), printed after the runs
+  // of `extensions`: a big job holds each ID once, not with its type code beside it.
+  std::vector<PrintRun> runs;
   int copies = 1;
   // The start slot (0-based) each layout's run is offered with, by type code: where a
   // half-used sheet continues, or what the caller chose. Missing or off the sheet: slot 0.

@@ -123,11 +123,14 @@ PrintJobRequest MakeJobRequest(const PrintLabelsRequest& request, MRBBase& datab
   job.title = request.title;
   job.copies = request.copies;
   job.startSlots = request.startSlots;
+  // Grouped by type as they are read, so that no ID is held with its type code beside it.
+  std::map<std::wstring, std::vector<std::wstring>> byType;
+  std::wstring type;
+  std::wstring name;
   for (const std::wstring& id : request.ids) {
-    std::wstring type;
-    std::wstring name;
-    if (database.GetExtension(id, type, name) == db::kOk) job.extensions.push_back({id, type});
+    if (database.GetExtension(id, type, name) == db::kOk) byType[type].push_back(id);
   }
+  job.runs = RunsByType(std::move(byType));
   return job;
 }
 

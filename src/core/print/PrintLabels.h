@@ -76,8 +76,8 @@ struct PrintLabelsRequest {
   std::optional<bool> cutMarks;
 };
 
-// The job of a request: its extensions with their type codes (IDs not in the database left
-// out), the copies and the caller's start slots.
+// The job of a request: its extensions divided into runs by type code (IDs not in the
+// database left out), the copies and the caller's start slots.
 PrintJobRequest MakeJobRequest(const PrintLabelsRequest& request, MRBBase& database);
 
 // The start slot each layout's run of the request is offered with: the caller's choice, else

@@ -158,6 +158,21 @@ TEST_F(PrintJobTest, TwoLayoutsPrintAsTwoRunsWithPagesAndOneSidedPaper) {
                                                   L"Printing X..."}));
 }
 
+// A job may come already divided into runs (a big job, so that no ID is held with its type
+// beside it): runs given and runs split from extensions print alike, the given ones after.
+TEST_F(PrintJobTest, RunsGivenPrintAsRunsSplitFromExtensions) {
+  request.runs = RunsByType({{L"FOUR", {L"C", L"A", L"B", L"A"}}});
+  request.extensions = {{L"X", L"ONE"}};
+  request.copies = 2;
+  const PrintJobResult r = Run();
+  EXPECT_EQ(r.outcome, PrintOutcome::Completed);
+  EXPECT_EQ(printers.log, (std::vector<std::string>{
+                              "start", "ONE:X@0", "end", "start", "ONE:X@0", "end",
+                              "start", "FOUR:A@0", "FOUR:A@1", "FOUR:B@2", "FOUR:B@3", "end",
+                              "start", "FOUR:C@0", "FOUR:C@1", "end", "enddoc"}));
+  EXPECT_TRUE(request.runs.size() == 1 && request.runs[0].ids == (std::vector<std::wstring>{L"A", L"B", L"C"}));
+}
+
 TEST_F(PrintJobTest, CancelOnTheSecondRunKeepsTheFirstAndEndsTheDocument) {
   request.extensions = {{L"1", L"FOUR"}, {L"2", L"ONE"}};
   ui.answers = {true, false};
