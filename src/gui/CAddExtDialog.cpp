@@ -13,6 +13,7 @@
 #include "gui/CExtNameWizard.h"
 #include "gui/Widgets.h"
 #include "qt/QtText.h"
+#include "templates/DDFLibrary.h"
 
 namespace mirn {
 
@@ -47,7 +48,18 @@ CAddExtDialog::CAddExtDialog(MRBBase& db, DDFLibrary& library, Profile& profile,
   form->addRow(labelled(tr("Person\u2019s &name (optional):"), name_), name_);
   form->addRow(differentNames_);
   form->addRow(labelled(tr("Product &family:"), families_), families_);
-  form->addRow(labelled(tr("&Model:"), models_), models_);
+  // The layout buttons stay hidden until the dialog is given a designer to open.
+  newLayout_ = new QPushButton(tr("New La&yout..."));
+  NameControl(newLayout_, newLayout_->text());
+  editLayout_ = new QPushButton(tr("Edit &Layout..."));
+  NameControl(editLayout_, editLayout_->text());
+  newLayout_->hide();
+  editLayout_->hide();
+  auto* model = new QHBoxLayout;
+  model->addWidget(models_, 1);
+  model->addWidget(newLayout_);
+  model->addWidget(editLayout_);
+  form->addRow(labelled(tr("&Model:"), models_), model);
   copyFromLabel_ = labelled(tr("&Copy fields from:"), copyFrom_);
   form->addRow(copyFromLabel_, copyFrom_);
 
@@ -70,6 +82,9 @@ CAddExtDialog::CAddExtDialog(MRBBase& db, DDFLibrary& library, Profile& profile,
   layout->addSpacing(20);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  // The layout buttons come right after the model they act on.
+  QWidget::setTabOrder(models_, newLayout_);
+  QWidget::setTabOrder(newLayout_, editLayout_);
   setMinimumWidth(360);
 
   connect(ids_, &QLineEdit::textChanged, this, [this](const QString& text) { ok_->setEnabled(!text.isEmpty()); });
@@ -78,15 +93,41 @@ CAddExtDialog::CAddExtDialog(MRBBase& db, DDFLibrary& library, Profile& profile,
   connect(models_, &QComboBox::currentIndexChanged, this, [this] { FillCopyFrom(); });
   connect(templating_, &QPushButton::toggled, this, [this](bool shown) { SetTemplatingShown(shown); });
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+  const auto openDesigner = [this](bool edit) {
+    if (!layoutEditor_) return;
+    const std::wstring typeCode = edit ? FromQString(models_->currentData().toString()) : std::wstring();
+    layoutEditor_(this, typeCode, [this](const std::wstring& saved) { ChooseModel(saved); });
+  };
+  connect(newLayout_, &QPushButton::clicked, this, [openDesigner] { openDesigner(false); });
+  connect(editLayout_, &QPushButton::clicked, this, [openDesigner] { openDesigner(true); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   const InitialChoice initial = InitialAddChoice(library_, profile_, selectedTypeCode);
   wantedTypeCode_ = initial.typeCode;
-  const QSignalBlocker block(families_);
-  for (const std::wstring& family : ProductFamilies(library_)) families_->addItem(ToQString(family));
-  families_->setCurrentIndex(std::max(0, families_->findText(ToQString(initial.family))));
-  FillModels();
+  FillFamilies(initial.family);
   SetTemplatingShown(false);
+}
+
+void CAddExtDialog::FillFamilies(const std::wstring& chosen) {
+  {
+    const QSignalBlocker block(families_);
+    families_->clear();
+    for (const std::wstring& family : ProductFamilies(library_)) families_->addItem(ToQString(family));
+    families_->setCurrentIndex(std::max(0, families_->findText(ToQString(chosen))));
+  }
+  FillModels();
+}
+
+void CAddExtDialog::SetLayoutEditor(LayoutEditor editor) {
+  layoutEditor_ = std::move(editor);
+  newLayout_->setVisible(static_cast<bool>(layoutEditor_));
+  editLayout_->setVisible(static_cast<bool>(layoutEditor_));
+}
+
+void CAddExtDialog::ChooseModel(const std::wstring& typeCode) {
+  if (!library_.Contains(typeCode)) return;
+  wantedTypeCode_ = typeCode;
+  FillFamilies(library_.GetInfo(typeCode).groupName);
 }
 
 void CAddExtDialog::FillModels() {
@@ -103,6 +144,7 @@ void CAddExtDialog::FillModels() {
     }
     models_->setCurrentIndex(models_->count() > 0 ? chosen : -1);
   }
+  editLayout_->setEnabled(models_->count() > 0);
   FillCopyFrom();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "extensions/AddExtensionsModel.h"
@@ -28,6 +29,16 @@ class CAddExtDialog final : public QDialog {
   // After OK: what the creation step is given.
   const AddExtensionsRequest& Request() const { return request_; }
 
+  // Opens the layout designer over the dialog on the layout of `typeCode` (empty: a new
+  // layout); `saved` is told the type code of each save.
+  using LayoutEditor = std::function<void(QWidget* over, const std::wstring& typeCode,
+                                          std::function<void(const std::wstring& saved)> saved)>;
+  // Shows "New Layout..." and "Edit Layout..." beside the model; a saved layout becomes the
+  // chosen model.
+  void SetLayoutEditor(LayoutEditor editor);
+  // Lists the library's families and models afresh and chooses the model of `typeCode`.
+  void ChooseModel(const std::wstring& typeCode);
+
   // Tests and scripts replace the two questions of OK; by default they are the dialogs.
   void SetRangeQuestion(RangeQuestion ask) { askRange_ = std::move(ask); }
   void SetNameWizard(NameWizardRunner wizard) { wizard_ = std::move(wizard); }
@@ -40,10 +51,13 @@ class CAddExtDialog final : public QDialog {
   QComboBox* CopyFrom() const { return copyFrom_; }
   QPushButton* TemplatingButton() const { return templating_; }
   QPushButton* OkButton() const { return ok_; }
+  QPushButton* NewLayoutButton() const { return newLayout_; }
+  QPushButton* EditLayoutButton() const { return editLayout_; }
 
   void accept() override;
 
  private:
+  void FillFamilies(const std::wstring& chosen);
   void FillModels();
   void FillCopyFrom();
   void SetTemplatingShown(bool shown);
@@ -65,6 +79,9 @@ class CAddExtDialog final : public QDialog {
   QComboBox* copyFrom_ = nullptr;
   QPushButton* templating_ = nullptr;
   QPushButton* ok_ = nullptr;
+  QPushButton* newLayout_ = nullptr;
+  QPushButton* editLayout_ = nullptr;
+  LayoutEditor layoutEditor_;
   std::wstring wantedTypeCode_;
 };
 

@@ -13,7 +13,7 @@
 
 namespace mirn {
 
-LayoutDesignerWindow* OpenLayoutDesigner(CommandRegistry& frame, LayoutDocument document) {
+LayoutDesignerWindow* OpenLayoutDesigner(CommandRegistry& frame, LayoutDocument document, DesignerOpening opening) {
   AppServices& s = frame.Services();
   LayoutDesignerHost host{s.library, s.ui, MeasureUnit::Millimetres, {}, {}};
   // Millimetres or inches as the user's locale measures (LC_MEASUREMENT), as printer
@@ -21,15 +21,28 @@ LayoutDesignerWindow* OpenLayoutDesigner(CommandRegistry& frame, LayoutDocument 
   host.unit = LocaleUsesMetric() ? MeasureUnit::Millimetres : MeasureUnit::Inches;
   host.printTestSheet = [&frame](const CDDFTemplate& layout) { PrintLayoutTestSheet(frame, layout); };
   // Labels drawn on a layout that changed are drawn again from the library's new entry.
-  host.saved = [&frame](const std::wstring&) {
+  host.saved = [&frame, saved = std::move(opening.saved)](const std::wstring& typeCode) {
     if (frame.Services().document.Database()) frame.RunCommand(cmd::kRefresh);
+    if (saved) saved(typeCode);
   };
-  // A window of its own beside the main window, closed with it.
-  auto* window = new LayoutDesignerWindow(std::move(document), std::move(host), &frame.Window());
+  // A window of its own beside the main window, closed with it; over a dialog, modal.
+  auto* window =
+      new LayoutDesignerWindow(std::move(document), std::move(host), opening.over ? opening.over : &frame.Window());
   window->setWindowFlag(Qt::Window);
   window->setAttribute(Qt::WA_DeleteOnClose);
+  if (opening.over) window->setWindowModality(Qt::ApplicationModal);
   window->show();
   return window;
+}
+
+LayoutDesignerWindow* OpenLayoutFile(CommandRegistry& frame, const std::filesystem::path& file,
+                                     DesignerOpening opening) {
+  try {
+    return OpenLayoutDesigner(frame, LayoutDocument::Load(file), std::move(opening));
+  } catch (const std::exception& e) {
+    frame.Services().ui.Message(FromPath(file) + L": " + FromUtf8(e.what()), mb::kIconError);
+    return nullptr;
+  }
 }
 
 void InstallDesignerCommands(CommandRegistry& frame) {
@@ -41,13 +54,7 @@ void InstallDesignerCommands(CommandRegistry& frame) {
   frame.SetCommandHandler(
       cmd::kEditLayout,
       [&frame, layoutFile] {
-        const std::optional<std::filesystem::path> file = layoutFile();
-        if (!file) return;
-        try {
-          OpenLayoutDesigner(frame, LayoutDocument::Load(*file));
-        } catch (const std::exception& e) {
-          frame.Services().ui.Message(FromPath(*file) + L": " + FromUtf8(e.what()), mb::kIconError);
-        }
+        if (const std::optional<std::filesystem::path> file = layoutFile()) OpenLayoutFile(frame, *file);
       },
       [layoutFile] { return layoutFile().has_value(); });
 }

@@ -10,6 +10,8 @@
 #include "text/TextFormat.h"
 #include "gui/CExtNameDlg.h"
 #include "gui/CMainFrame.h"
+#include "gui/DesignerCommands.h"
+#include "layouts/LayoutOfExtension.h"
 #include "gui/ListPanel.h"
 
 namespace mirn {
@@ -54,7 +56,17 @@ ListPanel* InstallListCommands(CMainFrame& frame) {
   frame.SetCommandHandler(cmd::kNewExtension, [&frame, &services, panel] {
     if (MRBBase* db = services.document.Database()) {
       services.document.CommitPendingEdits();
-      RunNewExtension(&frame, *db, services.library, services.profile, services.ui, *panel);
+      // New Layout and Edit Layout in the dialog open the designer over it.
+      const CAddExtDialog::LayoutEditor layouts = [&frame](QWidget* over, const std::wstring& typeCode,
+                                                           std::function<void(const std::wstring&)> saved) {
+        DesignerOpening opening{over, std::move(saved)};
+        if (typeCode.empty()) {
+          OpenLayoutDesigner(frame, LayoutDocument(), std::move(opening));
+        } else if (const auto file = LayoutFileOfType(frame.Services().library, typeCode)) {
+          OpenLayoutFile(frame, *file, std::move(opening));
+        }
+      };
+      RunNewExtension(&frame, *db, services.library, services.profile, services.ui, *panel, {}, layouts);
       frame.UpdateCommandStates();
     }
   });
@@ -75,10 +87,12 @@ ListPanel* InstallListCommands(CMainFrame& frame) {
 }
 
 bool RunNewExtension(QWidget* parent, MRBBase& db, DDFLibrary& library, Profile& profile, UserInterface& ui,
-                     ListPanel& list, const std::function<void()>& commitEdits) {
+                     ListPanel& list, const std::function<void()>& commitEdits,
+                     const CAddExtDialog::LayoutEditor& layouts) {
   const std::vector<std::wstring> selected = list.SelectedIds();
   const std::wstring selectedType = selected.empty() ? std::wstring() : list.List().TypeCode(list.List().FindRow(selected.front()));
   CAddExtDialog dialog(db, library, profile, selectedType, parent);
+  if (layouts) dialog.SetLayoutEditor(layouts);
   if (dialog.exec() != QDialog::Accepted) return false;
   AddExtensionsRequest request = dialog.Request();
   request.plainTextFormat = GetDefaultFont(profile);

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "gui/CAddExtDialog.h"
+
 class QWidget;
 
 namespace mirn {
@@ -19,9 +21,11 @@ class Profile;
 class UserInterface;
 
 // Runs New Extension over `db`. `commitEdits` finishes a field edit in progress before
-// anything is written. Answers true when extensions were created.
+// anything is written; `layouts` (when given) opens the layout designer from the dialog.
+// Answers true when extensions were created.
 bool RunNewExtension(QWidget* parent, MRBBase& db, DDFLibrary& library, Profile& profile, UserInterface& ui,
-                     ListPanel& list, const std::function<void()>& commitEdits = {});
+                     ListPanel& list, const std::function<void()>& commitEdits = {},
+                     const CAddExtDialog::LayoutEditor& layouts = {});
 
 // Puts the extension list into the main window, keeps it in step with the document (filled
 // on open, emptied on close, the saved selection restored) and installs its commands: New

@@ -344,6 +344,67 @@ TEST_F(LayoutDesignerTest, ExtensionMenuOpensTheDesignerOnTheExtensionsLayout) {
   delete frame;
 }
 
+// The add-extension dialog's New Layout and Edit Layout open the designer over it; the
+// layout saved there becomes the dialog's chosen model.
+TEST_F(LayoutDesignerTest, AddExtensionDialogMakesAndEditsLayouts) {
+  InstallDeskLayout(2880, 1440, {test::LayoutObject(1101, DDF_SELECT | DDF_TEXT | DDF_PRINT, 0, 0, 2880, 720)});
+  document.New();
+  CMainFrame* frame = ShowWindow(NewMainWindow(services));
+  bool ran = false;
+  const auto use = [&](CAddExtDialog* dialog) {
+    ran = true;
+    QPushButton* newLayout = dialog->NewLayoutButton();
+    QPushButton* editLayout = dialog->EditLayoutButton();
+    ASSERT_TRUE(newLayout->isVisible());
+    EXPECT_EQ(newLayout->accessibleName(), "New Layout...");
+    EXPECT_EQ(editLayout->accessibleName(), "Edit Layout...");
+    EXPECT_EQ(dialog->Models()->currentData().toString(), "DESK");
+    EXPECT_TRUE(editLayout->isEnabled());
+
+    // Tab from the model, Space: a new layout, saved as MYPHONE of the family "Office".
+    QApplication::setActiveWindow(dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    dialog->Models()->setFocus();
+    QTest::keyClick(dialog->Models(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), newLayout);
+    QTest::keyClick(newLayout, Qt::Key_Space);
+    window_ = dialog->findChild<LayoutDesignerWindow*>();
+    ASSERT_NE(window_, nullptr);
+    EXPECT_TRUE(window_->isModal());
+    EXPECT_TRUE(window_->Document().Layout().GetObjects().empty());
+    Type("Type code", "MYPHONE");
+    Type("Maker", "Office");
+    Type("Name", "Desk phone strip");
+    window_->Command("Text Field")->trigger();
+    QTest::mouseClick(Control<QPushButton>("Make Slots"), Qt::LeftButton);
+    ASSERT_TRUE(window_->Save()) << (ui.messages.empty() ? std::string() : ToUtf8(ui.messages.back().text));
+    window_->close();
+    window_ = nullptr;
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(dialog->Families()->currentText(), "Office");
+    EXPECT_EQ(dialog->Models()->currentData().toString(), "MYPHONE");
+
+    // Edit Layout opens the chosen model's layout.
+    QTest::mouseClick(editLayout, Qt::LeftButton);
+    window_ = dialog->findChild<LayoutDesignerWindow*>();
+    ASSERT_NE(window_, nullptr);
+    EXPECT_EQ(window_->Document().Layout().GetTypeCode(), L"MYPHONE");
+    EXPECT_EQ(window_->Document().Layout().GetObjects().size(), 1u);
+    window_->close();
+    window_ = nullptr;
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  };
+  test::WhenModal<CAddExtDialog>([&](CAddExtDialog* dialog) {
+    use(dialog);
+    if (window_) window_->close();
+    window_ = nullptr;
+    dialog->reject();
+  });
+  ASSERT_TRUE(frame->RunCommand(cmd::kNewExtension));
+  EXPECT_TRUE(ran);
+  delete frame;
+}
+
 TEST_F(LayoutDesignerTest, Screenshots) {
   MIRN_NEED_SHOT_DIR();
   Open();

@@ -12,6 +12,9 @@ namespace mirn {
 class DDFLibrary;
 class MRBBase;
 
+// The file the library holds for a type code; nothing when it has none.
+std::optional<std::filesystem::path> LayoutFileOfType(const DDFLibrary& library, const std::wstring& typeCode);
+
 // Nothing unless exactly one extension is selected and the library has its type code.
 std::optional<std::filesystem::path> LayoutFileOf(MRBBase* database, const DDFLibrary& library,
                                                   const std::vector<std::wstring>& selectedIds);
