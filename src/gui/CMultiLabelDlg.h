@@ -17,7 +17,7 @@ class CDDFTemplate;
 
 // The sheet drawing: the page scaled into the widget, each slot a rectangle, the selected
 // one filled with a diagonal cross hatch. Each slot is an accessible child.
-class SheetDiagramView final : public QWidget {
+class SheetDiagramView : public QWidget {
   Q_OBJECT
 
  public:

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "gui/CMultiLabelDlg.h"
+#include "gui/DesignerSheetView.h"
 #include "gui/Widgets.h"
 #include "layouts/DesignerController.h"
 #include "layouts/LayoutDocument.h"
@@ -262,7 +262,8 @@ void DesignerLayoutPanel::Reload() {
 
 // ---- The slots -------------------------------------------------------------------------------
 
-DesignerSheetPanel::DesignerSheetPanel(LayoutDocument& document, MeasureUnit unit, QWidget* parent)
+DesignerSheetPanel::DesignerSheetPanel(LayoutDocument& document, DesignerController& designer, MeasureUnit unit,
+                                       QWidget* parent)
     : QWidget(parent), document_(document), unit_(unit) {
   auto* box = new QVBoxLayout(this);
   auto* form = new QFormLayout;
@@ -278,11 +279,10 @@ DesignerSheetPanel::DesignerSheetPanel(LayoutDocument& document, MeasureUnit uni
   box->addWidget(make);
   count_ = new QLabel(this);
   box->addWidget(count_);
-  sheet_ = new SheetDiagramView(SheetDiagramOf(document_.Layout()), this);
-  sheet_->setToolTip(tr("The labels on the sheet"));
-  sheet_->SetSelected(-1);
+  sheet_ = new DesignerSheetView(document_, designer, this);
   sheet_->setMinimumSize(120, 160);
   box->addWidget(sheet_, 1);
+  connect(sheet_, &DesignerSheetView::Edited, this, [this] { Q_EMIT Edited({}); });
   connect(make, &QPushButton::clicked, this, [this] { MakeSlots(); });
   Reload();
 }
@@ -316,7 +316,7 @@ void DesignerSheetPanel::Reload() {
   SetLiveText(count_, (t.IsLandscape() ? tr("Labels on the %1 sheet (landscape): %2") : tr("Labels on the %1 sheet: %2"))
                           .arg(paper)
                           .arg(t.GetSlots().size()));
-  sheet_->SetDiagram(SheetDiagramOf(t));
+  sheet_->Reload();
 }
 
 }  // namespace mirn

@@ -25,7 +25,7 @@ namespace mirn {
 
 class DesignerController;
 class LayoutDocument;
-class SheetDiagramView;
+class DesignerSheetView;
 
 // A length box in the unit: tenths of a millimetre or hundredths of an inch.
 QDoubleSpinBox* NewLengthBox(QWidget* parent, MeasureUnit unit, const QString& name);
@@ -94,8 +94,11 @@ class DesignerLayoutPanel : public QWidget {
 class DesignerSheetPanel : public QWidget {
   Q_OBJECT
  public:
-  DesignerSheetPanel(LayoutDocument& document, MeasureUnit unit, QWidget* parent = nullptr);
+  DesignerSheetPanel(LayoutDocument& document, DesignerController& designer, MeasureUnit unit,
+                     QWidget* parent = nullptr);
   void Reload();
+  // The sheet with the slots, where single slots are selected, moved and deleted.
+  DesignerSheetView* Sheet() const { return sheet_; }
   // Lays the slots out as the grid boxes say (the Make Slots button).
   void MakeSlots();
 
@@ -112,7 +115,7 @@ class DesignerSheetPanel : public QWidget {
   QDoubleSpinBox* pitchX_ = nullptr;
   QDoubleSpinBox* pitchY_ = nullptr;
   QLabel* count_ = nullptr;
-  SheetDiagramView* sheet_ = nullptr;
+  DesignerSheetView* sheet_ = nullptr;
   std::optional<std::vector<LabelSlot>> shown_;  // the slots the grid boxes were filled from
 };
 

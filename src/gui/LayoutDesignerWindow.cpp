@@ -44,7 +44,7 @@ LayoutDesignerWindow::LayoutDesignerWindow(LayoutDocument document, LayoutDesign
   NameControl(tabs_, tr("Properties"));
   objectPanel_ = new DesignerObjectPanel(document_, designer_, host_.unit, tabs_);
   layoutPanel_ = new DesignerLayoutPanel(document_, host_.unit, tabs_);
-  sheetPanel_ = new DesignerSheetPanel(document_, host_.unit, tabs_);
+  sheetPanel_ = new DesignerSheetPanel(document_, designer_, host_.unit, tabs_);
   tabs_->addTab(layoutPanel_, tr("&Layout"));
   tabs_->addTab(objectPanel_, tr("O&bject"));
   tabs_->addTab(sheetPanel_, tr("&Slots"));

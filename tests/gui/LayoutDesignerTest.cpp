@@ -26,6 +26,7 @@
 #include "gui/CPrintDlg.h"
 #include "support/LayoutObject.h"
 #include "support/TestSupport.h"
+#include "gui/DesignerSheetView.h"
 #include "gui/LayoutDesignerView.h"
 #include "gui/ListPanel.h"
 #include "gui/LayoutDesignerWindow.h"
@@ -405,6 +406,49 @@ TEST_F(LayoutDesignerTest, AddExtensionDialogMakesAndEditsLayouts) {
   delete frame;
 }
 
+// The Slots tab's sheet: a slot chosen with the keyboard, nudged, the next one deleted, a
+// drag with the mouse; each one step of the window's Undo.
+TEST_F(LayoutDesignerTest, SheetMovesAndDeletesSingleSlots) {
+  Open();
+  window_->findChild<QTabWidget*>("Properties")->setCurrentIndex(2);
+  Control<QSpinBox>("Rows")->setValue(2);
+  Control<QSpinBox>("Columns")->setValue(1);
+  QTest::mouseClick(Control<QPushButton>("Make Slots"), Qt::LeftButton);
+  const std::vector<LabelSlot> made = window_->Document().Layout().slots;
+  ASSERT_EQ(made.size(), 2u);
+  auto* sheet = window_->findChild<DesignerSheetView*>();
+  ASSERT_NE(sheet, nullptr);
+  EXPECT_EQ(sheet->accessibleName(), "Sheet");
+
+  sheet->setFocus();
+  ASSERT_TRUE(sheet->hasFocus());
+  EXPECT_EQ(sheet->Selected(), 0);  // arriving by keyboard chooses the first
+  QTest::keyClick(sheet, Qt::Key_Right);
+  EXPECT_EQ(window_->Document().Layout().slots[0].x, made[0].x + 6);  // 0.1 mm
+  QTest::keyClick(sheet, Qt::Key_PageDown);
+  EXPECT_EQ(sheet->Selected(), 1);
+  EXPECT_EQ(sheet->accessibleDescription(), "Label 2");
+  QTest::keyClick(sheet, Qt::Key_Delete);
+  ASSERT_EQ(window_->Document().Layout().slots.size(), 1u);
+  window_->Command("Undo")->trigger();
+  EXPECT_EQ(window_->Document().Layout().slots.size(), 2u);
+
+  // A drag of the second slot down by about a fifth of the sheet: one step.
+  const DiagramFit fit = FitDiagram(sheet->Diagram(), sheet->width(), sheet->height());
+  const SlotRect area = fit.ToArea(sheet->Diagram().slots[1]);
+  const QPoint from((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+  const QPoint to = from + QPoint(0, sheet->height() / 5);
+  QTest::mousePress(sheet, Qt::LeftButton, {}, from);
+  QTest::mouseMove(sheet, from + QPoint(0, 3));
+  QTest::mouseMove(sheet, to);
+  QTest::mouseRelease(sheet, Qt::LeftButton, {}, to);
+  const LabelSlot dragged = window_->Document().Layout().slots[1];
+  EXPECT_GT(dragged.y, made[1].y + 1000);
+  EXPECT_EQ(dragged.y, SnapToGrid(dragged.y, DesignUnit::Millimetres));
+  window_->Command("Undo")->trigger();
+  EXPECT_EQ(window_->Document().Layout().slots[1], made[1]);
+}
+
 TEST_F(LayoutDesignerTest, Screenshots) {
   MIRN_NEED_SHOT_DIR();
   Open();
@@ -416,6 +460,13 @@ TEST_F(LayoutDesignerTest, Screenshots) {
   window_->Command("Frame")->trigger();
   Save(window_, "layout-designer");
   window_->findChild<QTabWidget*>("Properties")->setCurrentIndex(2);
+  Control<QSpinBox>("Rows")->setValue(3);
+  Control<QSpinBox>("Columns")->setValue(2);
+  QTest::mouseClick(Control<QPushButton>("Make Slots"), Qt::LeftButton);
+  auto* sheet = window_->findChild<DesignerSheetView*>();
+  sheet->setFocus();
+  QTest::keyClick(sheet, Qt::Key_PageDown);
+  QTest::keyClick(sheet, Qt::Key_Down, Qt::ShiftModifier);
   Save(window_, "layout-designer-slots");
 }
 
