@@ -17,8 +17,10 @@ class LayoutDocument;
 // cannot hold become "_").
 std::filesystem::path SaveTarget(const LayoutDocument& document, const DDFLibrary& library);
 
-// A type code like `typeCode` that the library does not hold yet: the code with "2", "3", ...
-// (then "A" to "Z") in place of its end, at most 8 characters.
+// A type code like `typeCode` that the library does not hold yet: the whole code with "2",
+// "3", ... (then "A" to "Z") after it ("DESK" gives "DESK2"), so it stays recognisable; a
+// code that already fills the file's 8 characters gives up its last one ("LONGCODE" gives
+// "LONGCOD2"). Empty when all of those are taken.
 std::wstring FreeTypeCode(const std::wstring& typeCode, const DDFLibrary& library);
 
 struct LayoutSaveResult {

@@ -119,7 +119,8 @@ TEST_F(LayoutSavingTest, ErrorsAreNotSavedAndFreeTypeCodesAreOffered) {
   LayoutDocument b = TwoFields(L"LONGCOD2");
   ASSERT_TRUE(SaveLayout(b, library).saved);
   EXPECT_EQ(FreeTypeCode(L"longcode", library), L"LONGCOD3");
-  EXPECT_EQ(FreeTypeCode(L"HD40", library), L"HD402");
+  EXPECT_EQ(FreeTypeCode(L"HD40", library), L"HD402");  // appended while there is room
+  EXPECT_EQ(FreeTypeCode(L" desk9ab ", library), L"DESK9AB2");  // up to the eighth character
 }
 
 }  // namespace
