@@ -3596,6 +3596,14 @@ Sie können sie in einem Webbrowser öffnen: %1</translation>
         <source>&amp;Copy fields from:</source>
         <translation>Felder &amp;kopieren von:</translation>
     </message>
+    <message>
+        <source>New La&amp;yout...</source>
+        <translation>Neues La&amp;yout...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Layout...</source>
+        <translation>&amp;Layout bearbeiten...</translation>
+    </message>
 </context>
 <context>
     <name>mirn::CAddWarningDlg</name>
@@ -4875,6 +4883,25 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
 </context>
 <context>
+    <name>mirn::DesignerRuler</name>
+    <message>
+        <source>millimeters</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Ruler across, in %1</source>
+        <translation>Lineal waagerecht, in %1</translation>
+    </message>
+    <message>
+        <source>Ruler down, in %1</source>
+        <translation>Lineal senkrecht, in %1</translation>
+    </message>
+</context>
+<context>
     <name>mirn::DesignerSheetPanel</name>
     <message>
         <source>&amp;Rows:</source>
@@ -4905,16 +4932,19 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
         <translation>Plätze &amp;anlegen</translation>
     </message>
     <message>
-        <source>The labels on the sheet</source>
-        <translation>Die Beschriftungen auf dem Bogen</translation>
-    </message>
-    <message>
         <source>Labels on the %1 sheet (landscape): %2</source>
         <translation>Beschriftungen auf dem Bogen %1 (Querformat): %2</translation>
     </message>
     <message>
         <source>Labels on the %1 sheet: %2</source>
         <translation>Beschriftungen auf dem Bogen %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::DesignerSheetView</name>
+    <message>
+        <source>The labels on the sheet</source>
+        <translation>Die Beschriftungen auf dem Bogen</translation>
     </message>
 </context>
 <context>

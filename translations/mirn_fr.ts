@@ -3596,6 +3596,14 @@ Vous pouvez l&apos;ouvrir dans un navigateur web : %1</translation>
         <source>&amp;Copy fields from:</source>
         <translation>&amp;Copier les champs de :</translation>
     </message>
+    <message>
+        <source>New La&amp;yout...</source>
+        <translation>Nouvelle mise en pa&amp;ge...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Layout...</source>
+        <translation>Modifier la &amp;mise en page...</translation>
+    </message>
 </context>
 <context>
     <name>mirn::CAddWarningDlg</name>
@@ -4875,6 +4883,25 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
 </context>
 <context>
+    <name>mirn::DesignerRuler</name>
+    <message>
+        <source>millimeters</source>
+        <translation>millimètres</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>Ruler across, in %1</source>
+        <translation>Règle horizontale, en %1</translation>
+    </message>
+    <message>
+        <source>Ruler down, in %1</source>
+        <translation>Règle verticale, en %1</translation>
+    </message>
+</context>
+<context>
     <name>mirn::DesignerSheetPanel</name>
     <message>
         <source>&amp;Rows:</source>
@@ -4905,16 +4932,19 @@ Pour commencer, cliquez sur « Suivant ».</translation>
         <translation>&amp;Créer les emplacements</translation>
     </message>
     <message>
-        <source>The labels on the sheet</source>
-        <translation>Les étiquettes de la planche</translation>
-    </message>
-    <message>
         <source>Labels on the %1 sheet (landscape): %2</source>
         <translation>Étiquettes sur la planche %1 (paysage) : %2</translation>
     </message>
     <message>
         <source>Labels on the %1 sheet: %2</source>
         <translation>Étiquettes sur la planche %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>mirn::DesignerSheetView</name>
+    <message>
+        <source>The labels on the sheet</source>
+        <translation>Les étiquettes de la planche</translation>
     </message>
 </context>
 <context>

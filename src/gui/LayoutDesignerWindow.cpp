@@ -5,7 +5,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QGridLayout>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -13,6 +15,7 @@
 
 #include "gui/AppIcon.h"
 #include "gui/DesignerPanels.h"
+#include "gui/DesignerRuler.h"
 #include "gui/LayoutDesignerView.h"
 #include "gui/Widgets.h"
 #include "layouts/LayoutSaveQuestions.h"
@@ -52,9 +55,24 @@ LayoutDesignerWindow::LayoutDesignerWindow(LayoutDocument document, LayoutDesign
   NameControl(objectPanel_, tr("Object"));
   NameControl(sheetPanel_, tr("Slots"));
 
+  // Rulers above and left of the label area, following its zoom and scrolling.
+  auto* rulerAcross = new DesignerRuler(Qt::Horizontal, *view_, DesignUnitOf(host_.unit), this);
+  auto* rulerDown = new DesignerRuler(Qt::Vertical, *view_, DesignUnitOf(host_.unit), this);
+  auto* labelArea = new QWidget(this);
+  auto* grid = new QGridLayout(labelArea);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(0);
+  grid->addWidget(rulerAcross, 0, 1);
+  grid->addWidget(rulerDown, 1, 0);
+  grid->addWidget(scroll_, 1, 1);
+  rulers_ = {rulerAcross, rulerDown};
+  for (QScrollBar* bar : {scroll_->horizontalScrollBar(), scroll_->verticalScrollBar()}) {
+    connect(bar, &QScrollBar::valueChanged, this, [this] { UpdateRulers(); });
+  }
+
   auto* splitter = new QSplitter(this);
   NameControl(splitter, tr("Designer"));
-  splitter->addWidget(scroll_);
+  splitter->addWidget(labelArea);
   splitter->addWidget(tabs_);
   splitter->setStretchFactor(0, 1);
   splitter->setCollapsible(0, false);
@@ -177,8 +195,18 @@ void LayoutDesignerWindow::Edited(const QString& refusal) {
   SetLiveText(message_, refusal);
 }
 
+void LayoutDesignerWindow::UpdateRulers() {
+  for (QWidget* ruler : rulers_) ruler->update();
+}
+
+void LayoutDesignerWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  UpdateRulers();
+}
+
 void LayoutDesignerWindow::Refresh() {
   view_->Refresh();
+  UpdateRulers();
   objectPanel_->Reload();
   layoutPanel_->Reload();
   sheetPanel_->Reload();

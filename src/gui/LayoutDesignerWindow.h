@@ -6,6 +6,7 @@
 // Redo cover them all.
 
 #include <QMainWindow>
+#include <vector>
 #include <functional>
 #include <memory>
 
@@ -54,8 +55,10 @@ class LayoutDesignerWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void UpdateRulers();
   QAction* AddCommand(QMenu* menu, const QString& text, const QKeySequence& shortcut, std::function<void()> run);
   void AddObject(LayoutObjectKind kind);
   void Edited(const QString& refusal);
@@ -66,6 +69,7 @@ class LayoutDesignerWindow : public QMainWindow {
   LayoutDesignerHost host_;
   LayoutDesignerView* view_ = nullptr;
   QScrollArea* scroll_ = nullptr;
+  std::vector<QWidget*> rulers_;
   QTabWidget* tabs_ = nullptr;
   DesignerObjectPanel* objectPanel_ = nullptr;
   DesignerLayoutPanel* layoutPanel_ = nullptr;
