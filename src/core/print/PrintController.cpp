@@ -198,7 +198,7 @@ PrintResult PrintController::Print(MRBBase& database, PrintOrder order, PrintJob
     if (!cut.empty() && !hooks.confirmCutLabels(cut)) return result;
   }
   result.started = true;
-  result.job = PrintLabels(*job->target.printers, job->request, database, services_.library, job->adjustment, ui,
+  result.job = PrintLabels(*job->target.printers, std::move(job->request), database, services_.library, job->adjustment, ui,
                            job->pictures);
   if (job->target.pdf) result.pdfError = job->target.pdf->LastError();
   return result;

@@ -125,17 +125,26 @@ std::vector<std::reference_wrapper<const PrintRun>> AllRuns(const std::vector<Pr
 }  // namespace
 
 std::vector<CutLabels> FindCutLabels(const PrintJobRequest& job, LabelRenderer& renderer) {
-  std::vector<CutLabels> found;
-  const int copies = std::clamp(job.copies, kMinCopies, kMaxCopies);
+  std::vector<std::pair<std::wstring, long long>> extensionsByType;
   const std::vector<PrintRun> split = SplitIntoRuns(job.extensions);
   for (const PrintRun& run : AllRuns(split, job.runs)) {
-    const std::optional<RunLayout> layout = renderer.FindLayout(run.typeCode);
+    extensionsByType.emplace_back(run.typeCode, static_cast<long long>(run.ids.size()));
+  }
+  return FindCutLabels(extensionsByType, job.copies, job.startSlots, renderer);
+}
+
+std::vector<CutLabels> FindCutLabels(const std::vector<std::pair<std::wstring, long long>>& extensionsByType,
+                                     int copies, const std::map<std::wstring, int>& startSlots,
+                                     LabelRenderer& renderer) {
+  std::vector<CutLabels> found;
+  copies = std::clamp(copies, kMinCopies, kMaxCopies);
+  for (const auto& [typeCode, extensions] : extensionsByType) {
+    const std::optional<RunLayout> layout = renderer.FindLayout(typeCode);
     if (!layout || layout->cutSlots.empty()) continue;
-    const auto offered = job.startSlots.find(run.typeCode);
-    const int start = offered == job.startSlots.end() ? 0 : offered->second;
-    const long long labels = CutLabelCount(layout->cutSlots, static_cast<long long>(run.ids.size()), copies,
-                                           layout->slotsPerSheet, start);
-    if (labels > 0) found.push_back({run.typeCode, labels, layout->cutSlots});
+    const auto offered = startSlots.find(typeCode);
+    const int start = offered == startSlots.end() ? 0 : offered->second;
+    const long long labels = CutLabelCount(layout->cutSlots, extensions, copies, layout->slotsPerSheet, start);
+    if (labels > 0) found.push_back({typeCode, labels, layout->cutSlots});
   }
   return found;
 }

@@ -111,6 +111,11 @@ struct PrintJobResult {
 // The labels of the job that would come out cut, one entry per layout that has any, in the
 // order of its runs, laid from the start slots the job offers. Nothing is printed.
 std::vector<CutLabels> FindCutLabels(const PrintJobRequest& job, LabelRenderer& renderer);
+// The same from how many extensions of each type code a job prints, run by run, with its
+// copies and start slots: a caller with a big list need not divide it to ask.
+std::vector<CutLabels> FindCutLabels(const std::vector<std::pair<std::wstring, long long>>& extensionsByType,
+                                     int copies, const std::map<std::wstring, int>& startSlots,
+                                     LabelRenderer& renderer);
 
 // Asks each layout's run and prints it. The printer's document is begun with the first page,
 // after the first run was answered Print: a job cancelled at once, stopped before its first

@@ -86,13 +86,26 @@ std::vector<CutLabels> FindCutLabels(PrinterSystem& printers, const PrintLabelsR
   const std::optional<PrinterCapabilities> caps = printers.Capabilities(request.printer, request.mode);
   if (!caps) return {};
   const PrintContext context = MakePrintContext(request.mode, *caps);
-  PrintJobRequest job = MakeJobRequest(request, database);
+  // The extensions of each type are counted (each once) through pointers to the request's
+  // IDs, so that a big job is not copied to be asked about.
+  std::map<std::wstring, std::vector<const std::wstring*>> byType;
+  std::wstring type;
+  std::wstring name;
+  for (const std::wstring& id : request.ids) {
+    if (database.GetExtension(id, type, name) == db::kOk) byType[type].push_back(&id);
+  }
+  std::vector<std::pair<std::wstring, long long>> extensionsByType;
+  for (auto& [typeCode, ids] : byType) {
+    auto byValue = [](const std::wstring* a, const std::wstring* b) { return *a < *b; };
+    auto same = [](const std::wstring* a, const std::wstring* b) { return *a == *b; };
+    std::sort(ids.begin(), ids.end(), byValue);
+    extensionsByType.emplace_back(typeCode, std::unique(ids.begin(), ids.end(), same) - ids.begin());
+  }
   TemplateLabelRenderer renderer(library, database, context, adjustment, {});
-  job.startSlots = OfferedStartSlots(request, database, renderer);
-  return FindCutLabels(job, renderer);
+  return FindCutLabels(extensionsByType, request.copies, OfferedStartSlots(request, database, renderer), renderer);
 }
 
-PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& request, MRBBase& database,
+PrintJobResult PrintLabels(PrinterSystem& printers, PrintLabelsRequest request, MRBBase& database,
                            DDFLibrary& library, const PrinterAdjustment& adjustment, PrintJobUi& ui,
                            const PictureSource& pictures) {
   const std::optional<PrinterCapabilities> caps = printers.Capabilities(request.printer, request.mode);
@@ -103,20 +116,24 @@ PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& re
     return failed;
   }
   const PrintContext context = MakePrintContext(request.mode, *caps);
-  PrintJobRequest job = MakeJobRequest(request, database);
   TemplateLabelRenderer renderer(library, database, context, adjustment, pictures);
   renderer.SetCutMarks(request.cutMarks);
-  job.startSlots = OfferedStartSlots(request, database, renderer);
+  std::map<std::wstring, int> offered = OfferedStartSlots(request, database, renderer);
+  PartialSheetStore* const partialSheets = request.partialSheets;
+  const std::wstring printer = request.printer;
+  // The request's IDs move into the job's runs.
+  PrintJobRequest job = MakeJobRequest(std::move(request), database);
+  job.startSlots = std::move(offered);
   PrintJobResult result = RunPrintJob(printers, std::move(job), ui, renderer);
-  if (request.partialSheets) {
+  if (partialSheets) {
     for (const RunRecord& run : result.runs) {
-      if (run.labelsPrinted > 0) request.partialSheets->Record(run.typeCode, request.printer, run.nextSlot);
+      if (run.labelsPrinted > 0) partialSheets->Record(run.typeCode, printer, run.nextSlot);
     }
   }
   return result;
 }
 
-PrintJobRequest MakeJobRequest(const PrintLabelsRequest& request, MRBBase& database) {
+PrintJobRequest MakeJobRequest(PrintLabelsRequest request, MRBBase& database) {
   PrintJobRequest job;
   job.printer = request.printer;
   job.mode = request.mode;
@@ -127,9 +144,10 @@ PrintJobRequest MakeJobRequest(const PrintLabelsRequest& request, MRBBase& datab
   std::map<std::wstring, std::vector<std::wstring>> byType;
   std::wstring type;
   std::wstring name;
-  for (const std::wstring& id : request.ids) {
-    if (database.GetExtension(id, type, name) == db::kOk) byType[type].push_back(id);
+  for (std::wstring& id : request.ids) {
+    if (database.GetExtension(id, type, name) == db::kOk) byType[type].push_back(std::move(id));
   }
+  request.ids = {};
   job.runs = RunsByType(std::move(byType));
   return job;
 }

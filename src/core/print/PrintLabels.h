@@ -78,7 +78,8 @@ struct PrintLabelsRequest {
 
 // The job of a request: its extensions divided into runs by type code (IDs not in the
 // database left out), the copies and the caller's start slots.
-PrintJobRequest MakeJobRequest(const PrintLabelsRequest& request, MRBBase& database);
+// The request's IDs are moved into the runs.
+PrintJobRequest MakeJobRequest(PrintLabelsRequest request, MRBBase& database);
 
 // The start slot each layout's run of the request is offered with: the caller's choice, else
 // the slot where the layout's last sheet on the printer ended.
@@ -107,7 +108,7 @@ std::vector<CutLabels> FindCutLabels(PrinterSystem& printers, const PrintLabelsR
 
 // Prints the chosen extensions. Answers the job's result; a printer that cannot be opened
 // is reported with the no-printer message and counts as a failed document.
-PrintJobResult PrintLabels(PrinterSystem& printers, const PrintLabelsRequest& request, MRBBase& database,
+PrintJobResult PrintLabels(PrinterSystem& printers, PrintLabelsRequest request, MRBBase& database,
                            DDFLibrary& library, const PrinterAdjustment& adjustment, PrintJobUi& ui,
                            const PictureSource& pictures);
 
