@@ -1,5 +1,6 @@
 #include "gui/CGraphicPropDlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -29,7 +30,8 @@ class PicturePreview final : public QWidget {
   PicturePreview(std::shared_ptr<const Picture> picture, QWidget* parent)
       : QWidget(parent), picture_(std::move(picture)) {
     setMinimumSize(160, 120);
-    setAccessibleName(tr("Picture"));
+    // (Not a Q_OBJECT: its text names its context itself.)
+    setAccessibleName(QCoreApplication::translate("mirn::PicturePreview", "Picture"));
   }
 
  protected:

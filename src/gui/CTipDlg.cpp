@@ -1,6 +1,7 @@
 #include "gui/CTipDlg.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -12,6 +13,7 @@
 #include "gui/Widgets.h"
 #include "platform/Profile.h"
 #include "qt/QtText.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 
@@ -21,10 +23,11 @@ class TipArea : public QWidget {
  public:
   explicit TipArea(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Tip"));
-    setAccessibleName(tr("Tip"));
+    // (Not a Q_OBJECT: its texts name their context themselves.)
+    setAccessibleName(QCoreApplication::translate("mirn::TipArea", "Tip"));
     // Japanese text leaves no room for the heading; the tip then starts higher.
     withHeading_ = QLocale::system().language() != QLocale::Japanese;
-    heading_ = new QLabel(tr("Did you know..."), this);
+    heading_ = new QLabel(QCoreApplication::translate("mirn::TipArea", "Did you know..."), this);
     heading_->setObjectName(QStringLiteral("Did you know..."));
     QFont bold = font();
     bold.setWeight(QFont::Bold);
@@ -76,7 +79,7 @@ CTipDlg::CTipDlg(TipsFile tips, Profile& profile, QWidget* parent)
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
   area_ = new TipArea(this);
-  showAtStartup_ = new QCheckBox(ToQString(kShowTipsLabel), this);
+  showAtStartup_ = new QCheckBox(ToQString(LoadString(kShowTipsString)), this);
   NameControl(showAtStartup_, showAtStartup_->text());
   showAtStartup_->setChecked(TipOfTheDay::ShowAtStartup(profile));
 

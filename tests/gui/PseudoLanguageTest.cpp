@@ -8,13 +8,22 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QDateTime>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+#include <QSet>
+#include <QTimer>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iostream>
 #include <memory>
 #include <set>
 
@@ -28,10 +37,25 @@
 #include "gui/CPrefsDlg.h"
 #include "gui/CPrinterAdjustmentDlg.h"
 #include "gui/CProgressDlg.h"
+#include "gui/CXMessageBox.h"
 #include "gui/CZoomDialog.h"
 #include "gui/FrameServices.h"
+#include "gui/ScreenshotSupport.h"
 #include "gui/MainWindowFeatures.h"
+#include "gui/CMirnPanel.h"
+#include "gui/ListPanel.h"
+#include "gui/QtUserInterface.h"
+#include "feedback/FeedbackSettings.h"
+#include "app/AboutInfo.h"
+#include "app/CommandIds.h"
+#include "extensions/ExtensionProperties.h"
+#include "app/ProgramInfo.h"
+#include "platform/OsRelease.h"
+#include "qt/QtText.h"
+#include "qt/Translations.h"
+#include "util/StringTable.h"
 #include "platform/MemoryProfile.h"
+#include "support/LayoutObject.h"
 #include "support/PseudoCatalog.h"
 
 namespace mirn {
@@ -134,6 +158,218 @@ TEST_F(PseudoLanguageTest, TheDialogsShowOnlyTranslatedTexts) {
   EXPECT_EQ(Untranslated(&names), "");
   CProgressDlg progress(QCoreApplication::translate("Test", "Exporting"), nullptr);
   EXPECT_EQ(Untranslated(&progress), "");
+}
+
+// Every command of every menu is chosen, as a person would, on a window with an extension
+// and its layout: each dialog, message box, file dialog and window it opens is checked for
+// texts that did not go through a translation, then cancelled. Data on screen (the layout's
+// names, the extension, paths) is named as such.
+class EveryDialogTest : public PseudoLanguageTest, protected test::BasicFrameServices<QtUserInterface> {
+ protected:
+  EveryDialogTest() {
+    constexpr std::uint32_t kText = DDF_SELECT | DDF_TEXT | DDF_PRINT;
+    InstallDeskLayout(2880, 1440, {test::LayoutObject(1, kText, 0, 0, 2880, 720), test::LayoutObject(2, kText, 0, 720, 2880, 1440)});
+    // No user guide in the program folder (it would start a browser), and support requests
+    // go nowhere (the endpoint is refused before any connection).
+    profile.WriteString(kFeedbackSection, L"TicketEndpoint", L"http://localhost.invalid/");
+    // A tips file, so that the Tip of the Day is there to check (its tips are data).
+    std::ofstream(root / "tips.tip") << "A tip.\n";
+    document.New();
+    document.Database()->AddExtension(L"100", L"DESK", L"Reception");
+    document.Database()->AddExtension(L"101", L"DESK", L"Office");
+    frame_ = ShowWindow(NewMainWindow(services, &parts_));
+    parts_.list->SetDatabase(document.Database());
+    Prepare();
+    // The date of the last change, as the properties show it, is the locale's.
+    ExtensionProperties props;
+    if (LoadExtensionProperties(*document.Database(), library, L"100", props)) {
+      const LocalDateTime& at = props.modifiedAt;
+      data_.insert(QLocale().toString(QDateTime(QDate(at.year, at.month, at.day), QTime(at.hour, at.minute, at.second)),
+                                      QLocale::ShortFormat));
+    }
+  }
+  ~EveryDialogTest() override { delete frame_.data(); }
+
+  // Before each command, as a person would have it: the extension chosen in the list and its
+  // label shown with a field selected and the keyboard focus, so that the label's commands
+  // are there too. (An earlier command may have unselected or cleared it.)
+  void Prepare() {
+    parts_.list->Select(L"100", false, true, true);
+    parts_.labelPanel->View().SetDatabase(document.Database());
+    parts_.labelPanel->View().SetExtension(L"100");
+    parts_.labelPanel->View().Select({1});
+    frame_->activateWindow();
+    parts_.labelPanel->setFocus();
+    QApplication::processEvents();
+    frame_->UpdateCommandStates();
+  }
+
+  // Checks `window` and remembers what it found under the command's name.
+  void Check(const QString& command, QWidget* window) {
+    opened_ << command + " -> " + window->metaObject()->className() + " \"" + window->windowTitle() + "\"";
+    if (!shotPrefix_.isEmpty()) {
+      QTest::qWait(100);
+      const QString file = QStringLiteral("%1-%2.png").arg(shotPrefix_).arg(++shots_, 2, 10, QLatin1Char('0'));
+      window->grab().save(QDir(ShotDir()).filePath(file));
+      std::cerr << file.toStdString() << ": " << opened_.back().toStdString() << "\n";
+      return;
+    }
+    const std::string found = Untranslated(window, data_);
+    if (!found.empty()) faults_ << command + ":\n" + QString::fromStdString(found);
+  }
+
+  // Chooses the command; every modal window it opens (one after another) is checked and
+  // cancelled, and so is every new top-level window left open when it returns.
+  // `inner`: a command of a window the walk opened, whose own new windows are checked but not
+  // walked again.
+  void Choose(QAction* action, const QString& name, bool inner = false) {
+    QSet<QWidget*> before;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->isVisible()) before.insert(w);
+    }
+    QTimer poll;
+    int seen = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      if (QWidget* popup = QApplication::activePopupWidget()) {
+        Check(name, popup);
+        popup->close();
+        return;
+      }
+      QWidget* modal = QApplication::activeModalWidget();
+      // (A dialog on the stack may take the address of the one before: counted, not compared.)
+      if (modal == nullptr || !modal->isVisible()) return;
+      if (++seen <= 8) Check(name, modal);
+      if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialog->reject();
+      } else {
+        modal->close();
+      }
+      // A question without a Cancel is answered No.
+      auto* box = qobject_cast<CXMessageBox*>(modal);
+      if (box != nullptr && box->isVisible() && box->Button(mb::kIdNo) != nullptr) box->Button(mb::kIdNo)->click();
+    });
+    poll.start(20);
+    action->trigger();
+    QCoreApplication::processEvents();
+    QList<QPointer<QWidget>> opened;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->isVisible() && !before.contains(w) && !qobject_cast<QMenu*>(w)) opened << w;
+    }
+    for (const QPointer<QWidget>& w : opened) {
+      if (w.isNull() || !w->isVisible()) continue;
+      Check(name, w);
+      // A window of its own (the layout designer): its menus are walked too.
+      auto* window = qobject_cast<QMainWindow*>(w);
+      if (window != nullptr && !inner && window->menuBar() != nullptr) {
+        std::vector<std::pair<QAction*, QString>> commands;
+        for (QAction* top : window->menuBar()->actions()) {
+          if (top->menu()) Walk(top->menu(), name + " | " + top->text(), commands);
+        }
+        for (const auto& [command, commandName] : commands) {
+          if (w.isNull() || !window->isVisible()) break;
+          if (!command->isEnabled() || !command->isVisible() || command->shortcut() == QKeySequence::Close ||
+              command->shortcut() == QKeySequence::Quit) {
+            continue;
+          }
+          Choose(command, commandName, true);
+          ++innerChosen_;
+        }
+      }
+      if (!w.isNull()) w->close();  // a question on closing is answered by the poll
+    }
+    poll.stop();
+    if (!inner) QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  void Walk(QMenu* menu, const QString& path, std::vector<std::pair<QAction*, QString>>& commands) {
+    for (QAction* action : menu->actions()) {
+      if (action->isSeparator()) continue;
+      const QString name = path + " > " + action->text();
+      if (action->menu()) {
+        Walk(action->menu(), name, commands);
+      } else {
+        commands.emplace_back(action, name);
+      }
+    }
+  }
+
+  // Chooses every enabled command of the window's menus; answers how many.
+  int ChooseEverything() {
+    std::vector<std::pair<QAction*, QString>> commands;
+    for (QAction* top : frame_->menuBar()->actions()) {
+      if (top->menu()) Walk(top->menu(), top->text(), commands);
+    }
+    const QAction* exit = frame_->Action(cmd::kAppExit);
+    int chosen = 0;
+    for (const auto& [action, name] : commands) {
+      if (frame_.isNull()) break;
+      if (action == exit || action->objectName() == "Recent File" || !action->isVisible()) continue;
+      Prepare();
+      if (!action->isEnabled()) {
+        skipped_ << name;
+        continue;
+      }
+      Choose(action, name);
+      ++chosen;
+    }
+    return chosen;
+  }
+
+  MainWindowParts parts_;
+  QString shotPrefix_;  // with a name, each window checked is saved as a picture
+  int shots_ = 0;
+  QPointer<CMainFrame> frame_;
+  test::ScopedEnv programFolder_{"MIRN_PROGRAM_DIR", root.Path().string()};
+  QStringList faults_, opened_, skipped_;
+  int innerChosen_ = 0;
+  // The program's name, its copyright line and the system's own words are the same in every
+  // language.
+  std::set<QString> data_ = {"100",
+                             "Reception",
+                             "A tip.",
+                             "DESK",
+                             "Maker",
+                             "Desk set",
+                             ToQString(LoadString(kStrAppTitle)),
+                             ToQString(LegalNotice()),
+                             ToQString(OperatingSystemCaption()),
+                             ToQString(SystemType())};
+};
+
+TEST_F(EveryDialogTest, EveryCommandOfEveryMenuShowsOnlyTranslatedTexts) {
+  const int chosen = ChooseEverything();
+  ASSERT_FALSE(frame_.isNull()) << "a command closed the window";
+  EXPECT_GT(chosen, 60);
+  EXPECT_GT(innerChosen_, 0) << "the layout designer's own menus";
+  EXPECT_GT(opened_.size(), 20) << opened_.join('\n').toStdString();
+  EXPECT_TRUE(faults_.isEmpty()) << faults_.join("\n\n").toStdString() << "\n\nopened:\n"
+                                 << opened_.join('\n').toStdString();
+  // What was not chosen because it is disabled here (a picture's commands without a picture,
+  // the updater's without an updater), for whoever reads the log.
+  std::cerr << "disabled here:\n" << skipped_.join('\n').toStdString() << "\n" << chosen << " commands and "
+            << innerChosen_ << " of windows they opened chosen; windows checked:\n" << opened_.join('\n').toStdString()
+            << "\n";
+}
+
+// The same walk in German and French with the real translations, each window saved as a
+// picture for a person to look at (cut-off labels, texts that do not fit their buttons).
+TEST_F(EveryDialogTest, EveryWindowInGermanAndFrenchForScreenshots) {
+  MIRN_NEED_SHOT_DIR();
+  QCoreApplication::removeTranslator(&translator_);
+  const QLocale before;
+  for (const char* language : {"de_DE", "fr_FR"}) {
+    const QLocale locale(QString::fromLatin1(language));
+    QLocale::setDefault(locale);
+    // (The program folder is the test's own here: the build's translations are named.)
+    Translations translations(locale, std::filesystem::path(MIRN_BINARY_DIR) / "bin" / "translations");
+    ASSERT_TRUE(translations.HasProgramTranslation()) << language;
+    translations.Install();
+    shotPrefix_ = QStringLiteral("walk-") + QString::fromLatin1(language).left(2);
+    shots_ = 0;
+    ChooseEverything();
+  }
+  QLocale::setDefault(before);
+  QCoreApplication::installTranslator(&translator_);
 }
 
 // The check itself: a plain text is found, a translated one is not.

@@ -66,6 +66,6 @@ class TipOfTheDay {
 std::filesystem::path TipsPath(const Profile& profile, const std::filesystem::path& programFolder);
 
 // The check box's text.
-inline constexpr std::wstring_view kShowTipsLabel = L"&Show the Tip of the Day each time you start Mirn";
+inline constexpr int kShowTipsString = 5152;  // "&Show the Tip of the Day each time you start Mirn"
 
 }  // namespace mirn
