@@ -3463,6 +3463,13 @@ Bitte prüfen Sie Ihre Internetverbindung und versuchen Sie es erneut, oder send
     </message>
 </context>
 <context>
+    <name>TipOfTheDay</name>
+    <message>
+        <source>tips.tip</source>
+        <translation>tips.de.tip</translation>
+    </message>
+</context>
+<context>
     <name>UsageSurvey</name>
     <message>
         <source>The Internet connection appears to be offline.</source>

@@ -3463,6 +3463,13 @@ Vérifiez que votre connexion Internet fonctionne et réessayez, ou envoyez vos 
     </message>
 </context>
 <context>
+    <name>TipOfTheDay</name>
+    <message>
+        <source>tips.tip</source>
+        <translation>tips.fr.tip</translation>
+    </message>
+</context>
+<context>
     <name>UsageSurvey</name>
     <message>
         <source>The Internet connection appears to be offline.</source>

@@ -2,6 +2,7 @@
 
 #include "platform/AtomicWrite.h"
 #include "platform/Profile.h"
+#include "util/Catalog.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -38,9 +39,11 @@ std::wstring ReplaceBreaks(std::wstring line) {
 }  // namespace
 
 std::filesystem::path TipsPath(const Profile& profile, const std::filesystem::path& programFolder) {
-  const std::filesystem::path path =
-      ToPath(profile.GetString(L"File Locations", L"Tips", FromPath(programFolder / "tips.tip")));
   std::error_code error;
+  // The tips in the user's language where the program has them ("tips.de.tip"), else English.
+  std::filesystem::path shipped = programFolder / ToPath(Tr("TipOfTheDay", "tips.tip"));
+  if (!std::filesystem::is_regular_file(shipped, error)) shipped = programFolder / "tips.tip";
+  const std::filesystem::path path = ToPath(profile.GetString(L"File Locations", L"Tips", FromPath(shipped)));
   return std::filesystem::is_regular_file(path, error) ? path : std::filesystem::path();
 }
 

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/MemoryProfile.h"
+#include "support/PseudoCatalog.h"
 #include "support/TestSupport.h"
+#include "util/Catalog.h"
+#include "util/Text.h"
 
 namespace mirn {
 namespace {
@@ -68,6 +71,19 @@ TEST(TipOfTheDay, TipsPathMustNameAFile) {
   EXPECT_EQ(TipsPath(profile, dir.Path()), std::filesystem::path());  // a folder
   profile.WriteString(L"File Locations", L"Tips", (dir / "other.tip").wstring());
   EXPECT_EQ(TipsPath(profile, dir.Path()), std::filesystem::path());
+}
+
+// The tips in the user's language are the file the translation of "tips.tip" names, where
+// the program folder has it; a language without its own tips shows the English ones.
+TEST(TipOfTheDay, TipsPathTakesTheLanguagesOwnTipsWhereThereAreSome) {
+  test::TempDir dir;
+  MemoryProfile profile;
+  { std::ofstream(dir / "tips.tip") << "A tip\n"; }
+  test::PseudoLanguage pseudo;  // "tips.tip" becomes a name no file has
+  EXPECT_EQ(TipsPath(profile, dir.Path()), dir / "tips.tip");
+  const std::wstring translated = Tr("TipOfTheDay", "tips.tip");
+  { std::ofstream(dir / ToPath(translated)) << "Ein Tipp\n"; }
+  EXPECT_EQ(TipsPath(profile, dir.Path()), dir / ToPath(translated));
 }
 
 TEST(TipOfTheDay, StartsAfterTheLastTipAndWraps) {
