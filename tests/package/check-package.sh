@@ -46,11 +46,13 @@ check "the thumbnailer draws the sample database" \
 check "the thumbnail is a PNG whose longer side is 128 pixels" png_fits "$scratch/thumbnail.png" 128
 for page in mirn mirn-cli; do
   check "manual page $page(1)" bash -c "zcat '$share/man/man1/$page.1.gz' | grep -q '^\.TH ${page^^} 1'"
+  check "manual page $page(1) in German" bash -c "zcat '$share/man/de/man1/$page.1.gz' | grep -q '^\.SH BESCHREIBUNG'"
+  check "manual page $page(1) in French" bash -c "zcat '$share/man/fr/man1/$page.1.gz' | grep -q '^\.SH DESCRIPTION'"
 done
 every_command_in_page() {  # the page has an entry ".B mirn-cli COMMAND ..." for each command
   local page c
   page=$(zcat "$share/man/man1/mirn-cli.1.gz")
-  for c in $("$root/usr/bin/mirn-cli" --help | sed -n '/^commands:/,/^$/{/^  [a-z]/p}' | awk '{print $1}'); do
+  for c in $(LANGUAGE=en LC_ALL=C.UTF-8 "$root/usr/bin/mirn-cli" --help | sed -n '/^commands:/,/^$/{/^  [a-z]/p}' | awk '{print $1}'); do
     grep -qF ".B mirn\\-cli ${c//-/\\-}" <<<"$page" || return 1
   done
 }
