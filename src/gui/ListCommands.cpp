@@ -32,7 +32,8 @@ class ListDocumentEvents final : public QObject, public DocumentListener {
   }
   void DocumentOpened(const std::vector<std::wstring>& selections) override {
     panel_.SetDatabase(document_.Database());
-    panel_.SelectAdded(panel_.List().SelectionAfterOpen(selections));
+    // A big file's rows arrive in steps; the saved selection is made once they are all there.
+    panel_.WhenRead([this, selections] { panel_.SelectAdded(panel_.List().SelectionAfterOpen(selections)); });
   }
   void DocumentClosed() override { panel_.SetDatabase(nullptr); }
 

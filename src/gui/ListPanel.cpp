@@ -7,6 +7,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTimer>
 
 #include "app/CommandIds.h"
 #include "app/ListColumns.h"
@@ -59,13 +60,53 @@ ListPanel::ListPanel(DDFLibrary& library, UserInterface& ui, QWidget* parent)
   connect(model_, &ExtensionTableModel::scrollRequested, this,
           [this](int row) { scrollTo(model_->index(row, 0)); });
   connect(this, &QAbstractItemView::doubleClicked, this, [this] { ShowProperties(); });
+  reader_ = new QTimer(this);
+  reader_->setInterval(10);
+  connect(reader_, &QTimer::timeout, this, &ListPanel::ReadNextRows);
 }
 
 ListPanel::~ListPanel() = default;
 
+namespace {
+// A screenful and more at once, then steps short enough that the window never looks stuck.
+constexpr int kFirstRows = 1000;
+constexpr int kRowsPerStep = 2000;
+}  // namespace
+
 void ListPanel::SetDatabase(MRBBase* db) {
+  whenRead_ = nullptr;
   list_.SetDatabase(db);
-  Rebuild();
+  list_.StartRebuild(kFirstRows);
+  FitColumns();
+  horizontalHeader()->setSortIndicator(list_.SortColumn(), list_.SortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+  if (list_.Reading()) {
+    ui_.SetStatusText(list_.ReadingStatusText());
+    reader_->start();
+  } else {
+    reader_->stop();
+  }
+}
+
+void ListPanel::WhenRead(std::function<void()> then) {
+  if (list_.Reading() || reader_->isActive()) {
+    whenRead_ = std::move(then);
+  } else if (then) {
+    then();
+  }
+}
+
+// Also ends the steps when something that needed every row has read the rest meanwhile.
+void ListPanel::ReadNextRows() {
+  if (list_.Reading() && !list_.ReadMore(kRowsPerStep)) {
+    ui_.SetStatusText(list_.ReadingStatusText());
+    return;
+  }
+  reader_->stop();
+  FitColumns();
+  if (auto then = std::move(whenRead_)) {
+    whenRead_ = nullptr;
+    then();
+  }
 }
 
 void ListPanel::SetColumnMemory(Profile* profile) {

@@ -11,6 +11,7 @@
 #include "extensions/ExtensionListModel.h"
 
 class QMenu;
+class QTimer;
 
 namespace mirn {
 
@@ -28,13 +29,17 @@ class ListPanel final : public QTableView {
   ~ListPanel() override;
 
   ExtensionListModel& List() { return list_; }
-  // Clears the list and fills it from `db` (null: empty).
+  // Clears the list and fills it from `db` (null: empty): the first screen at once, the
+  // rest in steps between which the window paints and answers.
   void SetDatabase(MRBBase* db);
+  // Runs `then` once every row of the database has been read: now, or when the last step
+  // ends. A newer SetDatabase drops it.
+  void WhenRead(std::function<void()> then);
   void Rebuild();
   void RefreshRow(const std::wstring& id);
 
   std::vector<std::wstring> SelectedIds() const { return list_.SelectedIds(); }
-  std::vector<std::wstring> AllIds() const { return list_.AllIds(); }
+  std::vector<std::wstring> AllIds() { return list_.AllIds(); }
   bool Select(const std::wstring& id, bool keepOthers, bool scrollIntoView, bool refresh);
   // Selects and shows the rows of a completed add and takes the focus.
   void SelectAdded(const std::vector<std::wstring>& ids);
@@ -69,6 +74,7 @@ class ListPanel final : public QTableView {
   void OnViewSelectionChanged();
   void OnCoreSelectionChanged();
   void ShowContextMenu(const QPoint& globalPos);
+  void ReadNextRows();
 
   ExtensionListModel list_;
   UserInterface& ui_;
@@ -77,6 +83,8 @@ class ListPanel final : public QTableView {
   bool syncing_ = false;
   bool fitting_ = false;
   Profile* columnMemory_ = nullptr;
+  QTimer* reader_ = nullptr;
+  std::function<void()> whenRead_;
 };
 
 }  // namespace mirn

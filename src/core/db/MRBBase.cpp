@@ -220,6 +220,46 @@ int MRBBase::ReadExtensionRows(const std::function<bool(const ExtensionRow&)>& r
   return c->LastStepResult() == SQLITE_DONE ? db::kOk : db::kSqlFailed;
 }
 
+int MRBBase::ReadExtensionRows(ExtensionRowCursor& cursor, int limit,
+                               const std::function<void(const ExtensionRow&)>& row) {
+  if (!IsOpen()) return db::kNotOpen;
+  if (cursor.done) return db::kOk;
+  auto c = db_->Prepare(
+      L"SELECT id, typecode, name, modified FROM extension WHERE id > :after AND typeof(id)='text' "
+      L"ORDER BY id LIMIT :limit;",
+      true);
+  c->BindUtf16(":after", cursor.after);
+  c->BindInt(":limit", limit);
+  int stepped = 0;
+  bool moved = false;
+  ExtensionRow current;
+  while (c->Step()) {
+    ++stepped;
+    // The step goes on from the stored units: an id that is not text reads as the
+    // replacement character, which would not find its place again. A damaged schema that
+    // finds the same id again (numeric affinity) ends the read, as it ends the walk.
+    std::u16string units = c->GetUtf16(0);
+    if (units == cursor.after) continue;
+    cursor.after = std::move(units);
+    moved = true;
+    std::wstring id = c->GetText(0);
+    if (!current.id.empty() && id == current.id) continue;
+    current.id = std::move(id);
+    current.typecode = ToUpper(c->GetText(1));
+    current.name = c->GetText(2);
+    current.modified = ParseModified(c->GetText(3));
+    row(current);
+  }
+  const bool failed = c->LastStepResult() != SQLITE_DONE;
+  c->Reset();
+  if (failed) {
+    cursor.done = true;
+    return db::kSqlFailed;
+  }
+  if (stepped < limit || !moved) cursor.done = true;
+  return db::kOk;
+}
+
 int MRBBase::CountUnwalkableExtensions() {
   if (!IsOpen()) return 0;
   auto c = db_->Prepare(L"SELECT COUNT(*) FROM extension WHERE id='' OR typeof(id)<>'text';", false);

@@ -46,6 +46,12 @@ struct ExtensionRow {
   LocalDateTime modified;
 };
 
+// Where a whole-table read taken in steps stands: the last id read, as stored.
+struct ExtensionRowCursor {
+  std::u16string after;
+  bool done = false;
+};
+
 class MRBBase {
  public:
   MRBBase();
@@ -107,6 +113,10 @@ class MRBBase {
   // GetExtension reads it) in one statement instead of two lookups per row. `row` answers
   // false to stop. Answers the code of the read: kOk, or kSqlFailed when it broke off.
   int ReadExtensionRows(const std::function<bool(const ExtensionRow&)>& row);
+  // The same rows in steps of at most `limit`, each its own statement, so that nothing stays
+  // open between steps: a window reads a big file a screenful at a time and paints between.
+  // Sets `cursor.done` once the last row has been read.
+  int ReadExtensionRows(ExtensionRowCursor& cursor, int limit, const std::function<void(const ExtensionRow&)>& row);
 
   // ---- fields -----------------------------------------------------------------------------
   // Empty content removes the field. The extension's modified time is not touched.
@@ -157,6 +167,9 @@ class MRBBase {
   // Where working copies and extracted pictures go (the user's temporary folder by default).
   void SetTempFolder(std::filesystem::path folder) { tempFolder_ = std::move(folder); }
   const std::filesystem::path& TempFolder() const { return tempFolder_; }
+  // Called every few milliseconds while the working copy of a file being opened is made on
+  // another thread, so that a window can paint meanwhile (a big file takes a while).
+  void SetWhileCopying(std::function<void()> whileCopying) { whileCopying_ = std::move(whileCopying); }
 
   // The connection, shared with an inner database by the legacy generation's class.
   const std::shared_ptr<SQLiteDB>& Connection() const { return db_; }
@@ -188,6 +201,7 @@ class MRBBase {
   bool modified_ = false;
   const Clock* clock_ = nullptr;
   std::filesystem::path tempFolder_;
+  std::function<void()> whileCopying_;
   std::error_code fileError_;
   std::filesystem::path fileErrorPath_;
 };

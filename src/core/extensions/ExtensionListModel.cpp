@@ -1,6 +1,7 @@
 #include "extensions/ExtensionListModel.h"
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 #include "util/Catalog.h"
@@ -51,12 +52,18 @@ int ExtensionListModel::PositionOfKey(std::uint32_t key) const {
   return index < positionOfKey_.size() ? positionOfKey_[index] : -1;
 }
 
-int ExtensionListModel::FindRow(std::wstring_view id) const {
+int ExtensionListModel::FindLoadedRow(std::wstring_view id) const {
   const auto it = keyOfId_.find(id);
   return it == keyOfId_.end() ? -1 : PositionOfKey(it->second);
 }
 
-std::vector<std::wstring> ExtensionListModel::AllIds() const {
+int ExtensionListModel::FindRow(std::wstring_view id) {
+  FinishReading();
+  return FindLoadedRow(id);
+}
+
+std::vector<std::wstring> ExtensionListModel::AllIds() {
+  FinishReading();
   std::vector<std::wstring> ids;
   ids.reserve(order_.size());
   for (int row = 0; row < RowCount(); ++row) ids.push_back(Id(row));
@@ -128,6 +135,7 @@ void ExtensionListModel::Clear() {
   modelOfCode_.clear();
   firstKey_ = nextKey_;
   positionsValid_ = false;
+  reading_ = false;
   selectedCount_ = 0;
   focusedKey_ = UINT32_MAX;
   Notify(&ExtensionListObserver::EndReset);
@@ -156,11 +164,61 @@ void ExtensionListModel::Rebuild() {
   if (observer_) observer_->SetRedraw(true);
 }
 
+void ExtensionListModel::StartRebuild(int firstRows) {
+  Clear();
+  sortColumn_ = kExtension;
+  sortAscending_ = true;
+  if (db_ == nullptr) return;
+  reading_ = true;
+  cursor_ = {};
+  expectedRows_ = db_->GetExtensionCount();
+  ReadMore(firstRows);
+}
+
+bool ExtensionListModel::ReadMore(int rows) {
+  if (!reading_) return true;
+  Notify(&ExtensionListObserver::BeginReset);
+  ExtensionListObserver* const observer = observer_;
+  observer_ = nullptr;  // one reset stands for the rows of this step
+  const std::size_t before = order_.size();
+  if (db_->ReadExtensionRows(cursor_, rows, [this](const ExtensionRow& read) {
+        Row row;
+        row.id = read.id;
+        FillRow(read, row);
+        AppendRow(std::move(row));
+      }) != db::kOk) {
+    cursor_.done = true;
+  }
+  // The new rows go into their places among those already shown, as a sort of all would put
+  // them: sorted among themselves, then merged.
+  const auto inOrder = OrderBefore();
+  const auto middle = order_.begin() + static_cast<std::ptrdiff_t>(before);
+  std::stable_sort(middle, order_.end(), inOrder);
+  std::inplace_merge(order_.begin(), middle, order_.end(), inOrder);
+  positionsValid_ = false;
+  reading_ = !cursor_.done;
+  observer_ = observer;
+  Notify(&ExtensionListObserver::EndReset);
+  Notify(&ExtensionListObserver::SelectionChanged);
+  return !reading_;
+}
+
+void ExtensionListModel::FinishReading() {
+  while (reading_) ReadMore(std::numeric_limits<int>::max());
+}
+
+std::wstring ExtensionListModel::ReadingStatusText() const {
+  if (!reading_) return {};
+  return FormatString(Tr("ExtensionList", "Reading extensions: %1 of %2"),
+                      {std::to_wstring(RowCount()), std::to_wstring(std::max(expectedRows_, RowCount()))});
+}
+
 void ExtensionListModel::RefreshRow(std::wstring_view id) {
   if (id.empty()) {
     Rebuild();
     return;
   }
+  FinishReading();
   const int existing = FindRow(id);
   if (db_ == nullptr || !db_->ExtensionExists(id)) {
     if (existing >= 0) {
@@ -222,6 +280,30 @@ void ExtensionListModel::Sort(int column, bool ascending) {
   Notify(&ExtensionListObserver::SelectionChanged);
 }
 
+std::function<bool(std::uint32_t, std::uint32_t)> ExtensionListModel::OrderBefore() const {
+  const bool ascending = sortAscending_;
+  if (sortColumn_ == kModel) {
+    std::vector<std::uint32_t> byText(models_.size());
+    std::iota(byText.begin(), byText.end(), 0U);
+    std::sort(byText.begin(), byText.end(), [&](std::uint32_t a, std::uint32_t b) {
+      return CompareLogical(models_[a].text, models_[b].text) < 0;
+    });
+    std::vector<std::uint32_t> rank(models_.size());
+    for (std::uint32_t i = 0; i < byText.size(); ++i) rank[byText[i]] = i;
+    return [this, ascending, rank = std::move(rank)](std::uint32_t a, std::uint32_t b) {
+      const std::uint32_t ra = rank[rows_[a - firstKey_].model], rb = rank[rows_[b - firstKey_].model];
+      return ascending ? ra < rb : ra > rb;
+    };
+  }
+  const bool byName = sortColumn_ == kName;
+  return [this, ascending, byName](std::uint32_t a, std::uint32_t b) {
+    const Row& ra = rows_[a - firstKey_];
+    const Row& rb = rows_[b - firstKey_];
+    const int c = byName ? CompareLogical(ra.name, rb.name) : CompareLogical(ra.id, rb.id);
+    return ascending ? c < 0 : c > 0;
+  };
+}
+
 void ExtensionListModel::SortByHeader(int column) {
   Sort(column, column == sortColumn_ ? !sortAscending_ : true);
 }
@@ -255,6 +337,7 @@ void ExtensionListModel::SetRowSelected(int row, bool selected) {
 }
 
 void ExtensionListModel::SelectAll() {
+  FinishReading();
   for (Row& row : rows_) SetSelectedFlag(row, row.live);
   Notify(&ExtensionListObserver::SelectionChanged);
 }
@@ -335,9 +418,10 @@ std::wstring ExtensionListModel::ShownId() const {
 }
 
 std::vector<std::wstring> ExtensionListModel::SelectionAfterOpen(const std::vector<std::wstring>& saved) const {
+  if (selectedCount_ > 0) return SelectedIds();
   std::vector<std::wstring> ids;
   for (const std::wstring& id : saved) {
-    if (FindRow(id) >= 0 || (db_ != nullptr && db_->ExtensionExists(id))) ids.push_back(id);
+    if (FindLoadedRow(id) >= 0 || (db_ != nullptr && db_->ExtensionExists(id))) ids.push_back(id);
   }
   if (ids.empty() && RowCount() > 0) ids.push_back(Id(0));
   return ids;

@@ -6,15 +6,16 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "db/MRBBase.h"
+
 namespace mirn {
 
-class MRBBase;
-struct ExtensionRow;
 class DDFLibrary;
 class UserInterface;
 
@@ -57,14 +58,25 @@ class ExtensionListModel {
   const std::wstring& Text(int row, int column) const;
   const std::wstring& Id(int row) const { return RowAt(row).id; }
   const std::wstring& TypeCode(int row) const;
-  // The display row of an ID, or -1.
-  int FindRow(std::wstring_view id) const;
-  // Every row's ID in display order.
-  std::vector<std::wstring> AllIds() const;
+  // The display row of an ID, or -1 (after reading every row).
+  int FindRow(std::wstring_view id);
+  // Every row's ID in display order (after reading every row).
+  std::vector<std::wstring> AllIds();
 
   // Empties the list and walks the database for one row per extension, sorted by
   // "Extension" ascending. The selection is cleared.
   void Rebuild();
+  // Rebuild in steps, for a big file: the list empties, the first `firstRows` rows are read
+  // at once, and each ReadMore adds the next ones in their sorted places, so a window shows
+  // the first screen at once and paints between steps. Whatever needs every row (finding or
+  // selecting an ID, adding, deleting, renaming, every ID) reads the rest first.
+  void StartRebuild(int firstRows);
+  // Reads up to `rows` more rows; answers true once every row has been read.
+  bool ReadMore(int rows);
+  bool Reading() const { return reading_; }
+  void FinishReading();
+  // "Reading extensions: 2,000 of 100,000" while reading, else empty.
+  std::wstring ReadingStatusText() const;
   // Empty ID: Rebuild. Otherwise drops the row of a vanished extension, or reads the
   // extension again and updates its row or appends one (not sorted until the next Sort).
   void RefreshRow(std::wstring_view id);
@@ -100,7 +112,8 @@ class ExtensionListModel {
   // The IDs to select when a database opens: those of the saved selection that have a row or
   // an extension; when none has (a new file, one saved with nothing selected, or one whose
   // selected extensions are gone), the first row, so that a label shows rather than an
-  // empty pane. Nothing for an empty list.
+  // empty pane. Nothing for an empty list. Rows a person selected while a big file was
+  // still being read stay selected instead.
   std::vector<std::wstring> SelectionAfterOpen(const std::vector<std::wstring>& saved) const;
   // "1 extension selected (12 total)", "0 extensions selected (12 total)".
   std::wstring SelectionStatusText() const;
@@ -143,6 +156,9 @@ class ExtensionListModel {
   void SetSelectedFlag(Row& row, bool selected);
   void Notify(void (ExtensionListObserver::*what)());
   int PositionOfKey(std::uint32_t key) const;
+  // Display order for the current sort column and direction, for sorting and merging.
+  std::function<bool(std::uint32_t, std::uint32_t)> OrderBefore() const;
+  int FindLoadedRow(std::wstring_view id) const;
 
   DDFLibrary& library_;
   MRBBase* db_ = nullptr;
@@ -164,6 +180,10 @@ class ExtensionListModel {
   bool sortAscending_ = true;
   int selectedCount_ = 0;
   std::uint32_t focusedKey_ = UINT32_MAX;
+  // A rebuild in steps: where the read stands and how many rows the file holds.
+  bool reading_ = false;
+  ExtensionRowCursor cursor_;
+  int expectedRows_ = 0;
 };
 
 }  // namespace mirn

@@ -75,6 +75,37 @@ TEST_F(Extensions, RowReadGivesTheWalkedRowsAsEachIsRead) {
   EXPECT_EQ(seen, 2);
 }
 
+// Read in steps of any size, the rows are those of the one-statement read, and a finished
+// read stays finished.
+TEST_F(Extensions, RowReadInStepsGivesTheRowsOfOneRead) {
+  auto db = NewDatabase();
+  for (const wchar_t* id : {L"9", L"100", L"10", L"\u00E9t\u00E9", L"A b", L"7"}) {
+    ASSERT_EQ(db->AddExtension(id, L"hd60", std::wstring(L"Name ") + id), 0);
+  }
+  auto sql = db->Connection()->Prepare(
+      L"INSERT INTO extension (id, typecode, name, modified) VALUES (x'3435', 'T', '', ''), "
+      L"('', 'T', '', '20200101T000000');", false);
+  ASSERT_TRUE(sql->StepDone());
+  std::vector<std::wstring> whole;
+  ASSERT_EQ(db->ReadExtensionRows([&](const ExtensionRow& row) {
+    whole.push_back(row.id + L"|" + row.typecode + L"|" + row.name);
+    return true;
+  }), db::kOk);
+  for (const int step : {1, 2, 4, 6, 100}) {
+    ExtensionRowCursor cursor;
+    std::vector<std::wstring> stepped;
+    int steps = 0;
+    while (!cursor.done) {
+      ASSERT_EQ(db->ReadExtensionRows(cursor, step, [&](const ExtensionRow& row) {
+        stepped.push_back(row.id + L"|" + row.typecode + L"|" + row.name);
+      }), db::kOk);
+      ASSERT_LT(++steps, 20);
+    }
+    EXPECT_EQ(stepped, whole) << "steps of " << step;
+    EXPECT_EQ(db->ReadExtensionRows(cursor, step, [&](const ExtensionRow&) { ADD_FAILURE(); }), db::kOk);
+  }
+}
+
 TEST_F(Extensions, UpdateMovesFieldsAndSelectionAndChecksTheNewId) {
   auto db = NewDatabase();
   ASSERT_EQ(db->AddExtension(L"42", L"T", L"Old"), 0);

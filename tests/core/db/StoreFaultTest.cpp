@@ -32,6 +32,16 @@ std::vector<std::wstring> Walk(MRBBase& db, size_t limit = 100) {
   return ids;
 }
 
+// The list's read of rows in steps of `step`, at most `limit` rows for the same reason.
+std::vector<std::wstring> SteppedRead(MRBBase& db, int step, size_t limit = 100) {
+  std::vector<std::wstring> rows;
+  ExtensionRowCursor cursor;
+  while (!cursor.done && rows.size() < limit) {
+    db.ReadExtensionRows(cursor, step, [&](const ExtensionRow& row) { rows.push_back(row.id + L"|" + row.name); });
+  }
+  return rows;
+}
+
 TEST_F(StoreFault, WalksEndOverEmptyBlobAndTextFieldIds) {
   const auto path = MakeFile("damaged.mrb", {{L"10", L"HD40"}, {L"20", L"HD40"}});
   Sql(path,
@@ -71,6 +81,9 @@ TEST_F(StoreFault, WalksEndOverIdsThatAreNotText) {
   auto db = Open(path);
   ASSERT_TRUE(db);
   EXPECT_EQ(Walk(*db), (std::vector<std::wstring>{L"10", L"30"}));
+  // The list's read in steps goes on from the stored units as well, and gives the rows of
+  // the one-statement read.
+  EXPECT_EQ(SteppedRead(*db, 1), SteppedRead(*db, 1000));
 }
 
 // A damaged schema that gives the id column numeric affinity makes "id > '10'" compare a
@@ -86,6 +99,7 @@ TEST_F(StoreFault, WalkEndsWhenADamagedSchemaFindsTheSameIdAgain) {
   const std::vector<std::wstring> walked = Walk(*db);
   EXPECT_LT(walked.size(), 100u);
   EXPECT_EQ(walked.front(), L"10");
+  EXPECT_LT(SteppedRead(*db, 1).size(), 100u);
 }
 
 // Another process saves (renames a new, locked file over the path) between this process's

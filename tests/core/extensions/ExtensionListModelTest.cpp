@@ -1,7 +1,10 @@
 #include "extensions/ExtensionListModel.h"
 
+#include <algorithm>
+
 #include "AppFixture.h"
 #include "extensions/ExtensionProperties.h"
+#include "util/Text.h"
 
 namespace mirn::test {
 namespace {
@@ -185,6 +188,69 @@ TEST_F(ExtensionListModelTest, AfterOpenTheSavedSelectionOrElseTheFirstRow) {
   EXPECT_EQ(list.SelectionAfterOpen({L"gone"}), Ids{L"4"});
   list.Sort(ExtensionListModel::kExtension, false);
   EXPECT_EQ(list.SelectionAfterOpen({}), Ids{L"100"});
+}
+
+// A big file is read in steps: each step puts its rows where a sort of all would, the view
+// hears one reset a step, and whatever needs every row reads the rest first.
+TEST_F(ExtensionListModelTest, ReadingInStepsEndsAsOneRebuild) {
+  const Ids ids{L"9", L"100", L"10", L"1", L"25", L"3", L"200", L"11"};
+  for (size_t i = 0; i < ids.size(); ++i) Add(ids[i], i % 2 ? L"HX40" : L"HX60", L"n" + std::to_wstring(8 - i));
+  list.Rebuild();
+  const Ids whole = Column(ExtensionListModel::kExtension);
+
+  list.StartRebuild(2);
+  EXPECT_TRUE(list.Reading());
+  EXPECT_EQ(list.RowCount(), 2);
+  EXPECT_EQ(list.ReadingStatusText(), L"Reading extensions: 2 of 8");
+  const int resets = recorder.resets;
+  EXPECT_FALSE(list.ReadMore(3));
+  EXPECT_EQ(recorder.resets, resets + 1);
+  EXPECT_EQ(recorder.open, 0);
+  // What is there is always in display order.
+  Ids shown = Column(ExtensionListModel::kExtension);
+  EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end(),
+                             [](const auto& a, const auto& b) { return CompareLogical(a, b) < 0; }));
+  while (!list.ReadMore(3)) {
+  }
+  EXPECT_FALSE(list.Reading());
+  EXPECT_TRUE(list.ReadingStatusText().empty());
+  EXPECT_EQ(Column(ExtensionListModel::kExtension), whole);
+
+  // A sort chosen while reading holds for the rows that come after it.
+  list.StartRebuild(3);
+  list.SortByHeader(ExtensionListModel::kName);
+  while (!list.ReadMore(2)) {
+  }
+  list.Rebuild();
+  list.SortByHeader(ExtensionListModel::kName);
+  const Ids byName = Column(ExtensionListModel::kName);
+  list.StartRebuild(3);
+  list.SortByHeader(ExtensionListModel::kName);
+  list.FinishReading();
+  EXPECT_EQ(Column(ExtensionListModel::kName), byName);
+}
+
+TEST_F(ExtensionListModelTest, WhatNeedsEveryRowReadsTheRestFirst) {
+  for (const auto* id : {L"1", L"2", L"3", L"4", L"5"}) Add(id, L"HX40");
+  list.StartRebuild(1);
+  EXPECT_EQ(list.FindRow(L"5"), 4);
+  EXPECT_FALSE(list.Reading());
+
+  list.StartRebuild(1);
+  list.SelectAll();
+  EXPECT_EQ(list.SelectedCount(), 5);
+
+  // A row added meanwhile is not shown twice.
+  list.StartRebuild(1);
+  Add(L"6", L"HX40");
+  list.SelectAdded({L"6"});
+  EXPECT_EQ(list.AllIds(), (Ids{L"1", L"2", L"3", L"4", L"5", L"6"}));
+
+  // A row a person selects while the rest is read stays selected after the open.
+  list.StartRebuild(2);
+  list.SetSelectedRows({1});
+  list.ReadMore(100);
+  EXPECT_EQ(list.SelectionAfterOpen({L"5"}), Ids{L"2"});
 }
 
 TEST_F(ExtensionListModelTest, PropertiesRenameAndTakenIds) {
