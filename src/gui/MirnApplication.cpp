@@ -73,6 +73,11 @@ void MirnApplication::Build() {
   DatabaseOptions options;
   options.clock = clock_.get();
   options.tempFolder = folders_->Get(KnownFolder::Temp);
+  // The window repaints while a big file is copied for editing; what a person types or
+  // clicks waits until the file is open.
+  options.whileCopying = [] {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
+  };
   // What runs of the program that were killed left there (working copies, filter sockets).
   RemoveStaleWorkFiles(options.tempFolder);
   document_ = std::make_unique<DocumentController>(*ui_, *profile_, *recentFiles_, *zoom_, options);

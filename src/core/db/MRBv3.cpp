@@ -5,6 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <future>
+#include <thread>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -46,6 +50,23 @@ bool CopyContents(int in, int out) {
     }
     offset += got;
   }
+}
+
+// CopyContents on a thread of its own, with `whileCopying` called every few milliseconds
+// until it is done (when there is nothing to call, simply CopyContents). errno is the copy's.
+bool CopyContentsWhile(int in, int out, const std::function<void()>& whileCopying) {
+  if (!whileCopying) return CopyContents(in, out);
+  std::promise<std::pair<bool, int>> finished;
+  std::future<std::pair<bool, int>> result = finished.get_future();
+  std::thread copier([&] {
+    const bool ok = CopyContents(in, out);
+    finished.set_value({ok, ok ? 0 : errno});
+  });
+  while (result.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) whileCopying();
+  copier.join();
+  const auto [ok, error] = result.get();
+  if (!ok) errno = error;
+  return ok;
 }
 
 // Copies the committed working copy into the (empty) file `target` and flushes it to disk.
@@ -110,7 +131,7 @@ int MRBv3::Open(const std::filesystem::path& path) {
   workingCopy_ = folder / WorkFileName(NewGuid());
   fileErrorPath_ = folder;
   workLock_ = FileLock::CreateLocked(workingCopy_, &fileError_);
-  if (workLock_ && lock_ && !CopyContents(lock_->Descriptor(), workLock_->Descriptor())) {
+  if (workLock_ && lock_ && !CopyContentsWhile(lock_->Descriptor(), workLock_->Descriptor(), whileCopying_)) {
     fileError_ = std::error_code(errno, std::generic_category());
     workLock_.reset();
   }

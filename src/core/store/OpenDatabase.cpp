@@ -70,6 +70,7 @@ std::unique_ptr<MRBBase> OpenDatabase(const std::filesystem::path& path, int& co
   const auto configured = [&options](std::unique_ptr<MRBBase> database) {
     if (options.clock) database->SetClock(*options.clock);
     if (!options.tempFolder.empty()) database->SetTempFolder(options.tempFolder);
+    if (options.whileCopying) database->SetWhileCopying(options.whileCopying);
     return database;
   };
   const int detected = DetectFormat(path);

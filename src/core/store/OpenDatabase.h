@@ -27,6 +27,8 @@ struct DatabaseOptions {
   // For work that only reads: a current-format file is opened in place and read-only (no
   // working copy; saving is refused). Other files open as always.
   bool readOnly = false;
+  // See MRBBase::SetWhileCopying.
+  std::function<void()> whileCopying{};
 };
 
 // Opens `path` (empty: a new, untitled database). On failure answers null with `code` set to
