@@ -78,6 +78,9 @@ bool IniProfile::WriteString(std::wstring_view section, std::wstring_view key,
   std::lock_guard lock(mutex_);
   RefreshLocked();
   if (readError_) return false;
+  // The file already says so: a start and a close store mostly what is there, and each
+  // rewrite costs a flush to disk.
+  if (const std::wstring* stored = doc_.Find(section, key); stored && *stored == value) return true;
   IniDocument next = doc_;
   next.Set(section, key, value);
   if (!WriteFileAtomically(file_, next.Serialize())) return false;

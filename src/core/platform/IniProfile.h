@@ -4,7 +4,8 @@
 //
 // The file is read when it changed since the last look (its time and size are checked on
 // every read), so that mirn-cli and the GUI see each other's writes; every write re-reads the
-// file, changes one value and replaces the file atomically. The file and its folder are made
+// file, changes one value and replaces the file atomically (a value the file already holds
+// is not written again). The file and its folder are made
 // on the first write. A file that exists but cannot be read is never written: replacing it
 // would keep only the value being written.
 

@@ -47,6 +47,26 @@ TEST(IniProfile, SurvivesAnyTextAndIsSeenByASecondReader) {
   EXPECT_EQ(reader.GetInt(L"Zoom", L"Factor", 100), 150);  // the reader notices the change
 }
 
+// Storing what the file already holds leaves the file as it is (a start and a close store
+// mostly unchanged values); a value another program changed meanwhile is written again.
+TEST(IniProfile, AValueTheFileHoldsIsNotWrittenAgain) {
+  TempDir dir;
+  const auto file = dir / "settings.conf";
+  IniProfile profile(file);
+  ASSERT_TRUE(profile.WriteInt(L"Zoom", L"Factor", 150));
+  struct stat before {};
+  ASSERT_EQ(::stat(file.c_str(), &before), 0);
+  EXPECT_TRUE(profile.WriteInt(L"Zoom", L"Factor", 150));
+  struct stat after {};
+  ASSERT_EQ(::stat(file.c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);  // an atomic rewrite would bring a new file
+
+  IniProfile other(file);
+  ASSERT_TRUE(other.WriteInt(L"Zoom", L"Factor", 90));
+  EXPECT_TRUE(profile.WriteInt(L"Zoom", L"Factor", 150));
+  EXPECT_EQ(IniProfile(file).GetInt(L"Zoom", L"Factor", 0), 150);
+}
+
 TEST(IniProfile, TextThatIsNotANumberReadsAsTheDefault) {
   TempDir dir;
   IniProfile profile(dir / "s.conf");
