@@ -33,15 +33,16 @@ class FilterRunner final : public QObject, public Launcher {
       : QObject(parent), ended_(std::move(ended)), message_(std::move(message)) {
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    // Sockets left by a program that was killed are swept by the next start (RemoveStaleWorkFiles).
-    const QString name = QString::fromStdString(
-        FilterSocketName(QString::number(reinterpret_cast<quintptr>(this), 16).toStdString()));
-    if (server_->listen(name)) {
-      connect(server_, &QLocalServer::newConnection, this, &FilterRunner::Accept);
-    }
+    connect(server_, &QLocalServer::newConnection, this, &FilterRunner::Accept);
   }
 
   bool Start(const std::filesystem::path& program, const std::vector<std::string>& arguments) override {
+    // The socket opens with the first filter run, not at start-up: most runs use no filter.
+    // Sockets left by a program that was killed are swept by the next start (RemoveStaleWorkFiles).
+    if (!server_->isListening()) {
+      server_->listen(QString::fromStdString(
+          FilterSocketName(QString::number(reinterpret_cast<quintptr>(this), 16).toStdString())));
+    }
     auto* process = new QProcess(this);
     QStringList args;
     for (const std::string& a : arguments) args << QString::fromStdString(a);
