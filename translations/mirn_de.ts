@@ -1462,6 +1462,10 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <source>Extension</source>
         <translation>Nebenstelle</translation>
     </message>
+    <message>
+        <source>Reading extensions: %1 of %2</source>
+        <translation>Nebenstellen werden gelesen: %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>FindReplace</name>

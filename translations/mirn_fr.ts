@@ -1462,6 +1462,10 @@ Veuillez enregistrer dans un autre dossier.</translation>
         <source>Extension</source>
         <translation>Poste</translation>
     </message>
+    <message>
+        <source>Reading extensions: %1 of %2</source>
+        <translation>Lecture des postes : %1 sur %2</translation>
+    </message>
 </context>
 <context>
     <name>FindReplace</name>
