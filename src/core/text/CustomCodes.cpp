@@ -56,7 +56,9 @@ CustomCode ReadCode(const pugi::xml_node& node) {
       if (std::string_view(a.value()) == kJustification[i]) style.alignment = static_cast<Alignment>(i);
     }
   }
-  return MakeCustomCode(CustomCodeText(FromUtf8(node.text().get())), style);
+  // Line breaks typed into the file by hand count as "<CR>" does, so that every code's
+  // breaks are CR LF and the code reads back the same after it is saved.
+  return MakeCustomCode(CustomCodeText(CustomCodeLabel(FromUtf8(node.text().get()))), style);
 }
 
 bool ReadCodesFile(const std::filesystem::path& file, std::vector<CustomCode>& codes) {

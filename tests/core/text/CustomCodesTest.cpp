@@ -43,6 +43,20 @@ TEST(CustomCodes, SaveAndLoadRoundTripWithLineBreaks) {
   EXPECT_EQ(LoadCustomCodes(file, profile, dir / "none.ini"), codes);
 }
 
+// A file edited by hand may hold real line breaks: they read as the file's "<CR>" does, and
+// the codes come back the same after a save.
+TEST(CustomCodes, LineBreaksWrittenIntoTheFileReadAsCrLf) {
+  test::TempDir dir;
+  MemoryProfile profile;
+  test::WriteFile(dir / "c.xml", "<codes><code>a\nb</code><code>c\r\nd&lt;CR&gt;e\rf</code></codes>");
+  const auto codes = LoadCustomCodes(dir / "c.xml", profile, dir / "none.ini");
+  ASSERT_EQ(codes.size(), 2u);
+  EXPECT_EQ(codes[0].text, L"a\r\nb");
+  EXPECT_EQ(codes[1].text, L"c\r\nd\r\ne\r\nf");
+  ASSERT_TRUE(SaveCustomCodes(dir / "again.xml", codes));
+  EXPECT_EQ(LoadCustomCodes(dir / "again.xml", profile, dir / "none.ini"), codes);
+}
+
 TEST(CustomCodes, MissingAttributesKeepTheDefaults) {
   test::TempDir dir;
   MemoryProfile profile;
