@@ -2302,6 +2302,10 @@ mirn-cli erledigt dieselbe Arbeit aus Skripten; siehe mirn-cli(1).</translation>
         <source>The adjustment could not be saved in %1.</source>
         <translation>Die Justierung konnte nicht in %1 gespeichert werden.</translation>
     </message>
+    <message>
+        <source>Print Test Sheet</source>
+        <translation>Testbogen drucken</translation>
+    </message>
 </context>
 <context>
     <name>PrintTexts</name>
@@ -5184,6 +5188,18 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     <message>
         <source>Saved as %1.</source>
         <translation>Gespeichert als %1.</translation>
+    </message>
+    <message>
+        <source>P&amp;review:</source>
+        <translation>&amp;Vorschau:</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
     </message>
 </context>
 <context>

@@ -2302,6 +2302,10 @@ mirn-cli fait le même travail depuis des scripts ; voir mirn-cli(1).</translati
         <source>The adjustment could not be saved in %1.</source>
         <translation>L&apos;ajustement n&apos;a pas pu être enregistré dans %1.</translation>
     </message>
+    <message>
+        <source>Print Test Sheet</source>
+        <translation>Imprimer une planche de test</translation>
+    </message>
 </context>
 <context>
     <name>PrintTexts</name>
@@ -5184,6 +5188,18 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <message>
         <source>Saved as %1.</source>
         <translation>Enregistrée sous %1.</translation>
+    </message>
+    <message>
+        <source>P&amp;review:</source>
+        <translation>A&amp;perçu :</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
     </message>
 </context>
 <context>

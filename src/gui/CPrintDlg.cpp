@@ -33,11 +33,30 @@ QLabel* Value(QWidget* parent, const QString& name) {
 
 CPrintDlg::CPrintDlg(MRBBase& db, DDFLibrary& library, const std::vector<std::wstring>& selected, Printers printers,
                      QWidget* parent)
-    : QDialog(parent), rows_(db, library), printers_(std::move(printers)) {
+    : QDialog(parent), rows_(std::in_place, db, library), printers_(std::move(printers)) {
   setWindowTitle(tr("Print"));
   NameControl(this, tr("Print"));
   auto* box = new QVBoxLayout(this);
+  AddExtensionList(box, db, selected);
+  AddPrinterGroup(box);
+  AddCopies(box);
+  AddButtons(box);
+  ShowCurrentPrinter();
+  resize(560, 560);
+}
 
+CPrintDlg::CPrintDlg(Printers printers, const QString& title, QWidget* parent)
+    : QDialog(parent), printers_(std::move(printers)) {
+  setWindowTitle(title);
+  NameControl(this, title);
+  auto* box = new QVBoxLayout(this);
+  AddPrinterGroup(box);
+  AddButtons(box);
+  ShowCurrentPrinter();
+  resize(460, 260);
+}
+
+void CPrintDlg::AddExtensionList(QVBoxLayout* box, MRBBase& db, const std::vector<std::wstring>& selected) {
   list_ = new QTreeWidget(this);
   NameControl(list_, tr("Extensions"));
   list_->setRootIsDecorated(false);
@@ -45,17 +64,17 @@ CPrintDlg::CPrintDlg(MRBBase& db, DDFLibrary& library, const std::vector<std::ws
   QStringList titles;
   for (int c = 0; c < DialogExtensionRows::kColumnCount; ++c) titles << ToQString(DialogExtensionRows::ColumnTitle(c));
   list_->setHeaderLabels(titles);
-  for (std::wstring id; db.GetNextExtension(id, id);) rows_.AddRow(id, true);
-  rows_.TickIds(std::set<std::wstring>(selected.begin(), selected.end()));
-  for (int r = 0; r < rows_.RowCount(); ++r) {
+  for (std::wstring id; db.GetNextExtension(id, id);) rows_->AddRow(id, true);
+  rows_->TickIds(std::set<std::wstring>(selected.begin(), selected.end()));
+  for (int r = 0; r < rows_->RowCount(); ++r) {
     auto* item = new QTreeWidgetItem(list_);
-    for (int c = 0; c < DialogExtensionRows::kColumnCount; ++c) item->setText(c, ToQString(rows_.Text(r, c)));
+    for (int c = 0; c < DialogExtensionRows::kColumnCount; ++c) item->setText(c, ToQString(rows_->Text(r, c)));
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setCheckState(0, rows_.IsTicked(r) ? Qt::Checked : Qt::Unchecked);
+    item->setCheckState(0, rows_->IsTicked(r) ? Qt::Checked : Qt::Unchecked);
   }
   list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   connect(list_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {
-    rows_.SetTicked(list_->indexOfTopLevelItem(item), item->checkState(0) == Qt::Checked);
+    rows_->SetTicked(list_->indexOfTopLevelItem(item), item->checkState(0) == Qt::Checked);
     UpdateCounter();
   });
   box->addWidget(list_, 1);
@@ -78,7 +97,9 @@ CPrintDlg::CPrintDlg(MRBBase& db, DDFLibrary& library, const std::vector<std::ws
   };
   connect(all, &QPushButton::clicked, this, [tickAll] { tickAll(true); });
   connect(clear, &QPushButton::clicked, this, [tickAll] { tickAll(false); });
+}
 
+void CPrintDlg::AddPrinterGroup(QVBoxLayout* box) {
   auto* printerGroup = new QGroupBox(tr("Printer"), this);
   NameControl(printerGroup, tr("Printer"));
   auto* form = new QFormLayout(printerGroup);
@@ -105,7 +126,9 @@ CPrintDlg::CPrintDlg(MRBBase& db, DDFLibrary& library, const std::vector<std::ws
     if (printers_.properties) printers_.properties(printer_, this);
     ShowPrinter(printer_);
   });
+}
 
+void CPrintDlg::AddCopies(QVBoxLayout* box) {
   auto* copies = new QGroupBox(tr("Number of copies"), this);
   NameControl(copies, tr("Number of copies"));
   auto* copiesBox = new QVBoxLayout(copies);
@@ -129,35 +152,46 @@ CPrintDlg::CPrintDlg(MRBBase& db, DDFLibrary& library, const std::vector<std::ws
   one_->setChecked(true);
   connect(multiples_, &QRadioButton::toggled, number_, &QSpinBox::setEnabled);
   box->addWidget(copies);
+}
 
+void CPrintDlg::AddButtons(QVBoxLayout* box) {
   auto* buttons = new QHBoxLayout;
-  preview_ = new QPushButton(tr("Pre&view"), this);
-  NameControl(preview_, preview_->text());
   print_ = new QPushButton(tr("&Print"), this);
   NameControl(print_, print_->text());
   print_->setDefault(true);
   auto* cancel = new QPushButton(tr("Cancel"), this);
   NameControl(cancel, cancel->text());
-  buttons->addWidget(preview_);
+  // Only a job of extensions has a preview.
+  if (rows_) {
+    preview_ = new QPushButton(tr("Pre&view"), this);
+    NameControl(preview_, preview_->text());
+    buttons->addWidget(preview_);
+    connect(preview_, &QPushButton::clicked, this, [this] { done(kPreview); });
+  }
   buttons->addStretch();
   buttons->addWidget(print_);
   buttons->addWidget(cancel);
   box->addLayout(buttons);
   connect(print_, &QPushButton::clicked, this, &QDialog::accept);
-  connect(preview_, &QPushButton::clicked, this, [this] { done(kPreview); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
 
+// Starts on the program's printer, and follows the box from then on.
+void CPrintDlg::ShowCurrentPrinter() {
   const int current = std::max(0, printerBox_->findText(ToQString(printers_.current)));
   printerBox_->setCurrentIndex(current);
   printer_ = current < printerBox_->count() ? FromQString(printerBox_->itemText(current)) : std::wstring();
   ShowPrinter(printer_);
   connect(printerBox_, &QComboBox::currentIndexChanged, this, &CPrintDlg::PrinterChosen);
   UpdateCounter();
-  resize(560, 560);
 }
 
 void CPrintDlg::UpdateCounter() {
-  const long long count = static_cast<long long>(rows_.TickedIds().size());
+  if (!rows_) {
+    print_->setEnabled(!printer_.empty());
+    return;
+  }
+  const long long count = static_cast<long long>(rows_->TickedIds().size());
   SetLiveText(counter_, ToQString(SelectedCountText(count)));
   print_->setEnabled(count > 0 && !printer_.empty());
   preview_->setEnabled(print_->isEnabled());
@@ -185,15 +219,17 @@ void CPrintDlg::PrinterChosen(int index) {
 }
 
 std::vector<std::wstring> CPrintDlg::CheckedIds() const {
-  const std::set<std::wstring> ids = rows_.TickedIds();
+  if (!rows_) return {};
+  const std::set<std::wstring> ids = rows_->TickedIds();
   return {ids.begin(), ids.end()};
 }
 
 void CPrintDlg::SetPreviewFirst() {
+  if (!preview_) return;
   print_->setDefault(false);
   preview_->setDefault(true);
 }
 
-int CPrintDlg::Copies() const { return CopiesOf(multiples_->isChecked(), number_->value()); }
+int CPrintDlg::Copies() const { return multiples_ ? CopiesOf(multiples_->isChecked(), number_->value()) : 1; }
 
 }  // namespace mirn

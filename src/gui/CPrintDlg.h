@@ -3,7 +3,8 @@
 // those selected in the main list), "Select All", "Clear" and the count of checked ones; the
 // printer list with "Properties..." and the chosen printer's status, type, place and
 // comment; the number of copies. Print keeps the checked IDs and the copies; Preview asks
-// for the preview of the same job.
+// for the preview of the same job. A sheet that is no extension's (a layout's test sheet)
+// takes the same dialog with the printer alone.
 
 #include <QDialog>
 #include <functional>
@@ -21,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTreeWidget;
+class QVBoxLayout;
 
 namespace mirn {
 
@@ -47,6 +49,8 @@ class CPrintDlg final : public QDialog {
 
   CPrintDlg(MRBBase& db, DDFLibrary& library, const std::vector<std::wstring>& selected, Printers printers,
             QWidget* parent = nullptr);
+  // The printer alone, for one sheet that is no extension's; `title` names the print.
+  CPrintDlg(Printers printers, const QString& title, QWidget* parent = nullptr);
 
   std::vector<std::wstring> CheckedIds() const;
   int Copies() const;
@@ -54,7 +58,8 @@ class CPrintDlg final : public QDialog {
   void SetPreviewFirst();
   std::wstring Printer() const { return printer_; }
 
-  // Controls, for tests.
+  // Controls, for tests (the extension list, its counter, the copies and Preview are null
+  // in the printer-only dialog).
   QTreeWidget* List() const { return list_; }
   QLabel* Counter() const { return counter_; }
   QComboBox* PrinterBox() const { return printerBox_; }
@@ -66,11 +71,16 @@ class CPrintDlg final : public QDialog {
   QPushButton* PreviewButton() const { return preview_; }
 
  private:
+  void AddExtensionList(QVBoxLayout* box, MRBBase& db, const std::vector<std::wstring>& selected);
+  void AddPrinterGroup(QVBoxLayout* box);
+  void AddCopies(QVBoxLayout* box);
+  void AddButtons(QVBoxLayout* box);
+  void ShowCurrentPrinter();
   void UpdateCounter();
   void ShowPrinter(const std::wstring& name);
   void PrinterChosen(int index);
 
-  DialogExtensionRows rows_;
+  std::optional<DialogExtensionRows> rows_;
   Printers printers_;
   std::wstring printer_;
   QTreeWidget* list_ = nullptr;

@@ -3,6 +3,7 @@
 #include "app/AppServices.h"
 #include "app/CommandIds.h"
 #include "app/DocumentController.h"
+#include "db/MRBBase.h"
 #include "gui/CommandRegistry.h"
 #include "gui/LayoutDesignerWindow.h"
 #include "gui/PrintCommands.h"
@@ -15,11 +16,21 @@ namespace mirn {
 
 LayoutDesignerWindow* OpenLayoutDesigner(CommandRegistry& frame, LayoutDocument document, DesignerOpening opening) {
   AppServices& s = frame.Services();
-  LayoutDesignerHost host{s.library, s.ui, MeasureUnit::Millimetres, {}, {}};
+  LayoutDesignerHost host{s.library, s.ui, MeasureUnit::Millimetres, {}, {}, {}, {}};
   // Millimetres or inches as the user's locale measures (LC_MEASUREMENT), as printer
   // adjustments and picture sizes do.
   host.unit = LocaleUsesMetric() ? MeasureUnit::Millimetres : MeasureUnit::Inches;
   host.printTestSheet = [&frame](const CDDFTemplate& layout) { PrintLayoutTestSheet(frame, layout); };
+  // The preview reads the database open at the time of asking, if any.
+  host.previewExtensions = [&frame](const std::wstring& typeCode) {
+    MRBBase* db = frame.Services().document.Database();
+    return db ? ReadPreviewExtensions(*db, typeCode) : std::vector<PreviewExtension>();
+  };
+  host.previewTexts = [&frame](const std::wstring& id) -> std::optional<MemoryFieldTextSource> {
+    MRBBase* db = frame.Services().document.Database();
+    if (!db) return std::nullopt;
+    return ReadPreviewTexts(*db, id);
+  };
   // Labels drawn on a layout that changed are drawn again from the library's new entry.
   host.saved = [&frame, saved = std::move(opening.saved)](const std::wstring& typeCode) {
     if (frame.Services().document.Database()) frame.RunCommand(cmd::kRefresh);

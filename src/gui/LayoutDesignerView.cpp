@@ -37,7 +37,10 @@ class DesignObjectAccessible final : public QAccessibleInterface {
     const CDDFObject* o = Object();
     if (!o) return {};
     if (t == QAccessible::Name) return ToQString(ObjectName(*o));
-    if (t == QAccessible::Value) return ToQString(ReadFieldDefault(*o).text);
+    if (t == QAccessible::Value) {
+      if (const std::optional<std::wstring> shown = view_->PreviewText(id_)) return ToQString(*shown);
+      return ToQString(ReadFieldDefault(*o).text);
+    }
     return {};
   }
   void setText(QAccessible::Text, const QString&) override {}
@@ -105,7 +108,7 @@ void InstallDesignerAccessibility() {
 }
 
 LayoutDesignerView::LayoutDesignerView(LayoutDocument& document, DesignerController& designer, QWidget* parent)
-    : QWidget(parent), document_(document), designer_(designer), defaults_(document), texts_(&defaults_, L"", L"") {
+    : QWidget(parent), document_(document), designer_(designer), preview_(document), texts_(&preview_, L"", L"") {
   InstallDesignerAccessibility();
   setObjectName("Label");
   setAccessibleName(tr("Label"));
@@ -136,7 +139,7 @@ QRect LayoutDesignerView::ObjectRect(std::uint32_t id) const {
 void LayoutDesignerView::SyncTexts() {
   std::map<std::uint32_t, std::wstring> now;
   for (const CDDFObject& o : document_.Layout().GetObjects()) {
-    if (o.IsTextField()) now.emplace(o.id, defaults_.GetFieldText(L"", static_cast<int>(o.id)));
+    if (o.IsTextField()) now.emplace(o.id, preview_.GetFieldText(preview_.ExtensionId(), static_cast<int>(o.id)));
   }
   if (now == shownTexts_) return;
   for (const auto& [id, text] : shownTexts_) {
@@ -157,6 +160,23 @@ void LayoutDesignerView::Refresh() {
   designer_.Select(designer_.Selection());  // objects an undo took away leave the selection
   setFixedSize(sizeHint());
   update();
+}
+
+void LayoutDesignerView::ShowExtension(std::optional<MemoryFieldTextSource> texts, const std::wstring& id) {
+  preview_.Show(std::move(texts), id);
+  const std::wstring name = preview_.GetExtensionName(preview_.ExtensionId()).value_or(L"");
+  texts_ = LabelFieldTexts(&preview_, preview_.ExtensionId(), name);
+  shownTexts_.clear();
+  Refresh();
+}
+
+std::optional<std::wstring> LayoutDesignerView::PreviewText(std::uint32_t id) {
+  if (preview_.ExtensionId().empty()) return std::nullopt;
+  const CDDFObject* o = document_.FindObject(id);
+  if (!o || !o->IsTextField()) return std::nullopt;
+  SyncTexts();
+  const CRTFText* text = texts_.Get(id);
+  return text ? text->GetDisplayTextCrLf() : std::wstring();
 }
 
 QSize LayoutDesignerView::sizeHint() const {

@@ -1,6 +1,6 @@
 #pragma once
 // The label of the layout being designed, drawn through the label painter at a zoom, with
-// the selection's frames and corner handles. Mouse and keys go to the designer's controller
+// the selection's frames and corner handles, in its default texts or a chosen extension's. Mouse and keys go to the designer's controller
 // in twips on the label; the view paints what the document holds afterwards.
 
 #include <QWidget>
@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "layouts/LayoutDefaultTexts.h"
+#include "layouts/DesignerPreview.h"
 #include "panel/LabelFieldTexts.h"
 #include "platform/Canvas.h"
 
@@ -33,6 +33,11 @@ class LayoutDesignerView : public QWidget {
   QRect ObjectRect(std::uint32_t id) const;
   // Takes the document's current state: the texts are read again and the size follows.
   void Refresh();
+  // Draws the extension `id` with its texts in the layout; nothing: the default texts.
+  void ShowExtension(std::optional<MemoryFieldTextSource> texts, const std::wstring& id);
+  const std::wstring& ShownExtension() const { return preview_.ExtensionId(); }
+  // The text drawn in a text field while an extension is shown; nothing while none is.
+  std::optional<std::wstring> PreviewText(std::uint32_t id);
 
   QSize sizeHint() const override;
 
@@ -56,7 +61,7 @@ class LayoutDesignerView : public QWidget {
 
   LayoutDocument& document_;
   DesignerController& designer_;
-  LayoutDefaultTexts defaults_;
+  DesignerPreviewTexts preview_;
   LabelFieldTexts texts_;
   std::map<std::uint32_t, std::wstring> shownTexts_;  // the stored text each parsed one is of
   int zoom_ = 200;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -150,6 +151,18 @@ LayoutDesignerWindow::LayoutDesignerWindow(LayoutDocument document, LayoutDesign
     NameControl(tools->widgetForAction(a), a->text());
   }
 
+  // The preview of an extension's texts in the layout, chosen beside the tools.
+  auto* previewLabel = new QLabel(tr("P&review:"), tools);
+  preview_ = new QComboBox(tools);
+  NameControl(preview_, tr("Preview"));
+  preview_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  previewLabel->setBuddy(preview_);
+  tools->addSeparator();
+  tools->addWidget(previewLabel);
+  tools->addWidget(preview_);
+  FillPreviewChooser();
+  connect(preview_, &QComboBox::currentIndexChanged, this, &LayoutDesignerWindow::PreviewChosen);
+
   connect(view_, &LayoutDesignerView::Edited, this, [this] { Edited({}); });
   connect(view_, &LayoutDesignerView::SelectionChanged, this, [this] {
     objectPanel_->Reload();
@@ -204,7 +217,30 @@ void LayoutDesignerWindow::resizeEvent(QResizeEvent* event) {
   UpdateRulers();
 }
 
+void LayoutDesignerWindow::FillPreviewChooser() {
+  previewTypeCode_ = document_.Layout().GetTypeCode();
+  const QString chosen = preview_->currentData().toString();
+  const QSignalBlocker quiet(preview_);
+  preview_->clear();
+  preview_->addItem(tr("None"), QString());
+  if (host_.previewExtensions) {
+    for (const PreviewExtension& e : host_.previewExtensions(previewTypeCode_)) {
+      preview_->addItem(ToQString(PreviewChoiceText(e)), ToQString(e.id));
+    }
+  }
+  preview_->setCurrentIndex(std::max(0, preview_->findData(chosen)));
+}
+
+void LayoutDesignerWindow::PreviewChosen() {
+  const std::wstring id = FromQString(preview_->currentData().toString());
+  std::optional<MemoryFieldTextSource> texts;
+  if (!id.empty() && host_.previewTexts) texts = host_.previewTexts(id);
+  view_->ShowExtension(std::move(texts), id);
+}
+
 void LayoutDesignerWindow::Refresh() {
+  // A new type code brings its extensions to the top of the chooser.
+  if (preview_ && document_.Layout().GetTypeCode() != previewTypeCode_) FillPreviewChooser();
   view_->Refresh();
   UpdateRulers();
   objectPanel_->Reload();

@@ -11,9 +11,11 @@
 #include <memory>
 
 #include "layouts/DesignerController.h"
+#include "layouts/DesignerPreview.h"
 #include "layouts/LayoutDocument.h"
 #include "print/AdjustmentUnits.h"
 
+class QComboBox;
 class QLabel;
 class QScrollArea;
 class QTabWidget;
@@ -35,6 +37,10 @@ struct LayoutDesignerHost {
   std::function<void(const CDDFTemplate&)> printTestSheet;
   // Told after each save, with the type code saved (the main window redraws its labels).
   std::function<void(const std::wstring& typeCode)> saved;
+  // The open database's extensions to preview, in the chooser's order for a type code, and
+  // one extension's texts; empty: only the default texts are offered.
+  std::function<std::vector<PreviewExtension>(const std::wstring& typeCode)> previewExtensions;
+  std::function<std::optional<MemoryFieldTextSource>(const std::wstring& id)> previewTexts;
 };
 
 class LayoutDesignerWindow : public QMainWindow {
@@ -48,6 +54,7 @@ class LayoutDesignerWindow : public QMainWindow {
   DesignerController& Designer() { return designer_; }
   LayoutDesignerView* View() const { return view_; }
   QAction* Command(const QString& plainName) const;
+  QComboBox* PreviewChooser() const { return preview_; }
   // Saves as the Save command does (with its questions); true when written.
   bool Save();
   // Shows what the document holds now in the view, the panels and the commands.
@@ -63,6 +70,9 @@ class LayoutDesignerWindow : public QMainWindow {
   void AddObject(LayoutObjectKind kind);
   void Edited(const QString& refusal);
   void UpdateTitle();
+  // Offers the extensions for the layout's type code, keeping the chosen one.
+  void FillPreviewChooser();
+  void PreviewChosen();
 
   LayoutDocument document_;
   DesignerController designer_;
@@ -75,6 +85,8 @@ class LayoutDesignerWindow : public QMainWindow {
   DesignerLayoutPanel* layoutPanel_ = nullptr;
   DesignerSheetPanel* sheetPanel_ = nullptr;
   QLabel* message_ = nullptr;
+  QComboBox* preview_ = nullptr;
+  std::wstring previewTypeCode_;  // the type code the chooser's order is for
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QAction* delete_ = nullptr;

@@ -1,5 +1,6 @@
 #include "gui/PrintCommands.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -106,15 +107,9 @@ bool PrintJob(CommandRegistry& frame, PrintController& printing, const PrintOrde
   return result.job.outcome == PrintOutcome::Completed && result.job.labelsPrinted > 0;
 }
 
-void RunPrint(CommandRegistry& frame, bool previewFirst) {
-  AppServices& s = frame.Services();
-  s.document.CommitPendingEdits();
-  MRBBase* db = s.document.Database();
-  if (!db || db->GetExtensionCount() == 0) return;
-  PrintSetup setup(s);
-  PrintController& printing = setup.printing;
-  // The PDF target is always there, so there is always something to print to: no message
-  // about missing printers, the dialog offers the PDF.
+// The print dialog's printers: the program's targets with the PDF among them, so there is
+// always something to print to (no message about missing printers, the dialog offers the PDF).
+CPrintDlg::Printers DialogPrinters(AppServices& s, PrintController& printing) {
   CPrintDlg::Printers printers;
   printers.names = PrintTargetNames(printing.Spooler().ListPrinters());
   const std::wstring& current = printing.Current().GetCurrentPrinterName();
@@ -125,7 +120,17 @@ void RunPrint(CommandRegistry& frame, bool previewFirst) {
     ShowPrinterProperties(printing.Current(), name, parent);
   };
   printers.warn = [&s](const std::wstring& text) { Warn(s, text); };
-  CPrintDlg dialog(*db, s.library, s.document.SelectedIds(), printers, &frame.Window());
+  return printers;
+}
+
+void RunPrint(CommandRegistry& frame, bool previewFirst) {
+  AppServices& s = frame.Services();
+  s.document.CommitPendingEdits();
+  MRBBase* db = s.document.Database();
+  if (!db || db->GetExtensionCount() == 0) return;
+  PrintSetup setup(s);
+  PrintController& printing = setup.printing;
+  CPrintDlg dialog(*db, s.library, s.document.SelectedIds(), DialogPrinters(s, printing), &frame.Window());
   if (previewFirst) dialog.SetPreviewFirst();
   const int result = dialog.exec();
   if (result == QDialog::Rejected) return;
@@ -175,12 +180,16 @@ bool PrintAllLabels(CommandRegistry& frame, const std::vector<std::wstring>& ids
 void PrintLayoutTestSheet(CommandRegistry& frame, const CDDFTemplate& layout) {
   AppServices& s = frame.Services();
   PrintSetup setup(s);
-  std::wstring target = setup.printing.Current().GetCurrentPrinterName();
-  if (target.empty()) target = kPdfTargetName;
+  // The print dialog chooses the printer (or the PDF), as for labels, so that printer's
+  // adjustment applies to the sheet.
+  CPrintDlg dialog(DialogPrinters(s, setup.printing),
+                   QCoreApplication::translate("PrintCommands", "Print Test Sheet"), QApplication::activeWindow());
+  if (dialog.exec() != QDialog::Accepted) return;
+  const std::wstring target = dialog.Printer();
   PrintOrder order = MakeOrder(s, target, {}, 1);
   const std::wstring code = layout.GetTypeCode().empty() ? L"layout" : layout.GetTypeCode();
   order.title = code + L" test sheet";
-  if (target == kPdfTargetName) {
+  if (IsPdfTarget(target)) {
     const auto chosen = s.ui.SaveFileName(PdfFileRequest(order.pdfFile.parent_path() / ToPath(order.title + L".pdf")));
     if (!chosen) return;
     order.pdfFile = *chosen;

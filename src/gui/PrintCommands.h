@@ -9,8 +9,8 @@ class CommandRegistry;
 
 void InstallPrintCommands(CommandRegistry& frame);
 
-// Prints a layout's test sheet on the program's printer, or to a PDF file asked for when
-// there is none, through the one print path (so the printer's adjustment applies).
+// Prints a layout's test sheet on the printer chosen in the print dialog, or to a PDF file
+// asked for, through the one print path (so the printer's adjustment applies).
 void PrintLayoutTestSheet(CommandRegistry& frame, const CDDFTemplate& layout);
 
 }  // namespace mirn

@@ -21,6 +21,7 @@
 #include "ModalDriver.h"
 #include "ScreenshotSupport.h"
 #include "app/CommandIds.h"
+#include "db/MRBBase.h"
 #include "gui/CAddExtDialog.h"
 #include "gui/CMainFrame.h"
 #include "gui/CPrintDlg.h"
@@ -55,7 +56,7 @@ class LayoutDesignerTest : public ::testing::Test, protected test::FrameServices
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
   LayoutDesignerWindow* Open() {
-    window_ = new LayoutDesignerWindow(LayoutDocument(), {library, ui, MeasureUnit::Millimetres, {}, {}});
+    window_ = new LayoutDesignerWindow(LayoutDocument(), {library, ui, MeasureUnit::Millimetres, {}, {}, {}, {}});
     window_->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window_));
     return window_;
@@ -78,6 +79,13 @@ class LayoutDesignerTest : public ::testing::Test, protected test::FrameServices
   QPoint At(std::int32_t x, std::int32_t y) const {
     const TwipsMapping m = window_->View()->Mapping();
     return {m.ToDeviceX(x), m.ToDeviceY(y)};
+  }
+  // Closes the designer, answering No to saving it.
+  void CloseUnsaved() {
+    ui.messageAnswers = {mb::kIdNo};
+    window_->close();
+    window_ = nullptr;
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
   const CDDFObject& Object(std::uint32_t id) const { return *window_->Document().FindObject(id); }
 
@@ -447,6 +455,131 @@ TEST_F(LayoutDesignerTest, SheetMovesAndDeletesSingleSlots) {
   EXPECT_EQ(dragged.y, SnapToGrid(dragged.y, DesignUnit::Millimetres));
   window_->Command("Undo")->trigger();
   EXPECT_EQ(window_->Document().Layout().slots[1], made[1]);
+}
+
+// The preview chooser offers None, then the open database's extensions of the layout's type
+// code before the others; a chosen one's texts are drawn in the layout's fields, follow
+// the layout's edits, and None brings the default texts back.
+TEST_F(LayoutDesignerTest, PreviewDrawsAChosenExtensionsTexts) {
+  document.New();
+  MRBBase& db = *document.Database();
+  db.AddExtension(L"100", L"WALL", L"Gate");
+  db.AddExtension(L"200", L"DESK", L"Reception");
+  db.SetField(L"200", 1101, L"ALICE");
+  db.SetField(L"200", 1102, L"BOB");
+  CMainFrame* frame = ShowWindow(NewMainWindow(services));
+  ASSERT_TRUE(frame->RunCommand(cmd::kLayoutDesigner));
+  window_ = frame->findChild<LayoutDesignerWindow*>();
+  ASSERT_NE(window_, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
+  window_->Command("Text Field")->trigger();
+  ASSERT_NE(window_->Document().FindObject(1101), nullptr);
+  SetLength("Width", 40);
+  SetLength("Height", 10);
+  Type("Default text", "Name here");
+
+  QComboBox* chooser = window_->PreviewChooser();
+  EXPECT_EQ(chooser->accessibleName(), "Preview");
+  EXPECT_EQ(chooser->objectName(), "Preview");
+  ASSERT_EQ(chooser->count(), 3);
+  EXPECT_EQ(chooser->itemText(0), "None");
+  EXPECT_EQ(chooser->itemText(1), "100 Gate (WALL)");
+  // Giving the layout the type code DESK brings its extension to the top.
+  Type("Type code", "DESK");
+  ASSERT_EQ(chooser->count(), 3);
+  EXPECT_EQ(chooser->itemText(1), "200 Reception (DESK)");
+  EXPECT_EQ(chooser->currentIndex(), 0);
+
+  LayoutDesignerView* view = window_->View();
+  QAccessibleInterface* label = QAccessible::queryAccessibleInterface(view);
+  ASSERT_EQ(label->childCount(), 1);
+  const QRect field = view->ObjectRect(1101);
+  const QImage defaults = view->grab(field).toImage();
+  EXPECT_EQ(label->child(0)->text(QAccessible::Value), "Name here");
+
+  // Chosen with the keyboard: the view draws the extension's text.
+  chooser->setFocus();
+  QTest::keyClick(chooser, Qt::Key_Down);
+  ASSERT_EQ(chooser->currentIndex(), 1);
+  EXPECT_EQ(view->ShownExtension(), L"200");
+  EXPECT_EQ(label->child(0)->text(QAccessible::Value), "ALICE");
+  const QImage alice = view->grab(field).toImage();
+  EXPECT_NE(alice, defaults);
+
+  // The field renumbered to 1102 shows that field's text at once.
+  Control<QSpinBox>("ID")->setValue(1102);
+  ASSERT_NE(window_->Document().FindObject(1102), nullptr);
+  EXPECT_EQ(label->child(0)->text(QAccessible::Value), "BOB");
+  EXPECT_NE(view->grab(view->ObjectRect(1102)).toImage(), alice);
+  window_->Command("Undo")->trigger();
+  window_->Designer().Select({1101});  // the renumbered field's selection went with it
+  window_->Refresh();
+  EXPECT_EQ(label->child(0)->text(QAccessible::Value), "ALICE");
+  EXPECT_EQ(view->grab(field).toImage(), alice);
+
+  chooser->setCurrentIndex(0);
+  EXPECT_EQ(view->ShownExtension(), L"");
+  EXPECT_EQ(label->child(0)->text(QAccessible::Value), "Name here");
+  EXPECT_EQ(view->grab(field).toImage(), defaults);
+
+  CloseUnsaved();
+  delete frame;
+}
+
+// Print Test Sheet asks for the printer in the print dialog, without the extensions and
+// copies a sheet of its own has no use for; Cancel prints nothing, the PDF chosen there
+// holds the sheet with the field's ID.
+TEST_F(LayoutDesignerTest, TestSheetGoesThroughThePrintDialog) {
+  document.New();
+  CMainFrame* frame = ShowWindow(NewMainWindow(services));
+  ASSERT_TRUE(frame->RunCommand(cmd::kLayoutDesigner));
+  window_ = frame->findChild<LayoutDesignerWindow*>();
+  ASSERT_NE(window_, nullptr);
+  window_->Command("Text Field")->trigger();
+  window_->findChild<QTabWidget*>("Properties")->setCurrentIndex(2);
+  Control<QSpinBox>("Rows")->setValue(2);
+  QTest::mouseClick(Control<QPushButton>("Make Slots"), Qt::LeftButton);
+  const std::wstring id = std::to_wstring(window_->Document().Layout().GetObjects().at(0).id);
+  QAction* print = window_->Command("Print Test Sheet");
+  ASSERT_NE(print, nullptr);
+  ASSERT_TRUE(print->isEnabled());
+
+  bool shown = false;
+  test::WhenModal<CPrintDlg>([&shown](CPrintDlg* dialog) {
+    shown = true;
+    EXPECT_EQ(dialog->windowTitle(), "Print Test Sheet");
+    EXPECT_EQ(dialog->accessibleName(), "Print Test Sheet");
+    EXPECT_EQ(dialog->List(), nullptr);
+    EXPECT_EQ(dialog->PreviewButton(), nullptr);
+    EXPECT_EQ(dialog->Number(), nullptr);
+    EXPECT_GE(dialog->PrinterBox()->findText("PDF"), 0);
+    dialog->reject();
+  });
+  print->trigger();
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(ui.messages.empty());
+
+  const fs::path pdf = files / "sheet.pdf";
+  ui.saveAnswers = {pdf};
+  ui.messageAnswers = {mb::kIdOk};  // Ready to print 2 labels
+  test::WhenModal<CPrintDlg>([](CPrintDlg* dialog) {
+    dialog->PrinterBox()->setCurrentIndex(dialog->PrinterBox()->findText("PDF"));
+    ASSERT_TRUE(dialog->PrintButton()->isEnabled());
+    QTest::mouseClick(dialog->PrintButton(), Qt::LeftButton);
+  });
+  print->trigger();
+  EXPECT_TRUE(ui.saveAnswers.empty());  // the file was asked for
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text.substr(0, 23), L"Ready to print 2 labels");
+  ASSERT_TRUE(fs::exists(pdf));
+  const std::string text = test::RunProcess({"/usr/bin/pdftotext", pdf.string(), "-"}).out;
+  // The field's ID once in each of the two slots.
+  const std::string idText = ToUtf8(id);
+  const std::size_t first = text.find(idText);
+  ASSERT_NE(first, std::string::npos) << text;
+  EXPECT_NE(text.find(idText, first + idText.size()), std::string::npos) << text;
+  CloseUnsaved();
+  delete frame;
 }
 
 TEST_F(LayoutDesignerTest, Screenshots) {
