@@ -173,8 +173,12 @@ bool MRBBase::GetNextExtension(std::wstring_view afterId, std::wstring& id) {
   // Only non-empty text ids take part. An empty id would be found again as "the first" after
   // itself, and a blob sorts above every text, so either would make a walk start over for
   // ever; such rows are left to CountUnwalkableExtensions.
+  // The second column says whether the id found lies after the one given in plain binary
+  // order, whatever the schema says: see StepsForward.
   auto c = db_->Prepare(
-      L"SELECT id FROM extension WHERE id > :id AND typeof(id)='text' ORDER BY id LIMIT 1;", true);
+      L"SELECT id, CAST(id AS TEXT) > CAST(:id AS TEXT) COLLATE BINARY FROM extension "
+      L"WHERE id > :id AND typeof(id)='text' ORDER BY id LIMIT 1;",
+      true);
   std::u16string after = ToUtf16(afterId);
   for (;;) {
     c->BindUtf16(":id", after);
@@ -183,11 +187,12 @@ bool MRBBase::GetNextExtension(std::wstring_view afterId, std::wstring& id) {
       return false;
     }
     std::u16string units = c->GetUtf16(0);
+    const bool forward = c->GetInt(1) != 0;
     c->Reset();
-    // A damaged schema can make the comparison find the same id again (an id column of
-    // numeric affinity compares the bound text as a number, below every stored text): the
-    // walk ends there instead of going round for ever.
-    if (units == after) return false;
+    // A damaged schema can make the comparison find an earlier id again (an id column of
+    // numeric affinity compares the bound text as a number, below every stored text, so
+    // "!" leads to "10" and "10" back to "!"): the walk ends instead of going round for ever.
+    if (!forward || units == after) return false;
     std::wstring text = FromUtf16(units);
     // An id that is not text (a lone surrogate) reads as the replacement character, which
     // may sort below it, so it would be found again after itself: step over it as stored.
@@ -225,8 +230,8 @@ int MRBBase::ReadExtensionRows(ExtensionRowCursor& cursor, int limit,
   if (!IsOpen()) return db::kNotOpen;
   if (cursor.done) return db::kOk;
   auto c = db_->Prepare(
-      L"SELECT id, typecode, name, modified FROM extension WHERE id > :after AND typeof(id)='text' "
-      L"ORDER BY id LIMIT :limit;",
+      L"SELECT id, typecode, name, modified, CAST(id AS TEXT) > CAST(:after AS TEXT) COLLATE BINARY "
+      L"FROM extension WHERE id > :after AND typeof(id)='text' ORDER BY id LIMIT :limit;",
       true);
   c->BindUtf16(":after", cursor.after);
   c->BindInt(":limit", limit);
@@ -240,6 +245,13 @@ int MRBBase::ReadExtensionRows(ExtensionRowCursor& cursor, int limit,
     // finds the same id again (numeric affinity) ends the read, as it ends the walk.
     std::u16string units = c->GetUtf16(0);
     if (units == cursor.after) continue;
+    // As in GetNextExtension: a step that does not lead forward in binary order (a damaged
+    // schema) ends the read, so the cursor only ever moves forward.
+    if (c->GetInt(4) == 0) {
+      stepped = limit;
+      moved = false;
+      break;
+    }
     cursor.after = std::move(units);
     moved = true;
     std::wstring id = c->GetText(0);

@@ -102,6 +102,22 @@ TEST_F(StoreFault, WalkEndsWhenADamagedSchemaFindsTheSameIdAgain) {
   EXPECT_LT(SteppedRead(*db, 1).size(), 100u);
 }
 
+// The same damage can lead round in a circle of two: "!" finds "10" after it, and "10",
+// compared as a number, finds "!" again. The walk and the list's read both end.
+TEST_F(StoreFault, WalkEndsWhenADamagedSchemaLeadsBackToAnEarlierId) {
+  const auto path = MakeFile("circle.mrb", {{L"!", L"HD40"}, {L"10", L"HD40"}});
+  Sql(path,
+      L"PRAGMA writable_schema=ON;"
+      L"UPDATE sqlite_master SET sql=replace(sql, 'id TEXT NOT NULL PRIMARY KEY', 'id NUMBER NOT NULL PRIMARY KEY') "
+      L"WHERE name='extension';");
+  auto db = Open(path);
+  ASSERT_TRUE(db);
+  const std::vector<std::wstring> walked = Walk(*db);
+  EXPECT_EQ(walked, (std::vector<std::wstring>{L"!", L"10"}));
+  EXPECT_LT(SteppedRead(*db, 1).size(), 100u);
+  EXPECT_LT(SteppedRead(*db, 2).size(), 100u);
+}
+
 // Another process saves (renames a new, locked file over the path) between this process's
 // open and its lock: the lock on the replaced file must not count.
 TEST_F(StoreFault, FileReplacedBetweenOpenAndLockIsNotTaken) {
