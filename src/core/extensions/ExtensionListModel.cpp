@@ -239,6 +239,17 @@ void ExtensionListModel::RefreshRow(std::wstring_view id) {
   if (ReadRow(id, row)) AppendRow(std::move(row));
 }
 
+std::vector<std::uint32_t> ExtensionListModel::ModelRanks() const {
+  std::vector<std::uint32_t> byText(models_.size());
+  std::iota(byText.begin(), byText.end(), 0U);
+  std::sort(byText.begin(), byText.end(), [&](std::uint32_t a, std::uint32_t b) {
+    return CompareLogical(models_[a].text, models_[b].text) < 0;
+  });
+  std::vector<std::uint32_t> rank(models_.size());
+  for (std::uint32_t i = 0; i < byText.size(); ++i) rank[byText[i]] = i;
+  return rank;
+}
+
 void ExtensionListModel::Sort(int column, bool ascending) {
   if (column < 0 || column >= kColumnCount) column = kExtension;
   sortColumn_ = column;
@@ -247,13 +258,7 @@ void ExtensionListModel::Sort(int column, bool ascending) {
   const auto less = [ascending](int c) { return ascending ? c < 0 : c > 0; };
   if (column == kModel) {
     // Few distinct model texts: rank them once and sort rows by rank.
-    std::vector<std::uint32_t> byText(models_.size());
-    std::iota(byText.begin(), byText.end(), 0U);
-    std::sort(byText.begin(), byText.end(), [&](std::uint32_t a, std::uint32_t b) {
-      return CompareLogical(models_[a].text, models_[b].text) < 0;
-    });
-    std::vector<std::uint32_t> rank(models_.size());
-    for (std::uint32_t i = 0; i < byText.size(); ++i) rank[byText[i]] = i;
+    std::vector<std::uint32_t> rank = ModelRanks();
     std::vector<std::pair<std::uint32_t, std::uint32_t>> ranked;  // (rank, key)
     ranked.reserve(order_.size());
     for (const std::uint32_t key : order_) ranked.emplace_back(rank[rows_[key - firstKey_].model], key);
@@ -283,13 +288,7 @@ void ExtensionListModel::Sort(int column, bool ascending) {
 std::function<bool(std::uint32_t, std::uint32_t)> ExtensionListModel::OrderBefore() const {
   const bool ascending = sortAscending_;
   if (sortColumn_ == kModel) {
-    std::vector<std::uint32_t> byText(models_.size());
-    std::iota(byText.begin(), byText.end(), 0U);
-    std::sort(byText.begin(), byText.end(), [&](std::uint32_t a, std::uint32_t b) {
-      return CompareLogical(models_[a].text, models_[b].text) < 0;
-    });
-    std::vector<std::uint32_t> rank(models_.size());
-    for (std::uint32_t i = 0; i < byText.size(); ++i) rank[byText[i]] = i;
+    std::vector<std::uint32_t> rank = ModelRanks();
     return [this, ascending, rank = std::move(rank)](std::uint32_t a, std::uint32_t b) {
       const std::uint32_t ra = rank[rows_[a - firstKey_].model], rb = rank[rows_[b - firstKey_].model];
       return ascending ? ra < rb : ra > rb;

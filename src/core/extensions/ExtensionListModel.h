@@ -158,6 +158,8 @@ class ExtensionListModel {
   int PositionOfKey(std::uint32_t key) const;
   // Display order for the current sort column and direction, for sorting and merging.
   std::function<bool(std::uint32_t, std::uint32_t)> OrderBefore() const;
+  // Each model text's place in logical order, by model index (few texts: ranked once).
+  std::vector<std::uint32_t> ModelRanks() const;
   int FindLoadedRow(std::wstring_view id) const;
 
   DDFLibrary& library_;
