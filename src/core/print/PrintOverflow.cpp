@@ -1,8 +1,10 @@
 #include "print/PrintOverflow.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <map>
 #include <memory>
-#include <set>
+#include <numeric>
 
 #include "db/MRBBase.h"
 #include "panel/FieldOverflow.h"
@@ -12,6 +14,22 @@
 #include "text/MRBFieldTextSource.h"
 
 namespace mirn {
+namespace {
+
+// The positions of `ids` that hold an ID for the first time, in order. Positions sorted by
+// ID take four bytes per label where a set of the IDs took a copy of each: a job of 100,000
+// labels measured with megabytes less at its peak.
+std::vector<std::uint32_t> FirstOccurrences(const std::vector<std::wstring>& ids) {
+  std::vector<std::uint32_t> order(ids.size());
+  std::iota(order.begin(), order.end(), 0u);
+  std::stable_sort(order.begin(), order.end(), [&ids](std::uint32_t a, std::uint32_t b) { return ids[a] < ids[b]; });
+  const auto same = [&ids](std::uint32_t a, std::uint32_t b) { return ids[a] == ids[b]; };
+  order.erase(std::unique(order.begin(), order.end(), same), order.end());
+  std::sort(order.begin(), order.end());
+  return order;
+}
+
+}  // namespace
 
 std::vector<OverflowingField> FindOverflowingFields(const std::vector<std::wstring>& ids, MRBBase& database,
                                                     DDFLibrary& library, Canvas& canvas) {
@@ -19,9 +37,8 @@ std::vector<OverflowingField> FindOverflowingFields(const std::vector<std::wstri
   const MRBFieldTextSource codes(database);
   const TwipsMapping mapping = TwipsMapping::ForDevice(canvas.DpiX(), canvas.DpiY());
   std::map<std::wstring, std::shared_ptr<const CDDFTemplate>> layouts;
-  std::set<std::wstring> seen;
-  for (const std::wstring& id : ids) {
-    if (!seen.insert(id).second) continue;
+  for (const std::uint32_t position : FirstOccurrences(ids)) {
+    const std::wstring& id = ids[position];
     std::wstring type;
     std::wstring name;
     if (database.GetExtension(id, type, name) != db::kOk) continue;
