@@ -35,6 +35,7 @@ class ListDocumentEvents final : public QObject, public DocumentListener {
     // A big file's rows arrive in steps; the saved selection is made once they are all there.
     panel_.WhenRead([this, selections] { panel_.SelectAdded(panel_.List().SelectionAfterOpen(selections)); });
   }
+  void DocumentLoading(MRBBase& file) override { panel_.ShowFirstLook(file); }
   void DocumentClosed() override { panel_.SetDatabase(nullptr); }
 
  private:

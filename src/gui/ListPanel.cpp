@@ -71,6 +71,8 @@ namespace {
 // A screenful and more at once, then steps short enough that the window never looks stuck.
 constexpr int kFirstRows = 1000;
 constexpr int kRowsPerStep = 2000;
+// A first look at a file still being opened: a screenful, read while its copy is made.
+constexpr int kFirstLookRows = 100;
 }  // namespace
 
 void ListPanel::SetDatabase(MRBBase* db) {
@@ -85,6 +87,14 @@ void ListPanel::SetDatabase(MRBBase* db) {
   } else {
     reader_->stop();
   }
+}
+
+void ListPanel::ShowFirstLook(MRBBase& file) {
+  whenRead_ = nullptr;
+  reader_->stop();
+  list_.ShowFirstRows(file, kFirstLookRows);
+  FitColumns();
+  horizontalHeader()->setSortIndicator(list_.SortColumn(), list_.SortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void ListPanel::WhenRead(std::function<void()> then) {

@@ -32,6 +32,8 @@ class ListPanel final : public QTableView {
   // Clears the list and fills it from `db` (null: empty): the first screen at once, the
   // rest in steps between which the window paints and answers.
   void SetDatabase(MRBBase* db);
+  // The first screen of a file that is still being opened, read at once and kept without it.
+  void ShowFirstLook(MRBBase& file);
   // Runs `then` once every row of the database has been read: now, or when the last step
   // ends. A newer SetDatabase drops it.
   void WhenRead(std::function<void()> then);

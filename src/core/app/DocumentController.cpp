@@ -202,6 +202,7 @@ bool DocumentController::Open(std::wstring pathText) {
 
   documentPath_ = path;
   int code = db::kOk;
+  ShowFirstLook(path);
   std::unique_ptr<MRBBase> opened = OpenDatabase(path, code, databaseOptions_);
   if (!opened) return OpenFailed(path, code);
 
@@ -215,6 +216,18 @@ bool DocumentController::Open(std::wstring pathText) {
   RefreshStatusText();
   zoom_.Set(LastZoom(profile_));
   return true;
+}
+
+void DocumentController::ShowFirstLook(const std::filesystem::path& path) {
+  // Only a window that paints while the copy is made (whileCopying) has use for it.
+  std::error_code error;
+  if (!databaseOptions_.whileCopying || std::filesystem::file_size(path, error) < databaseOptions_.firstLookBytes ||
+      error) {
+    return;
+  }
+  if (std::unique_ptr<MRBBase> file = OpenInPlaceReadOnly(path)) {
+    Notify([&](DocumentListener& l) { l.DocumentLoading(*file); });
+  }
 }
 
 bool DocumentController::OpenFailed(const std::filesystem::path& path, int code) {

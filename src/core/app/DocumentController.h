@@ -31,6 +31,10 @@ class DocumentListener {
   // A database became current (new, opened or imported into); `selections` are the extension
   // IDs the file saved as selected.
   virtual void DocumentOpened(const std::vector<std::wstring>& selections) { (void)selections; }
+  // A big file is being opened: `file` is it as it stands, read-only, for a first look at its
+  // rows while the copy for editing is made. It is gone when the call returns, and
+  // DocumentOpened (or the failed open's new database) follows.
+  virtual void DocumentLoading(MRBBase& file) { (void)file; }
   // The document name changed ("Untitled", a file name, or empty with no database).
   virtual void DocumentNameChanged(const std::wstring& name) { (void)name; }
   // A field edit in progress must be written into the database before it is saved.
@@ -109,6 +113,8 @@ class DocumentController {
   void SetDocumentName(std::wstring name);
   void CloseCurrent();
   bool OpenFailed(const std::filesystem::path& path, int code);
+  // A big file's first rows, read in place for the listeners before its copy is made.
+  void ShowFirstLook(const std::filesystem::path& path);
   bool WriteTo(const std::filesystem::path& path);
   template <typename F>
   void Notify(F&& f);

@@ -165,14 +165,27 @@ void ExtensionListModel::Rebuild() {
 }
 
 void ExtensionListModel::StartRebuild(int firstRows) {
+  BeginReading();
+  if (db_ == nullptr) return;
+  expectedRows_ = db_->GetExtensionCount();
+  ReadMore(firstRows);
+}
+
+void ExtensionListModel::BeginReading() {
   Clear();
   sortColumn_ = kExtension;
   sortAscending_ = true;
-  if (db_ == nullptr) return;
-  reading_ = true;
+  reading_ = db_ != nullptr;
   cursor_ = {};
-  expectedRows_ = db_->GetExtensionCount();
-  ReadMore(firstRows);
+}
+
+void ExtensionListModel::ShowFirstRows(MRBBase& db, int rows) {
+  // Without the count of all rows, which a big file takes a while to give.
+  db_ = &db;
+  BeginReading();
+  ReadMore(rows);
+  db_ = nullptr;
+  reading_ = false;
 }
 
 bool ExtensionListModel::ReadMore(int rows) {

@@ -74,6 +74,10 @@ class ExtensionListModel {
   // Reads up to `rows` more rows; answers true once every row has been read.
   bool ReadMore(int rows);
   bool Reading() const { return reading_; }
+  // The first `rows` rows of `db` in display order, kept without the database (which may go
+  // right after): a first look at a file while it is being opened. Nothing more is read
+  // until the next SetDatabase and rebuild.
+  void ShowFirstRows(MRBBase& db, int rows);
   void FinishReading();
   // "Reading extensions: 2,000 of 100,000" while reading, else empty.
   std::wstring ReadingStatusText() const;
@@ -133,6 +137,9 @@ class ExtensionListModel {
   std::size_t MemoryUsage() const;
 
  private:
+  // Empties the list and its sort for reading from the start of db_.
+  void BeginReading();
+
   struct Row {
     std::wstring id;
     std::wstring name;

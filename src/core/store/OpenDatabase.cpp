@@ -35,7 +35,17 @@ int DetectSqliteFormat(const std::filesystem::path& path) {
   return result;
 }
 
+std::unique_ptr<MRBBase> OpenCurrentInPlace(const std::filesystem::path& path) {
+  auto inPlace = std::make_unique<MRBv3>();
+  if (inPlace->OpenReadOnly(path) != db::kOk) return nullptr;
+  return inPlace;
+}
+
 }  // namespace
+
+std::unique_ptr<MRBBase> OpenInPlaceReadOnly(const std::filesystem::path& path) {
+  return DetectFormat(path) == format::kCurrent ? OpenCurrentInPlace(path) : nullptr;
+}
 
 int DetectFormat(const std::filesystem::path& path) {
   if (path.empty()) return format::kNone;
@@ -75,9 +85,8 @@ std::unique_ptr<MRBBase> OpenDatabase(const std::filesystem::path& path, int& co
   };
   const int detected = DetectFormat(path);
   if (options.readOnly && detected == format::kCurrent) {
-    auto inPlace = std::make_unique<MRBv3>();
     // Should the file have changed since it was looked at, the usual open says why.
-    if (inPlace->OpenReadOnly(path) == db::kOk) {
+    if (std::unique_ptr<MRBBase> inPlace = OpenCurrentInPlace(path)) {
       code = db::kOk;
       return configured(std::move(inPlace));
     }

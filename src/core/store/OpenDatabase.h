@@ -1,7 +1,9 @@
 #pragma once
 // Finding out what kind of file a path holds, and opening it as the right database class.
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <system_error>
 
@@ -29,11 +31,18 @@ struct DatabaseOptions {
   bool readOnly = false;
   // See MRBBase::SetWhileCopying.
   std::function<void()> whileCopying{};
+  // From this size on, copying a file for editing takes visible time: a window shows the
+  // first rows of the file as it stands meanwhile (DocumentListener::DocumentLoading).
+  std::uintmax_t firstLookBytes = 8u << 20;
 };
 
 // Opens `path` (empty: a new, untitled database). On failure answers null with `code` set to
 // the result of Open (or kLegacyFailed for a previous-generation file that cannot be read).
 std::unique_ptr<MRBBase> OpenDatabase(const std::filesystem::path& path, int& code,
                                       const DatabaseOptions& options = {});
+
+// A current-format file opened where it is, read-only, with no working copy; null for any
+// other file or when it cannot be opened so.
+std::unique_ptr<MRBBase> OpenInPlaceReadOnly(const std::filesystem::path& path);
 
 }  // namespace mirn

@@ -6,6 +6,7 @@
 
 #include "app/RecentFiles.h"
 #include "app/ZoomState.h"
+#include "db/MRBv3.h"
 #include "store/OpenDatabase.h"
 #include "platform/MemoryProfile.h"
 #include "platform/ScriptedUserInterface.h"
@@ -19,6 +20,9 @@ namespace fs = std::filesystem;
 
 class EventLog : public DocumentListener {
  public:
+  void DocumentLoading(MRBBase& file) override {
+    events.push_back(L"loading " + std::to_wstring(file.GetExtensionCount()) + (file.Save({}) == db::kReadOnly ? L" read-only" : L""));
+  }
   void DocumentClosed() override { events.push_back(L"closed"); }
   void DocumentOpened(const std::vector<std::wstring>& selections) override {
     events.push_back(L"opened");
@@ -103,6 +107,38 @@ TEST_F(DocumentControllerTest, OpenStripsQuotesMakesThePathAbsoluteAndRestoresSt
   EXPECT_EQ(ui_.statusTexts.front(), L"Opening office.mrb...");
   EXPECT_EQ(ui_.LastStatus(), L"3 extensions in database");
   EXPECT_TRUE(ui_.messages.empty());
+}
+
+// A big file shows its rows read in place while the copy for editing is made; a small one, a
+// window that does not paint during the copy, or a file that cannot be read in place does not.
+TEST_F(DocumentControllerTest, ABigFileIsLookedAtInPlaceBeforeItsCopyIsMade) {
+  const fs::path path = MakeDatabase("big.mrb", {L"100", L"101", L"102"});
+  DatabaseOptions painting = options_;
+  painting.whileCopying = [] {};
+  painting.firstLookBytes = fs::file_size(path);
+  for (const auto& [options, wanted] : std::vector<std::pair<DatabaseOptions, std::vector<std::wstring>>>{
+           {painting, {L"closed", L"loading 3 read-only", L"opened"}},
+           {options_, {L"closed", L"opened"}}}) {
+    DocumentController controller(ui_, profile_, recent_, zoom_, options);
+    controller.New();
+    EventLog log;
+    controller.AddListener(log);
+    ASSERT_TRUE(controller.Open(path.wstring()));
+    EXPECT_EQ(log.events, wanted);
+    // The file was only read: it is opened for editing as always.
+    const auto* opened = dynamic_cast<const MRBv3*>(controller.Database());
+    ASSERT_NE(opened, nullptr);
+    EXPECT_FALSE(opened->IsReadOnly());
+    controller.RemoveListener(log);
+  }
+  painting.firstLookBytes = fs::file_size(path) + 1;
+  DocumentController small(ui_, profile_, recent_, zoom_, painting);
+  small.New();
+  EventLog log;
+  small.AddListener(log);
+  ASSERT_TRUE(small.Open(path.wstring()));
+  EXPECT_EQ(log.events, (std::vector<std::wstring>{L"closed", L"opened"}));
+  small.RemoveListener(log);
 }
 
 TEST_F(DocumentControllerTest, OpeningAMissingFileLeavesAnUntitledDatabaseAndForgetsTheFile) {

@@ -230,6 +230,35 @@ TEST_F(ExtensionListModelTest, ReadingInStepsEndsAsOneRebuild) {
   EXPECT_EQ(Column(ExtensionListModel::kName), byName);
 }
 
+// A first look at a file being opened: its first rows in display order, kept after the file
+// it came from is gone, with nothing left to read until the real database is set.
+TEST_F(ExtensionListModelTest, AFirstLookKeepsItsRowsWithoutTheFile) {
+  for (const auto* id : {L"30", L"4", L"200", L"1", L"15"}) Add(id, L"HX40", std::wstring(L"n") + id);
+  {
+    int code = 0;
+    std::unique_ptr<MRBBase> file = OpenDatabase({}, code, {nullptr, dir.Path()});
+    for (const auto* id : {L"7", L"100", L"8", L"12"}) ASSERT_EQ(file->AddExtension(id, L"HX60", L"f"), db::kOk);
+    list.ShowFirstRows(*file, 3);
+  }
+  EXPECT_EQ(list.Database(), nullptr);
+  EXPECT_FALSE(list.Reading());
+  EXPECT_TRUE(list.ReadingStatusText().empty());
+  ASSERT_EQ(list.RowCount(), 3);
+  const Ids shown = Column(ExtensionListModel::kExtension);
+  EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end(),
+                             [](const auto& a, const auto& b) { return CompareLogical(a, b) < 0; }));
+  EXPECT_EQ(list.TypeCode(0), L"HX60");
+  // Asking for a row reads nothing more: there is no file behind the rows any longer.
+  EXPECT_EQ(list.FindRow(shown[1]), 1);
+  EXPECT_EQ(list.AllIds(), shown);
+
+  // The opened database replaces the look entirely.
+  list.SetDatabase(db.get());
+  list.StartRebuild(2);
+  list.FinishReading();
+  EXPECT_EQ(Column(ExtensionListModel::kExtension), (Ids{L"1", L"4", L"15", L"30", L"200"}));
+}
+
 TEST_F(ExtensionListModelTest, WhatNeedsEveryRowReadsTheRestFirst) {
   for (const auto* id : {L"1", L"2", L"3", L"4", L"5"}) Add(id, L"HX40");
   list.StartRebuild(1);
