@@ -10,7 +10,8 @@ namespace mirn {
 const char* AppIconSvg();
 // The icon drawn at `size` pixels square.
 QPixmap AppIconPixmap(int size, qreal devicePixelRatio = 1.0);
-// The icon at the usual window-icon sizes.
+// The icon, drawn at the size asked for when it is first shown; it offers the usual window-icon
+// sizes (16 to 64 pixels).
 QIcon AppIcon();
 
 }  // namespace mirn

@@ -1,7 +1,9 @@
 #include "gui/CommandIcons.h"
 
 #include <QFont>
+#include <QIconEngine>
 #include <QPainter>
+#include <QPointer>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QStyle>
@@ -78,10 +80,7 @@ QIcon Drawn(const QString& themeName) {
   return QIcon(pixmap);
 }
 
-}  // namespace
-
-QIcon CommandIcon(const QString& themeName, const QString& label, const QStyle* style) {
-  if (themeName.isEmpty()) return {};
+QIcon MadeCommandIcon(const QString& themeName, const QString& label, const QStyle* style) {
   if (QIcon::hasThemeIcon(themeName)) return QIcon::fromTheme(themeName);
   static const std::map<QString, QStyle::StandardPixmap> standard = {
       {"document-new", QStyle::SP_FileIcon},
@@ -114,6 +113,52 @@ QIcon CommandIcon(const QString& themeName, const QString& label, const QStyle* 
     return Glyph(it->second, themeName == "format-text-bold", themeName == "format-text-italic");
   }
   return Glyph(label.left(1).toUpper(), true, false);
+}
+
+// Looks the icon up and draws it when it is first shown: most commands live in menus that
+// may never open, and finding and drawing every icon up front took a good part of start-up.
+class DeferredIconEngine final : public QIconEngine {
+ public:
+  DeferredIconEngine(QString themeName, QString label, const QStyle* style)
+      : themeName_(std::move(themeName)), label_(std::move(label)), style_(style) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    Made().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return Made().pixmap(size, mode, state);
+  }
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+    return Made().pixmap(size, scale, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return Made().actualSize(size, mode, state);
+  }
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    return Made().availableSizes(mode, state);
+  }
+  QString iconName() override { return themeName_; }
+  bool isNull() override { return false; }  // every name gives at least a drawn glyph
+  QString key() const override { return QStringLiteral("mirn-deferred"); }
+  QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
+
+ private:
+  const QIcon& Made() {
+    if (made_.isNull()) made_ = MadeCommandIcon(themeName_, label_, style_.data());
+    return made_;
+  }
+
+  QString themeName_;
+  QString label_;
+  QPointer<const QStyle> style_;
+  QIcon made_;
+};
+
+}  // namespace
+
+QIcon CommandIcon(const QString& themeName, const QString& label, const QStyle* style) {
+  if (themeName.isEmpty()) return {};
+  return QIcon(new DeferredIconEngine(themeName, label, style));
 }
 
 }  // namespace mirn
