@@ -45,6 +45,7 @@ ListPanel::ListPanel(DDFLibrary& library, UserInterface& ui, QWidget* parent)
   connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
     if (fitting_ || !columnMemory_ || column == ExtensionListModel::kName) return;
     RememberColumnWidth(*columnMemory_, column, width);
+    (column == ExtensionListModel::kExtension ? wanted_.first : wanted_.second) = std::max(kMinListColumn, width);
   });
 
   connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
@@ -131,8 +132,13 @@ void ListPanel::FitColumns() {
     }
     return std::max(sizeHintForColumn(column), horizontalHeader()->sectionSizeHint(column));
   };
-  const ListColumnWidths widths =
-      FitListColumns(viewport()->width(), wanted(ExtensionListModel::kExtension), wanted(ExtensionListModel::kModel));
+  wanted_ = {wanted(ExtensionListModel::kExtension), wanted(ExtensionListModel::kModel)};
+  FitColumnsToWidth();
+}
+
+// The widths the contents want stay as measured: a resize only shares out the new width.
+void ListPanel::FitColumnsToWidth() {
+  const ListColumnWidths widths = FitListColumns(viewport()->width(), wanted_.first, wanted_.second);
   fitting_ = true;
   setColumnWidth(ExtensionListModel::kExtension, widths.extension);
   setColumnWidth(ExtensionListModel::kModel, widths.model);
@@ -141,7 +147,7 @@ void ListPanel::FitColumns() {
 
 bool ListPanel::viewportEvent(QEvent* event) {
   const bool handled = QTableView::viewportEvent(event);
-  if (event->type() == QEvent::Resize) FitColumns();
+  if (event->type() == QEvent::Resize) FitColumnsToWidth();
   return handled;
 }
 

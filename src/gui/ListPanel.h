@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "extensions/ExtensionListModel.h"
@@ -62,6 +63,7 @@ class ListPanel final : public QTableView {
   void SetColumnMemory(Profile* profile);
   // Extension and Model to their content (or their remembered widths), Name to the rest.
   void FitColumns();
+  void FitColumnsToWidth();
 
  Q_SIGNALS:
   void selectedIdsChanged();
@@ -84,6 +86,7 @@ class ListPanel final : public QTableView {
   std::function<void(int)> runCommand_;
   bool syncing_ = false;
   bool fitting_ = false;
+  std::pair<int, int> wanted_{0, 0};  // measured widths of the Extension and Model columns
   Profile* columnMemory_ = nullptr;
   QTimer* reader_ = nullptr;
   std::function<void()> whenRead_;

@@ -109,6 +109,10 @@ TEST_F(ListPanelTest, ColumnsFitThePaneAndDraggedWidthsAreRemembered) {
   panel->SetColumnMemory(&profile);
   header->resizeSection(1, 95);  // as a drag of the header does
   EXPECT_EQ(RememberedColumnWidth(profile, 1), std::optional<int>(95));
+  // A wider pane keeps the dragged width; it only gives the Name column more.
+  panel->resize(420, 300);
+  QApplication::processEvents();
+  EXPECT_EQ(panel->columnWidth(1), 95);
   ListPanel next(*layouts.library, ui);
   next.SetColumnMemory(&profile);
   next.resize(300, 300);
