@@ -1,6 +1,7 @@
 #include "net/CurlHttpClient.h"
 
 #include <curl/curl.h>
+#include <dlfcn.h>
 
 #include <memory>
 #include <mutex>
@@ -9,9 +10,51 @@ namespace mirn {
 
 namespace {
 
-void GlobalInit() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+// libcurl, loaded with the first request: linked to the programs it brought a dozen more
+// libraries (TLS, LDAP, SSH, HTTP/2...) into every start, for requests most sessions never
+// make, and their loading was a visible share of the window's start-up.
+struct Curl {
+  decltype(&curl_global_init) global_init = nullptr;
+  decltype(&curl_easy_init) easy_init = nullptr;
+  decltype(&curl_easy_setopt) easy_setopt = nullptr;
+  decltype(&curl_easy_perform) easy_perform = nullptr;
+  decltype(&curl_easy_getinfo) easy_getinfo = nullptr;
+  decltype(&curl_easy_strerror) easy_strerror = nullptr;
+  decltype(&curl_easy_cleanup) easy_cleanup = nullptr;
+  decltype(&curl_slist_append) slist_append = nullptr;
+  decltype(&curl_slist_free_all) slist_free_all = nullptr;
+  std::string loadError;  // why it could not be loaded; empty when it was
+};
+
+template <typename Function>
+bool Find(void* library, const char* name, Function& function) {
+  function = reinterpret_cast<Function>(::dlsym(library, name));
+  return function != nullptr;
+}
+
+const Curl& LoadedCurl() {
+  static const Curl curl = [] {
+    Curl c;
+    void* library = ::dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) {
+      const char* why = ::dlerror();
+      c.loadError = why ? why : "libcurl.so.4 cannot be loaded";
+      return c;
+    }
+    if (!Find(library, "curl_global_init", c.global_init) || !Find(library, "curl_easy_init", c.easy_init) ||
+        !Find(library, "curl_easy_setopt", c.easy_setopt) || !Find(library, "curl_easy_perform", c.easy_perform) ||
+        !Find(library, "curl_easy_getinfo", c.easy_getinfo) ||
+        !Find(library, "curl_easy_strerror", c.easy_strerror) ||
+        !Find(library, "curl_easy_cleanup", c.easy_cleanup) || !Find(library, "curl_slist_append", c.slist_append) ||
+        !Find(library, "curl_slist_free_all", c.slist_free_all)) {
+      c = Curl{};
+      c.loadError = "libcurl.so.4 lacks a function this program needs";
+      return c;
+    }
+    c.global_init(CURL_GLOBAL_DEFAULT);
+    return c;
+  }();
+  return curl;
 }
 
 // Replies are not read by the program; their bytes are dropped as they arrive.
@@ -23,10 +66,10 @@ int CheckCancel(void* flag, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
 }
 
 struct EasyDeleter {
-  void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
+  void operator()(CURL* curl) const { LoadedCurl().easy_cleanup(curl); }
 };
 struct ListDeleter {
-  void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+  void operator()(curl_slist* list) const { LoadedCurl().slist_free_all(list); }
 };
 
 // Failures before a byte reached a server: the request was never sent.
@@ -46,14 +89,18 @@ bool NeverSent(CURLcode code) {
 
 }  // namespace
 
-CurlHttpClient::CurlHttpClient(std::string caFile) : caFile_(std::move(caFile)) { GlobalInit(); }
+CurlHttpClient::CurlHttpClient(std::string caFile) : caFile_(std::move(caFile)) {}
 
 HttpResult CurlHttpClient::Get(const std::string& url) { return Perform(url, nullptr); }
 
 HttpResult CurlHttpClient::Post(const HttpPost& request) { return Perform(request.url, &request); }
 
 HttpResult CurlHttpClient::Perform(const std::string& url, const HttpPost* post) {
-  std::unique_ptr<CURL, EasyDeleter> curl(curl_easy_init());
+  const Curl& lib = LoadedCurl();
+  if (!lib.easy_init) return {HttpResult::Kind::kNotSent, 0, CURLE_FAILED_INIT, lib.loadError};
+  const auto curl_easy_setopt = lib.easy_setopt;
+  const auto curl_slist_append = lib.slist_append;
+  std::unique_ptr<CURL, EasyDeleter> curl(lib.easy_init());
   if (!curl) return {HttpResult::Kind::kNotSent, 0, CURLE_FAILED_INIT, "curl_easy_init failed"};
   CURL* c = curl.get();
   char error[CURL_ERROR_SIZE] = {};
@@ -84,7 +131,7 @@ HttpResult CurlHttpClient::Perform(const std::string& url, const HttpPost* post)
   // Always ask for a fresh answer; no cache between the program and the server may answer.
   curl_slist* raw = curl_slist_append(nullptr, "Cache-Control: no-cache");
   std::unique_ptr<curl_slist, ListDeleter> headers(raw);
-  auto add = [&headers](const std::string& line) {
+  auto add = [&headers, curl_slist_append](const std::string& line) {
     if (curl_slist* grown = curl_slist_append(headers.get(), line.c_str())) {
       headers.release();
       headers.reset(grown);
@@ -103,16 +150,16 @@ HttpResult CurlHttpClient::Perform(const std::string& url, const HttpPost* post)
   }
   curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
 
-  const CURLcode code = curl_easy_perform(c);
+  const CURLcode code = lib.easy_perform(c);
   if (code != CURLE_OK) {
     HttpResult result;
     result.kind = NeverSent(code) ? HttpResult::Kind::kNotSent : HttpResult::Kind::kFailed;
     result.errorCode = static_cast<long>(code);
-    result.errorText = *error ? std::string(error) : std::string(curl_easy_strerror(code));
+    result.errorText = *error ? std::string(error) : std::string(lib.easy_strerror(code));
     return result;
   }
   long status = 0;
-  curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
+  lib.easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
   return HttpResult::Status(static_cast<int>(status));
 }
 
