@@ -11,6 +11,7 @@
 #include "db/MRBBase.h"
 #include "gui/CommandRegistry.h"
 #include "gui/Widgets.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -30,6 +31,7 @@ StartPage::StartPage(CommandRegistry& frame, QWidget& area, std::filesystem::pat
     button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 48);
     connect(button, &QPushButton::clicked, this, std::move(run));
     column->addWidget(button, 0, Qt::AlignHCenter);
+    buttons_.push_back(button);
     return button;
   };
   std::error_code error;
@@ -54,7 +56,27 @@ StartPage::StartPage(CommandRegistry& frame, QWidget& area, std::filesystem::pat
 // from the start instead of asking the half-destroyed window for it.
 StartPage::~StartPage() { document_.RemoveListener(*this); }
 
+void StartPage::DocumentLoading(MRBBase&) {
+  loading_ = true;
+  Update();
+}
+
+void StartPage::DocumentOpened(const std::vector<std::wstring>&) {
+  loading_ = false;
+  Update();
+}
+
 void StartPage::Update() {
+  if (loading_) {
+    // Nothing to offer while a file opens: only what is going on.
+    SetLiveText(heading_, QString::fromStdWString(FormatString(LoadString(kStrOpening),
+                                                               {FromPath(document_.DocumentPath().filename())})));
+    for (QPushButton* button : buttons_) button->setVisible(false);
+    setVisible(true);
+    raise();
+    return;
+  }
+  for (QPushButton* button : buttons_) button->setVisible(true);
   MRBBase* db = document_.Database();
   const bool empty = db != nullptr && db->GetExtensionCount() == 0;
   // The live heading is its own accessible name.

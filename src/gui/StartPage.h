@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <vector>
 
 #include "app/DocumentController.h"
 
@@ -28,7 +29,8 @@ class StartPage final : public QWidget, public DocumentListener {
   // again when extensions were added.
   void Update();
 
-  void DocumentOpened(const std::vector<std::wstring>&) override { Update(); }
+  void DocumentLoading(MRBBase&) override;
+  void DocumentOpened(const std::vector<std::wstring>&) override;
   void DocumentNameChanged(const std::wstring&) override { Update(); }
 
  protected:
@@ -40,6 +42,8 @@ class StartPage final : public QWidget, public DocumentListener {
   QLabel* heading_ = nullptr;
   QPushButton* addExtensions_ = nullptr;
   QPushButton* newDatabase_ = nullptr;
+  std::vector<QPushButton*> buttons_;
+  bool loading_ = false;  // a big file's first rows show while it opens
 };
 
 }  // namespace mirn

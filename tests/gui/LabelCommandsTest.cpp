@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -140,6 +141,29 @@ TEST_F(LabelCommandsTest, TheEmptyLabelAreaOffersAWayInUntilADatabaseIsOpen) {
   auto* list = frame_->findChild<ListPanel*>();
   ASSERT_NE(list, nullptr);
   list->Rebuild();
+  EXPECT_FALSE(start->isVisible());
+}
+
+// While a big file is copied for editing, the list shows its first rows and the label area
+// says that the file is opening, offering nothing to click; the opened file ends both.
+TEST_F(LabelCommandsTest, ABigFileShowsItsFirstRowsWhileTheLabelAreaSaysItIsOpening) {
+  auto* start = frame_->findChild<StartPage*>();
+  auto* list = frame_->findChild<ListPanel*>();
+  ASSERT_NE(start, nullptr);
+  ASSERT_NE(list, nullptr);
+  for (int i = 0; i < 150; ++i) document.Database()->AddExtension(std::to_wstring(1000 + i), L"DESK", L"n");
+  start->DocumentLoading(*document.Database());
+  list->ShowFirstLook(*document.Database());
+  EXPECT_TRUE(start->isVisible());
+  for (const QPushButton* button : start->findChildren<QPushButton*>()) EXPECT_FALSE(button->isVisible());
+  EXPECT_TRUE(start->findChild<QLabel*>()->text().startsWith("Opening "));
+  EXPECT_EQ(list->List().RowCount(), 100);
+  EXPECT_EQ(list->List().Database(), nullptr);
+
+  start->DocumentOpened({});
+  list->SetDatabase(document.Database());
+  list->List().FinishReading();
+  EXPECT_EQ(list->List().RowCount(), 151);
   EXPECT_FALSE(start->isVisible());
 }
 

@@ -227,6 +227,8 @@ void DocumentController::ShowFirstLook(const std::filesystem::path& path) {
   }
   if (std::unique_ptr<MRBBase> file = OpenInPlaceReadOnly(path)) {
     Notify([&](DocumentListener& l) { l.DocumentLoading(*file); });
+    // The rows shown are not yet the document's: the status bar goes on saying so.
+    ui_.SetStatusText(FormatString(LoadString(kStrOpening), {FileNameOf(path)}));
   }
 }
 
