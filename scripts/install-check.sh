@@ -76,6 +76,9 @@ check "apt install ./$(basename "$deb") on a bare Debian 12" logged "cd /tmp && 
 echo "  installed in $((SECONDS - start)) s"
 inside "apt-get install -y --simulate ./tmp/$(basename "$deb") >/dev/null; dpkg-query -W -f='\${Installed-Size} KiB installed\n' mirn"
 inside "dpkg -L mirn" >"$out/files.txt"
+check "the user guide in English, German and French" \
+  bash -c "grep -qx /usr/share/mirn/user-guide.html '$out/files.txt' && grep -qx /usr/share/mirn/user-guide.de.html '$out/files.txt' &&
+           grep -qx /usr/share/mirn/user-guide.fr.html '$out/files.txt'"
 check "mirn --version" inside "mirn --version | grep -q '^mirn [0-9]'"
 check "mirn --help without a display" inside "mirn --help | grep -q -- --version"
 check "mirn-cli --help lists the commands" inside "mirn-cli --help | grep -q '^commands:'"

@@ -1,5 +1,12 @@
 #!/usr/bin/python3
-"""Renders docs/user-guide.md to a self-contained HTML page: render-user-guide.py IN.md OUT.html"""
+"""Renders the user guide to a self-contained HTML page:
+
+    render-user-guide.py IN.md OUT.html [LANGUAGE]
+
+LANGUAGE is the guide's language code for the page ("en" unless given, "de" for
+docs/user-guide.de.md), so browsers and screen readers read it in that language.
+"""
+import re
 import sys
 
 import markdown
@@ -18,14 +25,18 @@ th { background: #eef2f6; }
 
 
 def main() -> int:
-    if len(sys.argv) != 3:
+    if len(sys.argv) not in (3, 4):
         print(__doc__, file=sys.stderr)
+        return 2
+    language = sys.argv[3] if len(sys.argv) == 4 else "en"
+    if not re.fullmatch(r"[a-z]{2,3}(-[A-Za-z0-9]{2,8})*", language):
+        print(f"not a language code: {language}", file=sys.stderr)
         return 2
     with open(sys.argv[1], encoding="utf-8") as source:
         text = source.read()
     body = markdown.markdown(text, extensions=["tables", "toc", "fenced_code"], output_format="html5")
     title = next((line[2:].strip() for line in text.splitlines() if line.startswith("# ")), "Mirn")
-    page = (f'<!DOCTYPE html>\n<html lang="en">\n<head>\n<meta charset="utf-8">\n'
+    page = (f'<!DOCTYPE html>\n<html lang="{language}">\n<head>\n<meta charset="utf-8">\n'
             f"<title>{title}</title>\n<style>{STYLE}</style>\n</head>\n<body>\n{body}\n</body>\n</html>\n")
     with open(sys.argv[2], "w", encoding="utf-8") as out:
         out.write(page)

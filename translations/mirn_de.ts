@@ -3502,6 +3502,10 @@ You can open it in a web browser: %1</source>
 
 Sie können sie in einem Webbrowser öffnen: %1</translation>
     </message>
+    <message>
+        <source>user-guide.html</source>
+        <translation>user-guide.de.html</translation>
+    </message>
 </context>
 <context>
     <name>WorkbookReader</name>

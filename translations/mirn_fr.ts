@@ -3502,6 +3502,10 @@ You can open it in a web browser: %1</source>
 
 Vous pouvez l&apos;ouvrir dans un navigateur web : %1</translation>
     </message>
+    <message>
+        <source>user-guide.html</source>
+        <translation>user-guide.fr.html</translation>
+    </message>
 </context>
 <context>
     <name>WorkbookReader</name>

@@ -4,13 +4,14 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "app/TranslatedFile.h"
 #include "gui/CXMessageBox.h"
 #include "platform/KnownFolders.h"
 #include "qt/QtText.h"
 
 namespace mirn {
 
-std::filesystem::path UserGuidePath() { return XdgKnownFolders().Get(KnownFolder::Program) / "user-guide.html"; }
+std::filesystem::path UserGuidePath() { return UserGuideFile(XdgKnownFolders().Get(KnownFolder::Program)); }
 
 bool OpenUserGuide(QWidget* parent) {
   const auto path = UserGuidePath();

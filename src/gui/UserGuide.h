@@ -1,6 +1,7 @@
 #pragma once
-// The user guide ships as HTML in the program folder; Getting Started and the message
-// box's Help button open it in the desktop's default browser.
+// The user guide ships as HTML in the program folder, in English and in the languages it is
+// translated to; Getting Started and the message box's Help button open it in the desktop's
+// default browser.
 
 #include <filesystem>
 
@@ -8,7 +9,7 @@ class QWidget;
 
 namespace mirn {
 
-// "user-guide.html" in the program folder.
+// The guide in the program folder, in the user's language where it is installed (UserGuideFile).
 std::filesystem::path UserGuidePath();
 
 // Opens the guide with the desktop's handler for HTML files. When the file is missing or

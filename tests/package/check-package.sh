@@ -28,7 +28,12 @@ check "mirn-cli runs from the package" bash -c "'$root/usr/bin/mirn-cli' --versi
 check "mirn --help runs without a display" env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/mirn" --help
 check "layouts" bash -c "ls '$share'/mirn/ddf/*.ddf"
 check "the sample database" bash -c "ls '$share'/mirn/samples/*.mrb"
-check "the user guide" exists usr/share/mirn/user-guide.html
+check "the user guide" grep -q '<html lang="en">' "$share/mirn/user-guide.html"
+# The translated guides the program opens in German and French (the translation of
+# "user-guide.html" names them).
+for language in de fr; do
+  check "the user guide in $language" grep -q "<html lang=\"$language\">" "$share/mirn/user-guide.$language.html"
+done
 check "menu entry" desktop-file-validate "$share/applications/io.github.mirn.mirn.desktop"
 check "menu entry opens label databases" grep -qx 'MimeType=application/x-mirn-label-database;' \
   "$share/applications/io.github.mirn.mirn.desktop"

@@ -18,16 +18,20 @@ class PseudoCatalog final : public Catalog {
   }
 };
 
+// Makes `catalog` answer every Tr() for the lifetime of the object, then English again.
+class ScopedCatalog {
+ public:
+  explicit ScopedCatalog(const Catalog& catalog) { InstallCatalog(&catalog); }
+  ~ScopedCatalog() { InstallCatalog(nullptr); }
+  ScopedCatalog(const ScopedCatalog&) = delete;
+  ScopedCatalog& operator=(const ScopedCatalog&) = delete;
+};
+
 // Installs a pseudo-language for the lifetime of the object.
 class PseudoLanguage {
- public:
-  PseudoLanguage() { InstallCatalog(&catalog_); }
-  ~PseudoLanguage() { InstallCatalog(nullptr); }
-  PseudoLanguage(const PseudoLanguage&) = delete;
-  PseudoLanguage& operator=(const PseudoLanguage&) = delete;
-
  private:
   PseudoCatalog catalog_;
+  ScopedCatalog installed_{catalog_};
 };
 
 }  // namespace mirn::test

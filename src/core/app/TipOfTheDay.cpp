@@ -1,5 +1,6 @@
 #include "app/TipOfTheDay.h"
 
+#include "app/TranslatedFile.h"
 #include "platform/AtomicWrite.h"
 #include "platform/Profile.h"
 #include "util/Catalog.h"
@@ -40,9 +41,7 @@ std::wstring ReplaceBreaks(std::wstring line) {
 
 std::filesystem::path TipsPath(const Profile& profile, const std::filesystem::path& programFolder) {
   std::error_code error;
-  // The tips in the user's language where the program has them ("tips.de.tip"), else English.
-  std::filesystem::path shipped = programFolder / ToPath(Tr("TipOfTheDay", "tips.tip"));
-  if (!std::filesystem::is_regular_file(shipped, error)) shipped = programFolder / "tips.tip";
+  const std::filesystem::path shipped = TranslatedFile(programFolder, Tr("TipOfTheDay", "tips.tip"), L"tips.tip");
   const std::filesystem::path path = ToPath(profile.GetString(L"File Locations", L"Tips", FromPath(shipped)));
   return std::filesystem::is_regular_file(path, error) ? path : std::filesystem::path();
 }

@@ -61,8 +61,9 @@ class TipOfTheDay {
   std::size_t current_ = 0;
 };
 
-// The tips file to use: "File Locations"/"Tips" (default `programFolder`/tips.tip) when it
-// names an existing file that is not a folder; else empty (no Tip of the Day).
+// The tips file to use: "File Locations"/"Tips" (default: the tips of the user's language in
+// `programFolder`, else tips.tip; see TranslatedFile) when it names an existing file that is
+// not a folder; else empty (no Tip of the Day).
 std::filesystem::path TipsPath(const Profile& profile, const std::filesystem::path& programFolder);
 
 // The check box's text.
