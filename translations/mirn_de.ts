@@ -1466,6 +1466,14 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <source>Reading extensions: %1 of %2</source>
         <translation>Nebenstellen werden gelesen: %1 von %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%n extensions selected (%1 total)</source>
+        <comment>%n extension selected (%1 total)</comment>
+        <translation>
+            <numerusform>%n Nebenstelle ausgewählt (%1 insgesamt)</numerusform>
+            <numerusform>%n Nebenstellen ausgewählt (%1 insgesamt)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FindReplace</name>

@@ -1466,6 +1466,14 @@ Veuillez enregistrer dans un autre dossier.</translation>
         <source>Reading extensions: %1 of %2</source>
         <translation>Lecture des postes : %1 sur %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%n extensions selected (%1 total)</source>
+        <comment>%n extension selected (%1 total)</comment>
+        <translation>
+            <numerusform>%n poste sélectionné (%1 au total)</numerusform>
+            <numerusform>%n postes sélectionnés (%1 au total)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FindReplace</name>

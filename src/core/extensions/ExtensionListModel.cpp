@@ -391,8 +391,9 @@ std::vector<std::wstring> ExtensionListModel::SelectedIds() const {
 }
 
 std::wstring ExtensionListModel::SelectionStatusText() const {
-  return std::to_wstring(selectedCount_) + L" extension" + (selectedCount_ == 1 ? L"" : L"s") +
-         L" selected (" + std::to_wstring(RowCount()) + L" total)";
+  return FormatString(TrN("ExtensionList", "%n extensions selected (%1 total)", "%n extension selected (%1 total)",
+                          selectedCount_),
+                      {std::to_wstring(RowCount())});
 }
 
 bool ExtensionListModel::DeleteSelected(UserInterface& ui) {

@@ -119,7 +119,7 @@ class ExtensionListModel {
   // empty pane. Nothing for an empty list. Rows a person selected while a big file was
   // still being read stay selected instead.
   std::vector<std::wstring> SelectionAfterOpen(const std::vector<std::wstring>& saved) const;
-  // "1 extension selected (12 total)", "0 extensions selected (12 total)".
+  // "1 extension selected (12 total)", "0 extensions selected (12 total)", in the user's language.
   std::wstring SelectionStatusText() const;
 
   // ---- commands ---------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 
 #include "AppFixture.h"
 #include "extensions/ExtensionProperties.h"
+#include "support/PseudoCatalog.h"
 #include "util/Text.h"
 
 namespace mirn::test {
@@ -109,6 +110,12 @@ TEST_F(ExtensionListModelTest, SelectionAndItsStatusText) {
   EXPECT_EQ(list.SelectedIds(), Ids{L"3"});
   list.SelectAll();
   EXPECT_EQ(list.SelectionStatusText(), L"3 extensions selected (3 total)");
+  {
+    PseudoLanguage pseudo;  // the status bar speaks the user's language
+    const std::wstring text = list.SelectionStatusText();
+    EXPECT_EQ(text.front(), L'\u00AB') << ToUtf8(text);
+    EXPECT_NE(text.find(L"3 extensions selected (3 total)"), std::wstring::npos) << ToUtf8(text);
+  }
   list.ClearSelection();
   EXPECT_EQ(list.SelectedCount(), 0);
   // A missing row is added on request, and only then.
