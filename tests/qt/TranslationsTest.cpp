@@ -7,10 +7,13 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
+#include "app/TipOfTheDay.h"
+#include "app/TranslatedFile.h"
 #include "exchange/ColumnMapping.h"
 #include "exchange/MRBExporterCommands.h"
 #include "exchange/TableImporter.h"
 #include "feedback/SupportRequest.h"
+#include "platform/MemoryProfile.h"
 #include "print/PdfTarget.h"
 #include "util/Catalog.h"
 #include "util/StringTable.h"
@@ -70,6 +73,22 @@ TEST(Translations, TheCoresMessagesFollowTheLanguageAndItsDataDoesNot) {
   french.Install();
   EXPECT_EQ(NothingImportedText(2, CsvSeparatorHint::kNone),
             L"Rien n'a \u00e9t\u00e9 import\u00e9\u00a0: 2 lignes ont \u00e9t\u00e9 ignor\u00e9es.");
+}
+
+// The files a language has of its own, as the build puts them in the program folder: the
+// translation files name the German and French user guide and tips, and English keeps its own.
+TEST(Translations, TheUserGuideAndTheTipsComeInTheLanguage) {
+  const std::filesystem::path program = Translations::ProgramFolder().parent_path();
+  ASSERT_TRUE(std::filesystem::is_regular_file(program / "user-guide.html")) << program.string();
+  const MemoryProfile profile;
+  for (const auto& [language, suffix] : {std::pair{QLocale::German, "de"}, std::pair{QLocale::French, "fr"}}) {
+    Translations translations{QLocale(language), Translations::ProgramFolder()};
+    translations.Install();
+    EXPECT_EQ(UserGuideFile(program), program / ("user-guide." + std::string(suffix) + ".html"));
+    EXPECT_EQ(TipsPath(profile, program), program / ("tips." + std::string(suffix) + ".tip"));
+  }
+  EXPECT_EQ(UserGuideFile(program), program / "user-guide.html");
+  EXPECT_EQ(TipsPath(profile, program), program / "tips.tip");
 }
 
 TEST(Translations, ALanguageWithoutAFileStaysEnglish) {
