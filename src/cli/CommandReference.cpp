@@ -49,7 +49,11 @@ std::vector<ReferenceRow> ReferenceRows(std::string_view markdown) {
     const std::string_view call = cells[0];
     const size_t tick = call.find('`');
     if (tick == std::string_view::npos) continue;  // the header and its rule
-    rows.push_back({PlainCell(call), PlainCell(cells[1])});
+    // The table has two columns: a bar the text forgot to escape is part of the text, not the
+    // end of it.
+    std::string text(cells[1]);
+    for (size_t i = 2; i < cells.size(); ++i) text += "|" + std::string(cells[i]);
+    rows.push_back({PlainCell(call), PlainCell(text)});
   }
   return rows;
 }

@@ -43,9 +43,10 @@ TEST(CliReference, EveryCommandIsDescribedUnderItsOwnUsage) {
 TEST(CliReference, ReadsTheTableAsPlainText) {
   const std::string markdown =
       "# t\n\nintro | not a table\n\n| Command | What |\n|---|---|\n"
-      "| `a FILE [--x y\\|z]` | one `b` \\| two |\n| `c` | three |\n\nafter\n| `d` | later table |\n";
+      "| `a FILE [--x y\\|z]` | one `b` \\| two |\n| `c` | three `x|y` four |\n\nafter\n| `d` | later table |\n";
   const auto rows = ReferenceRows(markdown);
   ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[1].text, "three x|y four");  // an unescaped bar does not cut the text short
   EXPECT_EQ(rows[0].call, "a FILE [--x y|z]");
   EXPECT_EQ(rows[0].text, "one b | two");
   EXPECT_EQ(RowsOfCommand(rows, "a").size(), 1u);
