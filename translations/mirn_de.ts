@@ -865,6 +865,13 @@ Ihre Ausdrucke sind „verschoben“, sodass sie nicht richtig sitzen (zum Beisp
     </message>
 </context>
 <context>
+    <name>CliReference</name>
+    <message>
+        <source>cli.md</source>
+        <translation>cli.de.md</translation>
+    </message>
+</context>
+<context>
     <name>ColumnMapping</name>
     <message>
         <source>column %1 (%2)</source>

@@ -865,6 +865,13 @@ Vos impressions sont «&#xa0;décalées&#xa0;» et ne s&apos;alignent pas correc
     </message>
 </context>
 <context>
+    <name>CliReference</name>
+    <message>
+        <source>cli.md</source>
+        <translation>cli.fr.md</translation>
+    </message>
+</context>
+<context>
     <name>ColumnMapping</name>
     <message>
         <source>column %1 (%2)</source>

@@ -31,16 +31,18 @@ void PrintHelp(const CommandTable& table, std::ostream& out) {
       << '\n';
 }
 
-// A command's usage line and summary, then its rows of the reference, each under its own
-// call where that is not the usage line (print's calibration sheet).
+// A command's usage line and summary, then its rows of the reference in the user's language
+// (the catalog names the table), each under its own call where that is not the usage line
+// (print's calibration sheet).
 void PrintCommandHelp(const Command& command, std::ostream& out) {
   const std::string call = command.usage.empty() ? command.name : command.name + ' ' + command.usage;
   out << FormatString(TrUtf8("Cli", "usage: %1"), {"mirn-cli " + call}) << '\n'
       << TrUtf8("Cli", command.summary.c_str()) << '\n';
-  for (const auto& row : RowsOfCommand(ReferenceRows(CliReferenceMarkdown()), command.name)) {
+  // The catalog translates "cli.md" to the name of the table in its language ("cli.de.md").
+  for (const auto& row : TranslatedRowsOfCommand(command.name, TrUtf8("CliReference", "cli.md"))) {
     out << '\n';
     if (row.call != call) out << "  mirn-cli " << row.call << '\n';
-    out << WrapText(TrUtf8("CliReference", row.text.c_str()), 79, "    ");
+    out << WrapText(row.text, 79, "    ");
   }
 }
 

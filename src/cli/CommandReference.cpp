@@ -66,6 +66,21 @@ std::vector<ReferenceRow> RowsOfCommand(const std::vector<ReferenceRow>& rows, c
   return found;
 }
 
+std::vector<ReferenceRow> TranslatedRowsOfCommand(const std::string& command, std::string_view translatedFile,
+                                                  ReferenceFiles files) {
+  std::vector<ReferenceRow> rows = RowsOfCommand(ReferenceRows(files("cli.md")), command);
+  const std::vector<ReferenceRow> translated = RowsOfCommand(ReferenceRows(files(translatedFile)), command);
+  for (auto& row : rows) {
+    for (const auto& other : translated) {
+      if (other.call == row.call) {
+        row.text = other.text;
+        break;
+      }
+    }
+  }
+  return rows;
+}
+
 std::string WrapText(const std::string& text, size_t width, const std::string& indent) {
   std::istringstream words(text);
   std::string word, out, line;

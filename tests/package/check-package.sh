@@ -54,6 +54,11 @@ for page in mirn mirn-cli; do
   check "manual page $page(1) in German" bash -c "zcat '$share/man/de/man1/$page.1.gz' | grep -q '^\.SH BESCHREIBUNG'"
   check "manual page $page(1) in French" bash -c "zcat '$share/man/fr/man1/$page.1.gz' | grep -q '^\.SH DESCRIPTION'"
 done
+# The command part of the translated pages is the translated reference (print --calibration's row).
+check "mirn-cli(1) in German describes the commands in German" \
+  bash -c "zcat '$share/man/de/man1/mirn-cli.1.gz' | grep -q 'Fadenkreuzen'"
+check "mirn-cli(1) in French describes the commands in French" \
+  bash -c "zcat '$share/man/fr/man1/mirn-cli.1.gz' | grep -qw 'mires'"
 every_command_in_page() {  # the page has an entry ".B mirn-cli COMMAND ..." for each command
   local page c
   page=$(zcat "$share/man/man1/mirn-cli.1.gz")
