@@ -1477,8 +1477,8 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <source>%n extensions selected (%1 total)</source>
         <comment>%n extension selected (%1 total)</comment>
         <translation>
-            <numerusform>%n Nebenstelle ausgewählt (%1 insgesamt)</numerusform>
-            <numerusform>%n Nebenstellen ausgewählt (%1 insgesamt)</numerusform>
+            <numerusform>%n Nebenstelle ausgewählt (insgesamt %1)</numerusform>
+            <numerusform>%n Nebenstellen ausgewählt (insgesamt %1)</numerusform>
         </translation>
     </message>
 </context>

@@ -12,9 +12,13 @@
 #include "exchange/ColumnMapping.h"
 #include "exchange/MRBExporterCommands.h"
 #include "exchange/TableImporter.h"
+#include "extensions/ExtensionListModel.h"
 #include "feedback/SupportRequest.h"
 #include "platform/MemoryProfile.h"
 #include "print/PdfTarget.h"
+#include "store/OpenDatabase.h"
+#include "support/ListLayouts.h"
+#include "support/TestSupport.h"
 #include "util/Catalog.h"
 #include "util/StringTable.h"
 
@@ -89,6 +93,43 @@ TEST(Translations, TheUserGuideAndTheTipsComeInTheLanguage) {
   }
   EXPECT_EQ(UserGuideFile(program), program / "user-guide.html");
   EXPECT_EQ(TipsPath(profile, program), program / "tips.tip");
+}
+
+// The status bar's selection text is one text in each language: the words in the language's
+// order around the two numbers, the noun in the language's plural form for the count.
+TEST(Translations, TheSelectionStatusTextInEachLanguage) {
+  test::TempDir dir;
+  test::ListLibrary layouts(dir.Path());
+  int code = 0;
+  const std::unique_ptr<MRBBase> db = OpenDatabase({}, code, {nullptr, dir.Path()});
+  ASSERT_NE(db, nullptr);
+  for (const wchar_t* id : {L"1", L"2", L"3"}) ASSERT_EQ(db->AddExtension(id, L"HX40", L""), db::kOk);
+  ExtensionListModel list(*layouts.library);
+  list.SetDatabase(db.get());
+  list.Rebuild();
+  struct Language {
+    QLocale locale;
+    std::wstring none, one, all;
+  };
+  const Language languages[] = {
+      {QLocale(QLocale::English, QLocale::UnitedStates), L"0 extensions selected (3 total)",
+       L"1 extension selected (3 total)", L"3 extensions selected (3 total)"},
+      {QLocale(QLocale::German, QLocale::Germany), L"0 Nebenstellen ausgew\u00e4hlt (insgesamt 3)",
+       L"1 Nebenstelle ausgew\u00e4hlt (insgesamt 3)", L"3 Nebenstellen ausgew\u00e4hlt (insgesamt 3)"},
+      // French counts 0 with 1.
+      {QLocale(QLocale::French, QLocale::France), L"0 poste s\u00e9lectionn\u00e9 (3 au total)",
+       L"1 poste s\u00e9lectionn\u00e9 (3 au total)", L"3 postes s\u00e9lectionn\u00e9s (3 au total)"},
+  };
+  for (const Language& language : languages) {
+    Translations translations(language.locale, Translations::ProgramFolder());
+    translations.Install();
+    list.ClearSelection();
+    EXPECT_EQ(list.SelectionStatusText(), language.none);
+    list.Select(L"2", false, false, false);
+    EXPECT_EQ(list.SelectionStatusText(), language.one);
+    list.SelectAll();
+    EXPECT_EQ(list.SelectionStatusText(), language.all);
+  }
 }
 
 TEST(Translations, ALanguageWithoutAFileStaysEnglish) {

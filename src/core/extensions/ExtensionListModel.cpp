@@ -391,6 +391,7 @@ std::vector<std::wstring> ExtensionListModel::SelectedIds() const {
 }
 
 std::wstring ExtensionListModel::SelectionStatusText() const {
+  // One text, so that a language puts the count, its noun and the total where it needs them.
   return FormatString(TrN("ExtensionList", "%n extensions selected (%1 total)", "%n extension selected (%1 total)",
                           selectedCount_),
                       {std::to_wstring(RowCount())});
