@@ -1051,6 +1051,20 @@ Klicken Sie danach auf „Weiter“.</translation>
     </message>
 </context>
 <context>
+    <name>DDFConversions</name>
+    <message>
+        <source>no new typeCode for DDF: %1</source>
+        <translation>kein neuer Typcode für die Layoutvorlage %1</translation>
+    </message>
+</context>
+<context>
+    <name>DDFLibrary</name>
+    <message>
+        <source>requested DDF not found in library: %1</source>
+        <translation>die Layoutvorlage %1 ist nicht in der Bibliothek</translation>
+    </message>
+</context>
+<context>
     <name>DDFReader</name>
     <message>
         <source>Could not open DDF file: %1</source>
@@ -1063,6 +1077,33 @@ Klicken Sie danach auf „Weiter“.</translation>
     <message>
         <source>DDF did not pass validation tests: %1</source>
         <translation>Die Layoutvorlage hat die Prüfung nicht bestanden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DDFWriter</name>
+    <message>
+        <source>%1 is %2 bytes long; its field holds %3</source>
+        <translation>%1 ist %2 Bytes lang; sein Feld fasst %3</translation>
+    </message>
+    <message>
+        <source>version must be &quot;270&quot; or &quot;DDF&quot;</source>
+        <translation>die Version muss „270“ oder „DDF“ sein</translation>
+    </message>
+    <message>
+        <source>the preamble must not contain the byte 0x1A</source>
+        <translation>der Vorspann darf das Byte 0x1A nicht enthalten</translation>
+    </message>
+    <message>
+        <source>the preamble is %1 bytes long; at most %2 fit before the end mark</source>
+        <translation>der Vorspann ist %1 Bytes lang; vor die Endmarke passen höchstens %2</translation>
+    </message>
+    <message>
+        <source>the reserved text</source>
+        <translation>der reservierte Text</translation>
+    </message>
+    <message>
+        <source>the caption of object %1 is longer than the %2 bytes of its field</source>
+        <translation>die Beschriftung des Objekts %1 ist länger als die %2 Bytes seines Feldes</translation>
     </message>
 </context>
 <context>
@@ -1738,6 +1779,109 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
 </context>
 <context>
+    <name>LegacyReader</name>
+    <message>
+        <source>the column %1 is missing or not text</source>
+        <translation>die Spalte %1 fehlt oder enthält keinen Text</translation>
+    </message>
+    <message>
+        <source>the column %1 is missing or not a number</source>
+        <translation>die Spalte %1 fehlt oder enthält keine Zahl</translation>
+    </message>
+    <message>
+        <source>could not create the database schema: %1</source>
+        <translation>das Datenbankschema konnte nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>could not add %1: %2</source>
+        <translation>%1 konnte nicht hinzugefügt werden: %2</translation>
+    </message>
+    <message>
+        <source>extension %1</source>
+        <translation>Nebenstelle %1</translation>
+    </message>
+    <message>
+        <source>the field number of row %1 is out of range</source>
+        <translation>die Feldnummer in Zeile %1 liegt außerhalb des zulässigen Bereichs</translation>
+    </message>
+    <message>
+        <source>field %1 of extension %2</source>
+        <translation>Feld %1 der Nebenstelle %2</translation>
+    </message>
+    <message>
+        <source>could not create the converted database</source>
+        <translation>die umgewandelte Datenbank konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>could not commit the converted database: %1</source>
+        <translation>die umgewandelte Datenbank konnte nicht festgeschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the file is too short (%1 bytes) to hold a legacy database header</source>
+        <translation>die Datei ist zu kurz (%1 Bytes) für den Kopf einer alten Datenbank</translation>
+    </message>
+    <message>
+        <source>the file has no legacy database marker</source>
+        <translation>die Datei trägt nicht die Kennung einer alten Datenbank</translation>
+    </message>
+    <message>
+        <source>could not create the temporary file %1: %2</source>
+        <translation>die temporäre Datei %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>could not write the temporary file %1</source>
+        <translation>die temporäre Datei %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>could not write the temporary file %1: %2</source>
+        <translation>die temporäre Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>could not open %1</source>
+        <translation>%1 konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>could not create the converted database file</source>
+        <translation>die Datei der umgewandelten Datenbank konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the extension index inside the file</source>
+        <translation>der Nebenstellenindex in der Datei</translation>
+    </message>
+    <message>
+        <source>the field memo inside the file</source>
+        <translation>die Feldtexte in der Datei</translation>
+    </message>
+    <message>
+        <source>the field index inside the file</source>
+        <translation>der Feldindex in der Datei</translation>
+    </message>
+    <message>
+        <source>the extension table inside the file</source>
+        <translation>die Nebenstellentabelle in der Datei</translation>
+    </message>
+    <message>
+        <source>the field table inside the file</source>
+        <translation>die Feldtabelle in der Datei</translation>
+    </message>
+    <message>
+        <source>could not open the converted database: %1</source>
+        <translation>die umgewandelte Datenbank konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>could not write the decoded data</source>
+        <translation>die entpackten Daten konnten nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>invalid escape sequence</source>
+        <translation>ungültige Escape-Folge</translation>
+    </message>
+    <message>
+        <source>unexpected end of data</source>
+        <translation>unerwartetes Ende der Daten</translation>
+    </message>
+</context>
+<context>
     <name>MainActions</name>
     <message>
         <source>&amp;New Database</source>
@@ -2228,6 +2372,25 @@ mirn-cli erledigt dieselbe Arbeit aus Skripten; siehe mirn-cli(1).</translation>
     <message>
         <source>[file]</source>
         <translation>[Datei]</translation>
+    </message>
+</context>
+<context>
+    <name>Notifications</name>
+    <message>
+        <source>Found new layouts</source>
+        <translation>Neue Layouts gefunden</translation>
+    </message>
+    <message>
+        <source>Import complete</source>
+        <translation>Import abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Export complete</source>
+        <translation>Export abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Feedback sent</source>
+        <translation>Rückmeldung gesendet</translation>
     </message>
 </context>
 <context>
@@ -3477,6 +3640,216 @@ Bitte prüfen Sie Ihre Internetverbindung und versuchen Sie es erneut, oder send
         <source>layout %1 is not installed</source>
         <translation>das Layout %1 ist nicht installiert</translation>
     </message>
+    <message>
+        <source>semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>Komma</translation>
+    </message>
+</context>
+<context>
+    <name>TableReader</name>
+    <message>
+        <source>date field %1 has length %2 instead of 8</source>
+        <translation>das Datumsfeld %1 hat die Länge %2 statt 8</translation>
+    </message>
+    <message>
+        <source>memo field %1 has length %2 and %3 decimals instead of 10 and 0</source>
+        <translation>das Memofeld %1 hat die Länge %2 und %3 Nachkommastellen statt 10 und 0</translation>
+    </message>
+    <message>
+        <source>no memo file provided for field %1</source>
+        <translation>für das Feld %1 gibt es keine Memodatei</translation>
+    </message>
+    <message>
+        <source>could not read memo file for field %1</source>
+        <translation>die Memodatei des Feldes %1 konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>DBF file could not be opened: %1</source>
+        <translation>die DBF-Datei konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>could not read memo file: %1</source>
+        <translation>die Memodatei konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>invalid DBF header length (%1)</source>
+        <translation>ungültige Länge des DBF-Kopfes (%1)</translation>
+    </message>
+    <message>
+        <source>DBF file size mismatch (expected: %1, got %2)</source>
+        <translation>die Größe der DBF-Datei stimmt nicht (erwartet: %1, vorhanden: %2)</translation>
+    </message>
+    <message>
+        <source>DBF record length (%1) is too short for its fields (%2)</source>
+        <translation>die Datensatzlänge der DBF-Datei (%1) ist zu kurz für ihre Felder (%2)</translation>
+    </message>
+    <message>
+        <source>field %1 has unrecognized type: %2</source>
+        <translation>das Feld %1 hat einen unbekannten Typ: %2</translation>
+    </message>
+    <message>
+        <source>DBF file could not be read: %1</source>
+        <translation>die DBF-Datei konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>DBF file signature 0x%1 not recognized: %2</source>
+        <translation>unbekannte Kennung 0x%1 der DBF-Datei: %2</translation>
+    </message>
+    <message>
+        <source>memo file version number (%1) not recognized</source>
+        <translation>unbekannte Versionsnummer (%1) der Memodatei</translation>
+    </message>
+    <message>
+        <source>could not determine memo file block size for field %1</source>
+        <translation>die Blockgröße der Memodatei des Feldes %1 ist nicht zu bestimmen</translation>
+    </message>
+    <message>
+        <source>could not open structural index file: %1</source>
+        <translation>die Indexdatei konnte nicht geöffnet werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateSource</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing</source>
+        <translation>„%1“ fehlt</translation>
+    </message>
+    <message>
+        <source>must be a whole number</source>
+        <translation>muss eine ganze Zahl sein</translation>
+    </message>
+    <message>
+        <source>%1 is out of range %2 to %3</source>
+        <translation>%1 liegt außerhalb des Bereichs %2 bis %3</translation>
+    </message>
+    <message>
+        <source>must be twips or a length such as &quot;63.5mm&quot; or &quot;2.5in&quot;</source>
+        <translation>muss Twips oder eine Länge wie „63.5mm“ oder „2.5in“ sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a length such as &quot;63.5mm&quot; or &quot;2.5in&quot;</source>
+        <translation>„%1“ ist keine Länge wie „63.5mm“ oder „2.5in“</translation>
+    </message>
+    <message>
+        <source>unknown unit &quot;%1&quot; (use mm, in, pt or tw)</source>
+        <translation>unbekannte Einheit „%1“ (mm, in, pt oder tw verwenden)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is out of range</source>
+        <translation>„%1“ liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>must be text</source>
+        <translation>muss Text sein</translation>
+    </message>
+    <message>
+        <source>holds a character that Windows-1252 cannot store</source>
+        <translation>enthält ein Zeichen, das Windows-1252 nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>must not contain the character U+0000</source>
+        <translation>darf das Zeichen U+0000 nicht enthalten</translation>
+    </message>
+    <message>
+        <source>%1 characters do not fit its field of %2</source>
+        <translation>%1 Zeichen passen nicht in sein Feld mit %2</translation>
+    </message>
+    <message>
+        <source>must be a list of flag names or a number</source>
+        <translation>muss eine Liste von Flag-Namen oder eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>must be a flag name</source>
+        <translation>muss ein Flag-Name sein</translation>
+    </message>
+    <message>
+        <source>unknown flag &quot;%1&quot;</source>
+        <translation>unbekanntes Flag „%1“</translation>
+    </message>
+    <message>
+        <source>must be &quot;#RRGGBB&quot; or a COLORREF number</source>
+        <translation>muss „#RRGGBB“ oder eine COLORREF-Zahl sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour of the form &quot;#RRGGBB&quot;</source>
+        <translation>„%1“ ist keine Farbe der Form „#RRGGBB“</translation>
+    </message>
+    <message>
+        <source>must be an object with &quot;x&quot; and &quot;y&quot;</source>
+        <translation>muss ein Objekt mit „x“ und „y“ sein</translation>
+    </message>
+    <message>
+        <source>give &quot;slots&quot; or &quot;slotGrid&quot;, not both</source>
+        <translation>„slots“ oder „slotGrid“ angeben, nicht beides</translation>
+    </message>
+    <message>
+        <source>must be a list</source>
+        <translation>muss eine Liste sein</translation>
+    </message>
+    <message>
+        <source>must be &quot;Letter&quot; or &quot;A4&quot;</source>
+        <translation>muss „Letter“ oder „A4“ sein</translation>
+    </message>
+    <message>
+        <source>must be true or false</source>
+        <translation>muss true oder false sein</translation>
+    </message>
+    <message>
+        <source>with the sheet&apos;s words it is longer than its field of 64 characters</source>
+        <translation>mit den Wörtern des Bogens ist er länger als sein Feld mit 64 Zeichen</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>kein gültiges JSON: %1</translation>
+    </message>
+    <message>
+        <source>must be a JSON object</source>
+        <translation>muss ein JSON-Objekt sein</translation>
+    </message>
+    <message>
+        <source>must be &quot;270&quot; or &quot;DDF&quot;</source>
+        <translation>muss „270“ oder „DDF“ sein</translation>
+    </message>
+    <message>
+        <source>must not contain the character U+001A</source>
+        <translation>darf das Zeichen U+001A nicht enthalten</translation>
+    </message>
+    <message>
+        <source>must not be empty</source>
+        <translation>darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>the label needs a positive width and height</source>
+        <translation>die Tastenbeschriftung braucht eine positive Breite und Höhe</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>%1 is used twice</source>
+        <translation>%1 wird zweimal verwendet</translation>
+    </message>
+    <message>
+        <source>text field ids 1 to 1024 are taken by pictures; use 0 or 1025 and above</source>
+        <translation>die Textfeld-IDs 1 bis 1024 gehören den Bildern; verwenden Sie 0 oder 1025 und darüber</translation>
+    </message>
+    <message>
+        <source>the rectangle is inverted (right must not be left of left, nor bottom above top)</source>
+        <translation>das Rechteck ist verkehrt (rechts darf nicht links von links liegen, unten nicht über oben)</translation>
+    </message>
 </context>
 <context>
     <name>TestSheet</name>
@@ -3551,6 +3924,85 @@ Sie können sie in einem Webbrowser öffnen: %1</translation>
     <message>
         <source>no sheet is named %1</source>
         <translation>kein Tabellenblatt heißt %1</translation>
+    </message>
+    <message>
+        <source>%1 is not well-formed XML: %2</source>
+        <translation>%1 ist kein wohlgeformtes XML: %2</translation>
+    </message>
+    <message>
+        <source>%1: beyond the last column a sheet may have</source>
+        <translation>%1: jenseits der letzten Spalte, die ein Tabellenblatt haben kann</translation>
+    </message>
+    <message>
+        <source>%1: sheet %2, row %3, column %4</source>
+        <translation>%1: Tabellenblatt %2, Zeile %3, Spalte %4</translation>
+    </message>
+    <message>
+        <source>%1: sheet %2, row %3</source>
+        <translation>%1: Tabellenblatt %2, Zeile %3</translation>
+    </message>
+    <message>
+        <source>%1: sheet %2, column %3</source>
+        <translation>%1: Tabellenblatt %2, Spalte %3</translation>
+    </message>
+    <message>
+        <source>%1: sheet %2</source>
+        <translation>%1: Tabellenblatt %2</translation>
+    </message>
+    <message>
+        <source>the sheet&apos;s part %1 is missing</source>
+        <translation>der Teil %1 des Tabellenblatts fehlt</translation>
+    </message>
+    <message>
+        <source>%1: string %2 is damaged</source>
+        <translation>%1: die Zeichenkette %2 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>%1: the row&apos;s XML is damaged</source>
+        <translation>%1: das XML der Zeile ist beschädigt</translation>
+    </message>
+    <message>
+        <source>%1: names a shared string that is not there</source>
+        <translation>%1: verweist auf eine gemeinsame Zeichenkette, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>%1: an encrypted workbook or an old .xls file; save it as .xlsx without a password</source>
+        <translation>%1: eine verschlüsselte Arbeitsmappe oder eine alte .xls-Datei; speichern Sie sie als .xlsx ohne Kennwort</translation>
+    </message>
+    <message>
+        <source>%1: not a workbook (.xlsx or .ods)</source>
+        <translation>%1: keine Arbeitsmappe (.xlsx oder .ods)</translation>
+    </message>
+    <message>
+        <source>%1: not a workbook (.xlsx or .ods): it holds no sheets</source>
+        <translation>%1: keine Arbeitsmappe (.xlsx oder .ods): sie enthält keine Tabellenblätter</translation>
+    </message>
+</context>
+<context>
+    <name>ZipReader</name>
+    <message>
+        <source>member %1 expands beyond the limit (a damaged file or a zip bomb)</source>
+        <translation>der Bestandteil %1 entpackt sich über die Grenze hinaus (eine beschädigte Datei oder eine Zip-Bombe)</translation>
+    </message>
+    <message>
+        <source>not a zip file</source>
+        <translation>keine Zip-Datei</translation>
+    </message>
+    <message>
+        <source>no member %1</source>
+        <translation>kein Bestandteil %1</translation>
+    </message>
+    <message>
+        <source>member %1 is encrypted</source>
+        <translation>der Bestandteil %1 ist verschlüsselt</translation>
+    </message>
+    <message>
+        <source>member %1 cannot be read: %2</source>
+        <translation>der Bestandteil %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>member %1 is damaged: %2</source>
+        <translation>der Bestandteil %1 ist beschädigt: %2</translation>
     </message>
 </context>
 <context>

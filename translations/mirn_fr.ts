@@ -1051,6 +1051,20 @@ Cliquez ensuite sur « Suivant ».</translation>
     </message>
 </context>
 <context>
+    <name>DDFConversions</name>
+    <message>
+        <source>no new typeCode for DDF: %1</source>
+        <translation>aucun nouveau code de type pour le modèle de mise en page %1</translation>
+    </message>
+</context>
+<context>
+    <name>DDFLibrary</name>
+    <message>
+        <source>requested DDF not found in library: %1</source>
+        <translation>le modèle de mise en page %1 n&apos;est pas dans la bibliothèque</translation>
+    </message>
+</context>
+<context>
     <name>DDFReader</name>
     <message>
         <source>Could not open DDF file: %1</source>
@@ -1063,6 +1077,33 @@ Cliquez ensuite sur « Suivant ».</translation>
     <message>
         <source>DDF did not pass validation tests: %1</source>
         <translation>Le modèle de mise en page n&apos;a pas passé la vérification&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DDFWriter</name>
+    <message>
+        <source>%1 is %2 bytes long; its field holds %3</source>
+        <translation>%1 fait %2 octets&#xa0;; son champ en contient %3</translation>
+    </message>
+    <message>
+        <source>version must be &quot;270&quot; or &quot;DDF&quot;</source>
+        <translation>la version doit être «&#xa0;270&#xa0;» ou «&#xa0;DDF&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the preamble must not contain the byte 0x1A</source>
+        <translation>le préambule ne doit pas contenir l&apos;octet 0x1A</translation>
+    </message>
+    <message>
+        <source>the preamble is %1 bytes long; at most %2 fit before the end mark</source>
+        <translation>le préambule fait %1 octets&#xa0;; au plus %2 tiennent avant la marque de fin</translation>
+    </message>
+    <message>
+        <source>the reserved text</source>
+        <translation>le texte réservé</translation>
+    </message>
+    <message>
+        <source>the caption of object %1 is longer than the %2 bytes of its field</source>
+        <translation>la légende de l&apos;objet %1 dépasse les %2 octets de son champ</translation>
     </message>
 </context>
 <context>
@@ -1738,6 +1779,109 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
 </context>
 <context>
+    <name>LegacyReader</name>
+    <message>
+        <source>the column %1 is missing or not text</source>
+        <translation>la colonne %1 manque ou ne contient pas de texte</translation>
+    </message>
+    <message>
+        <source>the column %1 is missing or not a number</source>
+        <translation>la colonne %1 manque ou ne contient pas de nombre</translation>
+    </message>
+    <message>
+        <source>could not create the database schema: %1</source>
+        <translation>impossible de créer le schéma de la base de données&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>could not add %1: %2</source>
+        <translation>impossible d&apos;ajouter %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>extension %1</source>
+        <translation>le poste %1</translation>
+    </message>
+    <message>
+        <source>the field number of row %1 is out of range</source>
+        <translation>le numéro de champ de la ligne %1 est hors limites</translation>
+    </message>
+    <message>
+        <source>field %1 of extension %2</source>
+        <translation>le champ %1 du poste %2</translation>
+    </message>
+    <message>
+        <source>could not create the converted database</source>
+        <translation>impossible de créer la base de données convertie</translation>
+    </message>
+    <message>
+        <source>could not commit the converted database: %1</source>
+        <translation>impossible de valider la base de données convertie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the file is too short (%1 bytes) to hold a legacy database header</source>
+        <translation>le fichier est trop court (%1 octets) pour contenir l&apos;en-tête d&apos;une ancienne base de données</translation>
+    </message>
+    <message>
+        <source>the file has no legacy database marker</source>
+        <translation>le fichier ne porte pas la marque d&apos;une ancienne base de données</translation>
+    </message>
+    <message>
+        <source>could not create the temporary file %1: %2</source>
+        <translation>impossible de créer le fichier temporaire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>could not write the temporary file %1</source>
+        <translation>impossible d&apos;écrire le fichier temporaire %1</translation>
+    </message>
+    <message>
+        <source>could not write the temporary file %1: %2</source>
+        <translation>impossible d&apos;écrire le fichier temporaire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>could not open %1</source>
+        <translation>impossible d&apos;ouvrir %1</translation>
+    </message>
+    <message>
+        <source>could not create the converted database file</source>
+        <translation>impossible de créer le fichier de la base de données convertie</translation>
+    </message>
+    <message>
+        <source>the extension index inside the file</source>
+        <translation>l&apos;index des postes dans le fichier</translation>
+    </message>
+    <message>
+        <source>the field memo inside the file</source>
+        <translation>les textes des champs dans le fichier</translation>
+    </message>
+    <message>
+        <source>the field index inside the file</source>
+        <translation>l&apos;index des champs dans le fichier</translation>
+    </message>
+    <message>
+        <source>the extension table inside the file</source>
+        <translation>la table des postes dans le fichier</translation>
+    </message>
+    <message>
+        <source>the field table inside the file</source>
+        <translation>la table des champs dans le fichier</translation>
+    </message>
+    <message>
+        <source>could not open the converted database: %1</source>
+        <translation>impossible d&apos;ouvrir la base de données convertie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>could not write the decoded data</source>
+        <translation>impossible d&apos;écrire les données décompressées</translation>
+    </message>
+    <message>
+        <source>invalid escape sequence</source>
+        <translation>séquence d&apos;échappement non valide</translation>
+    </message>
+    <message>
+        <source>unexpected end of data</source>
+        <translation>fin inattendue des données</translation>
+    </message>
+</context>
+<context>
     <name>MainActions</name>
     <message>
         <source>&amp;New Database</source>
@@ -2228,6 +2372,25 @@ mirn-cli fait le même travail depuis des scripts ; voir mirn-cli(1).</translati
     <message>
         <source>[file]</source>
         <translation>[fichier]</translation>
+    </message>
+</context>
+<context>
+    <name>Notifications</name>
+    <message>
+        <source>Found new layouts</source>
+        <translation>Nouvelles mises en page trouvées</translation>
+    </message>
+    <message>
+        <source>Import complete</source>
+        <translation>Importation terminée</translation>
+    </message>
+    <message>
+        <source>Export complete</source>
+        <translation>Exportation terminée</translation>
+    </message>
+    <message>
+        <source>Feedback sent</source>
+        <translation>Commentaires envoyés</translation>
     </message>
 </context>
 <context>
@@ -3477,6 +3640,216 @@ Vérifiez que votre connexion Internet fonctionne et réessayez, ou envoyez vos 
         <source>layout %1 is not installed</source>
         <translation>la mise en page %1 n&apos;est pas installée</translation>
     </message>
+    <message>
+        <source>semicolon</source>
+        <translation>point-virgule</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulation</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>virgule</translation>
+    </message>
+</context>
+<context>
+    <name>TableReader</name>
+    <message>
+        <source>date field %1 has length %2 instead of 8</source>
+        <translation>le champ de date %1 a la longueur %2 au lieu de 8</translation>
+    </message>
+    <message>
+        <source>memo field %1 has length %2 and %3 decimals instead of 10 and 0</source>
+        <translation>le champ mémo %1 a la longueur %2 et %3 décimales au lieu de 10 et 0</translation>
+    </message>
+    <message>
+        <source>no memo file provided for field %1</source>
+        <translation>aucun fichier mémo pour le champ %1</translation>
+    </message>
+    <message>
+        <source>could not read memo file for field %1</source>
+        <translation>impossible de lire le fichier mémo du champ %1</translation>
+    </message>
+    <message>
+        <source>DBF file could not be opened: %1</source>
+        <translation>impossible d&apos;ouvrir le fichier DBF&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>could not read memo file: %1</source>
+        <translation>impossible de lire le fichier mémo&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>invalid DBF header length (%1)</source>
+        <translation>longueur d&apos;en-tête DBF non valide (%1)</translation>
+    </message>
+    <message>
+        <source>DBF file size mismatch (expected: %1, got %2)</source>
+        <translation>la taille du fichier DBF ne correspond pas (attendue&#xa0;: %1, trouvée&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>DBF record length (%1) is too short for its fields (%2)</source>
+        <translation>la longueur d&apos;enregistrement DBF (%1) est trop courte pour ses champs (%2)</translation>
+    </message>
+    <message>
+        <source>field %1 has unrecognized type: %2</source>
+        <translation>le champ %1 a un type inconnu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>DBF file could not be read: %1</source>
+        <translation>impossible de lire le fichier DBF&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>DBF file signature 0x%1 not recognized: %2</source>
+        <translation>signature 0x%1 du fichier DBF non reconnue&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>memo file version number (%1) not recognized</source>
+        <translation>numéro de version (%1) du fichier mémo non reconnu</translation>
+    </message>
+    <message>
+        <source>could not determine memo file block size for field %1</source>
+        <translation>impossible de déterminer la taille de bloc du fichier mémo du champ %1</translation>
+    </message>
+    <message>
+        <source>could not open structural index file: %1</source>
+        <translation>impossible d&apos;ouvrir le fichier d&apos;index&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateSource</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing</source>
+        <translation>«&#xa0;%1&#xa0;» manque</translation>
+    </message>
+    <message>
+        <source>must be a whole number</source>
+        <translation>doit être un nombre entier</translation>
+    </message>
+    <message>
+        <source>%1 is out of range %2 to %3</source>
+        <translation>%1 est hors de la plage %2 à %3</translation>
+    </message>
+    <message>
+        <source>must be twips or a length such as &quot;63.5mm&quot; or &quot;2.5in&quot;</source>
+        <translation>doit être en twips ou une longueur telle que «&#xa0;63.5mm&#xa0;» ou «&#xa0;2.5in&#xa0;»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a length such as &quot;63.5mm&quot; or &quot;2.5in&quot;</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une longueur telle que «&#xa0;63.5mm&#xa0;» ou «&#xa0;2.5in&#xa0;»</translation>
+    </message>
+    <message>
+        <source>unknown unit &quot;%1&quot; (use mm, in, pt or tw)</source>
+        <translation>unité inconnue «&#xa0;%1&#xa0;» (utilisez mm, in, pt ou tw)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is out of range</source>
+        <translation>«&#xa0;%1&#xa0;» est hors limites</translation>
+    </message>
+    <message>
+        <source>must be text</source>
+        <translation>doit être du texte</translation>
+    </message>
+    <message>
+        <source>holds a character that Windows-1252 cannot store</source>
+        <translation>contient un caractère que Windows-1252 ne peut pas enregistrer</translation>
+    </message>
+    <message>
+        <source>must not contain the character U+0000</source>
+        <translation>ne doit pas contenir le caractère U+0000</translation>
+    </message>
+    <message>
+        <source>%1 characters do not fit its field of %2</source>
+        <translation>%1 caractères ne tiennent pas dans son champ de %2</translation>
+    </message>
+    <message>
+        <source>must be a list of flag names or a number</source>
+        <translation>doit être une liste de noms d&apos;indicateurs ou un nombre</translation>
+    </message>
+    <message>
+        <source>must be a flag name</source>
+        <translation>doit être un nom d&apos;indicateur</translation>
+    </message>
+    <message>
+        <source>unknown flag &quot;%1&quot;</source>
+        <translation>indicateur inconnu «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>must be &quot;#RRGGBB&quot; or a COLORREF number</source>
+        <translation>doit être «&#xa0;#RRGGBB&#xa0;» ou un nombre COLORREF</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour of the form &quot;#RRGGBB&quot;</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une couleur de la forme «&#xa0;#RRGGBB&#xa0;»</translation>
+    </message>
+    <message>
+        <source>must be an object with &quot;x&quot; and &quot;y&quot;</source>
+        <translation>doit être un objet avec «&#xa0;x&#xa0;» et «&#xa0;y&#xa0;»</translation>
+    </message>
+    <message>
+        <source>give &quot;slots&quot; or &quot;slotGrid&quot;, not both</source>
+        <translation>indiquez «&#xa0;slots&#xa0;» ou «&#xa0;slotGrid&#xa0;», pas les deux</translation>
+    </message>
+    <message>
+        <source>must be a list</source>
+        <translation>doit être une liste</translation>
+    </message>
+    <message>
+        <source>must be &quot;Letter&quot; or &quot;A4&quot;</source>
+        <translation>doit être «&#xa0;Letter&#xa0;» ou «&#xa0;A4&#xa0;»</translation>
+    </message>
+    <message>
+        <source>must be true or false</source>
+        <translation>doit être true ou false</translation>
+    </message>
+    <message>
+        <source>with the sheet&apos;s words it is longer than its field of 64 characters</source>
+        <translation>avec les mots de la planche, il dépasse son champ de 64 caractères</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>JSON non valide&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>must be a JSON object</source>
+        <translation>doit être un objet JSON</translation>
+    </message>
+    <message>
+        <source>must be &quot;270&quot; or &quot;DDF&quot;</source>
+        <translation>doit être «&#xa0;270&#xa0;» ou «&#xa0;DDF&#xa0;»</translation>
+    </message>
+    <message>
+        <source>must not contain the character U+001A</source>
+        <translation>ne doit pas contenir le caractère U+001A</translation>
+    </message>
+    <message>
+        <source>must not be empty</source>
+        <translation>ne doit pas être vide</translation>
+    </message>
+    <message>
+        <source>the label needs a positive width and height</source>
+        <translation>l&apos;étiquette doit avoir une largeur et une hauteur positives</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>doit être un objet</translation>
+    </message>
+    <message>
+        <source>%1 is used twice</source>
+        <translation>%1 est utilisé deux fois</translation>
+    </message>
+    <message>
+        <source>text field ids 1 to 1024 are taken by pictures; use 0 or 1025 and above</source>
+        <translation>les ID de champ de texte 1 à 1024 sont réservés aux images&#xa0;; utilisez 0 ou 1025 et plus</translation>
+    </message>
+    <message>
+        <source>the rectangle is inverted (right must not be left of left, nor bottom above top)</source>
+        <translation>le rectangle est inversé (la droite ne doit pas être à gauche de la gauche, ni le bas au-dessus du haut)</translation>
+    </message>
 </context>
 <context>
     <name>TestSheet</name>
@@ -3551,6 +3924,85 @@ Vous pouvez l&apos;ouvrir dans un navigateur web : %1</translation>
     <message>
         <source>no sheet is named %1</source>
         <translation>aucune feuille ne s&apos;appelle %1</translation>
+    </message>
+    <message>
+        <source>%1 is not well-formed XML: %2</source>
+        <translation>%1 n&apos;est pas du XML bien formé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: beyond the last column a sheet may have</source>
+        <translation>%1&#xa0;: au-delà de la dernière colonne qu&apos;une feuille peut avoir</translation>
+    </message>
+    <message>
+        <source>%1: sheet %2, row %3, column %4</source>
+        <translation>%1&#xa0;: feuille %2, ligne %3, colonne %4</translation>
+    </message>
+    <message>
+        <source>%1: sheet %2, row %3</source>
+        <translation>%1&#xa0;: feuille %2, ligne %3</translation>
+    </message>
+    <message>
+        <source>%1: sheet %2, column %3</source>
+        <translation>%1&#xa0;: feuille %2, colonne %3</translation>
+    </message>
+    <message>
+        <source>%1: sheet %2</source>
+        <translation>%1&#xa0;: feuille %2</translation>
+    </message>
+    <message>
+        <source>the sheet&apos;s part %1 is missing</source>
+        <translation>la partie %1 de la feuille manque</translation>
+    </message>
+    <message>
+        <source>%1: string %2 is damaged</source>
+        <translation>%1&#xa0;: la chaîne %2 est endommagée</translation>
+    </message>
+    <message>
+        <source>%1: the row&apos;s XML is damaged</source>
+        <translation>%1&#xa0;: le XML de la ligne est endommagé</translation>
+    </message>
+    <message>
+        <source>%1: names a shared string that is not there</source>
+        <translation>%1&#xa0;: désigne une chaîne partagée qui n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1: an encrypted workbook or an old .xls file; save it as .xlsx without a password</source>
+        <translation>%1&#xa0;: un classeur chiffré ou un ancien fichier .xls&#xa0;; enregistrez-le en .xlsx sans mot de passe</translation>
+    </message>
+    <message>
+        <source>%1: not a workbook (.xlsx or .ods)</source>
+        <translation>%1&#xa0;: pas un classeur (.xlsx ou .ods)</translation>
+    </message>
+    <message>
+        <source>%1: not a workbook (.xlsx or .ods): it holds no sheets</source>
+        <translation>%1&#xa0;: pas un classeur (.xlsx ou .ods)&#xa0;: il ne contient aucune feuille</translation>
+    </message>
+</context>
+<context>
+    <name>ZipReader</name>
+    <message>
+        <source>member %1 expands beyond the limit (a damaged file or a zip bomb)</source>
+        <translation>l&apos;élément %1 dépasse la limite une fois décompressé (fichier endommagé ou bombe zip)</translation>
+    </message>
+    <message>
+        <source>not a zip file</source>
+        <translation>pas un fichier zip</translation>
+    </message>
+    <message>
+        <source>no member %1</source>
+        <translation>aucun élément %1</translation>
+    </message>
+    <message>
+        <source>member %1 is encrypted</source>
+        <translation>l&apos;élément %1 est chiffré</translation>
+    </message>
+    <message>
+        <source>member %1 cannot be read: %2</source>
+        <translation>l&apos;élément %1 ne peut pas être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>member %1 is damaged: %2</source>
+        <translation>l&apos;élément %1 est endommagé&#xa0;: %2</translation>
     </message>
 </context>
 <context>

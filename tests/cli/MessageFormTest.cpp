@@ -28,6 +28,7 @@ class MessageForm : public ::testing::Test {
     WriteFile(dir_ / "no-type.csv", "9,\r\n10,\r\n");
     WriteFile(dir_ / "binary.txt", std::string("a\0b\x81\n", 5));
     WriteFile(dir_ / "bad.json", "{\"typeCode\": 5}");
+    WriteFile(dir_ / "plain.xlsx", "plain text");
   }
 
   ProcessResult Cli(std::vector<std::string> args) {
@@ -112,6 +113,12 @@ TEST_F(MessageForm, InAnotherLanguageOnlyTheWordsChange) {
        "les noms ne peuvent pas être lus"},
       {{"extract", db_, "0123456789abcdef0123456789abcdef01234567", noFolder_}, "der Ordner kann nicht gelesen werden",
        "le dossier ne peut pas être lu"},
+      // The readers of other files' formats: a workbook that is none, a layout source with a
+      // wrong value (its key stays the key).
+      {{"import-sheet", db_, (dir_ / "plain.xlsx").string()}, "keine Arbeitsmappe (.xlsx oder .ods)",
+       "pas un classeur (.xlsx ou .ods)"},
+      {{"template", "build", (dir_ / "bad.json").string(), (dir_ / "out.ddf").string()}, "source: „format“ fehlt",
+       "source\u00a0: «\u00a0format\u00a0» manque"},
   };
   for (const Case& c : cases) {
     const ProcessResult english = Cli(c.args);

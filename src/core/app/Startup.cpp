@@ -8,6 +8,7 @@
 #include "app/PrintAfterImport.h"
 #include "app/TipOfTheDay.h"
 #include "exchange/MRBExporterCommands.h"
+#include "platform/Notifier.h"
 #include "platform/Profile.h"
 #include "platform/UserInterface.h"
 #include "templates/DDFLibrary.h"
@@ -17,14 +18,15 @@
 
 namespace mirn {
 
-const std::map<std::wstring, std::wstring>& NotificationNames() {
-  static const std::map<std::wstring, std::wstring> names = {
-      {L"new_templates", L"Found new layouts"},
-      {L"import_complete", L"Import complete"},
-      {L"export_complete", L"Export complete"},
-      {L"feedback_sent", L"Feedback sent"},
+std::map<std::wstring, std::wstring> NotificationNames() {
+  // The names are the services' keys and stay as they are; the shown names follow the language
+  // in force when asked.
+  return {
+      {notification::kNewTemplates, Tr("Notifications", "Found new layouts")},
+      {notification::kImportComplete, Tr("Notifications", "Import complete")},
+      {notification::kExportComplete, Tr("Notifications", "Export complete")},
+      {notification::kFeedbackSent, Tr("Notifications", "Feedback sent")},
   };
-  return names;
 }
 
 Startup::Startup(UserInterface& ui, Profile& profile, DDFLibrary& library, DocumentController& document,
@@ -51,7 +53,7 @@ long long Startup::LoadLibrary() {
     };
     scan();
     if (found > 0 && hooks_.notify) {
-      hooks_.notify(L"new_templates", TrN("Startup", "Registered %n new layouts", "Registered %n new layout", found), L"");
+      hooks_.notify(notification::kNewTemplates, TrN("Startup", "Registered %n new layouts", "Registered %n new layout", found), L"");
     }
     if (library_.Count() == 0) {
       library_.Repair();

@@ -19,8 +19,8 @@ class DocumentController;
 class Profile;
 class UserInterface;
 
-// Notification name → the name the desktop shows for it.
-const std::map<std::wstring, std::wstring>& NotificationNames();
+// Notification name → the name the desktop shows for it, in the person's language.
+std::map<std::wstring, std::wstring> NotificationNames();
 
 struct StartupHooks {
   // Sends a desktop notification (name, title, text); empty when notifications are off.

@@ -4,6 +4,7 @@
 #include <istream>
 
 #include "util/Text.h"
+#include "util/Catalog.h"
 
 namespace mirn {
 namespace {
@@ -50,9 +51,9 @@ char DetectSeparator(const std::vector<std::string>& records) {
 
 std::wstring SeparatorName(char separator) {
   switch (separator) {
-    case ';': return L"semicolon";
-    case '\t': return L"tab";
-    default: return L"comma";
+    case ';': return Tr("TableImport", "semicolon");
+    case '\t': return Tr("TableImport", "tab");
+    default: return Tr("TableImport", "comma");
   }
 }
 

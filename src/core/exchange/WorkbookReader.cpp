@@ -44,7 +44,10 @@ pugi::xml_document ParseXml(const std::string& text, const std::string& member) 
   pugi::xml_document doc;
   const auto result = doc.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata_single,
                                       pugi::encoding_utf8);
-  if (!result) throw std::runtime_error(member + " is not well-formed XML: " + result.description());
+  if (!result) {
+    throw std::runtime_error(
+        FormatString(TrUtf8("WorkbookReader", "%1 is not well-formed XML: %2"), {member, result.description()}));
+  }
   return doc;
 }
 
@@ -68,11 +71,20 @@ size_t ColumnOfReference(const char* reference) {
   return column;
 }
 
+std::string BeyondTheLastColumn(const std::string& where) {
+  return FormatString(TrUtf8("WorkbookReader", "%1: beyond the last column a sheet may have"), {where});
+}
+
 std::string Where(const std::wstring& file, const std::wstring& sheet, long long row, size_t column) {
-  std::string text = ToUtf8(file) + ": sheet " + ToUtf8(sheet);
-  if (row > 0) text += ", row " + std::to_string(row);
-  if (column > 0) text += ", column " + ToUtf8(ColumnLetters(column));
-  return text;
+  // Row and column numbers as the sheet names them, without groups.
+  const std::string name = ToUtf8(file), sheetName = ToUtf8(sheet), rowNumber = std::to_string(row),
+                    columnName = ToUtf8(ColumnLetters(column));
+  if (row > 0 && column > 0) {
+    return FormatString(TrUtf8("WorkbookReader", "%1: sheet %2, row %3, column %4"), {name, sheetName, rowNumber, columnName});
+  }
+  if (row > 0) return FormatString(TrUtf8("WorkbookReader", "%1: sheet %2, row %3"), {name, sheetName, rowNumber});
+  if (column > 0) return FormatString(TrUtf8("WorkbookReader", "%1: sheet %2, column %3"), {name, sheetName, columnName});
+  return FormatString(TrUtf8("WorkbookReader", "%1: sheet %2"), {name, sheetName});
 }
 
 // The elements named `element` of one zip member, one after the other, read in pieces: the
@@ -240,7 +252,9 @@ class XlsxRows final : public WorkbookRows {
     }
     std::string target = targets.count(chosenId) ? targets[chosenId] : "worksheets/sheet" + std::to_string(index) + ".xml";
     sheetMember_ = target.rfind("/", 0) == 0 ? target.substr(1) : "xl/" + target;
-    if (!zip_->Has(sheetMember_)) throw std::runtime_error("the sheet's part " + sheetMember_ + " is missing");
+    if (!zip_->Has(sheetMember_)) {
+      throw std::runtime_error(FormatString(TrUtf8("WorkbookReader", "the sheet's part %1 is missing"), {sheetMember_}));
+    }
   }
 
   // Read one <si> at a time, as a large sheet's strings are many.
@@ -251,7 +265,8 @@ class XlsxRows final : public WorkbookRows {
     while (strings.Next(xml)) {
       if (!doc.load_buffer(xml.data(), xml.size(), pugi::parse_default | pugi::parse_ws_pcdata_single,
                            pugi::encoding_utf8))
-        throw std::runtime_error("xl/sharedStrings.xml: string " + std::to_string(shared_.size()) + " is damaged");
+        throw std::runtime_error(FormatString(TrUtf8("WorkbookReader", "%1: string %2 is damaged"),
+                                              {"xl/sharedStrings.xml", std::to_string(shared_.size())}));
       std::string text;
       CollectText(doc.first_child(), text);
       shared_.push_back(std::move(text));
@@ -282,7 +297,8 @@ class XlsxRows final : public WorkbookRows {
     pugi::xml_document doc;
     if (!doc.load_buffer(xml.data(), xml.size(), pugi::parse_default | pugi::parse_ws_pcdata_single,
                          pugi::encoding_utf8))
-      throw std::runtime_error(Where(file_, sheet_, lastRow_ + 1, 0) + ": the row's XML is damaged");
+      throw std::runtime_error(
+          FormatString(TrUtf8("WorkbookReader", "%1: the row's XML is damaged"), {Where(file_, sheet_, lastRow_ + 1, 0)}));
     const pugi::xml_node r = doc.first_child();
     row = r.attribute("r").as_llong(lastRow_ + 1);
     if (row <= lastRow_) row = lastRow_ + 1;
@@ -294,7 +310,7 @@ class XlsxRows final : public WorkbookRows {
       const size_t named = ColumnOfReference(c.attribute("r").value());
       column = named != 0 ? named : column + 1;
       if (column > limits_.columns)
-        throw std::runtime_error(Where(file_, sheet_, row, column) + ": beyond the last column a sheet may have");
+        throw std::runtime_error(BeyondTheLastColumn(Where(file_, sheet_, row, column)));
       std::wstring text = CellText(c, row, column);
       if (text.empty()) continue;
       if (cells.size() < column) cells.resize(column);
@@ -318,7 +334,8 @@ class XlsxRows final : public WorkbookRows {
       char* end = nullptr;
       const unsigned long index = std::strtoul(value, &end, 10);
       if (end == value || index >= shared_.size())
-        throw std::runtime_error(Where(file_, sheet_, row, column) + ": names a shared string that is not there");
+        throw std::runtime_error(FormatString(TrUtf8("WorkbookReader", "%1: names a shared string that is not there"),
+                                              {Where(file_, sheet_, row, column)}));
       return FromUtf8(shared_[index]);
     }
     if (type == "str" || type == "e" || type == "d") return FromUtf8(value);
@@ -446,7 +463,7 @@ class OdsRows final : public WorkbookRows {
         continue;
       }
       if (column + repeat > limits_.columns)
-        throw std::runtime_error(Where(file_, sheet_, row, column + 1) + ": beyond the last column a sheet may have");
+        throw std::runtime_error(BeyondTheLastColumn(Where(file_, sheet_, row, column + 1)));
       cells.resize(column, std::wstring());
       for (size_t k = 0; k < repeat; ++k) cells.push_back(text);
       column += repeat;
@@ -500,19 +517,22 @@ std::unique_ptr<RowSource> OpenWorkbook(std::string bytes, const std::wstring& n
                                         const WorkbookLimits& limits) {
   const std::string file = ToUtf8(name);
   if (bytes.compare(0, 4, "\xD0\xCF\x11\xE0") == 0)
-    throw WorkbookError(file + ": an encrypted workbook or an old .xls file; save it as .xlsx without a password");
+    throw WorkbookError(FormatString(
+        TrUtf8("WorkbookReader", "%1: an encrypted workbook or an old .xls file; save it as .xlsx without a password"), {file}));
   try {
     ZipMembers probe(bytes, limits.totalBytes);
     if (probe.Has("xl/workbook.xml")) return std::make_unique<XlsxRows>(std::move(bytes), name, sheet, limits);
     if (probe.Has("content.xml")) return std::make_unique<OdsRows>(bytes, name, sheet, limits);
   } catch (const WorkbookError&) {
     throw;
+  } catch (const NotAZipFile&) {
+    throw WorkbookError(FormatString(TrUtf8("WorkbookReader", "%1: not a workbook (.xlsx or .ods)"), {file}));
   } catch (const std::runtime_error& e) {
     const std::string what = e.what();
     if (what.rfind(file, 0) == 0) throw WorkbookError(what);
-    throw WorkbookError(file + ": " + (what == "not a zip file" ? "not a workbook (.xlsx or .ods)" : what));
+    throw WorkbookError(file + ": " + what);
   }
-  throw WorkbookError(file + ": not a workbook (.xlsx or .ods): it holds no sheets");
+  throw WorkbookError(FormatString(TrUtf8("WorkbookReader", "%1: not a workbook (.xlsx or .ods): it holds no sheets"), {file}));
 }
 
 std::vector<std::wstring> WorkbookSheetNames(const RowSource& workbook) {

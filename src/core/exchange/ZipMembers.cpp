@@ -4,11 +4,15 @@
 
 #include <zip.h>
 
+#include "util/Catalog.h"
+#include "util/StringTable.h"
+
 namespace mirn {
 namespace {
 
 [[noreturn]] void OverLimit(const std::string& name) {
-  throw std::runtime_error("member " + name + " expands beyond the limit (a damaged file or a zip bomb)");
+  throw std::runtime_error(
+      FormatString(TrUtf8("ZipReader", "member %1 expands beyond the limit (a damaged file or a zip bomb)"), {name}));
 }
 
 }  // namespace
@@ -22,7 +26,7 @@ ZipMembers::ZipMembers(std::string_view bytes, std::uint64_t totalLimit) : total
     if (!archive_) zip_source_free(source);
   }
   zip_error_fini(&error);
-  if (!archive_) throw std::runtime_error("not a zip file");
+  if (!archive_) throw NotAZipFile(TrUtf8("ZipReader", "not a zip file"));
 }
 
 ZipMembers::~ZipMembers() {
@@ -48,12 +52,15 @@ ZipMembers::Stream::Stream(ZipMembers& owner, const std::string& name, std::uint
     : owner_(&owner), name_(name), limit_(limit) {
   zip_stat_t st;
   zip_stat_init(&st);
-  if (zip_stat(owner.archive_, name.c_str(), 0, &st) != 0) throw std::runtime_error("no member " + name);
+  if (zip_stat(owner.archive_, name.c_str(), 0, &st) != 0) throw std::runtime_error(FormatString(TrUtf8("ZipReader", "no member %1"), {name}));
   if ((st.valid & ZIP_STAT_SIZE) && st.size > limit) OverLimit(name);
   if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE)
-    throw std::runtime_error("member " + name + " is encrypted");
+    throw std::runtime_error(FormatString(TrUtf8("ZipReader", "member %1 is encrypted"), {name}));
   file_ = zip_fopen(owner.archive_, name.c_str(), 0);
-  if (!file_) throw std::runtime_error("member " + name + " cannot be read: " + zip_strerror(owner.archive_));
+  if (!file_) {
+    throw std::runtime_error(
+        FormatString(TrUtf8("ZipReader", "member %1 cannot be read: %2"), {name, zip_strerror(owner.archive_)}));
+  }
 }
 
 ZipMembers::Stream::~Stream() {
@@ -66,7 +73,7 @@ size_t ZipMembers::Stream::ReadInto(std::string& out, size_t size) {
   const zip_int64_t n = zip_fread(file_, out.data() + before, size);
   if (n < 0) {
     out.resize(before);
-    throw std::runtime_error("member " + name_ + " is damaged: " + zip_file_strerror(file_));
+    throw std::runtime_error(FormatString(TrUtf8("ZipReader", "member %1 is damaged: %2"), {name_, zip_file_strerror(file_)}));
   }
   out.resize(before + static_cast<size_t>(n));
   read_ += static_cast<std::uint64_t>(n);

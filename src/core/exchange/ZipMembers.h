@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -14,10 +15,16 @@ struct zip_file;
 
 namespace mirn {
 
+// Bytes that are not a zip file at all (the message says so in the person's language).
+class NotAZipFile : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 class ZipMembers {
  public:
-  // Throws std::runtime_error("not a zip file") when `bytes` is not one; `bytes` is
-  // borrowed and must outlive this object.
+  // Throws NotAZipFile when `bytes` is not one; `bytes` is borrowed and must outlive this
+  // object.
   ZipMembers(std::string_view bytes, std::uint64_t totalLimit);
   ~ZipMembers();
   ZipMembers(const ZipMembers&) = delete;

@@ -11,6 +11,8 @@
 #include "util/DateTime.h"
 #include "util/Text.h"
 #include "xbase/BaseDbf.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 
@@ -19,14 +21,14 @@ namespace {
 const std::string& TextOf(const xbase::Record& record, const char* column) {
   const auto found = record.find(column);
   const auto* text = found == record.end() ? nullptr : std::get_if<std::string>(&found->second);
-  if (!text) throw LegacyError(std::string("the column ") + column + " is missing or not text");
+  if (!text) throw LegacyError(FormatString(TrUtf8("LegacyReader", "the column %1 is missing or not text"), {column}));
   return *text;
 }
 
 double NumberOf(const xbase::Record& record, const char* column) {
   const auto found = record.find(column);
   const auto* number = found == record.end() ? nullptr : std::get_if<double>(&found->second);
-  if (!number) throw LegacyError(std::string("the column ") + column + " is missing or not a number");
+  if (!number) throw LegacyError(FormatString(TrUtf8("LegacyReader", "the column %1 is missing or not a number"), {column}));
   return *number;
 }
 
@@ -75,11 +77,11 @@ std::string GraphicDescription(std::string_view content) {
 }
 
 void Run(SQLiteDB& db, const wchar_t* sql) {
-  if (!db.Execute(sql)) throw LegacyError("could not create the database schema: " + db.LastError());
+  if (!db.Execute(sql)) throw LegacyError(FormatString(TrUtf8("LegacyReader", "could not create the database schema: %1"), {db.LastError()}));
 }
 
 void Step(SQLiteDB& db, SQLiteCursorImpl& insert, const std::string& what) {
-  if (!insert.StepDone()) throw LegacyError("could not add " + what + ": " + db.LastError());
+  if (!insert.StepDone()) throw LegacyError(FormatString(TrUtf8("LegacyReader", "could not add %1: %2"), {what, db.LastError()}));
   insert.Reset();
 }
 
@@ -103,7 +105,7 @@ long long ConvertExtensions(xbase::BaseDbf& table, SQLiteDB& db) {
     insert->BindText(":typecode", FromCp1252(TextOf(record, "TYPE")));
     insert->BindText(":name", FromCp1252(TextOf(record, "NAME")));
     insert->BindText(":modified", ModifiedStamp(NumberOf(record, "MODIFIED")));
-    Step(db, *insert, "extension " + ToUtf8(FromCp1252(id)));
+    Step(db, *insert, FormatString(TrUtf8("LegacyReader", "extension %1"), {ToUtf8(FromCp1252(id))}));
   });
   return blank;
 }
@@ -119,7 +121,7 @@ void ConvertFields(xbase::BaseDbf& table, SQLiteDB& db) {
     int fieldId = 0;
     if (!TruncateInto<int>(NumberOf(record, "FIELD"), std::numeric_limits<int>::min(),
                            std::numeric_limits<int>::max(), fieldId)) {
-      throw LegacyError("the field number of row " + std::to_string(row) + " is out of range");
+      throw LegacyError(FormatString(TrUtf8("LegacyReader", "the field number of row %1 is out of range"), {std::to_string(row)}));
     }
     const std::string& content = TextOf(record, "CONTENT");
     insert->BindText(":extension_id", extension);
@@ -129,7 +131,7 @@ void ConvertFields(xbase::BaseDbf& table, SQLiteDB& db) {
     } else {
       insert->BindText(":content", FromCp1252(content));
     }
-    Step(db, *insert, "field " + std::to_string(fieldId) + " of extension " + ToUtf8(extension));
+    Step(db, *insert, FormatString(TrUtf8("LegacyReader", "field %1 of extension %2"), {std::to_string(fieldId), ToUtf8(extension)}));
   });
 }
 
@@ -140,13 +142,13 @@ long long ConvertLegacyTables(const LegacyParts& parts, const std::filesystem::p
   const auto fields = xbase::OpenTable(parts.fieldTable);
   // Closing the connection without a commit (any throw below) rolls everything back.
   SQLiteDB db;
-  if (!db.Open(target)) throw LegacyError("could not create the converted database");
+  if (!db.Open(target)) throw LegacyError(TrUtf8("LegacyReader", "could not create the converted database"));
   Run(db, schema::kMeta300);
   Run(db, schema::kExtension300);
   Run(db, schema::kField300);
   const long long blank = ConvertExtensions(*extensions, db);
   ConvertFields(*fields, db);
-  if (!db.Commit()) throw LegacyError("could not commit the converted database: " + db.LastError());
+  if (!db.Commit()) throw LegacyError(FormatString(TrUtf8("LegacyReader", "could not commit the converted database: %1"), {db.LastError()}));
   db.Close();
   return blank;
 }

@@ -14,6 +14,8 @@
 #include "db/WorkFiles.h"
 #include "platform/TempFile.h"
 #include "util/Text.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 
@@ -47,11 +49,11 @@ std::optional<LegacyMarker> FindLegacyMarker(const ByteSource& file) {
 LegacyParts UnpackLegacyFile(const ByteSource& file, const std::filesystem::path& folder,
                              const std::function<void(const std::filesystem::path&)>& created) {
   if (file.Size() < kMinimumSize) {
-    throw LegacyError("the file is too short (" + std::to_string(file.Size()) +
-                      " bytes) to hold a legacy database header");
+    throw LegacyError(FormatString(TrUtf8("LegacyReader", "the file is too short (%1 bytes) to hold a legacy database header"),
+                                   {std::to_string(file.Size())}));
   }
   const std::optional<LegacyMarker> marker = FindLegacyMarker(file);
-  if (!marker) throw LegacyError("the file has no legacy database marker");
+  if (!marker) throw LegacyError(TrUtf8("LegacyReader", "the file has no legacy database marker"));
 
   LegacyParts parts;
   parts.extensionTable = folder / LegacyTemporaryName(NewGuid());
@@ -63,20 +65,20 @@ LegacyParts UnpackLegacyFile(const ByteSource& file, const std::filesystem::path
     // Exclusive creation: never an existing file, never through a link.
     std::error_code error;
     if (!CreateFileExclusive(target, &error)) {
-      throw LegacyError("could not create the temporary file " + target.string() + ": " +
-                        error.message());
+      throw LegacyError(FormatString(TrUtf8("LegacyReader", "could not create the temporary file %1: %2"),
+                                     {target.string(), error.message()}));
     }
     created(target);
   }
   std::uint64_t offset = marker->PartsStart();
   for (const auto& target : targets) {
     std::ofstream out(target, std::ios::binary | std::ios::trunc);
-    if (!out) throw LegacyError("could not write the temporary file " + target.string());
+    if (!out) throw LegacyError(FormatString(TrUtf8("LegacyReader", "could not write the temporary file %1"), {target.string()}));
     offset = rle::DecodePart(file, offset, marker->escape, out);
     out.close();
     if (!out) {
-      throw LegacyError("could not write the temporary file " + target.string() + ": " +
-                        std::error_code(errno, std::generic_category()).message());
+      throw LegacyError(FormatString(TrUtf8("LegacyReader", "could not write the temporary file %1: %2"),
+                                     {target.string(), std::error_code(errno, std::generic_category()).message()}));
     }
   }
   return parts;

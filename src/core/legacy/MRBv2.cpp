@@ -17,6 +17,8 @@
 #include "platform/TempFile.h"
 #include "util/SourceOpener.h"
 #include "util/Text.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 
@@ -77,7 +79,7 @@ int MRBv2::Open(const std::filesystem::path& path) {
   std::optional<LegacyParts> unpacked;
   try {
     const auto file = std::make_unique<FileByteSource>(path);
-    if (!file->IsOpen()) throw LegacyError("could not open " + path.string());
+    if (!file->IsOpen()) throw LegacyError(FormatString(TrUtf8("LegacyReader", "could not open %1"), {path.string()}));
     const LegacyParts parts = UnpackLegacyFile(
         *file, folder, [this](const std::filesystem::path& made) { legacyTemporaries_.insert(made); });
     unpacked = parts;
@@ -86,7 +88,7 @@ int MRBv2::Open(const std::filesystem::path& path) {
     converted_ = folder / LegacyTemporaryName(NewGuid());
     if (!CreateFileExclusive(converted_)) {
       converted_.clear();
-      throw LegacyError("could not create the converted database file");
+      throw LegacyError(TrUtf8("LegacyReader", "could not create the converted database file"));
     }
     legacyTemporaries_.insert(converted_);
     blankIdsSkipped_ = ConvertLegacyTables(parts, converted_);
@@ -96,12 +98,12 @@ int MRBv2::Open(const std::filesystem::path& path) {
     // The table readers name the unpacked files, which go now: the message names the part of
     // the user's file instead.
     if (unpacked) {
-      const std::pair<std::filesystem::path, const char*> names[] = {
-          {unpacked->ExtensionIndex(), "the extension index inside the file"},
-          {unpacked->FieldMemo(), "the field memo inside the file"},
-          {unpacked->FieldIndex(), "the field index inside the file"},
-          {unpacked->extensionTable, "the extension table inside the file"},
-          {unpacked->fieldTable, "the field table inside the file"}};
+      const std::pair<std::filesystem::path, std::string> names[] = {
+          {unpacked->ExtensionIndex(), TrUtf8("LegacyReader", "the extension index inside the file")},
+          {unpacked->FieldMemo(), TrUtf8("LegacyReader", "the field memo inside the file")},
+          {unpacked->FieldIndex(), TrUtf8("LegacyReader", "the field index inside the file")},
+          {unpacked->extensionTable, TrUtf8("LegacyReader", "the extension table inside the file")},
+          {unpacked->fieldTable, TrUtf8("LegacyReader", "the field table inside the file")}};
       for (const auto& [temporary, name] : names) {
         for (size_t at; (at = conversionError_.find(temporary.string())) != std::string::npos;) {
           conversionError_.replace(at, temporary.string().size(), name);
@@ -117,7 +119,7 @@ int MRBv2::Open(const std::filesystem::path& path) {
   inner_->SetTempFolder(TempFolder());
   const int code = inner_->Open(converted_);
   if (code != db::kOk) {
-    conversionError_ = "could not open the converted database: " + ToUtf8(DbResultText(code));
+    conversionError_ = FormatString(TrUtf8("LegacyReader", "could not open the converted database: %1"), {ToUtf8(DbResultText(code))});
     Close();
     return code;
   }

@@ -23,9 +23,6 @@ class Exception : public std::runtime_error {
   explicit Exception(const std::string& message) : std::runtime_error(message) {}
 };
 
-inline constexpr const char* kInvalidEscape = "invalid escape sequence";
-inline constexpr const char* kUnexpectedEnd = "unexpected end of data";
-
 class Decoder {
  public:
   explicit Decoder(std::uint8_t escape) : escape_(escape) {}

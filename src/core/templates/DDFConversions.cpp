@@ -6,6 +6,7 @@
 #include "templates/DDFException.h"
 #include "templates/DDFLibrary.h"
 #include "util/Text.h"
+#include "util/Catalog.h"
 
 namespace mirn {
 namespace {
@@ -46,7 +47,7 @@ bool DDFConversions::HasConversion(const std::wstring& oldTypeCode) const {
 
 std::wstring DDFConversions::GetNewTypeCode(const std::wstring& oldTypeCode) const {
   std::optional<std::wstring> newCode = Lookup(oldTypeCode);
-  if (!newCode) throw DDFConversionException(L"no new typeCode for DDF: " + oldTypeCode);
+  if (!newCode) throw DDFConversionException(FormatString(Tr("DDFConversions", "no new typeCode for DDF: %1"), {oldTypeCode}));
   return std::move(*newCode);
 }
 

@@ -10,6 +10,7 @@
 #include "platform/KnownFolders.h"
 #include "templates/DDFException.h"
 #include "util/Text.h"
+#include "util/Catalog.h"
 
 namespace mirn {
 namespace {
@@ -233,13 +234,13 @@ bool DDFLibrary::Offer(CDDFInfo info) {
 
 const CDDFInfo& DDFLibrary::GetInfo(const std::wstring& typeCode) const {
   const auto it = entries_.find(typeCode);
-  if (it == entries_.end()) throw DDFLibraryException(L"requested DDF not found in library: " + typeCode);
+  if (it == entries_.end()) throw DDFLibraryException(FormatString(Tr("DDFLibrary", "requested DDF not found in library: %1"), {typeCode}));
   return it->second;
 }
 
 std::shared_ptr<const CDDFTemplate> DDFLibrary::GetTemplate(const std::wstring& typeCode) {
   const auto it = entries_.find(typeCode);
-  if (it == entries_.end()) throw DDFLibraryException(L"requested DDF not found in library: " + typeCode);
+  if (it == entries_.end()) throw DDFLibraryException(FormatString(Tr("DDFLibrary", "requested DDF not found in library: %1"), {typeCode}));
   CDDFInfo& info = it->second;
   const std::filesystem::path path = ToPath(info.path);
   const auto held = templates_.find(typeCode);

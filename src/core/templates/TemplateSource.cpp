@@ -10,6 +10,8 @@
 #include "templates/DDFWriter.h"
 #include "templates/SheetStock.h"
 #include "util/Text.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 namespace mirn {
 namespace {
@@ -29,39 +31,40 @@ constexpr FlagName kFlagNames[] = {
 };
 
 [[noreturn]] void Fail(const std::string& where, const std::string& what) {
-  throw TemplateSourceError(where + ": " + what);
+  throw TemplateSourceError(FormatString(TrUtf8("TemplateSource", "%1: %2"), {where, what}));
 }
 
 const Json& Member(const Json& object, const char* name, const std::string& where) {
   const auto it = object.find(name);
-  if (it == object.end()) Fail(where, std::string("\"") + name + "\" is missing");
+  if (it == object.end()) Fail(where, FormatString(TrUtf8("TemplateSource", "\"%1\" is missing"), {name}));
   return *it;
 }
 
 std::int64_t Integer(const Json& value, const std::string& where, std::int64_t min, std::int64_t max) {
-  if (!value.is_number_integer()) Fail(where, "must be a whole number");
+  if (!value.is_number_integer()) Fail(where, TrUtf8("TemplateSource", "must be a whole number"));
   const std::int64_t n = value.is_number_unsigned() && value.get<std::uint64_t>() > INT64_MAX
                              ? max + 1
                              : value.get<std::int64_t>();
-  if (n < min || n > max) Fail(where, std::to_string(n) + " is out of range " + std::to_string(min) + " to " + std::to_string(max));
+  if (n < min || n > max) Fail(where, FormatString(TrUtf8("TemplateSource", "%1 is out of range %2 to %3"),
+                            {std::to_string(n), std::to_string(min), std::to_string(max)}));
   return n;
 }
 
 // A length: twips as a number, or text with a unit ("63.5mm", "2.5in", "12pt").
 std::int32_t Length(const Json& value, const std::string& where) {
   if (value.is_number_integer()) return static_cast<std::int32_t>(Integer(value, where, INT32_MIN, INT32_MAX));
-  if (!value.is_string()) Fail(where, "must be twips or a length such as \"63.5mm\" or \"2.5in\"");
+  if (!value.is_string()) Fail(where, TrUtf8("TemplateSource", "must be twips or a length such as \"63.5mm\" or \"2.5in\""));
   const std::string text = value.get<std::string>();
   double number = 0;
   char unit[4] = {};
   int used = 0;
   if (std::sscanf(text.c_str(), "%lf%3[a-z]%n", &number, unit, &used) != 2 || used != static_cast<int>(text.size()))
-    Fail(where, "\"" + text + "\" is not a length such as \"63.5mm\" or \"2.5in\"");
+    Fail(where, FormatString(TrUtf8("TemplateSource", "\"%1\" is not a length such as \"63.5mm\" or \"2.5in\""), {text}));
   const std::string u = unit;
   const double perUnit = u == "mm" ? 1440.0 / 25.4 : u == "in" ? 1440.0 : u == "pt" ? 20.0 : u == "tw" ? 1.0 : 0.0;
-  if (perUnit == 0) Fail(where, "unknown unit \"" + u + "\" (use mm, in, pt or tw)");
+  if (perUnit == 0) Fail(where, FormatString(TrUtf8("TemplateSource", "unknown unit \"%1\" (use mm, in, pt or tw)"), {u}));
   const double twips = std::round(number * perUnit);
-  if (!(std::fabs(twips) < 2e9)) Fail(where, "\"" + text + "\" is out of range");
+  if (!(std::fabs(twips) < 2e9)) Fail(where, FormatString(TrUtf8("TemplateSource", "\"%1\" is out of range"), {text}));
   return static_cast<std::int32_t>(twips);
 }
 
@@ -69,25 +72,26 @@ std::wstring Text(const Json& object, const char* name, const std::string& where
                   bool required = true, bool allowNul = false) {
   const auto it = object.find(name);
   if (it == object.end()) {
-    if (required) Fail(where, std::string("\"") + name + "\" is missing");
+    if (required) Fail(where, FormatString(TrUtf8("TemplateSource", "\"%1\" is missing"), {name}));
     return {};
   }
-  if (!it->is_string()) Fail(where + "." + name, "must be text");
+  if (!it->is_string()) Fail(where + "." + name, TrUtf8("TemplateSource", "must be text"));
   const std::wstring text = FromUtf8(it->get<std::string>());
   for (wchar_t ch : text) {
-    if (WideToCp1252(ch) < 0) Fail(where + "." + name, "holds a character that Windows-1252 cannot store");
+    if (WideToCp1252(ch) < 0) Fail(where + "." + name, TrUtf8("TemplateSource", "holds a character that Windows-1252 cannot store"));
     // A NUL would end the text early in the file's fixed field.
-    if (ch == 0 && !allowNul) Fail(where + "." + name, "must not contain the character U+0000");
+    if (ch == 0 && !allowNul) Fail(where + "." + name, TrUtf8("TemplateSource", "must not contain the character U+0000"));
   }
   const std::size_t bytes = ToCp1252(text).size();
   if (bytes > limit)
-    Fail(where + "." + name, std::to_string(bytes) + " characters do not fit its field of " + std::to_string(limit));
+    Fail(where + "." + name, FormatString(TrUtf8("TemplateSource", "%1 characters do not fit its field of %2"),
+                                         {std::to_string(bytes), std::to_string(limit)}));
   return text;
 }
 
 std::uint32_t Flags(const Json& value, const std::string& where) {
   if (value.is_number()) return static_cast<std::uint32_t>(Integer(value, where, 0, UINT32_MAX));
-  if (!value.is_array()) Fail(where, "must be a list of flag names or a number");
+  if (!value.is_array()) Fail(where, TrUtf8("TemplateSource", "must be a list of flag names or a number"));
   std::uint32_t flags = 0;
   for (std::size_t i = 0; i < value.size(); ++i) {
     const std::string at = where + "[" + std::to_string(i) + "]";
@@ -95,13 +99,13 @@ std::uint32_t Flags(const Json& value, const std::string& where) {
       flags |= static_cast<std::uint32_t>(Integer(value[i], at, 0, UINT32_MAX));
       continue;
     }
-    if (!value[i].is_string()) Fail(at, "must be a flag name");
+    if (!value[i].is_string()) Fail(at, TrUtf8("TemplateSource", "must be a flag name"));
     std::string name = value[i].get<std::string>();
     if (name.rfind("DDF_", 0) != 0) name = "DDF_" + name;
     const FlagName* found = nullptr;
     for (const auto& f : kFlagNames)
       if (name == f.name) found = &f;
-    if (found == nullptr) Fail(at, "unknown flag \"" + value[i].get<std::string>() + "\"");
+    if (found == nullptr) Fail(at, FormatString(TrUtf8("TemplateSource", "unknown flag \"%1\""), {value[i].get<std::string>()}));
     flags |= found->bit;
   }
   return flags;
@@ -109,27 +113,27 @@ std::uint32_t Flags(const Json& value, const std::string& where) {
 
 std::uint32_t Colour(const Json& value, const std::string& where) {
   if (value.is_number()) return static_cast<std::uint32_t>(Integer(value, where, 0, UINT32_MAX));
-  if (!value.is_string()) Fail(where, "must be \"#RRGGBB\" or a COLORREF number");
+  if (!value.is_string()) Fail(where, TrUtf8("TemplateSource", "must be \"#RRGGBB\" or a COLORREF number"));
   const std::string text = value.get<std::string>();
   unsigned rgb = 0;
   int used = 0;
   if (text.size() != 7 || std::sscanf(text.c_str(), "#%6x%n", &rgb, &used) != 1 || used != 7)
-    Fail(where, "\"" + text + "\" is not a colour of the form \"#RRGGBB\"");
+    Fail(where, FormatString(TrUtf8("TemplateSource", "\"%1\" is not a colour of the form \"#RRGGBB\""), {text}));
   // COLORREF keeps red in the low byte.
   return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
 }
 
 LabelSlot Point(const Json& value, const std::string& where) {
-  if (!value.is_object()) Fail(where, "must be an object with \"x\" and \"y\"");
+  if (!value.is_object()) Fail(where, TrUtf8("TemplateSource", "must be an object with \"x\" and \"y\""));
   return {Length(Member(value, "x", where), where + ".x"), Length(Member(value, "y", where), where + ".y")};
 }
 
 void ReadSlots(const Json& source, CDDFTemplate& t) {
   const auto list = source.find("slots");
   const auto grid = source.find("slotGrid");
-  if (list != source.end() && grid != source.end()) Fail("slots", "give \"slots\" or \"slotGrid\", not both");
+  if (list != source.end() && grid != source.end()) Fail("slots", TrUtf8("TemplateSource", "give \"slots\" or \"slotGrid\", not both"));
   if (list != source.end()) {
-    if (!list->is_array()) Fail("slots", "must be a list");
+    if (!list->is_array()) Fail("slots", TrUtf8("TemplateSource", "must be a list"));
     for (std::size_t i = 0; i < list->size(); ++i) t.slots.push_back(Point((*list)[i], "slots[" + std::to_string(i) + "]"));
   } else if (grid != source.end()) {
     const std::int64_t columns = Integer(Member(*grid, "columns", "slotGrid"), "slotGrid.columns", 1, 1000);
@@ -148,15 +152,15 @@ void ReadStock(const Json& source, CDDFTemplate& t) {
   SheetStock stock;
   if (const auto it = source.find("sheet"); it != source.end()) {
     if (!it->is_string() || !PaperFromWord(FromUtf8(it->get<std::string>()), stock.paper))
-      Fail("sheet", "must be \"Letter\" or \"A4\"");
+      Fail("sheet", TrUtf8("TemplateSource", "must be \"Letter\" or \"A4\""));
   }
   if (const auto it = source.find("plainPaper"); it != source.end()) {
-    if (!it->is_boolean()) Fail("plainPaper", "must be true or false");
+    if (!it->is_boolean()) Fail("plainPaper", TrUtf8("TemplateSource", "must be true or false"));
     stock.plainPaper = it->get<bool>();
   }
   t.header.reservedText = WithSheetStock(Text(source, "reservedText", "source", 64, false), stock);
   if (ToCp1252(t.header.reservedText).size() > 64)
-    Fail("reservedText", "with the sheet's words it is longer than its field of 64 characters");
+    Fail("reservedText", TrUtf8("TemplateSource", "with the sheet's words it is longer than its field of 64 characters"));
 }
 
 void CheckGeometry(const CDDFTemplate& t, std::vector<std::string>* warnings) {
@@ -198,45 +202,45 @@ TemplateSource ParseTemplateSource(std::string_view json, std::vector<std::strin
   try {
     source = Json::parse(json);
   } catch (const Json::exception& e) {  // syntax errors, and numbers too large for any type
-    throw TemplateSourceError(std::string("not valid JSON: ") + e.what());
+    throw TemplateSourceError(FormatString(TrUtf8("TemplateSource", "not valid JSON: %1"), {e.what()}));
   }
-  if (!source.is_object()) Fail("source", "must be a JSON object");
+  if (!source.is_object()) Fail("source", TrUtf8("TemplateSource", "must be a JSON object"));
 
   TemplateSource result;
   CDDFTemplate& t = result.layout;
   const Json& format = Member(source, "format", "source");
-  if (!format.is_string() || (format != "270" && format != "DDF")) Fail("format", "must be \"270\" or \"DDF\"");
+  if (!format.is_string() || (format != "270" && format != "DDF")) Fail("format", TrUtf8("TemplateSource", "must be \"270\" or \"DDF\""));
   t.header.version = FromUtf8(format.get<std::string>());
   result.preamble = ToCp1252(Text(source, "preamble", "source", 259, false, true));
-  if (result.preamble.find('\x1A') != std::string::npos) Fail("preamble", "must not contain the character U+001A");
+  if (result.preamble.find('\x1A') != std::string::npos) Fail("preamble", TrUtf8("TemplateSource", "must not contain the character U+001A"));
   t.header.groupName = Text(source, "groupName", "source", 64);
   t.header.typeCode = Text(source, "typeCode", "source", 8);
-  if (Trim(t.header.typeCode).empty()) Fail("typeCode", "must not be empty");
+  if (Trim(t.header.typeCode).empty()) Fail("typeCode", TrUtf8("TemplateSource", "must not be empty"));
   t.header.description = Text(source, "description", "source", 64);
   if (const auto it = source.find("landscape"); it != source.end()) {
-    if (!it->is_boolean()) Fail("landscape", "must be true or false");
+    if (!it->is_boolean()) Fail("landscape", TrUtf8("TemplateSource", "must be true or false"));
     t.header.landscape = it->get<bool>();
   }
   ReadStock(source, t);
   t.header.labelWidth = Length(Member(source, "labelWidth", "source"), "labelWidth");
   t.header.labelHeight = Length(Member(source, "labelHeight", "source"), "labelHeight");
-  if (t.header.labelWidth <= 0 || t.header.labelHeight <= 0) Fail("labelWidth", "the label needs a positive width and height");
+  if (t.header.labelWidth <= 0 || t.header.labelHeight <= 0) Fail("labelWidth", TrUtf8("TemplateSource", "the label needs a positive width and height"));
   ReadSlots(source, t);
 
   const std::size_t captionLimit = t.header.version == L"DDF" ? kOldDDFTextSize : kDDFTextSize;
   const Json& objects = Member(source, "objects", "source");
-  if (!objects.is_array()) Fail("objects", "must be a list");
+  if (!objects.is_array()) Fail("objects", TrUtf8("TemplateSource", "must be a list"));
   std::set<std::uint32_t> ids;
   for (std::size_t i = 0; i < objects.size(); ++i) {
     const std::string where = "objects[" + std::to_string(i) + "]";
     const Json& o = objects[i];
-    if (!o.is_object()) Fail(where, "must be an object");
+    if (!o.is_object()) Fail(where, TrUtf8("TemplateSource", "must be an object"));
     CDDFObject object;
     object.id = static_cast<std::uint32_t>(Integer(Member(o, "id", where), where + ".id", 0, UINT32_MAX));
-    if (!ids.insert(object.id).second) Fail(where + ".id", std::to_string(object.id) + " is used twice");
+    if (!ids.insert(object.id).second) Fail(where + ".id", FormatString(TrUtf8("TemplateSource", "%1 is used twice"), {std::to_string(object.id)}));
     object.flags = Flags(Member(o, "flags", where), where + ".flags");
     if (object.IsTextField() && object.id <= kLastGraphicSlot && IsGraphicSlot(static_cast<int>(object.id)))
-      Fail(where + ".id", "text field ids 1 to 1024 are taken by pictures; use 0 or 1025 and above");
+      Fail(where + ".id", TrUtf8("TemplateSource", "text field ids 1 to 1024 are taken by pictures; use 0 or 1025 and above"));
     if (const auto c = o.find("color"); c != o.end()) object.color = Colour(*c, where + ".color");
     if (const auto r = o.find("reserved"); r != o.end())
       object.reserved = static_cast<std::uint32_t>(Integer(*r, where + ".reserved", 0, UINT32_MAX));
@@ -245,7 +249,7 @@ TemplateSource ParseTemplateSource(std::string_view json, std::vector<std::strin
     object.right = Length(Member(o, "right", where), where + ".right");
     object.bottom = Length(Member(o, "bottom", where), where + ".bottom");
     if (object.right < object.left || object.bottom < object.top)
-      Fail(where, "the rectangle is inverted (right must not be left of left, nor bottom above top)");
+      Fail(where, TrUtf8("TemplateSource", "the rectangle is inverted (right must not be left of left, nor bottom above top)"));
     object.SetCaption(Text(o, "caption", where, captionLimit, false), captionLimit);
     t.objects.push_back(object);
   }

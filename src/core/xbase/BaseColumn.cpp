@@ -7,6 +7,8 @@
 #include "util/DateTime.h"
 #include "util/SourceOpener.h"
 #include "xbase/Exception.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 namespace mirn::xbase {
 
@@ -72,8 +74,8 @@ Value LogicalColumn::Read(const char* bytes, std::size_t length) const {
 DateColumn::DateColumn(std::string name, char type, std::uint8_t length, std::uint8_t decimals)
     : BaseColumn(std::move(name), type, length, decimals) {
   if (length != 8) {
-    throw Exception("date field " + GetName() + " has length " + std::to_string(length) +
-                    " instead of 8");
+    throw Exception(FormatString(TrUtf8("TableReader", "date field %1 has length %2 instead of 8"),
+                                 {GetName(), std::to_string(length)}));
   }
 }
 
@@ -98,10 +100,10 @@ MemoColumn::MemoColumn(std::string name, char type, std::uint8_t length, std::ui
   // The record layout depends on the length, so a memo column of another size is refused
   // here rather than read out of step with its neighbours.
   if (length != 10 || decimals != 0) {
-    throw Exception("memo field " + GetName() + " has length " + std::to_string(length) +
-                    " and " + std::to_string(decimals) + " decimals instead of 10 and 0");
+    throw Exception(FormatString(TrUtf8("TableReader", "memo field %1 has length %2 and %3 decimals instead of 10 and 0"),
+                                 {GetName(), std::to_string(length), std::to_string(decimals)}));
   }
-  if (!memo_) throw Exception("no memo file provided for field " + GetName());
+  if (!memo_) throw Exception(FormatString(TrUtf8("TableReader", "no memo file provided for field %1"), {GetName()}));
 }
 
 Value MemoColumn::Read(const char* bytes, std::size_t length) const {
@@ -113,7 +115,7 @@ Value MemoColumn::Read(const char* bytes, std::size_t length) const {
 }
 
 void MemoColumn::FailRead() const {
-  throw Exception("could not read memo file for field " + GetName());
+  throw Exception(FormatString(TrUtf8("TableReader", "could not read memo file for field %1"), {GetName()}));
 }
 
 }  // namespace mirn::xbase

@@ -6,6 +6,8 @@
 #include "xbase/ClipperDbf.h"
 #include "xbase/Exception.h"
 #include "xbase/FoxProDbf.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 namespace mirn::xbase {
 
@@ -18,7 +20,7 @@ std::uint32_t LittleEndian(const unsigned char* bytes, int count) {
 }
 
 std::string CouldNotOpen(const std::filesystem::path& path) {
-  return "DBF file could not be opened: " + path.string();
+  return FormatString(TrUtf8("TableReader", "DBF file could not be opened: %1"), {path.string()});
 }
 
 }  // namespace
@@ -48,7 +50,7 @@ std::unique_ptr<ByteSource> BaseDbf::OpenBeside(const char* extension) const {
 
 void BaseDbf::OpenMemoFile(const char* extension) {
   memo_ = OpenBeside(extension);
-  if (!memo_) throw Exception("could not read memo file: " + QuotePath(PathBeside(extension)));
+  if (!memo_) throw Exception(FormatString(TrUtf8("TableReader", "could not read memo file: %1"), {QuotePath(PathBeside(extension))}));
 }
 
 void BaseDbf::Open(const std::filesystem::path& path) {
@@ -69,13 +71,13 @@ void BaseDbf::Validate() {
   if (!table_) throw Exception("DBF file is not open");
   const std::uint32_t headerLength = GetHeaderLength();
   if (headerLength <= kPrefixSize || (headerLength - 33) % kDescriptorSize != 0) {
-    throw Exception("invalid DBF header length (" + std::to_string(headerLength) + ")");
+    throw Exception(FormatString(TrUtf8("TableReader", "invalid DBF header length (%1)"), {std::to_string(headerLength)}));
   }
   const std::uint64_t expected =
       headerLength + std::uint64_t{GetRecordCount()} * GetRecordLength() + 1;
   if (table_->Size() != expected) {
-    throw Exception("DBF file size mismatch (expected: " + std::to_string(expected) +
-                    ", got " + std::to_string(table_->Size()) + ")");
+    throw Exception(FormatString(TrUtf8("TableReader", "DBF file size mismatch (expected: %1, got %2)"),
+                                 {std::to_string(expected), std::to_string(table_->Size())}));
   }
 }
 
@@ -96,8 +98,8 @@ void BaseDbf::ReadColumns() {
   }
   // Columns that do not fit in a record would be read from beyond it.
   if (recordBytes > GetRecordLength()) {
-    throw Exception("DBF record length (" + std::to_string(GetRecordLength()) +
-                    ") is too short for its fields (" + std::to_string(recordBytes) + ")");
+    throw Exception(FormatString(TrUtf8("TableReader", "DBF record length (%1) is too short for its fields (%2)"),
+                                 {std::to_string(GetRecordLength()), std::to_string(recordBytes)}));
   }
   columns_ = std::move(columns);
 }
@@ -109,7 +111,7 @@ std::shared_ptr<BaseColumn> BaseDbf::CreateColumn(const std::string& name, char 
     case 'D': return std::make_shared<DateColumn>(name, type, length, decimals);
     case 'L': return std::make_shared<LogicalColumn>(name, type, length, decimals);
     case 'N': return std::make_shared<NumberColumn>(name, type, length, decimals);
-    default: throw Exception("field " + name + " has unrecognized type: " + std::string(1, type));
+    default: throw Exception(FormatString(TrUtf8("TableReader", "field %1 has unrecognized type: %2"), {name, std::string(1, type)}));
   }
 }
 
@@ -121,7 +123,7 @@ Record BaseDbf::ReadRecord(std::int64_t row) {
       GetHeaderLength() + static_cast<std::uint64_t>(row - 1) * GetRecordLength();
   std::string bytes(GetRecordLength(), '\0');
   if (!ReadExact(*table_, start, bytes.data(), bytes.size())) {
-    throw Exception("DBF file could not be read: " + path_.string());
+    throw Exception(FormatString(TrUtf8("TableReader", "DBF file could not be read: %1"), {path_.string()}));
   }
   Record record;
   record[kDeletedKey] = bytes[0] == '*';
@@ -150,8 +152,8 @@ std::unique_ptr<BaseDbf> OpenTable(const std::filesystem::path& path,
   } else {
     char hex[3] = {};
     std::snprintf(hex, sizeof hex, "%02x", signature);
-    throw Exception("DBF file signature 0x" + std::string(hex) + " not recognized: " +
-                    path.string());
+    throw Exception(FormatString(TrUtf8("TableReader", "DBF file signature 0x%1 not recognized: %2"),
+                                 {std::string(hex), path.string()}));
   }
   table->Open(path);
   return table;

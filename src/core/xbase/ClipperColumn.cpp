@@ -4,6 +4,8 @@
 
 #include "util/SourceOpener.h"
 #include "xbase/Exception.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 namespace mirn::xbase {
 
@@ -13,8 +15,8 @@ ClipperMemoColumn::ClipperMemoColumn(std::string name, char type, std::uint8_t l
   unsigned char version = 0;
   if (!ReadExact(Memo(), 16, &version, 1)) FailRead();
   if (version != 3) {
-    throw Exception("memo file version number (" + std::to_string(version) +
-                    ") not recognized");
+    throw Exception(FormatString(TrUtf8("TableReader", "memo file version number (%1) not recognized"),
+                                 {std::to_string(version)}));
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include "util/SourceOpener.h"
 #include "xbase/Exception.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 namespace mirn::xbase {
 
@@ -21,7 +23,7 @@ FoxProMemoColumn::FoxProMemoColumn(std::string name, char type, std::uint8_t len
   unsigned char size[2] = {};
   if (ReadExact(Memo(), 6, size, sizeof size)) blockSize_ = BigEndian(size, 2);
   if (blockSize_ == 0) {
-    throw Exception("could not determine memo file block size for field " + GetName());
+    throw Exception(FormatString(TrUtf8("TableReader", "could not determine memo file block size for field %1"), {GetName()}));
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include "xbase/Exception.h"
 #include "xbase/FoxProColumn.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 
 namespace mirn::xbase {
 
@@ -9,7 +11,7 @@ void FoxProDbf::Validate() {
   BaseDbf::Validate();
   // The index itself is never read; a table that announces one must still have it.
   if (PrefixByte(28) != 0 && !OpenBeside(".cdx")) {
-    throw Exception("could not open structural index file: " + QuotePath(PathBeside(".cdx")));
+    throw Exception(FormatString(TrUtf8("TableReader", "could not open structural index file: %1"), {QuotePath(PathBeside(".cdx"))}));
   }
 }
 

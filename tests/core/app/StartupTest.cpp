@@ -12,9 +12,12 @@
 #include "store/OpenDatabase.h"
 #include "platform/MemoryProfile.h"
 #include "platform/ScriptedUserInterface.h"
+#include "platform/Notifier.h"
 #include "support/ExchangeLayouts.h"
+#include "support/PseudoCatalog.h"
 #include "support/TestSupport.h"
 #include "templates/DDFLibrary.h"
+#include "util/Text.h"
 
 namespace mirn {
 namespace {
@@ -108,6 +111,20 @@ TEST_F(StartupTest, ASlowLibraryScanShowsItsProgressWindowAndAnnouncesNewLayouts
   EXPECT_TRUE(ui_.messages.empty());
   EXPECT_EQ(NotificationNames().at(L"feedback_sent"), L"Feedback sent");
   EXPECT_EQ(NotificationNames().size(), 4u);
+}
+
+// The desktop shows the names in the person's language; the services know them by the keys,
+// which stay the same.
+TEST(NotificationNamesTest, TheShownNamesFollowTheLanguageAndTheKeysDoNot) {
+  test::PseudoLanguage language;
+  const auto names = NotificationNames();
+  ASSERT_EQ(names.size(), 4u);
+  for (const wchar_t* key : {notification::kNewTemplates, notification::kImportComplete,
+                             notification::kExportComplete, notification::kFeedbackSent}) {
+    ASSERT_EQ(names.count(key), 1u) << ToUtf8(key);
+    EXPECT_EQ(names.at(key).front(), L'\u00ab') << ToUtf8(names.at(key));
+  }
+  EXPECT_EQ(names.at(L"import_complete"), L"\u00abImport complete~~~~~\u00bb");
 }
 
 TEST_F(StartupTest, AQuickLibraryScanShowsNoWindow) {
