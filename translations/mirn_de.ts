@@ -1015,6 +1015,14 @@ Klicken Sie danach auf „Weiter“.</translation>
         <source>There are no other extensions that are of the same type as extension &quot;%1&quot;.</source>
         <translation>Es gibt keine weiteren Nebenstellen vom selben Typ wie die Nebenstelle „%1“.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n selected extensions</source>
+        <comment>%n selected extension</comment>
+        <translation>
+            <numerusform>%n ausgewählte Nebenstelle</numerusform>
+            <numerusform>%n ausgewählte Nebenstellen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CsvImportSettings</name>

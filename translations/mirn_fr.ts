@@ -1015,6 +1015,14 @@ Cliquez ensuite sur « Suivant ».</translation>
         <source>There are no other extensions that are of the same type as extension &quot;%1&quot;.</source>
         <translation>Aucun autre poste n&apos;est du même type que le poste « %1 ».</translation>
     </message>
+    <message numerus="yes">
+        <source>%n selected extensions</source>
+        <comment>%n selected extension</comment>
+        <translation>
+            <numerusform>%n poste sélectionné</numerusform>
+            <numerusform>%n postes sélectionnés</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CsvImportSettings</name>

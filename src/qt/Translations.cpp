@@ -10,6 +10,8 @@
 namespace mirn {
 
 Translations::Translations(const QLocale& locale, const std::filesystem::path& folder) {
+  // The C locale ("LANG=C") writes its numbers without groups.
+  if (!locale.numberOptions().testFlag(QLocale::OmitGroupSeparator)) groupSeparator_ = FromQString(locale.groupSeparator());
   auto program = std::make_unique<QTranslator>();
   if (program->load(locale, QStringLiteral("mirn"), QStringLiteral("_"), PathToQString(folder))) {
     hasProgram_ = true;
@@ -26,6 +28,7 @@ Translations::Translations(const QLocale& locale, const std::filesystem::path& f
 Translations::~Translations() {
   if (!installed_) return;
   if (InstalledCatalog() == this) InstallCatalog(nullptr);
+  if (InstalledDigitGrouping() == this) InstallDigitGrouping(nullptr);
   if (QCoreApplication::instance()) {
     for (const auto& t : translators_) QCoreApplication::removeTranslator(t.get());
   }
@@ -43,6 +46,7 @@ QLocale Translations::ChosenLocale(const Profile& profile) {
 void Translations::Install() {
   installed_ = true;
   InstallCatalog(this);
+  InstallDigitGrouping(this);
   if (!QCoreApplication::instance()) return;
   // The translator installed last is asked first: Qt's own goes in before Mirn's.
   for (auto it = translators_.rbegin(); it != translators_.rend(); ++it) {

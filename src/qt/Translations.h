@@ -1,7 +1,8 @@
 #pragma once
 // The program in the user's language: loads Mirn's translation and Qt's own for the locale's
 // languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as QLocale reads them), answers the core's
-// texts from them (util/Catalog.h) and, where a Qt application runs, its tr() calls too.
+// texts from them (util/Catalog.h) and, where a Qt application runs, its tr() calls too. The
+// locale also groups the digits of the counts the core writes (util/CountText.h).
 
 #include <QLocale>
 #include <QString>
@@ -11,12 +12,13 @@
 #include <vector>
 
 #include "util/Catalog.h"
+#include "util/CountText.h"
 
 namespace mirn {
 
 class Profile;
 
-class Translations : public Catalog {
+class Translations : public Catalog, public DigitGrouping {
  public:
   // Loads the translations for `locale` from `folder` (mirn_<language>.qm) and from Qt's
   // translation folder (qtbase_<language>.qm). A language without a file stays English.
@@ -31,7 +33,7 @@ class Translations : public Catalog {
   // locale's.
   static QLocale ChosenLocale(const Profile& profile);
 
-  // Installs this as the core's catalog and, when a QCoreApplication exists, its
+  // Installs this as the core's catalog and digit grouping and, when a QCoreApplication exists, its
   // translators into it; both are removed again when this object goes.
   void Install();
 
@@ -40,9 +42,11 @@ class Translations : public Catalog {
 
   std::string Translate(const char* context, const char* source, const char* disambiguation,
                         int count) const override;
+  std::wstring GroupSeparator() const override { return groupSeparator_; }
 
  private:
   std::vector<std::unique_ptr<QTranslator>> translators_;  // Mirn's first, then Qt's
+  std::wstring groupSeparator_;
   bool hasProgram_ = false;
   bool installed_ = false;
 };

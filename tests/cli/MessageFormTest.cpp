@@ -170,11 +170,21 @@ TEST_F(MessageForm, XlsRowLimitIsNamedWithTheWayOut) {
     ASSERT_TRUE(raw.Commit());
   }
   const std::vector<std::string> args = {"export-excel", db_, (dir_ / "big.xls").string()};
-  const auto r = Cli(args);
+  // The counts are grouped as the locale groups digits; the listing of `info` is read by
+  // scripts and keeps its plain digits.
+  const auto inLocale = [&](const std::string& language, const std::string& locale, std::vector<std::string> command) {
+    command.insert(command.begin(), {"/usr/bin/env", "LANGUAGE=" + language, "LC_ALL=" + locale, "LANG=" + locale,
+                                     "/usr/bin/timeout", "-s", "KILL", "60", MIRN_CLI_PATH});
+    return RunProcess(command);
+  };
+  const auto r = inLocale("en", "en_US.UTF-8", args);
   ExpectTheForm(args, r);
-  EXPECT_NE(r.err.find("65536 rows"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("65,536 rows and this export needs 66,042"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find(".xlsx"), std::string::npos) << r.err;
   EXPECT_FALSE(fs::exists(dir_ / "big.xls"));
+  const auto german = inLocale("de", "de_DE.UTF-8", args);
+  EXPECT_NE(german.err.find("65.536 Zeilen"), std::string::npos) << german.err;
+  EXPECT_NE(inLocale("de", "de_DE.UTF-8", {"info", db_}).out.find("extensions\t66041\n"), std::string::npos);
 }
 
 // A file this user may not read is "permission denied", not "no database".

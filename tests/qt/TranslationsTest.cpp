@@ -12,6 +12,8 @@
 #include "exchange/ColumnMapping.h"
 #include "exchange/MRBExporterCommands.h"
 #include "exchange/TableImporter.h"
+#include "extensions/AddExtensionsModel.h"
+#include "extensions/ExtensionIdList.h"
 #include "extensions/ExtensionListModel.h"
 #include "feedback/SupportRequest.h"
 #include "platform/MemoryProfile.h"
@@ -20,7 +22,9 @@
 #include "support/ListLayouts.h"
 #include "support/TestSupport.h"
 #include "util/Catalog.h"
+#include "util/CountText.h"
 #include "util/StringTable.h"
+#include "util/Text.h"
 
 namespace mirn {
 namespace {
@@ -130,6 +134,41 @@ TEST(Translations, TheSelectionStatusTextInEachLanguage) {
     list.SelectAll();
     EXPECT_EQ(list.SelectionStatusText(), language.all);
   }
+}
+
+// Counts a person reads group their digits as the language does; numbers that are data (a
+// row number to find in the file, the IDs of a range) keep their plain digits.
+TEST(Translations, CountsGroupTheirDigitsAsTheLanguageDoesAndDataDoesNot) {
+  ExchangeOutcome outcome;
+  outcome.count = 12345;
+  const std::pair<QLocale, std::wstring> counts[] = {
+      {QLocale(QLocale::English, QLocale::UnitedStates), L"12,345 added"},
+      {QLocale(QLocale::German, QLocale::Germany), L"12.345 hinzugef\u00fcgt"},
+      {QLocale(QLocale::French, QLocale::France), L"12\u202f345 ajout\u00e9s"},
+  };
+  for (const auto& [locale, added] : counts) {
+    Translations translations(locale, Translations::ProgramFolder());
+    translations.Install();
+    EXPECT_EQ(ImportCountsText(outcome), added);
+    const auto ids = ExpandExtensionIds({L"9998-10001"}, [](const std::wstring&, long long) { return RangeChoice::kCreateAll; });
+    ASSERT_TRUE(ids.has_value());
+    EXPECT_EQ(ids->back(), L"10001");
+    const std::wstring problem = ProblemText({12345, 2, L"Name", L"x"});
+    EXPECT_NE(problem.find(L" 12345,"), std::wstring::npos) << ToUtf8(problem);
+  }
+  {
+    Translations german(QLocale(QLocale::German, QLocale::Germany), Translations::ProgramFolder());
+    german.Install();
+    EXPECT_EQ(CreateAllRangeText(12345).find(L"12.345"), CreateAllRangeText(7).find(L"7"));
+  }
+  // The C locale ("LANG=C") writes plain digits, and so does a run without any.
+  {
+    Translations plain(QLocale::c(), Translations::ProgramFolder());
+    plain.Install();
+    EXPECT_EQ(CountText(12345), L"12345");
+  }
+  EXPECT_EQ(InstalledDigitGrouping(), nullptr);
+  EXPECT_EQ(CountText(12345), L"12345");
 }
 
 TEST(Translations, ALanguageWithoutAFileStaysEnglish) {

@@ -12,6 +12,7 @@
 #include "exchange/xls/XlsWorkbook.h"
 #include "platform/OutputFile.h"
 #include "store/OpenDatabase.h"
+#include "util/CountText.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -191,7 +192,7 @@ ExchangeOutcome RunExcelExport(MRBBase& database, DDFLibrary& library, const std
     tooMany.code = EFBIG;
     tooMany.message = FormatString(Tr("ExchangeReports", "An .xls workbook holds at most %1 rows and this export "
                                                          "needs %2: export to .xlsx instead."),
-                                   {std::to_wstring(xls::Workbook::kMaxRows), std::to_wstring(rows)});
+                                   {CountText(xls::Workbook::kMaxRows), CountText(rows)});
     return tooMany;
   }
   ExchangeOutcome refused;

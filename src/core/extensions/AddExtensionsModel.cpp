@@ -7,6 +7,7 @@
 #include "db/MRBBase.h"
 #include "platform/Profile.h"
 #include "templates/DDFLibrary.h"
+#include "util/CountText.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -112,7 +113,7 @@ AddDialogOutcome AcceptAddDialog(const AddDialogInput& input, const RangeQuestio
 }
 
 std::wstring CreateAllRangeText(long long count) {
-  return FormatString(LoadString(kStrCreateAllExtensions), {std::to_wstring(count)});
+  return FormatString(LoadString(kStrCreateAllExtensions), {CountText(count)});
 }
 
 std::wstring CreateOneRangeText(const std::wstring& item) {

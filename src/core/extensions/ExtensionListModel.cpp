@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "util/Catalog.h"
+#include "util/CountText.h"
 #include "util/StringTable.h"
 #include "db/MRBBase.h"
 #include "platform/UserInterface.h"
@@ -223,7 +224,7 @@ void ExtensionListModel::FinishReading() {
 std::wstring ExtensionListModel::ReadingStatusText() const {
   if (!reading_) return {};
   return FormatString(Tr("ExtensionList", "Reading extensions: %1 of %2"),
-                      {std::to_wstring(RowCount()), std::to_wstring(std::max(expectedRows_, RowCount()))});
+                      {CountText(RowCount()), CountText(std::max(expectedRows_, RowCount()))});
 }
 
 void ExtensionListModel::RefreshRow(std::wstring_view id) {
@@ -394,7 +395,7 @@ std::wstring ExtensionListModel::SelectionStatusText() const {
   // One text, so that a language puts the count, its noun and the total where it needs them.
   return FormatString(TrN("ExtensionList", "%n extensions selected (%1 total)", "%n extension selected (%1 total)",
                           selectedCount_),
-                      {std::to_wstring(RowCount())});
+                      {CountText(RowCount())});
 }
 
 bool ExtensionListModel::DeleteSelected(UserInterface& ui) {

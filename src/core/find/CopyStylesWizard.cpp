@@ -125,9 +125,10 @@ CopyStylesWizard::ReadySummary CopyStylesWizard::Summary() const {
     } catch (const std::exception&) {
     }
   }
-  summary.destination = destinations_.size() == 1
+  const long long destinations = static_cast<long long>(destinations_.size());
+  summary.destination = destinations == 1
                             ? destinations_.front()
-                            : std::to_wstring(destinations_.size()) + L" selected extensions";
+                            : TrN("CopyStylesWizard", "%n selected extensions", "%n selected extension", destinations);
   summary.styles = styles_.Describe();
   return summary;
 }

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <climits>
 
+#include "util/CountText.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -11,8 +12,7 @@ namespace {
 std::atomic<const Catalog*> g_catalog{nullptr};
 
 std::wstring ReplaceCount(std::wstring text, long long count) {
-  std::wstring digits;
-  AppendDecimal(digits, count);
+  const std::wstring digits = CountText(count);
   for (size_t at = text.find(L"%n"); at != std::wstring::npos; at = text.find(L"%n", at + digits.size())) {
     text.replace(at, 2, digits);
   }

@@ -41,8 +41,8 @@ std::wstring Tr(const char* context, const char* source);
 
 // A text with a count in it: `many` holds "%n" where the count goes and names the text for
 // the catalog, which picks the language's own plural form; without a translation English
-// takes `one` for a count of 1 and `many` for every other count. "%n" becomes the count's
-// digits in every form.
+// takes `one` for a count of 1 and `many` for every other count. "%n" becomes the count in
+// every form, its digits grouped as the locale groups them (util/CountText.h).
 std::wstring TrN(const char* context, const char* many, const char* one, long long count);
 
 // Tr() and TrN() as UTF-8, for a program that writes bytes (mirn-cli's messages).

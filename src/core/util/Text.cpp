@@ -190,21 +190,6 @@ void AppendDecimal(std::wstring& out, long long value) {
   out.append(digits, end);
 }
 
-std::wstring CountOf(long long count, std::wstring_view one, std::wstring_view many) {
-  std::wstring text;
-  AppendDecimal(text, count);
-  text += L' ';
-  text += count == 1 ? one : many;
-  return text;
-}
-
-std::string CountOf(long long count, std::string_view one, std::string_view many) {
-  std::string text = std::to_string(count);
-  text += ' ';
-  text += count == 1 ? one : many;
-  return text;
-}
-
 std::u16string ToUtf16(std::wstring_view text) {
   std::u16string out;
   AssignUtf16(text, out);

@@ -28,9 +28,6 @@ void AssignUtf16(std::wstring_view text, std::u16string& out);
 // the locale-aware formatted output behind it, for texts built per stored record.
 void AppendDecimal(std::wstring& out, long long value);
 std::wstring FromUtf16(std::u16string_view text);
-// "1 extension", "2 extensions": a count with its noun in the matching number.
-std::wstring CountOf(long long count, std::wstring_view one, std::wstring_view many);
-std::string CountOf(long long count, std::string_view one, std::string_view many);
 
 // Windows code page 1252 ⇄ wide, with the exact Windows table: 0x80–0x9F hold the
 // typographic characters, and the five bytes the code page leaves undefined (0x81, 0x8D,

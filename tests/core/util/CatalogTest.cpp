@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <map>
 #include <tuple>
 
+#include "util/CountText.h"
 #include "util/StringTable.h"
 
 namespace mirn {
@@ -33,7 +35,10 @@ class FakeCatalog : public Catalog {
 
 class CatalogTest : public ::testing::Test {
  protected:
-  void TearDown() override { InstallCatalog(nullptr); }
+  void TearDown() override {
+    InstallCatalog(nullptr);
+    InstallDigitGrouping(nullptr);
+  }
   FakeCatalog catalog;
 };
 
@@ -81,6 +86,50 @@ TEST_F(CatalogTest, PlaceholdersMayChangeOrderInTheTranslation) {
   catalog.plurals[{"List", "%n names"}] = {"%n Name", "%n Namen"};
   EXPECT_EQ(TrNUtf8("List", "%n names", "%n name", 3), "3 Namen");
   EXPECT_EQ(TrNUtf8("List", "%n lines", "%n line", 1), "1 line");
+}
+
+// The locale's separator between groups of three digits.
+class FixedGrouping final : public DigitGrouping {
+ public:
+  explicit FixedGrouping(std::wstring separator) : separator_(std::move(separator)) {}
+  std::wstring GroupSeparator() const override { return separator_; }
+
+ private:
+  std::wstring separator_;
+};
+
+TEST(CountTextTest, DigitsGroupInThreesFromTheRight) {
+  EXPECT_EQ(GroupedDigits(0, L","), L"0");
+  EXPECT_EQ(GroupedDigits(999, L","), L"999");
+  EXPECT_EQ(GroupedDigits(1000, L"."), L"1.000");
+  EXPECT_EQ(GroupedDigits(12345, L"\u202f"), L"12\u202f345");
+  EXPECT_EQ(GroupedDigits(123456, L","), L"123,456");
+  EXPECT_EQ(GroupedDigits(1234567, L","), L"1,234,567");
+  EXPECT_EQ(GroupedDigits(-1234, L","), L"-1,234");  // the sign is no digit
+  EXPECT_EQ(GroupedDigits(-999, L","), L"-999");
+  EXPECT_EQ(GroupedDigits(LLONG_MIN, L","), L"-9,223,372,036,854,775,808");
+  EXPECT_EQ(GroupedDigits(12345, L""), L"12345");
+}
+
+// Counts group as the installed locale groups them, in TrN()'s "%n" too; without one, and in
+// the texts that take a number as a placeholder, the digits stay plain.
+TEST_F(CatalogTest, CountsGroupAsTheInstalledLocaleGroupsThem) {
+  EXPECT_EQ(CountText(12345), L"12345");
+  EXPECT_EQ(TrN("List", "%n extensions", "%n extension", 12345), L"12345 extensions");
+  FixedGrouping german(L".");
+  InstallDigitGrouping(&german);
+  EXPECT_EQ(CountText(12345), L"12.345");
+  EXPECT_EQ(CountTextUtf8(-12345), "-12.345");
+  EXPECT_EQ(TrN("List", "%n extensions", "%n extension", 12345), L"12.345 extensions");
+  catalog.plurals[{"List", "%n extensions"}] = {"%n Nebenstelle", "%n Nebenstellen"};
+  InstallCatalog(&catalog);
+  EXPECT_EQ(TrN("List", "%n extensions", "%n extension", 5000000000LL), L"5.000.000.000 Nebenstellen");
+  FixedGrouping french(L"\u202f");
+  InstallDigitGrouping(&french);
+  EXPECT_EQ(TrNUtf8("List", "%n extensions", "%n extension", 2500), "2\u202f500 Nebenstellen");
+  EXPECT_EQ(InstalledDigitGrouping(), &french);
+  InstallDigitGrouping(nullptr);
+  EXPECT_EQ(CountText(12345), L"12345");
 }
 
 TEST_F(CatalogTest, TheStringTableTranslatesItsTextsButNotTheProgramsNames) {
