@@ -1599,6 +1599,10 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <source>Don&apos;t Remove</source>
         <translation>Nicht entfernen</translation>
     </message>
+    <message>
+        <source>Windows Metafile pictures (WMF, EMF) cannot be shown on this system.</source>
+        <translation>Windows-Metafile-Bilder (WMF, EMF) können auf diesem System nicht angezeigt werden.</translation>
+    </message>
 </context>
 <context>
     <name>LabelViewController</name>
@@ -2756,6 +2760,20 @@ Der zuvor gewählte Drucker wird wieder verwendet.</translation>
         <source> in</source>
         <translation> Zoll</translation>
     </message>
+    <message>
+        <source>%1
+The folder does not exist.
+Check the path and try again.</source>
+        <translation>%1
+Der Ordner existiert nicht.
+Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
 </context>
 <context>
     <name>SheetFit</name>
@@ -3874,6 +3892,13 @@ Bitte prüfen Sie Ihre Internetverbindung und versuchen Sie es erneut, oder send
     </message>
 </context>
 <context>
+    <name>Updater</name>
+    <message>
+        <source>The Mirn updater utility was not found.</source>
+        <translation>Das Aktualisierungsprogramm von Mirn wurde nicht gefunden.</translation>
+    </message>
+</context>
+<context>
     <name>UsageSurvey</name>
     <message>
         <source>The Internet connection appears to be offline.</source>
@@ -4622,6 +4647,26 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     <message>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Found at</source>
+        <translation>Gefunden in</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Natural size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Size on label</source>
+        <translation>Größe auf der Tastenbeschriftung</translation>
     </message>
 </context>
 <context>

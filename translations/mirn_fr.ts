@@ -1599,6 +1599,10 @@ Veuillez enregistrer dans un autre dossier.</translation>
         <source>Don&apos;t Remove</source>
         <translation>Ne pas retirer</translation>
     </message>
+    <message>
+        <source>Windows Metafile pictures (WMF, EMF) cannot be shown on this system.</source>
+        <translation>Les images Windows Metafile (WMF, EMF) ne peuvent pas être affichées sur ce système.</translation>
+    </message>
 </context>
 <context>
     <name>LabelViewController</name>
@@ -2756,6 +2760,20 @@ Retour à l&apos;imprimante sélectionnée précédemment.</translation>
         <source> in</source>
         <translation> po</translation>
     </message>
+    <message>
+        <source>%1
+The folder does not exist.
+Check the path and try again.</source>
+        <translation>%1
+Le dossier n&apos;existe pas.
+Vérifiez le chemin et réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>SheetFit</name>
@@ -3874,6 +3892,13 @@ Vérifiez que votre connexion Internet fonctionne et réessayez, ou envoyez vos 
     </message>
 </context>
 <context>
+    <name>Updater</name>
+    <message>
+        <source>The Mirn updater utility was not found.</source>
+        <translation>L&apos;utilitaire de mise à jour de Mirn est introuvable.</translation>
+    </message>
+</context>
+<context>
     <name>UsageSurvey</name>
     <message>
         <source>The Internet connection appears to be offline.</source>
@@ -4622,6 +4647,26 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <message>
         <source>Unknown</source>
         <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Found at</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Natural size</source>
+        <translation>Taille d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Size on label</source>
+        <translation>Taille sur l&apos;étiquette</translation>
     </message>
 </context>
 <context>

@@ -54,11 +54,12 @@ class PicturePreview final : public QWidget {
   std::shared_ptr<const Picture> picture_;
 };
 
-QLabel* ValueLabel(const std::wstring& text, const QString& name, QWidget* parent) {
+// `name` (English) finds the value in tests; `accessible` is its row's translated label.
+QLabel* ValueLabel(const std::wstring& text, const QString& name, const QString& accessible, QWidget* parent) {
   auto* label = new QLabel(ToQString(text), parent);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   label->setObjectName(name);
-  label->setAccessibleName(name);
+  label->setAccessibleName(accessible);
   return label;
 }
 
@@ -81,12 +82,12 @@ CGraphicPropDlg::CGraphicPropDlg(const GraphicProperties& properties, UserInterf
 
   auto* form = new QFormLayout;
   if (!r.embedded) {
-    form->addRow(tr("File name:"), ValueLabel(r.fileName, "File name", this));
-    form->addRow(tr("Found at:"), ValueLabel(FoundPathText(r.fileName, properties_.foundPath), "Found at", this));
+    form->addRow(tr("File name:"), ValueLabel(r.fileName, "File name", tr("File name"), this));
+    form->addRow(tr("Found at:"), ValueLabel(FoundPathText(r.fileName, properties_.foundPath), "Found at", tr("Found at"), this));
   }
-  form->addRow(tr("Format:"), ValueLabel(format, "Format", this));
-  form->addRow(tr("Natural size:"), ValueLabel(natural, "Natural size", this));
-  form->addRow(tr("Size on label:"), ValueLabel(onLabel, "Size on label", this));
+  form->addRow(tr("Format:"), ValueLabel(format, "Format", tr("Format"), this));
+  form->addRow(tr("Natural size:"), ValueLabel(natural, "Natural size", tr("Natural size"), this));
+  form->addRow(tr("Size on label:"), ValueLabel(onLabel, "Size on label", tr("Size on label"), this));
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);

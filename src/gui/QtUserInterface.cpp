@@ -101,13 +101,15 @@ std::optional<std::filesystem::path> QtUserInterface::RunFileDialog(const FileDi
 
     if (current.pathMustExist && chosen.has_parent_path() &&
         !std::filesystem::is_directory(chosen.parent_path(), error)) {
-      MessageBox({chosen.wstring() + L"\nThe folder does not exist.\nCheck the path and try again.",
+      MessageBox({FromQString(QObject::tr("%1\nThe folder does not exist.\nCheck the path and try again.")
+                                  .arg(PathToQString(chosen))),
                   FromQString(DialogTitle(current, save)), mb::kOk | mb::kIconWarning, {}});
       current.initialPath = chosen;
       continue;
     }
     if (save && current.promptOverwrite && std::filesystem::exists(chosen, error)) {
-      const int answer = MessageBox({chosen.filename().wstring() + L" already exists.\nDo you want to replace it?",
+      const int answer = MessageBox({FromQString(QObject::tr("%1 already exists.\nDo you want to replace it?")
+                                                     .arg(PathToQString(chosen.filename()))),
                                      FromQString(DialogTitle(current, save)),
                                      mb::kYesNo | mb::kIconWarning | mb::kDefaultButton2, {}});
       if ((answer & mb::kButtonMask) != mb::kIdYes) {

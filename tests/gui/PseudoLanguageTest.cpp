@@ -12,7 +12,11 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QComboBox>
 #include <QDateTime>
+#include <QFileDialog>
+#include <QImage>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
@@ -35,6 +39,9 @@
 #include "gui/CFindDlg.h"
 #include "gui/CMainFrame.h"
 #include "gui/CPrefsDlg.h"
+#include "gui/CPrintDlg.h"
+#include "gui/CSizeableGraphic.h"
+#include "gui/DialogCommands.h"
 #include "gui/CPrinterAdjustmentDlg.h"
 #include "gui/CProgressDlg.h"
 #include "gui/CXMessageBox.h"
@@ -42,6 +49,7 @@
 #include "gui/FrameServices.h"
 #include "gui/ScreenshotSupport.h"
 #include "gui/MainWindowFeatures.h"
+#include "gui/CMirnImage.h"
 #include "gui/CMirnPanel.h"
 #include "gui/ListPanel.h"
 #include "gui/QtUserInterface.h"
@@ -51,9 +59,11 @@
 #include "extensions/ExtensionProperties.h"
 #include "app/ProgramInfo.h"
 #include "platform/OsRelease.h"
+#include "print/PdfTarget.h"
 #include "qt/QtText.h"
 #include "qt/Translations.h"
 #include "util/StringTable.h"
+#include "db/MRBGraphic.h"
 #include "platform/MemoryProfile.h"
 #include "support/LayoutObject.h"
 #include "support/PseudoCatalog.h"
@@ -73,15 +83,43 @@ class PseudoTranslator final : public QTranslator {
 // A translated text, or a part of one (the status tip after the ";" of "Menu;Tip").
 bool Translated(const QString& text) { return text.contains(QChar(0xab)) || text.contains(QChar(0xbb)); }
 
-// The visible texts under `root` that did not go through a translation, as one text with a
-// line each. Texts without a letter (numbers, "{ }", "...") are not words and are left out,
-// as are the texts in `data`: what a person typed, a printer's or a font's name.
+// What of `text` lies outside its translated parts «...» (which may hold others), each part
+// on a line of its own: an English sentence added to a translated one shows here.
+QString OutsideTranslatedParts(const QString& text) {
+  QString outside;
+  int depth = 0;
+  for (const QChar c : text) {
+    if (c == QChar(0xab)) {
+      ++depth;
+      outside += u'\n';
+    } else if (c == QChar(0xbb)) {
+      depth = std::max(0, depth - 1);
+    } else if (depth == 0) {
+      outside += c;
+    }
+  }
+  return outside;
+}
+
+// The visible texts under `root` that did not go through a translation, or hold words beside
+// their translated parts, as one text with a line each. Texts without a letter (numbers,
+// "{ }", "...") are not words and are left out, as are the texts in `data`: what a person
+// typed, a printer's or a font's name.
 std::string Untranslated(QWidget* root, const std::set<QString>& data = {}) {
   QStringList found;
   static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
   auto check = [&](const QObject* owner, const QString& text) {
-    if (text.isEmpty() || !text.contains(letter) || Translated(text)) return;
-    if (data.count(text)) return;
+    if (text.isEmpty() || !text.contains(letter) || data.count(text)) return;
+    if (Translated(text)) {
+      for (const QString& part : OutsideTranslatedParts(text).split(u'\n')) {
+        const QString words = part.trimmed();
+        if (words.contains(letter) && !data.count(words)) {
+          found << QStringLiteral("%1 \"%2\": %3").arg(owner->metaObject()->className(), owner->objectName(), text);
+          return;
+        }
+      }
+      return;
+    }
     found << QStringLiteral("%1 \"%2\": %3").arg(owner->metaObject()->className(), owner->objectName(), text);
   };
   check(root, root->windowTitle());
@@ -140,7 +178,7 @@ TEST_F(PseudoLanguageTest, EveryMenuCommandOfTheWindowIsTranslated) {
 TEST_F(PseudoLanguageTest, TheDialogsShowOnlyTranslatedTexts) {
   MemoryProfile profile;
   CPrefsDlg options(profile, {}, {});
-  EXPECT_EQ(Untranslated(&options), "");
+  EXPECT_EQ(Untranslated(&options, {"Arial 9"}), "");  // the font's name is the font's
   CZoomDialog zoom(120);
   EXPECT_EQ(Untranslated(&zoom), "");
   // The printer's name is the printer's.
@@ -177,7 +215,27 @@ class EveryDialogTest : public PseudoLanguageTest, protected test::BasicFrameSer
     document.New();
     document.Database()->AddExtension(L"100", L"DESK", L"Reception");
     document.Database()->AddExtension(L"101", L"DESK", L"Office");
+    // A picture on the label, so that its commands are there to choose; a picture file that
+    // this system cannot show, for the file dialog of the insert commands to answer with.
+    QImage logo(48, 24, QImage::Format_RGB32);
+    logo.fill(Qt::blue);
+    logo.save(QString::fromStdString((root / "logo.png").string()));
+    std::ofstream(root / "drawing.wmf") << "not a picture";
+    MRBGraphic picture;
+    picture.fileName = (root / "logo.png").wstring();
+    picture.width = 720;
+    picture.height = 360;
+    document.Database()->SetGraphicField(L"100", kPictureSlot, picture);
+    data_.insert(QString::fromStdString((root / "logo.png").string()));  // its properties name it
     frame_ = ShowWindow(NewMainWindow(services, &parts_));
+    // A stand-in updater that does nothing, so that Check for Updates and Updates Options
+    // are chosen without reaching the network.
+    {
+      std::ofstream updater(updater_);
+      updater << "#!/bin/sh\nexit 0\n";
+    }
+    std::filesystem::permissions(updater_, std::filesystem::perms::owner_all);
+    InstallDialogCommands(*frame_, updater_);
     parts_.list->SetDatabase(document.Database());
     Prepare();
     // The date of the last change, as the properties show it, is the locale's.
@@ -193,7 +251,8 @@ class EveryDialogTest : public PseudoLanguageTest, protected test::BasicFrameSer
   // Before each command, as a person would have it: the extension chosen in the list and its
   // label shown with a field selected and the keyboard focus, so that the label's commands
   // are there too. (An earlier command may have unselected or cleared it.)
-  void Prepare() {
+  // A picture's commands find the picture selected instead.
+  void Prepare(const QAction* action = nullptr) {
     parts_.list->Select(L"100", false, true, true);
     parts_.labelPanel->View().SetDatabase(document.Database());
     parts_.labelPanel->View().SetExtension(L"100");
@@ -201,6 +260,13 @@ class EveryDialogTest : public PseudoLanguageTest, protected test::BasicFrameSer
     frame_->activateWindow();
     parts_.labelPanel->setFocus();
     QApplication::processEvents();
+    if (action != nullptr && (action == frame_->Action(cmd::kGraphicProperties) ||
+                              action == frame_->Action(cmd::kRemoveGraphic))) {
+      for (auto* picture : parts_.labelPanel->Image()->findChildren<CSizeableGraphic*>()) {
+        if (picture->Slot() == kPictureSlot) picture->setFocus();
+      }
+      QApplication::processEvents();
+    }
     frame_->UpdateCommandStates();
   }
 
@@ -229,6 +295,7 @@ class EveryDialogTest : public PseudoLanguageTest, protected test::BasicFrameSer
     }
     QTimer poll;
     int seen = 0;
+    bool answered = false;
     QObject::connect(&poll, &QTimer::timeout, [&] {
       if (QWidget* popup = QApplication::activePopupWidget()) {
         Check(name, popup);
@@ -239,6 +306,11 @@ class EveryDialogTest : public PseudoLanguageTest, protected test::BasicFrameSer
       // (A dialog on the stack may take the address of the one before: counted, not compared.)
       if (modal == nullptr || !modal->isVisible()) return;
       if (++seen <= 8) Check(name, modal);
+      // Answered so once a command; a dialog that stays open then is cancelled as any other.
+      if (!answered && AnswerToGoFurther(modal)) {
+        answered = true;
+        return;
+      }
       if (auto* dialog = qobject_cast<QDialog*>(modal)) {
         dialog->reject();
       } else {
@@ -281,6 +353,34 @@ class EveryDialogTest : public PseudoLanguageTest, protected test::BasicFrameSer
     if (!inner) QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
+  // The print dialog of Print Preview goes on to the preview (of the PDF, so no printer is
+  // asked), and the file dialog of the picture commands answers with `pictureAnswer_`: the
+  // windows behind them are checked too. True when `modal` was answered so.
+  bool AnswerToGoFurther(QWidget* modal) {
+    if (auto* print = qobject_cast<CPrintDlg*>(modal);
+        print != nullptr && print->PreviewButton() != nullptr && print->PreviewButton()->isDefault()) {
+      QComboBox* printers = print->PrinterBox();
+      const int pdf = printers->findText(ToQString(PdfTargetInfo().name), Qt::MatchContains);
+      if (pdf < 0) return false;
+      printers->setCurrentIndex(pdf);
+      print->PreviewButton()->click();
+      ++previews_;
+      return true;
+    }
+    if (auto* files = qobject_cast<QFileDialog*>(modal); files != nullptr && !pictureAnswer_.isEmpty()) {
+      files->setNameFilter(QStringLiteral("*"));
+      files->selectFile(pictureAnswer_);
+      // As a person would: the name typed, then Enter.
+      if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+        name->setText(pictureAnswer_);
+        QTest::keyClick(name, Qt::Key_Return);
+      }
+      ++picturesAnswered_;
+      return true;
+    }
+    return false;
+  }
+
   void Walk(QMenu* menu, const QString& path, std::vector<std::pair<QAction*, QString>>& commands) {
     for (QAction* action : menu->actions()) {
       if (action->isSeparator()) continue;
@@ -304,18 +404,26 @@ class EveryDialogTest : public PseudoLanguageTest, protected test::BasicFrameSer
     for (const auto& [action, name] : commands) {
       if (frame_.isNull()) break;
       if (action == exit || action->objectName() == "Recent File" || !action->isVisible()) continue;
-      Prepare();
+      Prepare(action);
       if (!action->isEnabled()) {
         skipped_ << name;
         continue;
       }
+      const bool insertsPicture =
+          action == frame_->Action(cmd::kInsertPicture) || action == frame_->Action(cmd::kInsertPictureLink);
+      pictureAnswer_ = insertsPicture ? QString::fromStdString((root / "drawing.wmf").string()) : QString();
       Choose(action, name);
+      pictureAnswer_.clear();
       ++chosen;
     }
     return chosen;
   }
 
+  static constexpr int kPictureSlot = 5;
   MainWindowParts parts_;
+  std::filesystem::path updater_ = root / "mirn-updater";
+  QString pictureAnswer_;  // what the file dialog of a picture command answers
+  int previews_ = 0, picturesAnswered_ = 0;
   QString shotPrefix_;  // with a name, each window checked is saved as a picture
   int shots_ = 0;
   QPointer<CMainFrame> frame_;
@@ -325,6 +433,7 @@ class EveryDialogTest : public PseudoLanguageTest, protected test::BasicFrameSer
   // The program's name, its copyright line and the system's own words are the same in every
   // language.
   std::set<QString> data_ = {"100",
+                             "Arial 9",  // the font's name and size, as Options describes the font
                              "Reception",
                              "A tip.",
                              "DESK",
@@ -342,10 +451,21 @@ TEST_F(EveryDialogTest, EveryCommandOfEveryMenuShowsOnlyTranslatedTexts) {
   EXPECT_GT(chosen, 60);
   EXPECT_GT(innerChosen_, 0) << "the layout designer's own menus";
   EXPECT_GT(opened_.size(), 20) << opened_.join('\n').toStdString();
+  // The print preview, the picture commands and the updater's were reached too.
+  EXPECT_GT(previews_, 0);
+  EXPECT_GT(picturesAnswered_, 1) << "both insert commands";
+  const QString opened = opened_.join('\n');
+  for (const char* window : {"CPrintPreviewDlg", "CGraphicPropDlg", "QFileDialog"}) {
+    EXPECT_TRUE(opened.contains(QLatin1String(window))) << window << "\n" << opened.toStdString();
+  }
+  for (const int id : {cmd::kFilePrintPreview, cmd::kInsertPicture, cmd::kInsertPictureLink, cmd::kGraphicProperties,
+                       cmd::kRemoveGraphic, cmd::kCheckForUpdates, cmd::kUpdatesOptions}) {
+    const QString text = frame_->Action(id)->text();
+    for (const QString& skipped : skipped_) EXPECT_FALSE(skipped.endsWith(text)) << skipped.toStdString();
+  }
   EXPECT_TRUE(faults_.isEmpty()) << faults_.join("\n\n").toStdString() << "\n\nopened:\n"
                                  << opened_.join('\n').toStdString();
-  // What was not chosen because it is disabled here (a picture's commands without a picture,
-  // the updater's without an updater), for whoever reads the log.
+  // What was not chosen because it is disabled here, for whoever reads the log.
   std::cerr << "disabled here:\n" << skipped_.join('\n').toStdString() << "\n" << chosen << " commands and "
             << innerChosen_ << " of windows they opened chosen; windows checked:\n" << opened_.join('\n').toStdString()
             << "\n";

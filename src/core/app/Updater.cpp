@@ -1,5 +1,6 @@
 #include "app/Updater.h"
 
+#include "util/Catalog.h"
 #include "util/StringTable.h"
 #include "platform/Launcher.h"
 #include "platform/UserInterface.h"
@@ -18,7 +19,7 @@ bool Updater::Exists() const {
 
 bool Updater::Found() {
   if (Exists()) return true;
-  ui_.MessageBox({std::wstring(kUpdaterMissing), LoadString(kStrAppTitle), mb::kOk, {}});
+  ui_.MessageBox({Tr("Updater", "The Mirn updater utility was not found."), LoadString(kStrAppTitle), mb::kOk, {}});
   return false;
 }
 

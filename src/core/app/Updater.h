@@ -11,8 +11,6 @@ namespace mirn {
 class Launcher;
 class UserInterface;
 
-inline constexpr std::wstring_view kUpdaterMissing = L"The Mirn updater utility was not found.";
-
 class Updater {
  public:
   // `program` is the updater's full path.

@@ -75,7 +75,9 @@ std::optional<int> LabelGraphicsEditor::Insert(UserInterface& ui, bool embed, in
   const std::shared_ptr<const Picture> picture = loader.LoadFile(record.fileName);
   if (!picture) {
     std::wstring text = FormatString(LoadString(5139), {StoredFileName(chosen->wstring())});
-    if (IsWindowsMetafile(*chosen)) text += L"\n\nWindows Metafile pictures (WMF, EMF) cannot be shown on this system.";
+    if (IsWindowsMetafile(*chosen)) {
+      text += L"\n\n" + Tr("LabelGraphicsEditor", "Windows Metafile pictures (WMF, EMF) cannot be shown on this system.");
+    }
     ui.Message(text, mb::kIconError);
     return std::nullopt;
   }
