@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "gui/MeasureSpinBox.h"
 #include "gui/Widgets.h"
 #include "qt/QtText.h"
 
@@ -64,7 +65,7 @@ CPrinterAdjustmentDlg::CPrinterAdjustmentDlg(const PrinterAdjustment& adjustment
            "shift your printed text toward the bottom edge of the paper.")};
     for (int vertical = 1; vertical >= 0; --vertical) {
       auto* form = new QFormLayout;
-      auto* spin = new QDoubleSpinBox(page);
+      auto* spin = new MeasureSpinBox(page);
       // The spin stops at the same limit OK checks; typed values beyond it are refused on OK.
       spin->setDecimals(decimals);
       spin->setSingleStep(step);

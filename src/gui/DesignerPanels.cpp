@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "gui/DesignerSheetView.h"
+#include "gui/MeasureSpinBox.h"
 #include "gui/Widgets.h"
 #include "layouts/DesignerController.h"
 #include "layouts/LayoutDocument.h"
@@ -50,7 +51,7 @@ const LayoutObjectKind kKinds[] = {LayoutObjectKind::TextField, LayoutObjectKind
 }  // namespace
 
 QDoubleSpinBox* NewLengthBox(QWidget* parent, MeasureUnit unit, const QString& name) {
-  auto* box = new QDoubleSpinBox(parent);
+  auto* box = new MeasureSpinBox(parent);
   box->setDecimals(unit == MeasureUnit::Millimetres ? 1 : 2);
   box->setSingleStep(StepSize(unit));
   // Twips are 32-bit in the file; a label or sheet is never a metre long.

@@ -180,13 +180,17 @@ TEST_F(PrintDialogsTest, AdjustmentsAreTypedInTheLocalesNumberFormat) {
   const auto [englishTwips, englishShown] = typed(english, "1.5", MeasureUnit::Millimetres);
   EXPECT_EQ(englishTwips, 85);  // 1.5 mm
   EXPECT_TRUE(englishShown.startsWith("1.5 ")) << englishShown.toStdString();
+  EXPECT_EQ(typed(english, "1,5", MeasureUnit::Millimetres).first, 85);
   for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::French, QLocale::France)}) {
     SCOPED_TRACE(locale.name().toStdString());
     const auto [twips, shown] = typed(locale, "1,5", MeasureUnit::Millimetres);
     EXPECT_EQ(twips, englishTwips);
     EXPECT_TRUE(shown.startsWith("1,5 ")) << shown.toStdString();
-    // A point is not the decimal separator there: "1.5" is not read as 1.5 mm.
-    EXPECT_NE(typed(locale, "1.5", MeasureUnit::Millimetres).first, 85);
+    // A point typed out of habit is the decimal sign too, shown as the locale writes it:
+    // dropped as a thousands separator, it made 1.5 mm a shift of 15 mm.
+    const auto [pointTwips, pointShown] = typed(locale, "1.5", MeasureUnit::Millimetres);
+    EXPECT_EQ(pointTwips, 85);
+    EXPECT_TRUE(pointShown.startsWith("1,5 ")) << pointShown.toStdString();
     EXPECT_EQ(typed(locale, "-0,25", MeasureUnit::Inches).first, -360);
   }
 }
