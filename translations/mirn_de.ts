@@ -5102,10 +5102,6 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
         <translation>&amp;Waagerechte Justierung:</translation>
     </message>
     <message>
-        <source>&amp;Vertical Adjustment</source>
-        <translation>&amp;Senkrechte Justierung</translation>
-    </message>
-    <message>
         <source>A negative number will shift your printed text to the left. A positive number will shift your printed text to the right.</source>
         <translation>Ein negativer Wert verschiebt den Druck nach links, ein positiver nach rechts.</translation>
     </message>
@@ -5136,6 +5132,14 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     <message>
         <source>Please enter a number between %1 and %2.</source>
         <translation>Bitte geben Sie eine Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+    <message>
+        <source>No printer</source>
+        <translation>Kein Drucker</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical Adjustment:</source>
+        <translation>&amp;Senkrechte Justierung:</translation>
     </message>
 </context>
 <context>

@@ -5102,10 +5102,6 @@ Pour commencer, cliquez sur « Suivant ».</translation>
         <translation>Ajustement &amp;horizontal :</translation>
     </message>
     <message>
-        <source>&amp;Vertical Adjustment</source>
-        <translation>Ajustement &amp;vertical</translation>
-    </message>
-    <message>
         <source>A negative number will shift your printed text to the left. A positive number will shift your printed text to the right.</source>
         <translation>Une valeur négative décale l&apos;impression vers la gauche, une valeur positive vers la droite.</translation>
     </message>
@@ -5136,6 +5132,14 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <message>
         <source>Please enter a number between %1 and %2.</source>
         <translation>Veuillez saisir un nombre entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>No printer</source>
+        <translation>Aucune imprimante</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical Adjustment:</source>
+        <translation>Ajustement &amp;vertical :</translation>
     </message>
 </context>
 <context>

@@ -50,14 +50,16 @@ CPrinterAdjustmentDlg::CPrinterAdjustmentDlg(const PrinterAdjustment& adjustment
     auto* page = new QWidget(pages_);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(Wrapped(tr("These adjustments will affect the following printer:"), page));
-    auto* printer = new QLabel(ToQString(adjustment.name), page);
+    // The adjustment kept for a system without a printer is stored under "None".
+    const bool noPrinter = adjustment.name == AdjustmentPrinterName(L"");
+    auto* printer = new QLabel(noPrinter ? tr("No printer") : ToQString(adjustment.name), page);
     NameControl(printer, tr("Printer"));
     QFont bold = printer->font();
     bold.setBold(true);
     printer->setFont(bold);
     layout->addWidget(printer);
     layout->addWidget(Wrapped(tr(kPageTexts[landscape]), page));
-    const QString labels[2] = {tr("&Horizontal Adjustment:"), tr("&Vertical Adjustment")};
+    const QString labels[2] = {tr("&Horizontal Adjustment:"), tr("&Vertical Adjustment:")};
     const QString explanations[2] = {
         tr("A negative number will shift your printed text to the left. A positive number will shift your printed "
            "text to the right."),

@@ -158,6 +158,11 @@ TEST_F(PrintDialogsTest, AdjustmentPagesStepInTheUnitAndKeepToTheLimits) {
   inches.Field(true, true)->setValue(-0.25);
   EXPECT_EQ(inches.Values()->landscapeY, -360);
   EXPECT_EQ(inches.Pages()->count(), 2);
+  // The printer the adjustment is for is named; the one kept where no printer is installed
+  // is said in words (its stored name, "None", is not).
+  EXPECT_EQ(metric.findChild<QLabel*>("Printer")->text(), "Office");
+  CPrinterAdjustmentDlg none(PrinterAdjustment{AdjustmentPrinterName(L""), 0, 0, 0, 0}, MeasureUnit::Millimetres);
+  EXPECT_EQ(none.findChild<QLabel*>("Printer")->text(), "No printer");
 }
 
 // Adjustments are typed and shown in the reader's number format ("1,5" in German and French)
