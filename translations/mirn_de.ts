@@ -5729,6 +5729,10 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
         <source>None</source>
         <translation>Keine</translation>
     </message>
+    <message>
+        <source>View Tools</source>
+        <translation>Ansichtswerkzeuge</translation>
+    </message>
 </context>
 <context>
     <name>mirn::ListPanel</name>

@@ -5729,6 +5729,10 @@ Pour commencer, cliquez sur « Suivant ».</translation>
         <source>None</source>
         <translation>Aucune</translation>
     </message>
+    <message>
+        <source>View Tools</source>
+        <translation>Outils d&apos;affichage</translation>
+    </message>
 </context>
 <context>
     <name>mirn::ListPanel</name>

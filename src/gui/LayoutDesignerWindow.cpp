@@ -137,29 +137,38 @@ LayoutDesignerWindow::LayoutDesignerWindow(LayoutDocument document, LayoutDesign
   snap->setChecked(designer_.Snap());
   connect(snap, &QAction::toggled, this, [this](bool on) { designer_.SetSnap(on); });
 
+  // The tools on two toolbars: the view's (zoom, grid, preview) go to a second row when the
+  // window is too narrow for both, as the longer German and French texts make it at the
+  // designer's usual width, instead of hiding tools behind the overflow button.
   QToolBar* tools = addToolBar(tr("Designer Tools"));
-  NameControl(tools, tr("Designer Tools"));
-  tools->setMovable(false);
-  tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  for (QAction* a : {save, print_, static_cast<QAction*>(nullptr), undo_, redo_, static_cast<QAction*>(nullptr),
-                     addField, addCaption, addFrame, delete_, static_cast<QAction*>(nullptr), zoomIn, zoomOut, snap}) {
-    if (!a) {
-      tools->addSeparator();
-      continue;
-    }
-    tools->addAction(a);
-    NameControl(tools->widgetForAction(a), a->text());
+  viewTools_ = addToolBar(tr("View Tools"));
+  for (QToolBar* bar : {tools, viewTools_}) {
+    NameControl(bar, bar->windowTitle());
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
   }
+  auto fill = [](QToolBar* bar, std::initializer_list<QAction*> actions) {
+    for (QAction* a : actions) {
+      if (!a) {
+        bar->addSeparator();
+        continue;
+      }
+      bar->addAction(a);
+      NameControl(bar->widgetForAction(a), a->text());
+    }
+  };
+  fill(tools, {save, print_, nullptr, undo_, redo_, nullptr, addField, addCaption, addFrame, delete_});
+  fill(viewTools_, {zoomIn, zoomOut, snap});
 
-  // The preview of an extension's texts in the layout, chosen beside the tools.
-  auto* previewLabel = new QLabel(tr("P&review:"), tools);
-  preview_ = new QComboBox(tools);
+  // The preview of an extension's texts in the layout, chosen beside the view's tools.
+  auto* previewLabel = new QLabel(tr("P&review:"), viewTools_);
+  preview_ = new QComboBox(viewTools_);
   NameControl(preview_, tr("Preview"));
   preview_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   previewLabel->setBuddy(preview_);
-  tools->addSeparator();
-  tools->addWidget(previewLabel);
-  tools->addWidget(preview_);
+  viewTools_->addSeparator();
+  viewTools_->addWidget(previewLabel);
+  viewTools_->addWidget(preview_);
   FillPreviewChooser();
   connect(preview_, &QComboBox::currentIndexChanged, this, &LayoutDesignerWindow::PreviewChosen);
 
@@ -213,8 +222,22 @@ void LayoutDesignerWindow::UpdateRulers() {
 }
 
 void LayoutDesignerWindow::resizeEvent(QResizeEvent* event) {
+  WrapToolbars(event->size().width());
   QMainWindow::resizeEvent(event);
   UpdateRulers();
+}
+
+void LayoutDesignerWindow::WrapToolbars(int width) {
+  const QList<QToolBar*> bars = findChildren<QToolBar*>(Qt::FindDirectChildrenOnly);
+  int needed = 0;
+  for (const QToolBar* bar : bars) needed += bar->sizeHint().width();
+  const bool wrap = needed > width;
+  if (wrap == toolBarBreak(viewTools_)) return;
+  if (wrap) {
+    insertToolBarBreak(viewTools_);
+  } else {
+    removeToolBarBreak(viewTools_);
+  }
 }
 
 void LayoutDesignerWindow::FillPreviewChooser() {
@@ -229,6 +252,8 @@ void LayoutDesignerWindow::FillPreviewChooser() {
     }
   }
   preview_->setCurrentIndex(std::max(0, preview_->findData(chosen)));
+  // The chooser is as wide as its longest extension.
+  if (viewTools_) WrapToolbars(width());
 }
 
 void LayoutDesignerWindow::PreviewChosen() {

@@ -16,6 +16,7 @@
 #include "print/AdjustmentUnits.h"
 
 class QComboBox;
+class QToolBar;
 class QLabel;
 class QScrollArea;
 class QTabWidget;
@@ -66,6 +67,8 @@ class LayoutDesignerWindow : public QMainWindow {
 
  private:
   void UpdateRulers();
+  // Puts the view's toolbar on a row of its own when the window is narrower than both bars.
+  void WrapToolbars(int width);
   QAction* AddCommand(QMenu* menu, const QString& text, const QKeySequence& shortcut, std::function<void()> run);
   void AddObject(LayoutObjectKind kind);
   void Edited(const QString& refusal);
@@ -85,6 +88,7 @@ class LayoutDesignerWindow : public QMainWindow {
   DesignerLayoutPanel* layoutPanel_ = nullptr;
   DesignerSheetPanel* sheetPanel_ = nullptr;
   QLabel* message_ = nullptr;
+  QToolBar* viewTools_ = nullptr;
   QComboBox* preview_ = nullptr;
   std::wstring previewTypeCode_;  // the type code the chooser's order is for
   QAction* undo_ = nullptr;
