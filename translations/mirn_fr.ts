@@ -4416,7 +4416,7 @@ Styles :	%5</translation>
 Normal inserts the name alone. Ext + Name puts &quot;Ext.&quot; and the extension ID on one line and the name below it. Name + Ext puts the name first and &quot;Ext.&quot; and the ID below it.</source>
         <translation>Un code de nom de poste affiche sur cette étiquette le nom d&apos;un autre poste. L&apos;étiquette affiche toujours le nom actuel : si le nom change, toutes les étiquettes qui y renvoient suivent.
 
-« Normal » insère le nom seul. « Ext + Name » place « Ext. » et l&apos;ID du poste sur une ligne et le nom en dessous. « Name + Ext » place d&apos;abord le nom, puis « Ext. » et l&apos;ID en dessous.</translation>
+« Normal » insère le nom seul. « Ext + Nom » place « Ext. » et l&apos;ID du poste sur une ligne et le nom en dessous. « Nom + Ext » place d&apos;abord le nom, puis « Ext. » et l&apos;ID en dessous.</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
