@@ -1917,7 +1917,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
     <message>
         <source>Con&amp;figure Data Import</source>
-        <translation>Daten&amp;import einrichten</translation>
+        <translation>Datenimport ein&amp;richten</translation>
     </message>
     <message>
         <source>Export to &amp;CSV...</source>
@@ -1981,7 +1981,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>&amp;Alles auswählen</translation>
+        <translation>Alles a&amp;uswählen</translation>
     </message>
     <message>
         <source>&amp;Unselect All</source>
@@ -1993,7 +1993,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
     <message>
         <source>R&amp;eplace...</source>
-        <translation>&amp;Ersetzen...</translation>
+        <translation>Erset&amp;zen...</translation>
     </message>
     <message>
         <source>Edit &amp;Text</source>
@@ -2001,7 +2001,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
     <message>
         <source>Copy &amp;Styles...</source>
-        <translation>&amp;Formate übertragen...</translation>
+        <translation>Formate ü&amp;bertragen...</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
@@ -2045,7 +2045,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
     <message>
         <source>Fit to Window &amp;Width</source>
-        <translation>An Fenster&amp;breite anpassen</translation>
+        <translation>An &amp;Fensterbreite anpassen</translation>
     </message>
     <message>
         <source>Fit &amp;Entire Label</source>
@@ -2089,7 +2089,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
     <message>
         <source>S&amp;hrink Font</source>
-        <translation>Schrift ver&amp;kleinern</translation>
+        <translation>Schrift verk&amp;leinern</translation>
     </message>
     <message>
         <source>C&amp;olor</source>
@@ -2097,7 +2097,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
     <message>
         <source>&amp;Other Color...</source>
-        <translation>&amp;Andere Farbe...</translation>
+        <translation>A&amp;ndere Farbe...</translation>
     </message>
     <message>
         <source>&amp;Rotate</source>
@@ -2121,7 +2121,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
     <message>
         <source>Re&amp;move Graphic</source>
-        <translation>Bild &amp;entfernen</translation>
+        <translation>Bild ent&amp;fernen</translation>
     </message>
     <message>
         <source>C&amp;odes</source>
@@ -2141,7 +2141,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
     <message>
         <source>&amp;Other Extension&apos;s Name...</source>
-        <translation>Name einer &amp;anderen Nebenstelle...</translation>
+        <translation>Name &amp;einer anderen Nebenstelle...</translation>
     </message>
     <message>
         <source>&amp;New Extension...</source>
@@ -2217,7 +2217,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
     <message>
         <source>Gr&amp;ay</source>
-        <translation>G&amp;rau</translation>
+        <translation>Gr&amp;au</translation>
     </message>
     <message>
         <source>&amp;Silver</source>
@@ -2233,7 +2233,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
     <message>
         <source>&amp;Yellow</source>
-        <translation>&amp;Gelb</translation>
+        <translation>G&amp;elb</translation>
     </message>
     <message>
         <source>Bl&amp;ue</source>
@@ -2269,7 +2269,7 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
     <message>
         <source>Shrink to &amp;Fit</source>
-        <translation>An Feld &amp;anpassen</translation>
+        <translation>An Feld an&amp;passen</translation>
     </message>
     <message>
         <source>Makes the selected fields&apos; text smaller until it fits them</source>
@@ -2409,7 +2409,7 @@ mirn-cli erledigt dieselbe Arbeit aus Skripten; siehe mirn-cli(1).</translation>
     <name>OverflowQuestion</name>
     <message>
         <source>Shrink to &amp;Fit</source>
-        <translation>An Feld &amp;anpassen</translation>
+        <translation>An Feld an&amp;passen</translation>
     </message>
     <message>
         <source>&amp;Show Them</source>
@@ -4081,7 +4081,7 @@ Sie können sie in einem Webbrowser öffnen: %1</translation>
     </message>
     <message>
         <source>&amp;Give a different name to each extension</source>
-        <translation>Jeder Nebenstelle einen eigenen &amp;Namen geben</translation>
+        <translation>Jeder Nebenstelle einen eigenen Namen &amp;geben</translation>
     </message>
     <message>
         <source>Show &amp;Templating Options</source>
@@ -4101,7 +4101,7 @@ Sie können sie in einem Webbrowser öffnen: %1</translation>
     </message>
     <message>
         <source>Person’s &amp;name (optional):</source>
-        <translation>&amp;Name der Person (optional):</translation>
+        <translation>Name der &amp;Person (optional):</translation>
     </message>
     <message>
         <source>Product &amp;family:</source>
@@ -4517,7 +4517,7 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>&amp;One-sentence problem summary or question:</source>
-        <translation>Problem oder Frage in &amp;einem Satz:</translation>
+        <translation>Pro&amp;blem oder Frage in einem Satz:</translation>
     </message>
     <message>
         <source>&amp;Details about the problem or question:</source>
@@ -4560,7 +4560,7 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>Fi&amp;nd what:</source>
-        <translation>&amp;Suchen nach:</translation>
+        <translation>Suchen &amp;nach:</translation>
     </message>
     <message>
         <source>Re&amp;place with:</source>
@@ -4789,7 +4789,7 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>Name of &amp;Another Extension...</source>
-        <translation>Name einer &amp;anderen Nebenstelle...</translation>
+        <translation>Name &amp;einer anderen Nebenstelle...</translation>
     </message>
     <message>
         <source>Customi&amp;ze...</source>
@@ -4838,7 +4838,7 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>Choose &amp;Font...</source>
-        <translation>&amp;Schriftart wählen...</translation>
+        <translation>Schriftart &amp;wählen...</translation>
     </message>
     <message>
         <source>Co&amp;lor...</source>
@@ -4858,7 +4858,7 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Zurücksetzen</translation>
+        <translation>Zurücks&amp;etzen</translation>
     </message>
     <message>
         <source>Font</source>
@@ -5319,7 +5319,7 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>&amp;Maker:</source>
-        <translation>&amp;Hersteller:</translation>
+        <translation>Hers&amp;teller:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
@@ -5335,7 +5335,7 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>S&amp;heet:</source>
-        <translation>&amp;Bogen:</translation>
+        <translation>Bo&amp;gen:</translation>
     </message>
     <message>
         <source>Letter (8.5 x 11 in)</source>
@@ -5351,14 +5351,14 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>&amp;Plain paper, cut by hand</source>
-        <translation>&amp;Normalpapier, von Hand geschnitten</translation>
+        <translation>Nor&amp;malpapier, von Hand geschnitten</translation>
     </message>
 </context>
 <context>
     <name>mirn::DesignerObjectPanel</name>
     <message>
         <source>&amp;Kind:</source>
-        <translation>&amp;Art:</translation>
+        <translation>A&amp;rt:</translation>
     </message>
     <message>
         <source>&amp;ID:</source>
@@ -5366,11 +5366,11 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>&amp;Left:</source>
-        <translation>&amp;Links:</translation>
+        <translation>Li&amp;nks:</translation>
     </message>
     <message>
         <source>&amp;Top:</source>
-        <translation>&amp;Oben:</translation>
+        <translation>Ob&amp;en:</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
@@ -5406,7 +5406,7 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>Li&amp;ght (printed pale)</source>
-        <translation>&amp;Hell (blass gedruckt)</translation>
+        <translation>Hell (blass gedr&amp;uckt)</translation>
     </message>
     <message>
         <source>No object selected. Click an object on the label, or add one.</source>
@@ -5418,7 +5418,7 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>Default &amp;text:</source>
-        <translation>Standard&amp;text:</translation>
+        <translation>Stan&amp;dardtext:</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
@@ -5456,11 +5456,11 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>First label &amp;left:</source>
-        <translation>Erste Beschriftung &amp;links:</translation>
+        <translation>Erste Beschriftung li&amp;nks:</translation>
     </message>
     <message>
         <source>First label &amp;top:</source>
-        <translation>Erste Beschriftung &amp;oben:</translation>
+        <translation>Erste Beschriftung o&amp;ben:</translation>
     </message>
     <message>
         <source>&amp;Across, label to label:</source>
@@ -5468,7 +5468,7 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>&amp;Down, label to label:</source>
-        <translation>&amp;Senkrecht, von Beschriftung zu Beschriftung:</translation>
+        <translation>S&amp;enkrecht, von Beschriftung zu Beschriftung:</translation>
     </message>
     <message>
         <source>&amp;Make Slots</source>
@@ -5587,7 +5587,7 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>O&amp;bject</source>
-        <translation>O&amp;bjekt</translation>
+        <translation>&amp;Objekt</translation>
     </message>
     <message>
         <source>&amp;Slots</source>
@@ -5623,7 +5623,7 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -5667,7 +5667,7 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>&amp;Rectangle</source>
-        <translation>R&amp;echteck</translation>
+        <translation>Rec&amp;hteck</translation>
     </message>
     <message>
         <source>R&amp;ounded Rectangle</source>
@@ -5774,7 +5774,7 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>Edit &amp;Layout...</source>
-        <translation>&amp;Layout bearbeiten...</translation>
+        <translation>Layout &amp;bearbeiten...</translation>
     </message>
 </context>
 <context>
@@ -5785,7 +5785,7 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>Re&amp;move Graphic</source>
-        <translation>Bild &amp;entfernen</translation>
+        <translation>Bild ent&amp;fernen</translation>
     </message>
     <message>
         <source>The pictures of this label could not be saved in the database.</source>

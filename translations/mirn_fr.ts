@@ -1303,7 +1303,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>&amp;Stop Importing</source>
-        <translation>&amp;Arrêter l&apos;importation</translation>
+        <translation>Arrêter l&apos;i&amp;mportation</translation>
     </message>
     <message>
         <source>Comma-Separated Value (CSV) Files|*.csv|All Files|*.*||</source>
@@ -1917,7 +1917,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>Con&amp;figure Data Import</source>
-        <translation>&amp;Configurer l&apos;importation</translation>
+        <translation>Con&amp;figurer l&apos;importation</translation>
     </message>
     <message>
         <source>Export to &amp;CSV...</source>
@@ -1925,7 +1925,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>Export to &amp;Excel...</source>
-        <translation>Exporter vers &amp;Excel...</translation>
+        <translation>Exporter vers E&amp;xcel...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
@@ -1957,7 +1957,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
+        <translation>Réta&amp;blir</translation>
     </message>
     <message>
         <source>Redoes the change that was undone last</source>
@@ -1993,11 +1993,11 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>R&amp;eplace...</source>
-        <translation>R&amp;emplacer...</translation>
+        <translation>Rem&amp;placer...</translation>
     </message>
     <message>
         <source>Edit &amp;Text</source>
-        <translation>Modifier le &amp;texte</translation>
+        <translation>&amp;Modifier le texte</translation>
     </message>
     <message>
         <source>Copy &amp;Styles...</source>
@@ -2085,7 +2085,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>&amp;Grow Font</source>
-        <translation>&amp;Agrandir la police</translation>
+        <translation>Agran&amp;dir la police</translation>
     </message>
     <message>
         <source>S&amp;hrink Font</source>
@@ -2105,7 +2105,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>Re&amp;verse Rotate</source>
-        <translation>Pivoter en sens &amp;inverse</translation>
+        <translation>Pivoter en sens in&amp;verse</translation>
     </message>
     <message>
         <source>&amp;Logo or Picture...</source>
@@ -2113,7 +2113,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>Lin&amp;ked Picture...</source>
-        <translation>Image &amp;liée...</translation>
+        <translation>&amp;Image liée...</translation>
     </message>
     <message>
         <source>Graphic &amp;Properties...</source>
@@ -2185,7 +2185,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>&amp;About Mirn...</source>
-        <translation>À &amp;propos de Mirn...</translation>
+        <translation>À propos &amp;de Mirn...</translation>
     </message>
     <message>
         <source>&amp;Black</source>
@@ -2205,23 +2205,23 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>&amp;Navy</source>
-        <translation>Bleu &amp;marine</translation>
+        <translation>&amp;Bleu marine</translation>
     </message>
     <message>
         <source>&amp;Purple</source>
-        <translation>&amp;Violet</translation>
+        <translation>V&amp;iolet</translation>
     </message>
     <message>
         <source>&amp;Teal</source>
-        <translation>Bleu-&amp;vert</translation>
+        <translation>Bleu-ver&amp;t</translation>
     </message>
     <message>
         <source>Gr&amp;ay</source>
-        <translation>G&amp;ris</translation>
+        <translation>Gri&amp;s</translation>
     </message>
     <message>
         <source>&amp;Silver</source>
-        <translation>&amp;Argent</translation>
+        <translation>Ar&amp;gent</translation>
     </message>
     <message>
         <source>&amp;Red</source>
@@ -2245,11 +2245,11 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>A&amp;qua</source>
-        <translation>Cy&amp;an</translation>
+        <translation>C&amp;yan</translation>
     </message>
     <message>
         <source>&amp;White</source>
-        <translation>Bl&amp;anc</translation>
+        <translation>B&amp;lanc</translation>
     </message>
     <message>
         <source>&amp;Layout Designer...</source>
@@ -2269,7 +2269,7 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
     <message>
         <source>Shrink to &amp;Fit</source>
-        <translation>&amp;Ajuster au champ</translation>
+        <translation>Aj&amp;uster au champ</translation>
     </message>
     <message>
         <source>Makes the selected fields&apos; text smaller until it fits them</source>
@@ -4085,7 +4085,7 @@ Vous pouvez l&apos;ouvrir dans un navigateur web : %1</translation>
     </message>
     <message>
         <source>Show &amp;Templating Options</source>
-        <translation>Afficher les options de &amp;modèle</translation>
+        <translation>Afficher les &amp;options de modèle</translation>
     </message>
     <message>
         <source>OK</source>
@@ -4117,11 +4117,11 @@ Vous pouvez l&apos;ouvrir dans un navigateur web : %1</translation>
     </message>
     <message>
         <source>New La&amp;yout...</source>
-        <translation>Nouvelle mise en pa&amp;ge...</translation>
+        <translation>No&amp;uvelle mise en page...</translation>
     </message>
     <message>
         <source>Edit &amp;Layout...</source>
-        <translation>Modifier la &amp;mise en page...</translation>
+        <translation>Modifier la mise en pag&amp;e...</translation>
     </message>
 </context>
 <context>
@@ -4365,7 +4365,7 @@ Styles :	%5</translation>
     </message>
     <message>
         <source>Include column &amp;headers in the first row</source>
-        <translation>Inclure les &amp;en-têtes de colonnes en première ligne</translation>
+        <translation>Inclure les en-&amp;têtes de colonnes en première ligne</translation>
     </message>
     <message>
         <source>Use regular phone &amp;model names instead of Mirn TypeCodes</source>
@@ -4560,7 +4560,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Fi&amp;nd what:</source>
-        <translation>&amp;Rechercher :</translation>
+        <translation>Rec&amp;hercher :</translation>
     </message>
     <message>
         <source>Re&amp;place with:</source>
@@ -4576,7 +4576,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation>&amp;Remplacer</translation>
+        <translation>Re&amp;mplacer</translation>
     </message>
     <message>
         <source>&amp;Find</source>
@@ -4681,7 +4681,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
@@ -4842,7 +4842,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Co&amp;lor...</source>
-        <translation>Cou&amp;leur...</translation>
+        <translation>&amp;Couleur...</translation>
     </message>
     <message>
         <source>&amp;Justification:</source>
@@ -4854,7 +4854,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Show the &amp;Tip of the Day at start-up</source>
-        <translation>Afficher l&apos;&amp;astuce du jour au démarrage</translation>
+        <translation>Afficher l&apos;astuce du &amp;jour au démarrage</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
@@ -5335,7 +5335,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>S&amp;heet:</source>
-        <translation>Pla&amp;nche :</translation>
+        <translation>Plan&amp;che :</translation>
     </message>
     <message>
         <source>Letter (8.5 x 11 in)</source>
@@ -5347,7 +5347,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>&amp;Landscape</source>
-        <translation>&amp;Paysage</translation>
+        <translation>Pay&amp;sage</translation>
     </message>
     <message>
         <source>&amp;Plain paper, cut by hand</source>
@@ -5358,7 +5358,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     <name>mirn::DesignerObjectPanel</name>
     <message>
         <source>&amp;Kind:</source>
-        <translation>&amp;Type :</translation>
+        <translation>T&amp;ype :</translation>
     </message>
     <message>
         <source>&amp;ID:</source>
@@ -5398,7 +5398,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Font &amp;size:</source>
-        <translation>&amp;Taille de police :</translation>
+        <translation>Taille &amp;de police :</translation>
     </message>
     <message>
         <source> pt</source>
@@ -5418,7 +5418,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Default &amp;text:</source>
-        <translation>&amp;Texte par défaut :</translation>
+        <translation>Texte par dé&amp;faut :</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
@@ -5460,7 +5460,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>First label &amp;top:</source>
-        <translation>Première étiquette en &amp;haut :</translation>
+        <translation>Première étiquette en ha&amp;ut :</translation>
     </message>
     <message>
         <source>&amp;Across, label to label:</source>
@@ -5472,7 +5472,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>&amp;Make Slots</source>
-        <translation>&amp;Créer les emplacements</translation>
+        <translation>C&amp;réer les emplacements</translation>
     </message>
     <message>
         <source>Labels on the %1 sheet (landscape): %2</source>
@@ -5699,7 +5699,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>&amp;Snap to Grid</source>
-        <translation>&amp;Aligner sur la grille</translation>
+        <translation>Aligner sur la &amp;grille</translation>
     </message>
     <message>
         <source>Designer Tools</source>
