@@ -1,9 +1,12 @@
 #include "gui/CXMessageBox.h"
 
+#include <algorithm>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -56,7 +59,14 @@ CXMessageBox::CXMessageBox(const MessageBoxRequest& request, QWidget* parent)
   for (const auto& line : model_.Lines()) lines << ToQString(line);
   auto* text = new QLabel(lines.join(QLatin1Char('\n')), this);
   text->setTextFormat(Qt::PlainText);
-  text->setWordWrap(false);
+  // A line wider than some 80 characters wraps: German and French paragraphs on one line
+  // made boxes wider than a 1024-pixel screen. Shorter messages keep their lines as written.
+  const QFontMetrics metrics(text->font());
+  int widest = 0;
+  for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+  const int wrapWidth = metrics.averageCharWidth() * 80;
+  text->setWordWrap(widest > wrapWidth);
+  if (text->wordWrap()) text->setFixedWidth(wrapWidth);
   text->setTextInteractionFlags(Qt::TextSelectableByMouse);
   text->setObjectName(QStringLiteral("Message"));
   text->setAccessibleName(text->text());

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -103,6 +104,28 @@ TEST(CXMessageBox, CustomLabelsNameTheButtons) {
   test::WhenModal<CXMessageBox>(
       [](CXMessageBox* shown) { shown->findChild<QPushButton*>("Convert and Save")->click(); });
   EXPECT_EQ(box.Run(), mb::kIdOk);
+}
+
+// A paragraph on one line wraps at some 80 characters, all of it shown, so that a long
+// translated message fits a small screen; short lines keep the breaks they were written with.
+TEST(CXMessageBox, LongLinesWrapAndShortOnesKeepTheirLines) {
+  const std::wstring paragraph =
+      L"Sie verwenden einen Druckertreiber, der nicht eigens f\u00FCr Ihren Drucker gemacht ist (zum Beispiel einen "
+      L"HP-LaserJet-Treiber mit einem Panasonic-Laserdrucker), und Ihre Ausdrucke sind verschoben.";
+  CXMessageBox wide({paragraph + L"\n\nKurz.", L"Druckerfeinjustierung", mb::kOkCancel | mb::kIconWarning, {}});
+  wide.adjustSize();
+  auto* message = wide.findChild<QLabel*>("Message");
+  ASSERT_NE(message, nullptr);
+  const QFontMetrics metrics(message->font());
+  EXPECT_TRUE(message->wordWrap());
+  EXPECT_LE(message->width(), metrics.averageCharWidth() * 80);
+  EXPECT_LT(wide.width(), metrics.horizontalAdvance(QString::fromStdWString(paragraph)) * 3 / 4);
+  // Every wrapped line is there: at least three for the paragraph, the gap and "Kurz.".
+  EXPECT_GE(message->height(), message->heightForWidth(message->width()));
+  EXPECT_GE(message->height(), 4 * metrics.lineSpacing());
+
+  CXMessageBox narrow(ReplaceExtension());
+  EXPECT_FALSE(narrow.findChild<QLabel*>("Message")->wordWrap());
 }
 
 }  // namespace
