@@ -24,11 +24,17 @@
 
 #include "FrameServices.h"
 #include "gui/CAddExtDialog.h"
+#include "gui/CAddWarningDlg.h"
+#include "gui/CCopyStylesWizard.h"
+#include "gui/CCsvImportSettingsDlg.h"
+#include "gui/CCustomCodesDlg.h"
+#include "gui/CExtNameDlg.h"
 #include "gui/CExportExcelDlg.h"
 #include "gui/CFindDlg.h"
 #include "gui/CMainFrame.h"
 #include "gui/CPrefsDlg.h"
 #include "gui/CPrinterAdjustmentDlg.h"
+#include "gui/CZoomDialog.h"
 #include "gui/LayoutDesignerWindow.h"
 #include "gui/MainWindowFeatures.h"
 #include "gui/Widgets.h"
@@ -189,6 +195,18 @@ TEST_F(LanguageFitTest, DialogsGiveEachControlItsOwnKey) {
     found << DialogClashes(&excel, language + " Export to Excel");
     CAddExtDialog add(*db, library, profile, L"");
     found << DialogClashes(&add, language + " New Extension");
+    CExtNameDlg names(*db, profile);
+    found << DialogClashes(&names, language + " Insert Extension Name");
+    CCsvImportSettingsDlg csv(CsvImportSettings{}, nullptr);
+    found << DialogClashes(&csv, language + " CSV Import Settings");
+    CZoomDialog zoom(120);
+    found << DialogClashes(&zoom, language + " Zoom");
+    CAddWarningDlg many(L"200-240", 41);
+    found << DialogClashes(&many, language + " many extensions");
+    CCustomCodesDlg codes({}, root / "codes.xml", DefaultStyleFormat(), ui);
+    found << DialogClashes(&codes, language + " Custom Codes");
+    CCopyStylesWizard copy(*db, library, ui);
+    found << DialogClashes(&copy, language + " Copy Styles");
     EXPECT_TRUE(found.isEmpty()) << found.join('\n').toStdString();
   });
 }
