@@ -1789,6 +1789,14 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
         <source>Labels %1 and %2 overlap.</source>
         <translation>Die Beschriftungen %1 und %2 überlappen sich.</translation>
     </message>
+    <message>
+        <source>%1: its text is longer than the %2 characters its field in the layout file holds.</source>
+        <translation>%1: Sein Text ist länger als die %2 Zeichen, die sein Feld in der Layoutdatei fasst.</translation>
+    </message>
+    <message>
+        <source>%1: the text</source>
+        <translation>Der Text von %1</translation>
+    </message>
 </context>
 <context>
     <name>LegacyReader</name>
@@ -5413,16 +5421,19 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
         <translation>Kein Objekt ausgewählt. Klicken Sie auf ein Objekt der Beschriftung oder fügen Sie eines hinzu.</translation>
     </message>
     <message>
-        <source>%1 objects selected.</source>
-        <translation>%1 Objekte ausgewählt.</translation>
-    </message>
-    <message>
         <source>Default &amp;text:</source>
         <translation>Stan&amp;dardtext:</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
         <translation>&amp;Text:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n objects selected.</source>
+        <translation>
+            <numerusform>%n Objekt ausgewählt.</numerusform>
+            <numerusform>%n Objekte ausgewählt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1789,6 +1789,14 @@ Veuillez enregistrer dans un autre dossier.</translation>
         <source>Labels %1 and %2 overlap.</source>
         <translation>Les étiquettes %1 et %2 se chevauchent.</translation>
     </message>
+    <message>
+        <source>%1: its text is longer than the %2 characters its field in the layout file holds.</source>
+        <translation>%1 : son texte dépasse les %2 caractères que contient son champ dans le fichier de mise en page.</translation>
+    </message>
+    <message>
+        <source>%1: the text</source>
+        <translation>Le texte de %1</translation>
+    </message>
 </context>
 <context>
     <name>LegacyReader</name>
@@ -5413,16 +5421,19 @@ Pour commencer, cliquez sur « Suivant ».</translation>
         <translation>Aucun objet sélectionné. Cliquez sur un objet de l&apos;étiquette ou ajoutez-en un.</translation>
     </message>
     <message>
-        <source>%1 objects selected.</source>
-        <translation>%1 objets sélectionnés.</translation>
-    </message>
-    <message>
         <source>Default &amp;text:</source>
         <translation>Texte par dé&amp;faut :</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
         <translation>&amp;Texte :</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n objects selected.</source>
+        <translation>
+            <numerusform>%n objet sélectionné.</numerusform>
+            <numerusform>%n objets sélectionnés.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -166,7 +166,7 @@ void DesignerObjectPanel::Reload() {
   if (selection.empty()) {
     SetLiveText(title_, tr("No object selected. Click an object on the label, or add one."));
   } else if (!object) {
-    SetLiveText(title_, tr("%1 objects selected.").arg(selection.size()));
+    SetLiveText(title_, tr("%n objects selected.", nullptr, static_cast<int>(selection.size())));
   } else {
     SetLiveText(title_, ToQString(ObjectName(*object)));
   }

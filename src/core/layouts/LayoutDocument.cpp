@@ -240,8 +240,9 @@ std::wstring LayoutDocument::ReplaceObject(std::uint32_t id, const CDDFObject& o
   const std::size_t width = CaptionWidth(layout_);
   for (std::size_t i = width; i < object.text.size(); ++i)
     if (object.text[i] != '\0')
-      return ObjectName(object) + L": its text is longer than the " + std::to_wstring(width) +
-             L" characters its field in the layout file holds.";
+      return FormatString(
+          Tr("LayoutValidation", "%1: its text is longer than the %2 characters its field in the layout file holds."),
+          {ObjectName(object), std::to_wstring(width)});
   Edit([&](CDDFTemplate& t) {
     CDDFObject* target = Find(t, id);
     if (target->id == object.id && target->flags == object.flags && target->color == object.color &&
@@ -258,7 +259,7 @@ std::wstring LayoutDocument::ReplaceObject(std::uint32_t id, const CDDFObject& o
 std::wstring LayoutDocument::SetCaption(std::uint32_t id, const std::wstring& caption) {
   const CDDFObject* found = layout_.FindObject(id);
   if (!found) return {};
-  if (std::wstring problem = TextProblem(ObjectName(*found) + L": the text", caption, CaptionWidth(layout_));
+  if (std::wstring problem = TextProblem(FormatString(Tr("LayoutValidation", "%1: the text"), {ObjectName(*found)}), caption, CaptionWidth(layout_));
       !problem.empty())
     return problem;
   CDDFObject changed = *found;

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "layouts/LayoutDocument.h"
+#include "support/PseudoCatalog.h"
 #include "support/TestSupport.h"
 #include "templates/DDFReader.h"
 #include "templates/DDFWriter.h"
@@ -214,6 +215,13 @@ TEST(LayoutDocument, RefusedEditsSayWhyAndChangeNothing) {
   EXPECT_EQ(older.SetCaption(1101, std::wstring(129, L'c')),
             L"Text field 1101: the text is 129 characters long; its field in the layout file holds 128.");
   EXPECT_EQ(older.SetCaption(1101, std::wstring(128, L'c')), L"");
+
+  // The refusals are whole texts of the language, the object named inside them.
+  test::PseudoLanguage pseudo;
+  const std::wstring refused = d.SetCaption(2001, std::wstring(641, L'c'));
+  EXPECT_EQ(refused.rfind(L"\u00ab\u00ab", 0), 0u) << refused;  // the text's words, then the object's name
+  EXPECT_NE(refused.find(L"2001"), std::wstring::npos);
+  EXPECT_EQ(refused.find(L": the text is"), std::wstring::npos);
 }
 
 TEST(LayoutDocument, GridFillsRowByRow) {
