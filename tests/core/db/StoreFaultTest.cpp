@@ -104,6 +104,40 @@ TEST_F(StoreFault, WalkEndsWhenADamagedSchemaFindsTheSameIdAgain) {
 
 // The same damage can lead round in a circle of two: "!" finds "10" after it, and "10",
 // compared as a number, finds "!" again. The walk and the list's read both end.
+// The count of rows the walks leave out, whatever the schema does to the ids: numbers, NULL,
+// blobs and '' count, and so does text that the column's collation holds equal to '' (a
+// space under RTRIM), which the walks cannot reach either.
+TEST_F(StoreFault, UnwalkableIdsAreCountedUnderAnySchema) {
+  for (const wchar_t* column : {L"id TEXT NOT NULL PRIMARY KEY", L"id NUMBER PRIMARY KEY", L"id COLLATE RTRIM PRIMARY KEY",
+                                L"id TEXT COLLATE NOCASE PRIMARY KEY"}) {
+    const auto path = MakeFile("ids.mrb", {{L"10", L"HD40"}, {L"a", L"HD40"}});
+    Sql(path, std::wstring(L"PRAGMA writable_schema=ON;"
+                           L"UPDATE sqlite_master SET sql=replace(sql, 'id TEXT NOT NULL PRIMARY KEY', '") +
+                  column + L"') WHERE name='extension';");
+    Sql(path,
+        L"INSERT INTO extension VALUES (x'4142', 'HD40', 'blob', '20200101T000000');"
+        L"INSERT INTO extension VALUES (x'', 'HD40', 'empty blob', '20200101T000000');"
+        L"INSERT INTO extension VALUES (7.5, 'HD40', 'real', '20200101T000000');");
+    const bool rtrim = std::wstring(column).find(L"RTRIM") != std::wstring::npos;
+    // Under RTRIM '' and ' ' are one id; elsewhere ' ' is an ordinary, reachable one.
+    Sql(path, L"INSERT INTO extension VALUES (' ', 'HD40', 'space', '20200101T000000');");
+    if (!rtrim) Sql(path, L"INSERT INTO extension VALUES ('', 'HD40', 'blank', '20200101T000000');");
+    if (std::wstring(column).find(L"NOT NULL") == std::wstring::npos) {
+      Sql(path, L"INSERT INTO extension VALUES (NULL, 'HD40', 'null', '20200101T000000');");
+    }
+    auto db = Open(path);
+    ASSERT_TRUE(db) << column;
+    // '' (or ' ' under RTRIM) and the two blobs in every schema; 7.5 becomes text under TEXT
+    // affinity only.
+    const bool textAffinity = std::wstring(column).find(L"TEXT") != std::wstring::npos;
+    const bool nullable = std::wstring(column).find(L"NOT NULL") == std::wstring::npos;
+    const int expected = 3 + (textAffinity ? 0 : 1) + (nullable ? 1 : 0);
+    EXPECT_EQ(db->CountUnwalkableExtensions(), expected) << column;
+    db.reset();
+    std::filesystem::remove(path);
+  }
+}
+
 TEST_F(StoreFault, WalkEndsWhenADamagedSchemaLeadsBackToAnEarlierId) {
   const auto path = MakeFile("circle.mrb", {{L"!", L"HD40"}, {L"10", L"HD40"}});
   Sql(path,
