@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <optional>
 #include <system_error>
 
 #include "app/ProgramInfo.h"
@@ -13,6 +14,7 @@
 #include "util/StringTable.h"
 #include "app/ZoomState.h"
 #include "legacy/MRBv2.h"
+#include "platform/FileLock.h"
 #include "platform/Guid.h"
 #include "platform/Profile.h"
 #include "platform/UserInterface.h"
@@ -225,6 +227,9 @@ void DocumentController::ShowFirstLook(const std::filesystem::path& path) {
       error) {
     return;
   }
+  // A file another program has open is refused by the open itself: no rows are shown first.
+  const std::optional<FileLock> unused = FileLock::TryLockShared(path, &error);
+  if (!unused) return;
   if (std::unique_ptr<MRBBase> file = OpenInPlaceReadOnly(path)) {
     Notify([&](DocumentListener& l) { l.DocumentLoading(*file); });
     // The rows shown are not yet the document's: the status bar goes on saying so.

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "app/RecentFiles.h"
@@ -129,6 +131,19 @@ TEST_F(DocumentControllerTest, ABigFileIsLookedAtInPlaceBeforeItsCopyIsMade) {
     const auto* opened = dynamic_cast<const MRBv3*>(controller.Database());
     ASSERT_NE(opened, nullptr);
     EXPECT_FALSE(opened->IsReadOnly());
+    controller.RemoveListener(log);
+  }
+  {
+    // Open in another program: refused as always, with nothing shown first.
+    int code = 0;
+    auto other = OpenDatabase(path, code, options_);
+    ASSERT_NE(other, nullptr);
+    DocumentController controller(ui_, profile_, recent_, zoom_, painting);
+    controller.New();
+    EventLog log;
+    controller.AddListener(log);
+    EXPECT_FALSE(controller.Open(path.wstring()));
+    EXPECT_EQ(std::count(log.events.begin(), log.events.end(), L"loading 3 read-only"), 0);
     controller.RemoveListener(log);
   }
   painting.firstLookBytes = fs::file_size(path) + 1;
