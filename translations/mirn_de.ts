@@ -1582,6 +1582,29 @@ Bitte speichern Sie in einem anderen Ordner.</translation>
     </message>
 </context>
 <context>
+    <name>ImportPreset</name>
+    <message>
+        <source>&quot;separator&quot; takes &quot;,&quot;, &quot;;&quot; or &quot;tab&quot;</source>
+        <translation>„separator“ nimmt „,“, „;“ oder „tab“</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>column &quot;%1&quot;: unknown target &quot;%2&quot;</source>
+        <translation>Spalte „%1“: unbekanntes Ziel „%2“</translation>
+    </message>
+    <message>
+        <source>&quot;match&quot; (a list of names) and &quot;columns&quot; (names to targets) are needed: %1</source>
+        <translation>„match“ (eine Liste von Namen) und „columns“ (Namen zu Zielen) werden benötigt: %1</translation>
+    </message>
+    <message>
+        <source>&quot;match&quot; names no column</source>
+        <translation>„match“ nennt keine Spalte</translation>
+    </message>
+</context>
+<context>
     <name>LabelGraphicsEditor</name>
     <message>
         <source>Remove this graphic from the label?</source>

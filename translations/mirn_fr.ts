@@ -1582,6 +1582,29 @@ Veuillez enregistrer dans un autre dossier.</translation>
     </message>
 </context>
 <context>
+    <name>ImportPreset</name>
+    <message>
+        <source>&quot;separator&quot; takes &quot;,&quot;, &quot;;&quot; or &quot;tab&quot;</source>
+        <translation>« separator » accepte « , », « ; » ou « tab »</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>column &quot;%1&quot;: unknown target &quot;%2&quot;</source>
+        <translation>colonne « %1 » : cible inconnue « %2 »</translation>
+    </message>
+    <message>
+        <source>&quot;match&quot; (a list of names) and &quot;columns&quot; (names to targets) are needed: %1</source>
+        <translation>« match » (une liste de noms) et « columns » (noms vers cibles) sont nécessaires : %1</translation>
+    </message>
+    <message>
+        <source>&quot;match&quot; names no column</source>
+        <translation>« match » ne nomme aucune colonne</translation>
+    </message>
+</context>
+<context>
     <name>LabelGraphicsEditor</name>
     <message>
         <source>Remove this graphic from the label?</source>

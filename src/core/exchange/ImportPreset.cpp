@@ -4,6 +4,8 @@
 
 #include "json/Json.h"
 #include "platform/AtomicWrite.h"
+#include "util/Catalog.h"
+#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -15,7 +17,7 @@ char SeparatorOf(const std::string& text) {
   if (text == ",") return ',';
   if (text == ";") return ';';
   if (text == "\t" || text == "tab") return '\t';
-  throw PresetError("\"separator\" takes \",\", \";\" or \"tab\"");
+  throw PresetError(TrUtf8("ImportPreset", "\"separator\" takes \",\", \";\" or \"tab\""));
 }
 
 }  // namespace
@@ -37,7 +39,7 @@ ImportPreset ParseImportPreset(std::wstring name, std::string_view text) {
   } catch (const json::ParseError& e) {
     throw PresetError(e.what());
   }
-  if (!doc.is_object()) throw PresetError("not a JSON object");
+  if (!doc.is_object()) throw PresetError(TrUtf8("ImportPreset", "not a JSON object"));
   ImportPreset preset;
   preset.name = std::move(name);
   try {
@@ -47,14 +49,18 @@ ImportPreset ParseImportPreset(std::wstring name, std::string_view text) {
     for (const auto& [column, target] : doc.at("columns").items()) {
       const std::wstring targetText = FromUtf8(target.get<std::string>());
       const auto parsed = ParseTarget(targetText);
-      if (!parsed) throw PresetError("column \"" + column + "\": unknown target \"" + ToUtf8(targetText) + "\"");
+      if (!parsed) {
+        throw PresetError(ToUtf8(FormatString(Tr("ImportPreset", "column \"%1\": unknown target \"%2\""),
+                                              {FromUtf8(column), targetText})));
+      }
       preset.columns[NormalizeColumnName(FromUtf8(column))] = *parsed;
     }
   } catch (const json::Value::exception& e) {
-    throw PresetError(std::string("\"match\" (a list of names) and \"columns\" (names to targets) are needed: ") +
-                      e.what());
+    throw PresetError(ToUtf8(FormatString(
+        Tr("ImportPreset", "\"match\" (a list of names) and \"columns\" (names to targets) are needed: %1"),
+        {FromUtf8(e.what())})));
   }
-  if (preset.match.empty()) throw PresetError("\"match\" names no column");
+  if (preset.match.empty()) throw PresetError(TrUtf8("ImportPreset", "\"match\" names no column"));
   return preset;
 }
 

@@ -6,6 +6,7 @@
 
 #include "ExchangeFixture.h"
 #include "exchange/ImportPreset.h"
+#include "support/PseudoCatalog.h"
 #include "text/CRTFText.h"
 #include "util/Text.h"
 
@@ -215,6 +216,14 @@ TEST(ImportPresetTest, BrokenPresetsAreReportedAndPassedOver) {
   EXPECT_TRUE(presets[0].Matches({L"Name", L"PHONE"}));
   ASSERT_EQ(problems.size(), 2u);
   EXPECT_NE(problems[0].find(L"unknown target \"somewhere\""), std::wstring::npos);
+
+  // In another language the words change; the file, the column and the target do not.
+  test::PseudoLanguage pseudo;
+  problems.clear();
+  LoadImportPresets({dir.Path()}, &problems);
+  ASSERT_EQ(problems.size(), 2u);
+  EXPECT_EQ(problems[0].rfind(FromPath(dir / "a.json") + L": \u00abcolumn \"y\": unknown target \"somewhere\"", 0), 0u)
+      << ToUtf8(problems[0]);
 }
 
 }  // namespace
