@@ -20,7 +20,9 @@
 #include "app/DocumentTitle.h"
 #include "app/RecentFiles.h"
 #include "app/StatusText.h"
+#include "platform/KnownFolders.h"
 #include "util/StringTable.h"
+#include "util/Text.h"
 #include "app/WindowPlacement.h"
 #include "app/ZoomState.h"
 #include "gui/CColorButton.h"
@@ -78,9 +80,15 @@ void CMainFrame::FollowDocument() {
   UpdateCommandStates();
 }
 
-CMainFrame::~CMainFrame() { services_.document.RemoveListener(*events_); }
+CMainFrame::~CMainFrame() {
+  services_.document.RemoveListener(*events_);
+  icons_->Save();
+}
 
 void CMainFrame::CreateActions() {
+  icons_ = std::make_shared<CommandIconCache>(
+      services_.folders.Get(KnownFolder::Cache) / ToPath(LoadString(kStrCompany)) / "command-icons.dat",
+      CommandIconCache::CurrentKey(style()->name()));
   for (const ActionSpec& spec : MainActionSpecs()) {
     auto* action = new QAction(QCoreApplication::translate("MainActions", spec.text), this);
     // The object name stays the English text in every language: tests and scripts find
@@ -96,7 +104,7 @@ void CMainFrame::CreateActions() {
     } else if (!spec.shortcut.isEmpty()) {
       action->setShortcut(spec.shortcut);
     }
-    if (*spec.icon) action->setIcon(CommandIcon(QString::fromUtf8(spec.icon), plain, style()));
+    if (*spec.icon) action->setIcon(CommandIcon(QString::fromUtf8(spec.icon), plain, style(), icons_));
     action->setCheckable(spec.checkable);
     action->setEnabled(false);
     const int id = spec.id;

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/CommandRules.h"
+#include "gui/CommandIconCache.h"
 #include "gui/CommandRegistry.h"
 
 class QAction;
@@ -105,6 +106,7 @@ class CMainFrame : public QMainWindow, public CommandRegistry {
 
   AppServices& services_;
   std::unique_ptr<DocumentEvents> events_;
+  std::shared_ptr<CommandIconCache> icons_;  // the command icons drawn in earlier runs
   std::map<int, Command> commands_;
   std::map<QString, QMenu*> menus_;
   CFrameArea* area_ = nullptr;

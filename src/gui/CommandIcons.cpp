@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QStyle>
 #include <map>
+#include <memory>
+#include <optional>
 
 namespace mirn {
 namespace {
@@ -119,19 +121,26 @@ QIcon MadeCommandIcon(const QString& themeName, const QString& label, const QSty
 // may never open, and finding and drawing every icon up front took a good part of start-up.
 class DeferredIconEngine final : public QIconEngine {
  public:
-  DeferredIconEngine(QString themeName, QString label, const QStyle* style)
-      : themeName_(std::move(themeName)), label_(std::move(label)), style_(style) {}
+  DeferredIconEngine(QString themeName, QString label, const QStyle* style, std::shared_ptr<CommandIconCache> cache)
+      : themeName_(std::move(themeName)), label_(std::move(label)), style_(style), cache_(std::move(cache)) {}
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     Made().paint(painter, rect, Qt::AlignCenter, mode, state);
   }
+  // The pictures a window asks for come from the cache of earlier runs where it has them.
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    return Made().pixmap(size, mode, state);
+    if (!cache_) return Made().pixmap(size, mode, state);
+    const QString key = CommandIconCache::PictureName(themeName_, label_, size, mode, state);
+    if (std::optional<QPixmap> kept = cache_->Find(key)) return *kept;
+    QPixmap drawn = Made().pixmap(size, mode, state);
+    cache_->Add(key, drawn);
+    return drawn;
   }
   QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
     return Made().pixmap(size, scale, mode, state);
   }
   QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    if (cache_) return pixmap(size, mode, state).deviceIndependentSize().toSize();
     return Made().actualSize(size, mode, state);
   }
   QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
@@ -151,14 +160,16 @@ class DeferredIconEngine final : public QIconEngine {
   QString themeName_;
   QString label_;
   QPointer<const QStyle> style_;
+  std::shared_ptr<CommandIconCache> cache_;
   QIcon made_;
 };
 
 }  // namespace
 
-QIcon CommandIcon(const QString& themeName, const QString& label, const QStyle* style) {
+QIcon CommandIcon(const QString& themeName, const QString& label, const QStyle* style,
+                  std::shared_ptr<CommandIconCache> cache) {
   if (themeName.isEmpty()) return {};
-  return QIcon(new DeferredIconEngine(themeName, label, style));
+  return QIcon(new DeferredIconEngine(themeName, label, style, std::move(cache)));
 }
 
 }  // namespace mirn

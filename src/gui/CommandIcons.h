@@ -5,12 +5,17 @@
 
 #include <QIcon>
 #include <QString>
+#include <memory>
+
+#include "gui/CommandIconCache.h"
 
 class QStyle;
 
 namespace mirn {
 
 // `themeName` is a freedesktop icon name ("document-open"); `label` the command's plain text.
-QIcon CommandIcon(const QString& themeName, const QString& label, const QStyle* style);
+// With a `cache`, the pictures drawn are kept in it and taken from it (CommandIconCache).
+QIcon CommandIcon(const QString& themeName, const QString& label, const QStyle* style,
+                  std::shared_ptr<CommandIconCache> cache = nullptr);
 
 }  // namespace mirn
