@@ -5101,6 +5101,10 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>mirn::CPrinterAdjustmentDlg</name>

@@ -5101,6 +5101,10 @@ Pour commencer, cliquez sur « Suivant ».</translation>
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>mirn::CPrinterAdjustmentDlg</name>

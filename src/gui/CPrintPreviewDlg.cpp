@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
@@ -35,7 +36,8 @@ CPrintPreviewDlg::CPrintPreviewDlg(PrintPreviewJob& job, int dpi, QWidget* paren
   NameControl(pageText_, tr("Page"));
   zoomBox_ = new QComboBox(this);
   NameControl(zoomBox_, tr("Zoom"));
-  for (int z : kZooms) zoomBox_->addItem(QString("%1%").arg(z), z);
+  // The percent sign where the language puts it ("75 %" in German and French).
+  for (int z : kZooms) zoomBox_->addItem(tr("%1%").arg(QLocale().toString(z)), z);
   zoomBox_->setCurrentIndex(2);
   auto* close = new QPushButton(tr("&Close"), this);
   NameControl(close, close->text());
