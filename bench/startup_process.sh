@@ -11,8 +11,8 @@ source bench/common.sh
 build_release mirn reference_bare_window mirn_sample mirn_layouts
 scratch_setup
 cp "$bin/samples/sample-labels.mrb" "$work/sample.mrb"
-# The warm-up start fills the layout cache. Fresh settings show neither the welcome nor the
-# Tip of the Day.
+# The warm-up start fills the layout cache and the kept toolbar icons. Fresh settings show
+# neither the welcome nor the Tip of the Day.
 export MIRN_QUIT_WHEN_IDLE=1 NO_AT_BRIDGE=1
 xvfb-run -a -s "-screen 0 1280x1024x24" python3 bench/abtime.py -n "$runs" \
   --label "mirn start-up with the sample database (A) vs a bare Qt main window (B)" --goal 1.5 -- \
