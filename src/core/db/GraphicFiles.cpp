@@ -6,11 +6,37 @@
 #include <memory>
 
 #include "db/SQLiteDB.h"
+#include "platform/SharedLibrary.h"
 #include "platform/KnownFolders.h"
 #include "util/Text.h"
 
 namespace mirn {
 namespace {
+
+// libcrypto, loaded with the first picture digest (see SharedLibrary).
+struct CryptoApi {
+  decltype(&::EVP_MD_CTX_new) EVP_MD_CTX_new = nullptr;
+  decltype(&::EVP_MD_CTX_free) EVP_MD_CTX_free = nullptr;
+  decltype(&::EVP_DigestInit_ex) EVP_DigestInit_ex = nullptr;
+  decltype(&::EVP_sha1) EVP_sha1 = nullptr;
+  decltype(&::EVP_DigestUpdate) EVP_DigestUpdate = nullptr;
+  decltype(&::EVP_DigestFinal_ex) EVP_DigestFinal_ex = nullptr;
+};
+
+const CryptoApi* Crypto() {
+  static const CryptoApi* loaded = [] {
+    static SharedLibrary library("libcrypto.so.3");
+    static CryptoApi api;
+    library.Find("EVP_MD_CTX_new", api.EVP_MD_CTX_new);
+    library.Find("EVP_MD_CTX_free", api.EVP_MD_CTX_free);
+    library.Find("EVP_DigestInit_ex", api.EVP_DigestInit_ex);
+    library.Find("EVP_sha1", api.EVP_sha1);
+    library.Find("EVP_DigestUpdate", api.EVP_DigestUpdate);
+    library.Find("EVP_DigestFinal_ex", api.EVP_DigestFinal_ex);
+    return library.Loaded() ? &api : nullptr;
+  }();
+  return loaded;
+}
 
 bool IsSeparator(wchar_t ch) { return ch == L'\\' || ch == L'/'; }
 
@@ -109,20 +135,23 @@ std::wstring ResolveGraphicPath(const MRBGraphic& graphic, const std::filesystem
 std::wstring Sha1OfFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return {};
-  std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(), EVP_MD_CTX_free);
-  if (!context || EVP_DigestInit_ex(context.get(), EVP_sha1(), nullptr) != 1) return {};
+  const CryptoApi* crypto = Crypto();
+  if (!crypto) return {};
+  std::unique_ptr<EVP_MD_CTX, decltype(crypto->EVP_MD_CTX_free)> context(crypto->EVP_MD_CTX_new(),
+                                                                          crypto->EVP_MD_CTX_free);
+  if (!context || crypto->EVP_DigestInit_ex(context.get(), crypto->EVP_sha1(), nullptr) != 1) return {};
   std::vector<char> buffer(static_cast<size_t>(SQLiteDB::kBlobChunk));
   while (in) {
     in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
     if (in.bad()) return {};
     if (in.gcount() > 0 &&
-        EVP_DigestUpdate(context.get(), buffer.data(), static_cast<size_t>(in.gcount())) != 1) {
+        crypto->EVP_DigestUpdate(context.get(), buffer.data(), static_cast<size_t>(in.gcount())) != 1) {
       return {};
     }
   }
   unsigned char digest[EVP_MAX_MD_SIZE];
   unsigned int length = 0;
-  if (EVP_DigestFinal_ex(context.get(), digest, &length) != 1) return {};
+  if (crypto->EVP_DigestFinal_ex(context.get(), digest, &length) != 1) return {};
   static constexpr wchar_t kDigits[] = L"0123456789abcdef";
   std::wstring text;
   for (unsigned int i = 0; i < length; ++i) {
