@@ -11,7 +11,6 @@
 #include "db/MRBBase.h"
 #include "gui/CommandRegistry.h"
 #include "gui/Widgets.h"
-#include "util/StringTable.h"
 #include "util/Text.h"
 
 namespace mirn {
@@ -69,8 +68,7 @@ void StartPage::DocumentOpened(const std::vector<std::wstring>&) {
 void StartPage::Update() {
   if (loading_) {
     // Nothing to offer while a file opens: only what is going on.
-    SetLiveText(heading_, QString::fromStdWString(FormatString(LoadString(kStrOpening),
-                                                               {FromPath(document_.DocumentPath().filename())})));
+    SetLiveText(heading_, QString::fromStdWString(OpeningText(document_.DocumentPath())));
     for (QPushButton* button : buttons_) button->setVisible(false);
     setVisible(true);
     raise();

@@ -1,18 +1,18 @@
 #include "net/CurlHttpClient.h"
 
 #include <curl/curl.h>
-#include <dlfcn.h>
 
 #include <memory>
 #include <mutex>
+
+#include "platform/SharedLibrary.h"
 
 namespace mirn {
 
 namespace {
 
-// libcurl, loaded with the first request: linked to the programs it brought a dozen more
-// libraries (TLS, LDAP, SSH, HTTP/2...) into every start, for requests most sessions never
-// make, and their loading was a visible share of the window's start-up.
+// libcurl, loaded with the first request (see SharedLibrary): linked, it brought a dozen more
+// libraries (TLS, LDAP, SSH, HTTP/2...) into every start, for requests most sessions never make.
 struct Curl {
   decltype(&curl_global_init) global_init = nullptr;
   decltype(&curl_easy_init) easy_init = nullptr;
@@ -26,29 +26,22 @@ struct Curl {
   std::string loadError;  // why it could not be loaded; empty when it was
 };
 
-template <typename Function>
-bool Find(void* library, const char* name, Function& function) {
-  function = reinterpret_cast<Function>(::dlsym(library, name));
-  return function != nullptr;
-}
-
 const Curl& LoadedCurl() {
   static const Curl curl = [] {
+    static SharedLibrary library("libcurl.so.4");
     Curl c;
-    void* library = ::dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
-    if (library == nullptr) {
-      const char* why = ::dlerror();
-      c.loadError = why ? why : "libcurl.so.4 cannot be loaded";
-      return c;
-    }
-    if (!Find(library, "curl_global_init", c.global_init) || !Find(library, "curl_easy_init", c.easy_init) ||
-        !Find(library, "curl_easy_setopt", c.easy_setopt) || !Find(library, "curl_easy_perform", c.easy_perform) ||
-        !Find(library, "curl_easy_getinfo", c.easy_getinfo) ||
-        !Find(library, "curl_easy_strerror", c.easy_strerror) ||
-        !Find(library, "curl_easy_cleanup", c.easy_cleanup) || !Find(library, "curl_slist_append", c.slist_append) ||
-        !Find(library, "curl_slist_free_all", c.slist_free_all)) {
+    library.Find("curl_global_init", c.global_init);
+    library.Find("curl_easy_init", c.easy_init);
+    library.Find("curl_easy_setopt", c.easy_setopt);
+    library.Find("curl_easy_perform", c.easy_perform);
+    library.Find("curl_easy_getinfo", c.easy_getinfo);
+    library.Find("curl_easy_strerror", c.easy_strerror);
+    library.Find("curl_easy_cleanup", c.easy_cleanup);
+    library.Find("curl_slist_append", c.slist_append);
+    library.Find("curl_slist_free_all", c.slist_free_all);
+    if (!library.Loaded()) {
       c = Curl{};
-      c.loadError = "libcurl.so.4 lacks a function this program needs";
+      c.loadError = library.Error();
       return c;
     }
     c.global_init(CURL_GLOBAL_DEFAULT);

@@ -183,10 +183,14 @@ bool DocumentController::OpenDialog() {
   return Open(Text(*chosen));
 }
 
+std::wstring OpeningText(const std::filesystem::path& file) {
+  return FormatString(LoadString(kStrOpening), {FileNameOf(file)});
+}
+
 bool DocumentController::Open(std::wstring pathText) {
   WaitCursor wait(ui_);
   const std::filesystem::path path = NormalizedAbsolute(ToUtf8(StripQuotes(std::move(pathText))));
-  ui_.SetStatusText(FormatString(LoadString(kStrOpening), {FileNameOf(path)}));
+  ui_.SetStatusText(OpeningText(path));
   if (!AskSaveChanges()) {
     RefreshStatusText();
     return false;
@@ -233,7 +237,7 @@ void DocumentController::ShowFirstLook(const std::filesystem::path& path) {
   if (std::unique_ptr<MRBBase> file = OpenInPlaceReadOnly(path)) {
     Notify([&](DocumentListener& l) { l.DocumentLoading(*file); });
     // The rows shown are not yet the document's: the status bar goes on saying so.
-    ui_.SetStatusText(FormatString(LoadString(kStrOpening), {FileNameOf(path)}));
+    ui_.SetStatusText(OpeningText(path));
   }
 }
 

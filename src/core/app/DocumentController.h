@@ -46,6 +46,9 @@ class DocumentListener {
   virtual void CannotContinue() {}
 };
 
+// "Opening office.mrb...": what the window says while `file` opens.
+std::wstring OpeningText(const std::filesystem::path& file);
+
 class DocumentController {
  public:
   DocumentController(UserInterface& ui, Profile& profile, RecentFiles& recentFiles,
