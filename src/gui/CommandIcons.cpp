@@ -82,7 +82,7 @@ QIcon Drawn(const QString& themeName) {
   return QIcon(pixmap);
 }
 
-QIcon MadeCommandIcon(const QString& themeName, const QString& label, const QStyle* style) {
+QIcon MadeCommandIcon(const QString& themeName, const QStyle* style) {
   if (QIcon::hasThemeIcon(themeName)) return QIcon::fromTheme(themeName);
   static const std::map<QString, QStyle::StandardPixmap> standard = {
       {"document-new", QStyle::SP_FileIcon},
@@ -114,7 +114,11 @@ QIcon MadeCommandIcon(const QString& themeName, const QString& label, const QSty
   if (auto it = glyphs.find(themeName); it != glyphs.end()) {
     return Glyph(it->second, themeName == "format-text-bold", themeName == "format-text-italic");
   }
-  return Glyph(label.left(1).toUpper(), true, false);
+  // Nothing for the rest: a capital letter beside a menu command read as a missing picture.
+  // The toolbar's commands all have one of the pictures above.
+  QPixmap none(32, 32);
+  none.fill(Qt::transparent);
+  return QIcon(none);
 }
 
 // Looks the icon up and draws it when it is first shown: most commands live in menus that
@@ -147,13 +151,13 @@ class DeferredIconEngine final : public QIconEngine {
     return Made().availableSizes(mode, state);
   }
   QString iconName() override { return themeName_; }
-  bool isNull() override { return false; }  // every name gives at least a drawn glyph
+  bool isNull() override { return false; }  // every name gives a picture, if only an empty one
   QString key() const override { return QStringLiteral("mirn-deferred"); }
   QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
 
  private:
   const QIcon& Made() {
-    if (made_.isNull()) made_ = MadeCommandIcon(themeName_, label_, style_.data());
+    if (made_.isNull()) made_ = MadeCommandIcon(themeName_, style_.data());
     return made_;
   }
 

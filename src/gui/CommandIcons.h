@@ -1,7 +1,7 @@
 #pragma once
 // Icons of the main window's commands: the desktop's icon theme when it has the icon, else a
 // standard icon of the widget style, else a small drawn glyph, so that the toolbar shows
-// 16 × 16 pictures on every desktop.
+// 16 × 16 pictures on every desktop; a menu command none of these has shows no picture.
 
 #include <QIcon>
 #include <QString>

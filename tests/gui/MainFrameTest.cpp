@@ -228,15 +228,28 @@ TEST_F(MainFrameTest, ControlsAreNamedAfterTheirLabelsAndPromptsShowInTheStatusB
   Q_EMIT frame_->Menu("File")->aboutToHide();
   EXPECT_TRUE(frame_->statusBar()->currentMessage().isEmpty());
 
-  // Every toolbar button shows a picture, also without an icon theme.
+  // Every toolbar button shows a picture, also without an icon theme; a menu command with no
+  // picture of its own shows none (no stand-in letter).
+  const QString theme = QIcon::themeName();
+  QIcon::setThemeName(QStringLiteral("mirn-test-no-such-theme"));
+  const auto drawnPixels = [](const QIcon& icon) {
+    const QImage image = icon.pixmap(16).toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) count += qAlpha(image.pixel(x, y)) > 96;
+    }
+    return count;
+  };
   for (QAction* action : frame_->ToolBar()->actions()) {
     if (action->isSeparator() || qobject_cast<QWidgetAction*>(action)) continue;
-    EXPECT_FALSE(action->icon().isNull()) << action->objectName().toStdString();
+    EXPECT_GT(drawnPixels(action->icon()), 10) << action->objectName().toStdString();
   }
+  EXPECT_EQ(drawnPixels(CommandIcon("mirn-no-such-icon", "Options", frame_->style())), 0);
+  QIcon::setThemeName(theme);
 }
 
 // Without an icon theme, Undo and Redo are drawn as arrows (mirror images of each other), not
-// shown as a letter; so are the two rotations.
+// left without a picture; so are the two rotations.
 TEST_F(MainFrameTest, UndoRedoAndRotationsFallBackToDrawnArrows) {
   const QString theme = QIcon::themeName();
   QIcon::setThemeName(QStringLiteral("mirn-test-no-such-theme"));
@@ -254,7 +267,7 @@ TEST_F(MainFrameTest, UndoRedoAndRotationsFallBackToDrawnArrows) {
   const QImage undo = image("edit-undo", "Undo");
   const QImage redo = image("edit-redo", "Redo");
   ASSERT_EQ(undo.size(), QSize(32, 32));
-  EXPECT_GT(differing(undo, image("mirn-no-such-icon", "Undo")), 40) << "not the letter fallback";
+  EXPECT_GT(differing(undo, image("mirn-no-such-icon", "Undo")), 40) << "not the empty fallback";
   EXPECT_LT(differing(undo.mirrored(true, false), redo), 8);
   EXPECT_GT(differing(undo, redo), 40);
   const QImage right = image("object-rotate-right", "Rotate");
