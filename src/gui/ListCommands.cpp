@@ -32,8 +32,13 @@ class ListDocumentEvents final : public QObject, public DocumentListener {
   }
   void DocumentOpened(const std::vector<std::wstring>& selections) override {
     panel_.SetDatabase(document_.Database());
-    // A big file's rows arrive in steps; the saved selection is made once they are all there.
-    panel_.WhenRead([this, selections] { panel_.SelectAdded(panel_.List().SelectionAfterOpen(selections)); });
+    // A big file's rows arrive in steps; the saved selection is made once they are all there,
+    // and the status bar then says what it says after opening a small file, not the list's
+    // selection text (that one answers a person's change of the selection).
+    panel_.WhenRead([this, selections] {
+      panel_.SelectAdded(panel_.List().SelectionAfterOpen(selections));
+      document_.RefreshStatusText();
+    });
   }
   void DocumentLoading(MRBBase& file) override { panel_.ShowFirstLook(file); }
   void DocumentClosed() override { panel_.SetDatabase(nullptr); }

@@ -167,6 +167,19 @@ TEST_F(LabelCommandsTest, ABigFileShowsItsFirstRowsWhileTheLabelAreaSaysItIsOpen
   EXPECT_FALSE(start->isVisible());
 }
 
+// Read in steps, a big database ends as a small one does: the first row selected and the
+// status bar giving the document's count, not the "Reading" text nor the selection text.
+TEST_F(LabelCommandsTest, ABigFileReadInStepsEndsWithTheDocumentsStatusText) {
+  auto* list = frame_->findChild<ListPanel*>();
+  ASSERT_NE(list, nullptr);
+  for (int i = 0; i < 2500; ++i) document.Database()->AddExtension(std::to_wstring(1000 + i), L"DESK", L"n");
+  document.ContentChanged();
+  ASSERT_TRUE(list->List().Reading());
+  QTRY_VERIFY_WITH_TIMEOUT(!list->List().Reading() && list->SelectedIds().size() == 1, 10000);
+  EXPECT_EQ(list->SelectedIds(), std::vector<std::wstring>{L"100"});
+  EXPECT_EQ(ui.LastStatus(), L"2501 extensions in database");  // no digit groups without a catalog
+}
+
 TEST_F(LabelCommandsTest, SelectAllTakesTheLabelsFieldsWhileItHasTheFocusElseTheListsRows) {
   ShowLabel();
   auto* list = frame_->findChild<ListPanel*>();
