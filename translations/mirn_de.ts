@@ -11,6 +11,14 @@
         <source>, Build ID: %1</source>
         <translation>, Build-ID: %1</translation>
     </message>
+    <message>
+        <source>64-bit</source>
+        <translation>64-Bit</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>32-Bit</translation>
+    </message>
 </context>
 <context>
     <name>AdjustmentPages</name>
@@ -5103,7 +5111,7 @@ Klicken Sie zum Beginnen auf „Weiter“.</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

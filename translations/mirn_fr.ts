@@ -11,6 +11,14 @@
         <source>, Build ID: %1</source>
         <translation>, ID de build&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>64-bit</source>
+        <translation>64 bits</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>32 bits</translation>
+    </message>
 </context>
 <context>
     <name>AdjustmentPages</name>
@@ -5103,7 +5111,7 @@ Pour commencer, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

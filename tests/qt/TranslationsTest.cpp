@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
+#include "app/AboutInfo.h"
 #include "app/TipOfTheDay.h"
 #include "app/TranslatedFile.h"
 #include "exchange/ColumnMapping.h"
@@ -76,11 +77,15 @@ TEST(Translations, TheCoresMessagesFollowTheLanguageAndItsDataDoesNot) {
     EXPECT_EQ(PdfTargetInfo().name, L"PDF");
     EXPECT_EQ(CheckSupportFields({}).text, L"Bitte geben Sie Ihren Namen ein.");
     EXPECT_EQ(TargetName({ColumnRole::kFirstName, 0}), L"first name");
+    // The About box says the build's width in the language; the support request's data does not.
+    EXPECT_EQ(VersionLine(L"3.5.1", L""), L"Druckmodul 3.5 (64-Bit)");
+    EXPECT_EQ(MakeProgramLines(L"Debian").programType, L"64-bit");
   }
   Translations french(QLocale(QLocale::French, QLocale::France), Translations::ProgramFolder());
   french.Install();
   EXPECT_EQ(NothingImportedText(2, CsvSeparatorHint::kNone),
             L"Rien n'a \u00e9t\u00e9 import\u00e9\u00a0: 2 lignes ont \u00e9t\u00e9 ignor\u00e9es.");
+  EXPECT_EQ(ShownSystemType(), L"64 bits");
 }
 
 // The files a language has of its own, as the build puts them in the program folder: the

@@ -14,7 +14,7 @@ std::wstring ShortVersion(std::wstring_view productVersion) {
 }
 
 std::wstring VersionLine(std::wstring_view productVersion, std::wstring_view buildId) {
-  std::wstring line = FormatString(Tr("AboutInfo", "Print Engine %1 (%2)"), {ShortVersion(productVersion), SystemType()});
+  std::wstring line = FormatString(Tr("AboutInfo", "Print Engine %1 (%2)"), {ShortVersion(productVersion), ShownSystemType()});
   if (!buildId.empty()) line += FormatString(Tr("AboutInfo", ", Build ID: %1"), {std::wstring(buildId)});
   return line;
 }
@@ -28,10 +28,14 @@ std::wstring ReadBuildId(const Profile& profile) {
 
 std::wstring SystemType() { return sizeof(void*) == 8 ? L"64-bit" : L"32-bit"; }
 
+std::wstring ShownSystemType() {
+  return sizeof(void*) == 8 ? Tr("AboutInfo", "64-bit") : Tr("AboutInfo", "32-bit");
+}
+
 AboutTexts MakeAboutTexts(const Profile& profile, std::wstring_view productVersion, std::wstring legalNotice,
                           std::wstring osCaption) {
   return {LoadString(kStrAppTitle), VersionLine(productVersion, ReadBuildId(profile)), std::move(legalNotice),
-          std::move(osCaption), SystemType()};
+          std::move(osCaption), ShownSystemType()};
 }
 
 }  // namespace mirn

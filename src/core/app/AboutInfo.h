@@ -22,8 +22,10 @@ std::wstring VersionLine(std::wstring_view productVersion, std::wstring_view bui
 // and at a NUL inside it; empty when absent.
 std::wstring ReadBuildId(const Profile& profile);
 
-// "64-bit" or "32-bit", the width of this build.
+// "64-bit" or "32-bit", the width of this build, as the support request's data writes it.
 std::wstring SystemType();
+// The same in the reader's language ("64-Bit", "64 bits"), for the About box.
+std::wstring ShownSystemType();
 
 // Everything the About box shows, line by line.
 struct AboutTexts {
@@ -31,7 +33,7 @@ struct AboutTexts {
   std::wstring versionLine;  // VersionLine of the product version and the build ID
   std::wstring legalNotice;
   std::wstring osCaption;
-  std::wstring systemType;
+  std::wstring systemType;  // ShownSystemType
 };
 
 AboutTexts MakeAboutTexts(const Profile& profile, std::wstring_view productVersion, std::wstring legalNotice,
