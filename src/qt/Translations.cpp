@@ -10,8 +10,10 @@
 namespace mirn {
 
 Translations::Translations(const QLocale& locale, const std::filesystem::path& folder) {
-  // The C locale ("LANG=C") writes its numbers without groups.
-  if (!locale.numberOptions().testFlag(QLocale::OmitGroupSeparator)) groupSeparator_ = FromQString(locale.groupSeparator());
+  // The C locale ("LANG=C", the one of many servers and scheduled jobs) writes its numbers
+  // without groups. Qt's system locale under it is named "C" but still offers ",".
+  const bool plain = locale.language() == QLocale::C || locale.numberOptions().testFlag(QLocale::OmitGroupSeparator);
+  if (!plain) groupSeparator_ = FromQString(locale.groupSeparator());
   auto program = std::make_unique<QTranslator>();
   if (program->load(locale, QStringLiteral("mirn"), QStringLiteral("_"), PathToQString(folder))) {
     hasProgram_ = true;
