@@ -104,7 +104,7 @@ void CMainFrame::CreateActions() {
     } else if (!spec.shortcut.isEmpty()) {
       action->setShortcut(spec.shortcut);
     }
-    if (*spec.icon) action->setIcon(CommandIcon(QString::fromUtf8(spec.icon), plain, style(), icons_));
+    if (*spec.icon) action->setIcon(CommandIcon(QString::fromUtf8(spec.icon), style(), icons_));
     action->setCheckable(spec.checkable);
     action->setEnabled(false);
     const int id = spec.id;

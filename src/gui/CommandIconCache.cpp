@@ -2,7 +2,6 @@
 
 #include <QIcon>
 #include <QImage>
-#include <QLocale>
 #include <string>
 #include <vector>
 
@@ -65,10 +64,10 @@ void CommandIconCache::Save() {
   if (WriteFileAtomically(file_, WriteIconCache(key_.toStdString(), pictures))) changed_ = false;
 }
 
-QString CommandIconCache::PictureName(const QString& themeName, const QString& label, const QSize& size,
-                                      QIcon::Mode mode, QIcon::State state) {
-  return QStringLiteral("%1|%2|%3x%4|%5|%6")
-      .arg(themeName, label)
+QString CommandIconCache::PictureName(const QString& themeName, const QSize& size, QIcon::Mode mode,
+                                      QIcon::State state) {
+  return QStringLiteral("%1|%2x%3|%4|%5")
+      .arg(themeName)
       .arg(size.width())
       .arg(size.height())
       .arg(static_cast<int>(mode))
@@ -77,7 +76,7 @@ QString CommandIconCache::PictureName(const QString& themeName, const QString& l
 
 QString CommandIconCache::CurrentKey(const QString& styleName) {
   return QStringLiteral(MIRN_VERSION) + '|' + QIcon::themeName() + '|' + QIcon::fallbackThemeName() + '|' +
-         QIcon::themeSearchPaths().join(':') + '|' + styleName + '|' + QLocale().name();
+         QIcon::themeSearchPaths().join(':') + '|' + styleName;
 }
 
 }  // namespace mirn

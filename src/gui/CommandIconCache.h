@@ -27,12 +27,11 @@ class CommandIconCache {
   // next start the drawing.
   void Save();
 
-  // The name a picture is kept under: the icon's theme name and label, its size in pixels,
-  // its mode and state.
-  static QString PictureName(const QString& themeName, const QString& label, const QSize& size, QIcon::Mode mode,
-                             QIcon::State state);
-  // The key of this run: the program's version, the icon theme and its fallback, the widget
-  // style and the language.
+  // The name a picture is kept under: the icon's theme name, its size in pixels, its mode and
+  // state.
+  static QString PictureName(const QString& themeName, const QSize& size, QIcon::Mode mode, QIcon::State state);
+  // The key of this run: the program's version, the icon theme and its fallback, and the
+  // widget style (the pictures do not depend on the language).
   static QString CurrentKey(const QString& styleName);
 
  private:

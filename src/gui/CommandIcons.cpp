@@ -125,8 +125,8 @@ QIcon MadeCommandIcon(const QString& themeName, const QStyle* style) {
 // may never open, and finding and drawing every icon up front took a good part of start-up.
 class DeferredIconEngine final : public QIconEngine {
  public:
-  DeferredIconEngine(QString themeName, QString label, const QStyle* style, std::shared_ptr<CommandIconCache> cache)
-      : themeName_(std::move(themeName)), label_(std::move(label)), style_(style), cache_(std::move(cache)) {}
+  DeferredIconEngine(QString themeName, const QStyle* style, std::shared_ptr<CommandIconCache> cache)
+      : themeName_(std::move(themeName)), style_(style), cache_(std::move(cache)) {}
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     Made().paint(painter, rect, Qt::AlignCenter, mode, state);
@@ -134,7 +134,7 @@ class DeferredIconEngine final : public QIconEngine {
   // The pictures a window asks for come from the cache of earlier runs where it has them.
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
     if (!cache_) return Made().pixmap(size, mode, state);
-    const QString key = CommandIconCache::PictureName(themeName_, label_, size, mode, state);
+    const QString key = CommandIconCache::PictureName(themeName_, size, mode, state);
     if (std::optional<QPixmap> kept = cache_->Find(key)) return *kept;
     QPixmap drawn = Made().pixmap(size, mode, state);
     cache_->Add(key, drawn);
@@ -162,7 +162,6 @@ class DeferredIconEngine final : public QIconEngine {
   }
 
   QString themeName_;
-  QString label_;
   QPointer<const QStyle> style_;
   std::shared_ptr<CommandIconCache> cache_;
   QIcon made_;
@@ -170,10 +169,9 @@ class DeferredIconEngine final : public QIconEngine {
 
 }  // namespace
 
-QIcon CommandIcon(const QString& themeName, const QString& label, const QStyle* style,
-                  std::shared_ptr<CommandIconCache> cache) {
+QIcon CommandIcon(const QString& themeName, const QStyle* style, std::shared_ptr<CommandIconCache> cache) {
   if (themeName.isEmpty()) return {};
-  return QIcon(new DeferredIconEngine(themeName, label, style, std::move(cache)));
+  return QIcon(new DeferredIconEngine(themeName, style, std::move(cache)));
 }
 
 }  // namespace mirn

@@ -13,9 +13,8 @@ class QStyle;
 
 namespace mirn {
 
-// `themeName` is a freedesktop icon name ("document-open"); `label` the command's plain text.
-// With a `cache`, the pictures drawn are kept in it and taken from it (CommandIconCache).
-QIcon CommandIcon(const QString& themeName, const QString& label, const QStyle* style,
-                  std::shared_ptr<CommandIconCache> cache = nullptr);
+// `themeName` is a freedesktop icon name ("document-open"). With a `cache`, the pictures drawn
+// are kept in it and taken from it (CommandIconCache).
+QIcon CommandIcon(const QString& themeName, const QStyle* style, std::shared_ptr<CommandIconCache> cache = nullptr);
 
 }  // namespace mirn

@@ -21,11 +21,11 @@ TEST(CommandIcons, DrawnIconsAreKeptAndTakenFromTheCacheNextTime) {
   test::TempDir dir;
   const std::filesystem::path file = dir.Path() / "cache" / "command-icons.dat";
   const QSize size(16, 16);
-  const QString bold = CommandIconCache::PictureName("format-text-bold", "Bold", size, QIcon::Normal, QIcon::Off);
+  const QString bold = CommandIconCache::PictureName("format-text-bold", size, QIcon::Normal, QIcon::Off);
   QImage drawn;
   {
     auto cache = std::make_shared<CommandIconCache>(file, "key");
-    drawn = CommandIcon("format-text-bold", "Bold", QApplication::style(), cache).pixmap(size).toImage();
+    drawn = CommandIcon("format-text-bold", QApplication::style(), cache).pixmap(size).toImage();
     ASSERT_FALSE(drawn.isNull());
     cache->Save();
   }
@@ -39,7 +39,7 @@ TEST(CommandIcons, DrawnIconsAreKeptAndTakenFromTheCacheNextTime) {
   QPixmap red(size);
   red.fill(Qt::red);
   planted->Add(bold, red);
-  const QImage shown = CommandIcon("format-text-bold", "Bold", QApplication::style(), planted).pixmap(size).toImage();
+  const QImage shown = CommandIcon("format-text-bold", QApplication::style(), planted).pixmap(size).toImage();
   EXPECT_EQ(QColor(shown.pixel(8, 8)), QColor(Qt::red));
 
   // Another key reads nothing of the file.
